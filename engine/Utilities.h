@@ -1,0 +1,75 @@
+// Free helpers used throughout the program: the clock, byte order, a shared
+// formatting buffer, random numbers over the one SFMT-19937 generator, small
+// geometry, host queries, file copies and the per-user data folder.
+#pragma once
+
+#include "Types.h"
+
+// The resource folder, relative to the working directory.
+#define RESOURCE_FOLDER "Palmora.app/Contents/Resources/"
+// Every fixed path and format buffer of the program holds this many bytes.
+#define PATH_BUFFER_SIZE 1024
+
+// Time
+int GetCurrentTime();
+double GetTimeDiff(long t1, long t0);
+
+// Byte order: every data file is little-endian.
+bool BigEndian();
+int SwapInt(int value);
+float SwapFloat(float value);
+long SwapTimeT(long value);
+unsigned long long SwapULL(unsigned long long value);
+bool SwapBool(bool value);
+
+// Text
+int StringToInt(const char* text);
+// Formats into one shared 1024-byte buffer (truncated, never overrun); the
+// result is valid until the next call.
+char* TempSprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Random numbers, all drawn from the one shared generator.
+void InitRandom(unsigned int seed);
+int GetRandom();
+unsigned int SeedRandom();
+unsigned int ReseedRandom();
+int RangedRandom(int a, int b);           // both ends included
+float RangedRandom(float a, float b);     // a included, b excluded
+double RangedRandom(double a, double b);  // a included, b excluded
+void RandomizeColour(RGBA_data& colour);
+
+// Geometry
+float GetDist(float x1, float y1, float x2, float y2);
+float GetDist(float dx, float dy);
+float GetDist(int x1, int y1, int x2, int y2);
+float NormalizeAngle(float angle);             // into 0..6.28318
+float FindAngle(float x1, float y1, float x2, float y2);
+int ipow(int base, int exp);
+int Round(float value);                        // halves away from zero
+int NearestInt(float value);
+bool RectanglesIntersect(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2);
+bool PointInRectangle(int px, int py, int x, int y, int w, int h);
+int MaxValue(const int* values, int n);
+int MinValue(const int* values, int n);
+int MaxIndex(const int* values, int n);
+int MinIndex(const int* values, int n);
+// Catmull-Rom: t from 0 to 1 runs from p1 to p2.
+void PointOnCurve(float_coordinate& out, float t, float_coordinate p0, float_coordinate p1,
+                  float_coordinate p2, float_coordinate p3);
+// v holds n + 1 points, the last equal to the first.
+bool PointInPoly(coordinate p, const coordinate* v, int n);
+
+// Host and files
+bool IsMacOS();
+bool IsWindowsOS();
+bool IsLinuxOS();
+bool IsWindowsVista();
+bool IsWindows2K();
+bool IsWindows9X();
+void CreateNewDirectory(const char* path);
+// Copies src to dst byte for byte; 0 on success. A failed copy leaves no
+// partial destination behind.
+int FileCopy(const char* src, const char* dst);
+// Fills buffer (PATH_BUFFER_SIZE bytes) with the user data folder, ending in
+// "/", creating each level when missing.
+void GetUserDataPath(char* buffer);

@@ -1,0 +1,56 @@
+#include "TempFolder.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <cstdio>
+#include <unistd.h>
+
+#include <filesystem>
+
+TempFolder::TempFolder()
+{
+    char templ[] = "/tmp/palmora-test-XXXXXX";
+    if (!mkdtemp(templ)) {
+        perror("mkdtemp");
+        abort();
+    }
+    path = templ;
+    char cwd[4096];
+    if (getcwd(cwd, sizeof cwd)) {
+        previousDirectory = cwd;
+    }
+    if (chdir(path.c_str()) != 0) {
+        perror("chdir");
+        abort();
+    }
+    setenv("PALMORA_USER_DATA", (path + "/userdata/").c_str(), 1);
+}
+
+TempFolder::~TempFolder()
+{
+    if (!previousDirectory.empty() && chdir(previousDirectory.c_str()) != 0) {
+        // Nothing sensible to do in a destructor; the folder is removed anyway.
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+std::string TempFolder::File(const std::string& name) const
+{
+    return path + "/" + name;
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream out(File(name), std::ios::binary);
+    out << bytes;
+}
+
+std::string TempFolder::Read(const std::string& name) const
+{
+    std::ifstream in(File(name), std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
