@@ -1,0 +1,351 @@
+#include "Utilities.h"
+
+#include "SFMT.h"
+#include "UserFolders.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+char tempSprintfString[PATH_BUFFER_SIZE];
+bool endianChecked = false;
+bool bigEndian = false;
+bool alreadySeeded = false;
+SFMT generator;
+
+const double kTwoToMinus32 = 1.0 / 4294967296.0;
+const double kFullCircle = 6.28318;
+
+template <typename T>
+T ReverseBytes(T value)
+{
+    unsigned char bytes[sizeof(T)];
+    memcpy(bytes, &value, sizeof(T));
+    for (size_t i = 0; i < sizeof(T) / 2; i++) {
+        unsigned char swap = bytes[i];
+        bytes[i] = bytes[sizeof(T) - 1 - i];
+        bytes[sizeof(T) - 1 - i] = swap;
+    }
+    memcpy(&value, bytes, sizeof(T));
+    return value;
+}
+
+// Appends text to the path in buffer; false when it would not fit.
+bool AppendPath(char* buffer, const char* text)
+{
+    size_t used = strlen(buffer);
+    size_t extra = strlen(text);
+    if (used + extra + 1 > PATH_BUFFER_SIZE) {
+        return false;
+    }
+    memcpy(buffer + used, text, extra + 1);
+    return true;
+}
+
+}  // namespace
+
+int GetCurrentTime()
+{
+    return static_cast<int>(time(nullptr));
+}
+
+double GetTimeDiff(long t1, long t0)
+{
+    return difftime(static_cast<time_t>(t1), static_cast<time_t>(t0));
+}
+
+bool BigEndian()
+{
+    if (!endianChecked) {
+        unsigned short probe = 0;
+        unsigned char* bytes = reinterpret_cast<unsigned char*>(&probe);
+        bytes[0] = 1;
+        bytes[1] = 0;
+        bigEndian = probe == 256;
+        endianChecked = true;
+    }
+    return bigEndian;
+}
+
+int SwapInt(int value) { return BigEndian() ? ReverseBytes(value) : value; }
+float SwapFloat(float value) { return BigEndian() ? ReverseBytes(value) : value; }
+unsigned long long SwapULL(unsigned long long value) { return BigEndian() ? ReverseBytes(value) : value; }
+bool SwapBool(bool value) { return value; }
+
+long SwapTimeT(long value)
+{
+    // Stored times are 4 bytes wide whatever the host's long.
+    int32_t narrow = static_cast<int32_t>(value);
+    return BigEndian() ? ReverseBytes(narrow) : narrow;
+}
+
+int StringToInt(const char* text)
+{
+    return static_cast<int>(strtol(text, nullptr, 0));
+}
+
+char* TempSprintf(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    vsnprintf(tempSprintfString, sizeof tempSprintfString, format, args);
+    va_end(args);
+    return tempSprintfString;
+}
+
+void InitRandom(unsigned int seed)
+{
+    generator.InitGenRand(seed);
+}
+
+int GetRandom()
+{
+    return static_cast<int>(generator.GenRand32());
+}
+
+unsigned int SeedRandom()
+{
+    unsigned int seed;
+    if (!alreadySeeded) {
+        seed = static_cast<unsigned int>(GetCurrentTime());
+        alreadySeeded = true;
+    } else {
+        seed = generator.GenRand32();
+    }
+    InitRandom(seed);
+    return seed;
+}
+
+unsigned int ReseedRandom()
+{
+    unsigned int seed = static_cast<unsigned int>(GetCurrentTime());
+    InitRandom(seed);
+    alreadySeeded = true;
+    return seed;
+}
+
+int RangedRandom(int a, int b)
+{
+    const int lo = a < b ? a : b;
+    const int hi = a < b ? b : a;
+    const uint32_t span = static_cast<uint32_t>(hi) - static_cast<uint32_t>(lo) + 1u;
+    return static_cast<int>(static_cast<uint32_t>(lo) + generator.GenRand32() % span);
+}
+
+float RangedRandom(float a, float b)
+{
+    const float lo = a < b ? a : b;
+    const float hi = a < b ? b : a;
+    return static_cast<float>(lo + (hi - lo) * (generator.GenRand32() * kTwoToMinus32));
+}
+
+double RangedRandom(double a, double b)
+{
+    const double lo = a < b ? a : b;
+    const double hi = a < b ? b : a;
+    return generator.GenRand32() * kTwoToMinus32 * (hi - lo) + lo;
+}
+
+void RandomizeColour(RGBA_data& colour)
+{
+    colour.r = static_cast<unsigned char>(generator.GenRand32() & 0xff);
+    colour.g = static_cast<unsigned char>(generator.GenRand32() & 0xff);
+    colour.b = static_cast<unsigned char>(generator.GenRand32() & 0xff);
+    colour.a = 255;
+}
+
+float GetDist(float x1, float y1, float x2, float y2)
+{
+    return GetDist(x1 - x2, y1 - y2);
+}
+
+float GetDist(float dx, float dy)
+{
+    return sqrtf(dx * dx + dy * dy);
+}
+
+float GetDist(int x1, int y1, int x2, int y2)
+{
+    return GetDist(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                   static_cast<float>(y2));
+}
+
+float NormalizeAngle(float angle)
+{
+    while (angle > kFullCircle) {
+        angle = static_cast<float>(angle - kFullCircle);
+    }
+    while (angle < 0) {
+        angle = static_cast<float>(angle + kFullCircle);
+    }
+    return angle;
+}
+
+float FindAngle(float x1, float y1, float x2, float y2)
+{
+    return NormalizeAngle(-atan2f(x1 - x2, y1 - y2));
+}
+
+int ipow(int base, int exp)
+{
+    unsigned int result = 1;
+    for (int i = 0; i < exp; i++) {
+        result *= static_cast<unsigned int>(base);
+    }
+    return static_cast<int>(result);
+}
+
+int Round(float value) { return static_cast<int>(lroundf(value)); }
+int NearestInt(float value) { return static_cast<int>(lroundf(value)); }
+
+bool RectanglesIntersect(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2)
+{
+    return !(x1 + w1 < x2 || x1 > x2 + w2 || y1 + h1 < y2 || y1 > y2 + h2);
+}
+
+bool PointInRectangle(int px, int py, int x, int y, int w, int h)
+{
+    return x <= px && px <= x + w && y <= py && py <= y + h;
+}
+
+int MaxIndex(const int* values, int n)
+{
+    int best = 0;
+    for (int i = 1; i < n; i++) {
+        if (values[i] > values[best]) {
+            best = i;
+        }
+    }
+    return best;
+}
+
+int MinIndex(const int* values, int n)
+{
+    int best = 0;
+    for (int i = 1; i < n; i++) {
+        if (values[i] < values[best]) {
+            best = i;
+        }
+    }
+    return best;
+}
+
+int MaxValue(const int* values, int n) { return values[MaxIndex(values, n)]; }
+int MinValue(const int* values, int n) { return values[MinIndex(values, n)]; }
+
+void PointOnCurve(float_coordinate& out, float t, float_coordinate p0, float_coordinate p1,
+                  float_coordinate p2, float_coordinate p3)
+{
+    const float t2 = t * t;
+    const float t3 = t2 * t;
+    out.x = 0.5f * ((2 * p1.x) + (p2.x - p0.x) * t + (2 * p0.x - 5 * p1.x + 4 * p2.x - p3.x) * t2 +
+                    (3 * p1.x - p0.x - 3 * p2.x + p3.x) * t3);
+    out.y = 0.5f * ((2 * p1.y) + (p2.y - p0.y) * t + (2 * p0.y - 5 * p1.y + 4 * p2.y - p3.y) * t2 +
+                    (3 * p1.y - p0.y - 3 * p2.y + p3.y) * t3);
+}
+
+bool PointInPoly(coordinate p, const coordinate* v, int n)
+{
+    int winding = 0;
+    for (int i = 0; i < n; i++) {
+        const coordinate& a = v[i];
+        const coordinate& b = v[i + 1];
+        const long long side = static_cast<long long>(b.x - a.x) * (p.y - a.y) -
+                               static_cast<long long>(p.x - a.x) * (b.y - a.y);
+        if (a.y <= p.y && p.y < b.y && side > 0) {
+            winding++;
+        } else if (b.y <= p.y && p.y < a.y && side < 0) {
+            winding--;
+        }
+    }
+    return winding != 0;
+}
+
+bool IsMacOS() { return true; }
+bool IsWindowsOS() { return false; }
+bool IsLinuxOS() { return false; }
+bool IsWindowsVista() { return false; }
+bool IsWindows2K() { return false; }
+bool IsWindows9X() { return false; }
+
+void CreateNewDirectory(const char* path)
+{
+    mkdir(path, 0777);
+}
+
+int FileCopy(const char* src, const char* dst)
+{
+    FILE* in = fopen(src, "rb");
+    if (!in) {
+        return -1;
+    }
+    FILE* out = fopen(dst, "wb");
+    if (!out) {
+        fclose(in);
+        return -1;
+    }
+    char buffer[65536];
+    bool ok = true;
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, in)) > 0) {
+        if (fwrite(buffer, 1, n, out) != n) {
+            ok = false;
+            break;
+        }
+    }
+    if (ferror(in)) {
+        ok = false;
+    }
+    fclose(in);
+    if (fclose(out) != 0) {
+        ok = false;
+    }
+    if (!ok) {
+        remove(dst);
+        return -1;
+    }
+    return 0;
+}
+
+void GetUserDataPath(char* buffer)
+{
+    if (const char* override = UserDataOverride()) {
+        buffer[0] = '\0';
+        if (AppendPath(buffer, override) && (buffer[strlen(buffer) - 1] == '/' || AppendPath(buffer, "/"))) {
+            CreateNewDirectory(buffer);
+            return;
+        }
+    }
+    char folder[PATH_BUFFER_SIZE];
+    if (!FindUserApplicationDataFolder(folder, sizeof folder)) {
+        snprintf(buffer, PATH_BUFFER_SIZE, "%s", RESOURCE_FOLDER);
+        CreateNewDirectory(buffer);
+        return;
+    }
+    // A fresh account may not have the data folder yet; make every level of it.
+    for (char* slash = strchr(folder + 1, '/'); slash; slash = strchr(slash + 1, '/')) {
+        *slash = '\0';
+        CreateNewDirectory(folder);
+        *slash = '/';
+    }
+    const size_t start = strlen(buffer);
+    const char* levels[] = {"/", "Brinemark/", "Palmora Data/"};
+    if (!AppendPath(buffer, folder)) {
+        return;
+    }
+    for (const char* level : levels) {
+        if (!AppendPath(buffer, level)) {
+            buffer[start] = '\0';
+            return;
+        }
+        CreateNewDirectory(buffer);
+    }
+}

@@ -1,0 +1,156 @@
+#include "Utilities.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+
+TEST(RangedRandom, DrawsTheKnownSequenceAfterSeeding)
+{
+    InitRandom(1234);
+    EXPECT_EQ(RangedRandom(0, 9), 8);
+    EXPECT_EQ(RangedRandom(-5, 5), 3);
+}
+
+TEST(RangedRandom, IncludesBothEndsInEitherOrder)
+{
+    InitRandom(99);
+    bool seen[4] = {};
+    for (int i = 0; i < 500; i++) {
+        EXPECT_EQ(RangedRandom(5, 5), 5);
+        int value = RangedRandom(3, 1);
+        ASSERT_GE(value, 1);
+        ASSERT_LE(value, 3);
+        seen[value] = true;
+        float f = RangedRandom(2.0f, -1.0f);
+        ASSERT_GE(f, -1.0f);
+        ASSERT_LT(f, 2.0f);
+        double d = RangedRandom(0.0, 1.0);
+        ASSERT_GE(d, 0.0);
+        ASSERT_LT(d, 1.0);
+    }
+    EXPECT_TRUE(seen[1] && seen[2] && seen[3]);
+    // The widest range short of 2^32 values must not wrap around.
+    int wide = RangedRandom(-2147483647, 2147483647);
+    EXPECT_GE(wide, -2147483647);
+}
+
+TEST(SeedRandom, ASecondSeedingGivesANewSequence)
+{
+    unsigned int first = SeedRandom();
+    int a = GetRandom();
+    unsigned int second = SeedRandom();
+    int b = GetRandom();
+    EXPECT_NE(first, second);
+    EXPECT_NE(a, b);
+    InitRandom(second);
+    EXPECT_EQ(GetRandom(), b);
+}
+
+TEST(Geometry, AnglesWrapIntoTheFullCircle)
+{
+    EXPECT_NEAR(NormalizeAngle(-0.5f), 5.78318f, 1e-5);
+    EXPECT_NEAR(NormalizeAngle(7.0f), 0.71682f, 1e-5);
+    EXPECT_NEAR(NormalizeAngle(20.0f), 20.0f - 3 * 6.28318f, 1e-4);
+    // Angle 0 points up the screen; the second point below the first is half a turn.
+    EXPECT_NEAR(FindAngle(0, 0, 0, -10), 0.0f, 1e-6);
+    EXPECT_NEAR(FindAngle(0, 0, 0, 10), 3.14159f, 1e-4);
+    EXPECT_NEAR(FindAngle(0, 0, 10, 0), 3.14159f / 2, 1e-4);
+    float left = FindAngle(0, 0, -10, 0);
+    EXPECT_NEAR(left, 6.28318f - 3.14159f / 2, 1e-4);
+}
+
+TEST(Geometry, RectangleTestsCountTouchingEdges)
+{
+    EXPECT_TRUE(RectanglesIntersect(0, 0, 10, 10, 10, 0, 5, 5));
+    EXPECT_FALSE(RectanglesIntersect(0, 0, 10, 10, 11, 0, 5, 5));
+    EXPECT_TRUE(PointInRectangle(15, 25, 5, 5, 10, 20));
+    EXPECT_FALSE(PointInRectangle(16, 25, 5, 5, 10, 20));
+}
+
+TEST(Geometry, PointInPolygonFollowsTheWindingNumber)
+{
+    const coordinate clockwise[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+    const coordinate counter[] = {{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}};
+    EXPECT_TRUE(PointInPoly({5, 5}, clockwise, 4));
+    EXPECT_TRUE(PointInPoly({5, 5}, counter, 4));
+    EXPECT_FALSE(PointInPoly({15, 5}, clockwise, 4));
+    EXPECT_FALSE(PointInPoly({5, 5}, clockwise, 0));
+}
+
+TEST(Geometry, SmallHelpersHandleTheirEdges)
+{
+    EXPECT_EQ(ipow(2, 0), 1);
+    EXPECT_EQ(ipow(2, -3), 1);
+    EXPECT_EQ(ipow(3, 4), 81);
+    EXPECT_EQ(Round(2.5f), 3);
+    EXPECT_EQ(Round(-2.5f), -3);
+    EXPECT_EQ(NearestInt(1.49f), 1);
+    const int values[] = {3, 9, 1, 9, 1};
+    EXPECT_EQ(MaxIndex(values, 5), 1);
+    EXPECT_EQ(MinIndex(values, 5), 2);
+    EXPECT_EQ(MaxValue(values, 5), 9);
+    EXPECT_EQ(MinValue(values, 0), 3);
+    EXPECT_FLOAT_EQ(GetDist(0, 0, 3, 4), 5.0f);
+    float_coordinate out;
+    PointOnCurve(out, 0.0f, {0, 0}, {1, 2}, {5, 6}, {9, 9});
+    EXPECT_FLOAT_EQ(out.x, 1.0f);
+    PointOnCurve(out, 1.0f, {0, 0}, {1, 2}, {5, 6}, {9, 9});
+    EXPECT_FLOAT_EQ(out.y, 6.0f);
+}
+
+TEST(StringToInt, ReadsDecimalHexAndOctal)
+{
+    EXPECT_EQ(StringToInt("5"), 5);
+    EXPECT_EQ(StringToInt("0x5"), 5);
+    EXPECT_EQ(StringToInt("010"), 8);
+    EXPECT_EQ(StringToInt("-1"), -1);
+    EXPECT_EQ(StringToInt("abc"), 0);
+}
+
+TEST(TempSprintf, StaysInsideItsBufferAndIsOverwrittenByTheNextCall)
+{
+    std::string longText(5000, 'x');
+    char* result = TempSprintf("%s", longText.c_str());
+    EXPECT_EQ(strlen(result), static_cast<size_t>(PATH_BUFFER_SIZE - 1));
+    char* first = TempSprintf("%i", 1);
+    char* second = TempSprintf("%i", 2);
+    EXPECT_EQ(first, second);
+    EXPECT_STREQ(first, "2");
+}
+
+TEST(FileCopy, CopiesBytesAndReportsFailureWithoutAPartialFile)
+{
+    TempFolder folder;
+    std::string bytes("a'b\"c; rm -rf x\0z", 17);
+    folder.Write("it's a file", bytes);
+    EXPECT_EQ(FileCopy(folder.File("it's a file").c_str(), folder.File("copy $(x)").c_str()), 0);
+    EXPECT_EQ(folder.Read("copy $(x)"), bytes);
+
+    EXPECT_NE(FileCopy(folder.File("missing").c_str(), folder.File("out").c_str()), 0);
+    struct stat info;
+    EXPECT_NE(stat(folder.File("out").c_str(), &info), 0);
+    EXPECT_NE(FileCopy(folder.File("it's a file").c_str(), folder.File("no/such/dir").c_str()), 0);
+}
+
+TEST(GetUserDataPath, UsesTheOverrideOrMakesTheFolderUnderTheDataHome)
+{
+    TempFolder folder;
+    char buffer[PATH_BUFFER_SIZE] = "";
+    GetUserDataPath(buffer);
+    EXPECT_EQ(std::string(buffer), folder.File("userdata/"));
+    struct stat info;
+    EXPECT_EQ(stat(buffer, &info), 0);
+
+    unsetenv("PALMORA_USER_DATA");
+    setenv("XDG_DATA_HOME", folder.File("xdg/share").c_str(), 1);
+    buffer[0] = '\0';
+    GetUserDataPath(buffer);
+    EXPECT_EQ(std::string(buffer), folder.File("xdg/share/Brinemark/Palmora Data/"));
+    EXPECT_EQ(stat(buffer, &info), 0);
+    unsetenv("XDG_DATA_HOME");
+}
