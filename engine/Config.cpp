@@ -1,0 +1,8 @@
+#include "Config.h"
+
+namespace {
+bool fullscreen = true;
+}
+
+bool Config_GetFullscreen() { return fullscreen; }
+void Config_SetFullscreen(bool value) { fullscreen = value; }
