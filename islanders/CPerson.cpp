@@ -1,0 +1,5 @@
+#include "CPerson.h"
+
+void CPerson::PreLoadClothes() {}
+
+void CPerson::UnPreLoadClothes() {}

@@ -1,0 +1,3 @@
+#include "CDust.h"
+
+CSound* CDust::sndObservatory = nullptr;

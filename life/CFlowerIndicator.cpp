@@ -1,0 +1,5 @@
+#include "CFlowerIndicator.h"
+
+void CFlowerIndicator::Init() {}
+
+void CFlowerIndicator::Unload() {}

@@ -1,0 +1,9 @@
+// A flower marker waiting to be planted. For now only the least start-up and shut-down need until the class is built.
+#pragma once
+
+class CFlowerIndicator {
+public:
+    // Creates and deletes the hidden ghost shown while placing.
+    static void Init();
+    static void Unload();
+};

@@ -1,0 +1,5 @@
+#include "CTreeIndicator.h"
+
+void CTreeIndicator::Init() {}
+
+void CTreeIndicator::Unload() {}

@@ -1,0 +1,3 @@
+#include "CControllerExit.h"
+
+int CControllerExit::personImage = -1;

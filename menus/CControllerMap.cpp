@@ -1,0 +1,3 @@
+#include "CControllerMap.h"
+
+CSprite* CControllerMap::sMap = nullptr;
