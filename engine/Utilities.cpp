@@ -4,6 +4,7 @@
 #include "UserFolders.h"
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -89,7 +90,16 @@ long SwapTimeT(long value)
 
 int StringToInt(const char* text)
 {
-    return static_cast<int>(strtol(text, nullptr, 0));
+    // A long is wider than an int here: clamp as a 32-bit strtol would, so a
+    // huge number never wraps round to a small one.
+    long value = strtol(text, nullptr, 0);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
 }
 
 char* TempSprintf(const char* format, ...)
