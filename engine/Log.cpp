@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cassert>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -21,6 +22,7 @@ ProfileCounter counters[kProfileCounters];
 
 bool CounterInRange(int n)
 {
+    assert(n >= 0);
     if (n > kProfileCounters - 1) {
         printf("Ran out of profile counters!  Increase the number in debug\n");
         return false;
