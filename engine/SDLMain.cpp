@@ -1,2 +1,139 @@
-// Temporary entry until start-up is built.
-int SDL_main(int, char**) { return 0; }
+// The program's life: every service comes up in a fixed order, the first
+// screen gets the focus, the frame loop runs until the screens stop it, and
+// everything goes down again in a fixed order. Services that are still to be
+// built are named at the step where they belong.
+#include "CBuilding.h"
+#include "CController.h"
+#include "CControllerExit.h"
+#include "CControllerGame.h"
+#include "CControllerIntro.h"
+#include "CControllerMap.h"
+#include "CDust.h"
+#include "CFlowerIndicator.h"
+#include "CInput.h"
+#include "CObject.h"
+#include "CPerson.h"
+#include "CResources.h"
+#include "CSDL.h"
+#include "CSound.h"
+#include "CTreeIndicator.h"
+#include "CommandLine.h"
+#include "Config.h"
+#include "Log.h"
+#include "Utilities.h"
+
+#include <SDL.h>
+
+namespace {
+
+const int kFrameLock = 33;  // ms per frame
+
+// TEMPORARY, the drawing context's place: the bare 800x600 window it will set up.
+void OpenTemporaryWindow()
+{
+    Uint32 flags = SDL_SWSURFACE;
+    if (Config_GetFullscreen()) {
+        flags |= SDL_FULLSCREEN;
+    }
+    if (!SDL_SetVideoMode(800, 600, 32, flags)) {
+        errorMessage("Unable to set video mode: ", SDL_GetError(), true, true);
+    }
+}
+
+// TEMPORARY, the drawing context's place: present the whole screen, then wait
+// out the rest of the frame as its frame lock will.
+void PresentTemporaryFrame(Uint32& lastFrame)
+{
+    SDL_Flip(SDL_GetVideoSurface());
+    while (SDL_GetTicks() < lastFrame + kFrameLock) {
+        if (SDL_GetTicks() < lastFrame + kFrameLock - 10) {
+            SDL_Delay(lastFrame + kFrameLock - SDL_GetTicks());
+        } else {
+            SDL_Delay(0);
+        }
+    }
+    lastFrame = SDL_GetTicks();
+}
+
+}  // namespace
+
+int SDL_main(int argc, char* argv[])
+{
+    const CommandLine commandLine = ReadCommandLine(argc, argv);
+
+    // FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
+    if (!commandLine.noSound) {
+        // CSound::Initialize(!commandLine.consoleSound);
+    }
+    // CSound::LoadTitleMusic();
+
+    CSDL sdl;
+    SeedRandom();
+    CInput input;
+    CController::input = &input;
+
+    // CProfile* profile = new CProfile();
+    // Only now: the command line overrides the full-screen flag the profile applied.
+    if (commandLine.windowed) {
+        Config_SetFullscreen(false);
+    }
+
+    // CDraw draw;
+    OpenTemporaryWindow();
+    // draw.Preload(); CSound::Preload(&draw); CSound::LoadMusic(&draw);
+    // CSprite::draw = &draw;
+    // CRenderer renderer; CSprite::renderer = &renderer; CController::draw = &draw; CController::renderer = &renderer;
+    CController::LoadSounds();
+    // CMouseCursor mouseCursor;
+
+    CBuilding::InitSprites();
+    CFlowerIndicator::Init();
+    CTreeIndicator::Init();
+    CPerson::PreLoadClothes();
+
+    CControllerIntro intro;
+    intro.GotFocus(nullptr, true);
+
+    Uint32 lastFrame = SDL_GetTicks();
+    while (CController::running) {
+        CController::PumpFocus();
+        CSound::PumpAll();
+        // The frame in which the last screen closed is neither drawn nor shown.
+        if (CController::running) {
+            // mouseCursor.Pump();
+            // renderer.Render(true);
+            PresentTemporaryFrame(lastFrame);  // draw.Flip(true)
+        }
+    }
+
+    CBuilding::DeleteSprites();
+    CFlowerIndicator::Unload();
+    CTreeIndicator::Unload();
+    CPerson::UnPreLoadClothes();
+    delete CControllerGame::Resources();
+    if (CDust::sndObservatory) {
+        delete CDust::sndObservatory;
+        CDust::sndObservatory = nullptr;
+    }
+    // delete CControllerMap::sMap;
+    CControllerMap::sMap = nullptr;
+    if (CControllerExit::personImage != -1) {
+        // draw.RemoveImage(CControllerExit::personImage);
+        CControllerExit::personImage = -1;
+    }
+    // Profile long property 50 += (long)GetTimeDiff(GetCurrentTime(), CProfile::startTime);
+    CObject::UnloadAll();
+    CController::UnloadSounds();
+    // CSound::UnloadMusic();
+    if (CControllerGame::sndWaves) {
+        delete CControllerGame::sndWaves;
+        CControllerGame::sndWaves = nullptr;
+    }
+    // FontSystem_Unload();
+    // delete profile;
+
+    // The automatic objects go in reverse order of their making: the first
+    // screen, the pointer, the renderer, the drawing context, then SDL's guard.
+    // SDL_Quit runs at process exit; the sound library is never closed.
+    return 0;
+}
