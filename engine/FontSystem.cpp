@@ -308,9 +308,10 @@ ustring InsertedText(unsigned short code, const TextArguments& args)
         return FontSystem_ASCIItoUnicode(args.narrow[k]);
     }
     const int k = code == 'a' ? 3 : code - '7';
-    int id = -1;
-    if (!args.narrow[k] || !ReadDecimal(args.narrow[k], id)) {
-        id = -1;
+    assert(k >= 0 && k < 4);
+    int id = -1;  // also for an argument that is null or no number
+    if (args.narrow[k]) {
+        ReadDecimal(args.narrow[k], id);
     }
     auto entry = strings.find(id);
     return entry == strings.end() ? ustring() : entry->second.text;
