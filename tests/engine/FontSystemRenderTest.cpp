@@ -1,0 +1,424 @@
+#include "FontSystem.h"
+
+#include "ChildProcess.h"
+#include "TempFolder.h"
+#include "Utilities.h"
+
+#include <SDL_ttf.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const int kPoints = 16;
+
+std::string Word32(uint32_t value)
+{
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; i++) {
+        bytes[i] = static_cast<char>((value >> (8 * i)) & 0xff);
+    }
+    return bytes;
+}
+
+std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    std::string table = Word32(static_cast<uint32_t>(entries.size()));
+    std::string body;
+    uint32_t offset = 4 + 4 * static_cast<uint32_t>(entries.size());
+    for (const auto& entry : entries) {
+        table += Word32(offset);
+        const std::string one = Word32(static_cast<uint32_t>(entry.second.size())) +
+                                Word32(static_cast<uint32_t>(entry.first.size())) + entry.first + entry.second;
+        body += one;
+        offset += static_cast<uint32_t>(one.size());
+    }
+    return table + body;
+}
+
+std::string Utf16(const std::u16string& text)
+{
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xff);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+// Bounding box of the pixels with any alpha: left, top, right, bottom, the
+// last two exclusive.
+using Box = std::array<int, 4>;
+const Box kNoInk = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+
+Box Shifted(Box b, int dx, int dy)
+{
+    return {b[0] + dx, b[1] + dy, b[2] + dx, b[3] + dy};
+}
+
+Uint32 Pixel(SDL_Surface* s, int x, int y)
+{
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
+}
+
+Uint8 Alpha(SDL_Surface* s, int x, int y)
+{
+    return static_cast<Uint8>((Pixel(s, x, y) & s->format->Amask) >> s->format->Ashift);
+}
+
+Box Ink(SDL_Surface* s, int top = 0, int bottom = INT_MAX)
+{
+    Box box = kNoInk;
+    for (int y = std::max(top, 0); y < std::min(bottom, s->h); y++) {
+        for (int x = 0; x < s->w; x++) {
+            if (Alpha(s, x, y) != 0) {
+                box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1), std::max(box[3], y + 1)};
+            }
+        }
+    }
+    return box;
+}
+
+bool SamePixels(SDL_Surface* a, SDL_Surface* b)
+{
+    if (a->w != b->w || a->h != b->h) {
+        return false;
+    }
+    for (int y = 0; y < a->h; y++) {
+        for (int x = 0; x < a->w; x++) {
+            if (Pixel(a, x, y) != Pixel(b, x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+struct Options {
+    int spacing = 0;
+    SDL_Color colour = {255, 255, 255, 0};
+    const unsigned short* u[6] = {};
+    const char* a[6] = {};
+};
+
+using testing::HasSubstr;
+
+// Each test gets a resource folder holding the font archive and a table, and
+// measures words with its own copy of the same font.
+class FontSystemRender : public testing::Test {
+protected:
+    TempFolder folder;
+    TTF_Font* reference = nullptr;
+    int lines = -1;
+
+    void SetUp() override
+    {
+        std::filesystem::create_directories(RESOURCE_FOLDER);
+        std::ifstream in(kFontPath, std::ios::binary);
+        std::stringstream font;
+        font << in.rdbuf();
+        folder.Write(RESOURCE_FOLDER "resource3.dat", Archive({{"Sans.ttf", font.str()}, {"Junk.ttf", "no font"}}));
+        folder.Write(RESOURCE_FOLDER "strings.dat",
+                     Utf16(u"!Sans.ttf|16|10|20|30|0\n@100|%bxy%b\n@101|Palm\n!Junk.ttf\n@102|x"));
+        FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
+        reference = TTF_OpenFont(kFontPath, kPoints);
+        ASSERT_NE(reference, nullptr);
+    }
+
+    void TearDown() override
+    {
+        TTF_CloseFont(reference);
+        FontSystem_Unload();
+        strings.clear();
+    }
+
+    SDL_Surface* Render(const char* text, int w, int h, int alignment, const Options& o = Options())
+    {
+        SDL_Surface* s = FontSystem_RenderStringASCII(w, h, alignment, o.spacing, "Sans.ttf", kPoints, o.colour.r,
+                                                      o.colour.g, o.colour.b, text, lines, o.u[0], o.u[1], o.u[2],
+                                                      o.u[3], o.u[4], o.u[5], o.a[0], o.a[1], o.a[2], o.a[3],
+                                                      o.a[4], o.a[5]);
+        EXPECT_NE(s, nullptr);
+        EXPECT_EQ(s->w, w);
+        EXPECT_EQ(s->h, h);
+        return s;
+    }
+
+    bool Same(const char* text, const Options& o, const char* expected, int alignment = 0)
+    {
+        SDL_Surface* a = Render(text, 300, 60, alignment, o);
+        SDL_Surface* b = Render(expected, 300, 60, alignment);
+        const bool same = SamePixels(a, b);
+        SDL_FreeSurface(a);
+        SDL_FreeSurface(b);
+        return same;
+    }
+
+    int Width(const char* word, int style = TTF_STYLE_NORMAL)
+    {
+        TTF_SetFontStyle(reference, style);
+        int w = 0, h = 0;
+        TTF_SizeUTF8(reference, word, &w, &h);
+        return w;
+    }
+
+    Box WordInk(const char* word, int style = TTF_STYLE_NORMAL)
+    {
+        TTF_SetFontStyle(reference, style);
+        SDL_Surface* s = TTF_RenderUTF8_Blended(reference, word, SDL_Color{255, 255, 255, 0});
+        Box box = Ink(s);
+        SDL_FreeSurface(s);
+        return box;
+    }
+};
+
+}  // namespace
+
+TEST_F(FontSystemRender, WrapsWhenALineReachesTheWidthTrailingBlankIncluded)
+{
+    const int two = Width("aa ") + Width("bb ");
+    const int H = TTF_FontHeight(reference);
+    const struct {
+        const char* text;
+        int w;
+        int lines;
+        const char* secondLine;  // the first word of line 2
+    } cases[] = {
+        {"aa bb cc", two + 1, 2, "cc"},  // "bb " with its blank still fits
+        {"aa bb cc", two, 2, "bb"},      // reaching the width exactly is too far
+        {"aa bb-cc", Width("aa ") + Width("bb-") + 1, 2, "cc"},  // a hyphen ends words too
+        {"aa well-known", Width("aa ") + Width("well-") + 1, 2, "known"},
+        {"Palmoraaaaaa", 10, 1, nullptr},  // a word wider than an empty line stays
+        {"aa%nbb", 300, 2, "bb"},
+        {"aa%n", 300, 2, nullptr},  // the opened empty line still counts
+        {"aa%n%nbb", 300, 3, nullptr},
+    };
+    for (const auto& c : cases) {
+        SDL_Surface* s = Render(c.text, c.w, 100, 0);
+        EXPECT_EQ(lines, c.lines) << c.text << " in " << c.w;
+        if (c.secondLine) {
+            const Box first = Shifted(WordInk(c.secondLine), 0, H);
+            const Box line = Ink(s, H, 2 * H);
+            EXPECT_EQ(line[0], first[0]) << c.text;
+            EXPECT_GE(line[2], first[2]) << c.text;
+        }
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(FontSystemRender, AlignsLinesByTheirWidthIncludingTheTrailingBlank)
+{
+    const int w = 200, h = 50;
+    const int H = TTF_FontHeight(reference);
+    const Box palm = WordInk("Palm");
+    const int pw = Width("Palm");
+    const int blank = Width("Palm ") - pw;
+    const struct {
+        const char* text;
+        int alignment;
+        Box expected;
+    } cases[] = {
+        {"Palm", 0, palm},
+        {"Palm", 1, Shifted(palm, w - pw, 0)},
+        {"Palm ", 1, Shifted(palm, w - pw - blank, 0)},
+        {"Palm", 2, Shifted(palm, (w - pw) / 2, 0)},
+        {"Palm", 3, Shifted(palm, (w - pw) / 2, (h - H) / 2)},
+        // A final "%n" opens a line that vertical centring leaves out.
+        {"Palm%n", 3, Shifted(palm, (w - pw) / 2, (h - H) / 2)},
+        {"%nPalm", 3, Shifted(palm, (w - pw) / 2, (h - 2 * H) / 2 + H)},
+    };
+    for (const auto& c : cases) {
+        SDL_Surface* s = Render(c.text, w, h, c.alignment);
+        EXPECT_EQ(Ink(s), c.expected) << c.text << " aligned " << c.alignment;
+        SDL_FreeSurface(s);
+    }
+
+    // A word exactly as wide as the image sits at 0 however it is aligned.
+    SDL_Surface* s = Render("Palm", pw, h, 1);
+    EXPECT_EQ(Ink(s), palm);
+    SDL_FreeSurface(s);
+
+    // A text taller than the image is centred rounding down: one pixel up.
+    s = Render("Palm", w, H - 1, 3);
+    EXPECT_EQ(Ink(s), Shifted(palm, (w - pw) / 2, -1));
+    SDL_FreeSurface(s);
+}
+
+TEST_F(FontSystemRender, SpacingMovesLinesAndOverlappingLinesKeepEachOther)
+{
+    const int H = TTF_FontHeight(reference);
+    Options o;
+    o.spacing = 7;
+    SDL_Surface* s = Render("Palm%nPalm", 300, 100, 0, o);
+    EXPECT_EQ(Ink(s, H), Shifted(WordInk("Palm"), 0, H + 7));
+    SDL_FreeSurface(s);
+
+    // With lines overlapping, the second line's transparent pixels must not
+    // erase the first, in black as in any other colour.
+    for (const SDL_Color colour : {SDL_Color{255, 255, 255, 0}, SDL_Color{0, 0, 0, 0}}) {
+        o.spacing = -8;
+        o.colour = colour;
+        SDL_Surface* one = Render("gjy", 100, 60, 0, o);
+        SDL_Surface* two = Render("gjy%ngjy", 100, 60, 0, o);
+        const int shift = H - 8;
+        bool partialAlpha = false;
+        for (int y = 0; y < 60; y++) {
+            for (int x = 0; x < 100; x++) {
+                const bool secondLineInk = y >= shift && Alpha(one, x, y - shift) != 0;
+                if (!secondLineInk) {
+                    ASSERT_EQ(Alpha(two, x, y), Alpha(one, x, y)) << x << "," << y;
+                }
+                partialAlpha |= Alpha(two, x, y) > 0 && Alpha(two, x, y) < 255;
+            }
+        }
+        EXPECT_TRUE(partialAlpha);
+        SDL_FreeSurface(one);
+        SDL_FreeSurface(two);
+    }
+}
+
+TEST_F(FontSystemRender, StyleMarkupTogglesAndCarriesOverToTheNextText)
+{
+    const int bold = TTF_STYLE_BOLD;
+    SDL_Surface* s = Render("%baa%b bb", 300, 60, 0);
+    Box expected = WordInk("aa", bold);
+    const Box bb = Shifted(WordInk("bb"), Width("aa", bold) + Width(" "), 0);
+    expected = {std::min(expected[0], bb[0]), std::min(expected[1], bb[1]), bb[2],
+                std::max(expected[3], bb[3])};
+    EXPECT_EQ(Ink(s), expected);
+    EXPECT_EQ(lines, 1);
+    SDL_FreeSurface(s);
+
+    // A text that leaves bold on renders the next text bold from its start.
+    s = Render("%baa", 300, 60, 0);
+    SDL_FreeSurface(s);
+    s = Render("Palm", 300, 60, 0);
+    EXPECT_EQ(Ink(s), WordInk("Palm", bold));
+    SDL_FreeSurface(s);
+    SDL_FreeSurface(Render("%b", 300, 60, 0));
+    EXPECT_TRUE(Same("%i%uPalm%u%i", Options(), "%u%iPalm%i%u"));
+    EXPECT_FALSE(Same("%iPalm%i", Options(), "Palm"));
+}
+
+TEST_F(FontSystemRender, InsertsSixteenBitArgumentsBeforeEightBitOnes)
+{
+    const unsigned short cd[] = {'c', 'd', 0};
+    const unsigned short markup[] = {'%', 'b', 'c', 'd', '%', 'b', 0};
+    const unsigned short self[] = {'%', '1', '%', '1', 0};
+    Options wide;
+    wide.u[0] = cd;
+    wide.a[0] = "ef";
+    Options narrow;
+    narrow.a[0] = "cd";
+    Options sixth;
+    sixth.u[5] = markup;
+    Options table;
+    table.a[0] = "100";
+    table.a[3] = " 100";
+    Options noNumber;
+    noNumber.a[0] = "hundred";
+    Options loop;
+    loop.u[0] = self;
+
+    EXPECT_TRUE(Same("A%1B", wide, "AcdB"));
+    EXPECT_TRUE(Same("A%1B", narrow, "AcdB"));
+    EXPECT_TRUE(Same("A%1B", Options(), "A%u%uB"));  // nothing inserted
+    EXPECT_TRUE(Same("A%6B", sixth, "A%bcd%bB"));
+    EXPECT_TRUE(Same("A %7", table, "A %bxy%b"));     // markup inside takes effect
+    EXPECT_TRUE(Same("A %a", table, "A %bxy%b"));
+    EXPECT_TRUE(Same("A %7", noNumber, "A "));
+    EXPECT_TRUE(Same("A %1B", loop, "A B"));          // a text that inserts itself ends
+    EXPECT_TRUE(Same("50% off %x", Options(), "50% off %x"));
+}
+
+TEST_F(FontSystemRender, TutorialModeDrawsItalicsUprightAndWhiteOnesYellow)
+{
+    Options white;
+    Options yellowText;
+    yellowText.colour = {244, 226, 127, 0};
+    Options pure;
+    pure.colour = {255, 255, 0, 0};
+
+    FontSystem_RenderItalicsYellow(true);
+    SDL_Surface* italic = Render("%iPalm%i", 300, 60, 0, white);
+    SDL_Surface* pureItalic = Render("%iPalm%i", 300, 60, 0, pure);
+    FontSystem_RenderItalicsYellow(false);
+    SDL_Surface* upright = Render("Palm", 300, 60, 0, yellowText);
+    SDL_Surface* pureUpright = Render("Palm", 300, 60, 0, pure);
+    EXPECT_TRUE(SamePixels(italic, upright));
+    EXPECT_TRUE(SamePixels(pureItalic, pureUpright));
+    for (SDL_Surface* s : {italic, pureItalic, upright, pureUpright}) {
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(FontSystemRender, ATextWithoutWordsGivesATransparentImage)
+{
+    for (const char* text : {"", "%n", "%b%b", "%1"}) {
+        lines = 77;
+        SDL_Surface* s = Render(text, 120, 30, 3);
+        EXPECT_EQ(lines, 77) << text;
+        EXPECT_EQ(s->format->BitsPerPixel, 32);
+        EXPECT_NE(s->format->Amask, 0u);
+        EXPECT_EQ(Ink(s), kNoInk) << text;
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(FontSystemRender, TableTextsUseTheirOwnOrTheGivenColour)
+{
+    SDL_Surface* own = FontSystem_RenderStringNumber(100, 30, 0, 101, lines, nullptr, nullptr, nullptr, nullptr,
+                                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                     nullptr);
+    SDL_Surface* given = FontSystem_RenderStringNumberColoured(100, 30, 0, 101, lines, 200, 100, 50, nullptr,
+                                                               nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                               nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(Ink(own), WordInk("Palm"));
+    for (const auto& [s, r, g, b] : {std::make_tuple(own, 10, 20, 30), std::make_tuple(given, 200, 100, 50)}) {
+        Uint8 pr = 0, pg = 0, pb = 0, pa = 0;
+        const Box ink = Ink(s);
+        SDL_GetRGBA(Pixel(s, (ink[0] + ink[2]) / 2, ink[3] - 1), s->format, &pr, &pg, &pb, &pa);
+        EXPECT_EQ(pr, r);
+        EXPECT_EQ(pg, g);
+        EXPECT_EQ(pb, b);
+        SDL_FreeSurface(s);
+    }
+}
+
+TEST_F(FontSystemRender, MissingIdsAndBadFontsAreFatal)
+{
+    const struct {
+        int id;
+        const char* message;
+    } cases[] = {
+        {424242, "FONTSYSTEM: Missing string id 424242"},
+        {102, "FONTSYSTEM: Attempted to load font file 'Palmora.app/Contents/Resources/Junk.ttf'\n"},
+        {102, "FONTSYSTEM: SDL_ttf font loading error: "},
+    };
+    for (const auto& c : cases) {
+        ChildResult result = RunInChild([&] {
+            int n = 0;
+            FontSystem_RenderStringNumber(100, 30, 0, c.id, n, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+        });
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.output, HasSubstr(c.message));
+    }
+    ChildResult noFile = RunInChild([&] {
+        int n = 0;
+        FontSystem_RenderStringASCII(10, 10, 0, 0, "Gone.ttf", 12, 0, 0, 0, "x", n, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    });
+    EXPECT_EQ(noFile.exitCode, 1);
+    EXPECT_THAT(noFile.output, HasSubstr("Gone.ttf"));
+}
