@@ -3,7 +3,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libvorbis-dev libstb-dev
-          fonts-dejavu-core libgtest-dev libbenchmark-dev cmake g++ pkg-config xvfb xauth)
+          fonts-dejavu-core libgtest-dev libbenchmark-dev cmake g++ pkg-config xvfb xauth
+          clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
