@@ -1,0 +1,147 @@
+#include "PackStrings.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+using testing::HasSubstr;
+
+namespace {
+
+pack_strings_data Load(const std::string& text)
+{
+    pack_strings_data strings;
+    std::string error;
+    EXPECT_TRUE(AppendStringsFile(text, "a.strings", strings, error)) << error;
+    return strings;
+}
+
+// strings.dat decoded back into 16-bit characters, checking the byte order.
+std::u16string Decode(const std::string& bytes)
+{
+    EXPECT_EQ(bytes.size() % 2, 0u);
+    std::u16string text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(PackStrings, WritesUtf16WithAByteOrderMarkAndNoFinalLineBreak)
+{
+    const std::string bytes =
+        EncodeStringTable(Load("# area\r\n!DejaVuSans.ttf|16|255|255|255|0\n\n@22000|Café in the €uro zone\n"));
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xff);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xfe);
+
+    const std::u16string text = Decode(bytes);
+    EXPECT_NE(text.back(), u'\n');
+    EXPECT_NE(text.back(), u'\r');
+    EXPECT_NE(text.find(u"\r\n!DejaVuSans.ttf|16|255|255|255|0\r\n@22000|Caf\u00e9 in the \u20acuro zone"),
+              std::u16string::npos);
+    const std::u16string last = u"Caf\u00e9 in the \u20acuro zone";
+    EXPECT_EQ(text.substr(text.size() - last.size()), last);
+    // é is E9 00 and € is AC 20 in little-endian order.
+    EXPECT_NE(bytes.find(std::string("\xe9\x00", 2)), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\xac\x20", 2)), std::string::npos);
+}
+
+TEST(PackStrings, EveryLineOfTheTableIsOneTheGameAccepts)
+{
+    pack_strings_data strings = Load("!A.ttf|10|1|2|3|-2\n@1|one\n");
+    std::string error;
+    // A refused file adds nothing.
+    ASSERT_FALSE(AppendStringsFile("# bad file\n!B.ttf|12|0|0|0|0\n@3|three\n@2|two|x\n", "b.strings", strings,
+                                   error));
+    EXPECT_EQ(strings.lines.size(), 2u);
+    EXPECT_EQ(strings.ids.count(3), 0u);
+    ASSERT_TRUE(AppendStringsFile("# second file\n\n\n!B.ttf|12|0|0|0|0\n@2|\n", "b.strings", strings, error))
+        << error;
+    const std::u16string text = Decode(EncodeStringTable(strings)).substr(1);
+    size_t start = 0;
+    int lines = 0;
+    while (start <= text.size()) {
+        size_t end = text.find(u"\r\n", start);
+        const std::u16string line = text.substr(start, end == std::u16string::npos ? end : end - start);
+        ASSERT_FALSE(line.empty()) << "line " << lines;
+        EXPECT_TRUE(line[0] == u'#' || line[0] == u'!' || line[0] == u'@') << "line " << lines;
+        EXPECT_EQ(line.find(u'\r'), std::u16string::npos);
+        EXPECT_EQ(line.find(u'\n'), std::u16string::npos);
+        lines++;
+        if (end == std::u16string::npos) {
+            break;
+        }
+        start = end + 2;
+    }
+    EXPECT_EQ(lines, 6);  // the table's own heading, two lines of one file and three of the other
+    EXPECT_EQ(strings.fonts.size(), 2u);
+    EXPECT_EQ(strings.fonts[1].first, "B.ttf");
+    EXPECT_EQ(strings.fonts[1].second, "b.strings:4");
+}
+
+TEST(PackStrings, RefusesLinesTheGameWouldRejectOrMisread)
+{
+    struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"@1|no font yet\n", "a.strings:1: the file sets no font"},
+        {"!A.ttf|10|0|0|0|0\n @1|x\n", "a.strings:2: a line starts with '#'"},
+        {"!A.ttf|10|0|0|0|0\n\n\n1|x\n", "a.strings:4: a line starts with"},
+        {"!A.ttf|10|0|0|0|0\n@x1|text\n", "the string id 'x1' is not a number"},
+        {"!A.ttf|10|0|0|0|0\n@-1|text\n", "the string id '-1' is not a number"},
+        {"!A.ttf|10|0|0|0|0\n@1\n", "a string line is @id|text"},
+        {"!A.ttf|10|0|0|0|0\n@1|a|b\n", "holds a '|'"},
+        {"!A.ttf|10|0|0|0|0\n@1|one\n@1|again\n", "a.strings:3: string 1 is already defined at a.strings:2"},
+        {"!A.ttf|10|0|0|0|0\n@1|caf\xe9 au lait\n", "bytes that are not UTF-8"},
+        {"!A.ttf|10|0|0|0|0\n@1|\xc3\n", "cut short"},
+        {"!A.ttf|10|0|0|0|0\n@1|\xc0\xaf\n", "bytes that are not UTF-8"},
+        {"!A.ttf|10|0|0|0|0\n@1|\xf0\x9f\x8c\xb4 palm\n", "outside the Basic Multilingual Plane"},
+        {"!A.ttf|10|0|0|0|0\n@1|one\rtwo\n", "a lone carriage return"},
+        {"!A.ttf|10|256|0|0|0\n", "the red field '256'"},
+        {"!A.ttf|0|0|0|0|0\n", "the size field '0'"},
+        {"!A.ttf|10|0|0|0|x\n", "the line spacing field 'x'"},
+        {"!A.ttf|10|0|0|0|0|7\n", "at most six fields"},
+        {"!|10|0|0|0|0\n", "names no font"},
+        {"!A font.ttf|10\n", "plain ASCII without blanks"},
+    };
+    for (const auto& c : cases) {
+        pack_strings_data strings;
+        std::string error;
+        EXPECT_FALSE(AppendStringsFile(c.text, "a.strings", strings, error)) << c.text;
+        EXPECT_THAT(error, HasSubstr(c.message)) << c.text;
+    }
+}
+
+TEST(PackStrings, AcceptsPartialFontSettingsAndMarkup)
+{
+    pack_strings_data strings = Load("!A.ttf\n@5|%bBold%b and %1 and 100%\n!A.ttf|9\n@6|  leading blanks  \n");
+    EXPECT_EQ(strings.lines.size(), 4u);
+    EXPECT_EQ(strings.lines[1], u"@5|%bBold%b and %1 and 100%");
+    EXPECT_EQ(strings.lines[3], u"@6|  leading blanks  ");
+}
+
+TEST(PackStrings, DecodesUtf8IntoOneUnitACharacter)
+{
+    struct {
+        const char* utf8;
+        std::u16string wide;
+    } cases[] = {
+        {"abc", u"abc"},
+        {"\xc3\xa9", u"\u00e9"},
+        {"\xe2\x82\xac", u"\u20ac"},
+        {"\xef\xbf\xbd", u"\ufffd"},
+        {"", u""},
+    };
+    for (const auto& c : cases) {
+        std::u16string wide;
+        std::string reason;
+        EXPECT_TRUE(DecodeUtf8(c.utf8, wide, reason)) << c.utf8;
+        EXPECT_EQ(wide, c.wide) << c.utf8;
+    }
+}

@@ -1,0 +1,337 @@
+// Nothing the code asks for may be missing from the resource pack: every
+// string literal in the game's sources that names a picture, sound or resource
+// file must be a name the manifest provides (a printf pattern must match at
+// least one), and the generated resource folder must hold what the manifest
+// lists, with the loading hints.
+#include "PackManifest.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kSourceFolders[] = {"engine",    "framework", "world",    "islanders", "game", "buildings",
+                                      "life",      "research",  "tutorial", "menus"};
+const char* const kResourceExtensions[] = {".png", ".jpg", ".tga", ".ogg", ".wav", ".dat"};
+
+// File names in the code that are not resources: the player's files and the
+// log.
+const char* const kNotResources[] = {"%sPROFILE%iv%i.DAT", "%sSOUNDv%i.DAT", "%s%sv%i.DAT", "LOG.TXT"};
+
+struct literal_data {
+    std::string text;
+    std::string where;
+};
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// The contents of every string literal outside comments and character
+// literals; escapes are kept as written, raw strings are read whole.
+std::vector<literal_data> StringLiterals(const std::string& source, const std::string& path)
+{
+    std::vector<literal_data> literals;
+    int line = 1;
+    size_t i = 0;
+    const size_t n = source.size();
+    auto advance = [&](size_t to) {
+        for (; i < to && i < n; i++) {
+            line += source[i] == '\n';
+        }
+    };
+    while (i < n) {
+        const char c = source[i];
+        if (c == '/' && i + 1 < n && source[i + 1] == '/') {
+            size_t end = source.find('\n', i);
+            advance(end == std::string::npos ? n : end);
+        } else if (c == '/' && i + 1 < n && source[i + 1] == '*') {
+            size_t end = source.find("*/", i + 2);
+            advance(end == std::string::npos ? n : end + 2);
+        } else if (c == 'R' && i + 1 < n && source[i + 1] == '"' &&
+                   (i == 0 || !(isalnum(static_cast<unsigned char>(source[i - 1])) || source[i - 1] == '_'))) {
+            size_t open = source.find('(', i + 2);
+            if (open == std::string::npos) {
+                break;
+            }
+            const std::string close = ")" + source.substr(i + 2, open - i - 2) + "\"";
+            size_t end = source.find(close, open);
+            if (end == std::string::npos) {
+                break;
+            }
+            literals.push_back({source.substr(open + 1, end - open - 1), path + ":" + std::to_string(line)});
+            advance(end + close.size());
+        } else if (c == '"' || c == '\'') {
+            const int startLine = line;
+            size_t j = i + 1;
+            std::string text;
+            while (j < n && source[j] != c && source[j] != '\n') {
+                if (source[j] == '\\' && j + 1 < n) {
+                    text += source[j];
+                    j++;
+                }
+                text += source[j];
+                j++;
+            }
+            if (c == '"') {
+                literals.push_back({text, path + ":" + std::to_string(startLine)});
+            }
+            advance(j + 1);
+        } else {
+            advance(i + 1);
+        }
+    }
+    return literals;
+}
+
+bool EndsWithResourceExtension(const std::string& text)
+{
+    for (const char* extension : kResourceExtensions) {
+        const size_t length = strlen(extension);
+        if (text.size() > length && strcasecmp(text.c_str() + text.size() - length, extension) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Does name match the printf pattern? %d, %i, %u stand for a decimal number,
+// %x for a hexadecimal one, %c for one character, %s for any text; flags and
+// widths are allowed, %% is a percent sign.
+bool MatchesPattern(const char* pattern, const char* name)
+{
+    if (*pattern == '\0') {
+        return *name == '\0';
+    }
+    if (*pattern != '%' || pattern[1] == '%') {
+        const char wanted = *pattern;
+        return *name == wanted && MatchesPattern(pattern + (wanted == '%' ? 2 : 1), name + 1);
+    }
+    const char* conversion = pattern + 1;
+    while (*conversion && strchr("-+ #0123456789.hlz", *conversion)) {
+        conversion++;
+    }
+    const char* rest = *conversion ? conversion + 1 : conversion;
+    switch (*conversion) {
+    case 'c':
+        return *name != '\0' && MatchesPattern(rest, name + 1);
+    case 's':
+        for (const char* tail = name;; tail++) {
+            if (MatchesPattern(rest, tail)) {
+                return true;
+            }
+            if (*tail == '\0') {
+                return false;
+            }
+        }
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X': {
+        const char* digits = *conversion == 'x' || *conversion == 'X' ? "0123456789abcdefABCDEF" : "0123456789";
+        const char* tail = name + (*name == '-' && strchr("di", *conversion) ? 1 : 0);
+        while (*tail && strchr(digits, *tail)) {
+            tail++;
+            if (MatchesPattern(rest, tail)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+pack_manifest_data RepositoryManifest()
+{
+    pack_manifest_data manifest;
+    std::string error;
+    EXPECT_TRUE(ReadManifestFolder(std::string(PALMORA_SOURCE_DIR) + "/tools/manifest", manifest, error)) << error;
+    return manifest;
+}
+
+// The entry names of one archive, read straight from its table.
+std::vector<std::string> ArchiveNames(const std::string& path)
+{
+    const std::string bytes = ReadBytes(path);
+    auto word = [&](size_t at) -> uint32_t {
+        if (at + 4 > bytes.size()) {
+            ADD_FAILURE() << path << " is cut short at " << at;
+            return 0;
+        }
+        return static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8 |
+               static_cast<uint8_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24;
+    };
+    std::vector<std::string> names;
+    const uint32_t count = word(0);
+    for (uint32_t i = 0; i < count && !testing::Test::HasFailure(); i++) {
+        const uint32_t offset = word(4 + 4 * static_cast<size_t>(i));
+        const uint32_t length = word(offset + 4);
+        names.push_back(bytes.substr(offset + 8, length));
+    }
+    return names;
+}
+
+// The test environment names the generated folder; the build's own path
+// stands in when the variable did not reach the test.
+const char* Resources()
+{
+    const char* folder = getenv("PALMORA_RESOURCES");
+    return folder ? folder : PALMORA_RESOURCES_DIR;
+}
+
+}  // namespace
+
+TEST(ResourceCoverage, PrintfPatternsMatchAsWildcards)
+{
+    struct {
+        const char* pattern;
+        const char* name;
+        bool matches;
+    } cases[] = {
+        {"tutorial%i.dat", "tutorial12.dat", true},   {"tutorial%i.dat", "tutorial.dat", false},
+        {"tutorial%i.dat", "tutorialx.dat", false},   {"rain_streak%i.png", "rain_streak3.png", true},
+        {"pointer%c%i.png", "pointerA0.png", true},   {"pointer%c%i.png", "pointer0.png", false},
+        {"%s_head.png", "girl_head.png", true},       {"%s_head.png", "_head.png", true},
+        {"island_waves_%02d.ogg", "island_waves_07.ogg", true}, {"a%%b.png", "a%b.png", true},
+        {"plain.png", "plain.png", true},             {"plain.png", "plain.pngx", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MatchesPattern(c.pattern, c.name), c.matches) << c.pattern << " ~ " << c.name;
+    }
+}
+
+TEST(ResourceCoverage, FindsLiteralsOutsideCommentsAndCharacters)
+{
+    const std::string source =
+        "// \"commented.png\"\n"
+        "/* \"block.png\" */ const char* a = \"one.png\";\n"
+        "char q = '\"'; auto b = \"two\\\".ogg\"; auto c = R\"x(raw.tga)x\";\n"
+        "auto d = \"three.dat\";\n";
+    std::vector<std::string> texts;
+    std::vector<std::string> wheres;
+    for (const literal_data& literal : StringLiterals(source, "f.cpp")) {
+        texts.push_back(literal.text);
+        wheres.push_back(literal.where);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"one.png", "two\\\".ogg", "raw.tga", "three.dat"}));
+    EXPECT_EQ(wheres, (std::vector<std::string>{"f.cpp:2", "f.cpp:3", "f.cpp:3", "f.cpp:4"}));
+}
+
+TEST(ResourceCoverage, EveryResourceNameInTheCodeIsInTheManifest)
+{
+    const pack_manifest_data manifest = RepositoryManifest();
+    std::set<std::string> names = {"resource.dat", "resource2.dat", "resource3.dat", "strings.dat"};
+    for (const pack_entry_data& entry : manifest.entries) {
+        names.insert(entry.name);
+    }
+    const std::set<std::string> excluded(std::begin(kNotResources), std::end(kNotResources));
+
+    int checked = 0;
+    for (const char* folder : kSourceFolders) {
+        const fs::path root = fs::path(PALMORA_SOURCE_DIR) / folder;
+        if (!fs::is_directory(root)) {
+            continue;
+        }
+        for (const auto& file : fs::recursive_directory_iterator(root)) {
+            const std::string extension = file.path().extension().string();
+            if (!file.is_regular_file() || (extension != ".cpp" && extension != ".h")) {
+                continue;
+            }
+            const std::string relative = fs::relative(file.path(), PALMORA_SOURCE_DIR).string();
+            for (const literal_data& literal : StringLiterals(ReadBytes(file.path().string()), relative)) {
+                if (!EndsWithResourceExtension(literal.text)) {
+                    continue;
+                }
+                const std::string name = literal.text.substr(literal.text.rfind('/') + 1);
+                if (excluded.count(name) || name.find('.') == 0) {
+                    continue;  // a player's file, or a bare extension
+                }
+                checked++;
+                if (name.find('%') == std::string::npos) {
+                    EXPECT_TRUE(names.count(name)) << literal.where << ": \"" << name << "\" is in no manifest";
+                    continue;
+                }
+                bool found = false;
+                for (const std::string& candidate : names) {
+                    if (MatchesPattern(name.c_str(), candidate.c_str())) {
+                        found = true;
+                        break;
+                    }
+                }
+                EXPECT_TRUE(found) << literal.where << ": nothing in the manifests matches \"" << name << "\"";
+            }
+        }
+    }
+    RecordProperty("resourceNamesChecked", checked);
+}
+
+TEST(ResourceCoverage, TheGeneratedFolderHoldsEveryManifestEntry)
+{
+    const std::string folder = Resources();
+    ASSERT_TRUE(fs::is_directory(folder)) << folder;
+    const pack_manifest_data manifest = RepositoryManifest();
+    const std::vector<std::string> archives[3] = {ArchiveNames(folder + "/resource.dat"),
+                                                  ArchiveNames(folder + "/resource2.dat"),
+                                                  ArchiveNames(folder + "/resource3.dat")};
+    const std::set<std::string> inArchive[3] = {{archives[0].begin(), archives[0].end()},
+                                                {archives[1].begin(), archives[1].end()},
+                                                {archives[2].begin(), archives[2].end()}};
+    for (const pack_entry_data& entry : manifest.entries) {
+        switch (entry.kind) {
+        case PackKind::Image:
+            EXPECT_TRUE(inArchive[0].count(entry.name)) << entry.name;
+            break;
+        case PackKind::Sound:
+            EXPECT_TRUE(inArchive[1].count(entry.name)) << entry.name;
+            break;
+        case PackKind::Font:
+            EXPECT_TRUE(inArchive[2].count(entry.name)) << entry.name;
+            break;
+        case PackKind::Music:
+            EXPECT_TRUE(fs::is_regular_file(folder + "/music/" + entry.name)) << entry.name;
+            break;
+        case PackKind::Voice:
+            EXPECT_TRUE(fs::is_regular_file(folder + "/voice/" + entry.name)) << entry.name;
+            break;
+        case PackKind::File:
+            EXPECT_TRUE(fs::is_regular_file(folder + "/" + entry.name)) << entry.name;
+            break;
+        }
+    }
+}
+
+TEST(ResourceCoverage, TheGeneratedStringTableHoldsEveryLoadingHint)
+{
+    const std::string bytes = ReadBytes(std::string(Resources()) + "/strings.dat");
+    std::string narrow;  // ASCII is enough to find the ids
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const unsigned value = static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8;
+        narrow.push_back(value < 128 ? static_cast<char>(value) : '?');
+    }
+    ASSERT_GE(narrow.size(), 2u);
+    EXPECT_EQ(narrow.back() == '\n' || narrow.back() == '\r', false);
+    for (int id = 22000; id <= 22038; id++) {
+        const std::string key = "\n@" + std::to_string(id) + "|";
+        const size_t at = narrow.find(key);
+        ASSERT_NE(at, std::string::npos) << "hint " << id;
+        EXPECT_GT(narrow.find_first_of("\r\n", at + 1) - (at + key.size()), 10u) << "hint " << id;
+    }
+}

@@ -1,0 +1,23 @@
+// Placeholder pictures for the resource pack. Each kind of picture (the name up
+// to its first digit, underscore or dot) gets its own colour and shape with an
+// outline; frames of one sprite share both and differ by their label and by a
+// marker that moves round with the frame number, so animations are visible.
+// Pictures with alpha (PNG, TGA) are transparent around an opaque shape; JPEGs
+// are opaque throughout.
+#pragma once
+
+#include "PackManifest.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// RGBA, 4 bytes a pixel, rows top to bottom. opaque fills the background too.
+std::vector<uint8_t> DrawPlaceholder(const std::string& name, int width, int height, const std::string& label,
+                                     bool opaque);
+
+// The encoded file; false only when the encoder fails.
+bool EncodePicture(const std::vector<uint8_t>& rgba, int width, int height, PictureType type, std::string& out);
+
+// Draws and encodes the picture an image or file entry describes.
+bool MakePicture(const pack_entry_data& entry, std::string& out);

@@ -1,0 +1,6 @@
+#include "PackBuilder.h"
+
+int main(int argc, char** argv)
+{
+    return RunPack(argc, argv);
+}
