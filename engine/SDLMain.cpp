@@ -19,6 +19,7 @@
 #include "CTreeIndicator.h"
 #include "CommandLine.h"
 #include "Config.h"
+#include "FontSystem.h"
 #include "Log.h"
 #include "Utilities.h"
 
@@ -61,7 +62,7 @@ int SDL_main(int argc, char* argv[])
 {
     const CommandLine commandLine = ReadCommandLine(argc, argv);
 
-    // FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
+    FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
     if (!commandLine.noSound) {
         // CSound::Initialize(!commandLine.consoleSound);
     }
@@ -129,7 +130,7 @@ int SDL_main(int argc, char* argv[])
         delete CControllerGame::sndWaves;
         CControllerGame::sndWaves = nullptr;
     }
-    // FontSystem_Unload();
+    FontSystem_Unload();
     // delete profile;
 
     // The automatic objects go in reverse order of their making: the first
