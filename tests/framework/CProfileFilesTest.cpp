@@ -47,7 +47,9 @@ TEST_F(CProfileFiles, FirstStartWritesNothingUntilTheHeaderIsSaved)
 
 TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlock)
 {
-    const std::string block("\x01\x00\x00\x00\x07\x00\x00\x00\x01\x00\x00\x00\x01\x00\x00\x00\x62\x01\x00\x00\x00\x00", 22);
+    const std::string block("\x01\x00\x00\x00" "\x07\x00\x00\x00" "\x01\x00\x00\x00" "\x01\x00\x00\x00"
+                            "\x62" "\x01" "\x00\x00\x00\x00",
+                            22);
     WriteUserFile("PROFILE1v8.DAT", WithChecksum(Int32(0) + std::string(512, '\0') + block));
     CProfile* profile = Open();
     // Only a file that loaded well is copied to ".BAKL".

@@ -15,7 +15,8 @@ namespace {
 // Profiles told apart by the value of key 60.
 std::string MarkedProfile(int marker)
 {
-    return ProfileFile({ScalarRecord(60, "i", Int32(marker))}, {VectorRecord(5, 8, "9task_item", std::string(16, 'x'))});
+    return ProfileFile({ScalarRecord(60, "i", Int32(marker))},
+                       {VectorRecord(5, 8, "9task_item", std::string(16, 'x'))});
 }
 
 std::string Flipped(std::string file, size_t at)
@@ -69,7 +70,8 @@ std::vector<Damage> DamagedProfiles()
         {"a bool of four bytes", WithBlock(Int32(1) + ScalarRecord(38, "b", Int32(1)) + Int32(kNoVectors))},
         {"an unknown tag", WithBlock(Int32(2) + marker + ScalarRecord(900, "x", Int32(2)) + Int32(kNoVectors))},
         {"an unknown empty tag", WithBlock(Int32(2) + marker + ScalarRecord(900, "", "") + Int32(kNoVectors))},
-        {"an unknown record of element size 0", WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(900, 0, "9fake_data", ""))},
+        {"an unknown record of element size 0",
+         WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(900, 0, "9fake_data", ""))},
         {"an unknown record",
          WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(900, 8, "9fake_data", std::string(8, 'x')))},
         {"a key with another type", WithBlock(Int32(2) + marker + ScalarRecord(22, "i", Int32(1)) + Int32(kNoVectors))},
@@ -133,7 +135,8 @@ TEST_F(CProfileLadder, ADamagedProfileFallsToItsBaksAndCopiesItToBakl)
         CProfile* profile = Open();
         EXPECT_EQ(profile->GetValue<int>(60), 1);
         EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAKL"), backup);
-        EXPECT_NE(folder.Read("LOG.TXT").find("Damaged profile file: " + UserFile("PROFILE1v8.DAT")), std::string::npos);
+        const std::string logged = "Damaged profile file: " + UserFile("PROFILE1v8.DAT");
+        EXPECT_NE(folder.Read("LOG.TXT").find(logged), std::string::npos);
         delete profile;
     }
 }

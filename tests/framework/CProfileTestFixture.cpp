@@ -63,11 +63,11 @@ int Int32At(const std::string& bytes, size_t offset)
 
 std::string WithChecksum(std::string file)
 {
-    int32_t sum = 0;
+    uint32_t sum = 0;
     for (size_t i = 4; i < file.size(); i++) {
-        sum = static_cast<int32_t>(static_cast<uint32_t>(sum) + static_cast<uint32_t>(static_cast<signed char>(file[i])));
+        sum += static_cast<uint32_t>(static_cast<signed char>(file[i]));
     }
-    return Int32(sum) + file.substr(4);
+    return Int32(static_cast<int>(sum)) + file.substr(4);
 }
 
 StoredBlock ParseProfile(const std::string& file)
