@@ -1,0 +1,231 @@
+#include "CProfileTestFixture.h"
+
+#include "ChildProcess.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+class CProfileFiles : public ProfileFixture {};
+
+TEST(CProfileChecksum, SumsSignedBytesWrappingInThirtyTwoBits)
+{
+    struct Case {
+        std::string bytes;
+        int sum;
+    };
+    const Case cases[] = {
+        {"\x61\x62\x63", 294},
+        {"\xFF\x01", 0},
+        {"", 0},
+        {"\x80", -128},
+        {std::string(20000000, '\x7F'), 2540000000u - 4294967296LL},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CProfile::ComputeChecksum(c.bytes.data(), c.bytes.size()), c.sum);
+    }
+}
+
+TEST_F(CProfileFiles, FirstStartWritesNothingUntilTheHeaderIsSaved)
+{
+    CProfile* profile = Open();
+    EXPECT_EQ(profile->GetNumProfiles(), 1);
+    EXPECT_STREQ(profile->GetActiveProfileName(), "PLAYER 1");
+    EXPECT_FALSE(Exists("PALMORAv8.DAT"));
+    EXPECT_FALSE(Exists("PROFILE1v8.DAT"));
+
+    profile->SaveHeader();
+    const std::string header = ReadUserFile("PALMORAv8.DAT");
+    ASSERT_EQ(header.size(), 80u);
+    EXPECT_EQ(Int32At(header, 0), 543);
+    EXPECT_EQ(header, HeaderFile(0, {{0, "PLAYER 1"}}));
+    EXPECT_TRUE(Exists("PROFILE1v8.DAT"));
+    EXPECT_FALSE(Exists("PALMORAv8.DAT.BAKS"));
+    EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAKS"));
+}
+
+TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlock)
+{
+    const std::string block("\x01\x00\x00\x00" "\x07\x00\x00\x00" "\x01\x00\x00\x00" "\x01\x00\x00\x00"
+                            "\x62" "\x01" "\x00\x00\x00\x00",
+                            22);
+    WriteUserFile("PROFILE1v8.DAT", WithChecksum(Int32(0) + std::string(512, '\0') + block));
+    CProfile* profile = Open();
+    // Only a file that loaded well is copied to ".BAKL".
+    EXPECT_TRUE(Exists("PROFILE1v8.DAT.BAKL"));
+    EXPECT_TRUE(profile->GetValue<bool>(7));
+    // The file lacked every other key; the defaults stand in for them.
+    EXPECT_EQ(profile->GetValue<int>(51), 7);
+
+    profile->Save();
+    const std::string written = ReadUserFile("PROFILE1v8.DAT");
+    EXPECT_NE(written.find(block.substr(4, 14)), std::string::npos);
+    EXPECT_EQ(ParseProfile(written).scalars.at(7).bytes, std::string("\x01", 1));
+}
+
+TEST_F(CProfileFiles, HeaderListsProfilesInIdOrderWithNamesUpToSixtyThreeBytes)
+{
+    const std::string longest(63, 'A');
+    CProfile* profile = Open();
+    profile->SetActiveProfileName(longest.c_str());
+    profile->AddProfile(std::string(100, 'B'));
+    profile->AddProfile("C");
+    profile->SaveHeader();
+
+    const std::string header = ReadUserFile("PALMORAv8.DAT");
+    ASSERT_EQ(header.size(), 216u);
+    EXPECT_EQ(header, HeaderFile(3, {{0, longest}, {2, std::string(63, 'B')}, {3, "C"}}));
+    EXPECT_EQ(header[16 + 63], '\0');
+
+    profile = Reopen();
+    ASSERT_EQ(profile->GetNumProfiles(), 3);
+    EXPECT_EQ(profile->GetProfileNameAbsolute(0), longest);
+    EXPECT_EQ(profile->GetProfileNameAbsolute(1), std::string(63, 'B'));
+    EXPECT_STREQ(profile->GetActiveProfileName(), "C");
+}
+
+TEST_F(CProfileFiles, EachSaveKeepsThePreviousFileAsBaksAndEachGoodLoadCopiesToBakl)
+{
+    CProfile* profile = Open();
+    profile->SetValue<int>(60, 1);
+    profile->SaveHeader();
+    const std::string first = ReadUserFile("PROFILE1v8.DAT");
+    const std::string firstHeader = ReadUserFile("PALMORAv8.DAT");
+    profile->SetValue<int>(60, 2);
+    profile->SaveHeader();
+    EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAKS"), first);
+    EXPECT_EQ(ReadUserFile("PALMORAv8.DAT.BAKS"), firstHeader);
+    EXPECT_FALSE(Exists("PROFILE1v8.DAT.TMP"));
+
+    const std::string second = ReadUserFile("PROFILE1v8.DAT");
+    profile = Reopen();
+    EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAKL"), ReadUserFile("PROFILE1v8.DAT.BAKS"));
+    EXPECT_EQ(ReadUserFile("PALMORAv8.DAT.BAKL"), ReadUserFile("PALMORAv8.DAT.BAKS"));
+    EXPECT_EQ(profile->GetValue<int>(60), 2);
+}
+
+TEST_F(CProfileFiles, CarriesTheReservedBlockThroughUnchanged)
+{
+    std::string reserved(512, '\0');
+    for (int i = 0; i < 512; i++) {
+        reserved[i] = static_cast<char>(i * 7);
+    }
+    WriteUserFile("PROFILE1v8.DAT", ProfileFile({ScalarRecord(60, "i", Int32(5))}, {}, reserved));
+    CProfile* profile = Open();
+    profile->Save();
+    EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT").substr(4, 512), reserved);
+}
+
+TEST_F(CProfileFiles, SavesTheRunningSettingsAndAppliesThemOnLoad)
+{
+    CProfile* profile = Open();
+    CSound::globalSoundVolume = 0.25f;
+    CSound::globalMusicVolume = 0.5f;
+    CController::SetMouseMultiplier(2.5f);
+    CController::SetMouseAbsolute(false);
+    Config_SetFullscreen(false);
+    profile->Save();
+    const StoredBlock block = ParseProfile(ReadUserFile("PROFILE1v8.DAT"));
+    EXPECT_EQ(block.scalars.at(20).bytes, std::string("\x00\x00\x80\x3E", 4));
+    EXPECT_EQ(block.scalars.at(21).bytes, std::string("\x00\x00\x00\x3F", 4));
+    EXPECT_EQ(block.scalars.at(22).bytes, std::string("\x00\x00\x20\x40", 4));
+    EXPECT_EQ(block.scalars.at(23).bytes, std::string("\x00", 1));
+    EXPECT_EQ(block.scalars.at(24).bytes, std::string("\x00", 1));
+
+    delete profile;
+    CController::SetMouseMultiplier(1.0f);
+    CController::SetMouseAbsolute(true);
+    Config_SetFullscreen(true);
+    CProfile::inputGrab = false;
+    Open();
+    EXPECT_EQ(CController::GetMouseMultiplier(), 2.5f);
+    EXPECT_FALSE(CController::GetMouseAbsolute());
+    EXPECT_TRUE(CProfile::inputGrab);
+    EXPECT_FALSE(Config_GetFullscreen());
+}
+
+TEST_F(CProfileFiles, AppliesSettingsOnlyWhenSomeRungReadAFile)
+{
+    struct Case {
+        const char* what;
+        bool damagedMain;
+        bool applied;
+    };
+    const Case cases[] = {
+        // Every rung missing: the running values stay.
+        {"no files", false, false},
+        // A damaged main file applies what the later rungs left: the defaults.
+        {"only a damaged main file", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveUserFile("PROFILE1v8.DAT");
+        if (c.damagedMain) {
+            WriteUserFile("PROFILE1v8.DAT", "damaged");
+        }
+        CController::SetMouseMultiplier(3.0f);
+        CController::SetMouseAbsolute(false);
+        Config_SetFullscreen(false);
+        CProfile* profile = Open();
+        EXPECT_EQ(CController::GetMouseMultiplier(), c.applied ? 1.0f : 3.0f);
+        EXPECT_EQ(CController::GetMouseAbsolute(), c.applied);
+        EXPECT_EQ(Config_GetFullscreen(), c.applied);
+        // A new profile always lets the input go.
+        EXPECT_FALSE(CProfile::inputGrab);
+        delete profile;
+    }
+}
+
+TEST_F(CProfileFiles, AFailedSaveEndsTheProgramAndLeavesTheOldFilesAsTheyWere)
+{
+    CProfile* profile = Open();
+    profile->SetValue<int>(60, 1);
+    profile->SaveHeader();
+    profile->SetValue<int>(60, 2);
+    profile->SaveHeader();
+    const std::string main = ReadUserFile("PROFILE1v8.DAT");
+    const std::string backup = ReadUserFile("PROFILE1v8.DAT.BAKS");
+    const std::string header = ReadUserFile("PALMORAv8.DAT");
+    // A large record makes the new file too big for the child's file limit.
+    profile->SetVectorValue<stand_in_person_data>(4, std::vector<stand_in_person_data>(200));
+
+    struct Case {
+        const char* what;
+        std::function<void()> breakDisk;
+        const char* message;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"disk full while writing",
+         [] {
+             signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{64 * 1024, 64 * 1024};
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         "Cannot save profile: ", "PROFILE1v8.DAT"},
+        {"profile cannot be created", [this] { mkdir(UserFile("PROFILE1v8.DAT.TMP").c_str(), 0700); },
+         "Cannot save profile: ", "PROFILE1v8.DAT"},
+        {"header cannot be created", [this] { mkdir(UserFile("PALMORAv8.DAT.TMP").c_str(), 0700); },
+         "Cannot save profile header: ", "PALMORAv8.DAT"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ChildResult result = RunInChild([&] {
+            c.breakDisk();
+            profile->SaveHeader();
+        });
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.output.find(std::string("ERROR!  ") + c.message + UserFile(c.path)), std::string::npos)
+            << result.output;
+        rmdir(UserFile("PROFILE1v8.DAT.TMP").c_str());
+        rmdir(UserFile("PALMORAv8.DAT.TMP").c_str());
+        if (std::string(c.path) == "PROFILE1v8.DAT") {
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT"), main);
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAKS"), backup);
+        }
+        EXPECT_EQ(ReadUserFile("PALMORAv8.DAT"), header);
+        EXPECT_FALSE(Exists("PROFILE1v8.DAT.TMP"));
+        EXPECT_FALSE(Exists("PALMORAv8.DAT.TMP"));
+    }
+}

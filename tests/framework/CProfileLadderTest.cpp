@@ -1,0 +1,297 @@
+#include "CProfileTestFixture.h"
+
+#include "ChildProcess.h"
+
+#include <sys/time.h>
+
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <random>
+#include <sstream>
+
+namespace {
+
+// Profiles told apart by the value of key 60.
+std::string MarkedProfile(int marker)
+{
+    return ProfileFile({ScalarRecord(60, "i", Int32(marker))},
+                       {VectorRecord(5, 8, "9task_item", std::string(16, 'x'))});
+}
+
+std::string Flipped(std::string file, size_t at)
+{
+    file[at] = static_cast<char>(file[at] ^ 0x10);
+    return file;
+}
+
+std::string FloatBytes(float value)
+{
+    std::string bytes(4, '\0');
+    memcpy(&bytes[0], &value, 4);
+    return bytes;
+}
+
+// A checksum-valid profile whose properties block is the given bytes.
+std::string WithBlock(const std::string& block)
+{
+    return WithChecksum(Int32(0) + std::string(512, '\0') + block);
+}
+
+const int kNoVectors = 0;
+
+struct Damage {
+    const char* what;
+    std::string file;
+};
+
+std::vector<Damage> DamagedProfiles()
+{
+    const std::string good = MarkedProfile(2);
+    const std::string marker = ScalarRecord(60, "i", Int32(2));
+    return {
+        {"a byte changed after the checksum", Flipped(good, good.size() - 5)},
+        {"a changed checksum", Flipped(good, 0)},
+        {"empty", ""},
+        {"shorter than its checksum", good.substr(0, 3)},
+        {"cut inside the reserved block", good.substr(0, 100)},
+        {"cut by one byte", good.substr(0, good.size() - 1)},
+        {"too short for its counts", WithChecksum(Int32(0) + "abc")},
+        {"a count promising more records", WithBlock(Int32(5) + marker + Int32(kNoVectors))},
+        {"a count near the largest int", WithBlock(Int32(INT_MAX) + marker + Int32(kNoVectors))},
+        {"a negative count", WithBlock(Int32(-1) + Int32(kNoVectors))},
+        {"a value length promising more bytes",
+         WithBlock(Int32(1) + Int32(60) + Int32(1000) + Int32(1) + "i" + Int32(2) + Int32(kNoVectors))},
+        {"a negative value length",
+         WithBlock(Int32(1) + Int32(60) + Int32(-4) + Int32(1) + "i" + Int32(2) + Int32(kNoVectors))},
+        {"a negative tag length",
+         WithBlock(Int32(1) + Int32(60) + Int32(4) + Int32(-1) + "i" + Int32(2) + Int32(kNoVectors))},
+        {"an int of two bytes", WithBlock(Int32(1) + ScalarRecord(60, "i", "\x02\x00") + Int32(kNoVectors))},
+        {"a bool of four bytes", WithBlock(Int32(1) + ScalarRecord(38, "b", Int32(1)) + Int32(kNoVectors))},
+        {"an unknown tag", WithBlock(Int32(2) + marker + ScalarRecord(900, "x", Int32(2)) + Int32(kNoVectors))},
+        {"an unknown empty tag", WithBlock(Int32(2) + marker + ScalarRecord(900, "", "") + Int32(kNoVectors))},
+        {"an unknown record of element size 0",
+         WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(900, 0, "9fake_data", ""))},
+        {"an unknown record",
+         WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(900, 8, "9fake_data", std::string(8, 'x')))},
+        {"a key with another type", WithBlock(Int32(2) + marker + ScalarRecord(22, "i", Int32(1)) + Int32(kNoVectors))},
+        {"a volume that is not a number",
+         WithBlock(Int32(2) + marker + ScalarRecord(20, "f", FloatBytes(NAN)) + Int32(kNoVectors))},
+        {"bytes after the block", WithChecksum(good + "tail")},
+        {"an element size of 0", WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(5, 0, "9task_item", ""))},
+        {"an element size unlike the record's",
+         WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(5, 4, "9task_item", std::string(8, 'x')))},
+        {"data that is not whole elements",
+         WithBlock(Int32(1) + marker + Int32(1) + VectorRecord(5, 8, "9task_item", std::string(12, 'x')))},
+        {"vector data promising more bytes",
+         WithBlock(Int32(1) + marker + Int32(1) + Int32(5) + Int32(8) + Int32(800) + Int32(10) + "9task_item")},
+        {"a vector count promising more records", WithBlock(Int32(1) + marker + Int32(3))},
+    };
+}
+
+std::vector<Damage> DamagedHeaders()
+{
+    const std::string good = HeaderFile(0, {{0, "A"}});
+    const std::string record = Int32(0) + std::string(64, '\0');
+    return {
+        {"a byte changed", Flipped(good, 20)},
+        {"shorter than its counts", good.substr(0, 11)},
+        {"a count promising more records", WithChecksum(Int32(0) + Int32(0) + Int32(3) + record)},
+        {"a negative count", WithChecksum(Int32(0) + Int32(0) + Int32(-1))},
+        {"a negative active id", WithChecksum(Int32(0) + Int32(-5) + Int32(1) + record)},
+        {"an active id naming no file", WithChecksum(Int32(0) + Int32(INT_MAX) + Int32(1) + record)},
+        {"a negative profile id", WithChecksum(Int32(0) + Int32(0) + Int32(1) + Int32(-3) + std::string(64, 'n'))},
+        {"bytes after the records", WithChecksum(good + "x")},
+    };
+}
+
+}  // namespace
+
+class CProfileLadder : public ProfileFixture {
+protected:
+    // An empty string leaves that file missing.
+    void PrepareProfiles(const std::string& main, const std::string& saved, const std::string& loaded)
+    {
+        const std::pair<const char*, const std::string*> files[] = {
+            {"PROFILE1v8.DAT", &main}, {"PROFILE1v8.DAT.BAKS", &saved}, {"PROFILE1v8.DAT.BAKL", &loaded}};
+        for (const auto& [name, bytes] : files) {
+            RemoveUserFile(name);
+            if (!bytes->empty()) {
+                WriteUserFile(name, *bytes);
+            }
+        }
+    }
+};
+
+TEST_F(CProfileLadder, ADamagedProfileFallsToItsBaksAndCopiesItToBakl)
+{
+    const std::string backup = MarkedProfile(1);
+    for (const Damage& damage : DamagedProfiles()) {
+        SCOPED_TRACE(damage.what);
+        WriteUserFile("PROFILE1v8.DAT", damage.file);
+        WriteUserFile("PROFILE1v8.DAT.BAKS", backup);
+        RemoveUserFile("PROFILE1v8.DAT.BAKL");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<int>(60), 1);
+        EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAKL"), backup);
+        const std::string logged = "Damaged profile file: " + UserFile("PROFILE1v8.DAT");
+        EXPECT_NE(folder.Read("LOG.TXT").find(logged), std::string::npos);
+        delete profile;
+    }
+}
+
+TEST_F(CProfileLadder, WalksEveryRungBeforeStartingANewProfile)
+{
+    const std::string damaged = Flipped(MarkedProfile(9), 530);
+    struct Case {
+        const char* what;
+        std::string main, saved, loaded;
+        int marker;  // 0: a new profile
+    };
+    const Case cases[] = {
+        {"main good", MarkedProfile(2), MarkedProfile(1), MarkedProfile(3), 2},
+        {"main missing", "", MarkedProfile(1), MarkedProfile(3), 1},
+        {"main and .BAKS damaged", damaged, damaged, MarkedProfile(3), 3},
+        {"main and .BAKS missing", "", "", MarkedProfile(3), 3},
+        {"every rung damaged", damaged, damaged, damaged, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PrepareProfiles(c.main, c.saved, c.loaded);
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<int>(60), c.marker);
+        EXPECT_EQ(profile->GetValue<int>(51), 7);
+        if (c.marker == 3) {
+            // A file loaded from ".BAKL" is copied nowhere.
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT"), c.main);
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAKS"), c.saved);
+        }
+        delete profile;
+    }
+}
+
+TEST_F(CProfileLadder, ADamagedHeaderFallsToItsBaksAndStillLoadsTheMainProfile)
+{
+    const std::string backup = HeaderFile(2, {{0, "A"}, {2, "B"}});
+    for (const Damage& damage : DamagedHeaders()) {
+        SCOPED_TRACE(damage.what);
+        WriteUserFile("PALMORAv8.DAT", damage.file);
+        WriteUserFile("PALMORAv8.DAT.BAKS", backup);
+        RemoveUserFile("PALMORAv8.DAT.BAKL");
+        WriteUserFile("PROFILE3v8.DAT", MarkedProfile(4));
+        WriteUserFile("PROFILE3v8.DAT.BAKS", MarkedProfile(5));
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetNumProfiles(), 2);
+        EXPECT_STREQ(profile->GetActiveProfileName(), "B");
+        EXPECT_EQ(profile->GetValue<int>(60), 4);
+        EXPECT_EQ(ReadUserFile("PALMORAv8.DAT.BAKL"), backup);
+        delete profile;
+    }
+}
+
+TEST_F(CProfileLadder, SurvivesRandomTruncationsAndBitFlips)
+{
+    CProfile* profile = Open();
+    profile->SetValue<int>(60, 77);
+    profile->SetVectorValue<stand_in_task_item>(5, {{1, 2}, {3, 4}});
+    profile->SetVectorValue<stand_in_person_data>(4, std::vector<stand_in_person_data>(2));
+    profile->AddProfile("Second");
+    profile->SaveHeader();
+    delete profile;
+    const std::string goodProfile = ReadUserFile("PROFILE3v8.DAT");
+    const std::string goodHeader = ReadUserFile("PALMORAv8.DAT");
+
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 300; round++) {
+        const bool header = round % 4 == 0;
+        std::string file = header ? goodHeader : goodProfile;
+        switch (random() % 3) {
+        case 0:
+            file.resize(random() % file.size());
+            break;
+        case 1:
+            for (int flips = 1 + random() % 3; flips > 0; flips--) {
+                file[random() % file.size()] ^= static_cast<char>(1 << (random() % 8));
+            }
+            break;
+        default: {
+            // A field overwritten with a telling value.
+            const int values[] = {0, -1, 1, INT_MAX, INT_MIN, 632, 64, 1000000};
+            const size_t at = 4 + random() % (file.size() - 7);
+            file.replace(at, 4, Int32(values[random() % 8]));
+        }
+        }
+        // Half the damage keeps a valid checksum, so the parser itself is tried.
+        if (random() % 2 && file.size() >= 4) {
+            file = WithChecksum(file);
+        }
+        SCOPED_TRACE(round);
+        for (const char* name : {"PALMORAv8.DAT", "PROFILE1v8.DAT", "PROFILE3v8.DAT"}) {
+            for (const char* suffix : {"", ".BAKS", ".BAKL"}) {
+                RemoveUserFile(std::string(name) + suffix);
+            }
+        }
+        WriteUserFile(header ? "PALMORAv8.DAT" : "PALMORAv8.DAT.BAKL", header ? file : goodHeader);
+        WriteUserFile("PROFILE3v8.DAT", header ? goodProfile : file);
+        profile = Open();
+        // Whatever was read, every key with a default is there with its type.
+        profile->GetValue<int>(60);
+        profile->GetValue<float>(22);
+        profile->GetValue<bool>(1106);
+        delete profile;
+    }
+}
+
+// A child saves in a loop and is killed by a timer at a random moment; the
+// next start must find the last completed save or the one after it.
+TEST_F(CProfileLadder, AKilledSaveLeavesTheLastOrThePreviousSave)
+{
+    std::mt19937 random(4711);
+    int lastCompleted = 0;  // 0: no save has completed yet
+    int savesCompleted = 0;
+    for (int round = 0; round < 36; round++) {
+        const int delayMicroseconds = static_cast<int>(random() % 12000);
+        const ChildResult result = RunInChild([&] {
+            signal(SIGALRM, SIG_DFL);
+            CProfile* profile = Open();
+            int value = profile->GetValue<int>(60);
+            printf("loaded %d\n", value);
+            fflush(stdout);
+            profile->SetVectorValue<stand_in_person_data>(4, std::vector<stand_in_person_data>(300));
+            itimerval timer = {};
+            timer.it_value.tv_usec = delayMicroseconds;
+            setitimer(ITIMER_REAL, &timer, nullptr);
+            for (;;) {
+                profile->SetValue<int>(60, ++value);
+                profile->SaveHeader();
+                printf("saved %d\n", value);
+                fflush(stdout);
+            }
+        });
+        ASSERT_EQ(result.exitCode, -1) << result.output;
+        std::istringstream lines(result.output);
+        std::string word;
+        int value;
+        bool first = true;
+        while (lines >> word >> value) {
+            if (first && word == "loaded") {
+                SCOPED_TRACE(round);
+                if (lastCompleted == 0) {
+                    EXPECT_LE(value, 1);
+                } else {
+                    // The kill may have come after a save but before its report.
+                    EXPECT_TRUE(value == lastCompleted || value == lastCompleted + 1) << value;
+                }
+            }
+            first = false;
+            if (word == "saved") {
+                lastCompleted = value;
+                savesCompleted++;
+            }
+        }
+    }
+    // The timer must have struck while saves were under way.
+    EXPECT_GT(savesCompleted, 0);
+    EXPECT_GT(lastCompleted, 0);
+}
