@@ -13,6 +13,7 @@
 #include "CInput.h"
 #include "CObject.h"
 #include "CPerson.h"
+#include "CProfile.h"
 #include "CResources.h"
 #include "CSDL.h"
 #include "CSound.h"
@@ -73,7 +74,7 @@ int SDL_main(int argc, char* argv[])
     CInput input;
     CController::input = &input;
 
-    // CProfile* profile = new CProfile();
+    new CProfile();
     // Only now: the command line overrides the full-screen flag the profile applied.
     if (commandLine.windowed) {
         Config_SetFullscreen(false);
@@ -81,6 +82,8 @@ int SDL_main(int argc, char* argv[])
 
     // CDraw draw;
     OpenTemporaryWindow();
+    // Relative mouse mode asks for a grab, which only takes once a window exists.
+    CProfile::ApplyInputGrab();
     // draw.Preload(); CSound::Preload(&draw); CSound::LoadMusic(&draw);
     // CSprite::draw = &draw;
     // CRenderer renderer; CSprite::renderer = &renderer; CController::draw = &draw; CController::renderer = &renderer;
@@ -122,7 +125,9 @@ int SDL_main(int argc, char* argv[])
         // draw.RemoveImage(CControllerExit::personImage);
         CControllerExit::personImage = -1;
     }
-    // Profile long property 50 += (long)GetTimeDiff(GetCurrentTime(), CProfile::startTime);
+    CProfile* profile = CProfile::CurrentProfile();
+    profile->SetValue<long>(50, profile->GetValue<long>(50) +
+                                    static_cast<long>(GetTimeDiff(GetCurrentTime(), CProfile::startTime)));
     CObject::UnloadAll();
     CController::UnloadSounds();
     // CSound::UnloadMusic();
@@ -131,7 +136,7 @@ int SDL_main(int argc, char* argv[])
         CControllerGame::sndWaves = nullptr;
     }
     FontSystem_Unload();
-    // delete profile;
+    delete profile;
 
     // The automatic objects go in reverse order of their making: the first
     // screen, the pointer, the renderer, the drawing context, then SDL's guard.

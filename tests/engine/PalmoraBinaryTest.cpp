@@ -28,20 +28,22 @@ bool Catches(pid_t pid, int sig)
     return false;
 }
 
-}  // namespace
+struct GameRun {
+    bool ready;   // SDL took over SIGTERM before the game ended by itself
+    bool closed;  // the game ended after being asked to close
+    int status;
+    std::string output;
+};
 
-TEST(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
+// Starts the game with argument 3 (windowed, no sound), asks it to close as
+// soon as it can be asked, and waits for the whole shut-down.
+GameRun RunGameUntilClosed(const char* binary)
 {
-    const char* binary = getenv("PALMORA_BINARY");
-    if (!binary || binary[0] == '\0') {
-        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
-    }
-    TempFolder folder;  // the user data folder of the run
-
     int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
+    if (pipe(fds) != 0) {
+        return {false, false, 0, "pipe failed"};
+    }
     const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
     if (pid == 0) {
         dup2(fds[1], STDOUT_FILENO);
         dup2(fds[1], STDERR_FILENO);
@@ -58,11 +60,11 @@ TEST(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
     // Bounded waits, polling: first for SDL to take over the signal (sent
     // earlier, it would kill the process instead of asking it to close), then
     // for the whole shut-down.
-    int status = 0;
+    GameRun run{false, false, 0, ""};
     bool ended = false;
     auto poll = [&](const std::function<bool()>& done) {
         for (int attempt = 0; attempt < 1000; attempt++) {
-            ended = waitpid(pid, &status, WNOHANG) == pid;
+            ended = waitpid(pid, &run.status, WNOHANG) == pid;
             if (ended || done()) {
                 return true;
             }
@@ -70,28 +72,74 @@ TEST(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
         }
         return false;
     };
-    const bool ready = poll([&] { return Catches(pid, SIGTERM); }) && !ended;
-    bool closed = ended;
-    if (ready) {
+    run.ready = poll([&] { return Catches(pid, SIGTERM); }) && !ended;
+    run.closed = ended;
+    if (run.ready) {
         kill(pid, SIGTERM);
-        closed = poll([] { return false; }) && ended;
+        run.closed = poll([] { return false; }) && ended;
     }
     if (!ended) {
         kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
+        waitpid(pid, &run.status, 0);
     }
 
-    std::string output;
     char buffer[4096];
     ssize_t n;
     while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
-        output.append(buffer, static_cast<size_t>(n));
+        run.output.append(buffer, static_cast<size_t>(n));
     }
     close(fds[0]);
+    return run;
+}
 
-    EXPECT_TRUE(ready) << "the game ended early or SDL never took over SIGTERM\n" << output;
-    EXPECT_TRUE(closed) << "the game did not close when asked\n" << output;
-    ASSERT_TRUE(WIFEXITED(status)) << output;
-    EXPECT_EQ(WEXITSTATUS(status), 0) << output;
-    EXPECT_EQ(output.find("ERROR!"), std::string::npos) << output;
+void ExpectCleanRun(const GameRun& run)
+{
+    EXPECT_TRUE(run.ready) << "the game ended early or SDL never took over SIGTERM\n" << run.output;
+    EXPECT_TRUE(run.closed) << "the game did not close when asked\n" << run.output;
+    ASSERT_TRUE(WIFEXITED(run.status)) << run.output;
+    EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.output;
+    EXPECT_EQ(run.output.find("ERROR!"), std::string::npos) << run.output;
+}
+
+bool Exists(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+
+const char* GameBinary()
+{
+    const char* binary = getenv("PALMORA_BINARY");
+    return binary && binary[0] != '\0' ? binary : nullptr;
+}
+
+}  // namespace
+
+TEST(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
+{
+    const char* binary = GameBinary();
+    if (!binary) {
+        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
+    }
+    TempFolder folder;  // the user data folder of the run
+    ExpectCleanRun(RunGameUntilClosed(binary));
+}
+
+TEST(PalmoraBinary, SavesTheProfileOnItsFirstRunAndLoadsItOnTheNext)
+{
+    const char* binary = GameBinary();
+    if (!binary) {
+        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
+    }
+    TempFolder folder;
+    const std::string data = folder.File("userdata/");
+    ExpectCleanRun(RunGameUntilClosed(binary));
+    EXPECT_TRUE(Exists(data + "PALMORAv8.DAT"));
+    EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT"));
+    EXPECT_FALSE(Exists(data + "PROFILE1v8.DAT.BAKL")) << "nothing was there to load";
+
+    // Every good load leaves a ".BAKL" copy of what it read.
+    ExpectCleanRun(RunGameUntilClosed(binary));
+    EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT.BAKL"));
+    EXPECT_TRUE(Exists(data + "PALMORAv8.DAT.BAKL"));
+    EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT.BAKS")) << "the second save keeps the first";
 }
