@@ -1,0 +1,6 @@
+#include "CPerson.h"
+
+bool CPerson::didRollover = false;
+
+void CPerson::PreLoadClothes() {}
+void CPerson::UnPreLoadClothes() {}
