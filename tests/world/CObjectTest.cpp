@@ -347,13 +347,3 @@ TEST_F(WorldTest, MoondustActsAsFiveStardustsOutsideItsTutorialStretch)
         EXPECT_EQ(object.stardustOffers, c.offers);
     }
 }
-
-TEST_F(WorldTest, DistanceIsMeasuredFromTheFootPoint)
-{
-    FakeObject object;
-    object.x = 500;
-    object.footX = 10;
-    object.footY = 20;
-    EXPECT_EQ(object.GetDistFrom(13, 24), 5);
-    EXPECT_EQ(object.GetDistFrom(11, 21), 1) << "1.41 rounds to 1";
-}
