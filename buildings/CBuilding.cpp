@@ -1,5 +1,5 @@
 #include "CBuilding.h"
 
 void CBuilding::InitSprites() {}
-
 void CBuilding::DeleteSprites() {}
+void CBuilding::HandleBuildingPlacement() {}

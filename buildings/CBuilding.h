@@ -1,9 +1,12 @@
-// A building. For now only the least start-up and shut-down need until the class is built.
+// Stand-in for the buildings until they are built: the shared placement
+// ghosts that start-up prepares and the per-frame placement hook of the world
+// pump.
 #pragma once
 
 class CBuilding {
 public:
-    // Builds and deletes the build menu's shared placement ghosts.
     static void InitSprites();
     static void DeleteSprites();
+    // Shows the ghost of the variant being placed at the mouse.
+    static void HandleBuildingPlacement();
 };

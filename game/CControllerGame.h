@@ -1,14 +1,38 @@
-// The island screen. For now only the least start-up and shut-down need until the class is built.
+// Stand-in for the game screen until it is built: only the statics and fields
+// that the island and its world objects reach. The island chooser owns the
+// screen once it exists.
 #pragma once
 
+#include "CController.h"
+
+class CGuiFlowers;
+class CMap;
 class CResources;
+class CSidebar;
 class CSound;
 
-class CControllerGame {
+class CControllerGame : public CController {
 public:
-    // The one stock of resources, made on the first call; never null.
+    CControllerGame();
+    ~CControllerGame() override;
+
+    void GotFocusBack() override;
+    void Pump() override;
+    void InputKey(bool released, int key) override;
+    void InputMouseMove(int x, int y) override;
+    void InputMouseClick(bool left, bool right, bool released) override;
+
+    // The one stock of resources, made on first use; never null.
     static CResources* Resources();
 
+    int dustMode;    // 0 none, 1 stardust held, 2 moondust held, 3..6 effects
+    int heldPotion;  // 0 none
+
+    static CControllerGame* game;
+    static CMap* island;  // the one island; null when none
     static CResources* resources;
-    static CSound* sndWaves;  // the ambient waves; null when none
+    static CSound* sndWaves;
+    static CSidebar* sidebar;
+    static CGuiFlowers* flowers;
+    static bool stopFollowing;
 };

@@ -1,9 +1,17 @@
-// The stock of resources. For now only the least start-up and shut-down need until the class is built.
+// Stand-in for the band's stock of resources until it is built: a world
+// object flagged as the resource store. The game screen owns the one stock
+// (CControllerGame::Resources).
 #pragma once
 
-class CResources {
+#include "CObject.h"
+
+class CResources : public CObject {
 public:
     CResources();
-    // Shut-down deletes the stock through this.
-    virtual ~CResources();
+    ~CResources() override;
+
+    void Hide() override;
+    void UnHide() override;
+    void Pump(int offsetX, int offsetY, int steps) override;
+    void Rollover(bool over) override;
 };

@@ -1,5 +1,6 @@
 #include "CPerson.h"
 
-void CPerson::PreLoadClothes() {}
+bool CPerson::didRollover = false;
 
+void CPerson::PreLoadClothes() {}
 void CPerson::UnPreLoadClothes() {}

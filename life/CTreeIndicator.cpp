@@ -1,5 +1,7 @@
 #include "CTreeIndicator.h"
 
-void CTreeIndicator::Init() {}
+int CTreeIndicator::placingTrees = -1;
 
+void CTreeIndicator::Init() {}
 void CTreeIndicator::Unload() {}
+void CTreeIndicator::HandleTreePlacement() {}

@@ -1,9 +1,12 @@
-// A sapling waiting to be planted. For now only the least start-up and shut-down need until the class is built.
+// Stand-in for the sapling markers until they are built: the placement state
+// and the hooks of start-up, shut-down and the world pump.
 #pragma once
 
 class CTreeIndicator {
 public:
-    // Creates and deletes the hidden ghost shown while placing.
     static void Init();
     static void Unload();
+    static void HandleTreePlacement();
+
+    static int placingTrees;  // 0 while saplings are being placed, -1 none
 };

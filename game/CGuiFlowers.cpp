@@ -1,0 +1,6 @@
+#include "CGuiFlowers.h"
+
+bool CGuiFlowers::IsMouseOver()
+{
+    return false;
+}

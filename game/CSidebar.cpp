@@ -1,0 +1,6 @@
+#include "CSidebar.h"
+
+bool CSidebar::IsMouseOver()
+{
+    return false;
+}

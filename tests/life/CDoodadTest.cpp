@@ -1,0 +1,145 @@
+#include "CDoodad.h"
+#include "CMap.h"
+#include "LifeFixture.h"
+#include "Utilities.h"
+
+#include <string>
+
+namespace {
+
+// The name a doodad of this kind must pick from the generator as seeded, and
+// the draw that follows it, so a change in the number or order of draws shows.
+std::string ExpectedName(unsigned int seed, int kind, int& nextDraw)
+{
+    InitRandom(seed);
+    const int randomKind = RangedRandom(0, 4);
+    if (kind == -1) {
+        kind = randomKind;
+    }
+    std::string name;
+    if (kind == 0) {
+        name = "pebble_" + std::to_string(RangedRandom(0, 23)) + ".png";
+    } else if (kind >= 1 && kind <= 4) {
+        const int type = RangedRandom(0, 4);
+        int variant;
+        if (kind <= 2) {
+            variant = RangedRandom(0, 23);
+            const int highest[] = {23, 23, 19, 9, 17};
+            if (type >= 2) {
+                variant = RangedRandom(0, highest[type]);
+            }
+        } else {
+            variant = RangedRandom(0, 2);
+        }
+        const char* kinds[] = {"", "shell_small", "shell_big", "starfish_small", "starfish_big"};
+        name = std::string(kinds[kind]) + "_type" + std::to_string(type) + "_" + std::to_string(variant) + ".png";
+    }
+    nextDraw = RangedRandom(0, 1000000);
+    return name;
+}
+
+struct kind_size {
+    int kind;
+    int w, h;
+    bool blocksWalking;
+};
+// The manifest's sizes of each kind's pictures.
+constexpr kind_size kKinds[] = {{0, 7, 7, false}, {1, 16, 16, true}, {2, 24, 24, true}, {3, 16, 16, true},
+                                {4, 24, 24, true}};
+
+}  // namespace
+
+TEST_F(LifeTest, DoodadsDrawTheirPictureInAFixedOrder)
+{
+    for (int kind = -1; kind <= 4; kind++) {
+        for (unsigned int seed = 1; seed <= 40; seed++) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << " seed " << seed);
+            int expectedNext = 0;
+            const std::string expected = ExpectedName(seed, kind, expectedNext);
+            InitRandom(seed);
+            CDoodad doodad(100, 200, kind);
+            EXPECT_EQ(doodad.GetSpriteName(), expected);
+            EXPECT_EQ(RangedRandom(0, 1000000), expectedNext);
+        }
+    }
+}
+
+TEST_F(LifeTest, PebblesBlockPlacementAndShellsAndStarfishBlockWalkingToo)
+{
+    for (const kind_size& k : kKinds) {
+        SCOPED_TRACE(k.kind);
+        CDoodad doodad(50, 60, k.kind);
+        // The walking block leaves a 3-pixel margin inside the picture...
+        EXPECT_EQ(CObject::Collision(53, 63, 1, 1, false), k.blocksWalking);
+        EXPECT_EQ(CObject::Collision(50 + k.w - 4, 60 + k.h - 4, 1, 1, false), k.blocksWalking);
+        EXPECT_FALSE(CObject::Collision(52, 62, 1, 1, false));
+        EXPECT_FALSE(CObject::Collision(50 + k.w - 3, 60 + k.h - 3, 1, 1, false));
+        // ... and the placement block a 1-pixel margin around it.
+        EXPECT_TRUE(CObject::Collision(49, 59, 1, 1, true));
+        EXPECT_TRUE(CObject::Collision(50 + k.w, 60 + k.h, 1, 1, true));
+        EXPECT_FALSE(CObject::Collision(48, 58, 1, 1, true));
+        EXPECT_FALSE(CObject::Collision(51 + k.w, 61 + k.h, 1, 1, true));
+        EXPECT_EQ(CountObstructionsOf(&doodad), k.blocksWalking ? 2 : 1);
+    }
+}
+
+TEST_F(LifeTest, DoodadShowsOnlyAfterUnHideAndAPump)
+{
+    CDoodad* doodad = new CDoodad(100, 200, 3);
+    MouseAt(108 - 40, 208 - 30);
+    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr);
+    doodad->UnHide();
+    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr) << "not shown before its pump";
+    doodad->Pump(-40, -30, 1);
+    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), doodad);
+    EXPECT_EQ(CObject::lastObjectZ, 25) << "below every standing object";
+    doodad->Hide();
+    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr);
+    doodad->UnHide();
+    doodad->Pump(-40, -30, 1);
+
+    // A world point is moved by the island's scroll offset first.
+    CMap island(false);
+    island.offsetX = -40;
+    island.offsetY = -30;
+    int z = 0;
+    EXPECT_TRUE(doodad->IsAtCoords(z, 108, 208));
+    EXPECT_FALSE(doodad->IsAtCoords(z, 108, 217));
+}
+
+TEST_F(LifeTest, ClickingOrHoveringOverADoodadChangesNothing)
+{
+    CDoodad* doodad = new CDoodad(100, 200, 2);
+    doodad->UnHide();
+    doodad->Pump(0, 0, 1);
+    MouseAt(110, 210);
+    CObject::ClickOn();
+    CObject::MouseMove();
+    EXPECT_EQ(CObject::selectedObject, nullptr);
+    EXPECT_FALSE(doodad->hover);
+    EXPECT_EQ(CObject::DropOn(), 0);
+}
+
+TEST_F(LifeTest, DoodadOfAnUnknownKindHasNoPictureAndNeverShows)
+{
+    CDoodad* doodad = new CDoodad(100, 200, 9);
+    EXPECT_STREQ(doodad->GetSpriteName(), "");
+    EXPECT_EQ(CountObstructionsOf(doodad), 1);
+    EXPECT_TRUE(CObject::Collision(99, 199, 2, 2, true));
+    EXPECT_FALSE(CObject::Collision(101, 201, 1, 1, true));
+    doodad->UnHide();
+    doodad->Pump(0, 0, 1);
+    MouseAt(100, 200);
+    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr);
+}
+
+TEST_F(LifeTest, DeletedDoodadsLeaveTheIslandsList)
+{
+    CMap island(false);
+    CDoodad* kept = new CDoodad(0, 0, 0);
+    island.doodads = {kept, new CDoodad(50, 0, 1), new CDoodad(100, 0, 4)};
+    delete island.doodads[1];
+    EXPECT_EQ(island.doodads.size(), 2u);
+    CObject::UnloadAll();
+    EXPECT_TRUE(island.doodads.empty());
+}

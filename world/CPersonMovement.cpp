@@ -1,0 +1,3 @@
+#include "CPersonMovement.h"
+
+void CPersonMovement::AlterPathMapDueToObstruction(int, int, int, int) {}

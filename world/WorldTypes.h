@@ -1,0 +1,94 @@
+// The small records that the island, its world objects and the panels around
+// them pass to one another: obstruction rectangles, side-panel texts and
+// pictures, pop-up requests, the island's picture list, colour ramp, seed
+// history, grass tufts and the saved flower record. Plain data, no behaviour.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class CObject;
+
+// A rectangle of ground that a world object blocks, in world pixels. A flagged
+// rectangle counts only for placement tests (Collision with all set); walking
+// ignores it.
+struct obstruction_type {
+    int x, y, w, h;
+    CObject* owner;
+    bool flag;
+};
+
+// What a world object shows in the side panel or a tool-tip: a string id (0 or
+// less for none), the number for its "%i" insert, two optional texts (a text
+// may be a string id written in decimal), and an offset of the text.
+struct selection_result {
+    int id;
+    int number;
+    const char* text1;
+    const char* text2;
+    int offsetX;
+    int offsetY;
+};
+
+// The picture of a selected object in the side panel. shrink: 1 unscaled, -1
+// lets the panel shrink a picture above 150 pixels by 2, 4, 8 or 16, any other
+// value shrinks by that factor.
+struct sidebar_image {
+    int id;            // image id, -1 for none
+    std::string name;  // image file name, empty for none
+    int shrink;
+};
+
+// A question or notice a world object asks of the player. The game screen
+// shows it (the crate screen when crate is set) and answers through the
+// object's GiveResponse.
+struct feedback_data {
+    int id;                 // string id of the text
+    const char* insert[4];  // texts for the insert markers 1 to 4, null for none
+    int number;             // written in decimal into insert marker 5
+    uint8_t crate;
+    uint8_t noticeOnly;     // only the first button is shown
+    int crateFirst;         // 1 for the first crate of a game
+    int crateTier;          // contents tier 0 to 2
+};
+
+// One small picture painted onto the preview island or the mini-map.
+struct minimap_object {
+    int x, y;           // mini-map pixels
+    std::string name;   // image file name
+    bool shrink;        // the image is shrunk rather than loaded at its size
+    bool brighten;
+    int visibleHeight;  // rows painted from the top, -1 all
+    int shrinkFactor;   // -1 means 8
+};
+
+struct map_colour {
+    int r, g, b;
+};
+
+// One island of the chooser's history: its seed and the point from which the
+// chooser's travel reached it.
+struct map_seed {
+    unsigned int seed;
+    float fromX, fromY;
+};
+
+// One grass tuft painted into the playable island: top-left in world pixels,
+// its image and size.
+struct grasschunk {
+    int x, y;
+    int image;
+    int w, h;
+};
+
+// One flower painted into the ground, saved raw in the active profile.
+struct flower_data {
+    uint8_t firstOfClump;
+    uint8_t padding[3];
+    int32_t x, y;       // world pixels
+    int32_t colour;     // 0..6
+    int32_t colourGroup;
+    int32_t size;       // 0..2, -1 for a size drawn anew at each repaint
+    int32_t type;
+};
+static_assert(sizeof(flower_data) == 28, "flower_data is a 28-byte saved record");
