@@ -60,14 +60,6 @@ std::string TgaFile(int w, int h, const std::vector<Rgba>& pixels)
     return file;
 }
 
-std::string JpgFile(int w, int h, const std::vector<Rgba>& pixels)
-{
-    std::string file;
-    const std::vector<unsigned char> bytes = Bytes(pixels, 3);
-    stbi_write_jpg_to_func(Append, &file, w, h, 3, bytes.data(), 100);
-    return file;
-}
-
 void WriteImageArchive(const std::vector<std::pair<std::string, std::string>>& entries)
 {
     std::string body;

@@ -20,7 +20,6 @@ using Rgba = std::array<int, 4>;
 // Encoded picture files of w x h pixels, row by row.
 std::string PngFile(int w, int h, const std::vector<Rgba>& pixels, bool alpha);
 std::string TgaFile(int w, int h, const std::vector<Rgba>& pixels);
-std::string JpgFile(int w, int h, const std::vector<Rgba>& pixels);
 
 // Writes the image archive the store reads, entries in the given order.
 void WriteImageArchive(const std::vector<std::pair<std::string, std::string>>& entries);
