@@ -25,20 +25,26 @@ std::vector<unsigned char> Bytes(const std::vector<Rgba>& pixels, int components
 {
     std::vector<unsigned char> bytes;
     for (const Rgba& p : pixels) {
-        for (int c = 0; c < components; c++) {
-            bytes.push_back(static_cast<unsigned char>(p[c]));
-        }
+        bytes.insert(bytes.end(), p.begin(), p.begin() + components);
     }
     return bytes;
 }
 
 std::string Word(uint32_t value)
 {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; i++) {
-        bytes[i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    }
-    return bytes;
+    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+                           static_cast<char>(value >> 24)};
+    return std::string(bytes, 4);
+}
+
+Rgba ReadPixel(CDraw& draw, SDL_Surface* surface, int x, int y)
+{
+    SDL_LockSurface(surface);
+    const Uint32 value = draw.getpixel(surface, x, y);
+    SDL_UnlockSurface(surface);
+    Uint8 r, g, b, a;
+    SDL_GetRGBA(value, surface->format, &r, &g, &b, &a);
+    return Rgba{r, g, b, a};
 }
 
 }  // namespace
@@ -47,23 +53,21 @@ std::string PngFile(int w, int h, const std::vector<Rgba>& pixels, bool alpha)
 {
     const int components = alpha ? 4 : 3;
     std::string file;
-    const std::vector<unsigned char> bytes = Bytes(pixels, components);
-    stbi_write_png_to_func(Append, &file, w, h, components, bytes.data(), w * components);
+    stbi_write_png_to_func(Append, &file, w, h, components, Bytes(pixels, components).data(), w * components);
     return file;
 }
 
 std::string TgaFile(int w, int h, const std::vector<Rgba>& pixels)
 {
     std::string file;
-    const std::vector<unsigned char> bytes = Bytes(pixels, 4);
-    stbi_write_tga_to_func(Append, &file, w, h, 4, bytes.data());
+    stbi_write_tga_to_func(Append, &file, w, h, 4, Bytes(pixels, 4).data());
     return file;
 }
 
 void WriteImageArchive(const std::vector<std::pair<std::string, std::string>>& entries)
 {
-    std::string body;
     std::string table = Word(static_cast<uint32_t>(entries.size()));
+    std::string body;
     uint32_t offset = 4 + 4 * static_cast<uint32_t>(entries.size());
     for (const auto& [name, data] : entries) {
         table += Word(offset);
@@ -73,8 +77,7 @@ void WriteImageArchive(const std::vector<std::pair<std::string, std::string>>& e
         offset += static_cast<uint32_t>(entry.size());
     }
     std::filesystem::create_directories("Palmora.app/Contents/Resources");
-    std::ofstream out("Palmora.app/Contents/Resources/resource.dat", std::ios::binary);
-    out << table << body;
+    std::ofstream("Palmora.app/Contents/Resources/resource.dat", std::ios::binary) << table << body;
 }
 
 void DrawTest::SetUp()
@@ -96,11 +99,9 @@ int DrawTest::MakeImage(int w, int h, const std::vector<Rgba>& pixels, bool alph
     SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x000000ff, 0x0000ff00, 0x00ff0000,
                                                 alpha ? 0xff000000 : 0);
     SDL_LockSurface(surface);
-    for (int y = 0; y < h; y++) {
-        for (int x = 0; x < w; x++) {
-            const Rgba& p = pixels[static_cast<size_t>(y * w + x)];
-            draw->putpixel(surface, x, y, SDL_MapRGBA(surface->format, p[0], p[1], p[2], p[3]));
-        }
+    for (int i = 0; i < w * h; i++) {
+        const Rgba& p = pixels[static_cast<size_t>(i)];
+        draw->putpixel(surface, i % w, i / w, SDL_MapRGBA(surface->format, p[0], p[1], p[2], p[3]));
     }
     SDL_UnlockSurface(surface);
     return draw->ImageFreeSpot(draw->FormatImage(surface, true), "TEST");
@@ -110,20 +111,6 @@ int DrawTest::MakeFilled(int w, int h, Rgba colour, bool alpha)
 {
     return MakeImage(w, h, std::vector<Rgba>(static_cast<size_t>(w * h), colour), alpha);
 }
-
-namespace {
-
-Rgba ReadPixel(CDraw& draw, SDL_Surface* surface, int x, int y)
-{
-    SDL_LockSurface(surface);
-    const Uint32 value = draw.getpixel(surface, x, y);
-    SDL_UnlockSurface(surface);
-    Uint8 r, g, b, a;
-    SDL_GetRGBA(value, surface->format, &r, &g, &b, &a);
-    return Rgba{r, g, b, a};
-}
-
-}  // namespace
 
 Rgba DrawTest::PixelAt(int id, int x, int y)
 {
@@ -138,10 +125,8 @@ Rgba DrawTest::ScreenPixel(int x, int y)
 std::vector<Rgba> DrawTest::AllPixels(int id)
 {
     std::vector<Rgba> pixels;
-    for (int y = 0; y < draw->GetH(id); y++) {
-        for (int x = 0; x < draw->GetW(id); x++) {
-            pixels.push_back(PixelAt(id, x, y));
-        }
+    for (int i = 0; i < draw->GetW(id) * draw->GetH(id); i++) {
+        pixels.push_back(PixelAt(id, i % draw->GetW(id), i / draw->GetW(id)));
     }
     return pixels;
 }
