@@ -1,5 +1,6 @@
 #include "CController.h"
 
+#include "CDraw.h"
 #include "CInput.h"
 #include "CSound.h"
 #include "Utilities.h"
@@ -8,8 +9,13 @@
 
 namespace {
 
-// Switches presenting on or off in the drawing context (wired to CDraw::Rendering).
-void SetRendering(bool) {}
+// Switches presenting on or off in the drawing context.
+void SetRendering(bool on)
+{
+    if (CController::draw) {
+        CController::draw->Rendering(on);
+    }
+}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "CInput.h"
 
 #include "CController.h"
+#include "CDraw.h"
 
 #include <SDL.h>
 
@@ -43,14 +44,16 @@ void CInput::Pump(CController* target)
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_ACTIVEEVENT:
-            if (event.active.gain == 1) {
-                // The whole screen is presented again here (CDraw::Flip(false)).
+            if (event.active.gain == 1 && CController::draw) {
+                CController::draw->Flip(false);
             }
             break;
         case SDL_KEYDOWN:
             if (IsAltReturn(event.key)) {
-                // Alt+Return toggles full screen (CDraw::ToggleFullscreen) and
-                // is never passed on.
+                // Alt+Return toggles full screen and is never passed on.
+                if (CController::draw) {
+                    CController::draw->ToggleFullscreen();
+                }
             } else {
                 target->InputKey(false, event.key.keysym.sym);
             }
