@@ -146,7 +146,9 @@ void CSound::LoadGameMusic(int firstCount, const std::function<void(int)>& progr
 {
     CSound** const songs[] = {&songGame1, &songGame2, &songGame3, &songGame4};
     for (int k = 1; k <= 4; k++) {
-        *songs[k - 1] = new CSound(TempSprintf("GAME%i.dat", k), true, 1.0f, false);
+        char name[16];
+        snprintf(name, sizeof name, "GAME%i.dat", k);
+        *songs[k - 1] = new CSound(name, true, 1.0f, false);
         progress(firstCount + kLoadingStep * k);
     }
 }

@@ -67,11 +67,13 @@ SoundResult CSoundSystem::Update()
     }
     discardBuffer.resize(mixBuffer.size());
     const int chunk = static_cast<int>(discardBuffer.size()) / SOUND_OUTPUT_CHANNELS;
+    SDL_LockAudio();
     while (frames > 0) {
         const int n = static_cast<int>(std::min<int64_t>(frames, chunk));
         MixLocked(discardBuffer.data(), n);
         frames -= n;
     }
+    SDL_UnlockAudio();
     return SOUND_OK;
 }
 
