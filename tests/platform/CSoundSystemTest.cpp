@@ -413,3 +413,66 @@ TEST(CSoundSystem, InitFailsWhenNoDeviceOutputCanOpen)
     });
     EXPECT_EQ(result.exitCode, 0) << result.output;
 }
+
+TEST(CSoundSystem, TheMainThreadCanChangeSoundsWhileTheCallbackMixes)
+{
+    TempFolder folder;
+    folder.Write("song.ogg", Ogg(Sine(20000, 2, 44100, 220.0f, 8000.0f), 2, 44100));
+    ChildResult result = RunInChild([&] {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+        setenv("SDL_DISKAUDIODELAY", "0", 1);
+        CSoundSystem* system = nullptr;
+        CSoundSystem::Create(&system);
+        if (system->Init(16) != SOUND_OK) {
+            _exit(2);
+        }
+        const std::string wave = Wave(Sine(500, 1, 22050, 440.0f, 4000.0f), 1, 22050);
+        for (int round = 0; round < 200; round++) {
+            CSoundSource* stream = nullptr;
+            CSoundSource* sound = nullptr;
+            if (system->CreateStream(folder.File("song.ogg").c_str(), &stream) != SOUND_OK ||
+                system->CreateSound(wave.data(), static_cast<int>(wave.size()), &sound) != SOUND_OK) {
+                _exit(3);
+            }
+            SoundChannel channels[20];
+            for (int i = 0; i < 20; i++) {
+                system->PlaySound(i % 4 == 0 ? stream : sound, false, &channels[i]);
+                system->SetFrequency(channels[i], 30000.0f + 1000.0f * i);
+                system->SetPan(channels[i], i / 10.0f - 1.0f);
+            }
+            system->Update();
+            for (int i = 0; i < 20; i += 3) {
+                system->Stop(channels[i]);
+            }
+            system->ReleaseSound(stream);
+            system->ReleaseSound(sound);
+        }
+        delete system;
+        _exit(0);
+    });
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+}
+
+TEST(CSoundSystem, WithoutPullMixingTheNullOutputKeepsTime)
+{
+    CSoundSystem* raw = nullptr;
+    CSoundSystem::Create(&raw);
+    std::unique_ptr<CSoundSystem> system(raw);
+    system->SetOutput(SOUND_OUTPUT_NOSOUND);
+    ASSERT_EQ(system->Init(8), SOUND_OK);
+    const std::string wave = Wave(Constant(441, 1, 100), 1, 44100);
+    CSoundSource* sound = nullptr;
+    system->CreateSound(wave.data(), static_cast<int>(wave.size()), &sound);
+    SoundChannel channel;
+    system->PlaySound(sound, false, &channel);
+    bool playing = true;
+    // A hundredth of a second of sound ends once that much time has passed;
+    // the bound only stops a broken clock from hanging the test.
+    for (int i = 0; i < 100000 && playing; i++) {
+        SDL_Delay(1);
+        system->Update();
+        system->IsPlaying(channel, &playing);
+    }
+    EXPECT_FALSE(playing);
+}
