@@ -307,20 +307,6 @@ TEST_F(SoundOn, PlayingTwiceOverlapsAndStopEndsOnlyTheSecond)
     EXPECT_FLOAT_EQ(MixedLevel(), 1.0f);
 }
 
-TEST_F(SoundOn, AnEndedPlayIsHarmlessToTouch)
-{
-    CSound* sound = Make("blip.wav");
-    sound->Play(false, 0, 0.0f, false);
-    Mix(200);
-    EXPECT_FALSE(sound->IsPlaying());
-    sound->SetVolume(0.3f);
-    sound->AdjustPosition(coordinate{0, 0}, 1.0f);
-    sound->Stop();
-    sound->FadeOut(2);
-    PumpTimes(3);
-    EXPECT_FALSE(sound->IsPlaying());
-}
-
 TEST_F(SoundOn, PauseSilencesLoopsAndResumeBringsThemBack)
 {
     CSound* loop = Make("tone.wav");
