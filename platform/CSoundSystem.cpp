@@ -143,7 +143,7 @@ SoundResult CSoundSystem::Init(int maxChannels)
         wanted.samples = kDeviceFrames;
         wanted.callback = AudioCallback;
         wanted.userdata = this;
-        // Without an "obtained" spec SDL converts to whatever the device
+        // Asking for no "obtained" format makes SDL convert to whatever the device
         // takes, so the mixer always writes its own format.
         if (SDL_OpenAudio(&wanted, nullptr) < 0) {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
