@@ -7,6 +7,7 @@
 #include "CControllerExit.h"
 #include "CControllerGame.h"
 #include "CControllerIntro.h"
+#include "CDraw.h"
 #include "CControllerMap.h"
 #include "CDust.h"
 #include "CFlowerIndicator.h"
@@ -26,48 +27,15 @@
 
 #include <SDL.h>
 
-namespace {
-
-const int kFrameLock = 33;  // ms per frame
-
-// TEMPORARY, the drawing context's place: the bare 800x600 window it will set up.
-void OpenTemporaryWindow()
-{
-    Uint32 flags = SDL_SWSURFACE;
-    if (Config_GetFullscreen()) {
-        flags |= SDL_FULLSCREEN;
-    }
-    if (!SDL_SetVideoMode(800, 600, 32, flags)) {
-        errorMessage("Unable to set video mode: ", SDL_GetError(), true, true);
-    }
-}
-
-// TEMPORARY, the drawing context's place: present the whole screen, then wait
-// out the rest of the frame as its frame lock will.
-void PresentTemporaryFrame(Uint32& lastFrame)
-{
-    SDL_Flip(SDL_GetVideoSurface());
-    while (SDL_GetTicks() < lastFrame + kFrameLock) {
-        if (SDL_GetTicks() < lastFrame + kFrameLock - 10) {
-            SDL_Delay(lastFrame + kFrameLock - SDL_GetTicks());
-        } else {
-            SDL_Delay(0);
-        }
-    }
-    lastFrame = SDL_GetTicks();
-}
-
-}  // namespace
-
 int SDL_main(int argc, char* argv[])
 {
     const CommandLine commandLine = ReadCommandLine(argc, argv);
 
     FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
     if (!commandLine.noSound) {
-        // CSound::Initialize(!commandLine.consoleSound);
+        CSound::Initialize(!commandLine.consoleSound);
     }
-    // CSound::LoadTitleMusic();
+    CSound::LoadTitleMusic();
 
     CSDL sdl;
     SeedRandom();
@@ -80,13 +48,16 @@ int SDL_main(int argc, char* argv[])
         Config_SetFullscreen(false);
     }
 
-    // CDraw draw;
-    OpenTemporaryWindow();
+    CDraw draw;
     // Relative mouse mode asks for a grab, which only takes once a window exists.
     CProfile::ApplyInputGrab();
-    // draw.Preload(); CSound::Preload(&draw); CSound::LoadMusic(&draw);
+    draw.Preload();
+    CSound::Preload(&draw);
+    CSound::LoadMusic(&draw);
     // CSprite::draw = &draw;
-    // CRenderer renderer; CSprite::renderer = &renderer; CController::draw = &draw; CController::renderer = &renderer;
+    // CRenderer renderer; CSprite::renderer = &renderer;
+    CController::draw = &draw;
+    // CController::renderer = &renderer;
     CController::LoadSounds();
     // CMouseCursor mouseCursor;
 
@@ -98,7 +69,6 @@ int SDL_main(int argc, char* argv[])
     CControllerIntro intro;
     intro.GotFocus(nullptr, true);
 
-    Uint32 lastFrame = SDL_GetTicks();
     while (CController::running) {
         CController::PumpFocus();
         CSound::PumpAll();
@@ -106,7 +76,7 @@ int SDL_main(int argc, char* argv[])
         if (CController::running) {
             // mouseCursor.Pump();
             // renderer.Render(true);
-            PresentTemporaryFrame(lastFrame);  // draw.Flip(true)
+            draw.Flip(true);
         }
     }
 
@@ -122,7 +92,7 @@ int SDL_main(int argc, char* argv[])
     // delete CControllerMap::sMap;
     CControllerMap::sMap = nullptr;
     if (CControllerExit::personImage != -1) {
-        // draw.RemoveImage(CControllerExit::personImage);
+        draw.RemoveImage(CControllerExit::personImage);
         CControllerExit::personImage = -1;
     }
     CProfile* profile = CProfile::CurrentProfile();
@@ -130,7 +100,7 @@ int SDL_main(int argc, char* argv[])
                                     static_cast<long>(GetTimeDiff(GetCurrentTime(), CProfile::startTime)));
     CObject::UnloadAll();
     CController::UnloadSounds();
-    // CSound::UnloadMusic();
+    CSound::UnloadMusic();
     if (CControllerGame::sndWaves) {
         delete CControllerGame::sndWaves;
         CControllerGame::sndWaves = nullptr;

@@ -327,8 +327,9 @@ int FileCopy(const char* src, const char* dst)
 
 void GetUserDataPath(char* buffer)
 {
+    // Every caller wants the folder alone; never build on what the buffer held.
+    buffer[0] = '\0';
     if (const char* override = UserDataOverride()) {
-        buffer[0] = '\0';
         if (AppendPath(buffer, override) && (buffer[strlen(buffer) - 1] == '/' || AppendPath(buffer, "/"))) {
             CreateNewDirectory(buffer);
             return;

@@ -27,7 +27,7 @@ const char* const kResourceExtensions[] = {".png", ".jpg", ".tga", ".ogg", ".wav
 
 // File names in the code that are not resources: the player's files and the
 // log.
-const char* const kNotResources[] = {"%sPROFILE%iv%i.DAT", "%sSOUNDv%i.DAT", "%s%sv%i.DAT", "LOG.TXT"};
+const char* const kNotResources[] = {"%sPROFILE%iv%i.DAT", "%sSOUNDv%i.DAT", "SOUNDv%i.DAT", "%s%sv%i.DAT", "LOG.TXT"};
 
 struct literal_data {
     std::string text;
