@@ -2,6 +2,7 @@
 // and their ids, sharing by count, and the leak report at destruction.
 #include "CDraw.h"
 
+#include "CArchiveReader.h"
 #include "CController.h"
 #include "Config.h"
 #include "Log.h"
@@ -18,17 +19,6 @@
 namespace {
 
 const char* const kImageArchive = RESOURCE_FOLDER "resource.dat";
-
-bool ReadWord(FILE* file, int& value)
-{
-    unsigned char bytes[4];
-    if (fread(bytes, 1, 4, file) != 4) {
-        return false;
-    }
-    uint32_t word = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-    value = static_cast<int>(word);
-    return true;
-}
 
 [[noreturn]] void ArchiveFailure()
 {
@@ -129,48 +119,23 @@ void CDraw::Preload()
     // Called once: the entries live until the store is destroyed.
     assert(namesByEntry.empty());
 
-    FILE* file = fopen(kImageArchive, "rb");
-    if (!file) {
+    CArchiveReader archive(kImageArchive);
+    if (!archive.Opened() || !archive.TableIntact()) {
         ArchiveFailure();
     }
-    std::unique_ptr<FILE, int (*)(FILE*)> closer(file, fclose);
-    fseek(file, 0, SEEK_END);
-    const long fileSize = ftell(file);
-    fseek(file, 0, SEEK_SET);
-
-    // Every count, offset and length is checked against the file's size, so a
-    // damaged archive is reported rather than read past its end.
-    int count = 0;
-    if (!ReadWord(file, count) || count < 0 || count > (fileSize - 4) / 4) {
-        ArchiveFailure();
-    }
-    std::vector<int> offsets(static_cast<size_t>(count));
-    for (int& offset : offsets) {
-        if (!ReadWord(file, offset)) {
-            ArchiveFailure();
-        }
-    }
-
     int kept = 0;
     std::string name;
-    for (int offset : offsets) {
-        int size = 0;
-        int nameLength = 0;
-        const uint32_t at = static_cast<uint32_t>(offset);
-        if (at > static_cast<uint32_t>(fileSize) || fseek(file, static_cast<long>(at), SEEK_SET) != 0 ||
-            !ReadWord(file, size) || !ReadWord(file, nameLength) || size < 0 || nameLength < 0 ||
-            static_cast<int64_t>(at) + 8 + nameLength + size > fileSize) {
+    for (int i = 0; i < archive.Count(); i++) {
+        uint32_t entrySize = 0;
+        if (!archive.ReadEntry(i, name, entrySize) || entrySize > INT32_MAX) {
             ArchiveFailure();
         }
-        name.resize(static_cast<size_t>(nameLength));
-        if (nameLength > 0 && fread(&name[0], 1, name.size(), file) != name.size()) {
-            ArchiveFailure();
-        }
+        const int size = static_cast<int>(entrySize);
         if (IsSoundName(name)) {
             continue;
         }
         image_data* entry = new image_data{0, -1, new char[size > 0 ? size : 1], size};
-        if (size > 0 && fread(entry->bytes, 1, static_cast<size_t>(size), file) != static_cast<size_t>(size)) {
+        if (!archive.ReadData(entry->bytes)) {
             delete[] entry->bytes;
             delete entry;
             ArchiveFailure();

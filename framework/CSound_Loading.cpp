@@ -2,6 +2,7 @@
 // registry of sounds they fill.
 #include "CSound.h"
 
+#include "CArchiveReader.h"
 #include "CDraw.h"
 #include "CSoundSource.h"
 #include "CSoundSystem.h"
@@ -41,16 +42,6 @@ void UnloadLoadingText(CDraw* draw)
     }
 }
 
-bool ReadWord(FILE* file, uint32_t& value)
-{
-    unsigned char bytes[4];
-    if (fread(bytes, 1, 4, file) != 4) {
-        return false;
-    }
-    value = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-    return true;
-}
-
 [[noreturn]] void ArchiveUnreadable()
 {
     errorMessage("Cannot load sound resource file!", " " RESOURCE_FOLDER "resource2.dat", true, true);
@@ -74,41 +65,20 @@ void CSound::Preload(int firstCount, const std::function<void(int)>& progress)
     if (!soundInitialized) {
         return;
     }
-    FILE* file = fopen(kSoundArchive, "rb");
-    if (!file) {
+    CArchiveReader archive(kSoundArchive);
+    if (!archive.Opened() || !archive.TableIntact()) {
         ArchiveUnreadable();
-    }
-    std::unique_ptr<FILE, int (*)(FILE*)> closer(file, fclose);
-    fseek(file, 0, SEEK_END);
-    const uint64_t fileSize = static_cast<uint64_t>(ftell(file));
-    fseek(file, 0, SEEK_SET);
-
-    // Every count, offset and length is checked against the file's size, so
-    // a damaged archive is reported rather than read past its end.
-    uint32_t count = 0;
-    if (!ReadWord(file, count) || count > (fileSize - 4) / 4) {
-        ArchiveUnreadable();
-    }
-    std::vector<uint32_t> offsets(count);
-    for (uint32_t& offset : offsets) {
-        if (!ReadWord(file, offset)) {
-            ArchiveUnreadable();
-        }
     }
     int progressCount = firstCount;
     std::string name;
     std::vector<char> data;
-    for (uint32_t offset : offsets) {
+    for (int i = 0; i < archive.Count(); i++) {
         uint32_t dataSize = 0;
-        uint32_t nameLength = 0;
-        if (offset > fileSize || fseek(file, offset, SEEK_SET) != 0 || !ReadWord(file, dataSize) ||
-            !ReadWord(file, nameLength) || uint64_t{offset} + 8 + nameLength + dataSize > fileSize) {
+        if (!archive.ReadEntry(i, name, dataSize)) {
             ArchiveUnreadable();
         }
-        name.assign(nameLength, '\0');
         data.resize(dataSize);
-        if ((nameLength > 0 && fread(&name[0], 1, nameLength, file) != nameLength) ||
-            (dataSize > 0 && fread(data.data(), 1, dataSize, file) != dataSize)) {
+        if (!archive.ReadData(data.data())) {
             ArchiveUnreadable();
         }
         const int index = PreLoadSound(data.data(), static_cast<int>(dataSize), name.c_str());
