@@ -5,8 +5,9 @@
 // for it by name and shared between its holders by a count. Whoever receives
 // an id owns one use of it and gives it back with RemoveImage.
 // The context also owns the video mode, presents frames at the locked rate,
-// runs the screen shake, shows the loading bar, and offers the pixel work
-// that builds tinted, recoloured and combined pictures.
+// runs the screen shake, shows the loading screen and bar, renders texts
+// into images, and offers the pixel work that builds tinted, recoloured and
+// combined pictures.
 // Start-up owns the one instance; other code reaches it through CSprite::draw
 // and CController::draw.
 #pragma once
@@ -143,6 +144,23 @@ public:
     void DisplayLoadingText(int count);
     int GetLoadingTextNum();
     void UnloadLoadingText();
+
+    // --- Text images ---
+    // A string-table text rendered into a new private w x h image (the shadow
+    // form: (w + 3) x (h + 3), the text at (1, 1) over its shadow); a text
+    // without words gives a fully transparent one. Alignment: 0 left, 1 right,
+    // 2 centred, 3 centred both ways. lines receives the number of lines;
+    // a1..a5 (each may be null) are the renderer's first five 8-bit
+    // arguments. A missing id is fatal.
+    int LoadText(int id, int w, int h, int alignment, int& lines, const char* a1, const char* a2,
+                 const char* a3, const char* a4, const char* a5);
+    int LoadTextColour(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                       unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                       const char* a5);
+    // r, g, b: the shadow's colour; the text keeps its own.
+    int LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                       unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                       const char* a5);
 
     // --- Image operations ---
     // Each returns a new image id that the caller owns.
