@@ -49,8 +49,13 @@ struct mapCmp {
 class CDraw {
 public:
     // Hides the system cursor, sets the 800x600 mode (full screen as the
-    // full-screen flag asks) and shows the loading screen.
+    // full-screen flag asks) and shows the loading screen, which reads the
+    // hint from CProfile::current.
     CDraw();
+    // The same without the loading screen, for a context that shows it later
+    // or never (a test runs it after turning the frame lock off).
+    struct NoLoadingScreen {};
+    explicit CDraw(NoLoadingScreen);
     // Frees every image and reports on standard output the ones never released.
     ~CDraw();
     CDraw(const CDraw&) = delete;
@@ -138,7 +143,12 @@ public:
     using Sleeper = std::function<void(Uint32)>;
     static void WaitFrameLock(Uint32 lastFrame, int lock, const Clock& now, const Sleeper& delay);
 
-    // --- Loading bar ---
+    // --- Loading screen ---
+    // The picture, this start's hint (the next one is stored in the profile)
+    // and the logo animation, two locked frames per logo picture, with the
+    // title music started. A missing main picture is fatal.
+    void ShowLoadingScreen();
+    // Reads the bar's picture; a missing one is fatal.
     void LoadLoadingText();
     // Shows the bar up to count / loading total; the count only grows.
     void DisplayLoadingText(int count);
@@ -247,9 +257,8 @@ private:
     // A 1x1 fully transparent image: the result of operations left with nothing.
     int TransparentPixel();
     void PaintSlider(SDL_Surface* surface, int mode, int hue, int saturation);
-    // The loading picture, hint and logo animation of start-up, between the
-    // video mode and the archive.
-    void ShowLoadingScreen();
+    // Renders this start's hint at (0, 441) and stores the next one.
+    void ShowLoadingHint();
 
     int loadingTotal;
     std::map<int, unsigned int> checksums;
