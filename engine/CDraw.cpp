@@ -39,7 +39,12 @@ bool IsSoundName(const std::string& name)
 
 }  // namespace
 
-CDraw::CDraw()
+CDraw::CDraw() : CDraw(NoLoadingScreen{})
+{
+    ShowLoadingScreen();
+}
+
+CDraw::CDraw(NoLoadingScreen)
     : skipFrames(0),
       loadingTotal(23997),
       frameCount(0),
@@ -71,7 +76,6 @@ CDraw::CDraw()
     screen = OpenVideoMode(Config_GetFullscreen(), false, SetMode, fullscreen);
     Config_SetFullscreen(fullscreen);
     SDL_SetClipRect(screen, nullptr);
-    ShowLoadingScreen();
 }
 
 CDraw::~CDraw()

@@ -5,8 +5,9 @@
 // for it by name and shared between its holders by a count. Whoever receives
 // an id owns one use of it and gives it back with RemoveImage.
 // The context also owns the video mode, presents frames at the locked rate,
-// runs the screen shake, shows the loading bar, and offers the pixel work
-// that builds tinted, recoloured and combined pictures.
+// runs the screen shake, shows the loading screen and bar, renders texts
+// into images, and offers the pixel work that builds tinted, recoloured and
+// combined pictures.
 // Start-up owns the one instance; other code reaches it through CSprite::draw
 // and CController::draw.
 #pragma once
@@ -48,8 +49,13 @@ struct mapCmp {
 class CDraw {
 public:
     // Hides the system cursor, sets the 800x600 mode (full screen as the
-    // full-screen flag asks) and shows the loading screen.
+    // full-screen flag asks) and shows the loading screen, which reads the
+    // hint from CProfile::current.
     CDraw();
+    // The same without the loading screen, for a context that shows it later
+    // or never (a test runs it after turning the frame lock off).
+    struct NoLoadingScreen {};
+    explicit CDraw(NoLoadingScreen);
     // Frees every image and reports on standard output the ones never released.
     ~CDraw();
     CDraw(const CDraw&) = delete;
@@ -137,12 +143,34 @@ public:
     using Sleeper = std::function<void(Uint32)>;
     static void WaitFrameLock(Uint32 lastFrame, int lock, const Clock& now, const Sleeper& delay);
 
-    // --- Loading bar ---
+    // --- Loading screen ---
+    // The picture, this start's hint (the next one is stored in the profile)
+    // and the logo animation, two locked frames per logo picture, with the
+    // title music started. A missing main picture is fatal.
+    void ShowLoadingScreen();
+    // Reads the bar's picture; a missing one is fatal.
     void LoadLoadingText();
     // Shows the bar up to count / loading total; the count only grows.
     void DisplayLoadingText(int count);
     int GetLoadingTextNum();
     void UnloadLoadingText();
+
+    // --- Text images ---
+    // A string-table text rendered into a new private w x h image (the shadow
+    // form: (w + 3) x (h + 3), the text at (1, 1) over its shadow); a text
+    // without words gives a fully transparent one. Alignment: 0 left, 1 right,
+    // 2 centred, 3 centred both ways. lines receives the number of lines;
+    // a1..a5 (each may be null) are the renderer's first five 8-bit
+    // arguments. A missing id is fatal.
+    int LoadText(int id, int w, int h, int alignment, int& lines, const char* a1, const char* a2,
+                 const char* a3, const char* a4, const char* a5);
+    int LoadTextColour(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                       unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                       const char* a5);
+    // r, g, b: the shadow's colour; the text keeps its own.
+    int LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                       unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                       const char* a5);
 
     // --- Image operations ---
     // Each returns a new image id that the caller owns.
@@ -229,9 +257,8 @@ private:
     // A 1x1 fully transparent image: the result of operations left with nothing.
     int TransparentPixel();
     void PaintSlider(SDL_Surface* surface, int mode, int hue, int saturation);
-    // The loading picture, hint and logo animation of start-up, between the
-    // video mode and the archive.
-    void ShowLoadingScreen();
+    // Renders this start's hint at (0, 441) and stores the next one.
+    void ShowLoadingHint();
 
     int loadingTotal;
     std::map<int, unsigned int> checksums;

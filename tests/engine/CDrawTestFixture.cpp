@@ -84,7 +84,11 @@ void DrawTest::SetUp()
 {
     Config_SetFullscreen(false);
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    draw = std::make_unique<CDraw>();
+    // Preload reads the loading bar before the archive.
+    std::filesystem::create_directories("Palmora.app/Contents/Resources");
+    std::ofstream("Palmora.app/Contents/Resources/loadingscreen_loading.dat", std::ios::binary)
+        << PngFile(4, 1, std::vector<Rgba>(4, Rgba{255, 255, 255, 255}));
+    draw = std::make_unique<CDraw>(CDraw::NoLoadingScreen{});
     draw->ToggleFrameLock();
 }
 

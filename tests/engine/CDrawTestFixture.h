@@ -1,7 +1,8 @@
-// Shared ground for the drawing-context tests: a temporary folder, SDL video
-// on the dummy driver with the 800x600 window of a fresh CDraw (frame lock
-// off, so no test waits), and helpers that build small images and image
-// archives and read pixels back as {r, g, b, a}.
+// Shared ground for the drawing-context tests: a temporary folder holding the
+// loading bar, SDL video on the dummy driver with the 800x600 window of a
+// fresh CDraw (no loading screen, frame lock off, so no test waits), and
+// helpers that build small images and image archives and read pixels back as
+// {r, g, b, a}.
 #pragma once
 
 #include "CDraw.h"

@@ -1,0 +1,271 @@
+#include "CDrawTestFixture.h"
+
+#include "FontSystem.h"
+#include "Utilities.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+const Rgba kOwn = {250, 200, 20, 255};  // the colour the table gives its texts
+const Rgba kShadow = {10, 40, 160, 255};
+
+const int kWord = 100;       // one word
+const int kNoWords = 101;    // toggles only: renders no word
+const int kLong = 102;       // wraps in narrow boxes
+const int kInserted = 103;   // the five 8-bit arguments in order
+const int kSpelledOut = 104;  // what kInserted shows for the arguments below
+
+const char* const kTable =
+    "!DejaVuSans.ttf|16|250|200|20|0\n"
+    "@100|Palm\n"
+    "@101|%b%b\n"
+    "@102|Islanders chop wood and break rock all day long\n"
+    "@103|%1 %2 %3 %4 %5\n"
+    "@104|one two three four five";
+const char* const kArguments[5] = {"one", "two", "three", "four", "five"};
+
+std::string Utf16(const std::string& text)
+{
+    std::string bytes = "\xff\xfe";
+    for (char c : text) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+// The three forms under one signature; colour is ignored by the plain one.
+using Form = std::function<int(CDraw&, int id, int w, int h, int& lines, Rgba colour, const char* const* args)>;
+
+const struct {
+    const char* name;
+    Form load;
+    int extra;  // pixels added to each side of the box
+} kForms[] = {
+    {"plain",
+     [](CDraw& d, int id, int w, int h, int& lines, Rgba, const char* const* a) {
+         return d.LoadText(id, w, h, 0, lines, a[0], a[1], a[2], a[3], a[4]);
+     },
+     0},
+    {"coloured",
+     [](CDraw& d, int id, int w, int h, int& lines, Rgba c, const char* const* a) {
+         return d.LoadTextColour(id, w, h, 0, lines, c[0], c[1], c[2], a[0], a[1], a[2], a[3], a[4]);
+     },
+     0},
+    {"shadowed",
+     [](CDraw& d, int id, int w, int h, int& lines, Rgba c, const char* const* a) {
+         return d.LoadTextShadow(id, w, h, 0, lines, c[0], c[1], c[2], a[0], a[1], a[2], a[3], a[4]);
+     },
+     3},
+};
+
+const char* const kNoArguments[5] = {};
+
+// Left, top, right, bottom of the pixels with any alpha; the last two exclusive.
+using Box = std::array<int, 4>;
+
+bool SameColour(const Rgba& a, const Rgba& b, int tolerance = 0)
+{
+    for (int i = 0; i < 3; i++) {
+        if (std::abs(a[i] - b[i]) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class CDrawText : public DrawTest {
+protected:
+    void SetUp() override
+    {
+        DrawTest::SetUp();
+        const char* resources = getenv("PALMORA_RESOURCES");
+        ASSERT_NE(resources, nullptr) << "the generated resource folder holds the fonts";
+        std::filesystem::copy_file(std::string(resources) + "/resource3.dat", RESOURCE_FOLDER "resource3.dat");
+        folder.Write(RESOURCE_FOLDER "strings.dat", Utf16(kTable));
+        FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
+    }
+
+    void TearDown() override
+    {
+        FontSystem_Unload();
+        strings.clear();
+        DrawTest::TearDown();
+    }
+
+    Box Ink(int id)
+    {
+        Box box = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        for (int y = 0; y < draw->GetH(id); y++) {
+            for (int x = 0; x < draw->GetW(id); x++) {
+                if (PixelAt(id, x, y)[3] != 0) {
+                    box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1),
+                           std::max(box[3], y + 1)};
+                }
+            }
+        }
+        return box;
+    }
+};
+
+}  // namespace
+
+TEST_F(CDrawText, EachFormFillsItsBoxAndIsTransparentAroundTheGlyphs)
+{
+    for (const auto& form : kForms) {
+        for (const auto& [w, h] : {std::pair{100, 20}, std::pair{60, 41}}) {
+            SCOPED_TRACE(std::string(form.name) + " " + std::to_string(w) + "x" + std::to_string(h));
+            int lines = 0;
+            const int id = form.load(*draw, kWord, w, h, lines, kShadow, kNoArguments);
+            EXPECT_EQ(draw->GetW(id), w + form.extra);
+            EXPECT_EQ(draw->GetH(id), h + form.extra);
+            EXPECT_EQ(lines, 1);
+
+            const std::vector<Rgba> pixels = AllPixels(id);
+            const auto opaque = std::count_if(pixels.begin(), pixels.end(), [](const Rgba& p) { return p[3] == 255; });
+            const auto clear = std::count_if(pixels.begin(), pixels.end(), [](const Rgba& p) { return p[3] == 0; });
+            EXPECT_GT(opaque, 10) << "the glyphs' cores are solid";
+            EXPECT_GT(clear, static_cast<long>(pixels.size()) / 2) << "the box around them is not";
+            draw->RemoveImage(id);
+        }
+    }
+}
+
+TEST_F(CDrawText, PaintsTheTextInItsOwnColourOrTheOneGiven)
+{
+    int lines = 0;
+    const int own = draw->LoadText(kLong, 160, 80, 2, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const int recoloured =
+        draw->LoadTextColour(kLong, 160, 80, 2, lines, 30, 60, 90, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const std::vector<Rgba> a = AllPixels(own);
+    const std::vector<Rgba> b = AllPixels(recoloured);
+    int inked = 0;
+    for (size_t i = 0; i < a.size(); i++) {
+        ASSERT_EQ(a[i][3], b[i][3]) << "the same glyphs at pixel " << i;
+        if (a[i][3] != 0) {
+            inked++;
+            ASSERT_TRUE(SameColour(a[i], kOwn)) << "pixel " << i;
+            ASSERT_TRUE(SameColour(b[i], Rgba{30, 60, 90, 255})) << "pixel " << i;
+        }
+    }
+    EXPECT_GT(inked, 100);
+    draw->RemoveImage(own);
+    draw->RemoveImage(recoloured);
+}
+
+TEST_F(CDrawText, PutsTheTextAtOneOneOverAShadowOnePixelRoundAndTwoMoreToTheLowerRight)
+{
+    int lines = 0;
+    const int text = draw->LoadText(kLong, 100, 70, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const int shadowed = draw->LoadTextShadow(kLong, 100, 70, 0, lines, kShadow[0], kShadow[1], kShadow[2],
+                                              nullptr, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(draw->GetW(shadowed), 103);
+    ASSERT_EQ(draw->GetH(shadowed), 73);
+
+    const Box ink = Ink(text);
+    EXPECT_EQ(Ink(shadowed), (Box{ink[0], ink[1], ink[2] + 3, ink[3] + 3}));
+
+    int solidText = 0;
+    int shadowOnly = 0;
+    for (int y = 0; y < 73; y++) {
+        for (int x = 0; x < 103; x++) {
+            const Rgba got = PixelAt(shadowed, x, y);
+            const bool inText = x >= 1 && y >= 1 && x <= 100 && y <= 70;
+            const Rgba over = inText ? PixelAt(text, x - 1, y - 1) : Rgba{0, 0, 0, 0};
+            if (over[3] == 255) {
+                solidText++;
+                ASSERT_EQ(got, over) << "solid text pixels cover the shadow at " << x << "," << y;
+            } else if (over[3] == 0 && got[3] != 0) {
+                shadowOnly++;
+                ASSERT_TRUE(SameColour(got, kShadow, 1)) << "only shadow shows at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(solidText, 50);
+    EXPECT_GT(shadowOnly, solidText / 2) << "the shadow rings every glyph";
+
+    // Where the text is solid, the layer moved furthest (3, 3) leaves solid shadow.
+    for (int y = 0; y < 70; y++) {
+        for (int x = 0; x < 100; x++) {
+            if (PixelAt(text, x, y)[3] == 255) {
+                ASSERT_EQ(PixelAt(shadowed, x + 3, y + 3)[3], 255) << x << "," << y;
+            }
+        }
+    }
+    draw->RemoveImage(text);
+    draw->RemoveImage(shadowed);
+}
+
+TEST_F(CDrawText, ReportsTheLinesOfTheTextWhateverTheForm)
+{
+    for (const auto& [width, wraps] : {std::pair{90, true}, std::pair{400, false}}) {
+        int plain = -1;
+        draw->RemoveImage(
+            draw->LoadText(kLong, width, 100, 0, plain, nullptr, nullptr, nullptr, nullptr, nullptr));
+        int shadowed = -1;
+        draw->RemoveImage(draw->LoadTextShadow(kLong, width, 100, 0, shadowed, 0, 0, 0, nullptr, nullptr, nullptr,
+                                               nullptr, nullptr));
+        EXPECT_EQ(plain > 1, wraps) << "width " << width;
+        EXPECT_EQ(shadowed, plain) << "width " << width;
+    }
+}
+
+TEST_F(CDrawText, PassesTheFiveArgumentsToTheirMarkersInOrder)
+{
+    for (const auto& form : kForms) {
+        SCOPED_TRACE(form.name);
+        int lines = 0;
+        const int inserted = form.load(*draw, kInserted, 200, 50, lines, kShadow, kArguments);
+        const int spelled = form.load(*draw, kSpelledOut, 200, 50, lines, kShadow, kNoArguments);
+        EXPECT_EQ(AllPixels(inserted), AllPixels(spelled));
+        draw->RemoveImage(inserted);
+        draw->RemoveImage(spelled);
+    }
+}
+
+TEST_F(CDrawText, GivesAFullyTransparentImageOfTheBoxForATextWithoutWords)
+{
+    for (const auto& form : kForms) {
+        SCOPED_TRACE(form.name);
+        int lines = 7;
+        const int id = form.load(*draw, kNoWords, 50, 12, lines, kShadow, kNoArguments);
+        EXPECT_EQ(draw->GetW(id), 50 + form.extra);
+        EXPECT_EQ(draw->GetH(id), 12 + form.extra);
+        for (const Rgba& p : AllPixels(id)) {
+            ASSERT_EQ(p[3], 0);
+        }
+        EXPECT_EQ(lines, 7) << "no line was laid out";
+        draw->RemoveImage(id);
+    }
+}
+
+TEST_F(CDrawText, EveryTextImageIsPrivateAndItsFirstReleaseFreesIt)
+{
+    int lines = 0;
+    const int first = draw->LoadText(kWord, 40, 20, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const int second = draw->LoadText(kWord, 40, 20, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_NE(first, second) << "the same text twice is two images";
+    draw->RemoveImage(first);
+    EXPECT_EQ(draw->GetSurface(first), nullptr);
+    EXPECT_NE(draw->GetSurface(second), nullptr);
+    draw->RemoveImage(second);
+
+    // The shadow's layers are gone once it is made: only the result holds a slot.
+    const int shadowed = draw->LoadTextShadow(kWord, 40, 20, 0, lines, 0, 0, 0, nullptr, nullptr, nullptr,
+                                              nullptr, nullptr);
+    for (int id = 0; id < shadowed; id++) {
+        EXPECT_EQ(draw->GetSurface(id), nullptr) << "layer slot " << id;
+    }
+    draw->RemoveImage(shadowed);
+    EXPECT_EQ(draw->GetSurface(shadowed), nullptr);
+    const int again = draw->LoadText(kWord, 40, 20, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(again, 0) << "every slot was free again";
+    draw->RemoveImage(again);
+}
