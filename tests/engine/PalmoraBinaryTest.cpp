@@ -8,6 +8,9 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
+#include <algorithm>
+#include <cstdint>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +31,12 @@ bool Catches(pid_t pid, int sig)
     return false;
 }
 
+long FileSize(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    return file ? static_cast<long>(file.tellg()) : 0;
+}
+
 struct GameRun {
     bool ready;   // SDL took over SIGTERM before the game ended by itself
     bool closed;  // the game ended after being asked to close
@@ -35,9 +44,11 @@ struct GameRun {
     std::string output;
 };
 
-// Starts the game with argument 3 (windowed, no sound), asks it to close as
-// soon as it can be asked, and waits for the whole shut-down.
-GameRun RunGameUntilClosed(const char* binary)
+// Starts the game with the given argument (3: windowed, no sound), asks it to
+// close as soon as it can be asked (or, with a file to wait for, once that file
+// has grown to a size), and waits for the whole shut-down.
+GameRun RunGameUntilClosed(const char* binary, const char* argument = "3", const char* audioDriver = "dummy",
+                           const std::string& waitForFile = "", long waitForSize = 0)
 {
     int fds[2];
     if (pipe(fds) != 0) {
@@ -51,8 +62,11 @@ GameRun RunGameUntilClosed(const char* binary)
         close(fds[1]);
         signal(SIGTERM, SIG_DFL);
         setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(binary, binary, "3", static_cast<char*>(nullptr));
+        setenv("SDL_AUDIODRIVER", audioDriver, 1);
+        if (!waitForFile.empty()) {
+            setenv("SDL_DISKAUDIOFILE", waitForFile.c_str(), 1);
+        }
+        execl(binary, binary, argument, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -73,6 +87,9 @@ GameRun RunGameUntilClosed(const char* binary)
         return false;
     };
     run.ready = poll([&] { return Catches(pid, SIGTERM); }) && !ended;
+    if (run.ready && !waitForFile.empty()) {
+        run.ready = poll([&] { return FileSize(waitForFile) >= waitForSize; }) && !ended;
+    }
     run.closed = ended;
     if (run.ready) {
         kill(pid, SIGTERM);
@@ -142,4 +159,27 @@ TEST(PalmoraBinary, SavesTheProfileOnItsFirstRunAndLoadsItOnTheNext)
     EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT.BAKL"));
     EXPECT_TRUE(Exists(data + "PALMORAv8.DAT.BAKL"));
     EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT.BAKS")) << "the second save keeps the first";
+}
+
+TEST(PalmoraBinary, PlaysTheTitleSongWhileLoading)
+{
+    const char* binary = GameBinary();
+    if (!binary) {
+        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
+    }
+    TempFolder folder;
+    // SDL's disk driver writes what the game plays into a file: a second of
+    // 44.1 kHz 16-bit stereo is 176,400 bytes.
+    const std::string audio = folder.File("audio.raw");
+    ExpectCleanRun(RunGameUntilClosed(binary, "1", "disk", audio, 176400));
+
+    std::ifstream in(audio, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GE(bytes.size(), 176400u);
+    int loudest = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const int sample = static_cast<int16_t>((static_cast<uint8_t>(bytes[i + 1]) << 8) | static_cast<uint8_t>(bytes[i]));
+        loudest = std::max(loudest, std::abs(sample));
+    }
+    EXPECT_GT(loudest, 1000) << "the title song should be heard";
 }
