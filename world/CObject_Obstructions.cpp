@@ -53,8 +53,5 @@ bool CObject::Collision(int x, int y, int w, int h, bool all)
 
 void CObject::InitPathMap()
 {
-    for (size_t i = 0; i < obstructions.size(); i++) {
-        const obstruction_type rect = obstructions[i];
-        CPersonMovement::AlterPathMapDueToObstruction(rect.x, rect.y, rect.w, rect.h);
-    }
+    CPersonMovement::AlterPathMapDueToObstructions(obstructions);
 }
