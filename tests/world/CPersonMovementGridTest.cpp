@@ -70,6 +70,37 @@ int LinksDisagreeingWithTheirLineTest()
     return wrong;
 }
 
+// Collision as a plain scan of every rectangle.
+bool CollidesWithAny(int x, int y, int w, int h, bool all)
+{
+    for (const obstruction_type& rect : CObject::obstructions) {
+        if ((all || !rect.flag) && x + w > rect.x && x < rect.x + rect.w && y + h > rect.y && y < rect.y + rect.h) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Boxes of every kind: points, feet, negative extents, huge, off the island.
+obstruction_type RandomBox()
+{
+    switch (RangedRandom(0, 4)) {
+    case 0:
+        return {RangedRandom(-200, 4100), RangedRandom(-200, 4100), 0, 0, nullptr, false};
+    case 1:
+        return {RangedRandom(-50, 3950), RangedRandom(-50, 3950), 14, 10, nullptr, false};
+    case 2:
+        return {RangedRandom(-300, 4200), RangedRandom(-300, 4200), RangedRandom(-150, 150),
+                RangedRandom(-150, 150), nullptr, false};
+    case 3:
+        return {RangedRandom(-5000, 100), RangedRandom(-5000, 100), RangedRandom(0, 9000), RangedRandom(0, 9000),
+                nullptr, false};
+    default:
+        return {RangedRandom(0, 3900), RangedRandom(0, 3900), RangedRandom(1, 400), RangedRandom(1, 400), nullptr,
+                false};
+    }
+}
+
 obstruction_type RandomRect()
 {
     return obstruction_type{RangedRandom(-100, 3950), RangedRandom(-100, 3850), RangedRandom(1, 120),
@@ -77,6 +108,44 @@ obstruction_type RandomRect()
 }
 
 }  // namespace
+
+TEST_F(WalkTest, CollisionAgreesWithAPlainScanWhileRectanglesComeAndGo)
+{
+    // Off the grid, the walk grid is left alone: only the answers count here.
+    island.reset();
+    auto agree = [](int rounds) {
+        for (int i = 0; i < rounds; i++) {
+            const obstruction_type box = RandomBox();
+            for (bool all : {false, true}) {
+                if (CObject::Collision(box.x, box.y, box.w, box.h, all) != CollidesWithAny(box.x, box.y, box.w, box.h, all)) {
+                    ADD_FAILURE() << box.x << ", " << box.y << ", " << box.w << ", " << box.h << (all ? " all" : "");
+                    return;
+                }
+            }
+        }
+    };
+    EXPECT_FALSE(CObject::Collision(-10000, -10000, 20000, 20000, true));
+    for (int i = 0; i < 300; i++) {
+        obstruction_type rect = RandomRect();
+        if (i % 10 == 0) {
+            rect = RandomBox();  // odd shapes too
+        }
+        Wall(rect.x, rect.y, rect.w, rect.h, rect.flag);
+        if (i % 25 == 0) {
+            agree(200);
+        }
+    }
+    agree(20000);
+    for (size_t i = 0; i < walls.size(); i += 3) {
+        CObject::RemoveObstructions(walls[i].get());
+    }
+    agree(20000);
+    CObject::obstructions.clear();
+    agree(100);
+    Wall(100, 100, 10, 10);
+    agree(2000);
+    EXPECT_TRUE(CObject::Collision(105, 105, 0, 0, false));
+}
 
 TEST_F(WalkTest, GridIsACheckerboardOfDiagonalLinks)
 {
