@@ -134,8 +134,9 @@ private:
     void SetTarget(int x, int y);
     bool StraightWalkBlocked(float x, float y, float targetX, float targetY) const;
     void ClampToWalkableArea();
-    // The search proper, once the counts and the start are settled.
-    bool Search(int targetX, int targetY, bool checkOnly);
+    enum search_outcome { ROUTE_FOUND, NO_ROUTE, NOWHERE_TO_START };
+    // The search proper, once the counts are settled.
+    search_outcome Search(int targetX, int targetY, bool checkOnly);
     float StepCost(const pathnode* into, float distance) const;
 
     int searchCount;  // searches since the last route found

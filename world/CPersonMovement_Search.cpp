@@ -104,30 +104,45 @@ float CPersonMovement::StepCost(const pathnode* into, float distance) const
 
 bool CPersonMovement::PathfindTo(int x, int y, bool checkOnly)
 {
-    int& failures = failureCounts[FailureKey(x, y)];
-    failures++;
-    if (failures > kMostFailures) {
-        if (!checkOnly) {
-            WarpTo(static_cast<float>(x), static_cast<float>(y));
-            failureCounts.clear();
+    // Every pass counts as a failure of this target, so the nudging ends in
+    // a warp at the latest.
+    for (;;) {
+        int& failures = failureCounts[FailureKey(x, y)];
+        failures++;
+        if (failures > kMostFailures) {
+            if (!checkOnly) {
+                WarpTo(static_cast<float>(x), static_cast<float>(y));
+                failureCounts.clear();
+            }
+            return true;
         }
-        return true;
-    }
-    searchCount++;
-    if (searchCount > kMostSearches) {
-        if (!checkOnly) {
-            WarpTo(static_cast<float>(x), static_cast<float>(y));
-            searchCount = 0;
+        searchCount++;
+        if (searchCount > kMostSearches) {
+            if (!checkOnly) {
+                WarpTo(static_cast<float>(x), static_cast<float>(y));
+                searchCount = 0;
+            }
+            return true;
         }
-        return true;
+        if (checkOnly && CheckCollisionAt(static_cast<float>(x), static_cast<float>(y))) {
+            return false;
+        }
+        const search_outcome outcome = Search(x, y, checkOnly);
+        if (outcome != NOWHERE_TO_START) {
+            return outcome == ROUTE_FOUND;
+        }
+        // A check says so; a real search nudges the walker a pixel and tries
+        // again.
+        if (checkOnly) {
+            return false;
+        }
+        *positionX += static_cast<float>(RangedRandom(-1, 1));
+        *positionY += static_cast<float>(RangedRandom(-1, 1));
+        ClampToWalkableArea();
     }
-    if (checkOnly && CheckCollisionAt(static_cast<float>(x), static_cast<float>(y))) {
-        return false;
-    }
-    return Search(x, y, checkOnly);
 }
 
-bool CPersonMovement::Search(int targetX, int targetY, bool checkOnly)
+CPersonMovement::search_outcome CPersonMovement::Search(int targetX, int targetY, bool checkOnly)
 {
     search_state search;
     lastExpansions = 0;
@@ -153,16 +168,7 @@ bool CPersonMovement::Search(int targetX, int targetY, bool checkOnly)
     }
 
     if (search.open.empty()) {
-        // Nowhere to start from: a check says so; a real search nudges the
-        // walker a pixel and tries again, until the failures of this target
-        // warp it there.
-        if (checkOnly) {
-            return false;
-        }
-        *positionX += static_cast<float>(RangedRandom(-1, 1));
-        *positionY += static_cast<float>(RangedRandom(-1, 1));
-        ClampToWalkableArea();
-        return PathfindTo(targetX, targetY, false);
+        return NOWHERE_TO_START;
     }
 
     astar_node* goal = nullptr;
@@ -197,10 +203,10 @@ bool CPersonMovement::Search(int targetX, int targetY, bool checkOnly)
     }
 
     if (!goal) {
-        return false;
+        return NO_ROUTE;
     }
     if (checkOnly) {
-        return true;
+        return ROUTE_FOUND;
     }
     std::vector<float_coordinate> route;
     for (const astar_node* record = goal; record; record = record->parent) {
@@ -211,5 +217,5 @@ bool CPersonMovement::Search(int targetX, int targetY, bool checkOnly)
     followingRoute = true;
     searchCount = 0;
     failureCounts[FailureKey(targetX, targetY)] = 0;
-    return true;
+    return ROUTE_FOUND;
 }
