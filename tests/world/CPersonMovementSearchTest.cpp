@@ -90,35 +90,6 @@ TEST_F(WalkTest, FindsAndWalksARouteAroundAWall)
     EXPECT_EQ(walker.y, 1450.0f);
 }
 
-TEST_F(WalkTest, FindsRoutesThroughAMazeOfWalls)
-{
-    struct maze_case {
-        const char* what;
-        float fromX, fromY;
-        int toX, toY;
-    };
-    // Alternating walls with their gaps at opposite ends.
-    for (int i = 0; i < 5; i++) {
-        const int x = 1200 + 250 * i;
-        Wall(x, i % 2 == 0 ? 500 : 800, 40, 1500);
-    }
-    const maze_case cases[] = {
-        {"through every gap", 900.0f, 1200.0f, 2600, 1200},
-        {"back again", 2600.0f, 1700.0f, 1000, 700},
-        {"between two walls", 1300.0f, 600.0f, 1350, 2000},
-    };
-    for (const maze_case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TestWalker walker(c.fromX, c.fromY);
-        CPersonMovement::whoIsMoving = nullptr;
-        ASSERT_TRUE(walker.movement.PathfindTo(c.toX, c.toY, false));
-        ExpectEveryLegWalkable(walker, c.toX, c.toY);
-        ASSERT_TRUE(WalkUntilIdle(walker, 20000));
-        EXPECT_EQ(walker.x, static_cast<float>(c.toX));
-        EXPECT_EQ(walker.y, static_cast<float>(c.toY));
-    }
-}
-
 TEST_F(WalkTest, GivesUpOnAnUnreachableTargetAfterTwoThousandNodes)
 {
     Ring(2000, 2000, 200, 200);

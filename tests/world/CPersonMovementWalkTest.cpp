@@ -209,17 +209,6 @@ TEST_F(WalkTest, StraightWalkTestEndsWhenTheWalkerCannotArrive)
     EXPECT_FALSE(still.movement.CollisionAlongPath(1000.0f, 1000.0f, 1300.0f, 700.0f));
 }
 
-TEST_F(WalkTest, StraightWalkTestStopsAtWallsAndIgnoresThemWhenTold)
-{
-    Wall(1100, 900, 20, 200);
-    TestWalker walker(1000.0f, 1000.0f);
-    EXPECT_TRUE(walker.movement.CollisionAlongPath(1000.0f, 1000.0f, 1200.0f, 1000.0f));
-    EXPECT_FALSE(walker.movement.CollisionAlongPath(1000.0f, 1000.0f, 1000.0f, 1200.0f));
-    walker.movement.ignoreObstructions = true;
-    EXPECT_FALSE(walker.movement.CollisionAlongPath(1000.0f, 1000.0f, 1200.0f, 1000.0f));
-    EXPECT_TRUE(walker.movement.CheckCollisionAt(-1.0f, 0.0f)) << "the edge still holds";
-}
-
 TEST_F(WalkTest, KeepsTheWalkerInsideTheWalkableArea)
 {
     struct clamp_case {
@@ -282,28 +271,4 @@ TEST_F(WalkTest, NudgingGivesUpWhenTheBottomEdgeIsWalled)
     EXPECT_EQ(walker.y, 3842.0f);
     walker.movement.Pump(1);  // the frame ends, blocked still
     EXPECT_FALSE(walker.movement.IsMoving());
-}
-
-TEST_F(WalkTest, TellsWhereItIsHeading)
-{
-    TestWalker walker(500.0f, 500.0f), other(100.0f, 100.0f);
-    int x, y;
-    walker.movement.GetDestination(x, y);
-    EXPECT_EQ(x, -1);
-    EXPECT_EQ(y, -1);
-
-    walker.movement.MoveTo(560, 470);
-    walker.movement.GetDestination(x, y);
-    EXPECT_EQ(x, 560);
-    EXPECT_EQ(y, 470);
-    EXPECT_TRUE(walker.movement.IsMoving());
-
-    walker.movement.StopMovement();
-    EXPECT_FALSE(walker.movement.IsMoving());
-    CPersonMovement::whoIsMoving = nullptr;
-    other.movement.MoveTo(150, 50);
-    walker.movement.MoveTo(540, 460);
-    walker.movement.GetDestination(x, y);
-    EXPECT_EQ(x, 540);
-    EXPECT_EQ(y, 460);
 }
