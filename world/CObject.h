@@ -9,6 +9,7 @@
 // and is deleted after the pump pass.
 #pragma once
 
+#include "CObstructionIndex.h"
 #include "WorldTypes.h"
 
 #include <cstdint>
@@ -126,4 +127,5 @@ private:
 
     static uint64_t nextSerial;
     static uint64_t removals;
+    static CObstructionIndex obstructionIndex;  // a cache derived from obstructions
 };
