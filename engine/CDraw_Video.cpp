@@ -3,6 +3,9 @@
 // locked rate, and the screen shake.
 #include "CDraw.h"
 
+#include "CMouseCursor.h"
+#include "CRenderer.h"
+#include "CSprite.h"
 #include "Config.h"
 #include "Log.h"
 #include "Utilities.h"
@@ -52,8 +55,9 @@ SDL_Surface* CDraw::OpenVideoMode(bool wanted, bool fallback, const ModeSetter& 
 
 void CDraw::ToggleFullscreen()
 {
-    // The drawn pointer (CMouseCursor) keeps its place across the change once
-    // it exists: remember its position here and move it back at the end.
+    // The new mode may move the system pointer; the drawn one keeps its place.
+    const int mouseX = CMouseCursor::GetMouseX();
+    const int mouseY = CMouseCursor::GetMouseY();
     const bool previous = Config_GetFullscreen();
     const SDL_PixelFormat* format = screen->format;
     SDL_Surface* copy = SDL_CreateRGBSurface(SDL_SWSURFACE, screen->w, screen->h, format->BitsPerPixel,
@@ -72,6 +76,7 @@ void CDraw::ToggleFullscreen()
         SDL_FreeSurface(copy);
     }
     SDL_Flip(screen);
+    CMouseCursor::MoveCursor(mouseX, mouseY);
 }
 
 void CDraw::WaitFrameLock(Uint32 lastFrame, int lock, const Clock& now, const Sleeper& delay)
@@ -130,9 +135,7 @@ void CDraw::Flip(bool dirtyOnly)
 
 const std::list<PF_Rect>* CDraw::RendererDirty() const
 {
-    // The renderer's dirty list (CRenderer::dirty) is read here once the
-    // renderer exists; until then every frame presents the whole screen.
-    return nullptr;
+    return CSprite::renderer ? &CRenderer::dirty : nullptr;
 }
 
 SDL_Rect CDraw::DirtyToScreen(const PF_Rect& rect)

@@ -12,12 +12,15 @@
 #include "CDust.h"
 #include "CFlowerIndicator.h"
 #include "CInput.h"
+#include "CMouseCursor.h"
 #include "CObject.h"
 #include "CPerson.h"
 #include "CProfile.h"
+#include "CRenderer.h"
 #include "CResources.h"
 #include "CSDL.h"
 #include "CSound.h"
+#include "CSprite.h"
 #include "CTreeIndicator.h"
 #include "CommandLine.h"
 #include "Config.h"
@@ -54,12 +57,13 @@ int SDL_main(int argc, char* argv[])
     draw.Preload();
     CSound::Preload(&draw);
     CSound::LoadMusic(&draw);
-    // CSprite::draw = &draw;
-    // CRenderer renderer; CSprite::renderer = &renderer;
+    CSprite::draw = &draw;
+    CRenderer renderer;
+    CSprite::renderer = &renderer;
     CController::draw = &draw;
-    // CController::renderer = &renderer;
+    CController::renderer = &renderer;
     CController::LoadSounds();
-    // CMouseCursor mouseCursor;
+    CMouseCursor mouseCursor;
 
     CBuilding::InitSprites();
     CFlowerIndicator::Init();
@@ -74,8 +78,8 @@ int SDL_main(int argc, char* argv[])
         CSound::PumpAll();
         // The frame in which the last screen closed is neither drawn nor shown.
         if (CController::running) {
-            // mouseCursor.Pump();
-            // renderer.Render(true);
+            mouseCursor.Pump();
+            renderer.Render(true);
             draw.Flip(true);
         }
     }
@@ -89,7 +93,7 @@ int SDL_main(int argc, char* argv[])
         delete CDust::sndObservatory;
         CDust::sndObservatory = nullptr;
     }
-    // delete CControllerMap::sMap;
+    delete CControllerMap::sMap;
     CControllerMap::sMap = nullptr;
     if (CControllerExit::personImage != -1) {
         draw.RemoveImage(CControllerExit::personImage);

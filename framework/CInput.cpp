@@ -40,8 +40,14 @@ CInput::CInput()
 
 void CInput::Pump(CController* target)
 {
+    // A handler may end its screen, pass the focus on or hand it back, after
+    // which the parent may already have deleted the screen: from then on
+    // nothing more goes to it, and what is left in the queue waits for the
+    // next screen that reads it.
+    CController* const focused = CController::focus;
+    const int code = target->returnCode;
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (CController::focus == focused && target->returnCode == code && SDL_PollEvent(&event)) {
         switch (event.type) {
         case SDL_ACTIVEEVENT:
             if (event.active.gain == 1 && CController::draw) {

@@ -11,7 +11,8 @@ class CInput {
 public:
     CInput();
 
-    // Reads and dispatches every pending event to target.
+    // Reads and dispatches every pending event to target, stopping early
+    // when a handler ends target or the focus moves away from it.
     void Pump(CController* target);
 
     bool leftDown;

@@ -1,36 +1,25 @@
 #include "CControllerIntro.h"
 
-#include <SDL.h>
-
-#include <cmath>
+#include "CSprite.h"
 
 namespace {
 
-const int kScreenWidth = 800;
-const int kScreenHeight = 600;
-
-void FillRect(SDL_Surface* screen, int x, int y, int w, int h, Uint8 r, Uint8 g, Uint8 b)
-{
-    SDL_Rect rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                  static_cast<Uint16>(h)};
-    SDL_FillRect(screen, &rect, SDL_MapRGB(screen->format, r, g, b));
-}
-
-// An ellipse filled one row at a time, the only shape SDL can fill is a rectangle.
-void FillEllipse(SDL_Surface* screen, int cx, int cy, int rx, int ry, Uint8 r, Uint8 g, Uint8 b)
-{
-    for (int dy = -ry; dy <= ry; dy++) {
-        const double t = static_cast<double>(dy) / ry;
-        const int half = static_cast<int>(rx * std::sqrt(1.0 - t * t));
-        FillRect(screen, cx - half, cy + dy, 2 * half + 1, 1, r, g, b);
-    }
-}
+// Above the island and the side panel, below dialogs and the pointer.
+const int kBackgroundZ = 23000023;
 
 }  // namespace
 
-CControllerIntro::CControllerIntro() : drawn(false) {}
+CControllerIntro::CControllerIntro() : background(new CSprite(0, 0, kBackgroundZ))
+{
+    // Opaque and as large as the screen: every rectangle the renderer redraws
+    // on this screen starts from it.
+    background->LoadImage("logo_bg.jpg");
+}
 
-CControllerIntro::~CControllerIntro() {}
+CControllerIntro::~CControllerIntro()
+{
+    delete background;
+}
 
 void CControllerIntro::GotFocusBack()
 {
@@ -40,9 +29,6 @@ void CControllerIntro::GotFocusBack()
 void CControllerIntro::Pump()
 {
     GetInput();
-    if (!drawn) {
-        DrawPicture();
-    }
 }
 
 void CControllerIntro::InputKey(bool released, int)
@@ -59,20 +45,4 @@ void CControllerIntro::InputMouseClick(bool, bool, bool released)
     if (!released) {
         ShutDown(-1);
     }
-}
-
-// Sea, a sandy island with a grassy heart and a palm, drawn once straight onto
-// the screen surface; presenting the frame is the drawing context's business.
-void CControllerIntro::DrawPicture()
-{
-    SDL_Surface* screen = SDL_GetVideoSurface();
-    if (!screen) {
-        return;
-    }
-    FillRect(screen, 0, 0, kScreenWidth, kScreenHeight, 24, 92, 160);
-    FillEllipse(screen, 400, 340, 260, 130, 230, 210, 150);
-    FillEllipse(screen, 400, 330, 190, 90, 70, 150, 60);
-    FillRect(screen, 394, 200, 12, 130, 110, 75, 40);
-    FillEllipse(screen, 400, 200, 70, 22, 40, 120, 40);
-    drawn = true;
 }

@@ -1,12 +1,16 @@
 // The first screen of the run. Start-up owns it as an automatic object and
 // gives it the focus without a parent, so its end stops the main loop. For now
-// it only shows a plain picture and ends on a key, a click or a window close.
+// it only shows one picture through the renderer and ends on a key, a click or
+// a window close.
 #pragma once
 
 #include "CController.h"
 
+class CSprite;
+
 class CControllerIntro : public CController {
 public:
+    // Needs the drawing context and the renderer.
     CControllerIntro();
     ~CControllerIntro() override;
 
@@ -18,7 +22,5 @@ public:
     void InputMouseClick(bool left, bool right, bool released) override;
 
 private:
-    void DrawPicture();
-
-    bool drawn;
+    CSprite* background;
 };

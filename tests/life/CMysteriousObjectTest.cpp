@@ -184,14 +184,15 @@ TEST_F(LifeTest, TheSaplingOfMystery4BlocksLessGroundInItsFirstStage)
     mystery->UnHide();
     mystery->Pump(0, 0, 1);
     ExpectBlock(x + 10, y + 10, 119, 106);
+    int z = 0;
+    ASSERT_TRUE(mystery->IsAtCoords(z, x + 70, y + 180)) << "the main picture is shown";
 
     CMysteriousObject::SetVar(8192);
     mystery->Pump(0, 0, 1);
     EXPECT_EQ(CountObstructionsOf(mystery), 1);
     ExpectBlock(x + 40, y + 25, 50, 60);
-    int z = 0;
-    EXPECT_FALSE(mystery->IsAtCoords(z, x + 5, y + 200)) << "the main picture is gone";
-    EXPECT_TRUE(mystery->IsAtCoords(z, x + 55, y + 20)) << "the sapling takes its place";
+    EXPECT_FALSE(mystery->IsAtCoords(z, x + 70, y + 180)) << "the main picture is gone";
+    EXPECT_TRUE(mystery->IsAtCoords(z, x + 70, y + 65)) << "the sapling takes its place";
 
     mystery->Pump(0, 0, 1);
     EXPECT_EQ(CountObstructionsOf(mystery), 1);
@@ -205,7 +206,7 @@ TEST_F(LifeTest, TheSaplingOfMystery4BlocksLessGroundInItsFirstStage)
     CMysteriousObject::SetVar(16);
     mystery->Pump(0, 0, 1);
     EXPECT_EQ(CountObstructionsOf(mystery), 0) << "the grown tree blocks the ground itself";
-    EXPECT_FALSE(mystery->IsAtCoords(z, x + 55, y + 20));
+    EXPECT_FALSE(mystery->IsAtCoords(z, x + 70, y + 65));
 }
 
 TEST_F(LifeTest, DustChargeRunsDownOnlyInDrawnFramesOfThePlayableIsland)

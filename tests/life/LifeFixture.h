@@ -1,27 +1,12 @@
-// The world-object fixture with every picture of the resource manifest
-// available at the size the manifest gives it.
+// The world-object fixture for island life. Every picture of the resource
+// pack is there, as the game's sprites see it.
 #pragma once
 
 #include "CSprite.h"
-#include "ManifestImages.h"
 #include "tests/world/WorldFakes.h"
 
 class LifeTest : public WorldTest {
 protected:
-    void SetUp() override
-    {
-        WorldTest::SetUp();
-        for (const manifest_image& image : ReadManifestImages(PALMORA_SOURCE_DIR "/tools/manifest")) {
-            CSprite::SetStandInImageSize(image.name.c_str(), image.w, image.h);
-        }
-    }
-
-    void TearDown() override
-    {
-        WorldTest::TearDown();
-        CSprite::ClearStandInImageSizes();
-    }
-
     static int CountObstructionsOf(CObject* owner)
     {
         int count = 0;

@@ -1,6 +1,6 @@
 // Test doubles for the world-object tests: a world object whose hit, task,
 // dust answer and pump behaviour a test sets, and a fixture that gives every
-// test a fresh profile, a mouse and an empty world.
+// test a fresh profile, a mouse, the game's pictures and an empty world.
 #pragma once
 
 #include "CController.h"
@@ -12,6 +12,7 @@
 #include "CProfile.h"
 #include "CTreeIndicator.h"
 #include "CTutorialDialog.h"
+#include "GameResources.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,9 @@ protected:
     };
 
     TempFolder folder;
+    // Sprites load and draw real pictures; every world object is gone before
+    // the pictures go.
+    GameResources resources{folder};
     CInput input;
     InputInPlace inputInPlace{&input};
     CProfile profile;

@@ -1,0 +1,131 @@
+#include "CMouseCursor.h"
+
+#include "CController.h"
+#include "CInput.h"
+#include "CSprite.h"
+#include "ChildProcess.h"
+#include "GameResources.h"
+#include "TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::HasSubstr;
+
+namespace {
+
+// Hears where the pump says the mouse went.
+class MoveScreen : public CController {
+public:
+    void GotFocusBack() override {}
+    void Pump() override {}
+    void InputKey(bool, int) override {}
+    void InputMouseMove(int x, int y) override
+    {
+        lastX = x;
+        lastY = y;
+    }
+    void InputMouseClick(bool, bool, bool) override {}
+    int lastX = -1, lastY = -1;
+};
+
+class CMouseCursorTest : public testing::Test {
+protected:
+    void SetUp() override { CController::input = &input; }
+    void TearDown() override
+    {
+        CController::input = nullptr;
+        CMouseCursor::usePincer = false;
+    }
+
+    TempFolder folder;
+    GameResources resources{folder};
+    CInput input;
+    CMouseCursor pointer;
+};
+
+}  // namespace
+
+TEST_F(CMouseCursorTest, FollowsTheMouseAndShowsTheImageOfTheButtonState)
+{
+    input.mouseX = 100;
+    input.mouseY = 200;
+    struct Case {
+        bool leftDown, pincer;
+        unsigned int image;
+    };
+    const Case cases[] = {{false, false, 0}, {false, true, 0}, {true, true, 1}, {true, false, 2}};
+    for (const Case& c : cases) {
+        input.leftDown = c.leftDown;
+        CMouseCursor::usePincer = c.pincer;
+        pointer.Pump();
+        EXPECT_EQ(CMouseCursor::sCursor->GetFrame(), c.image) << c.leftDown << c.pincer;
+    }
+    EXPECT_EQ(CMouseCursor::sCursor->GetX(), 97);
+    EXPECT_EQ(CMouseCursor::sCursor->GetY(), 198);
+    CSprite* hourglass = CMouseCursor::sHourglass;
+    EXPECT_EQ(hourglass->GetX(), 100 - hourglass->GetW() / 2 + 4);
+    EXPECT_EQ(hourglass->GetY(), 200 - hourglass->GetH() / 2 + 3);
+    EXPECT_EQ(CMouseCursor::sCursor->GetZ(), 900000000);
+}
+
+TEST_F(CMouseCursorTest, HidingCountsDownCallsOfShowMouse)
+{
+    EXPECT_TRUE(CMouseCursor::sHourglass->Hidden()) << "the hourglass starts hidden";
+    EXPECT_FALSE(CMouseCursor::IsHidden());
+    CMouseCursor::HideMouse(0, false);
+    EXPECT_TRUE(CMouseCursor::IsHidden());
+    CMouseCursor::ShowMouse();
+    EXPECT_TRUE(CMouseCursor::IsHidden()) << "the first call lowers the count to -1";
+    CMouseCursor::ShowMouse();
+    EXPECT_FALSE(CMouseCursor::sCursor->Hidden());
+
+    CMouseCursor::HideMouse(2, true);
+    CMouseCursor::ShowHourglass(false);
+    EXPECT_FALSE(CMouseCursor::sHourglass->Hidden());
+    EXPECT_TRUE(CMouseCursor::sCursor->Hidden()) << "a hidden pointer stays hidden";
+    for (int i = 0; i < 3; i++) {
+        CMouseCursor::ShowMouse();
+    }
+    EXPECT_TRUE(CMouseCursor::sCursor->Hidden());
+    CMouseCursor::ShowMouse();
+    EXPECT_FALSE(CMouseCursor::sCursor->Hidden());
+    EXPECT_TRUE(CMouseCursor::sHourglass->Hidden());
+
+    CMouseCursor::ShowHourglass(true);
+    EXPECT_TRUE(CMouseCursor::sCursor->Hidden()) << "the hourglass takes the shown pointer's place";
+    CMouseCursor::ShowMouse();
+    EXPECT_FALSE(CMouseCursor::sCursor->Hidden());
+}
+
+TEST_F(CMouseCursorTest, MovingThePointerIsClampedAndHeardAsAMouseMove)
+{
+    MoveScreen screen;
+    for (bool absolute : {true, false}) {
+        SCOPED_TRACE(absolute ? "absolute" : "relative");
+        CController::SetMouseAbsolute(absolute);
+        CController::SetMouseMultiplier(2.0f);
+        CMouseCursor::MoveCursor(900, -5);
+        input.Pump(&screen);
+        // Relative mode adds the pushed motion (1, 1) times the multiplier,
+        // and stays on the screen.
+        EXPECT_EQ(screen.lastX, 800);
+        EXPECT_EQ(screen.lastY, absolute ? 0 : 2);
+        EXPECT_EQ(CMouseCursor::GetMouseX(), 800);
+    }
+}
+
+TEST(CMouseCursor, AMissingPointerImageEndsTheProgramNamingIt)
+{
+    for (const char* name : {"pointerA1.png", "mouse_hourglass.tga"}) {
+        const ChildResult result = RunInChild([&] {
+            TempFolder folder;
+            GameResources::LinkResources();
+            GameResources::DropImages({name});
+            GameResources resources(folder);
+            CMouseCursor pointer;
+        });
+        EXPECT_EQ(result.exitCode, 1) << name;
+        EXPECT_THAT(result.output, HasSubstr(std::string("Unable to find preloaded image: ") + name));
+    }
+}

@@ -1,0 +1,66 @@
+#include "Screenshot.h"
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+#pragma GCC diagnostic pop
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+int rgb_picture::CountDifferences(const rgb_picture& other) const
+{
+    if (w != other.w || h != other.h) {
+        return std::max(w * h, other.w * other.h);
+    }
+    int count = 0;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        count += rgb[i] != other.rgb[i] || rgb[i + 1] != other.rgb[i + 1] || rgb[i + 2] != other.rgb[i + 2];
+    }
+    return count;
+}
+
+rgb_picture PictureOf(SDL_Surface* surface)
+{
+    rgb_picture picture;
+    picture.w = surface->w;
+    picture.h = surface->h;
+    picture.rgb.reserve(static_cast<size_t>(surface->w * surface->h * 3));
+    SDL_LockSurface(surface);
+    const int bytes = surface->format->BytesPerPixel;
+    for (int y = 0; y < surface->h; y++) {
+        const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+        for (int x = 0; x < surface->w; x++) {
+            Uint32 value = 0;
+            memcpy(&value, row + x * bytes, static_cast<size_t>(bytes));
+            Uint8 r, g, b;
+            SDL_GetRGB(value, surface->format, &r, &g, &b);
+            picture.rgb.insert(picture.rgb.end(), {r, g, b});
+        }
+    }
+    SDL_UnlockSurface(surface);
+    return picture;
+}
+
+std::string ScreenshotPath(const std::string& name)
+{
+    // The resource folder is <build>/Palmora.app/Contents/Resources.
+    const char* resources = getenv("PALMORA_RESOURCES");
+    const fs::path build = resources ? fs::path(resources).parent_path().parent_path().parent_path() : fs::path(".");
+    const fs::path folder = build / "screenshots";
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    return (folder / name).string();
+}
+
+bool SavePng(const rgb_picture& picture, const std::string& path)
+{
+    return stbi_write_png(path.c_str(), picture.w, picture.h, 3, picture.rgb.data(), picture.w * 3) != 0;
+}

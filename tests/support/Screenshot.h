@@ -1,0 +1,23 @@
+// Pictures of the screen for a person to look at: PNG files in the build
+// folder's screenshots/ (beside the generated resource folder), and a plain
+// RGB picture to compare screens pixel by pixel.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct rgb_picture {
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgb;  // 3 bytes a pixel, rows top to bottom
+
+    // Pixels whose colour differs; pictures of other sizes differ everywhere.
+    int CountDifferences(const rgb_picture& other) const;
+};
+
+rgb_picture PictureOf(SDL_Surface* surface);
+// <build>/screenshots/name, the folder made when missing.
+std::string ScreenshotPath(const std::string& name);
+bool SavePng(const rgb_picture& picture, const std::string& path);
