@@ -4,6 +4,7 @@
 
 #include "CArchiveReader.h"
 #include "CController.h"
+#include "CSprite.h"
 #include "Config.h"
 #include "Log.h"
 #include "Utilities.h"
@@ -114,6 +115,9 @@ CDraw::~CDraw()
     SDL_ShowCursor(SDL_ENABLE);
     if (CController::draw == this) {
         CController::draw = nullptr;
+    }
+    if (CSprite::draw == this) {
+        CSprite::draw = nullptr;
     }
 }
 

@@ -133,6 +133,26 @@ void CSprite::LoadImage(const char* name, int n)
     }
 }
 
+void CSprite::LoadText(int id, int w, int h, int alignment, int& lines, const char* a1, const char* a2,
+                       const char* a3, const char* a4, const char* a5)
+{
+    LoadImage(draw->LoadText(id, w, h, alignment, lines, a1, a2, a3, a4, a5));
+}
+
+void CSprite::LoadTextColour(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                             unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                             const char* a5)
+{
+    LoadImage(draw->LoadTextColour(id, w, h, alignment, lines, r, g, b, a1, a2, a3, a4, a5));
+}
+
+void CSprite::LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                             unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                             const char* a5)
+{
+    LoadImage(draw->LoadTextShadow(id, w, h, alignment, lines, r, g, b, a1, a2, a3, a4, a5));
+}
+
 void CSprite::LoadImage(const char* prefix, int first, int last, const char* suffix)
 {
     const std::string head = prefix;

@@ -39,6 +39,16 @@ public:
     // prefix + i + suffix for i from first to last inclusive, counting down
     // when first > last.
     void LoadImage(const char* prefix, int first, int last, const char* suffix);
+    // A text image of the string table entry id, made by the drawing context's
+    // text functions with the same arguments.
+    void LoadText(int id, int w, int h, int alignment, int& lines, const char* a1, const char* a2,
+                  const char* a3, const char* a4, const char* a5);
+    void LoadTextColour(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                        unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                        const char* a5);
+    void LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
+                        unsigned char b, const char* a1, const char* a2, const char* a3, const char* a4,
+                        const char* a5);
 
     // --- Position and size (screen pixels) ---
     void Move(int x, int y);

@@ -1,5 +1,6 @@
 #include "CDrawTestFixture.h"
 
+#include "CSprite.h"
 #include "FontSystem.h"
 #include "Utilities.h"
 
@@ -268,4 +269,24 @@ TEST_F(CDrawText, EveryTextImageIsPrivateAndItsFirstReleaseFreesIt)
     const int again = draw->LoadText(kWord, 40, 20, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(again, 0) << "every slot was free again";
     draw->RemoveImage(again);
+}
+
+TEST_F(CDrawText, SpritesShowTextImagesAndFreeThemWithThemselves)
+{
+    CSprite::draw = draw.get();
+    int lines = 0;
+    {
+        CSprite sprite(0);
+        sprite.LoadText(kWord, 40, 20, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+        sprite.LoadTextColour(kWord, 40, 20, 0, lines, 1, 2, 3, nullptr, nullptr, nullptr, nullptr, nullptr);
+        sprite.LoadTextShadow(kWord, 40, 20, 0, lines, 1, 2, 3, nullptr, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_EQ(sprite.GetNumImages(), 3);
+        EXPECT_EQ(draw->GetW(sprite.GetImage(0)), 40);
+        EXPECT_EQ(draw->GetH(sprite.GetImage(1)), 20);
+        EXPECT_EQ(draw->GetW(sprite.GetImage(2)), 43);
+    }
+    const int next = draw->LoadText(kWord, 40, 20, 0, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(next, 0) << "the sprite gave its text images back";
+    draw->RemoveImage(next);
+    CSprite::draw = nullptr;
 }

@@ -101,7 +101,7 @@ GameResources::GameResources(const TempFolder&)
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         Fail("SDL video: ", SDL_GetError());
     }
-    draw = std::make_unique<CDraw>();
+    draw = std::make_unique<CDraw>(CDraw::NoLoadingScreen{});
     // Tests never wait for a frame.
     draw->ToggleFrameLock();
     draw->Preload();
