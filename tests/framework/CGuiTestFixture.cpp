@@ -1,128 +1,80 @@
 #include "CGuiTestFixture.h"
 
-#include "CGuiSliderBar.h"
 #include "CDraw.h"
+#include "CGuiSliderBar.h"
 #include "CRenderer.h"
 #include "FontSystem.h"
+#include "Screenshot.h"
 #include "Utilities.h"
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb/stb_image_write.h>
-#pragma GCC diagnostic pop
-
 #include <cstdint>
-#include <filesystem>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const char* const kTable =
-    "!DejaVuSans.ttf|14|250|240|200|0\n"
-    "@91000|Play\n@91001|One\n@91002|Two\n@91003|Three\n@91004|Four\n@91005|Five\n"
-    "@91010|Hello %1\n@91011|Hi %1\n@91012|Hey %1\n@91013|Yo %1\n@91014|Oi %1\n@91015|Ho %1\n";
-
-// A w x h PNG filled with (r, g, b), a darker 2-pixel frame, and a
-// transparent top-left notch of the given size.
-std::string Picture(int w, int h, uint8_t r, uint8_t g, uint8_t b, int notch)
+// An image archive entry (size, name length, name, data): a w x h 32-bit TGA
+// of one colour but for a transparent band down its left side.
+std::string Entry(const std::string& name, int w, int h, uint8_t r, uint8_t g, uint8_t b, int band = 0)
 {
-    std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+    // Uncompressed true colour, 8 alpha bits, rows from the top.
+    const uint8_t header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, uint8_t(w), uint8_t(w >> 8), uint8_t(h),
+                                uint8_t(h >> 8), 32, 0x28};
+    std::string tga(reinterpret_cast<const char*>(header), 18);
     for (int y = 0; y < h; y++) {
         for (int x = 0; x < w; x++) {
-            const bool edge = x < 2 || y < 2 || x >= w - 2 || y >= h - 2;
-            uint8_t* p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
-            p[0] = edge ? r / 2 : r;
-            p[1] = edge ? g / 2 : g;
-            p[2] = edge ? b / 2 : b;
-            p[3] = x < notch && y < notch ? 0 : 255;
+            tga += {char(b), char(g), char(r), char(x < band ? 0 : 255)};
         }
     }
-    std::string png;
-    stbi_write_png_to_func([](void* out, void* data, int size) { static_cast<std::string*>(out)->append(
-                               static_cast<const char*>(data), static_cast<size_t>(size)); },
-                           &png, w, h, 4, rgba.data(), w * 4);
-    return png;
-}
-
-std::string Word(uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
-
-uint32_t WordAt(const std::string& bytes, size_t at)
-{
-    uint32_t value = 0;
-    bytes.copy(reinterpret_cast<char*>(&value), 4, at);
-    return value;
+    const uint32_t sizes[2] = {static_cast<uint32_t>(tga.size()), static_cast<uint32_t>(name.size())};
+    return std::string(reinterpret_cast<const char*>(sizes), 8) + name + tga;
 }
 
 }  // namespace
 
 WidgetArchive::WidgetArchive(const TempFolder&)
 {
-    std::vector<std::pair<std::string, std::string>> added = {
-        {"wt_button.png", Picture(kFaceW, kFaceH, 200, 160, 90, kNotch)},
-        {"wt_shadow.png", Picture(kFaceW, kFaceH, 40, 30, 20, kNotch)},
-        {"wt_icon0.png", Picture(20, 10, 40, 90, 200, 0)},
-        {"wt_icon1.png", Picture(20, 10, 90, 140, 250, 0)},
-        {"wt_knob.png", Picture(16, 24, 120, 120, 130, 0)},
-        {"wt_track.png", Picture(200, 8, 60, 60, 70, 0)},
-    };
-    for (int i = 0; i <= 7; i++) {
+    std::vector<std::string> added = {Entry("wt_button.tga", kFaceW, kFaceH, 200, 160, 90, 10),
+                                      Entry("wt_shadow.tga", kFaceW, kFaceH, 40, 30, 20, 10),
+                                      Entry("wt_icon.tga", 20, 10, 40, 90, 200),
+                                      Entry("wt_knob.tga", 16, 24, 120, 120, 130),
+                                      Entry("wt_under.tga", 20, 28, 60, 60, 70)};
+    for (int i = 0; i < 8; i++) {
         const uint8_t step = static_cast<uint8_t>(i * 6);
-        if (i > 0) {
-            added.push_back({"wt_roll" + std::to_string(i) + ".png",
-                             Picture(kFaceW, kFaceH, 210 + step, 180 + step, 100, kNotch)});
-        }
-        if (i > 0 && i <= 5) {
-            added.push_back({"wt_knob" + std::to_string(i) + ".png", Picture(16, 24, 150 + step, 150, 200, 0)});
-        }
-        if (i < 3) {
-            added.push_back({"wt_press" + std::to_string(i) + ".png",
-                             Picture(kFaceW, kFaceH, 150 - step, 110, 60, kNotch)});
-        }
+        added.push_back(Entry("wt_roll" + std::to_string(i) + ".tga", kFaceW, kFaceH, 210 + step, 190, 100, 10));
+        added.push_back(Entry("wt_knob" + std::to_string(i) + ".tga", 16, 24, 150 + step, 150, 200));
+        added.push_back(Entry("wt_press" + std::to_string(i) + ".tga", kFaceW, kFaceH, 150 - step, 110, 60, 10));
     }
-
-    // The archive: a count, an offset table, then entries of size, name
-    // length, name and data.
+    // The archive is a count, an offset table and the entries: the old
+    // entries move down by the table's growth and the new ones follow.
     GameResources::LinkResources();
-    const fs::path path = fs::path(RESOURCE_FOLDER) / "resource.dat";
+    const std::string path = RESOURCE_FOLDER "resource.dat";
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
-    const uint32_t count = WordAt(bytes, 0);
-    std::vector<std::string> entries;
-    for (uint32_t i = 0; i < count; i++) {
-        const uint32_t at = WordAt(bytes, 4 + 4 * i);
-        entries.push_back(bytes.substr(at, 8 + WordAt(bytes, at + 4) + WordAt(bytes, at)));
+    const uint32_t* words = reinterpret_cast<const uint32_t*>(bytes.data());
+    std::vector<uint32_t> table(1, words[0] + static_cast<uint32_t>(added.size()));
+    for (uint32_t i = 0; i < words[0]; i++) {
+        table.push_back(words[1 + i] + 4 * static_cast<uint32_t>(added.size()));
     }
-    for (const auto& [name, data] : added) {
-        entries.push_back(Word(static_cast<uint32_t>(data.size())) + Word(static_cast<uint32_t>(name.size())) +
-                          name + data);
+    std::string entries = bytes.substr(4 + 4 * words[0]);
+    for (const std::string& entry : added) {
+        table.push_back(static_cast<uint32_t>(4 * (1 + table[0]) + entries.size()));
+        entries += entry;
     }
-    std::string archive = Word(static_cast<uint32_t>(entries.size()));
-    uint32_t offset = 4 + 4 * static_cast<uint32_t>(entries.size());
-    for (const std::string& entry : entries) {
-        archive += Word(offset);
-        offset += static_cast<uint32_t>(entry.size());
-    }
-    for (const std::string& entry : entries) {
-        archive += entry;
-    }
-    fs::remove(path);
-    std::ofstream(path, std::ios::binary) << archive;
+    remove(path.c_str());
+    std::ofstream(path, std::ios::binary)
+        << std::string(reinterpret_cast<const char*>(table.data()), 4 * table.size()) << entries;
 
-    std::string table = "\xff\xfe";
-    for (const char c : std::string(kTable)) {
-        table += c;
-        table += '\0';
+    FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
+    const char* const labels[] = {"Play", "One", "Two", "Three", "Four", "Five"};
+    const char* const greetings[] = {"Hello %1", "Hi %1", "Hey %1", "Yo %1", "Oi %1", "Ho %1"};
+    for (int i = 0; i < 6; i++) {
+        strings[kLabel + i] = {FontSystem_ASCIItoUnicode(labels[i]), "DejaVuSans.ttf", 14, 250, 240, 200, 0};
+        strings[kGreeting + i] = {FontSystem_ASCIItoUnicode(greetings[i]), "DejaVuSans.ttf", 14, 250, 240, 200, 0};
     }
-    std::ofstream("widget_strings.dat", std::ios::binary) << table;
-    FontSystem_Load(RESOURCE_FOLDER, "widget_strings.dat");
 }
 
 WidgetArchive::~WidgetArchive()
@@ -174,6 +126,19 @@ void WidgetTest::Click()
     Left(true);
 }
 
+int WidgetTest::InkIn(int x, int y, int w, int h)
+{
+    const rgb_picture shown = PictureOf(SDL_GetVideoSurface());
+    int ink = 0;
+    for (int row = y; row < y + h; row++) {
+        for (int column = x; column < x + w; column++) {
+            const uint8_t* p = &shown.rgb[(static_cast<size_t>(row) * shown.w + column) * 3];
+            ink += p[0] || p[1] || p[2];
+        }
+    }
+    return ink;
+}
+
 button_data WidgetTest::Face(int x, int y, int id, CController* owner)
 {
     button_data data;
@@ -182,9 +147,9 @@ button_data WidgetTest::Face(int x, int y, int id, CController* owner)
     data.id = id;
     data.owner = owner;
     data.textId = kLabel;
-    data.baseImage = "wt_button.png";
-    data.shadowImage = "wt_shadow.png";
-    data.rolloverImage = "wt_roll%i.png";
+    data.baseImage = "wt_button.tga";
+    data.shadowImage = "wt_shadow.tga";
+    data.rolloverImage = "wt_roll%i.tga";
     data.rolloverFrames = 5;
     return data;
 }

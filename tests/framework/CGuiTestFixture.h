@@ -1,7 +1,7 @@
 // Shared by the widget tests: the game's pictures plus the tests' own widget
 // pictures (drawn here, so their opaque and transparent pixels are known), a
-// small string table, a black screen, an event pump whose mouse the tests place, a screen
-// that records its callbacks, and one frame of widgets and drawing.
+// few texts, a black screen, an event pump whose mouse the tests place, a
+// screen that records its callbacks, and one frame of widgets and drawing.
 #pragma once
 
 #include "CController.h"
@@ -18,15 +18,16 @@
 #include <utility>
 #include <vector>
 
-// Test pictures: a 100 x 40 button face whose top-left 10 x 10 corner is
-// transparent ("wt_button.png", rollover "wt_roll1..7.png", pressed look
-// "wt_press0..2.png", "wt_shadow.png"), a 20 x 10 icon with two frames
-// ("wt_icon0..1.png"), and a 16 x 24 knob ("wt_knob.png", "wt_knob1..5.png")
-// over a 200 x 8 track ("wt_track.png").
-const int kFaceW = 100, kFaceH = 40, kNotch = 10;
-// Labels: kLabel and kGreeting are each followed by five per-frame texts;
+// Test pictures: a 100 x 40 face whose left 10 columns are transparent
+// ("wt_button.tga", rollover "wt_roll1..7.tga", pressed look
+// "wt_press0..2.tga", "wt_shadow.tga"), a 20 x 10 icon "wt_icon.tga", and a
+// 16 x 24 knob ("wt_knob.tga", "wt_knob1..5.tga") over "wt_under.tga".
+const int kFaceW = 100, kFaceH = 40;
+// Texts: kLabel and kGreeting are each followed by five per-frame texts;
 // kGreeting's show their insert.
 const int kLabel = 91000, kGreeting = 91010;
+
+using Calls = std::vector<std::pair<int, int>>;
 
 class RecordingScreen : public CController {
 public:
@@ -39,16 +40,16 @@ public:
     {
         calls.emplace_back(id, value);
         if (onCallback) {
-            onCallback(id);
+            onCallback();
         }
     }
 
-    std::vector<std::pair<int, int>> calls;
-    std::function<void(int)> onCallback;
+    Calls calls;
+    std::function<void()> onCallback;
 };
 
-// Puts the widget pictures into the linked image archive and loads the
-// test string table; undone on destruction.
+// Adds the test pictures to the linked image archive and the texts to the
+// string table.
 struct WidgetArchive {
     explicit WidgetArchive(const TempFolder& folder);
     ~WidgetArchive();
@@ -60,18 +61,19 @@ protected:
     ~WidgetTest() override;
 
     void MouseAt(int x, int y);
-    // One turn of a screen with widgets: pump them, then draw.
+    // Turns of a screen with widgets: pump them, then draw.
     void Frame(int count = 1);
-    // A left-button event, as screens forward it to both widget lists.
+    // A left-button event, forwarded to both widget lists as screens do.
     void Left(bool released);
     void Click();
-    // A labelled button with a shadow and five rollover frames.
+    // Pixels drawn in a screen rectangle, over the black background.
+    int InkIn(int x, int y, int w, int h);
+    // A labelled face with a shadow and five rollover frames.
     button_data Face(int x, int y, int id, CController* owner);
 
     TempFolder folder;
     WidgetArchive archive{folder};
     GameResources resources{folder};
-    // Black under everything, so what a widget leaves is painted over.
     std::unique_ptr<CSprite> background;
     CInput input;
     RecordingScreen screen;
