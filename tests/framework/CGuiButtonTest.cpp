@@ -1,0 +1,96 @@
+#include "CGuiTestFixture.h"
+
+#include "CDraw.h"
+
+#include <string>
+
+TEST_F(WidgetTest, AButtonNamesItsRolloverFramesFromThePatternOrTakesTheOneName)
+{
+    for (int frames : {4, 1}) {
+        button_data record = Face(100, 100, 1, &screen);
+        record.rolloverFrames = frames;
+        record.rolloverImage = frames == 1 ? "wt_roll3.tga" : "wt_roll%i.tga";
+        CGuiButton button(record);
+        CSprite* rollover = button.GetButtonRolloverSprite();
+        ASSERT_EQ(rollover->GetNumImages(), frames);
+        for (int i = 0; i < frames; i++) {
+            const std::string expected = "wt_roll" + std::to_string(frames == 1 ? 3 : i + 1) + ".tga";
+            EXPECT_EQ(resources.Draw().GetImageName(rollover->GetImage(i)), expected);
+        }
+    }
+}
+
+TEST_F(WidgetTest, AHeldButtonWithoutAPressedLookSinksByTwoAndComesBack)
+{
+    button_data record = Face(100, 100, 1, &screen);
+    record.textId = -1;
+    record.iconA = new CSprite(23000010);
+    record.iconA->LoadImage("wt_icon.tga");
+    CGuiButton button(record);
+    CSprite* rollover = button.GetButtonRolloverSprite();
+    MouseAt(150, 120);
+    for (bool held : {false, true, false}) {
+        Left(!held);
+        Frame();
+        const int sink = held ? 2 : 0;
+        EXPECT_EQ(button.IsHeldDown(), held);
+        EXPECT_EQ(rollover->GetX(), 100 + sink);
+        EXPECT_EQ(rollover->GetY(), 100 + sink);
+        // The icon sits centred, one pixel up and left at rest.
+        EXPECT_EQ(record.iconA->GetX(), 100 + 50 - 10 - 1 + sink);
+        EXPECT_EQ(record.iconA->GetY(), 100 + 20 - 5 - 1 + sink);
+    }
+}
+
+TEST_F(WidgetTest, APressedLookLeftWhileHeldRunsTheRolloverBackToTheBase)
+{
+    button_data record = Face(100, 100, 1, &screen);
+    record.pressedImage = "wt_press%i.tga";
+    CGuiButton button(record);
+    MouseAt(150, 120);
+    Frame();
+    Left(false);
+    Frame(4);
+    EXPECT_TRUE(button.GetButtonRolloverSprite()->Hidden());
+    EXPECT_TRUE(button.IsMouseOver()) << "the pressed look keeps the hover";
+    MouseAt(10, 10);
+    Frame(3);
+    EXPECT_TRUE(button.GetButtonRolloverSprite()->Hidden());
+    EXPECT_FALSE(button.GetButtonSprite()->Hidden());
+}
+
+TEST_F(WidgetTest, RedisplayMovesEverySpriteAndKeepsTheShadowOffset)
+{
+    button_data record = Face(100, 100, 1, &screen);
+    record.shadowOffsetX = 4;
+    record.shadowOffsetY = 6;
+    record.checkBox = true;
+    record.checkBoxOffsetX = 25;
+    CGuiButton button(record);
+    button.x = 300;
+    button.y = 50;
+    button.Redisplay();
+    Frame();
+    EXPECT_EQ(InkIn(300 + kFaceW, 56, 4, 34), 4 * 34) << "the shadow right of the face";
+    EXPECT_EQ(InkIn(90, 90, 120, 60), 0) << "nothing left at the old place";
+    EXPECT_GT(InkIn(325, 50, 24, 24), 0) << "the check-box look";
+}
+
+TEST_F(WidgetTest, PerFrameLabelsStayInTheirSlotsAndAHiddenButtonShowsNone)
+{
+    button_data record = Face(100, 100, 1, &screen);
+    record.perFrameTexts = true;
+    record.rolloverFrames = 7;  // more frames than label slots
+    CGuiButton button(record);
+    MouseAt(150, 120);
+    Frame(10);
+    MouseAt(0, 0);
+    Frame(10);
+    button.Hide();
+    button.AlterText(kGreeting, "you");
+    Frame();
+    EXPECT_EQ(InkIn(90, 90, 120, 60), 0);
+    button.UnHide();
+    Frame();
+    EXPECT_GT(InkIn(90, 90, 120, 60), 0);
+}
