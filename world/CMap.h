@@ -76,6 +76,9 @@ public:
     // redrawn at most once every 33 ms.
     void ShowLoading(int step, bool force);
     void HideLoading();
+    // Whether a banner step redraws: a new banner always, its later steps
+    // once 33 ms have passed since the last redraw (ticks may wrap).
+    static bool BannerRedrawDue(bool fresh, Uint32 now, Uint32 lastDraw);
 
     // ---- Terrain queries (CMap_Terrain.cpp) --------------------------------
     // Every query answers as for open deep sea (height 0) outside the height

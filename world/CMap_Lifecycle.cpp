@@ -337,15 +337,19 @@ void CMap::ShowLoading(int step, bool force)
     }
     // A new banner always freezes the screen of the moment behind it; the
     // boat's further steps are drawn at the frame rate.
-    const Uint32 now = SDL_GetTicks();
-    const bool fresh = step == 0 || !backdrop;
-    if (!fresh && bannerDrawn && now - lastBannerDraw < kBannerRedrawMs) {
+    const bool fresh = step == 0 || !backdrop || !bannerDrawn;
+    if (!BannerRedrawDue(fresh, SDL_GetTicks(), lastBannerDraw)) {
         return;
     }
     SDL_Delay(1);
     DrawBanner(fresh);
     lastBannerDraw = SDL_GetTicks();
     bannerDrawn = true;
+}
+
+bool CMap::BannerRedrawDue(bool fresh, Uint32 now, Uint32 lastDraw)
+{
+    return fresh || now - lastDraw >= kBannerRedrawMs;
 }
 
 void CMap::DrawBanner(bool freshBackdrop)
