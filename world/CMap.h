@@ -325,9 +325,9 @@ private:
     // The seed the tiles and start location were computed for.
     unsigned int terrainSeed;
     bool terrainKnown;
-    unsigned int tilesVersion;
+    // The regions of the last search, with the tiles they were found in.
     int regionMask, regionLeastW, regionLeastH;
-    unsigned int regionVersion;
+    std::vector<unsigned int> regionTiles;
     std::vector<sized_region> regions;
     flower_grid* flowerGrid;  // only while the flowers are placed
 

@@ -255,16 +255,19 @@ void CMap::ClassifyTiles()
             SetTile(tx, ty, bits | kDominant[best]);
         }
     }
-    tilesVersion++;
 }
 
 const std::vector<CMap::sized_region>& CMap::SizedRegions(int mask, int leastW, int leastH)
 {
-    if (regionVersion == tilesVersion && regionMask == mask && regionLeastW == leastW && regionLeastH == leastH) {
+    // The callers step through the regions one skip at a time; they are found
+    // once for the tiles as they stand.
+    if (regionMask == mask && regionLeastW == leastW && regionLeastH == leastH &&
+        std::equal(regionTiles.begin(), regionTiles.end(), tiles, tiles + MAP_TILES * MAP_TILES) &&
+        regionTiles.size() == static_cast<size_t>(MAP_TILES * MAP_TILES)) {
         return regions;
     }
     regions.clear();
-    regionVersion = tilesVersion;
+    regionTiles.assign(tiles, tiles + MAP_TILES * MAP_TILES);
     regionMask = mask;
     regionLeastW = leastW;
     regionLeastH = leastH;

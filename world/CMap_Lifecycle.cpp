@@ -96,11 +96,9 @@ CMap::CMap(bool generate)
       groundImage(-1),
       terrainSeed(0),
       terrainKnown(false),
-      tilesVersion(0),
       regionMask(-1),
       regionLeastW(-1),
       regionLeastH(-1),
-      regionVersion(0),
       flowerGrid(nullptr),
       sndRain(nullptr),
       sndThunder{nullptr, nullptr},
@@ -154,7 +152,6 @@ void CMap::ResetTerrain()
     for (unsigned int& tile : tiles) {
         tile = 0;
     }
-    tilesVersion++;
     terrainKnown = false;
     lastColourR = lastColourG = lastColourB = 0;
     rampCursor = -1.0f;
