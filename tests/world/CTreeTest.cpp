@@ -171,7 +171,7 @@ TEST_F(TreeTest, SavedTreesComeBackWithSizeStyleWoodAndMark)
 {
     CTree* marked = Tree(0, 6);
     CTree* chopped = Tree(2, 3);
-    CTree* mysterious = Tree(0, 0, true);
+    Tree(0, 0, true);
     CTree* felled = Tree(1, 1);
     marked->DroppedOn();
     chopped->RemoveResource(20);
