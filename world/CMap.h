@@ -19,6 +19,7 @@
 // island is made.
 #pragma once
 
+#include "TerrainTiles.h"
 #include "Types.h"
 #include "WorldTypes.h"
 
@@ -34,29 +35,10 @@ class CSprite;
 class CStone;
 class CTree;
 
-// Dominant kind of a terrain tile (exactly one is set) ...
-constexpr unsigned int TILE_DEEP = 1;
-constexpr unsigned int TILE_MIDDLE = 2;
-constexpr unsigned int TILE_SHALLOW = 4;
-constexpr unsigned int TILE_SAND = 8;
-constexpr unsigned int TILE_GRASS = 16;
-// ... and every kind that occurs in it.
-constexpr unsigned int TILE_HOLDS_DEEP = 32;
-constexpr unsigned int TILE_HOLDS_MIDDLE = 64;
-constexpr unsigned int TILE_HOLDS_SHALLOW = 128;
-constexpr unsigned int TILE_HOLDS_SAND = 256;
-constexpr unsigned int TILE_HOLDS_GRASS = 512;
-
-constexpr int MAP_TILES = 128;
-constexpr int PLAYABLE_SAMPLES = 4097;
-constexpr int PREVIEW_SAMPLES = 513;
-constexpr int PLAYABLE_BORDER = 96;
-constexpr int PREVIEW_BORDER = 12;
-constexpr int SCENERY_SPRITES = 30;
-constexpr int BANNER_PICTURES = 6;
-
 class CMap {
 public:
+    static constexpr int SCENERY_SPRITES = 30;  // the chooser's boat, easter egg and atolls
+    static constexpr int BANNER_PICTURES = 6;
     // generate: make a new random island at once.
     explicit CMap(bool generate);
     ~CMap();
@@ -222,10 +204,7 @@ public:
     int shallowLevel;  // at and above (below the sand): shallow water
     int deepLevel;     // below: deep water
 
-    float heightRoughness;
-    float sandRoughness;
-    float sandColourExponent;
-    float sandColourBlend;
+    float heightRoughness, sandRoughness, sandColourExponent, sandColourBlend;
 
     int lastColourR, lastColourG, lastColourB;
     float rampCursor;  // -1.0 for an empty ramp
@@ -243,15 +222,13 @@ public:
     CSprite* pileSprites[6];
     coordinate piles[3];  // wood, rock, food
 
-    std::vector<CTree*> trees;
-    std::vector<CTree*> beachPalms;
-    std::vector<CStone*> rocks;
-    std::vector<CStone*> beachRocks;
+    std::vector<CTree*> trees, beachPalms;
+    std::vector<CStone*> rocks, beachRocks;
     std::vector<CDoodad*> doodads;
     int placementThreshold;  // the first trees go to the highest grass
 
-    CSprite* ground;
-    CSprite* previewCopy;
+    CSprite* ground;       // holds the island image
+    CSprite* previewCopy;  // the last preview island, while the chooser travels
 
     int borderX, borderY;
     bool playable;
@@ -259,9 +236,7 @@ public:
     // ---- View, weather, waves and chooser state ---------------------------------
     int offsetX, offsetY;  // scroll offset: world + offset = screen
     int scrollDeltaX, scrollDeltaY;
-    bool personCarried;
-    bool tombstoneCarried;
-    bool placingFlowersOrTrees;
+    bool personCarried, tombstoneCarried, placingFlowersOrTrees;
     bool raining;
     int rainFramesLeft;
     int thunderCountdown;
@@ -333,9 +308,7 @@ private:
 
     CSound* sndRain;
     CSound* sndThunder[2];
-    int grassTufts[6][5];
-    int minimapTufts[6][5];
-    int grassBlades[6];
+    int grassTufts[6][5], minimapTufts[6][5], grassBlades[6];  // image ids by level and variant
     CSprite* scenery[SCENERY_SPRITES];
     CSprite* banner[BANNER_PICTURES];
     CSprite* bannerText[2];  // shown during a game, shown otherwise

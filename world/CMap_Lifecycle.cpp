@@ -29,7 +29,7 @@ struct banner_picture {
     int x, y;
 };
 
-constexpr banner_picture kBannerPictures[BANNER_PICTURES] = {
+constexpr banner_picture kBannerPictures[CMap::BANNER_PICTURES] = {
     {"loadingB_water_A.png", 25000003, 248, 277}, {"loadingB_water_B.jpg", 25000003, 268, 292},
     {"loadingB_wood_A.png", 25000001, 218, 176},  {"loadingB_wood_B.jpg", 25000001, 284, 205},
     {"loadingB_boat.png", 25000002, 266, 207},    {"loadingB_fader.png", 25000000, 0, 0},
