@@ -53,20 +53,16 @@ CDraw* Draw()
     return CSprite::draw;
 }
 
-// Width and height of an archive picture, shrunk by 8 when asked.
-coordinate PictureSize(const char* name, bool shrink)
+// Width and height of an archive picture shrunk by 8, as the preview shows it.
+coordinate ShrunkSize(const char* name)
 {
     CDraw* draw = Draw();
     const int id = draw->LoadImage(name, false, true);
-    int w = draw->GetW(id);
-    int h = draw->GetH(id);
+    int w = draw->GetW(id) / kPreviewScale;
+    int h = draw->GetH(id) / kPreviewScale;
     draw->RemoveImage(id);
-    if (shrink) {
-        w /= kPreviewScale;
-        h /= kPreviewScale;
-        if (w == 0 || h == 0) {
-            w = h = 1;
-        }
+    if (w == 0 || h == 0) {
+        w = h = 1;
     }
     return {w, h};
 }
@@ -284,8 +280,7 @@ void CMap::MakeCamp()
         pileSprites[i] = new CSprite(kPileZ);
         pileSprites[i]->LoadImage(kPileImages[i]);
         piles[i] = {piles[i].x * kPreviewScale - borderX, piles[i].y * kPreviewScale - borderY};
-        const coordinate size = PictureSize(kPileImages[i], false);
-        pileSprites[i]->Move(piles[i].x - size.x / 2, piles[i].y - size.y / 2);
+        pileSprites[i]->Move(piles[i].x - pileSprites[i]->GetW() / 2, piles[i].y - pileSprites[i]->GetH() / 2);
         CControllerGame::Resources()->SetPileCoordinates(i, piles[i].x, piles[i].y);
     }
 }
@@ -297,7 +292,7 @@ void CMap::AddPicture(int key, int x, int y, const char* name, bool shrink, bool
 
 void CMap::AddCentredPicture(int cx, int cy, const char* name, int keyOffset)
 {
-    const coordinate size = PictureSize(name, true);
+    const coordinate size = ShrunkSize(name);
     const int x = cx - size.x / 2;
     const int y = cy - size.y / 2;
     AddPicture(y + size.y + keyOffset, x, y, name, true, true);
@@ -335,7 +330,7 @@ void CMap::AddPreviewPicturesOfCamp(bool newIsland)
         const int variant = building->GetVariant();
         const int frame = building->GetAnimationFrame();
         const std::string name = CBuilding::GetBuildingFilename(variant, frame);
-        const coordinate size = PictureSize(name.c_str(), true);
+        const coordinate size = ShrunkSize(name.c_str());
         const int x = building->GetX() / kPreviewScale - size.x / 2;
         const int y = building->GetY() / kPreviewScale - size.y / 2;
         AddPicture(y + size.y, x, y, name.c_str(), true, true);
