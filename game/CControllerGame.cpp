@@ -1,5 +1,6 @@
 #include "CControllerGame.h"
 
+#include "CMap.h"
 #include "CResources.h"
 
 CControllerGame* CControllerGame::game = nullptr;
@@ -34,4 +35,9 @@ CResources* CControllerGame::Resources()
         resources = new CResources();
     }
     return resources;
+}
+
+bool CControllerGame::PickedUpPerson()
+{
+    return game && island && island->personCarried;
 }

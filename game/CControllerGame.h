@@ -24,6 +24,8 @@ public:
 
     // The one stock of resources, made on first use; never null.
     static CResources* Resources();
+    // Whether the game screen exists and the player holds an islander.
+    static bool PickedUpPerson();
 
     int dustMode;    // 0 none, 1 stardust held, 2 moondust held, 3..6 effects
     int heldPotion;  // 0 none

@@ -2,7 +2,7 @@
 
 #include "CControllerGame.h"
 
-CResources::CResources()
+CResources::CResources() : piles{{-1, -1}, {-1, -1}, {-1, -1}}
 {
     isResourceStore = true;
 }
@@ -20,3 +20,10 @@ void CResources::Hide() {}
 void CResources::UnHide() {}
 void CResources::Pump(int, int, int) {}
 void CResources::Rollover(bool) {}
+
+void CResources::SetPileCoordinates(int kind, int atX, int atY)
+{
+    if (kind >= 0 && kind < 3) {
+        piles[kind] = {atX, atY};
+    }
+}

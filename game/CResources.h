@@ -1,9 +1,11 @@
 // Stand-in for the band's stock of resources until it is built: a world
-// object flagged as the resource store. The game screen owns the one stock
+// object flagged as the resource store, with the ground positions of its
+// three piles. The game screen owns the one stock
 // (CControllerGame::Resources).
 #pragma once
 
 #include "CObject.h"
+#include "Types.h"
 
 class CResources : public CObject {
 public:
@@ -14,4 +16,9 @@ public:
     void UnHide() override;
     void Pump(int offsetX, int offsetY, int steps) override;
     void Rollover(bool over) override;
+
+    // The centre of pile kind (0 wood, 1 rock, 2 food), world pixels.
+    void SetPileCoordinates(int kind, int x, int y);
+
+    coordinate piles[3];  // -1, -1 until set
 };

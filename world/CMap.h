@@ -5,15 +5,21 @@
 // exists at a time, in one of two sizes: the island chooser's small preview
 // (513 samples a side) or the playable island (4097 samples). It is reached
 // through CControllerGame::island; the island chooser creates it and the
-// screen that ends the game deletes it. The world objects in its lists are
-// deleted by CObject::UnloadAll, not by the island.
+// screen that ends the game deletes it. The island owns its sprites, images
+// and sounds; the world objects in its lists are deleted by
+// CObject::UnloadAll, not by the island.
 //
 // Coordinates: world pixels are the pixels of the island image; world (x, y)
 // is playable sample (x + 96, y + 96) and preview sample (x / 8 + 12,
 // y / 8 + 12). A terrain tile is 32 playable or 4 preview samples. Divisions
 // round toward zero.
+//
+// Every island comes from its seed alone: generation reseeds the shared
+// random generator at each stage, and nothing else may draw from it while an
+// island is made.
 #pragma once
 
+#include "TerrainTiles.h"
 #include "Types.h"
 #include "WorldTypes.h"
 
@@ -24,35 +30,37 @@
 
 class CDoodad;
 class CMysteriousObject;
+class CSound;
 class CSprite;
 class CStone;
 class CTree;
 
-// Dominant kind of a terrain tile (exactly one is set) ...
-constexpr unsigned int TILE_DEEP = 1;
-constexpr unsigned int TILE_MIDDLE = 2;
-constexpr unsigned int TILE_SHALLOW = 4;
-constexpr unsigned int TILE_SAND = 8;
-constexpr unsigned int TILE_GRASS = 16;
-// ... and every kind that occurs in it.
-constexpr unsigned int TILE_HOLDS_DEEP = 32;
-constexpr unsigned int TILE_HOLDS_MIDDLE = 64;
-constexpr unsigned int TILE_HOLDS_SHALLOW = 128;
-constexpr unsigned int TILE_HOLDS_SAND = 256;
-constexpr unsigned int TILE_HOLDS_GRASS = 512;
-
-constexpr int MAP_TILES = 128;
-constexpr int PLAYABLE_SAMPLES = 4097;
-constexpr int PREVIEW_SAMPLES = 513;
-constexpr int PLAYABLE_BORDER = 96;
-constexpr int PREVIEW_BORDER = 12;
-
 class CMap {
 public:
+    static constexpr int SCENERY_SPRITES = 30;  // the chooser's boat, easter egg and atolls
+    static constexpr int BANNER_PICTURES = 6;
+    // generate: make a new random island at once.
     explicit CMap(bool generate);
     ~CMap();
     CMap(const CMap&) = delete;
     CMap& operator=(const CMap&) = delete;
+
+    // ---- Lifecycle and loading banner (CMap_Lifecycle.cpp) -----------------
+    // Each loads or frees the island's sprites, images and sounds only once.
+    void LoadSprites(bool generate);
+    void UnloadSprites();
+    // Switches between the preview and the playable island of the same seed;
+    // ignored while the chooser's scan runs unless forced.
+    void ToggleBig(bool force);
+    // Moves the banner's boat on by step pixels and puts the banner on the
+    // screen at once (on the preview only when forced). Step 0 freezes the
+    // current screen behind it. Sound is pumped on every call; the banner is
+    // redrawn at most once every 33 ms.
+    void ShowLoading(int step, bool force);
+    void HideLoading();
+    // Whether a banner step redraws: a new banner always, its later steps
+    // once 33 ms have passed since the last redraw (ticks may wrap).
+    static bool BannerRedrawDue(bool fresh, Uint32 now, Uint32 lastDraw);
 
     // ---- Terrain queries (CMap_Terrain.cpp) --------------------------------
     // Every query answers as for open deep sea (height 0) outside the height
@@ -93,22 +101,98 @@ public:
     // Pulls a ground colour toward sand on heights 3000..5000.
     void ModifySandColour(int x, int y, int& r, int& g, int& b, int h);
 
-    // ---- The grids ----------------------------------------------------------
+    // ---- The grids ------------------------------------------------------------
     // Replaces both grids with new ones of the given size, every sample -1.
     void AllocateGrids(int width, int height);
     void FreeSandNoise();
     // Height of a sample of the current size; 0 outside the grid.
     int GetHeight(int sx, int sy) const;
     void SetHeight(int sx, int sy, int h);
+    // Sand noise of a sample; -1 outside the grid or when there is none.
+    int GetSandNoise(int sx, int sy) const;
     unsigned int GetTile(int tileX, int tileY) const;
     void SetTile(int tileX, int tileY, unsigned int bits);
     int GetSamplesWide() const { return samplesWide; }
     int GetSamplesHigh() const { return samplesHigh; }
 
-    // ---- Lifecycle ------------------------------------------------------------
-    Uint32 creationTime;
-    int bannerProgress;
-    bool loading;  // true while a saved island is rebuilt
+    // ---- Generation (CMap_Generation.cpp, CMap_Fractal.cpp, CMap_Ground.cpp) -
+    // seed 0 asks for a new island; width and height -1 take the current
+    // kind's size. A rejected preview is dropped and the next random seed is
+    // tried until one is accepted.
+    void CreateMap(unsigned int seed, int width, int height, bool travel, bool remember, bool force);
+    // Only the heights of seed for the current kind: grids, corner and lattice
+    // draws, border, peaks and the height fractal. The first stage of CreateMap.
+    void GenerateHeights(unsigned int seed);
+    // One level of the diamond-square fractal on grid (the heights when null);
+    // every sample still -1 gets a value and costs one draw.
+    void FractalPass(float scale, int size, int* grid);
+    // The acceptance test of a preview island's share of grass and sand.
+    bool CheckGrassAndSand();
+    // Preview only: the tile flags from the heights.
+    void ClassifyTiles();
+    // On entry x1, y1 hold the least width and height in tiles; on success the
+    // skip-th qualifying rectangle of tiles that all have mask, in preview
+    // samples. The last argument is not used.
+    bool GetSizedRegion(int mask, int& x1, int& y1, int& x2, int& y2, int skip, bool unused);
+    // Paints the island image from the heights; x = -1 paints all of it.
+    void DrawFractalMapPixels(int x, int y, int w, int h, bool banner);
+    void AddMapColour(float fraction, int r, int g, int b);
+    void AddMapColourRange(float top, int r1, int g1, int b1, float bottom, int r2, int g2, int b2, int steps);
+    void AddNextColour(float span, int r, int g, int b, int steps);
+    // The built-in colour ramp of the island's kind.
+    void LoadColourDataFromFile(bool playableRamp);
+    int GetGroundImage() const { return groundImage; }
+
+    // ---- Populating (CMap_Populate.cpp, CMap_Flowers.cpp) ---------------------
+    // World pixels; hidden at once on the preview.
+    CStone* AddRock(int x, int y, int size, bool addToList, bool scenery);
+    CTree* AddTree(int x, int y, int size, int trunk, bool addToList, bool scenery, bool mysterious);
+    // Null when no place was found within the attempt limit (logged).
+    CTree* PlaceTree(int size, int gap, int reach, bool anywhere);
+    CStone* PlaceRock(int size, int rockGap, int reach, int treeGap, bool anywhere);
+    void CreateTreesForIsland();
+    void CreateRocksForIsland();
+    void CreateFlowersForIsland();
+    // False when the three mysteries find no places: the island is rejected.
+    bool CreateMysteriousObjectsForIsland();
+    // One flower of the generator, recorded but not painted.
+    bool PlaceFlower(int size, int group, int minFlowerDist, int maxFlowerDist, int minObjectDist,
+                     int maxObjectDist, bool newClump, bool nearLast);
+    // x = -1 paints every recorded flower into the ground.
+    void DrawFlowers(int x, int y, int w, int h);
+
+    // ---- Dressing the island (CMap_Decoration.cpp, CMap_Waves.cpp) ----------
+    void CreateGrassForIsland();
+    void CreateDoodadsForIsland(bool force);
+    void GetGrassOverSprite(CSprite* sprite, int margin, int firstImage);
+    // Finds the places of the coast waves along the playable island's shore.
+    void CreateWavesForIsland(bool banner);
+    void AddWave(float x, float y, float angle, int coastX, int coastY, int pointX, int pointY);
+    void ResetWave(wave_struct* wave);
+    void RemoveWaves();
+    // Finds the places of the small waves around the preview island.
+    void InitSmallWaves();
+    void AddSmallWave(float x, float y, float angle, int sx, int sy, int ex, int ey);
+    void ResetSmallWave(small_wave* wave);
+    void DeleteSmallWaves();
+    void CreateFroth();
+    void EraseFroth();
+
+    // ---- Weather and the chooser's scan (CMap_Weather.cpp, CMap_Chooser.cpp) -
+    void LoadClouds();
+    void UnloadClouds();
+    void MoveClouds();
+    void LoadRain();
+    void UnloadRain();
+    void InitSpline(unsigned int seed);
+    bool ScanningForIsland();
+
+    // ---- Lifecycle state ------------------------------------------------------
+    Uint32 creationTime;  // also the time of the generator's last sound pump
+    int bannerProgress;   // pixels the banner's boat has moved
+    int progress;         // generation steps of the current stage
+    bool loading;         // true while a saved island is rebuilt
+    bool spritesLoaded;
 
     // ---- The island's data ---------------------------------------------------
     int startX, startY;  // preview samples with the border; -1 none
@@ -120,10 +204,7 @@ public:
     int shallowLevel;  // at and above (below the sand): shallow water
     int deepLevel;     // below: deep water
 
-    float heightRoughness;
-    float sandRoughness;
-    float sandColourExponent;
-    float sandColourBlend;
+    float heightRoughness, sandRoughness, sandColourExponent, sandColourBlend;
 
     int lastColourR, lastColourG, lastColourB;
     float rampCursor;  // -1.0 for an empty ramp
@@ -133,41 +214,105 @@ public:
     int currentHistoryIndex;
 
     unsigned int lastFixedSeeds[2];
-    bool seeded;
+    bool seeded;  // the generator is seeded for the island being made
 
     CMysteriousObject* mysteries[3];  // null when absent
+    static bool mysteriousObjectsLoaded;
 
     CSprite* pileSprites[6];
     coordinate piles[3];  // wood, rock, food
 
-    std::vector<CTree*> trees;
-    std::vector<CTree*> beachPalms;
-    std::vector<CStone*> rocks;
-    std::vector<CStone*> beachRocks;
+    std::vector<CTree*> trees, beachPalms;
+    std::vector<CStone*> rocks, beachRocks;
     std::vector<CDoodad*> doodads;
+    int placementThreshold;  // the first trees go to the highest grass
 
-    CSprite* ground;
-    CSprite* previewCopy;
+    CSprite* ground;       // holds the island image
+    CSprite* previewCopy;  // the last preview island, while the chooser travels
 
     int borderX, borderY;
     bool playable;
 
-    // ---- View and carry state -------------------------------------------------
+    // ---- View, weather, waves and chooser state ---------------------------------
     int offsetX, offsetY;  // scroll offset: world + offset = screen
-    bool personCarried;
-    bool tombstoneCarried;
-    bool placingFlowersOrTrees;
+    int scrollDeltaX, scrollDeltaY;
+    bool personCarried, tombstoneCarried, placingFlowersOrTrees;
+    bool raining;
+    int rainFramesLeft;
+    int thunderCountdown;
+    int scanFrame;  // 120 while no scan runs
+    float_coordinate travelFrom;  // where the chooser's scan came from
+    std::vector<wave_struct> waves;
+    std::vector<small_wave> smallWaves;
 
     std::vector<flower_data> flowers;
 
 private:
+    struct sized_region {
+        int x1, y1, x2, y2;  // preview samples
+    };
+    struct flower_grid;
+
     void ResetTerrain();
     // Playable or preview sample under world point (x, y).
     void WorldToSample(int x, int y, int& sx, int& sy) const;
     bool InGrid(int sx, int sy) const;
 
+    // Generation stages.
+    bool GenerateOnce(unsigned int seed, int width, int height, bool travel, bool remember, bool force);
+    unsigned int ChooseSeed(unsigned int seed);
+    void PrepareGrids(int width, int height);
+    void SeedGrids();
+    void RunFractal(int* grid, float roughness);
+    void FractalProgress();
+    void EnsureTerrainOf(unsigned int seed);
+    bool FindStartLocation();
+    void MakeGround();
+    void MakeCamp();
+    void AddPreviewPicturesOfCamp(bool newIsland);
+    void PaintPreviewPictures();
+    void AddPicture(int key, int x, int y, const char* name, bool shrink, bool tint);
+    void AddCentredPicture(int cx, int cy, const char* name, int keyOffset);
+    const std::vector<sized_region>& SizedRegions(int mask, int leastW, int leastH);
+    bool OnOpenGrass(int sx, int sy);
+    void AddTreePictures();
+    void AddRockPictures();
+    void AddMysteryPictures();
+    void PlaceFlowers(int count, int tries, bool drawGroup, int group, int minFlowerDist, int maxFlowerDist,
+                      bool newClump, bool nearLast);
+    void AddFlowerPictures();
+    // The smallest rounded distance from (x, y) to a flower that is at most
+    // within, or -1 when no flower is that close.
+    int NearestFlowerDistance(int x, int y, int within) const;
+    bool WaterRingClear(int x, int y) const;
+    void LoadBanner();
+    void DrawBanner(bool freshBackdrop);
+    // What reaches the screen through the renderer.
+    static void PresentNow();
+    static void RedrawWholeScreen();
+
     int samplesWide, samplesHigh;  // -1 before the first generation
     unsigned int tiles[MAP_TILES * MAP_TILES];  // [tile x][tile y]
     int* heights;    // owned; row-major, null before the first generation
     int* sandNoise;  // owned; exists only during a generation
+    int groundImage;  // the island image, held by the ground sprite; -1 none
+
+    // The seed the tiles and start location were computed for.
+    unsigned int terrainSeed;
+    bool terrainKnown;
+    // The regions of the last search, with the tiles they were found in.
+    int regionMask, regionLeastW, regionLeastH;
+    std::vector<unsigned int> regionTiles;
+    std::vector<sized_region> regions;
+    flower_grid* flowerGrid;  // only while the flowers are placed
+
+    CSound* sndRain;
+    CSound* sndThunder[2];
+    int grassTufts[6][5], minimapTufts[6][5], grassBlades[6];  // image ids by level and variant
+    CSprite* scenery[SCENERY_SPRITES];
+    CSprite* banner[BANNER_PICTURES];
+    CSprite* bannerText[2];  // shown during a game, shown otherwise
+    CSprite* backdrop;
+    Uint32 lastBannerDraw;
+    bool bannerDrawn;
 };

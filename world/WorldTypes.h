@@ -1,8 +1,11 @@
 // The small records that the island, its world objects and the panels around
 // them pass to one another: obstruction rectangles, side-panel texts and
 // pictures, pop-up requests, the island's picture list, colour ramp, seed
-// history, grass tufts and the saved flower record. Plain data, no behaviour.
+// history, grass tufts, waves and the saved flower record. Plain data, no
+// behaviour.
 #pragma once
+
+#include "Types.h"
 
 #include <cstdint>
 #include <string>
@@ -92,3 +95,38 @@ struct flower_data {
     int32_t type;
 };
 static_assert(sizeof(flower_data) == 28, "flower_data is a 28-byte saved record");
+
+// One coast wave of the playable island: where it rolls in and the state of
+// its crest of 100 points, which moves toward the shore, breaks point by
+// point in the shallows and draws back.
+constexpr int WAVE_POINTS = 100;
+struct wave_struct {
+    int x, y;                      // centre, world pixels
+    int coastX, coastY;            // the coast sample it was placed for
+    int pointX, pointY;            // the far end of that piece of coast
+    float_coordinate base[WAVE_POINTS];
+    float_coordinate point[WAVE_POINTS];
+    bool broken[WAVE_POINTS];
+    float velocityX[WAVE_POINTS];
+    float velocityY[WAVE_POINTS];
+    float damping[WAVE_POINTS];
+    float angle;                   // radians: the direction it runs in
+    float resetA, resetB;
+    int appear;                    // frames until the crest shows
+    int delay;
+    int sprayCountdown[WAVE_POINTS];
+    int life;                      // frames
+    int surf;                      // which surf sound, 1..5
+};
+
+// One small wave of the preview island, running toward a piece of coast.
+constexpr int SMALL_WAVE_POINTS = 20;
+struct small_wave {
+    float x, y;  // preview samples inside the border
+    float angle;
+    float pointX[SMALL_WAVE_POINTS], pointY[SMALL_WAVE_POINTS];
+    float velocityX[SMALL_WAVE_POINTS], velocityY[SMALL_WAVE_POINTS];
+    int life;
+    int delay;
+    int startX, startY, endX, endY;  // the piece of coast, preview samples
+};

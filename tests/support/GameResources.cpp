@@ -1,5 +1,8 @@
 #include "GameResources.h"
 
+#include "engine/FontSystem.h"
+#include "engine/Utilities.h"
+
 #include "TempFolder.h"
 #include "engine/CDraw.h"
 #include "engine/CRenderer.h"
@@ -101,6 +104,8 @@ GameResources::GameResources(const TempFolder&)
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         Fail("SDL video: ", SDL_GetError());
     }
+    // Texts drawn as pictures (labels, banners) come from the generated table.
+    FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
     draw = std::make_unique<CDraw>(CDraw::NoLoadingScreen{});
     // Tests never wait for a frame.
     draw->ToggleFrameLock();
@@ -117,5 +122,6 @@ GameResources::~GameResources()
     renderer.reset();
     draw.reset();
     CSprite::draw = nullptr;
+    FontSystem_Unload();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }

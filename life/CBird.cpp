@@ -1,0 +1,3 @@
+#include "CBird.h"
+
+void CBird::LoadBirds() {}

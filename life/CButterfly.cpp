@@ -1,0 +1,3 @@
+#include "CButterfly.h"
+
+void CButterfly::LoadButterflies() {}

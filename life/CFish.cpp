@@ -1,0 +1,4 @@
+#include "CFish.h"
+
+void CFish::InitFish(unsigned int) {}
+void CFish::EraseFish() {}

@@ -1,0 +1,3 @@
+#include "CGull.h"
+
+void CGull::LoadBirds() {}

@@ -1,0 +1,517 @@
+#include "IslandSeeds.h"
+#include "Utilities.h"
+#include "tests/world/CMapGenerationFixture.h"
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// The fractal level as written: square centres column by column, top to
+// bottom, then the diamond rows; every open sample takes the next draw.
+void ReferenceFractalPass(std::vector<int>& grid, int W, int H, float scale, int size)
+{
+    const int half = size / 2;
+    const int spread = Round(10000.0f * scale);
+    auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= W || y >= H ? 0 : grid[x + y * W]; };
+    auto clamp = [](int v) { return v < 0 ? 0 : v > 10000 ? 10000 : v; };
+    if (half < W) {
+        for (int cx = half; cx < W; cx += size) {
+            for (int cy = half; cy < H; cy += size) {
+                if (grid[cx + cy * W] == -1) {
+                    const int sum = at(cx - half, cy - half) + at(cx + half, cy - half) + at(cx - half, cy + half) +
+                                    at(cx + half, cy + half);
+                    grid[cx + cy * W] = clamp(sum / 4 + RangedRandom(-spread, spread));
+                }
+            }
+        }
+    }
+    int row = 0;
+    for (int y = 0; y < H; y += half, row++) {
+        for (int x = row % 2 == 0 ? half : 0; x < W; x += size) {
+            if (grid[x + y * W] == -1) {
+                const int sum = at(x + half, y) + at(x - half, y) + at(x, y + half) + at(x, y - half);
+                grid[x + y * W] = clamp(sum / 4 + RangedRandom(-spread, spread));
+            }
+        }
+    }
+}
+
+// The rectangle search as written: every skip scans the tiles afresh.
+bool ReferenceSizedRegion(CMap& map, int mask, int leastW, int leastH, int skip, int out[4])
+{
+    for (int ty = 127; ty >= 0; ty--) {
+        for (int tx = 0; tx < 128; tx++) {
+            if (!map.TileContainsTerrain_tile(tx, ty, mask) ||
+                (tx + 1 < 128 && map.TileContainsTerrain_tile(tx + 1, ty, mask))) {
+                continue;
+            }
+            int a = tx;
+            while (a > 0 && map.TileContainsTerrain_tile(a - 1, ty, mask)) {
+                a--;
+            }
+            if (tx - a < leastW) {
+                continue;
+            }
+            auto full = [&](int row) {
+                for (int x = a; x <= tx; x++) {
+                    if (!map.TileContainsTerrain_tile(x, row, mask)) {
+                        return false;
+                    }
+                }
+                return true;
+            };
+            int top = ty, bottom = ty;
+            while (top > 0 && full(top - 1)) {
+                top--;
+            }
+            while (bottom < 127 && full(bottom + 1)) {
+                bottom++;
+            }
+            if (bottom - top < leastH) {
+                continue;
+            }
+            if (skip < 1) {
+                out[0] = a * 4;
+                out[1] = top * 4;
+                out[2] = tx * 4;
+                out[3] = bottom * 4;
+                return true;
+            }
+            skip--;
+        }
+    }
+    return false;
+}
+
+// A preview-sized grid of the given heights by tile quarter: flat sea.
+void FlatPreview(CMap& map, int height)
+{
+    map.playable = false;
+    map.borderX = map.borderY = PREVIEW_BORDER;
+    map.AllocateGrids(PREVIEW_SAMPLES, PREVIEW_SAMPLES);
+    for (int y = 0; y < PREVIEW_SAMPLES; y++) {
+        for (int x = 0; x < PREVIEW_SAMPLES; x++) {
+            map.SetHeight(x, y, height);
+        }
+    }
+}
+
+std::string Log()
+{
+    std::ifstream in("LOG.TXT");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+TEST_F(IslandTest, TheSandCornersAreTheSeedsFirstDraws)
+{
+    InitRandom(1234);
+    const int corners[4] = {RangedRandom(0, 10000), RangedRandom(0, 10000), RangedRandom(0, 10000),
+                            RangedRandom(0, 10000)};
+    EXPECT_EQ(corners[0], 7315);
+    EXPECT_EQ(corners[1], 595);
+    EXPECT_EQ(corners[2], 8251);
+    EXPECT_EQ(corners[3], 4158);
+    // The lattice then starts at (0, 0) with the fifth draw, and mirrors it below.
+    CMap& island = NewMap();
+    island.GenerateHeights(1234);
+    EXPECT_EQ(island.GetSandNoise(0, 0), 4711);
+    EXPECT_EQ(island.GetSandNoise(0, 8), 9711);
+}
+
+TEST_F(IslandTest, HeightsOfASeedArePinned)
+{
+    struct golden {
+        bool playable;
+        unsigned int seed;
+        uint64_t hash;
+    };
+    const golden goldens[] = {
+        {false, 1234u, 3303671784849674111ull},
+        {false, kFixedIslandSeeds[0], 10338096551326118030ull},
+        {false, 4294967295u, 18072168873219166911ull},
+        {true, kFixedIslandSeeds[0], 285582869470478967ull},
+    };
+    CMap& island = NewMap();
+    for (const golden& g : goldens) {
+        SCOPED_TRACE(testing::Message() << g.seed << (g.playable ? " playable" : " preview"));
+        island.playable = g.playable;
+        island.GenerateHeights(g.seed);
+        EXPECT_EQ(island.GetSamplesWide(), g.playable ? 4097 : 513);
+        EXPECT_EQ(HeightHash(island), g.hash);
+    }
+}
+
+TEST_F(IslandTest, TheFractalFillsInTheOrderOfItsColumnsAndRows)
+{
+    for (int samples : {65, 129}) {
+        SCOPED_TRACE(samples);
+        CMap& island = NewMap();
+        island.AllocateGrids(samples, samples);
+        std::vector<int> grid(static_cast<size_t>(samples * samples), -1);
+        InitRandom(99);
+        for (int& v : grid) {
+            // Some samples are set beforehand, as the border and peaks are.
+            if (RangedRandom(0, 9) == 0) {
+                v = RangedRandom(0, 10000);
+            }
+        }
+        std::vector<int> expected = grid;
+        std::vector<int> actual = grid;
+        InitRandom(7);
+        float scale = 1.0f;
+        for (int size = samples; size > 1; size /= 2, scale *= 0.43f) {
+            ReferenceFractalPass(expected, samples, samples, scale, size);
+        }
+        const int afterReference = RangedRandom(0, 1000000);
+        InitRandom(7);
+        scale = 1.0f;
+        for (int size = samples; size > 1; size /= 2, scale *= 0.43f) {
+            island.FractalPass(scale, size, actual.data());
+        }
+        EXPECT_EQ(actual, expected);
+        EXPECT_EQ(RangedRandom(0, 1000000), afterReference) << "both draw the same number of times";
+    }
+}
+
+TEST_F(IslandTest, AcceptanceWantsAModerateShareOfGrassAndSand)
+{
+    struct share {
+        int grass, sand;  // of 10000 samples
+        bool accepted;
+    };
+    const share cases[] = {
+        {1200, 1000, false},  // 12% grass
+        {1500, 1800, true},   // 15% grass, 18% sand: sand / grass 1.2
+        {1350, 0, true},      {1349, 0, false}, {1800, 0, true}, {1801, 0, false},
+        {1400, 1960, true},   {1400, 1961, false},  // sand / grass just above 1.4
+        {1700, 2001, false},                        // more than 20% sand
+    };
+    CMap& island = NewMap();
+    for (const share& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.grass << " grass, " << c.sand << " sand");
+        island.AllocateGrids(100, 100);
+        for (int i = 0; i < 10000; i++) {
+            const int h = i < c.grass ? 5000 + i % 5000 : i < c.grass + c.sand ? 3000 + i % 2000 : 2999;
+            island.SetHeight(i % 100, i / 100, h);
+        }
+        EXPECT_EQ(island.CheckGrassAndSand(), c.accepted);
+    }
+}
+
+TEST_F(IslandTest, TilesTakeTheirDominantKindAndEveryKindTheyHold)
+{
+    CMap& island = NewMap();
+    FlatPreview(island, 0);
+    auto fill = [&](int tx, int ty, std::vector<int> heights) {
+        for (int i = 0; i < 16; i++) {
+            island.SetHeight(tx * 4 + i % 4, ty * 4 + i / 4, heights[static_cast<size_t>(i)]);
+        }
+    };
+    fill(10, 10, {6000, 6000, 6000, 6000, 6000, 6000, 6000, 6000, 4000, 4000, 4000, 4000, 4000, 4000, 4000, 4000});
+    fill(11, 10, {2900, 2900, 2900, 2900, 2900, 2900, 2900, 2900, 2899, 2899, 2899, 2899, 2000, 2000, 2000, 2000});
+    fill(12, 10, {1500, 1500, 1500, 1500, 1500, 999, 999, 999, 999, 999, 999, 2000, 2000, 2000, 2000, 2000});
+    fill(13, 10, {4999, 4999, 4999, 4999, 4999, 4999, 4999, 4999, 4999, 5000, 5000, 5000, 5000, 5000, 5000, 5000});
+    island.ClassifyTiles();
+    EXPECT_EQ(island.GetTile(10, 10), TILE_GRASS | TILE_HOLDS_GRASS | TILE_HOLDS_SAND) << "grass wins a tie";
+    EXPECT_EQ(island.GetTile(11, 10), TILE_SAND | TILE_HOLDS_SAND | TILE_HOLDS_SHALLOW) << "sand wins a tie";
+    EXPECT_EQ(island.GetTile(12, 10), TILE_DEEP | TILE_HOLDS_DEEP | TILE_HOLDS_MIDDLE | TILE_HOLDS_SHALLOW);
+    EXPECT_EQ(island.GetTile(13, 10), TILE_SAND | TILE_HOLDS_SAND | TILE_HOLDS_GRASS);
+    EXPECT_EQ(island.GetTile(50, 50), TILE_DEEP | TILE_HOLDS_DEEP);
+    for (int edge : {0, 1, 2, 3, 125, 126, 127}) {
+        EXPECT_EQ(island.GetTile(edge, 60), TILE_DEEP | TILE_HOLDS_DEEP);
+        EXPECT_EQ(island.GetTile(60, edge), TILE_DEEP | TILE_HOLDS_DEEP);
+    }
+    FlatPreview(island, 6000);
+    island.ClassifyTiles();
+    EXPECT_EQ(island.GetTile(4, 4), TILE_GRASS | TILE_HOLDS_GRASS);
+    EXPECT_EQ(island.GetTile(3, 60), TILE_DEEP | TILE_HOLDS_DEEP) << "the edge is sea whatever lies there";
+}
+
+TEST_F(IslandTest, RegionsComeOutAsARescanForEverySkipWouldFindThem)
+{
+    CMap& island = NewMap();
+    InitRandom(3);
+    for (int round = 0; round < 3; round++) {
+        for (int tx = 0; tx < 128; tx++) {
+            for (int ty = 0; ty < 128; ty++) {
+                island.SetTile(tx, ty, TILE_DEEP);
+            }
+        }
+        // Blocks of grass of random sizes, some overlapping.
+        for (int block = 0; block < 12; block++) {
+            const int x = RangedRandom(0, 110), y = RangedRandom(0, 110);
+            const int w = RangedRandom(3, 20), h = RangedRandom(3, 20);
+            for (int tx = x; tx < std::min(128, x + w); tx++) {
+                for (int ty = y; ty < std::min(128, y + h); ty++) {
+                    island.SetTile(tx, ty, TILE_GRASS | TILE_HOLDS_GRASS);
+                }
+            }
+        }
+        for (int least : {2, 6, 10}) {
+            for (int skip = 0; skip < 400; skip++) {
+                int expected[4] = {0, 0, 0, 0};
+                const bool found = ReferenceSizedRegion(island, TILE_GRASS, least, least, skip, expected);
+                int x1 = least, y1 = least, x2 = 0, y2 = 0;
+                ASSERT_EQ(island.GetSizedRegion(TILE_GRASS, x1, y1, x2, y2, skip, false), found)
+                    << "round " << round << " least " << least << " skip " << skip;
+                if (!found) {
+                    EXPECT_EQ(x1, least);
+                    EXPECT_EQ(x2, 0);
+                    break;
+                }
+                EXPECT_EQ(x1, expected[0]);
+                EXPECT_EQ(y1, expected[1]);
+                EXPECT_EQ(x2, expected[2]);
+                EXPECT_EQ(y2, expected[3]);
+            }
+        }
+    }
+}
+
+TEST_F(IslandTest, TheColourRampRunsFromGrassToTheDeepFloor)
+{
+    struct spot {
+        int height;
+        map_colour colour;
+    };
+    for (bool playableRamp : {false, true}) {
+        CMap& island = NewMap();
+        island.LoadColourDataFromFile(playableRamp);
+        const spot spots[] = {
+            {10000, {100, 175, 50}}, {5001, {100, 175, 50}}, {5000, {100, 175, 50}}, {0, {41, 71, 167}},
+        };
+        for (const spot& s : spots) {
+            SCOPED_TRACE(s.height);
+            auto entry = island.colourRamp.lower_bound(s.height);
+            const map_colour c = entry == island.colourRamp.end() ? island.colourRamp.rbegin()->second : entry->second;
+            EXPECT_EQ(c.r, s.colour.r);
+            EXPECT_EQ(c.g, s.colour.g);
+            EXPECT_EQ(c.b, s.colour.b);
+        }
+        // The sand's first entry lies 21 below the grass: the heights just
+        // under the grass level still take the grass colour.
+        EXPECT_EQ(std::prev(island.colourRamp.find(5000))->first, 4979);
+        EXPECT_EQ(island.colourRamp.begin()->first, 0);
+    }
+}
+
+TEST_F(IslandTest, AColourRangeEndsExactlyOnItsSecondColour)
+{
+    CMap& island = NewMap();
+    island.AddMapColourRange(0.5f, 200, 100, 0, 0.4f, 100, 0, 200, 4);
+    ASSERT_EQ(island.colourRamp.size(), 4u);
+    const map_colour bottom = island.colourRamp.at(4000);
+    EXPECT_EQ(bottom.r, 100);
+    EXPECT_EQ(bottom.b, 200);
+    const map_colour top = island.colourRamp.at(4750);
+    EXPECT_EQ(top.r, 175);
+    EXPECT_EQ(top.g, 75);
+    EXPECT_EQ(top.b, 50);
+    island.AddMapColourRange(0.5f, 1, 1, 1, 0.5f, 2, 2, 2, 0);
+    island.AddMapColourRange(0.4f, 1, 1, 1, 0.39999f, 2, 2, 2, -1);
+    EXPECT_EQ(island.colourRamp.size(), 4u) << "no steps, no entries";
+}
+
+TEST_F(IslandTest, TheGroundIsPaintedAsSampleBySampleColouring)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[3]);
+    // The preview's pictures are painted over; the bare ground comes back.
+    island.DrawFractalMapPixels(-1, -1, -1, -1, false);
+    CDraw* draw = CSprite::draw;
+    const int ground = island.GetGroundImage();
+    const int w = draw->GetW(ground), h = draw->GetH(ground);
+    ASSERT_EQ(w, 489);
+    const int reference = draw->CreateSizedBlank(w, h, ground);
+    for (int x = 0; x < w; x++) {
+        for (int y = 0; y < h; y++) {
+            const int sx = x + 12, sy = y + 12;
+            const int height = island.GetHeight(sx, sy);
+            auto entry = island.colourRamp.lower_bound(height);
+            map_colour c = entry == island.colourRamp.end() ? island.colourRamp.rbegin()->second : entry->second;
+            island.ModifySandColour(sx, sy, c.r, c.g, c.b, height);
+            draw->DrawPixel(reference, x, y, static_cast<unsigned char>(c.r), static_cast<unsigned char>(c.g),
+                            static_cast<unsigned char>(c.b), 0, true);
+        }
+    }
+    int differences = 0;
+    draw->LockImage(ground);
+    draw->LockImage(reference);
+    for (int x = 0; x < w; x++) {
+        for (int y = 0; y < h; y++) {
+            differences += draw->getpixel(ground, x, y) != draw->getpixel(reference, x, y);
+        }
+    }
+    draw->UnlockImage(reference);
+    draw->UnlockImage(ground);
+    draw->RemoveImage(reference);
+    EXPECT_EQ(differences, 0);
+
+    // A small repaint covers only its rectangle.
+    draw->ColourFill(ground, RGBA_data{1, 2, 3, 255}, 0, 0, w, h);
+    island.DrawFractalMapPixels(100, 50, 10, 20, false);
+    draw->LockImage(ground);
+    const Uint32 untouched = draw->getpixel(ground, 99, 50);
+    const Uint32 painted = draw->getpixel(ground, 100, 50);
+    const Uint32 below = draw->getpixel(ground, 100, 70);
+    draw->UnlockImage(ground);
+    EXPECT_EQ(untouched, below);
+    EXPECT_NE(untouched, painted);
+}
+
+TEST_F(IslandTest, AcceptedIslandsKeepTheirTilesStartAndPiles)
+{
+    struct golden {
+        unsigned int seed;
+        uint64_t terrain;
+        int startX, startY;
+    };
+    const golden goldens[] = {
+        {kFixedIslandSeeds[0], 4832121223991527316ull, 364, 412},
+        {kFixedIslandSeeds[11], 14050111316428442690ull, 320, 424},
+        {kFixedIslandSeeds[24], 9259436787492973186ull, 180, 424},
+    };
+    for (const golden& g : goldens) {
+        SCOPED_TRACE(g.seed);
+        CMap& island = PreviewOf(g.seed);
+        EXPECT_EQ(island.GetCurrentSeed(), g.seed);
+        EXPECT_EQ(island.startX, g.startX);
+        EXPECT_EQ(island.startY, g.startY);
+        EXPECT_EQ(TerrainHash(island), g.terrain);
+        EXPECT_EQ(island.GetPileX(0), island.startX);
+        EXPECT_EQ(island.GetPileY(0), island.startY + 8);
+        EXPECT_EQ(island.GetPileX(1), island.startX + 13);
+        EXPECT_EQ(island.GetPileX(2), island.startX - 13);
+        EXPECT_EQ(island.GetPileY(2), island.startY - 8);
+    }
+}
+
+TEST_F(IslandTest, AllTwentyFiveFirstIslandsPassTheAcceptanceTestAndHaveRoomForTheCamp)
+{
+    CMap& island = NewMap();
+    int passing = 0;
+    for (unsigned int seed : kFixedIslandSeeds) {
+        island.GenerateHeights(seed);
+        if (!island.CheckGrassAndSand()) {
+            ADD_FAILURE() << seed << " fails the acceptance test";
+            continue;
+        }
+        island.ClassifyTiles();
+        int x1 = 10, y1 = 10, x2 = 0, y2 = 0;
+        if (!island.GetSizedRegion(TILE_GRASS, x1, y1, x2, y2, 0, false)) {
+            ADD_FAILURE() << seed << " has no room for the camp";
+            continue;
+        }
+        passing++;
+    }
+    EXPECT_EQ(passing, FIXED_ISLAND_SEEDS);
+}
+
+TEST_F(IslandTest, ANewPlayersFirstIslandIsAFixedOneNotOneOfTheLastTwo)
+{
+    CMap& island = NewMap();
+    std::vector<unsigned int> offered;
+    for (int i = 0; i < 6; i++) {
+        CProfile::current->SetValue<int>(36, 0);
+        island.CreateMap(0, -1, -1, false, false, false);
+        offered.push_back(island.GetCurrentSeed());
+    }
+    const std::set<unsigned int> fixed(std::begin(kFixedIslandSeeds), std::end(kFixedIslandSeeds));
+    for (size_t i = 0; i < offered.size(); i++) {
+        EXPECT_EQ(fixed.count(offered[i]), 1u) << offered[i];
+        if (i >= 1) {
+            EXPECT_NE(offered[i], offered[i - 1]);
+        }
+        if (i >= 2) {
+            EXPECT_NE(offered[i], offered[i - 2]);
+        }
+    }
+    EXPECT_EQ(island.islandHistory.size(), offered.size());
+}
+
+TEST_F(IslandTest, EveryAcceptedPreviewCountsAndNoIslandKeepsTheSeedZero)
+{
+    CMap& island = NewMap();
+    CProfile::current->SetValue<int>(36, 5);
+    island.CreateMap(0, -1, -1, false, false, false);
+    EXPECT_EQ(CProfile::current->GetValue<int>(36), 6);
+    const unsigned int seed = island.GetCurrentSeed();
+    EXPECT_NE(seed, 0u);
+    EXPECT_EQ(std::count(std::begin(kFixedIslandSeeds), std::end(kFixedIslandSeeds), seed), 0)
+        << "a player with islands behind them gets a random one";
+    island.ToggleBig(true);
+    EXPECT_EQ(CProfile::current->GetValue<int>(36), 6) << "the playable island adds nothing";
+    EXPECT_EQ(island.GetCurrentSeed(), seed);
+}
+
+TEST_F(IslandTest, ARejectedPreviewGivesWayToTheNextRandomIsland)
+{
+    CMap& island = NewMap();
+    unsigned int rejected = 0;
+    for (unsigned int seed = 1; seed < 200 && rejected == 0; seed++) {
+        island.GenerateHeights(seed);
+        if (!island.CheckGrassAndSand()) {
+            rejected = seed;
+        }
+    }
+    ASSERT_NE(rejected, 0u);
+    CProfile::current->SetValue<int>(36, 0);
+    island.CreateMap(rejected, -1, -1, false, true, false);
+    ASSERT_EQ(island.islandHistory.size(), 1u);
+    const unsigned int taken = island.GetCurrentSeed();
+    EXPECT_NE(taken, rejected);
+    EXPECT_NE(taken, 0u);
+    // The generator was seeded for the dropped island, so the next one is
+    // random even for a new player.
+    EXPECT_EQ(std::count(std::begin(kFixedIslandSeeds), std::end(kFixedIslandSeeds), taken), 0);
+    EXPECT_EQ(CProfile::current->GetValue<int>(36), 1);
+    EXPECT_FALSE(island.seeded);
+    // The island it settled on is that seed's own.
+    const uint64_t terrain = TerrainHash(island);
+    PreviewOf(taken);
+    EXPECT_EQ(TerrainHash(*map), terrain);
+}
+
+TEST_F(IslandTest, ThePlayableIslandMakesTheTilesOfASeedItWasNotShown)
+{
+    PreviewOf(kFixedIslandSeeds[5]);
+    const uint64_t shown = TerrainHash(*map);
+    const int startX = map->startX, startY = map->startY;
+    PreviewOf(kFixedIslandSeeds[6]);
+    ASSERT_NE(TerrainHash(*map), shown);
+    // The history now names the first island, whose tiles are gone.
+    map->islandHistory[map->currentHistoryIndex].seed = kFixedIslandSeeds[5];
+    map->ToggleBig(true);
+    ASSERT_TRUE(map->playable);
+    EXPECT_EQ(map->startX, startX);
+    EXPECT_EQ(map->startY, startY);
+    Fnv tiles, again;
+    for (int tx = 0; tx < MAP_TILES; tx++) {
+        for (int ty = 0; ty < MAP_TILES; ty++) {
+            tiles.Add(static_cast<int>(map->GetTile(tx, ty)));
+        }
+    }
+    PreviewOf(kFixedIslandSeeds[5]);
+    for (int tx = 0; tx < MAP_TILES; tx++) {
+        for (int ty = 0; ty < MAP_TILES; ty++) {
+            again.Add(static_cast<int>(map->GetTile(tx, ty)));
+        }
+    }
+    EXPECT_EQ(tiles.Value(), again.Value());
+    EXPECT_NE(Log().find("start location were made from its seed"), std::string::npos);
+}
+
+TEST_F(IslandTest, TheBannerAndTheTravelDrawNothingFromTheGenerator)
+{
+    PreviewOf(kFixedIslandSeeds[2]);
+    const uint64_t quiet = PlacementHash(*map);
+    NewMap();
+    map->CreateMap(kFixedIslandSeeds[2], -1, -1, true, true, true);
+    EXPECT_EQ(PlacementHash(*map), quiet);
+}

@@ -1,0 +1,268 @@
+#include "CControllerGame.h"
+#include "CStone.h"
+#include "RockKinds.h"
+#include "Utilities.h"
+#include "tests/world/CMapGenerationFixture.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+class RockTest : public IslandTest {
+protected:
+    void SetUp() override
+    {
+        IslandTest::SetUp();
+        NewMap();
+    }
+
+    CStone* Rock(int size, int variant, bool scenery = false)
+    {
+        CStone* rock = new CStone(400, 600, size, variant, false, scenery);
+        map->rocks.push_back(rock);
+        return rock;
+    }
+
+    static int Remaining(CStone* rock) { return rock->GetSelectedTopDetail().number; }
+
+    static std::string Log()
+    {
+        std::ifstream in("LOG.TXT");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+}  // namespace
+
+TEST_F(RockTest, EverySizeStandsOnItsFootWithItsStoneMarkerAndBlocks)
+{
+    for (int size = 0; size < ROCK_SIZES; size++) {
+        for (int variant = 0; variant < kRockKinds[size].variants; variant++) {
+            SCOPED_TRACE(testing::Message() << "size " << size << " variant " << variant);
+            const size_t before = CObject::obstructions.size();
+            CStone* rock = Rock(size, variant);
+            const int id = CSprite::draw->LoadImage(TempSprintf(kRockKinds[size].image, variant), false, true);
+            const int w = CSprite::draw->GetW(id), h = CSprite::draw->GetH(id);
+            CSprite::draw->RemoveImage(id);
+
+            EXPECT_EQ(rock->GetX(), 400);
+            EXPECT_EQ(rock->GetY(), 600);
+            EXPECT_EQ(rock->x, static_cast<float>(400 - w / 2));
+            EXPECT_EQ(rock->y, static_cast<float>(600 - h));
+            EXPECT_EQ(Remaining(rock), kRockKinds[size].amount);
+            const rock_blocks& blocks = kRockBlocks[size][variant];
+            ASSERT_EQ(CObject::obstructions.size(), before + static_cast<size_t>(blocks.count));
+            for (int i = 0; i < blocks.count; i++) {
+                const obstruction_type& made = CObject::obstructions[before + static_cast<size_t>(i)];
+                EXPECT_EQ(made.x, 400 - w / 2 + blocks.block[i].x);
+                EXPECT_EQ(made.y, 600 - h + blocks.block[i].y);
+                EXPECT_EQ(made.w, blocks.block[i].w);
+                EXPECT_FALSE(made.flag);
+            }
+            delete rock;
+        }
+    }
+}
+
+TEST_F(RockTest, MediumRocksFromVariantFiveUseTheLargeMarker)
+{
+    CStone* narrow = Rock(1, 4);
+    CStone* wide = Rock(1, 5);
+    EXPECT_EQ(narrow->selectionOffsetX, -20);
+    EXPECT_EQ(narrow->selectionOffsetY, 2);
+    EXPECT_EQ(wide->selectionOffsetX, -28);
+    EXPECT_EQ(wide->selectionOffsetY, 3);
+}
+
+TEST_F(RockTest, DroppingMarksOnceAndTheButtonTogglesTheMark)
+{
+    CStone* first = Rock(2, 0);
+    CStone* second = Rock(2, 1);
+    EXPECT_EQ(first->DroppedOn(), 4);
+    EXPECT_EQ(second->DroppedOn(), 4);
+    EXPECT_EQ(first->DroppedOn(), 4);
+    EXPECT_EQ(CStone::choppable, (std::vector<CStone*>{first, second}));
+    EXPECT_EQ(first->GetSelectedDetailButton().number, 2);
+
+    first->RespondToDetailButtonClick();
+    EXPECT_FALSE(first->IsChoppable());
+    EXPECT_EQ(first->GetSelectedDetailButton().number, 1);
+    EXPECT_EQ(CStone::choppable, (std::vector<CStone*>{second}));
+    first->RespondToDetailButtonClick();
+    EXPECT_EQ(CStone::choppable, (std::vector<CStone*>{second, first}));
+}
+
+TEST_F(RockTest, TheLastUnitConsumesTheRockAndDeselectsItAtItsNextPump)
+{
+    CStone* rock = Rock(2, 2);
+    rock->DroppedOn();
+    rock->Clicked();
+    ASSERT_EQ(CObject::selectedObject, rock);
+    for (int i = 0; i < kRockKinds[2].amount - 1; i++) {
+        rock->RemoveResource();
+    }
+    EXPECT_FALSE(rock->IsConsumed());
+    EXPECT_EQ(Remaining(rock), 1);
+    rock->RemoveResource();
+    EXPECT_TRUE(rock->IsConsumed());
+    EXPECT_TRUE(CStone::choppable.empty());
+    EXPECT_EQ(CountObstructionsOf(rock), 0);
+    int z = 0;
+    EXPECT_FALSE(rock->IsAtCoords(z, -1, -1));
+    EXPECT_EQ(CObject::selectedObject, rock);
+    rock->Pump(0, 0, 1);
+    EXPECT_EQ(CObject::selectedObject, nullptr);
+}
+
+TEST_F(RockTest, StardustRefillsOnlyAWorkedRock)
+{
+    CStone* rock = Rock(0, 1);
+    EXPECT_FALSE(rock->AcceptStardust());
+    EXPECT_EQ(Remaining(rock), 320);
+    rock->RemoveResource();
+    rock->RemoveResource();
+    EXPECT_TRUE(rock->AcceptStardust());
+    EXPECT_EQ(Remaining(rock), 320);
+}
+
+TEST_F(RockTest, DelayedRocksAreCountedDownUntilOneIsPicked)
+{
+    int x = 0, y = 0, side = 0;
+    EXPECT_EQ(CStone::FindRockCoords(x, y, side, false), nullptr);
+    CStone* only = Rock(3, 0);
+    only->DroppedOn();
+    only->DelayChop();
+    InitRandom(5);
+    EXPECT_EQ(CStone::FindRockCoords(x, y, side, false), only);
+    ASSERT_TRUE(side == 1 || side == 2);
+    EXPECT_EQ(x, 400 + (side == 1 ? -91 : 75));
+    EXPECT_EQ(y, 600 - 49);
+}
+
+TEST_F(RockTest, StandPointsFollowTheSizeTable)
+{
+    for (int size = 0; size < ROCK_SIZES; size++) {
+        CStone::choppable.clear();
+        CStone* rock = Rock(size, 0);
+        rock->DroppedOn();
+        bool seen[3] = {false, false, false};
+        for (int i = 0; i < 40; i++) {
+            int x = 0, y = 0, side = 0;
+            ASSERT_EQ(CStone::FindRockCoords(x, y, side, false), rock);
+            seen[side] = true;
+            EXPECT_EQ(x, 400 + kRockKinds[size].stand[side - 1].x);
+            EXPECT_EQ(y, 600 + kRockKinds[size].stand[side - 1].y);
+        }
+        EXPECT_TRUE(seen[1] && seen[2]) << "both sides are taken";
+    }
+}
+
+TEST_F(RockTest, SavedRocksComeBackWithAmountsMarksAndWorkOrder)
+{
+    CStone* big = Rock(3, 0, true);
+    CStone* small = Rock(2, 1);
+    CStone* gone = Rock(1, 3);
+    small->DroppedOn();
+    big->DroppedOn();
+    for (int i = 0; i < 17; i++) {
+        big->RemoveResource();
+    }
+    for (int i = 0; i < 160; i++) {
+        gone->RemoveResource();
+    }
+    CStone::SaveRocks();
+    const std::vector<rock_data> first = CProfile::current->GetVectorValue<rock_data>(3);
+    ASSERT_EQ(first.size(), 2u) << "a consumed rock is not saved";
+    // Saving again gives the same bytes: no padding carries stale memory.
+    CStone::SaveRocks();
+    const std::vector<rock_data> second = CProfile::current->GetVectorValue<rock_data>(3);
+    EXPECT_EQ(memcmp(first.data(), second.data(), first.size() * sizeof(rock_data)), 0);
+    for (const rock_data& record : first) {
+        EXPECT_EQ(record.padding1[0] | record.padding1[1] | record.padding1[2] | record.padding2[0] |
+                      record.padding2[1],
+                  0);
+    }
+
+    for (CStone* rock : std::vector<CStone*>(map->rocks)) {
+        delete rock;
+    }
+    ASSERT_TRUE(CStone::choppable.empty());
+    const std::vector<CStone*> loaded = CStone::LoadRocks();
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0]->GetSize(), 3);
+    EXPECT_EQ(Remaining(loaded[0]), 640 - 17);
+    EXPECT_TRUE(loaded[0]->IsChoppable());
+    EXPECT_TRUE(loaded[0]->IsScenery());
+    EXPECT_EQ(loaded[1]->GetSize(), 2);
+    EXPECT_EQ(loaded[1]->GetType(), 1);
+    EXPECT_EQ(Remaining(loaded[1]), 80);
+    EXPECT_EQ(CStone::choppable, (std::vector<CStone*>{loaded[0], loaded[1]})) << "record order";
+    for (CStone* rock : loaded) {
+        delete rock;
+    }
+}
+
+TEST_F(RockTest, DamagedSavedRocksAreRepairedOrDropped)
+{
+    struct damaged {
+        int size, variant, remaining, maximum;
+        bool kept;
+        int wantRemaining, wantMaximum;
+    };
+    const damaged cases[] = {
+        {7, 0, 10, 10, false, 0, 0},        // no such size
+        {2, 3, 10, 10, false, 0, 0},        // no such variant
+        {2, 0, 30, 0, true, 30, 80},        // no maximum: the size's amount
+        {2, 0, 500, 9000, true, 80, 80},    // above the table
+        {2, 0, -4, 80, true, 1, 80},        // nothing left yet saved
+    };
+    std::vector<rock_data> records;
+    for (const damaged& c : cases) {
+        rock_data record{};
+        record.footX = 100;
+        record.footY = 200;
+        record.size = c.size;
+        record.variant = c.variant;
+        record.remaining = c.remaining;
+        record.maximum = c.maximum;
+        record.consumed = 1;
+        record.marked = 7;
+        records.push_back(record);
+    }
+    CProfile::current->SetVectorValue<rock_data>(3, records);
+    const std::vector<CStone*> loaded = CStone::LoadRocks();
+    size_t next = 0;
+    for (const damaged& c : cases) {
+        if (!c.kept) {
+            continue;
+        }
+        ASSERT_LT(next, loaded.size());
+        CStone* rock = loaded[next++];
+        EXPECT_EQ(Remaining(rock), c.wantRemaining);
+        EXPECT_FALSE(rock->IsConsumed());
+        EXPECT_TRUE(rock->IsChoppable());
+        rock->AcceptStardust();
+        EXPECT_EQ(Remaining(rock), c.wantMaximum);
+    }
+    EXPECT_EQ(next, loaded.size());
+    EXPECT_NE(Log().find("dropped"), std::string::npos);
+    for (CStone* rock : loaded) {
+        delete rock;
+    }
+}
+
+TEST_F(RockTest, DeletedRocksLeaveTheIslandsListsAndTheWorkList)
+{
+    CStone* rock = Rock(0, 0);
+    map->beachRocks.push_back(rock);
+    rock->DroppedOn();
+    delete rock;
+    EXPECT_TRUE(map->rocks.empty());
+    EXPECT_TRUE(map->beachRocks.empty());
+    EXPECT_TRUE(CStone::choppable.empty());
+}
