@@ -1,6 +1,8 @@
 #include "CDrawTestFixture.h"
 
+#include "ArchiveBytes.h"
 #include "Config.h"
+#include "Utilities.h"
 
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
@@ -10,7 +12,6 @@
 #include <stb/stb_image_write.h>
 #pragma GCC diagnostic pop
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -28,13 +29,6 @@ std::vector<unsigned char> Bytes(const std::vector<Rgba>& pixels, int components
         bytes.insert(bytes.end(), p.begin(), p.begin() + components);
     }
     return bytes;
-}
-
-std::string Word(uint32_t value)
-{
-    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-                           static_cast<char>(value >> 24)};
-    return std::string(bytes, 4);
 }
 
 Rgba ReadPixel(CDraw& draw, SDL_Surface* surface, int x, int y)
@@ -64,20 +58,10 @@ std::string TgaFile(int w, int h, const std::vector<Rgba>& pixels)
     return file;
 }
 
-void WriteImageArchive(const std::vector<std::pair<std::string, std::string>>& entries)
+void WriteImageArchive(const archive_entries& entries)
 {
-    std::string table = Word(static_cast<uint32_t>(entries.size()));
-    std::string body;
-    uint32_t offset = 4 + 4 * static_cast<uint32_t>(entries.size());
-    for (const auto& [name, data] : entries) {
-        table += Word(offset);
-        const std::string entry =
-            Word(static_cast<uint32_t>(data.size())) + Word(static_cast<uint32_t>(name.size())) + name + data;
-        body += entry;
-        offset += static_cast<uint32_t>(entry.size());
-    }
-    std::filesystem::create_directories("Palmora.app/Contents/Resources");
-    std::ofstream("Palmora.app/Contents/Resources/resource.dat", std::ios::binary) << table << body;
+    std::filesystem::create_directories(RESOURCE_FOLDER);
+    std::ofstream(RESOURCE_FOLDER "resource.dat", std::ios::binary) << ArchiveBytes(entries);
 }
 
 void DrawTest::SetUp()
@@ -85,8 +69,8 @@ void DrawTest::SetUp()
     Config_SetFullscreen(false);
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     // Preload reads the loading bar before the archive.
-    std::filesystem::create_directories("Palmora.app/Contents/Resources");
-    std::ofstream("Palmora.app/Contents/Resources/loadingscreen_loading.dat", std::ios::binary)
+    std::filesystem::create_directories(RESOURCE_FOLDER);
+    std::ofstream(RESOURCE_FOLDER "loadingscreen_loading.dat", std::ios::binary)
         << PngFile(4, 1, std::vector<Rgba>(4, Rgba{255, 255, 255, 255}));
     draw = std::make_unique<CDraw>(CDraw::NoLoadingScreen{});
     draw->ToggleFrameLock();

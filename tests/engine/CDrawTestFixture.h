@@ -5,6 +5,7 @@
 // {r, g, b, a}.
 #pragma once
 
+#include "ArchiveBytes.h"
 #include "CDraw.h"
 #include "TempFolder.h"
 
@@ -13,7 +14,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 using Rgba = std::array<int, 4>;
@@ -22,7 +22,7 @@ using Rgba = std::array<int, 4>;
 std::string PngFile(int w, int h, const std::vector<Rgba>& pixels, bool alpha = true);
 std::string TgaFile(int w, int h, const std::vector<Rgba>& pixels);
 // Writes the image archive the store reads, entries in the given order.
-void WriteImageArchive(const std::vector<std::pair<std::string, std::string>>& entries);
+void WriteImageArchive(const archive_entries& entries);
 
 class DrawTest : public testing::Test {
 protected:

@@ -119,16 +119,6 @@ TEST_F(CRendererTest, DrawsOnlyInsideDirtyRectanglesInDepthThenRegistrationOrder
     EXPECT_EQ(ScreenPixel(35, 15), (Pixel{0, 0, 0, 255})) << "nothing drawn outside the dirty rectangles";
 }
 
-TEST_F(CRendererTest, TheDebugViewOutlinesEveryDirtyRectangle)
-{
-    std::unique_ptr<CSprite> ground(Block(0, 0, kIsland, 100, 100, kGrey));
-    renderer.ToggleDirty();
-    Frame();
-    EXPECT_NE(ScreenPixel(0, 50), kGrey) << "left edge";
-    EXPECT_NE(ScreenPixel(99, 50), kGrey) << "right edge";
-    EXPECT_EQ(ScreenPixel(50, 50), kGrey) << "inside";
-}
-
 TEST_F(CRendererTest, SwapFreezesThePictureUnderANewListAndRestoresTheOld)
 {
     std::unique_ptr<CSprite> island(Block(0, 0, kIsland, 800, 600, kGrey));

@@ -123,31 +123,29 @@ bool Exists(const std::string& path)
     return access(path.c_str(), F_OK) == 0;
 }
 
-const char* GameBinary()
-{
-    const char* binary = getenv("PALMORA_BINARY");
-    return binary && binary[0] != '\0' ? binary : nullptr;
-}
+class PalmoraBinary : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        binary = getenv("PALMORA_BINARY");
+        if (!binary || binary[0] == '\0') {
+            GTEST_SKIP() << "PALMORA_BINARY names no game binary";
+        }
+    }
+
+    const char* binary = nullptr;
+    TempFolder folder;  // the user data folder of the run
+};
 
 }  // namespace
 
-TEST(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
+TEST_F(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
 {
-    const char* binary = GameBinary();
-    if (!binary) {
-        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
-    }
-    TempFolder folder;  // the user data folder of the run
     ExpectCleanRun(RunGameUntilClosed(binary));
 }
 
-TEST(PalmoraBinary, SavesTheProfileOnItsFirstRunAndLoadsItOnTheNext)
+TEST_F(PalmoraBinary, SavesTheProfileOnItsFirstRunAndLoadsItOnTheNext)
 {
-    const char* binary = GameBinary();
-    if (!binary) {
-        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
-    }
-    TempFolder folder;
     const std::string data = folder.File("userdata/");
     ExpectCleanRun(RunGameUntilClosed(binary));
     EXPECT_TRUE(Exists(data + "PALMORAv8.DAT"));
@@ -161,13 +159,8 @@ TEST(PalmoraBinary, SavesTheProfileOnItsFirstRunAndLoadsItOnTheNext)
     EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT.BAKS")) << "the second save keeps the first";
 }
 
-TEST(PalmoraBinary, PlaysTheTitleSongWhileLoading)
+TEST_F(PalmoraBinary, PlaysTheTitleSongWhileLoading)
 {
-    const char* binary = GameBinary();
-    if (!binary) {
-        GTEST_SKIP() << "PALMORA_BINARY names no game binary";
-    }
-    TempFolder folder;
     // SDL's disk driver writes what the game plays into a file: a second of
     // 44.1 kHz 16-bit stereo is 176,400 bytes.
     const std::string audio = folder.File("audio.raw");

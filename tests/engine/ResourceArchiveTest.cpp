@@ -1,41 +1,16 @@
 #include "ResourceArchive.h"
 
+#include "ArchiveBytes.h"
 #include "ChildProcess.h"
 #include "TempFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
-
-std::string Word(uint32_t value)
-{
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; i++) {
-        bytes[i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    }
-    return bytes;
-}
-
-std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries)
-{
-    std::string body;
-    std::string table = Word(static_cast<uint32_t>(entries.size()));
-    uint32_t offset = 4 + 4 * static_cast<uint32_t>(entries.size());
-    for (const auto& entry : entries) {
-        table += Word(offset);
-        std::string one = Word(static_cast<uint32_t>(entry.second.size())) +
-                          Word(static_cast<uint32_t>(entry.first.size())) + entry.first + entry.second;
-        body += one;
-        offset += static_cast<uint32_t>(one.size());
-    }
-    return table + body;
-}
 
 using testing::HasSubstr;
 
@@ -48,53 +23,46 @@ std::string Fetch(const TempFolder& folder, const char* name)
     return result;
 }
 
-void ExpectFatal(const TempFolder& folder, const char* name, const char* message)
-{
-    ChildResult result = RunInChild([&] { Fetch(folder, name); });
-    EXPECT_EQ(result.exitCode, 1) << name;
-    EXPECT_THAT(result.output, HasSubstr(message)) << name;
-}
-
 }  // namespace
 
 TEST(ResourceArchive, ReturnsTheFirstEntryWithTheExactName)
 {
     TempFolder folder;
-    folder.Write("a.dat", Archive({{"pointerA0.png", "first"}, {"Pointera0.png", "case"},
-                                   {"pointerA0.png", "second"}, {"empty.ogg", ""}}));
+    folder.Write("a.dat", ArchiveBytes({{"pointerA0.png", "first"}, {"Pointera0.png", "case"},
+                                        {"pointerA0.png", "second"}, {"empty.ogg", ""}}));
     EXPECT_EQ(Fetch(folder, "pointerA0.png"), "first");
     EXPECT_EQ(Fetch(folder, "Pointera0.png"), "case");
     EXPECT_EQ(Fetch(folder, "empty.ogg"), "");
 }
 
-TEST(ResourceArchive, MissingNamesAndArchivesAreFatal)
+TEST(ResourceArchive, MissingNamesAndMissingOrDamagedArchivesAreFatalWithoutReadingPastTheEnd)
 {
     TempFolder folder;
-    folder.Write("a.dat", Archive({{"pointerA0.png", "x"}}));
-    ExpectFatal(folder, "pointera0.png", "Unable to find file within resource: pointera0.png");
-    ExpectFatal(folder, "pointerA0", "Unable to find file");
-
-    folder.Write("a.dat", Archive({}));
-    ExpectFatal(folder, "anything", "Unable to find file");
-
-    std::remove(folder.File("a.dat").c_str());
-    ExpectFatal(folder, "anything", "Cannot load resource file.");
-}
-
-TEST(ResourceArchive, DamagedArchivesAreFatalWithoutReadingPastTheEnd)
-{
-    TempFolder folder;
-    const std::string good = Archive({{"a.png", "0123456789"}});
-
-    const std::vector<std::string> damaged = {
-        "",                                    // no count at all
-        Word(1000000),                         // count promises a table the file lacks
-        Word(1) + Word(4000),                  // offset past the end
-        good.substr(0, good.size() - 3),       // data cut short
-        Word(1) + Word(8) + Word(0xfffffff0) + Word(5) + "a.png",  // size wraps past the end
+    const std::string good = ArchiveBytes({{"a.png", "0123456789"}});
+    const struct {
+        const char* bytes;  // null: no archive
+        size_t size;
+        const char* message;
+        const char* name = "a.png";
+    } cases[] = {
+        {good.data(), good.size(), "Unable to find file within resource: A.png", "A.png"},
+        {good.data(), good.size(), "Unable to find file within resource: a.pn", "a.pn"},
+        {"\0\0\0\0", 4, "Unable to find file within resource: a.png"},
+        {nullptr, 0, "Cannot load resource file."},
+        {"", 0, "Cannot load resource file."},
+        {"\x40\x42\x0f\0", 4, "Cannot load resource file."},              // a table the file lacks
+        {"\1\0\0\0\xa0\x0f\0\0", 8, "Cannot load resource file."},      // an offset past the end
+        {good.data(), good.size() - 3, "Cannot load resource file."},       // data cut short
+        {"\1\0\0\0\x08\0\0\0\xf0\xff\xff\xff\5\0\0\0a.png", 21,  // a size wrapping past the end
+         "Cannot load resource file."},
     };
-    for (const std::string& bytes : damaged) {
-        folder.Write("a.dat", bytes);
-        ExpectFatal(folder, "a.png", "Cannot load resource file.");
+    for (const auto& c : cases) {
+        std::remove(folder.File("a.dat").c_str());
+        if (c.bytes) {
+            folder.Write("a.dat", std::string(c.bytes, c.size));
+        }
+        ChildResult result = RunInChild([&] { Fetch(folder, c.name); });
+        EXPECT_EQ(result.exitCode, 1) << c.message;
+        EXPECT_THAT(result.output, HasSubstr(c.message)) << c.size;
     }
 }

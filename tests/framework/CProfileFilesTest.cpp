@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <tuple>
 
 class CProfileFiles : public ProfileFixture {};
 
@@ -45,12 +46,16 @@ TEST_F(CProfileFiles, FirstStartWritesNothingUntilTheHeaderIsSaved)
     EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAKS"));
 }
 
-TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlock)
+TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlockAndKeepsTheReservedOne)
 {
     const std::string block("\x01\x00\x00\x00" "\x07\x00\x00\x00" "\x01\x00\x00\x00" "\x01\x00\x00\x00"
                             "\x62" "\x01" "\x00\x00\x00\x00",
                             22);
-    WriteUserFile("PROFILE1v8.DAT", WithChecksum(Int32(0) + std::string(512, '\0') + block));
+    std::string reserved(512, '\0');
+    for (int i = 0; i < 512; i++) {
+        reserved[i] = static_cast<char>(i * 7);
+    }
+    WriteUserFile("PROFILE1v8.DAT", WithChecksum(Int32(0) + reserved + block));
     CProfile* profile = Open();
     // Only a file that loaded well is copied to ".BAKL".
     EXPECT_TRUE(Exists("PROFILE1v8.DAT.BAKL"));
@@ -62,6 +67,7 @@ TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlock)
     const std::string written = ReadUserFile("PROFILE1v8.DAT");
     EXPECT_NE(written.find(block.substr(4, 14)), std::string::npos);
     EXPECT_EQ(ParseProfile(written).scalars.at(7).bytes, std::string("\x01", 1));
+    EXPECT_EQ(written.substr(4, 512), reserved) << "the reserved block is carried through unchanged";
 }
 
 TEST_F(CProfileFiles, HeaderListsProfilesInIdOrderWithNamesUpToSixtyThreeBytes)
@@ -105,74 +111,49 @@ TEST_F(CProfileFiles, EachSaveKeepsThePreviousFileAsBaksAndEachGoodLoadCopiesToB
     EXPECT_EQ(profile->GetValue<int>(60), 2);
 }
 
-TEST_F(CProfileFiles, CarriesTheReservedBlockThroughUnchanged)
+TEST_F(CProfileFiles, SavesTheRunningSettingsAndAppliesThemOnlyWhenSomeRungReadAFile)
 {
-    std::string reserved(512, '\0');
-    for (int i = 0; i < 512; i++) {
-        reserved[i] = static_cast<char>(i * 7);
-    }
-    WriteUserFile("PROFILE1v8.DAT", ProfileFile({ScalarRecord(60, "i", Int32(5))}, {}, reserved));
-    CProfile* profile = Open();
-    profile->Save();
-    EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT").substr(4, 512), reserved);
-}
-
-TEST_F(CProfileFiles, SavesTheRunningSettingsAndAppliesThemOnLoad)
-{
+    using Settings = std::tuple<float, bool, bool, bool>;  // mouse multiplier, absolute, full screen, input grab
+    const auto running = [] {
+        return Settings{CController::GetMouseMultiplier(), CController::GetMouseAbsolute(), Config_GetFullscreen(),
+                        CProfile::inputGrab};
+    };
+    const auto set = [](float multiplier, bool absolute, bool fullscreen) {
+        CController::SetMouseMultiplier(multiplier);
+        CController::SetMouseAbsolute(absolute);
+        Config_SetFullscreen(fullscreen);
+        CProfile::inputGrab = false;
+    };
     CProfile* profile = Open();
     CSound::globalSoundVolume = 0.25f;
     CSound::globalMusicVolume = 0.5f;
-    CController::SetMouseMultiplier(2.5f);
-    CController::SetMouseAbsolute(false);
-    Config_SetFullscreen(false);
+    set(2.5f, false, false);
     profile->Save();
     const StoredBlock block = ParseProfile(ReadUserFile("PROFILE1v8.DAT"));
-    EXPECT_EQ(block.scalars.at(20).bytes, std::string("\x00\x00\x80\x3E", 4));
-    EXPECT_EQ(block.scalars.at(21).bytes, std::string("\x00\x00\x00\x3F", 4));
-    EXPECT_EQ(block.scalars.at(22).bytes, std::string("\x00\x00\x20\x40", 4));
-    EXPECT_EQ(block.scalars.at(23).bytes, std::string("\x00", 1));
-    EXPECT_EQ(block.scalars.at(24).bytes, std::string("\x00", 1));
-
+    const std::string stored[] = {{"\x00\x00\x80\x3E", 4}, {"\x00\x00\x00\x3F", 4}, {"\x00\x00\x20\x40", 4},
+                                  {"\x00", 1}, {"\x00", 1}};
+    for (int key = 20; key <= 24; key++) {
+        EXPECT_EQ(block.scalars.at(key).bytes, stored[key - 20]) << key;
+    }
     delete profile;
-    CController::SetMouseMultiplier(1.0f);
-    CController::SetMouseAbsolute(true);
-    Config_SetFullscreen(true);
-    CProfile::inputGrab = false;
-    Open();
-    EXPECT_EQ(CController::GetMouseMultiplier(), 2.5f);
-    EXPECT_FALSE(CController::GetMouseAbsolute());
-    EXPECT_TRUE(CProfile::inputGrab);
-    EXPECT_FALSE(Config_GetFullscreen());
-}
+    set(1.0f, true, true);
+    profile = Open();
+    EXPECT_EQ(running(), (Settings{2.5f, false, false, true})) << "a relative mouse is held in the window";
+    delete profile;
 
-TEST_F(CProfileFiles, AppliesSettingsOnlyWhenSomeRungReadAFile)
-{
-    struct Case {
-        const char* what;
-        bool damagedMain;
-        bool applied;
-    };
-    const Case cases[] = {
-        // Every rung missing: the running values stay.
-        {"no files", false, false},
-        // A damaged main file applies what the later rungs left: the defaults.
-        {"only a damaged main file", true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        RemoveUserFile("PROFILE1v8.DAT");
-        if (c.damagedMain) {
+    // A damaged main file applies what the later rungs left: the defaults;
+    // with every rung missing the running values stay. A new profile always
+    // lets the input go.
+    for (const bool damagedMain : {true, false}) {
+        for (const char* suffix : {"", ".BAKS", ".BAKL"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
+        }
+        if (damagedMain) {
             WriteUserFile("PROFILE1v8.DAT", "damaged");
         }
-        CController::SetMouseMultiplier(3.0f);
-        CController::SetMouseAbsolute(false);
-        Config_SetFullscreen(false);
-        CProfile* profile = Open();
-        EXPECT_EQ(CController::GetMouseMultiplier(), c.applied ? 1.0f : 3.0f);
-        EXPECT_EQ(CController::GetMouseAbsolute(), c.applied);
-        EXPECT_EQ(Config_GetFullscreen(), c.applied);
-        // A new profile always lets the input go.
-        EXPECT_FALSE(CProfile::inputGrab);
+        set(3.0f, false, false);
+        profile = Open();
+        EXPECT_EQ(running(), (damagedMain ? Settings{1.0f, true, true, false} : Settings{3.0f, false, false, false}));
         delete profile;
     }
 }

@@ -51,11 +51,8 @@ std::vector<Damage> DamagedProfiles()
     const std::string marker = ScalarRecord(60, "i", Int32(2));
     return {
         {"a byte changed after the checksum", Flipped(good, good.size() - 5)},
-        {"a changed checksum", Flipped(good, 0)},
         {"empty", ""},
         {"shorter than its checksum", good.substr(0, 3)},
-        {"cut inside the reserved block", good.substr(0, 100)},
-        {"cut by one byte", good.substr(0, good.size() - 1)},
         {"too short for its counts", WithChecksum(Int32(0) + "abc")},
         {"a count promising more records", WithBlock(Int32(5) + marker + Int32(kNoVectors))},
         {"a count near the largest int", WithBlock(Int32(INT_MAX) + marker + Int32(kNoVectors))},
@@ -186,59 +183,6 @@ TEST_F(CProfileLadder, ADamagedHeaderFallsToItsBaksAndStillLoadsTheMainProfile)
         EXPECT_STREQ(profile->GetActiveProfileName(), "B");
         EXPECT_EQ(profile->GetValue<int>(60), 4);
         EXPECT_EQ(ReadUserFile("PALMORAv8.DAT.BAKL"), backup);
-        delete profile;
-    }
-}
-
-TEST_F(CProfileLadder, SurvivesRandomTruncationsAndBitFlips)
-{
-    CProfile* profile = Open();
-    profile->SetValue<int>(60, 77);
-    profile->SetVectorValue<stand_in_task_item>(5, {{1, 2}, {3, 4}});
-    profile->SetVectorValue<stand_in_person_data>(4, std::vector<stand_in_person_data>(2));
-    profile->AddProfile("Second");
-    profile->SaveHeader();
-    delete profile;
-    const std::string goodProfile = ReadUserFile("PROFILE3v8.DAT");
-    const std::string goodHeader = ReadUserFile("PALMORAv8.DAT");
-
-    std::mt19937 random(20261206);
-    for (int round = 0; round < 300; round++) {
-        const bool header = round % 4 == 0;
-        std::string file = header ? goodHeader : goodProfile;
-        switch (random() % 3) {
-        case 0:
-            file.resize(random() % file.size());
-            break;
-        case 1:
-            for (int flips = 1 + random() % 3; flips > 0; flips--) {
-                file[random() % file.size()] ^= static_cast<char>(1 << (random() % 8));
-            }
-            break;
-        default: {
-            // A field overwritten with a telling value.
-            const int values[] = {0, -1, 1, INT_MAX, INT_MIN, 632, 64, 1000000};
-            const size_t at = 4 + random() % (file.size() - 7);
-            file.replace(at, 4, Int32(values[random() % 8]));
-        }
-        }
-        // Half the damage keeps a valid checksum, so the parser itself is tried.
-        if (random() % 2 && file.size() >= 4) {
-            file = WithChecksum(file);
-        }
-        SCOPED_TRACE(round);
-        for (const char* name : {"PALMORAv8.DAT", "PROFILE1v8.DAT", "PROFILE3v8.DAT"}) {
-            for (const char* suffix : {"", ".BAKS", ".BAKL"}) {
-                RemoveUserFile(std::string(name) + suffix);
-            }
-        }
-        WriteUserFile(header ? "PALMORAv8.DAT" : "PALMORAv8.DAT.BAKL", header ? file : goodHeader);
-        WriteUserFile("PROFILE3v8.DAT", header ? goodProfile : file);
-        profile = Open();
-        // Whatever was read, every key with a default is there with its type.
-        profile->GetValue<int>(60);
-        profile->GetValue<float>(22);
-        profile->GetValue<bool>(1106);
         delete profile;
     }
 }

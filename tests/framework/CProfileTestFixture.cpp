@@ -1,53 +1,6 @@
 #include "CProfileTestFixture.h"
 
-#include <cstdio>
-#include <sys/stat.h>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
-
-void ProfileFixture::MakeUserFolder() const
-{
-    mkdir((folder.Path() + "/userdata").c_str(), 0700);
-}
-
-bool ProfileFixture::Exists(const std::string& name) const
-{
-    std::ifstream in(UserFile(name), std::ios::binary);
-    return in.good();
-}
-
-std::string ProfileFixture::ReadUserFile(const std::string& name) const
-{
-    std::ifstream in(UserFile(name), std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-void ProfileFixture::WriteUserFile(const std::string& name, const std::string& bytes) const
-{
-    std::ofstream out(UserFile(name), std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) {
-        ADD_FAILURE() << "cannot write " << name;
-    }
-}
-
-void ProfileFixture::RemoveUserFile(const std::string& name) const
-{
-    std::remove(UserFile(name).c_str());
-}
-
-std::string Int32(int value)
-{
-    const uint32_t bits = static_cast<uint32_t>(value);
-    std::string out;
-    for (int i = 0; i < 4; i++) {
-        out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
-    }
-    return out;
-}
 
 int Int32At(const std::string& bytes, size_t offset)
 {

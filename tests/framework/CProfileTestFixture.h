@@ -3,6 +3,7 @@
 // reader of the file formats written independently of the store's own code.
 #pragma once
 
+#include "ArchiveBytes.h"
 #include "CController.h"
 #include "CInput.h"
 #include "CProfile.h"
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,7 +54,7 @@ protected:
         CSound::globalMusicVolume = 1.0f;
         Config_SetFullscreen(true);
         CProfile::inputGrab = false;
-        MakeUserFolder();
+        std::filesystem::create_directories(UserFile(""));
     }
 
     void TearDown() override
@@ -70,19 +72,24 @@ protected:
         return Open();
     }
 
-    std::string UserFile(const std::string& name) const { return folder.Path() + "/userdata/" + name; }
-    void MakeUserFolder() const;
-    bool Exists(const std::string& name) const;
-    std::string ReadUserFile(const std::string& name) const;
-    void WriteUserFile(const std::string& name, const std::string& bytes) const;
-    void RemoveUserFile(const std::string& name) const;
+    std::string UserFile(const std::string& name) const { return folder.File("userdata/" + name); }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(UserFile(name)); }
+    std::string ReadUserFile(const std::string& name) const { return folder.Read("userdata/" + name); }
+    void WriteUserFile(const std::string& name, const std::string& bytes) const
+    {
+        folder.Write("userdata/" + name, bytes);
+    }
+    void RemoveUserFile(const std::string& name) const { std::filesystem::remove(UserFile(name)); }
 
     TempFolder folder;
     CInput input;
 };
 
 // Little-endian building blocks of the file formats.
-std::string Int32(int value);
+inline std::string Int32(int value)
+{
+    return Word32(static_cast<uint32_t>(value));
+}
 int Int32At(const std::string& bytes, size_t offset);
 // The signed-byte sum of bytes 4 to the end, written over the first four.
 std::string WithChecksum(std::string file);

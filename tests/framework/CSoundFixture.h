@@ -28,21 +28,16 @@ constexpr const char* kResources = "Palmora.app/Contents/Resources/";
 inline void WriteSettings(const TempFolder& folder, int32_t output, int32_t driver)
 {
     std::filesystem::create_directories(folder.File("userdata"));
-    std::string bytes;
-    Put32(bytes, static_cast<uint32_t>(output));
-    Put32(bytes, static_cast<uint32_t>(driver));
-    folder.Write("userdata/SOUNDv8.DAT", bytes);
+    folder.Write("userdata/SOUNDv8.DAT", Word32(static_cast<uint32_t>(output)) + Word32(static_cast<uint32_t>(driver)));
 }
 
-// The resource folder of a small game: a sound archive, the five songs and
-// one narration file.
 inline void WriteResources(const TempFolder& folder)
 {
     const std::string resources = kResources;
     std::filesystem::create_directories(folder.File(resources + "music"));
     std::filesystem::create_directories(folder.File(resources + "voice"));
     folder.Write(resources + "resource2.dat",
-                 Archive({{"tone.wav", Wave(Constant(kToneFrames, 1, kLevel), 1, 44100)},
+                 ArchiveBytes({{"tone.wav", Wave(Constant(kToneFrames, 1, kLevel), 1, 44100)},
                           {"blip.wav", Wave(Constant(100, 1, kLevel), 1, 44100)},
                           {"click.ogg", Ogg(Sine(2000, 1, 44100, 1000.0f, 6000.0f), 1, 44100)}}));
     folder.Write(resources + "music/MENU.dat", Ogg(Sine(3000, 2, 44100, 262.0f, 8000.0f), 2, 44100));

@@ -138,24 +138,7 @@ TEST_F(Music, TheMusicVolumeGovernsSongsOnly)
     delete effect;
 }
 
-TEST_F(Music, UnloadMusicClearsEverySongPointer)
-{
-    CSound::PlayMusicGame(0);
-    const size_t objects = CSound::soundObjects.size();
-    CSound::UnloadMusic();
-    EXPECT_EQ(CSound::soundObjects.size(), objects - 5);
-    for (CSound* song : {CSound::songTitle, CSound::songGame1, CSound::songGame2, CSound::songGame3,
-                         CSound::songGame4, CSound::currentSong}) {
-        EXPECT_EQ(song, nullptr);
-    }
-    // The stage may still be set; with no songs it plays nothing.
-    CSound::PumpAll();
-    CSound::PlayMusicGame(-1);
-    CSound::PlayMusicTitle(true);
-    EXPECT_EQ(CSound::currentSong, nullptr);
-}
-
-TEST_F(Music, DeletingTheCurrentSongForgetsIt)
+TEST_F(Music, DeletingTheCurrentSongOrUnloadingTheMusicForgetsTheSongs)
 {
     CSound::PlayMusicTitle(false);
     delete CSound::songTitle;
@@ -163,6 +146,19 @@ TEST_F(Music, DeletingTheCurrentSongForgetsIt)
     EXPECT_EQ(CSound::currentSong, nullptr);
     CSound::PlayMusicGame(0);
     EXPECT_EQ(CSound::currentSong, CSound::songGame1);
+
+    const size_t objects = CSound::soundObjects.size();
+    CSound::UnloadMusic();
+    EXPECT_EQ(CSound::soundObjects.size(), objects - 4);
+    for (CSound* song : {CSound::songGame1, CSound::songGame2, CSound::songGame3, CSound::songGame4,
+                         CSound::currentSong}) {
+        EXPECT_EQ(song, nullptr);
+    }
+    // The stage may still be set; with no songs it plays nothing.
+    CSound::PumpAll();
+    CSound::PlayMusicGame(-1);
+    CSound::PlayMusicTitle(true);
+    EXPECT_EQ(CSound::currentSong, nullptr);
 }
 
 TEST_F(Music, LoadingReportsProgressInStepsOfAHundred)

@@ -24,6 +24,7 @@ class NullOutput : public testing::Test {
 protected:
     void SetUp() override
     {
+        CSoundSystem* raw = nullptr;
         ASSERT_EQ(CSoundSystem::Create(&raw), SOUND_OK);
         system.reset(raw);
         ASSERT_EQ(system->SetOutput(SOUND_OUTPUT_NOSOUND), SOUND_OK);
@@ -65,7 +66,6 @@ protected:
         return playing;
     }
 
-    CSoundSystem* raw = nullptr;
     std::unique_ptr<CSoundSystem> system;
 };
 
@@ -79,9 +79,8 @@ TEST_F(NullOutput, AppliesVolumeAndPanToEachSide)
         int left;
         int right;
     } cases[] = {
-        {1.0f, 0.0f, 10000, 10000}, {0.5f, 0.0f, 5000, 5000},  {1.0f, -1.0f, 10000, 0},
-        {1.0f, 1.0f, 0, 10000},     {1.0f, -0.5f, 10000, 5000}, {0.5f, 0.5f, 2500, 5000},
-        {0.0f, 0.0f, 0, 0},         {3.0f, -7.0f, 10000, 0},  // clamped to 1 and -1
+        {1.0f, 0.0f, 10000, 10000}, {1.0f, 1.0f, 0, 10000}, {1.0f, -0.5f, 10000, 5000},
+        {0.5f, 0.5f, 2500, 5000},   {3.0f, -7.0f, 10000, 0},  // clamped to 1 and -1
     };
     CSoundSource* sound = ConstantSound(1000);
     for (const Case& c : cases) {
@@ -91,10 +90,8 @@ TEST_F(NullOutput, AppliesVolumeAndPanToEachSide)
         system->SetPan(channel, c.pan);
         system->SetPaused(channel, false);
         const std::vector<int16_t> out = Mix(10);
-        EXPECT_EQ(out[0], c.left);
-        EXPECT_EQ(out[1], c.right);
-        EXPECT_EQ(out[18], c.left);
-        EXPECT_EQ(out[19], c.right);
+        EXPECT_EQ((std::vector<int>{out[0], out[1], out[18], out[19]}),
+                  (std::vector<int>{c.left, c.right, c.left, c.right}));
         system->Stop(channel);
     }
 }
@@ -112,15 +109,22 @@ TEST_F(NullOutput, APausedPlayIsSilentAndKeepsItsPlace)
     EXPECT_EQ(out[4], 2000);
 }
 
-TEST_F(NullOutput, AOneShotEndsAfterItsLengthAndALoopOutlivesTwoPasses)
+TEST_F(NullOutput, AOneShotEndsAfterItsLengthALoopCountAddsPassesAndMinusOneLoops)
 {
     CSoundSource* sound = ConstantSound(1000);
     SoundChannel once = Play(sound);
     sound->SetLoopCount(-1);
     SoundChannel looping = Play(sound);
+    CSoundSource* short3 = ConstantSound(100);
+    short3->SetLoopCount(2);
+    SoundChannel thrice = Play(short3);
     // The count was read when the first play started.
     sound->SetLoopCount(0);
-    Mix(999);
+    Mix(299);
+    EXPECT_TRUE(Playing(thrice));
+    Mix(2);
+    EXPECT_FALSE(Playing(thrice));
+    Mix(698);
     EXPECT_TRUE(Playing(once));
     Mix(2);
     EXPECT_FALSE(Playing(once));
@@ -132,17 +136,6 @@ TEST_F(NullOutput, AOneShotEndsAfterItsLengthAndALoopOutlivesTwoPasses)
     EXPECT_EQ(current, sound);
     system->GetCurrentSound(once, &current);
     EXPECT_EQ(current, nullptr);
-}
-
-TEST_F(NullOutput, AFiniteLoopCountPlaysThatManyExtraPasses)
-{
-    CSoundSource* sound = ConstantSound(100);
-    sound->SetLoopCount(2);
-    SoundChannel channel = Play(sound);
-    Mix(299);
-    EXPECT_TRUE(Playing(channel));
-    Mix(2);
-    EXPECT_FALSE(Playing(channel));
 }
 
 TEST_F(NullOutput, FrequencyScalesTheDurationAndResamplesLinearly)
@@ -184,20 +177,10 @@ TEST_F(NullOutput, StaleHandlesAreHarmlessAfterStopAndReuse)
     EXPECT_NE(second.generation, first.generation);
 
     float untouched = 42.0f;
-    struct Call {
-        const char* what;
-        SoundResult result;
-    } calls[] = {
-        {"SetVolume", system->SetVolume(first, 0.0f)},
-        {"SetPan", system->SetPan(first, -1.0f)},
-        {"SetFrequency", system->SetFrequency(first, 1.0f)},
-        {"SetPaused", system->SetPaused(first, true)},
-        {"GetFrequency", system->GetFrequency(first, &untouched)},
-        {"Stop", system->Stop(first)},
-    };
-    for (const Call& call : calls) {
-        EXPECT_EQ(call.result, SOUND_OK) << call.what;
-    }
+    const std::vector<SoundResult> results = {system->SetVolume(first, 0.0f),   system->SetPan(first, -1.0f),
+                                              system->SetFrequency(first, 1.0f), system->SetPaused(first, true),
+                                              system->GetFrequency(first, &untouched), system->Stop(first)};
+    EXPECT_EQ(results, std::vector<SoundResult>(6, SOUND_OK));
     EXPECT_EQ(untouched, 42.0f);
     CSoundSource* current = sound;
     system->GetCurrentSound(first, &current);
@@ -205,9 +188,7 @@ TEST_F(NullOutput, StaleHandlesAreHarmlessAfterStopAndReuse)
     EXPECT_FALSE(Playing(first));
     // The newer play went on untouched.
     EXPECT_TRUE(Playing(second));
-    const std::vector<int16_t> out = Mix(1);
-    EXPECT_EQ(out[0], kLevel);
-    EXPECT_EQ(out[1], kLevel);
+    EXPECT_EQ(Mix(1), (std::vector<int16_t>{kLevel, kLevel}));
 }
 
 TEST_F(NullOutput, TheOneHundredTwentyNinthPlayStealsTheOldestOneShotFirst)
@@ -297,16 +278,6 @@ TEST_F(NullOutput, StreamsPlayTheirFileAndRestartWhenPlayedAgain)
     EXPECT_EQ(Mix(15000), opening);
 }
 
-TEST_F(NullOutput, StreamsReportMissingAndDamagedFiles)
-{
-    TempFolder folder;
-    folder.Write("text.ogg", "this is not an Ogg file at all, only words");
-    CSoundSource* stream = nullptr;
-    EXPECT_EQ(system->CreateStream(folder.File("missing.ogg").c_str(), &stream), SOUND_ERR_FILE_NOT_FOUND);
-    EXPECT_EQ(system->CreateStream(folder.File("text.ogg").c_str(), &stream), SOUND_ERR_FORMAT);
-    EXPECT_EQ(stream, nullptr);
-}
-
 TEST(CSoundSystem, SetUpChecksOutputDriverAndOrder)
 {
     CSoundSystem* raw = nullptr;
@@ -314,17 +285,13 @@ TEST(CSoundSystem, SetUpChecksOutputDriverAndOrder)
     std::unique_ptr<CSoundSystem> system(raw);
     EXPECT_EQ(system->SetOutput(5), SOUND_ERR_OUTPUT_TYPE);
     EXPECT_EQ(system->GetOutput(), SOUND_OUTPUT_DEVICE);
-    for (int output : {SOUND_OUTPUT_DEVICE, SOUND_OUTPUT_DEVICE_ALT, SOUND_OUTPUT_NOSOUND}) {
-        EXPECT_EQ(system->SetOutput(output), SOUND_OK);
-        int count = 0;
-        EXPECT_EQ(system->GetNumDrivers(&count), SOUND_OK);
-        EXPECT_EQ(count, 1);
-        char name[8];
-        EXPECT_EQ(system->GetDriverName(0, name, sizeof name), SOUND_OK);
-        EXPECT_GT(strlen(name), 0u);
-        EXPECT_EQ(system->GetDriverName(1, name, sizeof name), SOUND_ERR_INVALID_PARAM);
-    }
-    EXPECT_EQ(system->SetDriver(1), SOUND_ERR_DRIVER);
+    EXPECT_EQ(system->SetOutput(SOUND_OUTPUT_NOSOUND), SOUND_OK);
+    int count = 0;
+    char name[8];
+    EXPECT_EQ(system->GetNumDrivers(&count), SOUND_OK);
+    EXPECT_EQ(count, 1) << "one driver";
+    EXPECT_EQ(system->GetDriverName(0, name, sizeof name), SOUND_OK);
+    EXPECT_EQ(system->GetDriverName(1, name, sizeof name), SOUND_ERR_INVALID_PARAM);
     EXPECT_EQ(system->SetDriver(-1), SOUND_ERR_DRIVER);
     EXPECT_EQ(system->SetDriver(0), SOUND_OK);
 
@@ -335,63 +302,6 @@ TEST(CSoundSystem, SetUpChecksOutputDriverAndOrder)
     EXPECT_EQ(system->Init(128), SOUND_ERR_ALREADY_READY);
     EXPECT_EQ(system->SetOutput(SOUND_OUTPUT_DEVICE), SOUND_ERR_ALREADY_READY);
     EXPECT_EQ(system->SetDriver(0), SOUND_ERR_ALREADY_READY);
-}
-
-// The device output, through SDL's disk driver, which writes what the audio
-// callback mixes to a file: the callback thread alone must carry a stream and
-// a sound to their ends.
-TEST(CSoundSystem, TheDeviceOutputPlaysThroughTheAudioCallback)
-{
-    TempFolder folder;
-    folder.Write("song.ogg", Ogg(Sine(8820, 1, 44100, 220.0f, 8000.0f), 1, 44100));
-    const std::string raw = folder.File("out.raw");
-    ChildResult result = RunInChild([&] {
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
-        setenv("SDL_DISKAUDIODELAY", "1", 1);
-        CSoundSystem* system = nullptr;
-        CSoundSystem::Create(&system);
-        system->SetOutput(SOUND_OUTPUT_DEVICE);
-        if (system->Init(128) != SOUND_OK) {
-            printf("no device\n");
-            _exit(2);
-        }
-        CSoundSource* stream = nullptr;
-        if (system->CreateStream(folder.File("song.ogg").c_str(), &stream) != SOUND_OK) {
-            _exit(3);
-        }
-        SoundChannel channel;
-        system->PlaySound(stream, false, &channel);
-        bool playing = true;
-        // Bounded only to stop a broken callback from hanging the test.
-        for (int i = 0; i < 100000 && playing; i++) {
-            SDL_Delay(1);
-            system->IsPlaying(channel, &playing);
-        }
-        delete system;
-        _exit(playing ? 4 : 0);
-    });
-    ASSERT_EQ(result.exitCode, 0) << result.output;
-    const std::string bytes = folder.Read("out.raw");
-    ASSERT_GE(bytes.size(), 8820u * 4);
-    std::vector<int16_t> samples(bytes.size() / 2);
-    memcpy(samples.data(), bytes.data(), samples.size() * 2);
-    EXPECT_NEAR(Peak(samples, 0), 8000, 800);
-    EXPECT_NEAR(Peak(samples, 1), 8000, 800);
-}
-
-TEST(CSoundSystem, InitFailsWhenNoDeviceOutputCanOpen)
-{
-    ChildResult result = RunInChild([] {
-        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-        CSoundSystem* system = nullptr;
-        CSoundSystem::Create(&system);
-        system->SetOutput(SOUND_OUTPUT_DEVICE);
-        const SoundResult init = system->Init(128);
-        delete system;
-        _exit(init == SOUND_ERR_OUTPUT_INIT ? 0 : 1);
-    });
-    EXPECT_EQ(result.exitCode, 0) << result.output;
 }
 
 TEST(CSoundSystem, TheMainThreadCanChangeSoundsWhileTheCallbackMixes)

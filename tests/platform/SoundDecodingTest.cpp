@@ -54,11 +54,7 @@ TEST(DecodeSoundFromMemory, SkipsUnknownChunksAndTheirPadding)
 {
     std::string wave = Wave({100, 200, 300}, 1, 8000);
     // An odd-sized chunk between "fmt " and "data" is padded to even length.
-    std::string extra = "LIST";
-    Put32(extra, 3);
-    extra += "abc";
-    extra += '\0';
-    wave.insert(36, extra);
+    wave.insert(36, "LIST" + Word32(3) + std::string("abc\0", 4));
     decoded_sound out;
     ASSERT_EQ(Decode(wave, out), SOUND_OK);
     EXPECT_EQ(out.samples, (std::vector<int16_t>{100, 200, 300}));
@@ -86,9 +82,7 @@ TEST(DecodeSoundFromMemory, RefusesWhatItCannotPlay)
     compressed[20] = 2;  // format tag 2, not plain PCM
     std::string threeChannels = Wave({1, 2, 3}, 1, 8000);
     threeChannels[22] = 3;
-    std::string dataBeforeFormat = "RIFF....WAVEdata";
-    Put32(dataBeforeFormat, 2);
-    dataBeforeFormat += "xx";
+    const std::string dataBeforeFormat = "RIFF....WAVEdata" + Word32(2) + "xx";
     std::string truncatedWave = Wave(Constant(100, 1, 5), 1, 8000);
     truncatedWave.resize(truncatedWave.size() - 10);
     std::string truncatedOgg = Ogg(Sine(4410, 1, 44100, 440.0f, 8000.0f), 1, 44100);

@@ -1,9 +1,9 @@
 #include "GameResources.h"
 
+#include "ArchiveBytes.h"
+#include "TempFolder.h"
 #include "engine/FontSystem.h"
 #include "engine/Utilities.h"
-
-#include "TempFolder.h"
 #include "engine/CDraw.h"
 #include "engine/CRenderer.h"
 #include "engine/CSprite.h"
@@ -13,7 +13,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,22 +29,6 @@ const char* const kResources = "Palmora.app/Contents/Resources";
 {
     fprintf(stderr, "GameResources: %s%s\n", what, detail);
     abort();
-}
-
-uint32_t WordAt(const std::string& bytes, size_t at)
-{
-    if (at + 4 > bytes.size()) {
-        Fail("the image archive is cut short", "");
-    }
-    return static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8 |
-           static_cast<uint8_t>(bytes[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24;
-}
-
-std::string Word(uint32_t value)
-{
-    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-                           static_cast<char>(value >> 24)};
-    return std::string(bytes, 4);
 }
 
 }  // namespace
@@ -66,33 +49,15 @@ void GameResources::DropImages(const std::vector<std::string>& names)
 {
     const fs::path archive = fs::path(kResources) / "resource.dat";
     std::ifstream in(archive, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    archive_entries kept = ArchiveEntries(std::string(std::istreambuf_iterator<char>(in), {}));
     in.close();
-
-    // Entries: size, name length, name, data; the table gives their offsets.
-    std::vector<std::string> kept;
-    const uint32_t count = WordAt(bytes, 0);
-    for (uint32_t i = 0; i < count; i++) {
-        const size_t at = WordAt(bytes, 4 + 4 * static_cast<size_t>(i));
-        const uint32_t size = WordAt(bytes, at);
-        const uint32_t nameLength = WordAt(bytes, at + 4);
-        const std::string name = bytes.substr(at + 8, nameLength);
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            kept.push_back(bytes.substr(at, 8 + static_cast<size_t>(nameLength) + size));
-        }
-    }
-    std::string table = Word(static_cast<uint32_t>(kept.size()));
-    uint32_t offset = 4 + 4 * static_cast<uint32_t>(kept.size());
-    for (const std::string& entry : kept) {
-        table += Word(offset);
-        offset += static_cast<uint32_t>(entry.size());
-    }
+    kept.erase(std::remove_if(kept.begin(), kept.end(),
+                              [&](const auto& entry) {
+                                  return std::find(names.begin(), names.end(), entry.first) != names.end();
+                              }),
+               kept.end());
     fs::remove(archive);
-    std::ofstream out(archive, std::ios::binary);
-    out << table;
-    for (const std::string& entry : kept) {
-        out << entry;
-    }
+    std::ofstream(archive, std::ios::binary) << ArchiveBytes(kept);
 }
 
 GameResources::GameResources(const TempFolder&)

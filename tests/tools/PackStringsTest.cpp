@@ -91,14 +91,11 @@ TEST(PackStrings, RefusesLinesTheGameWouldRejectOrMisread)
         const char* message;
     } cases[] = {
         {"@1|no font yet\n", "a.strings:1: the file sets no font"},
-        {"!A.ttf|10|0|0|0|0\n @1|x\n", "a.strings:2: a line starts with '#'"},
         {"!A.ttf|10|0|0|0|0\n\n\n1|x\n", "a.strings:4: a line starts with"},
         {"!A.ttf|10|0|0|0|0\n@x1|text\n", "the string id 'x1' is not a number"},
-        {"!A.ttf|10|0|0|0|0\n@-1|text\n", "the string id '-1' is not a number"},
         {"!A.ttf|10|0|0|0|0\n@1\n", "a string line is @id|text"},
         {"!A.ttf|10|0|0|0|0\n@1|a|b\n", "holds a '|'"},
         {"!A.ttf|10|0|0|0|0\n@1|one\n@1|again\n", "a.strings:3: string 1 is already defined at a.strings:2"},
-        {"!A.ttf|10|0|0|0|0\n@1|caf\xe9 au lait\n", "bytes that are not UTF-8"},
         {"!A.ttf|10|0|0|0|0\n@1|\xc3\n", "cut short"},
         {"!A.ttf|10|0|0|0|0\n@1|\xc0\xaf\n", "bytes that are not UTF-8"},
         {"!A.ttf|10|0|0|0|0\n@1|\xf0\x9f\x8c\xb4 palm\n", "outside the Basic Multilingual Plane"},
@@ -124,24 +121,4 @@ TEST(PackStrings, AcceptsPartialFontSettingsAndMarkup)
     EXPECT_EQ(strings.lines.size(), 4u);
     EXPECT_EQ(strings.lines[1], u"@5|%bBold%b and %1 and 100%");
     EXPECT_EQ(strings.lines[3], u"@6|  leading blanks  ");
-}
-
-TEST(PackStrings, DecodesUtf8IntoOneUnitACharacter)
-{
-    struct {
-        const char* utf8;
-        std::u16string wide;
-    } cases[] = {
-        {"abc", u"abc"},
-        {"\xc3\xa9", u"\u00e9"},
-        {"\xe2\x82\xac", u"\u20ac"},
-        {"\xef\xbf\xbd", u"\ufffd"},
-        {"", u""},
-    };
-    for (const auto& c : cases) {
-        std::u16string wide;
-        std::string reason;
-        EXPECT_TRUE(DecodeUtf8(c.utf8, wide, reason)) << c.utf8;
-        EXPECT_EQ(wide, c.wide) << c.utf8;
-    }
 }
