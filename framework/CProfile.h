@@ -107,6 +107,7 @@ private:
     bool ReadProfileFile(const std::vector<char>& bytes);
     bool ReadHeaderFile(const std::vector<char>& bytes);
     void ApplySettings();
+    void ApplySoundAndMouseSettings();  // 20 to 23 and the input grab
     static void GrabInput(bool grab);
     // Adds every default the map lacks.
     static void StoreDefaults(ScalarMap& scalars);

@@ -83,13 +83,8 @@ void CProfile::CreateNewProfile(bool apply)
     vectorProperties.clear();
     StoreDefaults(properties);
     GrabInput(false);
-    if (!apply) {
-        return;
+    if (apply) {
+        // A new profile leaves the full-screen wish as it is.
+        ApplySoundAndMouseSettings();
     }
-    CSound::SetGlobalVolume(GetValue<float>(20));
-    CSound::SetGlobalMusicVolume(GetValue<float>(21));
-    CController::SetMouseMultiplier(GetValue<float>(22));
-    const bool absolute = GetValue<bool>(23);
-    CController::SetMouseAbsolute(absolute);
-    GrabInput(!absolute);
 }

@@ -402,7 +402,7 @@ void CProfile::LoadHeader(int attempt)
     Load(0);
 }
 
-void CProfile::ApplySettings()
+void CProfile::ApplySoundAndMouseSettings()
 {
     CSound::SetGlobalVolume(GetValue<float>(20));
     CSound::SetGlobalMusicVolume(GetValue<float>(21));
@@ -410,6 +410,11 @@ void CProfile::ApplySettings()
     const bool absolute = GetValue<bool>(23);
     CController::SetMouseAbsolute(absolute);
     GrabInput(!absolute);
+}
+
+void CProfile::ApplySettings()
+{
+    ApplySoundAndMouseSettings();
     Config_SetFullscreen(GetValue<bool>(24));
 }
 
