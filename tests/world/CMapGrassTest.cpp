@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,56 +28,48 @@ void RoundIsland(CMap& island, int radius, int slope)
     }
 }
 
-struct wave_place {
-    int x, y, coastX, coastY, pointX, pointY;
-    float angle;
-    bool operator==(const wave_place& o) const
-    {
-        return x == o.x && y == o.y && coastX == o.coastX && coastY == o.coastY && pointX == o.pointX &&
-               pointY == o.pointY && angle == o.angle;
-    }
-};
+// x, y, coast x, y, point x, y and the heading of a coast wave.
+using wave_place = std::tuple<int, int, int, int, int, int, float>;
 
 // The coast-wave scan as written: column by column, every angle's sine
 // computed anew, the open-water test asked of the island itself.
 std::vector<wave_place> ReferenceWaves(CMap& island)
 {
-    const int b = PLAYABLE_BORDER, end = PLAYABLE_SAMPLES - PLAYABLE_BORDER;
+    const int b = PLAYABLE_BORDER;
     const float quarter = 1.570795f;
+    auto at = [](float a, int x, int y) {
+        return coordinate{Round(std::sin(a) * 200.0f + static_cast<float>(x)),
+                          Round(static_cast<float>(y) - std::cos(a) * 200.0f)};
+    };
     std::vector<wave_place> waves;
-    for (int x = b; x < end; x++) {
-        for (int y = b; y < end; y++) {
-            if (!island.IsWaterEdge(x, y)) {
-                continue;
-            }
-            for (int i = 0; i < 360; i++) {
+    for (int x = b; x < PLAYABLE_SAMPLES - b; x++) {
+        for (int y = b; y < PLAYABLE_SAMPLES - b; y++) {
+            for (int i = 0; i < 360 && island.IsWaterEdge(x, y); i++) {
                 const float a = static_cast<float>(i) / 360.0f * 6.28318f;
-                const int px = Round(std::sin(a) * 200.0f + static_cast<float>(x));
-                const int py = Round(static_cast<float>(y) - std::cos(a) * 200.0f);
-                if (!island.IsWaterEdge(px, py)) {
+                const coordinate p = at(a, x, y);
+                if (!island.IsWaterEdge(p.x, p.y)) {
                     continue;
                 }
-                const float mx = static_cast<float>((px - x) / 2 + x), my = static_cast<float>((py - y) / 2 + y);
-                int wx = Round(std::sin(a + quarter) * 200.0f + mx), wy = Round(my - std::cos(a + quarter) * 200.0f);
+                const int mx = (p.x - x) / 2 + x, my = (p.y - y) / 2 + y;
+                coordinate w = at(a + quarter, mx, my);
                 float heading = a - quarter;
-                if (!island.IsSurroundedByWater(wx, wy)) {
-                    wx = Round(std::sin(a - quarter) * 200.0f + mx);
-                    wy = Round(my - std::cos(a - quarter) * 200.0f);
+                if (!island.IsSurroundedByWater(w.x, w.y)) {
+                    w = at(a - quarter, mx, my);
                     heading = a + quarter;
-                    if (!island.IsSurroundedByWater(wx, wy)) {
+                    if (!island.IsSurroundedByWater(w.x, w.y)) {
                         continue;
                     }
                 }
                 bool dropped = false;
-                for (const wave_place& w : waves) {
-                    dropped = dropped || GetDist(w.x, w.y, wx - b, wy - b) <= 275.0f ||
-                              GetDist(w.coastX, w.coastY, px, py) <= 80.0f || GetDist(w.coastX, w.coastY, x, y) <= 80.0f ||
-                              GetDist(w.pointX, w.pointY, px, py) <= 80.0f || GetDist(w.pointX, w.pointY, x, y) <= 80.0f;
+                for (const auto& [wx, wy, cx, cy, px, py, h] : waves) {
+                    dropped = dropped || GetDist(wx, wy, w.x - b, w.y - b) <= 275.0f ||
+                              GetDist(cx, cy, p.x, p.y) <= 80.0f || GetDist(cx, cy, x, y) <= 80.0f ||
+                              GetDist(px, py, p.x, p.y) <= 80.0f || GetDist(px, py, x, y) <= 80.0f;
                 }
                 if (dropped) {
                     break;
                 }
-                waves.push_back(wave_place{wx - b, wy - b, x, y, px, py, heading});
+                waves.emplace_back(w.x - b, w.y - b, x, y, p.x, p.y, heading);
             }
         }
     }
@@ -124,28 +117,15 @@ TEST_F(IslandTest, GrassIsPaintedOverTheFeetFromTheFirstImageAsked)
     }
     sprite.Move(100, 100);  // bottom edge at 140
     const uint32_t red = Pixel(tuft, 0, 0);
-    struct spot {
-        grasschunk tuft;
-        int px, py;  // a pixel of the sprite the tuft would cover
-        bool painted;
-    };
-    const spot spots[] = {
-        {{110, 131, tuft, 4, 10}, 11, 33, true},   // its span holds the bottom edge
-        {{120, 100, tuft, 4, 10}, 21, 2, false},   // higher up the sprite
-        {{97, 135, tuft, 4, 10}, 0, 37, true},     // reaches in from the left
-    };
-    for (const spot& s : spots) {
-        island.grass.push_back(s.tuft);
-    }
+    // Spans holding the bottom edge: one inside, one reaching in from the left.
+    island.grass = {{110, 131, tuft, 4, 10}, {120, 100, tuft, 4, 10}, {97, 135, tuft, 4, 10}};
     island.GetGrassOverSprite(&sprite, 0, 2);
-    for (const spot& s : spots) {
-        EXPECT_EQ(Pixel(sprite.GetImage(2), s.px, s.py) == red, s.painted) << s.tuft.x << ", " << s.tuft.y;
-        EXPECT_NE(Pixel(sprite.GetImage(1), s.px, s.py), red) << "images before the first asked stay bare";
-    }
+    EXPECT_EQ(Pixel(sprite.GetImage(2), 11, 33), red);
+    EXPECT_EQ(Pixel(sprite.GetImage(2), 0, 37), red);
+    EXPECT_NE(Pixel(sprite.GetImage(2), 21, 2), red) << "higher up the sprite";
+    EXPECT_NE(Pixel(sprite.GetImage(1), 11, 33), red) << "images before the first asked stay bare";
     // By points: a tuft whose centre lies within half its width of one.
     island.grass = {{120, 100, tuft, 4, 10}};
-    island.GetGrassOverSprite(&sprite, std::vector<coordinate>{{150, 150}}, 0);
-    EXPECT_NE(Pixel(sprite.GetImage(0), 21, 2), red);
     island.GetGrassOverSprite(&sprite, std::vector<coordinate>{{150, 150}, {123, 105}}, 0);
     EXPECT_EQ(Pixel(sprite.GetImage(0), 21, 2), red);
     draw->RemoveImage(tuft);
@@ -184,10 +164,10 @@ TEST_F(IslandTest, CoastWavesAreTheScanAsWrittenWithTheFirstWaveWinning)
     map->CreateWavesForIsland(false);
     std::vector<wave_place> made;
     for (const wave_struct& w : map->waves) {
-        made.push_back(wave_place{w.x, w.y, w.coastX, w.coastY, w.pointX, w.pointY, w.angle});
+        made.emplace_back(w.x, w.y, w.coastX, w.coastY, w.pointX, w.pointY, w.angle);
     }
     ASSERT_GT(made.size(), 5u);
-    EXPECT_TRUE(made == ReferenceWaves(*map));
+    EXPECT_TRUE(made == ReferenceWaves(*map)) << "the first wave of the scan as written wins";
 
     RoundIsland(*map, 10000, 4);  // all land: no waterline
     map->CreateWavesForIsland(false);
