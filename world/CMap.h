@@ -337,11 +337,14 @@ private:
     // The smallest rounded distance from (x, y) to a flower that is at most
     // within, or -1 when no flower is that close.
     int NearestFlowerDistance(int x, int y, int within) const;
-    // View: keeps the scroll offset inside the island; resets the view state.
+
+    // ---- View helpers (CMap_View.cpp) -------------------------------------------
+    // Keeps the scroll offset inside the island; resets the view state.
     void ClampOffset();
     void ResetView();
     // Adds a change of the scroll offset to the rain's scroll delta.
     void AddScrollDelta(int dx, int dy);
+
     bool WaterRingClear(int x, int y) const;
     void LoadBanner();
     void DrawBanner(bool freshBackdrop);
