@@ -1,19 +1,44 @@
-// Stand-in for the buildings until they are built: a building's variant,
-// construction stage and place, the list of every building, the picture
-// names by variant and stage, the shared placement ghosts that start-up
-// prepares and the per-frame placement hook of the world pump. A building is
-// a world object; its creator owns it.
+// Stand-in for the buildings until they are built: a building's type,
+// variant, construction state and place, the list of every building, the
+// picture names by variant and stage, the shared placement ghosts that
+// start-up prepares, the per-frame placement hook of the world pump, and the
+// saving and loading of every building as a building_data record. A building
+// is a world object; its creator owns it.
 #pragma once
 
 #include "CObject.h"
+#include "ProfileTypes.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+// One saved building: 56 bytes, little-endian, written raw and zeroed before
+// it is filled.
+struct building_data {
+    float x, y;                // top-left of the building's picture, world pixels
+    int32_t placeX, placeY;    // where it was put down
+    int32_t type;              // 1..13
+    int32_t variant;           // the build menu's 0..22
+    int32_t work, wood, rock;  // construction done and delivered
+    uint8_t demolishing;
+    uint8_t kindFlags[4];
+    uint8_t reserved[3];
+    int32_t kindValues[3];
+};
+static_assert(sizeof(building_data) == 56, "building_data is a 56-byte saved record");
+
+template <>
+struct ProfileType<building_data> : ProfileRecord<building_data, 56> {
+    static constexpr const char* tag = "13building_data";
+};
 
 class CBuilding : public CObject {
 public:
     // type: 1..13 (9 the fireplace); variant: the build menu's 0..22.
     CBuilding(int type, int variant);
+    // A saved building, as it was.
+    explicit CBuilding(const building_data& saved);
     ~CBuilding() override;
 
     void Hide() override;
@@ -21,9 +46,12 @@ public:
     void Pump(int offsetX, int offsetY, int steps) override;
     void Rollover(bool over) override;
 
+    int GetType();
     int GetVariant();
-    // Construction stage 0..4, 4 complete.
+    // Construction stage 0..4 from the share of work and materials done,
+    // 4 complete.
     virtual int GetAnimationFrame();
+    float PercentageComplete();
     bool IsDemolished();
     // Completes construction at once.
     void FinishNow();
@@ -34,11 +62,14 @@ public:
     static void HandleBuildingPlacement();
     // The picture of a variant at construction stage 0..4.
     static std::string GetBuildingFilename(int variant, int stage);
+    // Every building not fully demolished, in list order, into the profile.
+    static void SaveBuildings();
+    // Deletes every building and rebuilds them from the profile; records of
+    // an unknown type are skipped.
+    static std::vector<CBuilding*> LoadBuildings();
 
     static std::vector<CBuilding*> buildings;
 
 protected:
-    int type;
-    int variant;
-    int stage;
+    building_data record;  // the saved part
 };

@@ -8,4 +8,5 @@ class CFireplace : public CBuilding {
 public:
     // At placement point (x, y), world pixels; nothing built or delivered.
     CFireplace(int x, int y);
+    explicit CFireplace(const building_data& saved);
 };

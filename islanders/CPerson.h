@@ -1,13 +1,82 @@
 // Stand-in for the islanders until they are built: the shared clothes cache
-// that start-up prepares and the hover hint the world pump reads.
+// that start-up prepares, the hover hint the world pump reads, and the
+// band's saving and loading. Until islanders exist the band is kept as its
+// saved records, so that a saved band survives a load and the next save.
 #pragma once
+
+#include "ProfileTypes.h"
+#include "Types.h"
+
+#include <cstdint>
+#include <vector>
+
+// One saved islander: 632 bytes, written raw. Its fields belong to the
+// islanders; the stand-in only carries the record.
+struct person_data {
+    uint8_t bytes[632];
+};
+static_assert(sizeof(person_data) == 632, "person_data is a 632-byte saved record");
+
+template <>
+struct ProfileType<person_data> : ProfileRecord<person_data, 632> {
+    static constexpr const char* tag = "11person_data";
+};
+
+// One entry of the default task priority list.
+struct task_item {
+    int32_t task;     // task number 0..18
+    int32_t enabled;  // 1 in the default list
+};
+static_assert(sizeof(task_item) == 8, "task_item is an 8-byte saved record");
+
+template <>
+struct ProfileType<task_item> : ProfileRecord<task_item, 8> {
+    static constexpr const char* tag = "9task_item";
+};
+
+// The last islander id issued (0 before any).
+struct game_data {
+    int32_t lastId;
+};
+static_assert(sizeof(game_data) == 4, "game_data is a 4-byte saved record");
+
+template <>
+struct ProfileType<game_data> : ProfileRecord<game_data, 4> {
+    static constexpr const char* tag = "9game_data";
+};
+
+// One clothes order: who ordered, the styles and colours, and the work.
+struct craft_data {
+    int32_t islanderId;
+    int32_t topStyle, bottomStyle;  // 0..2
+    RGBA_data topColour, bottomColour;
+    int32_t progress;
+    int32_t workNeeded;
+};
+static_assert(sizeof(craft_data) == 28, "craft_data is a 28-byte saved record");
+
+template <>
+struct ProfileType<craft_data> : ProfileRecord<craft_data, 28> {
+    static constexpr const char* tag = "10craft_data";
+};
 
 class CPerson {
 public:
     static void PreLoadClothes();
     static void UnPreLoadClothes();
 
+    // The band, the default task list, the last id and the two clothes
+    // queues into the active profile, and back. A profile without the last
+    // id is fatal (the profile store's read of a missing key).
+    static void SavePeople();
+    static void LoadPeople();
+
     // Set while an islander is under the mouse this frame; the world pump
     // then re-runs the hover test even when the mouse did not move.
     static bool didRollover;
+
+    static std::vector<person_data> band;  // in saved order
+    static std::vector<task_item> taskQueue;
+    static game_data gameData;
+    static std::vector<craft_data> craftQueue, pickupQueue;
 };

@@ -2,8 +2,16 @@
 
 #include "CControllerGame.h"
 #include "CGuiFlowers.h"
+#include "CProfile.h"
+
+namespace {
+
+constexpr int kMarkersProperty = 8;
+
+}  // namespace
 
 int CFlowerIndicator::placingFlowers = -1;
+std::vector<fi_data> CFlowerIndicator::flowerData;
 
 void CFlowerIndicator::Init() {}
 void CFlowerIndicator::Unload() {}
@@ -15,4 +23,14 @@ int CFlowerIndicator::GetFlowerPlacementType()
         return -1;
     }
     return placingFlowers;
+}
+
+void CFlowerIndicator::Save()
+{
+    CProfile::current->SetVectorValue<fi_data>(kMarkersProperty, flowerData);
+}
+
+void CFlowerIndicator::Load()
+{
+    flowerData = CProfile::current->GetVectorValue<fi_data>(kMarkersProperty);
 }

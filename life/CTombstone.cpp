@@ -1,13 +1,35 @@
 #include "CTombstone.h"
 
+#include "CProfile.h"
+#include "Utilities.h"
+
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kGravesProperty = 30;
+
+}  // namespace
 
 std::vector<CTombstone*> CTombstone::tombstones;
 
-CTombstone::CTombstone(int atX, int atY, int stone) : variant(stone)
+CTombstone::CTombstone(int atX, int atY, int stone)
 {
+    memset(&record, 0, sizeof(record));
+    record.variant = stone;
     x = static_cast<float>(atX);
     y = static_cast<float>(atY);
+    tombstones.push_back(this);
+}
+
+CTombstone::CTombstone(const tombstone_data& saved) : record(saved)
+{
+    // A damaged record's texts end within their fields all the same.
+    record.name[31] = record.specialty[31] = record.rank[31] = record.cause[31] = '\0';
+    x = static_cast<float>(Round(saved.x));
+    y = static_cast<float>(Round(saved.y));
     tombstones.push_back(this);
 }
 
@@ -23,5 +45,34 @@ void CTombstone::Rollover(bool) {}
 
 int CTombstone::GetVariant()
 {
-    return variant;
+    return record.variant;
+}
+
+void CTombstone::Save()
+{
+    std::vector<tombstone_data> saved;
+    for (CTombstone* grave : tombstones) {
+        tombstone_data out;
+        memset(&out, 0, sizeof(out));
+        out.x = grave->x;
+        out.y = grave->y;
+        out.variant = grave->record.variant;
+        snprintf(out.name, sizeof(out.name), "%s", grave->record.name);
+        snprintf(out.specialty, sizeof(out.specialty), "%s", grave->record.specialty);
+        snprintf(out.rank, sizeof(out.rank), "%s", grave->record.rank);
+        snprintf(out.cause, sizeof(out.cause), "%s", grave->record.cause);
+        out.age = grave->record.age;
+        saved.push_back(out);
+    }
+    CProfile::current->SetVectorValue<tombstone_data>(kGravesProperty, saved);
+}
+
+void CTombstone::Load()
+{
+    while (!tombstones.empty()) {
+        delete tombstones.back();
+    }
+    for (const tombstone_data& saved : CProfile::current->GetVectorValue<tombstone_data>(kGravesProperty)) {
+        new CTombstone(saved);
+    }
 }

@@ -1,16 +1,38 @@
-// Stand-in for the graves until they are built: a grave's place and stone
-// variant, and the list of every grave that the island paints on its
-// preview. The grave's creator owns it.
+// Stand-in for the graves until they are built: a grave's place, stone
+// variant and epitaph, the list of every grave that the island paints on its
+// preview, and the saving and loading of the graves as tombstone_data
+// records. The grave's creator owns it.
 #pragma once
 
 #include "CObject.h"
+#include "ProfileTypes.h"
 
+#include <cstdint>
 #include <vector>
+
+// One saved grave: 144 bytes, written raw and zeroed before it is filled.
+struct tombstone_data {
+    float x, y;
+    int32_t variant;
+    char name[32];       // each text NUL-terminated, at most 31 characters
+    char specialty[32];
+    char rank[32];
+    char cause[32];
+    int32_t age;         // years
+};
+static_assert(sizeof(tombstone_data) == 144, "tombstone_data is a 144-byte saved record");
+
+template <>
+struct ProfileType<tombstone_data> : ProfileRecord<tombstone_data, 144> {
+    static constexpr const char* tag = "14tombstone_data";
+};
 
 class CTombstone : public CObject {
 public:
     // Top-left at world (x, y); stone variant 0..5.
     CTombstone(int x, int y, int variant);
+    // A saved grave at its rounded place.
+    explicit CTombstone(const tombstone_data& saved);
     ~CTombstone() override;
 
     void Hide() override;
@@ -20,8 +42,12 @@ public:
 
     int GetVariant();
 
+    // Every grave into the profile, and every grave rebuilt from it.
+    static void Save();
+    static void Load();
+
     static std::vector<CTombstone*> tombstones;
 
 private:
-    int variant;
+    tombstone_data record;
 };

@@ -1,7 +1,26 @@
 #include "CTreeIndicator.h"
 
+#include "CProfile.h"
+
+namespace {
+
+constexpr int kSaplingsProperty = 19;
+
+}  // namespace
+
 int CTreeIndicator::placingTrees = -1;
+std::vector<ti_data> CTreeIndicator::treeData;
 
 void CTreeIndicator::Init() {}
 void CTreeIndicator::Unload() {}
 void CTreeIndicator::HandleTreePlacement() {}
+
+void CTreeIndicator::Save()
+{
+    CProfile::current->SetVectorValue<ti_data>(kSaplingsProperty, treeData);
+}
+
+void CTreeIndicator::Load()
+{
+    treeData = CProfile::current->GetVectorValue<ti_data>(kSaplingsProperty);
+}

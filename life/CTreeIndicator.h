@@ -1,12 +1,37 @@
-// Stand-in for the sapling markers until they are built: the placement state
-// and the hooks of start-up, shut-down and the world pump.
+// Stand-in for the sapling markers until they are built: the placement
+// state, the hooks of start-up, shut-down and the world pump, and the
+// markers' and saplings' records, which the island saves and loads with
+// itself.
 #pragma once
+
+#include "ProfileTypes.h"
+
+#include <cstdint>
+#include <vector>
+
+// One sapling or unplanted marker: 16 bytes, written raw, padding 0.
+struct ti_data {
+    int32_t x, y;  // top-left of the sapling image, world pixels
+    uint8_t grown;  // 1 once planted
+    uint8_t padding[3];
+    int32_t age;  // ticks since planting, -1 for a marker
+};
+static_assert(sizeof(ti_data) == 16, "ti_data is a 16-byte saved record");
+
+template <>
+struct ProfileType<ti_data> : ProfileRecord<ti_data, 16> {
+    static constexpr const char* tag = "7ti_data";
+};
 
 class CTreeIndicator {
 public:
     static void Init();
     static void Unload();
     static void HandleTreePlacement();
+    // The records into the active profile, and back.
+    static void Save();
+    static void Load();
 
     static int placingTrees;  // 0 while saplings are being placed, -1 none
+    static std::vector<ti_data> treeData;  // in creation order
 };

@@ -161,6 +161,48 @@ public:
     // x = -1 paints every recorded flower into the ground.
     void DrawFlowers(int x, int y, int w, int h);
 
+    // ---- Painting the ground (CMap_Paint.cpp, CMap_Grass.cpp) -----------------
+    // Every paint is clipped to the island image. Flowers are at world pixels
+    // of their top-left; size -1 draws a size at each paint.
+    void AddFlower(int x, int y, int colour, int size, int type);
+    void RenderFlowerAt(int x, int y, int colour, int size, int type);
+    void RenderFlowerAtWithinRect(int x, int y, int colour, int size, int type, int rx, int ry, int rw, int rh);
+    // Removes the flowers within radius of (x, y) and repaints their ground.
+    void EraseFlowers(int x, int y, int radius);
+    void EraseAllFlowers();
+    // The tufts whose centre lies within half a tuft's width of a point, once
+    // for each such point, painted into the sprite's images from firstImage
+    // on (-1 all). The images change in place: once per object.
+    void GetGrassOverSprite(CSprite* sprite, const std::vector<coordinate>& points, int firstImage);
+    void RenderGrassOverSprite(const std::vector<grasschunk>& tufts, CSprite* sprite, int firstImage);
+    static bool SortByYCoordinate(const grasschunk& a, const grasschunk& b);
+
+    // ---- View and scrolling (CMap_View.cpp) ------------------------------------
+    // Once a frame: scrolling and centring, then the island's moving parts.
+    void Pump();
+    // Shows world (x, y): now jumps at once (unclamped until the next Pump),
+    // smart moves only the axes on which the point left the middle of the
+    // view, else the view glides there. Ignored while a locked centring runs.
+    // Returns the change made at once.
+    coordinate CenterScreen(int x, int y, bool now, bool smart, bool lock);
+    void StopCenteringScreen();
+    bool IsCenteringScreen();
+    // The world point's place relative to the view's centre (322, 280).
+    coordinate GetDistFromScreenCenter(int x, int y);
+    // Moves the view, clamped; returns the change in x that was made.
+    int OffsetMap(int dx, int dy);
+    void MouseClick(bool left, bool right, bool released, bool overPanel);
+    void MouseMove(int x, int y);
+    bool IsMouseOverResourcePile();
+
+    // ---- Saving and loading (CMap_Save.cpp) ------------------------------------
+    // Into and out of the active profile; no file is written. A stored seed of
+    // 0 makes a new island in place of the saved one (logged).
+    void SaveMap();
+    void LoadMap(bool force);
+    void SaveFlowers();
+    void LoadFlowers();
+
     // ---- Dressing the island (CMap_Decoration.cpp, CMap_Waves.cpp) ----------
     void CreateGrassForIsland();
     void CreateDoodadsForIsland(bool force);
@@ -247,6 +289,17 @@ public:
 
     std::vector<flower_data> flowers;
 
+    // ---- View state (CMap_View.cpp) ---------------------------------------------
+    enum { ARROW_UP, ARROW_RIGHT, ARROW_DOWN, ARROW_LEFT };
+    bool arrowHeld[4] = {false, false, false, false};
+    float arrowSpeed = 1.0f;  // pixels a frame of arrow-key scrolling
+    int dragAnchorX = -1, dragAnchorY = -1;
+    bool dragActive = false, pressOverPanel = false;
+    bool mapDragged = false;  // read by the tutorial
+    int centreTargetX = -1, centreTargetY = -1;  // -1, -1: no centring
+    bool centreLock = false;
+    float lastCentreDistance = -1.0f;
+
 private:
     struct sized_region {
         int x1, y1, x2, y2;  // preview samples
@@ -284,6 +337,14 @@ private:
     // The smallest rounded distance from (x, y) to a flower that is at most
     // within, or -1 when no flower is that close.
     int NearestFlowerDistance(int x, int y, int within) const;
+
+    // ---- View helpers (CMap_View.cpp) -------------------------------------------
+    // Keeps the scroll offset inside the island; resets the view state.
+    void ClampOffset();
+    void ResetView();
+    // Adds a change of the scroll offset to the rain's scroll delta.
+    void AddScrollDelta(int dx, int dy);
+
     bool WaterRingClear(int x, int y) const;
     void LoadBanner();
     void DrawBanner(bool freshBackdrop);

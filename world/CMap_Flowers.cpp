@@ -236,5 +236,3 @@ void CMap::AddFlowerPictures()
                    false);
     }
 }
-
-void CMap::DrawFlowers(int, int, int, int) {}

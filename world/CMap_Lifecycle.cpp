@@ -162,6 +162,7 @@ void CMap::LoadSprites(bool generate)
     if (spritesLoaded) {
         return;
     }
+    ResetView();
     offsetX = offsetY = 0;
     scrollDeltaX = scrollDeltaY = 0;
     personCarried = tombstoneCarried = false;

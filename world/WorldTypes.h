@@ -5,6 +5,7 @@
 // behaviour.
 #pragma once
 
+#include "ProfileTypes.h"
 #include "Types.h"
 
 #include <cstdint>
@@ -95,6 +96,11 @@ struct flower_data {
     int32_t type;
 };
 static_assert(sizeof(flower_data) == 28, "flower_data is a 28-byte saved record");
+
+template <>
+struct ProfileType<flower_data> : ProfileRecord<flower_data, 28> {
+    static constexpr const char* tag = "11flower_data";
+};
 
 // One coast wave of the playable island: where it rolls in and the state of
 // its crest of 100 points, which moves toward the shore, breaks point by

@@ -1,0 +1,90 @@
+// The playable island's coast-wave scan and saving the island into the
+// profile store. Run headless: `build/tests/bench/bench`; the resource pack
+// is found through PALMORA_RESOURCES or beside the build's binaries.
+#include "CController.h"
+#include "CInput.h"
+#include "CMap.h"
+#include "CObject.h"
+#include "CProfile.h"
+#include "CSprite.h"
+#include "GameResources.h"
+#include "IslandSeeds.h"
+#include "TempFolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+// What an island needs, made once, unless another benchmark of this run
+// made it already.
+struct IslandGround {
+    IslandGround()
+    {
+        if (CSprite::draw) {
+            return;
+        }
+        char exe[PATH_MAX] = {};
+        const ssize_t length = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+        const std::filesystem::path build =
+            std::filesystem::path(std::string(exe, length > 0 ? static_cast<size_t>(length) : 0)).parent_path().parent_path();
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        setenv("PALMORA_RESOURCES", (build / "Palmora.app/Contents/Resources").c_str(), 0);
+        folder = std::make_unique<TempFolder>();
+        CController::input = &input;
+        profile = std::make_unique<CProfile>();
+        resources = std::make_unique<GameResources>(*folder);
+    }
+
+    std::unique_ptr<TempFolder> folder;
+    CInput input;
+    std::unique_ptr<CProfile> profile;
+    std::unique_ptr<GameResources> resources;
+};
+
+// The playable island of a fixed seed with everything the generator placed.
+CMap& Island()
+{
+    static IslandGround ground;
+    static std::unique_ptr<CMap> island;
+    if (!island) {
+        CObject::UnloadAll();
+        CObject::obstructions.clear();
+        CMap::mysteriousObjectsLoaded = false;
+        island = std::make_unique<CMap>(false);
+        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
+        island->ToggleBig(true);
+    }
+    return *island;
+}
+
+}  // namespace
+
+static void BM_CoastWaveScan(benchmark::State& state)
+{
+    CMap& island = Island();
+    for (auto _ : state) {
+        island.CreateWavesForIsland(false);
+    }
+    state.counters["waves"] = static_cast<double>(island.waves.size());
+}
+BENCHMARK(BM_CoastWaveScan)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+static void BM_SaveMap(benchmark::State& state)
+{
+    CMap& island = Island();
+    for (auto _ : state) {
+        island.SaveMap();
+    }
+    state.counters["trees"] = static_cast<double>(island.trees.size());
+    state.counters["flowers"] = static_cast<double>(island.flowers.size());
+}
+BENCHMARK(BM_SaveMap)->Iterations(200)->Unit(benchmark::kMicrosecond);

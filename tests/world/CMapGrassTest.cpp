@@ -1,0 +1,175 @@
+// Dressing the island: the playable island's tufts and their list, grass
+// painted over objects' feet, the beach decoration and the coast waves.
+#include "CDoodad.h"
+#include "IslandSeeds.h"
+#include "Utilities.h"
+#include "tests/world/CMapGenerationFixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// A round playable island: land rising inward by slope a sample, the
+// waterline at the radius around the grid's middle.
+void RoundIsland(CMap& island, int radius, int slope)
+{
+    island.playable = true;
+    island.borderX = island.borderY = PLAYABLE_BORDER;
+    island.AllocateGrids(PLAYABLE_SAMPLES, PLAYABLE_SAMPLES);
+    for (int y = 0; y < PLAYABLE_SAMPLES; y++) {
+        for (int x = 0; x < PLAYABLE_SAMPLES; x++) {
+            const float d = GetDist(x, y, PLAYABLE_SAMPLES / 2, PLAYABLE_SAMPLES / 2);
+            island.SetHeight(x, y, std::clamp(3000 + Round((static_cast<float>(radius) - d) * slope), 0, 10000));
+        }
+    }
+}
+
+// x, y, coast x, y, point x, y and the heading of a coast wave.
+using wave_place = std::tuple<int, int, int, int, int, int, float>;
+
+// The coast-wave scan as written: column by column, every angle's sine
+// computed anew, the open-water test asked of the island itself.
+std::vector<wave_place> ReferenceWaves(CMap& island)
+{
+    const int b = PLAYABLE_BORDER;
+    const float quarter = 1.570795f;
+    auto at = [](float a, int x, int y) {
+        return coordinate{Round(std::sin(a) * 200.0f + static_cast<float>(x)),
+                          Round(static_cast<float>(y) - std::cos(a) * 200.0f)};
+    };
+    std::vector<wave_place> waves;
+    for (int x = b; x < PLAYABLE_SAMPLES - b; x++) {
+        for (int y = b; y < PLAYABLE_SAMPLES - b; y++) {
+            for (int i = 0; i < 360 && island.IsWaterEdge(x, y); i++) {
+                const float a = static_cast<float>(i) / 360.0f * 6.28318f;
+                const coordinate p = at(a, x, y);
+                if (!island.IsWaterEdge(p.x, p.y)) {
+                    continue;
+                }
+                const int mx = (p.x - x) / 2 + x, my = (p.y - y) / 2 + y;
+                coordinate w = at(a + quarter, mx, my);
+                float heading = a - quarter;
+                if (!island.IsSurroundedByWater(w.x, w.y)) {
+                    w = at(a - quarter, mx, my);
+                    heading = a + quarter;
+                    if (!island.IsSurroundedByWater(w.x, w.y)) {
+                        continue;
+                    }
+                }
+                bool dropped = false;
+                for (const auto& [wx, wy, cx, cy, px, py, h] : waves) {
+                    dropped = dropped || GetDist(wx, wy, w.x - b, w.y - b) <= 275.0f ||
+                              GetDist(cx, cy, p.x, p.y) <= 80.0f || GetDist(cx, cy, x, y) <= 80.0f ||
+                              GetDist(px, py, p.x, p.y) <= 80.0f || GetDist(px, py, x, y) <= 80.0f;
+                }
+                if (dropped) {
+                    break;
+                }
+                waves.emplace_back(w.x - b, w.y - b, x, y, p.x, p.y, heading);
+            }
+        }
+    }
+    return waves;
+}
+
+uint32_t Pixel(int image, int x, int y)
+{
+    CDraw* draw = CSprite::draw;
+    draw->LockImage(image);
+    const uint32_t value = draw->getpixel(image, x, y);
+    draw->UnlockImage(image);
+    return value;
+}
+
+}  // namespace
+
+TEST_F(IslandTest, ThePlayableIslandListsEachTuftOnceSortedByY)
+{
+    EXPECT_TRUE(PreviewOf(kFixedIslandSeeds[4]).grass.empty()) << "the preview keeps no list";
+    RoundIsland(NewMap(), 1500, 10);
+    // One tuft on every block corner (20 by 10 samples) at the grass level - 50 or above.
+    size_t corners = 0;
+    for (int y = 100; y < PLAYABLE_SAMPLES - PLAYABLE_BORDER; y += 10) {
+        for (int x = 100; x < PLAYABLE_SAMPLES - PLAYABLE_BORDER; x += 20) {
+            corners += map->GetHeight(x, y) >= 4950;
+        }
+    }
+    for (int pass = 0; pass < 2; pass++) {
+        map->CreateGrassForIsland();
+        EXPECT_EQ(map->grass.size(), corners) << "pass " << pass;
+    }
+    EXPECT_TRUE(std::is_sorted(map->grass.begin(), map->grass.end(), CMap::SortByYCoordinate));
+}
+
+TEST_F(IslandTest, GrassIsPaintedOverTheFeetFromTheFirstImageAsked)
+{
+    CMap& island = NewMap();
+    CDraw* draw = CSprite::draw;
+    const int tuft = draw->CreateSizedBlank(4, 10, static_cast<SDL_Surface*>(nullptr));
+    draw->ColourFill(tuft, RGBA_data{255, 0, 0, 255}, 0, 0, 4, 10);
+    CSprite sprite(0);
+    for (int i = 0; i < 3; i++) {
+        sprite.LoadImage(draw->CreateSizedBlank(40, 40, static_cast<SDL_Surface*>(nullptr)));
+    }
+    sprite.Move(100, 100);  // bottom edge at 140
+    const uint32_t red = Pixel(tuft, 0, 0);
+    // Spans holding the bottom edge: one inside, one reaching in from the left.
+    island.grass = {{110, 131, tuft, 4, 10}, {120, 100, tuft, 4, 10}, {97, 135, tuft, 4, 10}};
+    island.GetGrassOverSprite(&sprite, 0, 2);
+    EXPECT_EQ(Pixel(sprite.GetImage(2), 11, 33), red);
+    EXPECT_EQ(Pixel(sprite.GetImage(2), 0, 37), red);
+    EXPECT_NE(Pixel(sprite.GetImage(2), 21, 2), red) << "higher up the sprite";
+    EXPECT_NE(Pixel(sprite.GetImage(1), 11, 33), red) << "images before the first asked stay bare";
+    // By points: a tuft whose centre lies within half its width of one.
+    island.grass = {{120, 100, tuft, 4, 10}};
+    island.GetGrassOverSprite(&sprite, std::vector<coordinate>{{150, 150}, {123, 105}}, 0);
+    EXPECT_EQ(Pixel(sprite.GetImage(0), 21, 2), red);
+    draw->RemoveImage(tuft);
+}
+
+TEST_F(IslandTest, BeachDecorationLiesOnSandAndComesFromTheSeedAlone)
+{
+    auto beach = [](CMap& island) {
+        std::vector<std::string> found;
+        for (CDoodad* doodad : island.doodads) {
+            EXPECT_TRUE(island.IsOnlyOnSand(doodad->GetX(), doodad->GetY()));
+            found.push_back(std::to_string(doodad->GetX()) + "," + std::to_string(doodad->GetY()) + " " +
+                            doodad->GetSpriteName());
+        }
+        return found;
+    };
+    // Made right after another island on the same map ...
+    CMap& island = PreviewOf(kFixedIslandSeeds[3]);
+    island.CreateMap(kFixedIslandSeeds[13], -1, -1, false, true, false);
+    const std::vector<std::string> after = beach(island);
+    const uint64_t placed = PlacementHash(island);
+    ASSERT_GT(after.size(), 20u);
+    EXPECT_TRUE(std::any_of(island.trees.begin(), island.trees.end(), [](CTree* t) { return t->IsScenery(); }))
+        << "palms";
+    // ... it is the island made alone.
+    map.reset();
+    CObject::UnloadAll();
+    CMap& alone = PreviewOf(kFixedIslandSeeds[13]);
+    EXPECT_EQ(beach(alone), after);
+    EXPECT_EQ(PlacementHash(alone), placed);
+}
+
+TEST_F(IslandTest, CoastWavesAreTheScanAsWrittenWithTheFirstWaveWinning)
+{
+    RoundIsland(NewMap(), 600, 4);
+    map->CreateWavesForIsland(false);
+    std::vector<wave_place> made;
+    for (const wave_struct& w : map->waves) {
+        made.emplace_back(w.x, w.y, w.coastX, w.coastY, w.pointX, w.pointY, w.angle);
+    }
+    ASSERT_GT(made.size(), 5u);
+    EXPECT_TRUE(made == ReferenceWaves(*map)) << "the first wave of the scan as written wins";
+
+    RoundIsland(*map, 10000, 4);  // all land: no waterline
+    map->CreateWavesForIsland(false);
+    EXPECT_TRUE(map->waves.empty());
+}

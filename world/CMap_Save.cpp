@@ -1,0 +1,111 @@
+// Saving and loading the island. The profile keeps the island's seed and the
+// records of its world objects, not its terrain: a load rebuilds the objects
+// first and then generates the terrain again from the seed, keeping the
+// loaded trees, rocks and flowers in place of new ones.
+#include "CMap.h"
+
+#include "CBuilding.h"
+#include "CControllerGame.h"
+#include "CFlowerIndicator.h"
+#include "CPerson.h"
+#include "CProfile.h"
+#include "CResources.h"
+#include "CStone.h"
+#include "CTombstone.h"
+#include "CTree.h"
+#include "CTreeIndicator.h"
+#include "Log.h"
+#include "Utilities.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kSeedProperty = 1;
+constexpr int kFlowersProperty = 9;
+constexpr int kGameUnderWayProperty = 31;
+constexpr int kLastSaveProperty = 33;
+constexpr int kSavesOutsideGameProperty = 59;
+
+// Deletes every object of the list, newest first, and empties it.
+template <typename T>
+void DeleteFromLast(std::vector<T*>& list)
+{
+    std::vector<T*> doomed;
+    doomed.swap(list);
+    while (!doomed.empty()) {
+        delete doomed.back();
+        doomed.pop_back();
+    }
+}
+
+}  // namespace
+
+void CMap::SaveMap()
+{
+    // The chooser's scan shows an island that is not yet the player's.
+    if (!playable && ScanningForIsland()) {
+        return;
+    }
+    CProfile* profile = CProfile::current;
+    profile->SetValue<unsigned int>(kSeedProperty, GetCurrentSeed());
+    CTree::SaveTrees();
+    CStone::SaveRocks();
+    CPerson::SavePeople();
+    CBuilding::SaveBuildings();
+    SaveFlowers();
+    CFlowerIndicator::Save();
+    CTreeIndicator::Save();
+    CControllerGame::Resources()->SaveResources();
+    CTombstone::Save();
+    if (!profile->GetValue<bool>(kGameUnderWayProperty)) {
+        profile->SetValue<int>(kSavesOutsideGameProperty, profile->GetValue<int>(kSavesOutsideGameProperty) + 1);
+    }
+    profile->SetValue<long>(kLastSaveProperty, GetCurrentTime());
+}
+
+void CMap::LoadMap(bool force)
+{
+    if (!playable && ScanningForIsland() && !force) {
+        return;
+    }
+    const unsigned int seed = CProfile::current->GetValue<unsigned int>(kSeedProperty);
+    if (seed == 0) {
+        // No island was ever saved under 0: its objects would land on a
+        // random island, so a new island takes its place.
+        logMessage("The saved island has no seed; a new island is made in its place");
+        const bool wasPlayable = playable;
+        playable = false;
+        CreateMap(0, -1, -1, false, false, force);
+        if (wasPlayable) {
+            ToggleBig(true);
+        }
+        return;
+    }
+
+    loading = true;
+    DeleteFromLast(trees);
+    trees = CTree::LoadTrees();
+    DeleteFromLast(rocks);
+    rocks = CStone::LoadRocks();
+    CPerson::LoadPeople();
+    DeleteFromLast(CBuilding::buildings);
+    CBuilding::LoadBuildings();
+    LoadFlowers();
+    CFlowerIndicator::Load();
+    CTreeIndicator::Load();
+    CControllerGame::Resources()->LoadResources();
+    CTombstone::Load();
+    CreateMap(seed, -1, -1, true, false, true);
+    loading = false;
+}
+
+void CMap::SaveFlowers()
+{
+    CProfile::current->SetVectorValue<flower_data>(kFlowersProperty, flowers);
+}
+
+void CMap::LoadFlowers()
+{
+    flowers = CProfile::current->GetVectorValue<flower_data>(kFlowersProperty);
+}
