@@ -1,6 +1,6 @@
 // Stand-in for the graves until they are built: a grave's place and stone
 // variant, and the list of every grave that the island paints on its
-// preview. The grave's creator owns it.
+// preview and mini-map. The grave's creator owns it.
 #pragma once
 
 #include "CObject.h"
@@ -19,9 +19,11 @@ public:
     void Rollover(bool over) override;
 
     int GetVariant();
+    bool Hidden();
 
     static std::vector<CTombstone*> tombstones;
 
 private:
     int variant;
+    bool hidden;
 };
