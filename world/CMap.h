@@ -239,6 +239,22 @@ public:
     float_coordinate sceneryPoints[SCENERY_SPRITES] = {};
     int previousHistoryIndex = 0;
 
+    // ---- The mini-map (CMap_MiniMap.cpp) ---------------------------------------
+    // A new picture of the playable island shrunk by 8 with what stands on it,
+    // clouds and rain; the caller owns the image.
+    int GetMiniMap();
+    // Fills the picture list with the mini-map's objects. The islanders'
+    // pictures are made here and put into images (by their painting key),
+    // which the caller releases.
+    void GatherMiniMapObjects(std::map<std::string, int>& images);
+    // Paints the picture list onto image base in key order. Each picture is
+    // taken from images by its name, shrink factor and brightening, or made
+    // and added there.
+    void PaintMiniMapObjects(int base, std::map<std::string, int>& images);
+    // Five clouds for the mini-map, kept off the island's middle and apart:
+    // each picture number and the top-left of its place.
+    static constexpr int MINIMAP_CLOUDS = 5;
+    static void ChooseMiniMapClouds(coordinate (&places)[MINIMAP_CLOUDS], int (&numbers)[MINIMAP_CLOUDS]);
 
     // ---- Lifecycle state ------------------------------------------------------
     Uint32 creationTime;  // also the time of the generator's last sound pump
