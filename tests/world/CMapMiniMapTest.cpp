@@ -116,24 +116,18 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
         SCOPED_TRACE(p.name);
         const auto found = Named(island, p.name);
         ASSERT_EQ(found.size(), 1u);
-        EXPECT_EQ(found[0].first, p.key);
-        EXPECT_EQ(found[0].second.x, p.x);
-        EXPECT_EQ(found[0].second.y, p.y);
-        EXPECT_EQ(found[0].second.brighten, p.brighten);
-        EXPECT_EQ(found[0].second.shrinkFactor, p.factor);
+        const minimap_object& o = found[0].second;
+        EXPECT_EQ(std::vector<int>({found[0].first, o.x, o.y, o.brighten, o.shrinkFactor}),
+                  std::vector<int>({p.key, p.x, p.y, p.brighten, p.factor}));
     }
-    EXPECT_TRUE(Named(island, "gull_float_R_0.png").empty()) << "a flying gull is not floating";
-    EXPECT_TRUE(Named(island, "dust_moondust_ground_base.png").empty());
-    EXPECT_TRUE(Named(island, "tombstone2.png").empty());
+    for (const char* skipped : {"gull_float_R_0.png", "dust_moondust_ground_base.png", "tombstone2.png"}) {
+        EXPECT_TRUE(Named(island, skipped).empty()) << skipped;
+    }
     // Equal keys keep the order of the kinds.
     auto range = island.previewPictures.equal_range(-3);
     ASSERT_EQ(std::distance(range.first, range.second), 2);
     EXPECT_EQ(range.first->second.name, "relic_C.png");
 
-    CTree* tree = island.trees.front();
-    const auto trunk = Named(island, TempSprintf("tree_size%i_trunk%i_chop0.png", tree->GetSize(), tree->GetTrunk()));
-    ASSERT_FALSE(trunk.empty());
-    EXPECT_EQ(trunk[0].second.shrinkFactor, -1);
     Release(images);
 }
 
