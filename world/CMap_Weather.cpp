@@ -29,7 +29,7 @@ constexpr int kScreenW = 800, kScreenH = 600;
 constexpr int kOverlayZ = 1000000;
 // A streak's depth follows the row it lands on, but stays below the side
 // panel, which world sprites never cover.
-constexpr float kHighestStreakZ = 19999999.0f;
+constexpr int kHighestStreakZ = 19999999;
 constexpr int kSplashFramesPerStep = 2;
 constexpr int kParked = -100;
 // The view may carry the falling drops up by at most this much a frame.
@@ -186,7 +186,9 @@ void CMap::MoveRain()
             if (dy < 0) {
                 drop.ground -= dy;
             }
-            streak->Move(drop.x, drop.y, std::fmin(2000.0f * drop.ground, kHighestStreakZ));
+            const float z = 2000.0f * drop.ground;
+            streak->Move(Round(drop.x), Round(drop.y),
+                         z < static_cast<float>(kHighestStreakZ) ? Round(z) : kHighestStreakZ);
         }
         if (!splash->Hidden()) {
             drop.splashX += dx;

@@ -157,13 +157,15 @@ TEST_F(IslandTest, ScrollingCarriesTheDropsButLiftsThemAtMostTenPixelsAFrame)
         CMap& island = Flat(NewMap(), 50, 0, s.playable);
         island.SetRain(true, 0);
         rain_drop& drop = island.drops[0];
-        drop = rain_drop{100.0f, 100.0f, 0.0f, 0.0f, 5000.0f, 0.0f, 18.0f, drop.streak, drop.splash, false};
+        // A drop that lands nowhere, drawn over the world but under the side panel.
+        drop = rain_drop{100.0f, 100.0f, 0.0f, 0.0f, 20000.0f, 0.0f, 18.0f, drop.streak, drop.splash, false};
         island.scrollDeltaY = s.deltaY;
         island.MoveRain();
         EXPECT_FLOAT_EQ(drop.y, 118.0f + s.moved);
         if (s.playable) {
-            EXPECT_FLOAT_EQ(drop.ground, 5000.0f - std::min(0.0f, s.moved));
+            EXPECT_FLOAT_EQ(drop.ground, 20000.0f - std::min(0.0f, s.moved));
             EXPECT_EQ(island.scrollDeltaY, 0);
+            EXPECT_LT(drop.streak->GetZ(), 20000000);
         }
     }
 }
