@@ -15,7 +15,7 @@ constexpr int kGravesProperty = 30;
 
 std::vector<CTombstone*> CTombstone::tombstones;
 
-CTombstone::CTombstone(int atX, int atY, int stone)
+CTombstone::CTombstone(int atX, int atY, int stone) : hidden(false)
 {
     memset(&record, 0, sizeof(record));
     record.variant = stone;
@@ -38,8 +38,15 @@ CTombstone::~CTombstone()
     tombstones.erase(std::remove(tombstones.begin(), tombstones.end(), this), tombstones.end());
 }
 
-void CTombstone::Hide() {}
-void CTombstone::UnHide() {}
+void CTombstone::Hide()
+{
+    hidden = true;
+}
+
+void CTombstone::UnHide()
+{
+    hidden = false;
+}
 void CTombstone::Pump(int, int, int) {}
 void CTombstone::Rollover(bool) {}
 
@@ -75,4 +82,9 @@ void CTombstone::Load()
     for (const tombstone_data& saved : CProfile::current->GetVectorValue<tombstone_data>(kGravesProperty)) {
         new CTombstone(saved);
     }
+}
+
+bool CTombstone::Hidden()
+{
+    return hidden;
 }

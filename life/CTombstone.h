@@ -1,7 +1,7 @@
 // Stand-in for the graves until they are built: a grave's place, stone
 // variant and epitaph, the list of every grave that the island paints on its
-// preview, and the saving and loading of the graves as tombstone_data
-// records. The grave's creator owns it.
+// preview and mini-map, and the saving and loading of the graves as
+// tombstone_data records. The grave's creator owns it.
 #pragma once
 
 #include "CObject.h"
@@ -41,6 +41,7 @@ public:
     void Rollover(bool over) override;
 
     int GetVariant();
+    bool Hidden();
 
     // Every grave into the profile, and every grave rebuilt from it.
     static void Save();
@@ -50,4 +51,5 @@ public:
 
 private:
     tombstone_data record;
+    bool hidden;
 };

@@ -21,11 +21,13 @@
 
 #include "TerrainTiles.h"
 #include "Types.h"
+#include "WeatherTypes.h"
 #include "WorldTypes.h"
 
 #include <SDL.h>
 
 #include <map>
+#include <string>
 #include <vector>
 
 class CDoodad;
@@ -61,6 +63,9 @@ public:
     // Whether a banner step redraws: a new banner always, its later steps
     // once 33 ms have passed since the last redraw (ticks may wrap).
     static bool BannerRedrawDue(bool fresh, Uint32 now, Uint32 lastDraw);
+    // The player's visual-effects setting (profile bool 7), which switches the
+    // decorative motion on and off; off while no profile exists.
+    static bool VisualEffectsOn();
 
     // ---- Terrain queries (CMap_Terrain.cpp) --------------------------------
     // Every query answers as for open deep sea (height 0) outside the height
@@ -220,14 +225,81 @@ public:
     void CreateFroth();
     void EraseFroth();
 
+    // ---- Waves, small waves and froth in motion (CMap_WaveMotion.cpp) --------
+    // One frame of every coast wave: it rolls in, breaks on the shallows,
+    // throws spray, sounds its surf and has its area redrawn.
+    void DrawWaves();
+    // One frame of the preview's small waves, five kept running, drawn where
+    // the chooser's scan has the island.
+    void MoveSmallWaves();
+    // The sea's share of the island's frame. With the visual effects on, the
+    // waves of the island's kind are built once (a coast without any is not
+    // scanned again until the effects go off and on) and moved, and the
+    // playable island shows its froth; with them off all of it goes.
+    void PumpSea();
+    std::vector<froth_data> froth;
+    bool coastWavesBuilt = false, smallWavesBuilt = false;
+
     // ---- Weather and the chooser's scan (CMap_Weather.cpp, CMap_Chooser.cpp) -
     void LoadClouds();
     void UnloadClouds();
     void MoveClouds();
     void LoadRain();
     void UnloadRain();
+
+    // ---- Rain and thunder (CMap_Weather.cpp) ---------------------------------
+    static constexpr int RAIN_DROPS = 50;
+    static constexpr int CLOUDS = 12;
+    // kind: 0 rain, 1 thunderstorm, 2 heavy storm. While the tutorial has not
+    // reached its weather step, calls about storms do nothing.
+    void SetRain(bool on, int kind);
+    // One frame of rain and thunder on the playable island.
+    void MoveRain();
+    // Hides every drop and splash; the rain itself goes on.
+    void HideRain();
+    // Playable island: the view moved by (dx, dy) outside the view's own moves.
+    void AdjustRain(int dx, int dy);
+    void ResetRainDrop(int i, bool initial);
+    int rainKind = 0;
+    rain_drop drops[RAIN_DROPS];
+    CSprite* rainOverlay = nullptr;
+    cloud_data clouds[CLOUDS];
+    int activeClouds = 3;
     void InitSpline(unsigned int seed);
     bool ScanningForIsland();
+
+    // ---- The chooser's travel scan and island history (CMap_Chooser.cpp) -----
+    // One step of the scan; on the playable island it only places the ground.
+    void RenderMapToScreen();
+    void GetPointOnSpline(float_coordinate& out, float t);
+    // Each is ignored while a scan runs.
+    void NewMap(unsigned int seed);
+    void NextMap();
+    void PreviousMap();
+    // The scan's curve: from curve[1] (where the old island lies from the new
+    // one) to curve[2] = (0, 0) (the new island at rest).
+    float_coordinate curve[4] = {};
+    float_coordinate camera = {}, previousCamera = {};
+    float_coordinate scanPoint = {};  // the new island's place on the curve
+    float_coordinate sceneryPoints[SCENERY_SPRITES] = {};
+    int previousHistoryIndex = 0;
+
+    // ---- The mini-map (CMap_MiniMap.cpp) ---------------------------------------
+    // A new picture of the playable island shrunk by 8 with what stands on it,
+    // clouds and rain; the caller owns the image.
+    int GetMiniMap();
+    // Fills the picture list with the mini-map's objects. The islanders'
+    // pictures are made here and put into images (by their painting key),
+    // which the caller releases.
+    void GatherMiniMapObjects(std::map<std::string, int>& images);
+    // Paints the picture list onto image base in key order. Each picture is
+    // taken from images by its name, shrink factor and brightening, or made
+    // and added there.
+    void PaintMiniMapObjects(int base, std::map<std::string, int>& images);
+    // Five clouds for the mini-map, kept off the island's middle and apart:
+    // each picture number and the top-left of its place.
+    static constexpr int MINIMAP_CLOUDS = 5;
+    static void ChooseMiniMapClouds(coordinate (&places)[MINIMAP_CLOUDS], int (&numbers)[MINIMAP_CLOUDS]);
 
     // ---- Lifecycle state ------------------------------------------------------
     Uint32 creationTime;  // also the time of the generator's last sound pump

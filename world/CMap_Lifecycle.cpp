@@ -16,6 +16,7 @@
 
 namespace {
 
+
 constexpr int kVisualEffectsProperty = 7;
 constexpr int kGameUnderWayProperty = 31;
 
@@ -402,4 +403,9 @@ void CMap::RedrawWholeScreen()
     if (CSprite::renderer) {
         CSprite::renderer->AddSpecialDirty(0, 0, 800, 600, true);
     }
+}
+
+bool CMap::VisualEffectsOn()
+{
+    return CProfile::current && CProfile::current->GetValue<bool>(kVisualEffectsProperty);
 }

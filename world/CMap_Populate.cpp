@@ -8,6 +8,7 @@
 #include "CMysteriousObject.h"
 #include "CStone.h"
 #include "CTree.h"
+#include "IslandPictures.h"
 #include "Log.h"
 #include "RockKinds.h"
 #include "CSprite.h"
@@ -52,42 +53,6 @@ constexpr rock_group kRockGroups[] = {
     {0, 15, 1000, 12, true}, {0, 3, 12, 12, false}, {1, 2, 9, 12, false}, {2, 1, 7, 12, false},
 };
 constexpr int kRockGroupCounts[] = {2, 5, 10, 20};
-
-// Where a tree's trunk picture lies from its foot, preview pixels, by size
-// and trunk style.
-constexpr coordinate kTrunkPictures[3][7] = {
-    {{-3, -28}, {-3, -28}, {-3, -28}, {-3, -28}, {-3, -28}, {-13, -29}, {-3, -30}},
-    {{-3, -21}, {-3, -21}, {-3, -21}, {-3, -21}, {-3, -21}},
-    {{-3, -15}, {-3, -15}, {-3, -15}, {-3, -15}, {-3, -15}},
-};
-// A scenery tree's shadow, from its trunk picture.
-constexpr coordinate kTreeShadowPictures[3][7] = {
-    {{0, 26}, {1, 26}, {0, 26}, {1, 26}, {1, 26}, {13, 26}, {0, 27}},
-    {{0, 19}, {1, 19}, {0, 20}, {1, 20}, {1, 20}},
-    {{0, 13}, {1, 13}, {0, 14}, {1, 14}, {1, 14}},
-};
-// The crown, from the trunk picture for the big trees and from the foot for
-// the others.
-constexpr coordinate kLeafPictures[3][7] = {
-    {{-10, -6}, {-10, -6}, {-10, -6}, {-10, -6}, {-10, -6}, {-11, -5}, {-2, -5}},
-    {{-10, -26}, {-10, -26}, {-10, -26}, {-10, -26}, {-10, -26}},
-    {{-9, -20}, {-9, -20}, {-9, -20}, {-9, -20}, {-9, -20}},
-};
-
-struct rock_picture {
-    const char* image;
-    coordinate at;  // from the foot, preview pixels
-    const char* shadow;
-    coordinate shadowAt;  // from the picture
-};
-
-constexpr rock_picture kRockPictures[5] = {
-    {"rock_large%i.png", {-4, -8}, "rock_large%i_shadow.png", {0, 4}},
-    {"rock_medium%i.png", {-2, -4}, nullptr, {0, 0}},
-    {"rock_small%i.png", {-1, -2}, nullptr, {0, 0}},
-    {"rock_bigger%i.png", {-5, -12}, "rock_bigger0_shadow.png", {0, 8}},
-    {"rock_biggest%i.png", {-11, -23}, "rock_biggest0_shadow.png", {1, 16}},
-};
 
 // Holds one use of each picture from which the objects being placed take
 // their private copies, so that each is decoded once rather than once an

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kVisualEffectsProperty = 7;
 
 // The island view: the screen left of the side panel.
 constexpr int kViewW = 644, kViewH = 600;
@@ -32,11 +31,6 @@ constexpr float kGlide = 0.1f;
 // A smart centring leaves a point alone while it lies in this box of the view.
 constexpr int kBoxLeft = 86, kBoxRight = 488, kBoxTop = 136, kBoxBottom = 414;
 constexpr int kBoxMiddleX = 287, kBoxMiddleY = 275;
-
-bool VisualEffectsOn()
-{
-    return CProfile::current && CProfile::current->GetValue<bool>(kVisualEffectsProperty);
-}
 
 }  // namespace
 
@@ -137,6 +131,7 @@ void CMap::Pump()
         AddScrollDelta(offsetX - oldX, offsetY - oldY);
     }
     OffsetMap(dx, dy);
+    MoveRain();
 
     arrowSpeed = held ? std::min(arrowSpeed + 1.0f, kMaxArrowSpeed) : 1.0f;
 
@@ -145,29 +140,15 @@ void CMap::Pump()
             pile->Move(piles[i].x - pile->GetW() / 2 + offsetX, piles[i].y - pile->GetH() / 2 + offsetY);
         }
     }
+    RenderMapToScreen();
     MoveClouds();
-
-    // The decorative motion follows the visual-effects setting.
-    const bool effects = VisualEffectsOn();
-    if (effects && playable) {
-        if (waves.empty()) {
-            CreateWavesForIsland(false);
-        }
-    } else if (!waves.empty()) {
-        RemoveWaves();
-        RedrawWholeScreen();
-    }
-    if (effects && !playable) {
-        if (smallWaves.empty()) {
-            InitSmallWaves();
-        }
-    } else if (!smallWaves.empty()) {
-        DeleteSmallWaves();
-        RedrawWholeScreen();
-    }
+    // Waves, small waves and froth follow the visual-effects setting.
+    PumpSea();
 
     if (rainFramesLeft > 0) {
         rainFramesLeft--;
+    } else if (rainFramesLeft == 0) {
+        SetRain(false, 1);
     }
 }
 

@@ -1,8 +1,7 @@
 // Where the waves run: the coast waves of the playable island and the small
 // waves of the preview, each placed out on open water facing a piece of
-// coast, and their starting state. Their places and the draws of their
-// starting state are part of making the island, so they come out the same
-// for the same seed.
+// coast. Their places are part of making the island, so they come out the
+// same for the same seed; building and moving them is CMap_WaveMotion.cpp.
 #include "CMap.h"
 
 #include "Utilities.h"
@@ -199,67 +198,6 @@ void CMap::CreateWavesForIsland(bool banner)
     }
 }
 
-void CMap::AddWave(float x, float y, float angle, int coastX, int coastY, int pointX, int pointY)
-{
-    waves.emplace_back();
-    wave_struct& wave = waves.back();
-    wave.x = Round(x);
-    wave.y = Round(y);
-    wave.coastX = coastX;
-    wave.coastY = coastY;
-    wave.pointX = pointX;
-    wave.pointY = pointY;
-    wave.angle = angle;
-    const float across = angle + kQuarterTurn;
-    const float stepX = std::sin(across) * 2.5f;
-    const float stepY = std::cos(across) * -2.5f;
-    wave.base[0] = {x - 50 * stepX, y - 50 * stepY};
-    for (int i = 1; i < WAVE_POINTS; i++) {
-        wave.base[i] = {wave.base[i - 1].x + stepX, wave.base[i - 1].y + stepY};
-    }
-    ResetWave(&wave);
-    wave.delay = RangedRandom(0, 300);
-    wave.surf = RangedRandom(1, 5);
-}
-
-void CMap::ResetWave(wave_struct* wave)
-{
-    wave->appear = 100;
-    wave->delay = RangedRandom(0, 15);
-    wave->life = 360;
-    wave->velocityX[0] = std::sin(wave->angle) * 0.8f;
-    wave->velocityY[0] = -std::cos(wave->angle) * 0.8f;
-    wave->damping[0] = 0.9999f;
-    // The crest's middle moves at random speeds; its ends lag behind.
-    for (int i = 1; i < WAVE_POINTS; i++) {
-        const float random = RangedRandom(0.98f, 1.02f);
-        float f;
-        if (i <= 12) {
-            f = 1 + 0.01f * static_cast<float>(12 - i) / 12;
-        } else if (i >= 88) {
-            f = 1 - 0.01f * static_cast<float>(i - 88) / 12;
-        } else {
-            f = random;
-        }
-        wave->velocityX[i] = f * wave->velocityX[i - 1];
-        wave->velocityY[i] = f * wave->velocityY[i - 1];
-        wave->damping[i] = f > 1.0f ? 0.9999f : 1.0f;
-    }
-    wave->resetA = wave->resetB = wave->velocityX[0];
-    for (int i = 0; i < WAVE_POINTS; i++) {
-        wave->point[i] = wave->base[i];
-        wave->broken[i] = false;
-    }
-    for (int i = 0; i < WAVE_POINTS; i++) {
-        wave->sprayCountdown[i] = RangedRandom(0, 10);
-    }
-}
-
-void CMap::RemoveWaves()
-{
-    waves.clear();
-}
-
 void CMap::InitSmallWaves()
 {
     DeleteSmallWaves();
@@ -336,49 +274,3 @@ void CMap::InitSmallWaves()
         }
     }
 }
-
-void CMap::AddSmallWave(float x, float y, float angle, int sx, int sy, int ex, int ey)
-{
-    smallWaves.emplace_back();
-    small_wave& wave = smallWaves.back();
-    wave.x = x;
-    wave.y = y;
-    wave.angle = angle;
-    wave.startX = sx;
-    wave.startY = sy;
-    wave.endX = ex;
-    wave.endY = ey;
-    ResetSmallWave(&wave);
-}
-
-void CMap::ResetSmallWave(small_wave* wave)
-{
-    const float across = wave->angle + kQuarterTurn;
-    const float stepX = std::sin(across) * 2.5f;
-    const float stepY = std::cos(across) * -2.5f;
-    wave->life = 150;
-    wave->delay = RangedRandom(0, 60);
-    // A ragged crest: each point a little ahead of or behind the last.
-    const float aheadX = std::sin(wave->angle);
-    const float aheadY = -std::cos(wave->angle);
-    wave->pointX[0] = wave->x - 10 * stepX;
-    wave->pointY[0] = wave->y - 10 * stepY;
-    for (int i = 1; i < SMALL_WAVE_POINTS; i++) {
-        const float r = RangedRandom(-4.0f, 4.0f);
-        wave->pointX[i] = wave->pointX[i - 1] + stepX + r * aheadX;
-        wave->pointY[i] = wave->pointY[i - 1] + stepY + r * aheadY;
-    }
-    for (int i = 0; i < SMALL_WAVE_POINTS; i++) {
-        wave->velocityX[i] = std::sin(wave->angle) * 0.3f;
-        wave->velocityY[i] = -std::cos(wave->angle) * 0.3f;
-    }
-}
-
-void CMap::DeleteSmallWaves()
-{
-    smallWaves.clear();
-}
-
-void CMap::CreateFroth() {}
-
-void CMap::EraseFroth() {}

@@ -12,6 +12,8 @@
 #include <string>
 
 class CObject;
+class CSound;
+class CSprite;
 
 // A rectangle of ground that a world object blocks, in world pixels. A flagged
 // rectangle counts only for placement tests (Collision with all set); walking
@@ -123,6 +125,20 @@ struct wave_struct {
     int sprayCountdown[WAVE_POINTS];
     int life;                      // frames
     int surf;                      // which surf sound, 1..5
+    // The pictures and sound, owned; null without a drawing context.
+    CSprite* crest[WAVE_POINTS];
+    CSprite* spray[WAVE_POINTS];
+    float_coordinate sprayPoint[WAVE_POINTS];
+    float sprayVelocityX[WAVE_POINTS];
+    float sprayVelocityY[WAVE_POINTS];
+    CSound* sound;
+    PF_Rect drawn;                 // the screen area redrawn last frame
+};
+
+// One patch of froth on the deep water of the playable island.
+struct froth_data {
+    int x, y;  // world pixels of the picture's top-left corner
+    CSprite* sprite;  // owned
 };
 
 // One small wave of the preview island, running toward a piece of coast.
@@ -135,4 +151,5 @@ struct small_wave {
     int life;
     int delay;
     int startX, startY, endX, endY;  // the piece of coast, preview samples
+    CSprite* sprite[SMALL_WAVE_POINTS];  // owned; null without a drawing context
 };

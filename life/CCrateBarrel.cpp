@@ -1,0 +1,23 @@
+#include "CCrateBarrel.h"
+
+CCrateBarrel* CCrateBarrel::currentContainer = nullptr;
+
+CCrateBarrel::CCrateBarrel(int atX, int atY, bool isACrate) : crate(isACrate), opened(false)
+{
+    x = footX = static_cast<float>(atX);
+    y = footY = static_cast<float>(atY);
+    isCrate = true;
+    currentContainer = this;
+}
+
+CCrateBarrel::~CCrateBarrel()
+{
+    if (currentContainer == this) {
+        currentContainer = nullptr;
+    }
+}
+
+void CCrateBarrel::Hide() {}
+void CCrateBarrel::UnHide() {}
+void CCrateBarrel::Pump(int, int, int) {}
+void CCrateBarrel::Rollover(bool) {}

@@ -1,0 +1,23 @@
+// Stand-in for the crates and barrels until they are built: the one crate or
+// barrel washed up on the island, as the mini-map reads it. It is a world
+// object; CCrateBarrel::currentContainer is cleared when it is deleted.
+#pragma once
+
+#include "CObject.h"
+
+class CCrateBarrel : public CObject {
+public:
+    // At world (x, y); crate false: a barrel. Becomes the current container.
+    CCrateBarrel(int x, int y, bool crate);
+    ~CCrateBarrel() override;
+
+    void Hide() override;
+    void UnHide() override;
+    void Pump(int offsetX, int offsetY, int steps) override;
+    void Rollover(bool over) override;
+
+    bool crate;
+    bool opened;  // emptied by the islanders; no longer on the ground
+
+    static CCrateBarrel* currentContainer;  // null when none
+};

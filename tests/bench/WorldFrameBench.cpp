@@ -1,0 +1,159 @@
+// One world frame of the playable island and the island map's picture.
+// The frame is what the game runs every 33 ms besides drawing: every world
+// object's pump, then the island's own moving parts (rain and thunder, the
+// chooser's step, clouds, coast waves and froth), with about 400 objects, 40
+// coast waves and a thunderstorm. Between frames, untimed, the renderer
+// draws, so that the sprites animate as they do in the game. Run headless:
+// `build/tests/bench/bench --benchmark_filter=World|MiniMap`.
+#include "CController.h"
+#include "CDraw.h"
+#include "CInput.h"
+#include "CMap.h"
+#include "CObject.h"
+#include "CPerson.h"
+#include "CProfile.h"
+#include "CRenderer.h"
+#include "CSprite.h"
+#include "GameResources.h"
+#include "IslandSeeds.h"
+#include "TempFolder.h"
+#include "Utilities.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kObjects = 400;
+constexpr int kWaves = 40;
+
+std::filesystem::path ResourceApp()
+{
+    if (const char* resources = getenv("PALMORA_RESOURCES")) {
+        return std::filesystem::path(resources).parent_path().parent_path();
+    }
+    char exe[PATH_MAX] = {};
+    const ssize_t length = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+    return std::filesystem::path(std::string(exe, length > 0 ? static_cast<size_t>(length) : 0))
+               .parent_path()
+               .parent_path() /
+           "Palmora.app";
+}
+
+// The drawing services, a profile and a mouse, unless another benchmark of
+// this run has made them already.
+struct Services {
+    Services()
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        setenv("PALMORA_RESOURCES", (ResourceApp() / "Contents/Resources").c_str(), 0);
+        if (CSprite::draw) {
+            return;
+        }
+        folder = std::make_unique<TempFolder>();
+        CController::input = &input;
+        profile = std::make_unique<CProfile>();
+        resources = std::make_unique<GameResources>(*folder);
+    }
+
+    std::unique_ptr<TempFolder> folder;
+    CInput input;
+    std::unique_ptr<CProfile> profile;
+    std::unique_ptr<GameResources> resources;
+};
+
+// The playable island of a fixed seed with its rain, waves and objects.
+struct World {
+    World()
+    {
+        static Services services;
+        CObject::UnloadAll();
+        CObject::obstructions.clear();
+        CMap::mysteriousObjectsLoaded = false;
+        island = std::make_unique<CMap>(false);
+        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
+        island->ToggleBig(true);
+
+        // More waves out on the open sea, each heading for the island's middle.
+        InitRandom(1);
+        while (static_cast<int>(island->waves.size()) < kWaves) {
+            const int x = RangedRandom(200, 3700), y = RangedRandom(200, 3700);
+            if (island->GetHeight(x + 96, y + 96) < 1000) {
+                island->AddWave(static_cast<float>(x), static_cast<float>(y),
+                                std::atan2(1952.0f - static_cast<float>(x), static_cast<float>(y) - 1952.0f), 0, 0, 0,
+                                0);
+            }
+        }
+        // Islanders stand in for the rest of the island's life.
+        while (CObject::objects.size() < static_cast<size_t>(kObjects)) {
+            new CPerson(RangedRandom(0, 3900), RangedRandom(0, 3900), RangedRandom(0, 50) * 172800);
+        }
+        CProfile::current->SetValue<bool>(1006, true);
+        island->SetRain(true, 1);
+        for (int frame = 0; frame < 300; frame++) {
+            Frame();
+            Draw();
+        }
+    }
+
+    ~World()
+    {
+        island.reset();
+        CObject::UnloadAll();
+    }
+
+    void Frame()
+    {
+        CObject::MoveObjects(island->offsetX, island->offsetY, 1);
+        island->MoveRain();
+        island->RenderMapToScreen();
+        island->MoveClouds();
+        island->PumpSea();
+        // The rain never ends while it is measured.
+        island->rainFramesLeft = 1000;
+    }
+
+    static void Draw()
+    {
+        if (CSprite::renderer) {
+            CSprite::renderer->Render(true);
+        }
+    }
+
+    std::unique_ptr<CMap> island;
+};
+
+}  // namespace
+
+static void BM_WorldFrame(benchmark::State& state)
+{
+    World world;
+    for (auto _ : state) {
+        world.Frame();
+        state.PauseTiming();
+        World::Draw();
+        state.ResumeTiming();
+    }
+    state.counters["objects"] = static_cast<double>(CObject::objects.size());
+    state.counters["waves"] = static_cast<double>(world.island->waves.size());
+}
+BENCHMARK(BM_WorldFrame)->Iterations(600)->Unit(benchmark::kMillisecond);
+
+static void BM_MiniMap(benchmark::State& state)
+{
+    World world;
+    for (auto _ : state) {
+        const int picture = world.island->GetMiniMap();
+        CSprite::draw->RemoveImage(picture);
+    }
+}
+BENCHMARK(BM_MiniMap)->Iterations(10)->Unit(benchmark::kMillisecond);

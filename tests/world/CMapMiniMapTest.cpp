@@ -1,0 +1,246 @@
+#include "CButterfly.h"
+#include "CCrateBarrel.h"
+#include "CDust.h"
+#include "CGull.h"
+#include "CPerson.h"
+#include "CRelic.h"
+#include "CTombstone.h"
+#include "IslandSeeds.h"
+#include "Utilities.h"
+#include "tests/world/CMapGenerationFixture.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kYear = 172800;
+
+// An islander whose side-panel picture is a plain 30 x 60 image of its own.
+class PicturedIslander : public CPerson {
+public:
+    PicturedIslander(int x, int y, int age)
+        : CPerson(x, y, age), image(CSprite::draw->CreateSizedBlank(30, 60, static_cast<SDL_Surface*>(nullptr)))
+    {
+        CSprite::draw->ColourFill(image, RGBA_data{200, 100, 50, 255}, 0, 0, 30, 60);
+    }
+    ~PicturedIslander() override { CSprite::draw->RemoveImage(image); }
+    sidebar_image GetSpriteForSidebar() override { return sidebar_image{image, "", -1}; }
+
+    int image;
+};
+
+std::vector<Uint32> Pixels(int id)
+{
+    SDL_Surface* surface = CSprite::draw->GetSurface(id);
+    SDL_LockSurface(surface);
+    std::vector<Uint32> pixels(static_cast<size_t>(surface->w) * surface->h);
+    for (int y = 0; y < surface->h; y++) {
+        std::memcpy(&pixels[static_cast<size_t>(y) * surface->w],
+                    static_cast<const char*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch,
+                    static_cast<size_t>(surface->w) * 4);
+    }
+    SDL_UnlockSurface(surface);
+    return pixels;
+}
+
+void Release(std::map<std::string, int>& images)
+{
+    for (const auto& image : images) {
+        CSprite::draw->RemoveImage(image.second);
+    }
+}
+
+// The entries of the picture list with this name, in painting order.
+std::vector<std::pair<int, minimap_object>> Named(CMap& island, const std::string& name)
+{
+    std::vector<std::pair<int, minimap_object>> found;
+    for (const auto& entry : island.previewPictures) {
+        if (entry.second.name == name) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+// A point of the preview where an islander would stand on land or in the
+// sea, as the islander reads its depth.
+coordinate WorldPointWhere(CMap& island, bool land)
+{
+    for (int y = 20; y < 480; y += 7) {
+        for (int x = 20; x < 480; x += 7) {
+            const float depth = island.GetWaterDepth(x, y, 50);
+            if (land ? depth >= 1.0f : depth < 0.5f) {
+                return {x, y};
+            }
+        }
+    }
+    ADD_FAILURE() << "no such point";
+    return {0, 0};
+}
+
+}  // namespace
+
+TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    CButterfly::butterfly[3] = new CButterfly(800, 400, 'C');  // the slots before it are empty
+    CGull::bird[5] = new CGull(160, -64, true);
+    CGull::bird[6] = new CGull(300, 96, false);
+    CGull::bird[6]->flying = true;
+    new CCrateBarrel(400, 368, true);
+    new CDust(240, 200, true);
+    (new CDust(600, 200, false))->collected = true;
+    CRelic* relic = new CRelic(320, -40);
+    relic->number = 2;
+    new CTombstone(160, 240, 1);
+    (new CTombstone(800, 800, 2))->Hide();
+
+    std::map<std::string, int> images;
+    island.GatherMiniMapObjects(images);
+    struct picture {
+        const char* name;
+        int key, x, y;
+        bool brighten;
+        int factor;
+    };
+    const picture expected[] = {
+        {"butterfly_C_B_3.png", 51, 100, 50, true, 6},
+        {"crate_0.png", 50, 50, 46, true, 6},
+        {"dust_stardust_ground_base.png", 28, 30, 25, true, 6},
+        {"relic_C.png", -3, 40, -5, true, 6},
+        {"gull_float_L_0.png", -3, 20, -8, false, 6},
+        {"tombstone1.png", 34, 20, 31, true, -1},
+    };
+    for (const picture& p : expected) {
+        SCOPED_TRACE(p.name);
+        const auto found = Named(island, p.name);
+        ASSERT_EQ(found.size(), 1u);
+        const minimap_object& o = found[0].second;
+        EXPECT_EQ(std::vector<int>({found[0].first, o.x, o.y, o.brighten, o.shrinkFactor}),
+                  std::vector<int>({p.key, p.x, p.y, p.brighten, p.factor}));
+    }
+    for (const char* skipped : {"gull_float_R_0.png", "dust_moondust_ground_base.png", "tombstone2.png"}) {
+        EXPECT_TRUE(Named(island, skipped).empty()) << skipped;
+    }
+    // Equal keys keep the order of the kinds.
+    auto range = island.previewPictures.equal_range(-3);
+    ASSERT_EQ(std::distance(range.first, range.second), 2);
+    EXPECT_EQ(range.first->second.name, "relic_C.png");
+
+    Release(images);
+}
+
+TEST_F(IslandTest, AnIslanderIsDrawnByAgeAndShowsOnlyItsTopRowsWhileWading)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    const coordinate land = WorldPointWhere(island, true);
+    const coordinate sea = WorldPointWhere(island, false);
+    struct islander {
+        int years;
+        coordinate at;
+        int shift;  // from its foot / 8
+        int rows;
+    };
+    const islander cases[] = {
+        {30, land, -2, -1}, {30, sea, -2, 6}, {8, land, 0, -1}, {1, land, 2, -1},
+    };
+    for (const islander& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.years << " years at " << c.at.x << ", " << c.at.y);
+        PicturedIslander person(c.at.x, c.at.y, c.years * kYear);
+        PicturedIslander away(c.at.x, c.at.y, c.years * kYear);
+        away.hiddenAway = true;
+        std::map<std::string, int> images;
+        island.GatherMiniMapObjects(images);
+        const auto found = Named(island, "islander 0");
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_TRUE(Named(island, "islander 1").empty()) << "hidden away";
+        const minimap_object& picture = found[0].second;
+        EXPECT_EQ(picture.x, c.at.x / 8);
+        EXPECT_EQ(picture.y, c.at.y / 8 + c.shift);
+        EXPECT_EQ(picture.visibleHeight, c.rows);
+        EXPECT_EQ(found[0].first, picture.y + 10) << "keyed by the foot of its picture, shrunk by 6";
+        ASSERT_EQ(images.size(), 1u);
+        EXPECT_EQ(CSprite::draw->GetH(images.begin()->second), 10);
+        Release(images);
+    }
+}
+
+TEST_F(IslandTest, MiniMapPicturesAreKeptApartByShrinkAndBrightening)
+{
+    CMap& island = NewMap();
+    island.previewPictures = {
+        {0, {0, 0, "crate_0.png", true, true, -1, 6}},
+        {1, {20, 0, "crate_0.png", true, false, -1, -1}},
+        {2, {40, 0, "islandcreator_atoll0.jpg", true, false, 2, -1}},
+    };
+    const int base = CSprite::draw->CreateSizedBlank(64, 16, static_cast<SDL_Surface*>(nullptr));
+    std::map<std::string, int> images;
+    island.PaintMiniMapObjects(base, images);
+    ASSERT_EQ(images.size(), 3u);
+    std::vector<int> widths;
+    for (const auto& image : images) {
+        widths.push_back(CSprite::draw->GetW(image.second));
+    }
+    EXPECT_EQ(widths, (std::vector<int>{8, 6, 8})) << "48 / 6, 48 / 8 and the atoll's 64 / 8";
+    const std::vector<Uint32> painted = Pixels(base);
+    EXPECT_NE(painted[1 * 64 + 42], 0u) << "the atoll's top two rows";
+    EXPECT_EQ(painted[2 * 64 + 42], 0u) << "and nothing below them";
+    Release(images);
+    CSprite::draw->RemoveImage(base);
+}
+
+TEST_F(IslandTest, TwoMiniMapsAreIndependentAndTheIslandKeepsItsImages)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    island.ToggleBig(true);
+    CButterfly::butterfly[0] = new CButterfly(800, 400, 'A');
+    PicturedIslander* person = new PicturedIslander(480, 640, 30 * kYear);
+    const int shared = CSprite::draw->LoadImage("butterfly_A_B_3.png", false, false);
+    const std::vector<Uint32> ground = Pixels(island.GetGroundImage());
+    const std::vector<Uint32> butterfly = Pixels(shared);
+    const std::vector<Uint32> islander = Pixels(person->image);
+
+    InitRandom(3);
+    const int first = island.GetMiniMap();
+    InitRandom(3);
+    const int second = island.GetMiniMap();
+    EXPECT_NE(first, second);
+    EXPECT_EQ(CSprite::draw->GetW(first), 3905 / 8);
+    EXPECT_EQ(Pixels(first), Pixels(second)) << "the same draws paint the same picture";
+    EXPECT_EQ(Pixels(island.GetGroundImage()), ground);
+    EXPECT_EQ(Pixels(shared), butterfly);
+    EXPECT_EQ(Pixels(person->image), islander);
+
+    CSprite::draw->ColourFill(first, RGBA_data{0, 0, 0, 255}, 0, 0, 100, 100);
+    EXPECT_NE(Pixels(first), Pixels(second));
+    island.raining = true;
+    InitRandom(3);
+    const int wet = island.GetMiniMap();
+    island.raining = false;
+    InitRandom(3);
+    const int dry = island.GetMiniMap();
+    EXPECT_NE(Pixels(wet), Pixels(second)) << "the rain overlay while it rains";
+    EXPECT_EQ(Pixels(dry), Pixels(second)) << "and none without";
+    for (int id : {first, second, wet, dry, shared}) {
+        CSprite::draw->RemoveImage(id);
+    }
+}
+
+TEST_F(IslandTest, MiniMapCloudsKeepOffTheMiddleAndApart)
+{
+    for (unsigned int seed = 1; seed <= 200; seed++) {
+        InitRandom(seed);
+        coordinate places[CMap::MINIMAP_CLOUDS];
+        int numbers[CMap::MINIMAP_CLOUDS];
+        CMap::ChooseMiniMapClouds(places, numbers);
+        for (int c = 0; c < CMap::MINIMAP_CLOUDS; c++) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << " cloud " << c);
+            EXPECT_EQ(numbers[c] / 2, c);
+            EXPECT_GE(GetDist(places[c].x + 50.0f, places[c].y + 50.0f, 256.0f, 256.0f), 225.0f);
+            for (int other = 0; other < c; other++) {
+                EXPECT_GE(GetDist(places[c].x, places[c].y, places[other].x, places[other].y), 75.0f);
+            }
+        }
+    }
+}
