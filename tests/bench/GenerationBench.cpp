@@ -3,6 +3,7 @@
 // memory floor of one pass over the height grid, and the peak memory of the
 // playable island. Run headless: `build/tests/bench/bench`; the resource
 // pack is found through PALMORA_RESOURCES or beside the build's binaries.
+#include "BenchServices.h"
 #include "CController.h"
 #include "CDraw.h"
 #include "CInput.h"
@@ -33,24 +34,6 @@
 
 namespace {
 
-// The build folder: the one above the folder of this binary.
-std::filesystem::path BuildFolder()
-{
-    char exe[PATH_MAX] = {};
-    const ssize_t length = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
-    return std::filesystem::path(std::string(exe, length > 0 ? static_cast<size_t>(length) : 0))
-        .parent_path()
-        .parent_path();
-}
-
-std::filesystem::path ResourceApp()
-{
-    if (const char* resources = getenv("PALMORA_RESOURCES")) {
-        return std::filesystem::path(resources).parent_path().parent_path();
-    }
-    return BuildFolder() / "Palmora.app";
-}
-
 long StatusKilobytes(const char* field)
 {
     std::ifstream status("/proc/self/status");
@@ -63,34 +46,10 @@ long StatusKilobytes(const char* field)
     return -1;
 }
 
-// Everything an island needs, made once for the whole run.
-struct Ground {
-    Ground()
-    {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        setenv("PALMORA_RESOURCES", (ResourceApp() / "Contents/Resources").c_str(), 0);
-        CController::input = &input;
-        profile = std::make_unique<CProfile>();
-        resources = std::make_unique<GameResources>(folder);
-    }
-
-    TempFolder folder;
-    CInput input;
-    std::unique_ptr<CProfile> profile;
-    std::unique_ptr<GameResources> resources;
-};
-
-Ground& World()
-{
-    static Ground ground;
-    return ground;
-}
-
 // A new island object, the last one's objects gone.
 std::unique_ptr<CMap> FreshIsland()
 {
-    World();
+    EnsureBenchServices();
     CObject::UnloadAll();
     CObject::obstructions.clear();
     CMap::mysteriousObjectsLoaded = false;

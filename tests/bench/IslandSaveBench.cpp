@@ -1,6 +1,7 @@
 // The playable island's coast-wave scan and saving the island into the
 // profile store. Run headless: `build/tests/bench/bench`; the resource pack
 // is found through PALMORA_RESOURCES or beside the build's binaries.
+#include "BenchServices.h"
 #include "CController.h"
 #include "CInput.h"
 #include "CMap.h"
@@ -23,37 +24,10 @@
 
 namespace {
 
-// What an island needs, made once, unless another benchmark of this run
-// made it already.
-struct IslandGround {
-    IslandGround()
-    {
-        if (CSprite::draw) {
-            return;
-        }
-        char exe[PATH_MAX] = {};
-        const ssize_t length = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
-        const std::filesystem::path build =
-            std::filesystem::path(std::string(exe, length > 0 ? static_cast<size_t>(length) : 0)).parent_path().parent_path();
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        setenv("PALMORA_RESOURCES", (build / "Palmora.app/Contents/Resources").c_str(), 0);
-        folder = std::make_unique<TempFolder>();
-        CController::input = &input;
-        profile = std::make_unique<CProfile>();
-        resources = std::make_unique<GameResources>(*folder);
-    }
-
-    std::unique_ptr<TempFolder> folder;
-    CInput input;
-    std::unique_ptr<CProfile> profile;
-    std::unique_ptr<GameResources> resources;
-};
-
 // The playable island of a fixed seed with everything the generator placed.
 CMap& Island()
 {
-    static IslandGround ground;
+    EnsureBenchServices();
     static std::unique_ptr<CMap> island;
     if (!island) {
         CObject::UnloadAll();

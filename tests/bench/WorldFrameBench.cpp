@@ -18,6 +18,7 @@
 #include "IslandSeeds.h"
 #include "TempFolder.h"
 #include "Utilities.h"
+#include "BenchServices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,47 +36,11 @@ namespace {
 constexpr int kObjects = 400;
 constexpr int kWaves = 40;
 
-std::filesystem::path ResourceApp()
-{
-    if (const char* resources = getenv("PALMORA_RESOURCES")) {
-        return std::filesystem::path(resources).parent_path().parent_path();
-    }
-    char exe[PATH_MAX] = {};
-    const ssize_t length = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
-    return std::filesystem::path(std::string(exe, length > 0 ? static_cast<size_t>(length) : 0))
-               .parent_path()
-               .parent_path() /
-           "Palmora.app";
-}
-
-// The drawing services, a profile and a mouse, unless another benchmark of
-// this run has made them already.
-struct Services {
-    Services()
-    {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        setenv("PALMORA_RESOURCES", (ResourceApp() / "Contents/Resources").c_str(), 0);
-        if (CSprite::draw) {
-            return;
-        }
-        folder = std::make_unique<TempFolder>();
-        CController::input = &input;
-        profile = std::make_unique<CProfile>();
-        resources = std::make_unique<GameResources>(*folder);
-    }
-
-    std::unique_ptr<TempFolder> folder;
-    CInput input;
-    std::unique_ptr<CProfile> profile;
-    std::unique_ptr<GameResources> resources;
-};
-
 // The playable island of a fixed seed with its rain, waves and objects.
 struct World {
     World()
     {
-        static Services services;
+        EnsureBenchServices();
         CObject::UnloadAll();
         CObject::obstructions.clear();
         CMap::mysteriousObjectsLoaded = false;
