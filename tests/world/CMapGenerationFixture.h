@@ -1,7 +1,6 @@
-// The island fixture: the world-object fixture with a drawing context that
-// holds the generated resource pack (made here when the world fixture does
-// not bring one), the rock and tree work lists emptied, and helpers that
-// make islands and hash what they hold.
+// The island fixture: the world-object fixture with a drawing context over
+// the generated resource pack, empty work lists, and helpers that make
+// islands, fill their grids and hash what they hold.
 #pragma once
 
 #include "CDraw.h"
@@ -10,13 +9,12 @@
 #include "CSprite.h"
 #include "CStone.h"
 #include "CTree.h"
-#include "Config.h"
 #include "tests/life/LifeFixture.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 // FNV-1a, 64 bits: goldens of grids and lists.
@@ -44,18 +42,6 @@ protected:
         CStone::choppable.clear();
         CTree::choppable.clear();
         CMap::mysteriousObjectsLoaded = false;
-        if (!CSprite::draw) {
-            const char* resources = getenv("PALMORA_RESOURCES");
-            ASSERT_NE(resources, nullptr);
-            // The store reads the pack from the working directory.
-            std::filesystem::create_directory_symlink(std::filesystem::path(resources).parent_path().parent_path(),
-                                                      "Palmora.app");
-            Config_SetFullscreen(false);
-            ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-            ownDraw = std::make_unique<CDraw>();
-            ownDraw->Preload();
-            CSprite::draw = ownDraw.get();
-        }
     }
 
     void TearDown() override
@@ -64,11 +50,6 @@ protected:
         LifeTest::TearDown();
         CStone::choppable.clear();
         CTree::choppable.clear();
-        if (ownDraw) {
-            CSprite::draw = nullptr;
-            ownDraw.reset();
-            SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        }
     }
 
     // A preview island object without an island yet.
@@ -85,6 +66,31 @@ protected:
         map->CreateMap(seed, -1, -1, false, true, false);
         return *map;
     }
+
+    // A square grid without a border unless given, each sample from height(x, y).
+    template <class Height>
+    static CMap& Fill(CMap& island, int samples, bool playable, Height height, int border = 0)
+    {
+        island.playable = playable;
+        island.borderX = island.borderY = border;
+        island.AllocateGrids(samples, samples);
+        for (int y = 0; y < samples; y++) {
+            for (int x = 0; x < samples; x++) {
+                island.SetHeight(x, y, height(x, y));
+            }
+        }
+        return island;
+    }
+
+    static std::string ReadFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    static std::string Log() { return ReadFile("LOG.TXT"); }
 
     static uint64_t HeightHash(CMap& island)
     {
@@ -140,6 +146,5 @@ protected:
         return fnv.Value();
     }
 
-    std::unique_ptr<CDraw> ownDraw;
     std::unique_ptr<CMap> map;
 };

@@ -11,14 +11,6 @@
 
 namespace {
 
-std::string Log()
-{
-    std::ifstream in("LOG.TXT");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 bool OnOpenGrass(CMap& island, int worldX, int worldY)
 {
     const int tx = (worldX / 8 + 12) / 4;

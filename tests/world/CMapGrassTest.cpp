@@ -1,5 +1,3 @@
-// Dressing the island: the playable island's tufts and their list, grass
-// painted over objects' feet, the beach decoration and the coast waves.
 #include "CDoodad.h"
 #include "IslandSeeds.h"
 #include "Utilities.h"
@@ -13,19 +11,13 @@
 
 namespace {
 
-// A round playable island: land rising inward by slope a sample, the
-// waterline at the radius around the grid's middle.
-void RoundIsland(CMap& island, int radius, int slope)
+// A round playable island rising inward by slope a sample from its waterline.
+auto RoundIsland(int radius, int slope)
 {
-    island.playable = true;
-    island.borderX = island.borderY = PLAYABLE_BORDER;
-    island.AllocateGrids(PLAYABLE_SAMPLES, PLAYABLE_SAMPLES);
-    for (int y = 0; y < PLAYABLE_SAMPLES; y++) {
-        for (int x = 0; x < PLAYABLE_SAMPLES; x++) {
-            const float d = GetDist(x, y, PLAYABLE_SAMPLES / 2, PLAYABLE_SAMPLES / 2);
-            island.SetHeight(x, y, std::clamp(3000 + Round((static_cast<float>(radius) - d) * slope), 0, 10000));
-        }
-    }
+    return [=](int x, int y) {
+        const float d = GetDist(x, y, PLAYABLE_SAMPLES / 2, PLAYABLE_SAMPLES / 2);
+        return std::clamp(3000 + Round((static_cast<float>(radius) - d) * slope), 0, 10000);
+    };
 }
 
 // x, y, coast x, y, point x, y and the heading of a coast wave.
@@ -90,7 +82,7 @@ uint32_t Pixel(int image, int x, int y)
 TEST_F(IslandTest, ThePlayableIslandListsEachTuftOnceSortedByY)
 {
     EXPECT_TRUE(PreviewOf(kFixedIslandSeeds[4]).grass.empty()) << "the preview keeps no list";
-    RoundIsland(NewMap(), 1500, 10);
+    Fill(NewMap(), PLAYABLE_SAMPLES, true, RoundIsland(1500, 10), PLAYABLE_BORDER);
     // One tuft on every block corner (20 by 10 samples) at the grass level - 50 or above.
     size_t corners = 0;
     for (int y = 100; y < PLAYABLE_SAMPLES - PLAYABLE_BORDER; y += 10) {
@@ -160,7 +152,7 @@ TEST_F(IslandTest, BeachDecorationLiesOnSandAndComesFromTheSeedAlone)
 
 TEST_F(IslandTest, CoastWavesAreTheScanAsWrittenWithTheFirstWaveWinning)
 {
-    RoundIsland(NewMap(), 600, 4);
+    Fill(NewMap(), PLAYABLE_SAMPLES, true, RoundIsland(600, 4), PLAYABLE_BORDER);
     map->CreateWavesForIsland(false);
     std::vector<wave_place> made;
     for (const wave_struct& w : map->waves) {
@@ -169,7 +161,7 @@ TEST_F(IslandTest, CoastWavesAreTheScanAsWrittenWithTheFirstWaveWinning)
     ASSERT_GT(made.size(), 5u);
     EXPECT_TRUE(made == ReferenceWaves(*map)) << "the first wave of the scan as written wins";
 
-    RoundIsland(*map, 10000, 4);  // all land: no waterline
+    Fill(*map, PLAYABLE_SAMPLES, true, RoundIsland(10000, 4), PLAYABLE_BORDER);  // all land: no waterline
     map->CreateWavesForIsland(false);
     EXPECT_TRUE(map->waves.empty());
 }

@@ -26,18 +26,6 @@ int PicturesNamed(CMap& island, const std::string& name)
 
 }  // namespace
 
-TEST_F(IslandTest, TheIslandIsTheOneUntilItEnds)
-{
-    CMap& island = NewMap();
-    EXPECT_EQ(CControllerGame::island, &island);
-    EXPECT_FALSE(island.playable);
-    EXPECT_EQ(island.scanFrame, 120);
-    EXPECT_EQ(island.GetSamplesWide(), -1);
-    EXPECT_EQ(island.startX, -1);
-    map.reset();
-    EXPECT_EQ(CControllerGame::island, nullptr);
-}
-
 TEST_F(IslandTest, SpritesAreLoadedOnceAndFreedOnce)
 {
     CMap& island = NewMap();

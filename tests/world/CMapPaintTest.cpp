@@ -1,5 +1,3 @@
-// Painting the ground: flowers cut to a repainted rectangle and to the
-// island image, the eraser, and the tufts that a repaint puts back.
 #include "IslandSeeds.h"
 #include "tests/world/CMapGenerationFixture.h"
 

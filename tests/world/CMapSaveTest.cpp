@@ -1,4 +1,3 @@
-// Saving and loading the island with every kind of world object it saves.
 #include "CBuilding.h"
 #include "CFireplace.h"
 #include "CResources.h"
@@ -11,14 +10,6 @@
 #include <sstream>
 
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class IslandSaveTest : public IslandTest {
 protected:

@@ -121,9 +121,16 @@ TEST(CMap, WaterEdgeBandIsWiderOnThePreview)
     }
 }
 
-TEST(CMap, TileLookupsRoundTowardZero)
+TEST(CMap, TileLookupsRoundTowardZeroNeedEveryBitAndEndAt127)
 {
     CMap map(false);
+    map.SetTile(127, 0, TILE_DEEP | TILE_HOLDS_DEEP);
+    EXPECT_TRUE(map.TileContainsTerrain_tile(127, 0, TILE_DEEP | TILE_HOLDS_DEEP));
+    EXPECT_FALSE(map.TileContainsTerrain_tile(127, 0, TILE_DEEP | TILE_HOLDS_SAND));
+    for (int off : {-1, 128}) {
+        EXPECT_FALSE(map.TileContainsTerrain_tile(off, 0, 0)) << off;
+        EXPECT_FALSE(map.TileContainsTerrain_tile(0, off, 0)) << off;
+    }
     map.SetTile(2, 4, TILE_GRASS | TILE_HOLDS_GRASS);
     map.SetTile(0, 1, TILE_SAND | TILE_HOLDS_SAND);
     // World x -20 shifted is sample 76, tile 2; unshifted -20 / 32 is tile 0.
@@ -134,30 +141,6 @@ TEST(CMap, TileLookupsRoundTowardZero)
     EXPECT_FALSE(map.TileContainsTerrain_coords(-32, 63, TILE_HOLDS_SAND, false)) << "tile -1";
     EXPECT_TRUE(map.TileContainsTerrain_coords(4095, 4095, 0, false));
     EXPECT_FALSE(map.TileContainsTerrain_coords(4096, 0, 0, false));
-}
-
-TEST(CMap, TileMasksNeedEveryBitAndTheGridEndsAt127)
-{
-    CMap map(false);
-    map.SetTile(127, 0, TILE_DEEP | TILE_HOLDS_DEEP);
-    struct tile_case {
-        int tx, ty, mask;
-        bool expected;
-    };
-    const tile_case cases[] = {
-        {127, 0, 0, true},
-        {127, 0, TILE_DEEP, true},
-        {127, 0, TILE_DEEP | TILE_HOLDS_DEEP, true},
-        {127, 0, TILE_DEEP | TILE_HOLDS_SAND, false},
-        {5, 5, 0, true},
-        {128, 0, 0, false},
-        {0, 128, 0, false},
-        {-1, 0, 0, false},
-    };
-    for (const tile_case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.tx << ", " << c.ty << " mask " << c.mask);
-        EXPECT_EQ(map.TileContainsTerrain_tile(c.tx, c.ty, c.mask), c.expected);
-    }
 }
 
 TEST(CMap, SandWithin96SamplesMeansNotOutOnTheWater)

@@ -1,5 +1,3 @@
-// The island view: its bounds, the arrow keys, the edges, centring and
-// dragging, on an island of the playable size without terrain drawn.
 #include "CControllerGame.h"
 #include "tests/world/CMapGenerationFixture.h"
 
@@ -9,10 +7,7 @@ class IslandViewTest : public IslandTest {
 protected:
     CMap& Playable(int x, int y)
     {
-        CMap& island = NewMap();
-        island.playable = true;
-        island.borderX = island.borderY = PLAYABLE_BORDER;
-        island.AllocateGrids(PLAYABLE_SAMPLES, PLAYABLE_SAMPLES);
+        CMap& island = Fill(NewMap(), PLAYABLE_SAMPLES, true, [](int, int) { return 0; }, PLAYABLE_BORDER);
         island.offsetX = x;
         island.offsetY = y;
         CProfile::current->SetValue<bool>(7, false);  // no coast to look for waves on

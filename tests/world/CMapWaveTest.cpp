@@ -9,18 +9,10 @@ namespace {
 
 constexpr float kEast = 1.570795f;
 
-// A sea of sample-sized pixels without a border: deep water left of landX,
-// grass from it on.
-CMap& Shore(CMap& island, int size, int landX)
+// Deep water left of landX, grass from it on.
+auto ShoreAt(int landX)
 {
-    island.AllocateGrids(size, size);
-    island.borderX = island.borderY = 0;
-    for (int y = 0; y < size; y++) {
-        for (int x = 0; x < size; x++) {
-            island.SetHeight(x, y, x >= landX ? 5000 : 0);
-        }
-    }
-    return island;
+    return [=](int x, int) { return x >= landX ? 5000 : 0; };
 }
 
 // Frames of the waves and, as the renderer would, of their shown sprites.
@@ -57,7 +49,7 @@ bool WholeScreenRedrawn()
 TEST_F(IslandTest, ACoastWaveWaitsAppearsRollsInBreaksAndStartsAgain)
 {
     InitRandom(5);
-    CMap& island = Shore(NewMap(), 300, 250);
+    CMap& island = Fill(NewMap(), 300, false, ShoreAt(250));
     island.AddWave(30.0f, 150.0f, kEast, 0, 0, 0, 0);
     wave_struct& wave = island.waves[0];
     wave.delay = 3;
@@ -104,7 +96,7 @@ TEST_F(IslandTest, CrestPointsThatDriftApartArePulledBackIntoStep)
     const drift cases[] = {{5.0f, false}, {9.5f, false}, {10.5f, true}, {19.0f, true}};
     for (const drift& d : cases) {
         SCOPED_TRACE(d.gap);
-        CMap& island = Shore(NewMap(), 300, 290);
+        CMap& island = Fill(NewMap(), 300, false, ShoreAt(290));
         island.AddWave(100.0f, 150.0f, kEast, 0, 0, 0, 0);
         wave_struct& wave = island.waves[0];
         wave.delay = 0;
@@ -123,8 +115,7 @@ TEST_F(IslandTest, CrestPointsThatDriftApartArePulledBackIntoStep)
 
 TEST_F(IslandTest, ACoastWithoutWavesIsScannedOnceUntilTheEffectsGoOffAndOn)
 {
-    CMap& island = Shore(NewMap(), 300, 300);
-    island.playable = true;
+    CMap& island = Fill(NewMap(), 300, true, ShoreAt(300));
     island.progress = 0;
     for (int frame = 0; frame < 3; frame++) {
         island.PumpSea();
@@ -168,7 +159,7 @@ TEST_F(IslandTest, FiveSmallWavesAreKeptRunningOrAsManyAsThereAre)
 {
     for (int count : {2, 8}) {
         SCOPED_TRACE(count);
-        CMap& island = Shore(NewMap(), 300, 290);
+        CMap& island = Fill(NewMap(), 300, false, ShoreAt(290));
         for (int i = 0; i < count; i++) {
             island.AddSmallWave(50.0f, 20.0f + 30.0f * i, kEast, 0, 0, 0, 0);
             island.smallWaves.back().delay = 100;

@@ -9,21 +9,6 @@ namespace {
 
 constexpr int kYear = 172800;
 
-// A square of samples, all at one height, without a border; the playable
-// island's weather runs on it.
-CMap& Flat(CMap& island, int size, int height, bool playable)
-{
-    island.AllocateGrids(size, size);
-    island.borderX = island.borderY = 0;
-    for (int y = 0; y < size; y++) {
-        for (int x = 0; x < size; x++) {
-            island.SetHeight(x, y, height);
-        }
-    }
-    island.playable = playable;
-    return island;
-}
-
 void StormsAllowed()
 {
     CProfile::current->SetValue<bool>(1006, true);
@@ -100,7 +85,7 @@ TEST_F(IslandTest, ThunderComesOnItsCountdownTwiceAsOftenInAHeavyStorm)
     StormsAllowed();
     for (const storm& s : cases) {
         SCOPED_TRACE(s.kind);
-        CMap& island = Flat(NewMap(), 50, 0, true);
+        CMap& island = Fill(NewMap(), 50, true, [](int, int) { return 0; });
         CPerson* adult = new CPerson(10, 10, 20 * kYear);
         island.SetRain(true, s.kind);
         adult->surprisedFrames = 0;
@@ -120,7 +105,7 @@ TEST_F(IslandTest, ThunderComesOnItsCountdownTwiceAsOftenInAHeavyStorm)
 
 TEST_F(IslandTest, ADropFallsLandsOnItsRowAndSplashes)
 {
-    CMap& island = Flat(NewMap(), 50, 0, true);
+    CMap& island = Fill(NewMap(), 50, true, [](int, int) { return 0; });
     island.SetRain(true, 0);
     rain_drop& drop = island.drops[0];
     drop.x = 100.0f;
@@ -154,7 +139,7 @@ TEST_F(IslandTest, ScrollingCarriesTheDropsButLiftsThemAtMostTenPixelsAFrame)
     const scroll cases[] = {{true, -50, -10.0f}, {true, -4, -4.0f}, {true, 30, 30.0f}, {false, 30, -18.0f}};
     for (const scroll& s : cases) {
         SCOPED_TRACE(s.deltaY);
-        CMap& island = Flat(NewMap(), 50, 0, s.playable);
+        CMap& island = Fill(NewMap(), 50, s.playable, [](int, int) { return 0; });
         island.SetRain(true, 0);
         rain_drop& drop = island.drops[0];
         // A drop that lands nowhere, drawn over the world but under the side panel.

@@ -1,6 +1,4 @@
-// Islands for a person to look at: the chooser's preview and two views of the
-// playable island (the camp and a beach) of a few seeds, drawn through the
-// real renderer and saved under the build folder's screenshots/.
+// Islands for a person to look at, saved under the build folder's screenshots/.
 #include "CDoodad.h"
 #include "CTree.h"
 #include "CRenderer.h"
