@@ -261,6 +261,52 @@ TEST(ResourceCoverage, TheGeneratedFolderHoldsEveryManifestEntry)
     }
 }
 
+// Player-visible texts are string ids. The code names them in a few fixed
+// shapes: an id constant (`constexpr int kNameId = 2017;`), a table of ids
+// (`kBannerTextIds[2] = {6016, 6015}`) or an id written into a record
+// (`result.id = 2800;`, `result.id = 2801 + number;`, whose first id is checked).
+TEST(ResourceCoverage, EveryStringIdTheCodeNamesIsInTheStringTable)
+{
+    const pack_manifest_data manifest = RepositoryManifest();
+    static const std::regex constant(R"(constexpr\s+int\s+k\w*Id\s*=\s*(\d+)\s*;)");
+    static const std::regex table(R"(constexpr\s+int\s+k\w*Ids\s*\[\s*\d*\s*\]\s*=\s*\{([\d,\s]+)\})");
+    static const std::regex record(R"(\.id\s*=\s*(\d+)\s*[;+])");
+    static const std::regex number(R"(\d+)");
+
+    int checked = 0;
+    auto expectId = [&](const std::string& text, const std::string& where) {
+        checked++;
+        EXPECT_TRUE(manifest.strings.ids.count(std::stoi(text))) << where << ": string id " << text
+                                                                 << " is in no *.strings file";
+    };
+    for (const char* folder : kSourceFolders) {
+        const fs::path root = fs::path(PALMORA_SOURCE_DIR) / folder;
+        if (!fs::is_directory(root)) {
+            continue;
+        }
+        for (const auto& file : fs::recursive_directory_iterator(root)) {
+            const std::string extension = file.path().extension().string();
+            if (!file.is_regular_file() || (extension != ".cpp" && extension != ".h")) {
+                continue;
+            }
+            const std::string where = fs::relative(file.path(), PALMORA_SOURCE_DIR).string();
+            const std::string source = ReadBytes(file.path().string());
+            for (const std::regex* shape : {&constant, &record}) {
+                for (std::sregex_iterator it(source.begin(), source.end(), *shape), end; it != end; ++it) {
+                    expectId((*it)[1].str(), where);
+                }
+            }
+            for (std::sregex_iterator it(source.begin(), source.end(), table), end; it != end; ++it) {
+                const std::string ids = (*it)[1].str();
+                for (std::sregex_iterator id(ids.begin(), ids.end(), number), idEnd; id != idEnd; ++id) {
+                    expectId(id->str(), where);
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 0) << "the scan found no string id at all";
+}
+
 TEST(ResourceCoverage, TheGeneratedStringTableHoldsEveryLoadingHint)
 {
     const std::string bytes = ReadBytes(std::string(Resources()) + "/strings.dat");
