@@ -1,6 +1,8 @@
 #include "CMouseCursor.h"
 
 #include "CController.h"
+#include "CControllerGame.h"
+#include "CPerson.h"
 #include "CInput.h"
 #include "CSprite.h"
 
@@ -22,13 +24,23 @@ const int kScreenH = 600;
 enum PointerImage { kUp = 0, kPincer = 1, kPressed = 2 };
 
 // Where the pointer is drawn relative to the mouse, beyond its own hot spot.
-// While the game screen holds an islander on the pointer it is raised to the
-// islander's hand; the game screen does not hold islanders yet, so there is
-// no shift.
+// While the focused game screen holds a grown islander on the pointer, the
+// pointer rises to the islander's hand; a child's hand is lower, so children
+// are held by the pointer itself.
 void HeldIslanderOffset(int& dx, int& dy)
 {
     dx = 0;
     dy = 0;
+    const CControllerGame* game = CControllerGame::game;
+    if (!game || !game->hasFocus || !game->pickupCandidate || game->islanderDropped) {
+        return;
+    }
+    CPerson* held = game->pickupCandidate;
+    if (held->IsBaby() || held->IsKid()) {
+        return;
+    }
+    dy = -50;
+    dx = held->GetGender() != 0 ? 3 : 2;
 }
 
 }  // namespace

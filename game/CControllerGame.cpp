@@ -11,7 +11,8 @@ CSidebar* CControllerGame::sidebar = nullptr;
 CGuiFlowers* CControllerGame::flowers = nullptr;
 bool CControllerGame::stopFollowing = false;
 
-CControllerGame::CControllerGame() : dustMode(0), heldPotion(0)
+CControllerGame::CControllerGame()
+    : dustMode(0), heldPotion(0), pickupCandidate(nullptr), islanderDropped(false)
 {
     game = this;
 }

@@ -7,6 +7,7 @@
 
 class CGuiFlowers;
 class CMap;
+class CPerson;
 class CResources;
 class CSidebar;
 class CSound;
@@ -29,6 +30,10 @@ public:
 
     int dustMode;    // 0 none, 1 stardust held, 2 moondust held, 3..6 effects
     int heldPotion;  // 0 none
+    // The islander under the last left press, kept while it is carried; the
+    // pointer rises to its hand until the button is released.
+    CPerson* pickupCandidate;
+    bool islanderDropped;  // set at the release, cleared at the next mouse move
 
     static CControllerGame* game;
     static CMap* island;  // the one island; null when none

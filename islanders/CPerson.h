@@ -83,6 +83,7 @@ public:
     bool IsKid();
     // The water depth factor at the feet: 1.0 on land, below 0.85 wading.
     float GetDepth();
+    int GetGender() { return gender; }  // 0 or 1
 
     static void PreLoadClothes();
     static void UnPreLoadClothes();
@@ -97,6 +98,7 @@ public:
     static void LoadPeople();
 
     int age;              // frames
+    int gender;           // 0 or 1
     bool hiddenAway;      // inside a building or otherwise off the island
     int surprisedFrames;  // frames of the surprised face left
 

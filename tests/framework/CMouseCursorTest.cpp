@@ -1,7 +1,9 @@
 #include "CMouseCursor.h"
 
 #include "CController.h"
+#include "CControllerGame.h"
 #include "CInput.h"
+#include "CPerson.h"
 #include "CSprite.h"
 #include "ChildProcess.h"
 #include "GameResources.h"
@@ -128,4 +130,37 @@ TEST(CMouseCursor, AMissingPointerImageEndsTheProgramNamingIt)
         EXPECT_EQ(result.exitCode, 1) << name;
         EXPECT_THAT(result.output, HasSubstr(std::string("Unable to find preloaded image: ") + name));
     }
+}
+
+TEST_F(CMouseCursorTest, RisesToTheHandOfAGrownIslanderHeldOnTheFocusedGameScreen)
+{
+    const int year = 172800;
+    struct Case {
+        const char* what;
+        int years, gender;
+        bool focused, dropped;
+        int dx, dy;
+    };
+    const Case cases[] = {
+        {"a woman", 30, 0, true, false, 2, -50},   {"a man", 30, 1, true, false, 3, -50},
+        {"a baby", 2, 1, true, false, 0, 0},       {"a kid", 13, 1, true, false, 0, 0},
+        {"a grown-up of 14", 14, 0, true, false, 2, -50},
+        {"just dropped", 30, 1, true, true, 0, 0}, {"a screen above the game", 30, 1, false, false, 0, 0},
+    };
+    input.mouseX = 100;
+    input.mouseY = 200;
+    CControllerGame game;
+    for (const Case& c : cases) {
+        CPerson held(0, 0, c.years * year);
+        held.gender = c.gender;
+        game.hasFocus = c.focused;
+        game.islanderDropped = c.dropped;
+        game.pickupCandidate = &held;
+        pointer.Pump();
+        EXPECT_EQ(CMouseCursor::sCursor->GetX(), 97 + c.dx) << c.what;
+        EXPECT_EQ(CMouseCursor::sCursor->GetY(), 198 + c.dy) << c.what;
+        game.pickupCandidate = nullptr;
+    }
+    pointer.Pump();
+    EXPECT_EQ(CMouseCursor::sCursor->GetY(), 198) << "nothing held";
 }
