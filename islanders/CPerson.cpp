@@ -26,7 +26,7 @@ std::vector<craft_data> CPerson::craftQueue, CPerson::pickupQueue;
 std::vector<CPerson*> CPerson::people;
 
 CPerson::CPerson(int atX, int atY, int ageFrames)
-    : age(ageFrames), gender(0), hiddenAway(false), surprisedFrames(0)
+    : age(ageFrames), gender(0), pickedUp(false), hiddenAway(false), surprisedFrames(0)
 {
     x = footX = static_cast<float>(atX);
     y = footY = static_cast<float>(atY);

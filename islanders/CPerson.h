@@ -84,6 +84,8 @@ public:
     // The water depth factor at the feet: 1.0 on land, below 0.85 wading.
     float GetDepth();
     int GetGender() { return gender; }  // 0 or 1
+    // While the player holds this islander on the pincer.
+    bool IsPickedUp() { return pickedUp; }
 
     static void PreLoadClothes();
     static void UnPreLoadClothes();
@@ -99,6 +101,7 @@ public:
 
     int age;              // frames
     int gender;           // 0 or 1
+    bool pickedUp;
     bool hiddenAway;      // inside a building or otherwise off the island
     int surprisedFrames;  // frames of the surprised face left
 

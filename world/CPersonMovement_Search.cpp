@@ -1,11 +1,13 @@
 #include "CPersonMovement.h"
 
 #include "CObject.h"
+#include "CPerson.h"
 #include "Utilities.h"
 
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -104,6 +106,9 @@ float CPersonMovement::StepCost(const pathnode* into, float distance) const
 
 bool CPersonMovement::PathfindTo(int x, int y, bool checkOnly)
 {
+    if (owner && owner->isPerson && static_cast<CPerson*>(owner)->IsPickedUp()) {
+        printf("PATHFINDING TO: %i %i (%i)\n", x, y, static_cast<int>(reinterpret_cast<uintptr_t>(this) & 0x7fffffff));
+    }
     // Every pass counts as a failure of this target, so the nudging ends in
     // a warp at the latest.
     for (;;) {

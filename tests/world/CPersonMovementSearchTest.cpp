@@ -1,6 +1,10 @@
 #include "CPersonMovementTestFixture.h"
 
+#include "CPerson.h"
+#include "ChildProcess.h"
+
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -248,4 +252,21 @@ TEST_F(WalkTest, TheFirstSearchAfterARouteKeepsToLand)
     EXPECT_FALSE(swimmer.movement.CanWeMoveTo(3050, 530));
     ASSERT_TRUE(swimmer.movement.PathfindTo(2800, 2000, false));
     EXPECT_GT(NodesInWater(swimmer), 5);
+}
+
+TEST_F(WalkTest, NamesItsSearchesOnlyWhileItsIslanderIsHeld)
+{
+    Wall(1150, 1000, 50, 1000);
+    CPerson islander(800, 1450, 30 * 172800);
+    float x = 800.0f, y = 1450.0f, vx = 0.0f, vy = 0.0f;
+    CPersonMovement movement(&x, &y, &vx, &vy, 2.0f, &islander);
+    auto searchOutput = [&](bool held) {
+        return RunInChild([&] {
+                   islander.pickedUp = held;
+                   movement.MoveTo(1500, 1450);
+               })
+            .output;
+    };
+    EXPECT_NE(searchOutput(true).find("PATHFINDING TO: 1500 1450 ("), std::string::npos);
+    EXPECT_EQ(searchOutput(false).find("PATHFINDING"), std::string::npos);
 }
