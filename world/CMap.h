@@ -296,6 +296,9 @@ public:
     // taken from images by its name, shrink factor and brightening, or made
     // and added there.
     void PaintMiniMapObjects(int base, std::map<std::string, int>& images);
+    // Paints the preview's picture list into the ground image, each picture
+    // made once per name, shrinking and brightening.
+    void PaintPreviewPictures();
     // Five clouds for the mini-map, kept off the island's middle and apart:
     // each picture number and the top-left of its place.
     static constexpr int MINIMAP_CLOUDS = 5;
@@ -395,7 +398,6 @@ private:
     void MakeGround();
     void MakeCamp();
     void AddPreviewPicturesOfCamp(bool newIsland);
-    void PaintPreviewPictures();
     void AddPicture(int key, int x, int y, const char* name, bool shrink, bool tint);
     void AddCentredPicture(int cx, int cy, const char* name, int keyOffset);
     const std::vector<sized_region>& SizedRegions(int mask, int leastW, int leastH);

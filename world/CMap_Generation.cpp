@@ -25,6 +25,7 @@
 #include <cassert>
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -344,20 +345,25 @@ void CMap::AddPreviewPicturesOfCamp(bool newIsland)
 void CMap::PaintPreviewPictures()
 {
     CDraw* draw = Draw();
-    std::map<std::string, int> loaded;
+    // One picture per name and treatment: the same file shrunk or brightened
+    // differently is another picture.
+    std::map<std::tuple<std::string, bool, bool>, int> loaded;
     for (const auto& entry : previewPictures) {
         const minimap_object& picture = entry.second;
-        auto found = loaded.find(picture.name);
+        const auto key = std::make_tuple(picture.name, picture.shrink, picture.brighten);
+        auto found = loaded.find(key);
         int id;
         if (found != loaded.end()) {
             id = found->second;
         } else {
+            // A picture brightened at its own size is a private copy, so the
+            // shared archive image stays as it was for everyone else.
             id = picture.shrink ? draw->ShrinkImage(picture.name.c_str(), kPreviewScale)
-                                : draw->LoadImage(picture.name.c_str(), false, false);
+                                : draw->LoadImage(picture.name.c_str(), picture.brighten, false);
             if (picture.brighten) {
                 draw->AlterImageRGBA(id, kPreviewTint, false, nullptr, 1.25f, 1.0f, 0.2f);
             }
-            loaded[picture.name] = id;
+            loaded[key] = id;
         }
         draw->DisplayImageOnImage(id, groundImage, picture.x, picture.y);
     }

@@ -244,3 +244,22 @@ TEST_F(IslandTest, MiniMapCloudsKeepOffTheMiddleAndApart)
         }
     }
 }
+
+TEST_F(IslandTest, PreviewPicturesBrightenedAtTheirOwnSizeLeaveTheSharedImageAlone)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    const int shared = CSprite::draw->LoadImage("crate_0.png", false, false);
+    const std::vector<Uint32> before = Pixels(shared);
+    island.previewPictures = {
+        {0, {0, 0, "crate_0.png", false, true, -1, -1}},
+        {1, {100, 0, "crate_0.png", false, false, -1, -1}},
+    };
+    island.PaintPreviewPictures();
+    EXPECT_EQ(Pixels(shared), before) << "brightening painted a private copy";
+    const int w = CSprite::draw->GetW(island.GetGroundImage());
+    const std::vector<Uint32> ground = Pixels(island.GetGroundImage());
+    const int cx = CSprite::draw->GetW(shared) / 2, cy = CSprite::draw->GetH(shared) / 2;
+    EXPECT_NE(ground[static_cast<size_t>(cy) * w + cx], ground[static_cast<size_t>(cy) * w + 100 + cx])
+        << "the brightened and the plain picture are two pictures";
+    CSprite::draw->RemoveImage(shared);
+}
