@@ -5,6 +5,7 @@
 #include "CDraw.h"
 #include "ChildProcess.h"
 #include "Screenshot.h"
+#include "XDisplayLock.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,7 @@ TEST(WidgetsOnX, DrawAButtonWithItsLabelACheckBoxAndASlider)
         GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
     }
     const std::string path = ScreenshotPath("CGuiWidgets-x11.png");
+    const XDisplayLock onlyWindow(display);
     const ChildResult result = RunInChild([&] {
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("DISPLAY", display, 1);

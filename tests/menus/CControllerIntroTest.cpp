@@ -9,6 +9,7 @@
 #include "GameResources.h"
 #include "Screenshot.h"
 #include "TempFolder.h"
+#include "XDisplayLock.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,7 @@ TEST(IntroScreenOnX, PresentsThePictureAndThePointerInTheWindow)
         GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
     }
     const std::string path = ScreenshotPath("CControllerIntro-x11.png");
+    const XDisplayLock onlyWindow(display);
     const ChildResult result = RunInChild([&] {
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("DISPLAY", display, 1);
