@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -137,6 +138,24 @@ bool MatchesPattern(const std::string& pattern, const std::string& name)
     return std::regex_match(name, std::regex(expression + pattern.substr(last)));
 }
 
+// Calls visit with the path (relative to the repository) and the text of
+// every source and header file of the program's folders.
+void ForEachSourceFile(const std::function<void(const std::string& where, const std::string& source)>& visit)
+{
+    for (const char* folder : kSourceFolders) {
+        const fs::path root = fs::path(PALMORA_SOURCE_DIR) / folder;
+        if (!fs::is_directory(root)) {
+            continue;
+        }
+        for (const auto& file : fs::recursive_directory_iterator(root)) {
+            const std::string extension = file.path().extension().string();
+            if (file.is_regular_file() && (extension == ".cpp" || extension == ".h")) {
+                visit(fs::relative(file.path(), PALMORA_SOURCE_DIR).string(), ReadBytes(file.path().string()));
+            }
+        }
+    }
+}
+
 pack_manifest_data RepositoryManifest()
 {
     pack_manifest_data manifest;
@@ -191,41 +210,30 @@ TEST(ResourceCoverage, EveryResourceNameInTheCodeIsInTheManifest)
     const std::set<std::string> excluded(std::begin(kNotResources), std::end(kNotResources));
 
     int checked = 0;
-    for (const char* folder : kSourceFolders) {
-        const fs::path root = fs::path(PALMORA_SOURCE_DIR) / folder;
-        if (!fs::is_directory(root)) {
-            continue;
-        }
-        for (const auto& file : fs::recursive_directory_iterator(root)) {
-            const std::string extension = file.path().extension().string();
-            if (!file.is_regular_file() || (extension != ".cpp" && extension != ".h")) {
+    ForEachSourceFile([&](const std::string& relative, const std::string& source) {
+        for (const literal_data& literal : StringLiterals(source, relative)) {
+            if (!EndsWithResourceExtension(literal.text)) {
                 continue;
             }
-            const std::string relative = fs::relative(file.path(), PALMORA_SOURCE_DIR).string();
-            for (const literal_data& literal : StringLiterals(ReadBytes(file.path().string()), relative)) {
-                if (!EndsWithResourceExtension(literal.text)) {
-                    continue;
-                }
-                const std::string name = literal.text.substr(literal.text.rfind('/') + 1);
-                if (excluded.count(name) || name.find('.') == 0) {
-                    continue;  // a player's file, or a bare extension
-                }
-                checked++;
-                if (name.find('%') == std::string::npos) {
-                    EXPECT_TRUE(names.count(name)) << literal.where << ": \"" << name << "\" is in no manifest";
-                    continue;
-                }
-                bool found = false;
-                for (const std::string& candidate : names) {
-                    if (MatchesPattern(name, candidate)) {
-                        found = true;
-                        break;
-                    }
-                }
-                EXPECT_TRUE(found) << literal.where << ": nothing in the manifests matches \"" << name << "\"";
+            const std::string name = literal.text.substr(literal.text.rfind('/') + 1);
+            if (excluded.count(name) || name.find('.') == 0) {
+                continue;  // a player's file, or a bare extension
             }
+            checked++;
+            if (name.find('%') == std::string::npos) {
+                EXPECT_TRUE(names.count(name)) << literal.where << ": \"" << name << "\" is in no manifest";
+                continue;
+            }
+            bool found = false;
+            for (const std::string& candidate : names) {
+                if (MatchesPattern(name, candidate)) {
+                    found = true;
+                    break;
+                }
+            }
+            EXPECT_TRUE(found) << literal.where << ": nothing in the manifests matches \"" << name << "\"";
         }
-    }
+    });
     RecordProperty("resourceNamesChecked", checked);
 }
 
@@ -279,31 +287,19 @@ TEST(ResourceCoverage, EveryStringIdTheCodeNamesIsInTheStringTable)
         EXPECT_TRUE(manifest.strings.ids.count(std::stoi(text))) << where << ": string id " << text
                                                                  << " is in no *.strings file";
     };
-    for (const char* folder : kSourceFolders) {
-        const fs::path root = fs::path(PALMORA_SOURCE_DIR) / folder;
-        if (!fs::is_directory(root)) {
-            continue;
-        }
-        for (const auto& file : fs::recursive_directory_iterator(root)) {
-            const std::string extension = file.path().extension().string();
-            if (!file.is_regular_file() || (extension != ".cpp" && extension != ".h")) {
-                continue;
-            }
-            const std::string where = fs::relative(file.path(), PALMORA_SOURCE_DIR).string();
-            const std::string source = ReadBytes(file.path().string());
-            for (const std::regex* shape : {&constant, &record}) {
-                for (std::sregex_iterator it(source.begin(), source.end(), *shape), end; it != end; ++it) {
-                    expectId((*it)[1].str(), where);
-                }
-            }
-            for (std::sregex_iterator it(source.begin(), source.end(), table), end; it != end; ++it) {
-                const std::string ids = (*it)[1].str();
-                for (std::sregex_iterator id(ids.begin(), ids.end(), number), idEnd; id != idEnd; ++id) {
-                    expectId(id->str(), where);
-                }
+    ForEachSourceFile([&](const std::string& where, const std::string& source) {
+        for (const std::regex* shape : {&constant, &record}) {
+            for (std::sregex_iterator it(source.begin(), source.end(), *shape), end; it != end; ++it) {
+                expectId((*it)[1].str(), where);
             }
         }
-    }
+        for (std::sregex_iterator it(source.begin(), source.end(), table), end; it != end; ++it) {
+            const std::string ids = (*it)[1].str();
+            for (std::sregex_iterator id(ids.begin(), ids.end(), number), idEnd; id != idEnd; ++id) {
+                expectId(id->str(), where);
+            }
+        }
+    });
     EXPECT_GT(checked, 0) << "the scan found no string id at all";
 }
 
