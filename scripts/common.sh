@@ -20,9 +20,13 @@ install_missing() {
   fi
 }
 
+# Parallel jobs for builds and test runs; PALMORA_JOBS lowers it when several
+# checkouts build on one machine.
+JOBS="${PALMORA_JOBS:-$(nproc)}"
+
 # build DIR [cmake options...]
 build() {
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+  cmake --build "$dir" -j "$JOBS"
 }
