@@ -106,6 +106,8 @@ void FitVegetables(int units[3], int room)
     int& a = units[0];
     int& b = units[1];
     int& c = units[2];
+    // Rounding overshoots by at most one, so the third never runs dry here;
+    // the guard only keeps a count from going below nothing.
     while (a + b + c > room) {
         int& taken = a > b ? (a > c ? a : c) : a == b ? (c > 0 ? c : a) : (b > c ? b : c);
         taken--;
