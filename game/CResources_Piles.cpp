@@ -248,9 +248,11 @@ bool CResources::IsAtCoords(int& z, int atX, int atY)
     if (!island) {
         return false;
     }
-    // A point given in world px is tested where the mat is drawn.
-    const int screenX = atX == -1 ? -1 : atX + island->offsetX;
-    const int screenY = atY == -1 ? -1 : atY + island->offsetY;
+    // A point given in world px is tested where the mat is drawn; a -1 in
+    // either names the mouse.
+    const bool mouse = atX == -1 || atY == -1;
+    const int screenX = mouse ? atX : atX + island->offsetX;
+    const int screenY = mouse ? atY : atY + island->offsetY;
     for (int pile : {kFoodPile, kWoodPile, kRockPile}) {
         CSprite* mat = Mat(pile);
         if (mat && mat->IsCollisionPixelPerfect(screenX, screenY)) {
