@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kBuildingsProperty = 6;
 constexpr int kTypes = 13;
+constexpr int kFoodStorehouse = 2, kRockStorehouse = 3, kWoodStorehouse = 4;
 
 struct requirement {
     int wood, rock, work;
@@ -26,6 +27,19 @@ constexpr requirement kRequirements[kTypes + 1] = {
 const requirement& RequirementOf(int type)
 {
     return type >= 1 && type <= kTypes ? kRequirements[type - 1] : kRequirements[kTypes];
+}
+
+// The building type that stores a resource number, 0 none.
+int StorehouseOf(int resource)
+{
+    switch (resource) {
+    case 0: return kWoodStorehouse;
+    case 1: return kRockStorehouse;
+    case 2:
+    case 3:
+    case 6: return kFoodStorehouse;
+    default: return 0;
+    }
 }
 
 }  // namespace
@@ -99,6 +113,48 @@ void CBuilding::FinishNow()
     record.work = need.work;
     record.wood = need.wood;
     record.rock = need.rock;
+}
+
+bool CBuilding::IsInService()
+{
+    return !record.demolishing && PercentageComplete() >= 100.0f;
+}
+
+int CBuilding::GetStandLocation(int& atX, int& atY, int&)
+{
+    atX = GetX();
+    atY = GetY();
+    return 0;
+}
+
+int CBuilding::GetNumStorehouses(int resource)
+{
+    const int type = StorehouseOf(resource);
+    return static_cast<int>(std::count_if(buildings.begin(), buildings.end(), [type](CBuilding* building) {
+        return type != 0 && building->record.type == type && building->IsInService();
+    }));
+}
+
+CBuilding* CBuilding::GetPileCoordinates(int& atX, int& atY, int resource)
+{
+    const int type = StorehouseOf(resource);
+    CBuilding* nearest = nullptr;
+    float nearestDistance = 0.0f;
+    for (CBuilding* building : buildings) {
+        if (type == 0 || building->record.type != type || !building->IsInService()) {
+            continue;
+        }
+        const float distance = GetDist(atX, atY, building->GetX(), building->GetY());
+        if (!nearest || distance < nearestDistance) {
+            nearest = building;
+            nearestDistance = distance;
+        }
+    }
+    if (nearest) {
+        atX = nearest->GetX();
+        atY = nearest->GetY();
+    }
+    return nearest;
 }
 
 void CBuilding::InitSprites() {}

@@ -55,6 +55,11 @@ public:
     bool IsDemolished();
     // Completes construction at once.
     void FinishNow();
+    // Complete and not being taken down: a storehouse that counts.
+    bool IsInService();
+    // Where an islander stands to work at the building; returns the stand
+    // point's number.
+    virtual int GetStandLocation(int& x, int& y, int& dir);
 
     static void InitSprites();
     static void DeleteSprites();
@@ -67,6 +72,12 @@ public:
     // Deletes every building and rebuilds them from the profile; records of
     // an unknown type are skipped.
     static std::vector<CBuilding*> LoadBuildings();
+    // Storehouses in service of a resource number: 0 wood, 1 rock, 2, 3 and
+    // 6 food; 0 for any other number.
+    static int GetNumStorehouses(int resource);
+    // The storehouse in service of the resource nearest to (x, y), which
+    // become its position; null, with x and y unchanged, when there is none.
+    static CBuilding* GetPileCoordinates(int& x, int& y, int resource);
 
     static std::vector<CBuilding*> buildings;
 

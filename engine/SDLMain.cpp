@@ -88,7 +88,9 @@ int SDL_main(int argc, char* argv[])
     CFlowerIndicator::Unload();
     CTreeIndicator::Unload();
     CPerson::UnPreLoadClothes();
-    delete CControllerGame::Resources();
+    // Asking for the stock here would make a new one; its destructor clears
+    // the pointer, so the world's unloading below cannot delete it again.
+    delete CControllerGame::resources;
     if (CDust::sndObservatory) {
         delete CDust::sndObservatory;
         CDust::sndObservatory = nullptr;

@@ -107,8 +107,8 @@ TEST_F(IslandTest, ThePlayableIslandGetsItsCampOnceAndThePreviewShowsIt)
     for (int i = 0; i < 3; i++) {
         EXPECT_EQ(island.GetPileX(i), anchors[i].x * 8 - 96);
         EXPECT_EQ(island.GetPileY(i), anchors[i].y * 8 - 96);
-        EXPECT_EQ(CControllerGame::Resources()->piles[i].x, island.GetPileX(i));
-        EXPECT_EQ(CControllerGame::Resources()->piles[i].y, island.GetPileY(i));
+        EXPECT_EQ(CControllerGame::Resources()->GetPileX(i), island.GetPileX(i));
+        EXPECT_EQ(CControllerGame::Resources()->GetPileY(i), island.GetPileY(i));
         EXPECT_NE(island.pileSprites[i], nullptr);
     }
     EXPECT_EQ(island.offsetX, 322 - (startX * 8 - 95));
