@@ -212,12 +212,15 @@ void CPerson::PrematureGray()
 {
     data.prematureGrey = 1;
     // The hair sprites come with the body sprites; until then a full reload
-    // is the whole of the change.
+    // is the whole of the change. An islander out of sight stays so.
+    const bool wasHidden = hidden;
     Hide();
     UnloadSprites();
     LoadSprites();
     Pump(lastOffsetX, lastOffsetY, 1);
-    UnHide();
+    if (!wasHidden) {
+        UnHide();
+    }
     if (portraitImage != -1) {
         CSprite::draw->RemoveImage(portraitImage);
         portraitImage = -1;

@@ -20,7 +20,9 @@ constexpr int kOffScreen = -100;
 
 void CPerson::LoadSprites()
 {
-    if (standInSprite) {
+    // Without a drawing context (the walker's own tests) there is nothing
+    // to draw with.
+    if (standInSprite || !CSprite::draw) {
         return;
     }
     standInSprite = new CSprite(0);
