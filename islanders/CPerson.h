@@ -1,117 +1,197 @@
-// Stand-in for the islanders until they are built: the shared clothes cache
-// that start-up prepares, the hover hint the world pump reads, what the
-// island's weather and mini-map ask of an islander (its age, where it
-// stands, its picture and its startled face), and the band's saving and
-// loading. An islander is a world object listed in CPerson::people; its
-// creator owns it. Until islanders are built the band is kept as its saved
-// records, so that a saved band survives a load and the next save.
+// The islander: one CPerson for every islander on the island, a world object
+// pumped once a frame, drawn, picked up and dropped. It holds its saved record
+// by value and rebuilds everything else (strengths, speed, task list, walker,
+// sounds, sprites) from that record whenever it is built, so that the record
+// alone is what survives a save.
+//
+// CPerson::people lists every islander in order of construction; the order
+// is saved and decides ties in every search over the band. The registry only
+// lists islanders: whoever makes one deletes it (a new band, a load, a death,
+// the world's sweep of delete-flagged objects, shut-down).
 #pragma once
 
+#include "BandRecords.h"
 #include "CObject.h"
-#include "ProfileTypes.h"
-#include "Types.h"
+#include "PersonRecords.h"
 
-#include <cstdint>
+#include <string>
 #include <vector>
 
-// One saved islander: 632 bytes, written raw. Its fields belong to the
-// islanders; the stand-in only carries the record.
-struct person_data {
-    uint8_t bytes[632];
-};
-static_assert(sizeof(person_data) == 632, "person_data is a 632-byte saved record");
-
-template <>
-struct ProfileType<person_data> : ProfileRecord<person_data, 632> {
-    static constexpr const char* tag = "11person_data";
-};
-
-// One entry of the default task priority list.
-struct task_item {
-    int32_t task;     // task number 0..18
-    int32_t enabled;  // 1 in the default list
-};
-static_assert(sizeof(task_item) == 8, "task_item is an 8-byte saved record");
-
-template <>
-struct ProfileType<task_item> : ProfileRecord<task_item, 8> {
-    static constexpr const char* tag = "9task_item";
-};
-
-// The last islander id issued (0 before any).
-struct game_data {
-    int32_t lastId;
-};
-static_assert(sizeof(game_data) == 4, "game_data is a 4-byte saved record");
-
-template <>
-struct ProfileType<game_data> : ProfileRecord<game_data, 4> {
-    static constexpr const char* tag = "9game_data";
-};
-
-// One clothes order: who ordered, the styles and colours, and the work.
-struct craft_data {
-    int32_t islanderId;
-    int32_t topStyle, bottomStyle;  // 0..2
-    RGBA_data topColour, bottomColour;
-    int32_t progress;
-    int32_t workNeeded;
-};
-static_assert(sizeof(craft_data) == 28, "craft_data is a 28-byte saved record");
-
-template <>
-struct ProfileType<craft_data> : ProfileRecord<craft_data, 28> {
-    static constexpr const char* tag = "10craft_data";
-};
+class CPersonMovement;
+class CSound;
+class CSprite;
+class CUtilBounce;
 
 class CPerson : public CObject {
 public:
-    // Foot point at world (x, y); age in frames.
-    CPerson(int x, int y, int age);
+    // Builds an islander from its record and appends it to people.
+    explicit CPerson(const person_data& record);
     ~CPerson() override;
 
     void Hide() override;
     void UnHide() override;
     void Pump(int offsetX, int offsetY, int steps) override;
     void Rollover(bool over) override;
-    // None yet: the islander's picture comes with its clothes.
     sidebar_image GetSpriteForSidebar() override;
 
-    // Under 3 years.
-    bool IsBaby();
-    // 3 to 13 years.
-    bool IsKid();
-    // The water depth factor at the feet: 1.0 on land, below 0.85 wading.
-    float GetDepth();
-    int GetGender() { return gender; }  // 0 or 1
-    // While the player holds this islander on the pincer.
-    bool IsPickedUp() { return pickedUp; }
+    // ---- The band ---------------------------------------------------------
+    // A new islander: x -1 a random place (y ignored); genes null random
+    // genes, else a newborn with a copy of them; startingBand takes the sex
+    // and the age in years from male and years.
+    static CPerson* NewPerson(int x, int y, const genome* genes, bool startingBand, bool male, int years);
+    // Deletes every islander and starts the band of seven at the island's
+    // start point.
+    static void StartWithNewPeople();
+    // Scatters the band around the new island's start point.
+    static void ResetForNewIsland();
+    // Islanders neither delete-flagged nor dying (NumAdults: aged 14 or more).
+    static int NumPeople();
+    static int NumAdults();
 
-    static void PreLoadClothes();
-    static void UnPreLoadClothes();
-    // Every islander aged 3 or more who is not removed looks surprised for
-    // 45 frames: the weather's thunder.
-    static void Lightning();
-
-    // The band, the default task list, the last id and the two clothes
-    // queues into the active profile, and back. A profile without the last
-    // id is fatal (the profile store's read of a missing key).
+    // ---- Saving -------------------------------------------------------------
+    // The band, the default task list, the last id and the clothes queues
+    // into the active profile, and back. A missing or mistyped key is fatal
+    // (the profile store's check); damaged records are repaired and logged.
     static void SavePeople();
     static void LoadPeople();
+    static void SaveTaskQueue();
+    static void LoadTaskQueue();
+    // Puts every field that is built into image names, sounds or indexes back
+    // into its range; true when something had to change.
+    static bool RepairRecord(person_data& record);
 
-    int age;              // frames
-    int gender;           // 0 or 1
+    // ---- The record ---------------------------------------------------------
+    int GetID() const { return data.id; }
+    int GetGender() const { return data.gender; }  // 0 male, 1 female
+    void SetParents(int mother, int father);
+    int GetAge() const;        // whole years
+    int GetActualAge() const;  // whole years, never reset by a potion
+    bool IsBaby() const;       // below 3
+    bool IsKid() const;        // 3 to 13
+    bool IsAdult() const;      // 14 to 64
+    bool IsSenior() const;     // 65 and over
+    bool IsPickedUp() const { return pickedUp; }
+
+    // ---- Genes and attributes -------------------------------------------------
+    static void RandomizeGene(gene& g);
+    static gene CrossGenes(const gene* a, const gene* b);
+    static void RandomizeGenome(genome* genes);
+    // A newborn's genome, crossed gene by gene from its parents.
+    static genome CrossGenome(const genome& a, const genome& b);
+    static int GetPhenotype(const gene& g);
+    // Genes with phenotype 1 in strength block 0 (physical) or 1 (mental).
+    int GetGeneticAttributeValue(int block) const;
+    static int GetHairColour(const genome* genes);  // 0..7
+    int GetHairColour() const;                       // as shown: 0..8, 8 grey
+    void InitStats();
+    // apply also hands the new speed to the walker and the sprites.
+    void AdjustSpeed(bool apply);
+    static int GetAnimRate(int level);
+    static float GetActualWalkSpeed(int level);
+    int GetPhysicalStrength() const { return physicalStrength; }
+    int GetMentalStrength() const { return mentalStrength; }
+    // Switch strength genes on (off) until the block gained (lost) amount;
+    // false when the block was already full (empty).
+    bool ImproveAttribute(int block, int amount);
+    bool DecreaseAttribute(int block, int amount);
+    void PrematureGray();
+
+    // ---- Tasks, clothes, thoughts and sprites (their first pieces) -----------
+    static void InitTaskQueue();
+    static void RandomizeClothesColour(RGBA_data& colour, bool top, bool male);
+    void ChangeHairStyle(int style);
+    static void PreLoadClothes();
+    static void UnPreLoadClothes();
+    static void InitThoughts();
+    // Every islander of 3 or more who is not delete-flagged looks surprised
+    // for 45 frames: the weather's thunder.
+    static void Lightning();
+    // The water depth factor at the feet: 1.0 on land, below 0.85 wading.
+    float GetDepth();
+    void LoadSprites();
+    void UnloadSprites();
+
+    // ---- State ------------------------------------------------------------------
+    person_data data;  // everything that is saved
+
+    // Derived from the genes and the age by InitStats.
+    int hairColour;  // 0..7
+    int skinTone;    // 0..3
+    int physicalStrength, mentalStrength;  // 0..100
+    int speedLevel;                        // 0..4
+    int animRate;                          // frames per animation step
+    float walkSpeed;                       // pixels per frame
+    bool isMale;
+
+    std::vector<task_item> tasks;  // this islander's priority list
+    int currentTask;               // -1 none
+    int currentSubTask;
+    CObject* target;  // the work target; null none
+
+    CPersonMovement* movement;  // owned
+    float moveDX, moveDY;       // the walker's step this frame
+
+    CPerson* partner;           // met in a hut; null none
+    CPerson* pairingCandidate;  // the islander last dropped on this one
+    CPerson* motherCache;       // the mother once found; null none
+    bool dying;
+    std::string deathCause;  // a string id as decimal text
+    bool wasAdult, wasKid;   // the stage when last looked at
+
+    int thoughtId;  // -1 none
+    int thoughtCountdown;
+    int idleWanderCountdown;
+    int personalZGap;
+    CUtilBounce* bounceA;  // owned
+    CUtilBounce* bounceB;  // owned
+
+    int portraitImage;  // cached side-panel portrait, -1 none
+    int headDirection;
+    int blinkTimer, headTurnTimer;
+    int lastOffsetX, lastOffsetY;  // the map offset of the last frame
+
     bool pickedUp;
+    bool hidden;
     bool hiddenAway;      // inside a building or otherwise off the island
     int surprisedFrames;  // frames of the surprised face left
+    CSprite* standInSprite;  // owned; the picture until the body sprites exist
 
+    CSound* sndSnore[2];
+    CSound* sndHackWood[5];
+    CSound* sndHackRock[5];
+    CSound* sndHackBuilding[5];
+    CSound* sndHackFarm[5];
+
+    // ---- Shared by all islanders -------------------------------------------------
     static std::vector<CPerson*> people;
-    // Set while an islander is under the mouse this frame; the world pump
-    // then re-runs the hover test even when the mouse did not move.
-    static bool didRollover;
-
-    static std::vector<person_data> band;  // in saved order
-    static std::vector<task_item> taskQueue;
-    static game_data gameData;
+    static std::vector<task_item> taskQueue;  // the default priority list
     static std::vector<craft_data> craftQueue, pickupQueue;
+    static game_data gameData;
+    static std::vector<int> preloadedClothes;
+    static CSound* sndGrab;
+    static CSound* sndDrop;
+    static CSound* sndSplash;
+    static CSound* sndBaby[5];
+    static CSound* sndKid[5];
+    static CSound* sndMaleHuh[6][2];
+    static CSound* sndFemaleHuh[6][2];
+    static CSprite* sRolloverAdult;
+    static CSprite* sRolloverKid;
+    static CSprite* sRolloverBaby;
+    static int personalZGapCurrent;
+    static bool simulating, stoppedSimForDeath;
+    static bool showFlyaways;
+    static CPerson* isMasterOfSkill;
+    // The islander whose rollover ring shows; the world pump re-runs its
+    // hover test while one does, even when the mouse did not move.
+    static CPerson* didRollover;
+    static bool wantNoClothes;
+
+private:
+    static void CreateSharedSounds();
+    static void DeleteSharedSounds();
+    // Deletes islanders, always the last one, until none is left.
+    static void DeleteAllPeople();
+    // Drops every pointer another islander or the statics keep to this one.
+    void ForgetMe();
 };

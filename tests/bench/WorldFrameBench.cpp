@@ -11,6 +11,7 @@
 #include "CMap.h"
 #include "CObject.h"
 #include "CPerson.h"
+#include "tests/islanders/IslanderRecords.h"
 #include "CProfile.h"
 #include "CRenderer.h"
 #include "CSprite.h"
@@ -60,7 +61,10 @@ struct World {
         }
         // Islanders stand in for the rest of the island's life.
         while (CObject::objects.size() < static_cast<size_t>(kObjects)) {
-            new CPerson(RangedRandom(0, 3900), RangedRandom(0, 3900), RangedRandom(0, 50) * 172800);
+            {
+                const int x = RangedRandom(0, 3900), y = RangedRandom(0, 3900);
+                new CPerson(IslanderRecord(x, y, RangedRandom(0, 50) * 172800));
+            }
         }
         CProfile::current->SetValue<bool>(1006, true);
         island->SetRain(true, 1);

@@ -4,6 +4,7 @@
 #include "CControllerGame.h"
 #include "CInput.h"
 #include "CPerson.h"
+#include "tests/islanders/IslanderRecords.h"
 #include "CSprite.h"
 #include "ChildProcess.h"
 #include "GameResources.h"
@@ -151,8 +152,7 @@ TEST_F(CMouseCursorTest, RisesToTheHandOfAGrownIslanderHeldOnTheFocusedGameScree
     input.mouseY = 200;
     CControllerGame game;
     for (const Case& c : cases) {
-        CPerson held(0, 0, c.years * year);
-        held.gender = c.gender;
+        CPerson held(IslanderRecord(0, 0, c.years * year, c.gender));
         game.hasFocus = c.focused;
         game.islanderDropped = c.dropped;
         game.pickupCandidate = &held;

@@ -3,6 +3,7 @@
 #include "CDust.h"
 #include "CGull.h"
 #include "CPerson.h"
+#include "tests/islanders/IslanderRecords.h"
 #include "CRelic.h"
 #include "CTombstone.h"
 #include "IslandSeeds.h"
@@ -20,7 +21,7 @@ constexpr int kYear = 172800;
 class PicturedIslander : public CPerson {
 public:
     PicturedIslander(int x, int y, int age)
-        : CPerson(x, y, age), image(CSprite::draw->CreateSizedBlank(30, 60, static_cast<SDL_Surface*>(nullptr)))
+        : CPerson(IslanderRecord(x, y, age)), image(CSprite::draw->CreateSizedBlank(30, 60, static_cast<SDL_Surface*>(nullptr)))
     {
         CSprite::draw->ColourFill(image, RGBA_data{200, 100, 50, 255}, 0, 0, 30, 60);
     }

@@ -1,4 +1,5 @@
 #include "CPerson.h"
+#include "tests/islanders/IslanderRecords.h"
 #include "CRelic.h"
 #include "Utilities.h"
 #include "tests/world/CMapGenerationFixture.h"
@@ -29,8 +30,8 @@ TEST_F(IslandTest, RainStartsWithTheLengthThunderAndRelicsOfItsKind)
     for (const start& c : cases) {
         SCOPED_TRACE(c.kind);
         CMap& island = NewMap();
-        CPerson* adult = new CPerson(10, 10, 20 * kYear);
-        CPerson* baby = new CPerson(20, 10, kYear);
+        CPerson* adult = new CPerson(IslanderRecord(10, 10, 20 * kYear));
+        CPerson* baby = new CPerson(IslanderRecord(20, 10, kYear));
         const size_t relics = CRelic::relic.size();
         island.SetRain(true, c.kind);
         EXPECT_TRUE(island.raining);
@@ -86,7 +87,7 @@ TEST_F(IslandTest, ThunderComesOnItsCountdownTwiceAsOftenInAHeavyStorm)
     for (const storm& s : cases) {
         SCOPED_TRACE(s.kind);
         CMap& island = Fill(NewMap(), 50, true, [](int, int) { return 0; });
-        CPerson* adult = new CPerson(10, 10, 20 * kYear);
+        CPerson* adult = new CPerson(IslanderRecord(10, 10, 20 * kYear));
         island.SetRain(true, s.kind);
         adult->surprisedFrames = 0;
         island.thunderCountdown = 3;

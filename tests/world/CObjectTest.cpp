@@ -166,10 +166,10 @@ TEST_F(WorldTest, HoverIsRecomputedOnlyWhenTheMouseMovesOverTheMapOrAnIslanderAs
     CObject::MoveObjects(0, 0, 1);
     EXPECT_EQ(object->rollovers, 1) << "mouse still: hover states stay as they were";
 
-    CPerson::didRollover = true;
+    CPerson::didRollover = reinterpret_cast<CPerson*>(object);  // only tested against null
     CObject::MoveObjects(0, 0, 1);
     EXPECT_EQ(object->rollovers, 2);
-    CPerson::didRollover = false;
+    CPerson::didRollover = nullptr;
 
     CObject::MoveObjects(-10, 0, 1);
     EXPECT_EQ(object->rollovers, 3) << "the map scrolled under a still mouse";

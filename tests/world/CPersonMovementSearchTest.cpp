@@ -1,6 +1,7 @@
 #include "CPersonMovementTestFixture.h"
 
 #include "CPerson.h"
+#include "tests/islanders/IslanderRecords.h"
 #include "ChildProcess.h"
 
 #include <cmath>
@@ -257,7 +258,7 @@ TEST_F(WalkTest, TheFirstSearchAfterARouteKeepsToLand)
 TEST_F(WalkTest, NamesItsSearchesOnlyWhileItsIslanderIsHeld)
 {
     Wall(1150, 1000, 50, 1000);
-    CPerson islander(800, 1450, 30 * 172800);
+    CPerson islander(IslanderRecord(800, 1450, 30 * 172800));
     float x = 800.0f, y = 1450.0f, vx = 0.0f, vy = 0.0f;
     CPersonMovement movement(&x, &y, &vx, &vy, 2.0f, &islander);
     auto searchOutput = [&](bool held) {

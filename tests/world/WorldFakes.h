@@ -101,7 +101,7 @@ protected:
         CFlowerIndicator::placingFlowers = -1;
         CTreeIndicator::placingTrees = -1;
         CTutorialDialog::nextTutorial = -1;
-        CPerson::didRollover = false;
+        CPerson::didRollover = nullptr;
     }
 
     void MouseAt(int x, int y)

@@ -1,0 +1,165 @@
+#include "CPerson.h"
+
+#include "CControllerGame.h"
+#include "CMap.h"
+#include "CPersonMovement.h"
+#include "CProfile.h"
+#include "Log.h"
+#include "Utilities.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kPeopleProperty = 4;
+constexpr int kTaskQueueProperty = 5;
+constexpr int kLastIdProperty = 14;
+constexpr int kCraftQueueProperty = 15;
+constexpr int kPickupQueueProperty = 39;
+
+// Needs run from 10000 down to -10000 in play, and potions or long absences
+// may take them further; only values no game could reach are damage.
+constexpr int kNeedLimit = 1000000000;
+constexpr int kMaxSkill = 10000;
+
+template <typename T>
+bool Clamp(T& value, T low, T high)
+{
+    const T clamped = std::min(std::max(value, low), high);
+    const bool changed = clamped != value;
+    value = clamped;
+    return changed;
+}
+
+bool MakeFlag(uint8_t& flag)
+{
+    const bool changed = flag > 1;
+    flag = flag != 0 ? 1 : 0;
+    return changed;
+}
+
+// Keeps only the entries whose task number exists.
+std::vector<task_item> ValidTasks(std::vector<task_item> tasks)
+{
+    const size_t before = tasks.size();
+    tasks.erase(std::remove_if(tasks.begin(), tasks.end(),
+                               [](const task_item& item) { return item.task < 0 || item.task >= kTaskCount; }),
+                tasks.end());
+    if (tasks.size() != before) {
+        logMessage("The saved task list named tasks that do not exist; they were left out");
+    }
+    return tasks;
+}
+
+// Moves a saved position that lies off the island to the island's start
+// point (or into the walkable area while no island stands).
+bool RepairPosition(person_data& record)
+{
+    if (std::isfinite(record.x) && std::isfinite(record.y) && CPersonMovement::WithinMapBounds(record.x, record.y)) {
+        return false;
+    }
+    CMap* island = CControllerGame::island;
+    if (island && island->GetStartX() >= 0 && island->GetStartY() >= 0) {
+        record.x = static_cast<float>(island->GetStartX());
+        record.y = static_cast<float>(island->GetStartY());
+    } else {
+        record.x = std::isfinite(record.x) ? std::min(std::max(record.x, 0.0f), static_cast<float>(WALK_MAX_X)) : 0.0f;
+        record.y = std::isfinite(record.y) ? std::min(std::max(record.y, 0.0f), static_cast<float>(WALK_MAX_Y)) : 0.0f;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CPerson::RepairRecord(person_data& record)
+{
+    bool changed = false;
+    changed |= Clamp(record.gender, 0, 1);
+    changed |= Clamp(record.voice, 0, 5);
+    changed |= Clamp(record.matureHairStyle, 0, 7);
+    changed |= Clamp(record.youngHairStyle, 0, 7);
+    changed |= Clamp(record.topStyle, 0, 2);
+    changed |= Clamp(record.bottomStyle, 0, 2);
+    changed |= Clamp(record.kidTopColour, 0, 5);
+    changed |= Clamp(record.kidBottomColour, 0, 5);
+    changed |= Clamp(record.energy, -kNeedLimit, kNeedLimit);
+    changed |= Clamp(record.food, -kNeedLimit, kNeedLimit);
+    for (int32_t& skill : record.skills) {
+        changed |= Clamp(skill, 0, kMaxSkill);
+    }
+    for (uint8_t& permitted : record.permittedTasks) {
+        changed |= MakeFlag(permitted);
+    }
+    for (uint8_t* flag : {&record.prematureGrey, &record.hadStardust, &record.hadMoondust, &record.twinsPotion,
+                          &record.babyThoughtShown, &record.isParent, &record.hasBrother, &record.hasSister,
+                          &record.keepHairColour}) {
+        changed |= MakeFlag(*flag);
+    }
+    // The given name is looked up in the string table, where only these
+    // two hundred ids exist.
+    const bool named = (record.nameId >= 7000 && record.nameId <= 7099) || (record.nameId >= 7500 && record.nameId <= 7599);
+    if (!named) {
+        record.nameId = (record.gender == 0 ? 7000 : 7500) + std::abs(record.nameId % 100);
+        changed = true;
+    }
+    if (record.customName[kCustomNameSize - 1] != '\0') {
+        record.customName[kCustomNameSize - 1] = '\0';
+        changed = true;
+    }
+    changed |= RepairPosition(record);
+    return changed;
+}
+
+void CPerson::SavePeople()
+{
+    std::vector<person_data> records;
+    records.reserve(people.size());
+    for (const CPerson* person : people) {
+        if (!person->deleteMe) {
+            records.push_back(person->data);
+        }
+    }
+    CProfile* profile = CProfile::current;
+    profile->SetVectorValue<person_data>(kPeopleProperty, records);
+    SaveTaskQueue();
+    profile->SetValue<game_data>(kLastIdProperty, gameData);
+    profile->SetVectorValue<craft_data>(kCraftQueueProperty, craftQueue);
+    profile->SetVectorValue<craft_data>(kPickupQueueProperty, pickupQueue);
+}
+
+void CPerson::LoadPeople()
+{
+    CProfile* profile = CProfile::current;
+    personalZGapCurrent = 0;
+    DeleteAllPeople();
+    taskQueue = ValidTasks(profile->GetVectorValue<task_item>(kTaskQueueProperty));
+
+    int highestId = 0;
+    for (person_data record : profile->GetVectorValue<person_data>(kPeopleProperty)) {
+        if (RepairRecord(record)) {
+            logMessage("A saved islander was damaged and has been mended", TempSprintf("id %i", record.id));
+        }
+        highestId = std::max(highestId, record.id);
+        new CPerson(record);
+    }
+
+    gameData = profile->GetValue<game_data>(kLastIdProperty);
+    if (gameData.lastId < highestId) {
+        // A new islander must never take the id of one already on the island.
+        logMessage("The saved last islander id was behind the band; it now follows the highest id");
+        gameData.lastId = highestId;
+    }
+    craftQueue = profile->GetVectorValue<craft_data>(kCraftQueueProperty);
+    pickupQueue = profile->GetVectorValue<craft_data>(kPickupQueueProperty);
+}
+
+void CPerson::SaveTaskQueue()
+{
+    CProfile::current->SetVectorValue<task_item>(kTaskQueueProperty, taskQueue);
+}
+
+void CPerson::LoadTaskQueue()
+{
+    taskQueue = ValidTasks(CProfile::current->GetVectorValue<task_item>(kTaskQueueProperty));
+}
