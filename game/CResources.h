@@ -24,6 +24,8 @@ public:
     void SaveResources();
     void LoadResources();
 
+    int GetWood() const { return wood; }
+
     coordinate piles[3];  // -1, -1 until set
     int wood, fish, rock, stardust, moondust;
     int vegetables[3];
