@@ -1,9 +1,8 @@
 // Shared by the tests of the game-wide services (tutorial progress, trophies,
-// research): each test gets a fresh profile in its own folder, and the
-// services' run-long statics start and end cleared.
+// research): a fresh profile in a folder of its own, the services' run-long
+// statics cleared, and a game screen when a test starts one.
 #pragma once
 
-#include "CController.h"
 #include "CControllerGame.h"
 #include "CControllerTrophies.h"
 #include "CInput.h"
@@ -24,32 +23,17 @@ protected:
     {
         CController::input = &input;
         profile = std::make_unique<CProfile>();
-        ClearStatics();
+        CTutorialDialog::nextTutorial = -1;
+        CControllerTrophies::trophyUnlockQueue = {};
     }
 
     void TearDown() override
     {
-        ClearStatics();
+        delete CTutorialDialog::tutorialCircle;
         game.reset();
         delete CControllerGame::resources;
         profile.reset();
         CController::input = nullptr;
-    }
-
-    static void ClearStatics()
-    {
-        CTutorialDialog::nextTutorial = -1;
-        CTutorialDialog::activeDialog = nullptr;
-        CTutorialDialog::numTutorialsActive = 0;
-        delete CTutorialDialog::tutorialCircle;
-        CControllerTrophies::trophyUnlockQueue = {};
-    }
-
-    // Saves the profile and loads it back, as the next run of the game would.
-    void Reopen()
-    {
-        profile.reset();
-        profile = std::make_unique<CProfile>();
     }
 
     static void CompleteSteps(int from, int to)
@@ -69,8 +53,6 @@ protected:
         }
         return masks;
     }
-
-    void StartGame() { game = std::make_unique<CControllerGame>(); }
 
     TempFolder folder;
     CInput input;
