@@ -1,7 +1,8 @@
 // The research service: science points and the four research levels, kept
 // in the active profile.
-#include "CControllerGame.h"
 #include "CControllerScience.h"
+
+#include "CControllerGame.h"
 #include "CControllerTrophies.h"
 #include "CProfile.h"
 #include "CTutorialCircle.h"

@@ -1,8 +1,9 @@
 // Which tutorial steps are done and which one is due, kept in the active profile.
+#include "CTutorialDialog.h"
+
 #include "CControllerGame.h"
 #include "CProfile.h"
 #include "CResources.h"
-#include "CTutorialDialog.h"
 
 namespace {
 
