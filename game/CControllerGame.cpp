@@ -12,7 +12,7 @@ CGuiFlowers* CControllerGame::flowers = nullptr;
 bool CControllerGame::stopFollowing = false;
 
 CControllerGame::CControllerGame()
-    : dustMode(0), heldPotion(0), pickupCandidate(nullptr), islanderDropped(false)
+    : dustMode(0), heldPotion(0), pickupCandidate(nullptr), islanderDropped(false), pendingTutorial(-1)
 {
     game = this;
 }

@@ -34,6 +34,7 @@ public:
     // pointer rises to its hand until the button is released.
     CPerson* pickupCandidate;
     bool islanderDropped;  // set at the release, cleared at the next mouse move
+    int pendingTutorial;   // tutorial step waiting to be shown out of order; -1 none
 
     static CControllerGame* game;
     static CMap* island;  // the one island; null when none

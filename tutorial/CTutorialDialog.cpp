@@ -1,29 +1,29 @@
 #include "CTutorialDialog.h"
 
-#include "CProfile.h"
-
-namespace {
-
-constexpr int kFirstStepProperty = 1000;
-constexpr int kSteps = 107;
-
-}  // namespace
-
-int CTutorialDialog::nextTutorial = -1;
-
-void CTutorialDialog::CompleteTutorial(int step)
+CTutorialDialog::CTutorialDialog(int step, CController* owner) : owner(owner), step(step), open(true)
 {
-    CProfile::current->SetValue<bool>(kFirstStepProperty + step, true);
-    nextTutorial = -1;
-    for (int s = 0; s < kSteps; s++) {
-        if (!IsTutorialComplete(s)) {
-            nextTutorial = s;
-            break;
-        }
-    }
+    activeDialog = this;
+    numTutorialsActive++;
 }
 
-bool CTutorialDialog::IsTutorialComplete(int step)
+CTutorialDialog::~CTutorialDialog()
 {
-    return CProfile::current->GetValue<bool>(kFirstStepProperty + step);
+    Close();
+}
+
+void CTutorialDialog::Hide()
+{
+    Close();
+}
+
+// Hiding and deleting each close the dialog; whichever comes first counts.
+void CTutorialDialog::Close()
+{
+    if (activeDialog == this) {
+        activeDialog = nullptr;
+    }
+    if (open) {
+        open = false;
+        numTutorialsActive--;
+    }
 }
