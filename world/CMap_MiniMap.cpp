@@ -103,7 +103,7 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
         if (butterfly) {
             const int y = butterfly->GetY() / kScale;
             creatures.Add(y + 1, butterfly->GetX() / kScale, y,
-                          TempSprintf("butterfly_%c_B_3.png", butterfly->colour));
+                          TempSprintf("butterfly_%c_B_3.png", butterfly->kind));
         }
     }
     for (const wave_struct& wave : waves) {
