@@ -99,6 +99,11 @@ const fish_palette& DrawPalette()
     return kFishPalettesSecond[RangedRandom(0, 14)];
 }
 
+// The shared layer (0) and outline (1) pictures by fish, facing and frame,
+// held while initialisedFish > 0.
+int sharedLayers[2][2][9][2];
+int initialisedFish = 0;
+
 // Living islanders, as the breeding counts them.
 int BandSize()
 {
@@ -125,6 +130,7 @@ CFish::CFish(int atX, int atY, int index)
 CFish::~CFish()
 {
     if (initialized) {
+        ReleaseLayers();
         delete sndSplash;
         delete fishALeft;
         delete fishARight;
@@ -140,9 +146,43 @@ CFish::~CFish()
     }
 }
 
+void CFish::HoldLayers()
+{
+    if (initialisedFish++ > 0) {
+        return;
+    }
+    for (int which = 0; which < 2; which++) {
+        for (int facing = 0; facing < 2; facing++) {
+            for (int frame = 0; frame < 9; frame++) {
+                for (int layer = 0; layer < 2; layer++) {
+                    sharedLayers[which][facing][frame][layer] = CSprite::draw->LoadImage(
+                        TempSprintf("fish%c_%c_%i%c.png", "AB"[which], "RL"[facing], frame, "cl"[layer]), false, false);
+                }
+            }
+        }
+    }
+}
+
+void CFish::ReleaseLayers()
+{
+    if (--initialisedFish > 0) {
+        return;
+    }
+    for (auto& byFacing : sharedLayers) {
+        for (auto& byFrame : byFacing) {
+            for (auto& layers : byFrame) {
+                for (int id : layers) {
+                    CSprite::draw->RemoveImage(id);
+                }
+            }
+        }
+    }
+}
+
 void CFish::Init(int atX, int atY, int index)
 {
     initialized = true;
+    HoldLayers();
     clumpIndex = index;
     x = footX = static_cast<float>(atX);
     y = footY = static_cast<float>(atY);
@@ -174,22 +214,21 @@ void CFish::LoadFish(char which, CSprite*& right, CSprite*& left)
     CDraw* draw = CSprite::draw;
     const RGBA_data greys[3] = {{85, 85, 85, 255}, {170, 170, 170, 255}, {255, 255, 255, 255}};
     const RGBA_data colours[3] = {palette.dark, palette.light, palette.white};
-    for (char facing : {'R', 'L'}) {
+    for (int facing = 0; facing < 2; facing++) {
         CSprite* sprite = new CSprite(0, 2);
         for (int i = 0; i <= 8; i++) {
-            const int coloured = draw->LoadImage(TempSprintf("fish%c_%c_%ic.png", which, facing, i), true, true);
+            const int* layers = sharedLayers[which - 'A'][facing][i];
+            const int coloured = draw->CopyImage(layers[0]);
             for (int c = 0; c < 3; c++) {
                 draw->ReplaceColour(coloured, greys[c], colours[c], false, false);
             }
-            const int outline = draw->LoadImage(TempSprintf("fish%c_%c_%il.png", which, facing, i), false, false);
-            draw->CompositeImageOnImage(outline, coloured, 0, 0, false);
-            draw->RemoveImage(outline);
+            draw->CompositeImageOnImage(layers[1], coloured, 0, 0, false);
             sprite->LoadImage(coloured);
         }
         sprite->PauseWhenDone();
         sprite->Move(-100, -100);
         sprite->Hide();
-        (facing == 'R' ? right : left) = sprite;
+        (facing == 0 ? right : left) = sprite;
     }
 }
 

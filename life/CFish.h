@@ -74,6 +74,10 @@ public:
 
 private:
     void Init(int atX, int atY, int index);
+    // The archive's layer and outline pictures stay decoded while any fish
+    // has its pictures, so the fish of one island decode them only once.
+    static void HoldLayers();
+    static void ReleaseLayers();
     // Both facings of one fish, recoloured with one palette.
     void LoadFish(char which, CSprite*& right, CSprite*& left);
 };

@@ -221,3 +221,20 @@ TEST_F(SeaLifeTest, EachFishIsPaintedInItsOwnPaletteAndTheSharedPicturesStayGrey
     draw->RemoveImage(layer);
     draw->RemoveImage(outline);
 }
+
+TEST_F(SeaLifeTest, TheFishOfAnIslandShareTheArchivePicturesUntilTheLastOneGoes)
+{
+    CFish::fishClump[0] = fish_clump{500, 500, 100, nullptr};
+    CFish::fishClump[1] = fish_clump{1500, 500, 100, nullptr};
+    auto first = std::make_unique<CFish>(500, 500, 0);
+    auto second = std::make_unique<CFish>(1500, 500, 1);
+    first->Pump(0, 0, 1);
+    second->Pump(0, 0, 1);
+    const int shared = CSprite::draw->LoadImage("fishB_L_8l.png", false, false);
+    CSprite::draw->RemoveImage(shared);
+    first.reset();
+    EXPECT_NE(CSprite::draw->GetSurface(shared), nullptr) << "still held for the second fish";
+    EXPECT_NE(CSprite::draw->GetSurface(second->fishBLeft->GetImage(8)), nullptr);
+    second.reset();
+    EXPECT_EQ(CSprite::draw->GetSurface(shared), nullptr);
+}
