@@ -99,11 +99,6 @@ const fish_palette& DrawPalette()
     return kFishPalettesSecond[RangedRandom(0, 14)];
 }
 
-// The shared layer (0) and outline (1) pictures by fish, facing and frame,
-// held while initialisedFish > 0.
-int sharedLayers[2][2][9][2];
-int initialisedFish = 0;
-
 // Living islanders, as the breeding counts them.
 int BandSize()
 {
@@ -113,6 +108,8 @@ int BandSize()
 }  // namespace
 
 fish_clump CFish::fishClump[CFish::CLUMPS] = {};
+int CFish::sharedLayers[2][2][9][2];
+int CFish::initialisedFish = 0;
 
 CFish::CFish(int atX, int atY, int index)
     : hidden(true), jumpSprite(nullptr), fishALeft(nullptr), fishARight(nullptr), fishBLeft(nullptr),

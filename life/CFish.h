@@ -78,6 +78,9 @@ private:
     // has its pictures, so the fish of one island decode them only once.
     static void HoldLayers();
     static void ReleaseLayers();
+    // Layer (0) and outline (1) by fish A/B, facing right/left and frame.
+    static int sharedLayers[2][2][9][2];
+    static int initialisedFish;
     // Both facings of one fish, recoloured with one palette.
     void LoadFish(char which, CSprite*& right, CSprite*& left);
 };
