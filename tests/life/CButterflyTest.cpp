@@ -4,6 +4,7 @@
 #include "SeaLifeFixture.h"
 #include "Utilities.h"
 
+#include <map>
 #include <memory>
 #include <set>
 
@@ -72,7 +73,7 @@ TEST_F(SeaLifeTest, ANewSwarmReplacesTheOldOneHoweverOftenItIsMade)
 
 TEST_F(SeaLifeTest, WithoutGrassButterfliesStayHiddenAndSaySo)
 {
-    TiledIsland([](int, int) { return 1u; }, 0);
+    CMap& island = TiledIsland([](int, int) { return 1u; }, 0);
     CButterfly::LoadButterflies();
     for (int frame = 0; frame < 3; frame++) {
         CObject::MoveObjects(0, 0, 1);
@@ -83,6 +84,11 @@ TEST_F(SeaLifeTest, WithoutGrassButterfliesStayHiddenAndSaySo)
         EXPECT_TRUE(one->current->Hidden());
     }
     EXPECT_NE(Log().find("A butterfly found no free grass"), std::string::npos);
+    std::map<std::string, int> images;
+    island.GatherMiniMapObjects(images);
+    for (const auto& picture : island.previewPictures) {
+        EXPECT_EQ(picture.second.name.find("butterfly"), std::string::npos) << "nor on the mini-map";
+    }
 }
 
 TEST_F(SeaLifeTest, AButterflyWithNowhereToFlyMovesAndPerches)
