@@ -1,30 +1,30 @@
-// Stand-in for the ripples until they are built: a ring spreading on the
-// water where something touched it, listed in CRipple::ripples while it
-// lasts. A ripple is a world object that ends itself.
+// Rings of ripples on the water where an islander swims or dives, a gull
+// lands or takes off, a raindrop falls or the player presses the mouse. Only
+// statics: callers add a ripple at a world point, the game screen starts,
+// moves and retires them once a frame and unloads them when it closes (and
+// at the end of a catch-up). Finished ripples are kept and reused. Nothing is
+// made while the visual effects are off, and nothing is saved.
 #pragma once
-
-#include "CObject.h"
 
 #include <vector>
 
-class CRipple : public CObject {
+class CSprite;
+
+struct ripple_data {
+    int x, y;  // world px of the sprite's top-left
+    CSprite* sprite;
+    int delay;  // frames until it starts; -1 when idle
+};
+
+class CRipple {
 public:
-    ~CRipple() override;
-
-    void Hide() override;
-    void UnHide() override;
-    void Pump(int offsetX, int offsetY, int steps) override;
-    void Rollover(bool over) override;
-
-    // A ripple at world (x, y) after delay frames; nothing with the visual
-    // effects off or on land.
+    // A ripple centred near world (x, y) after delay frames; nothing on land
+    // or in shallow water.
     static void AddRipple(int x, int y, int delay);
+    // Starts, moves and retires the ripples; the map's scroll offset.
+    static void PumpAll(int offsetX, int offsetY);
+    // Deletes every ripple.
+    static void Unload();
 
-    int delay;  // frames before it shows
-    int life;   // frames it shows
-
-    static std::vector<CRipple*> ripples;
-
-private:
-    CRipple(int x, int y, int delay);
+    static std::vector<ripple_data> ripples;
 };

@@ -100,10 +100,11 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
     Gatherer creatures(previewPictures, kCreatureShrink);
 
     for (CButterfly* butterfly : CButterfly::butterfly) {
-        if (butterfly) {
+        // One that found no place is nowhere on the island.
+        if (butterfly && !butterfly->lost) {
             const int y = butterfly->GetY() / kScale;
             creatures.Add(y + 1, butterfly->GetX() / kScale, y,
-                          TempSprintf("butterfly_%c_B_3.png", butterfly->colour));
+                          TempSprintf("butterfly_%c_B_3.png", butterfly->kind));
         }
     }
     for (const wave_struct& wave : waves) {

@@ -17,6 +17,16 @@ namespace {
 
 constexpr int kYear = 172800;
 
+// A butterfly of the given look standing at world (x, y).
+CButterfly* ButterflyAt(int x, int y, char kind)
+{
+    CButterfly* butterfly = new CButterfly();
+    butterfly->x = static_cast<float>(x);
+    butterfly->y = static_cast<float>(y);
+    butterfly->kind = kind;
+    return butterfly;
+}
+
 // An islander whose side-panel picture is a plain 30 x 60 image of its own.
 class PicturedIslander : public CPerson {
 public:
@@ -85,7 +95,7 @@ coordinate WorldPointWhere(CMap& island, bool land)
 TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
 {
     CMap& island = PreviewOf(kFixedIslandSeeds[0]);
-    CButterfly::butterfly[3] = new CButterfly(800, 400, 'C');  // the slots before it are empty
+    CButterfly::butterfly[3] = ButterflyAt(800, 400, 'C');  // the slots before it are empty
     CGull::bird[5] = new CGull(160, -64, true);
     CGull::bird[6] = new CGull(300, 96, false);
     CGull::bird[6]->flying = true;
@@ -195,7 +205,7 @@ TEST_F(IslandTest, TwoMiniMapsAreIndependentAndTheIslandKeepsItsImages)
 {
     CMap& island = PreviewOf(kFixedIslandSeeds[0]);
     island.ToggleBig(true);
-    CButterfly::butterfly[0] = new CButterfly(800, 400, 'A');
+    CButterfly::butterfly[0] = ButterflyAt(800, 400, 'A');
     PicturedIslander* person = new PicturedIslander(480, 640, 30 * kYear);
     const int shared = CSprite::draw->LoadImage("butterfly_A_B_3.png", false, false);
     const std::vector<Uint32> ground = Pixels(island.GetGroundImage());

@@ -1,0 +1,128 @@
+// A shore with its life, drawn in a real window for a person to look at.
+#include "CButterfly.h"
+#include "CDraw.h"
+#include "ChildProcess.h"
+#include "IslandSeeds.h"
+#include "Screenshot.h"
+#include "SeaLifeFixture.h"
+#include "XDisplayLock.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+struct ShoreScene : SeaLifeTest {
+    void TestBody() override {}
+    void Begin() { SetUp(); }
+    void End() { TearDown(); }
+
+    // The first wet beach point with open sea to its right and grass to its left.
+    bool FindShore(CMap& island, int& atX, int& atY)
+    {
+        for (int y = 400; y < 3600; y += 16) {
+            for (int x = 400; x < 3600; x += 16) {
+                const float depth = island.GetDepth(x, y, 0);
+                if (depth > 1.02f && depth < 1.2f && island.GetWaterDepth(x + 200, y, 50) < 0.6f &&
+                    island.TileContainsTerrain_coords(x - 200, y, 16, true)) {
+                    atX = x;
+                    atY = y;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // What the game screen does in one frame, then the whole screen drawn.
+    void Frame(CMap& island)
+    {
+        island.Pump();
+        island.ground->Move(island.offsetX, island.offsetY);
+        CObject::MoveObjects(island.offsetX, island.offsetY, 1);
+        CFootprint::PumpAll(island.offsetX, island.offsetY);
+        CRipple::PumpAll(island.offsetX, island.offsetY);
+        CSprite::renderer->Render(false);
+    }
+
+    // 0 when every kind of life is on the screen.
+    int Draw(const std::string& path)
+    {
+        CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+        island.ToggleBig(true);
+        CObject::UnHideAll();
+        int x = 0, y = 0;
+        if (!FindShore(island, x, y)) {
+            printf("no shore\n");
+            return 1;
+        }
+        island.CenterScreen(x, y, true, false, false);
+
+        // Footprints along the beach, a fish jumping beyond it, rain rings on
+        // the sea and butterflies over the grass behind.
+        for (int step = 0; step < 16; step++) {
+            const int px = x - 60 + step * 9;
+            const int py = y + (step % 2) * 6;
+            CFootprint::AddPrint(px, py - 45, island.GetDepth(px, py, 0), step % 2 == 0, true, false, false, 1,
+                                 false);
+        }
+        CFish* fish = CFish::fishClump[0].fish;
+        fish->Pump(island.offsetX, island.offsetY, 1);
+        fish->x = static_cast<float>(x + 200);
+        fish->y = static_cast<float>(y - 220);
+        fish->jumpOffsetX = fish->jumpOffsetY = 0;
+        fish->jumpCounter = 0;
+        for (int i = 0; i < 4; i++) {
+            CRipple::AddRipple(x + 220 + 80 * (i % 2), y - 20 + 70 * i, 3 * i);
+        }
+        for (int i = 0; i < CButterfly::BUTTERFLIES; i++) {
+            CButterfly* one = CButterfly::butterfly[i];
+            one->x = static_cast<float>(x - 320 + (i % 5) * 40);
+            one->y = static_cast<float>(y - 40 + (i / 5) * 45);
+        }
+        for (int frame = 0; frame < 9; frame++) {
+            Frame(island);
+        }
+        CSprite::renderer->RedrawScreen();
+        CSprite::renderer->Render(true);
+        resources.Draw().Flip(false);
+        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        const bool fishShown = !fish->jumpSprite->Hidden();
+        const bool rippleShown = !CRipple::ripples.empty() && !CRipple::ripples[0].sprite->Hidden();
+        const bool printShown = !CFootprint::feet[1][0][2].empty();
+        printf("fish %i, ripple %i, print %i\n", fishShown, rippleShown, printShown);
+        return !fishShown + !rippleShown + !printShown;
+    }
+};
+
+}  // namespace
+
+// Under a real X server (scripts/test starts one and names it in
+// PALMORA_XVFB_DISPLAY).
+TEST(SeaLifeOnX, AShoreShowsAJumpingFishFootprintsRipplesAndButterflies)
+{
+    const char* display = getenv("PALMORA_XVFB_DISPLAY");
+    if (!display || !*display) {
+        GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
+    }
+    const std::string path = ScreenshotPath("SeaLife-shore-x11.png");
+    const XDisplayLock onlyWindow(display);
+    const ChildResult result = RunInChild([&] {
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        setenv("DISPLAY", display, 1);
+        int missing = 0;
+        {
+            ShoreScene scene;
+            scene.Begin();
+            missing = scene.Draw(path);
+            scene.End();
+        }
+        fflush(stdout);
+        if (missing) {
+            _exit(2);
+        }
+    });
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    printf("%s -> %s\n", result.output.c_str(), path.c_str());
+}
