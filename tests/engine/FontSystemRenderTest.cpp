@@ -4,6 +4,7 @@
 #include "ChildProcess.h"
 #include "TempFolder.h"
 #include "Utilities.h"
+#include "TestBytes.h"
 
 #include <SDL_ttf.h>
 #include <gmock/gmock.h>
@@ -21,16 +22,6 @@ namespace {
 
 const char* const kFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const int kPoints = 16;
-
-std::string Utf16(const std::u16string& text)
-{
-    std::string bytes;
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xff);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-}
 
 // Bounding box of the pixels with any alpha: left, top, right, bottom, the
 // last two exclusive.
@@ -105,7 +96,7 @@ protected:
         font << in.rdbuf();
         folder.Write(RESOURCE_FOLDER "resource3.dat", ArchiveBytes({{"Sans.ttf", font.str()}, {"Junk.ttf", "no font"}}));
         folder.Write(RESOURCE_FOLDER "strings.dat",
-                     Utf16(u"!Sans.ttf|16|10|20|30|0\n@100|%bxy%b\n@101|Palm\n!Junk.ttf\n@102|x"));
+                     Utf16Bytes(u"!Sans.ttf|16|10|20|30|0\n@100|%bxy%b\n@101|Palm\n!Junk.ttf\n@102|x"));
         FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
         reference = TTF_OpenFont(kFontPath, kPoints);
         ASSERT_NE(reference, nullptr);

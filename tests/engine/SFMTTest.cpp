@@ -1,4 +1,5 @@
 #include "SFMT.h"
+#include "TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,7 @@
 // 1000 outputs after each marker line.
 TEST(SFMT, MatchesTheReferenceOutputsAfterSeedingWithANumberOrAKey)
 {
-    std::ifstream in(PALMORA_SOURCE_DIR "/tests/engine/data/sfmt19937-reference.txt");
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ReadBytes(PALMORA_SOURCE_DIR "/tests/engine/data/sfmt19937-reference.txt");
     const uint32_t key[] = {0x1234, 0x5678, 0x9abc, 0xdef0};
     SFMT byNumber(1234), byKey;
     byKey.InitByArray(key, 4);

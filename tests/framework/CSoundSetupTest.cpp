@@ -74,21 +74,6 @@ TEST_F(SoundSetUp, TheConsoleChoiceIsAppliedAndStored)
     }
 }
 
-TEST_F(SoundSetUp, TheConsoleDialogueShowsTheChoicesAndDrivers)
-{
-    ChildResult result = RunInChild([this] { Console("3\n1\n"); });
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output,
-              "\nPALMORA - SOUND INITIALIZATION\n\n"
-              "****** PLEASE SELECT DESIRED SOUND SYSTEM ****** \n"
-              "1 - SoundManager\n"
-              "2 - CoreAudio\n"
-              "\nInput the number corresponding to the desired sound system and press ENTER: "
-              "\n\n****** PLEASE SELECT DESIRED SOUND DRIVER ****** \n"
-              "1 : No sound\n"
-              "\nInput the number corresponding to the desired sound driver and press ENTER: ");
-}
-
 TEST_F(SoundSetUp, AConsoleThatEndsEarlyFallsBackToTheStoredSettings)
 {
     struct Case {

@@ -1,4 +1,5 @@
 #include "TempFolder.h"
+#include "TestBytes.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -49,8 +50,5 @@ void TempFolder::Write(const std::string& name, const std::string& bytes) const
 
 std::string TempFolder::Read(const std::string& name) const
 {
-    std::ifstream in(File(name), std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
+    return ReadBytes(File(name));
 }
