@@ -2,9 +2,31 @@
 // their own.
 #pragma once
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+
+// A 32-bit value as its four little-endian bytes.
+inline std::string Word32(uint32_t value)
+{
+    return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+            static_cast<char>(value >> 24)};
+}
+
+// The little-endian 32-bit value at offset; throws when the bytes end first.
+inline uint32_t Word32At(const std::string& bytes, size_t offset)
+{
+    if (offset > bytes.size() || bytes.size() - offset < 4) {
+        throw std::out_of_range("too few bytes for a 32-bit value");
+    }
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; i--) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + static_cast<size_t>(i)]);
+    }
+    return value;
+}
 
 // The whole file; empty when it cannot be read.
 inline std::string ReadBytes(const std::string& path)
