@@ -3,8 +3,8 @@
 #include "ArchiveBytes.h"
 #include "ChildProcess.h"
 #include "TempFolder.h"
-#include "Utilities.h"
 #include "TestBytes.h"
+#include "Utilities.h"
 
 #include <SDL_ttf.h>
 #include <gmock/gmock.h>
@@ -13,8 +13,6 @@
 #include <array>
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -91,10 +89,8 @@ protected:
     void SetUp() override
     {
         std::filesystem::create_directories(RESOURCE_FOLDER);
-        std::ifstream in(kFontPath, std::ios::binary);
-        std::stringstream font;
-        font << in.rdbuf();
-        folder.Write(RESOURCE_FOLDER "resource3.dat", ArchiveBytes({{"Sans.ttf", font.str()}, {"Junk.ttf", "no font"}}));
+        folder.Write(RESOURCE_FOLDER "resource3.dat",
+                     ArchiveBytes({{"Sans.ttf", ReadBytes(kFontPath)}, {"Junk.ttf", "no font"}}));
         folder.Write(RESOURCE_FOLDER "strings.dat",
                      Utf16Bytes(u"!Sans.ttf|16|10|20|30|0\n@100|%bxy%b\n@101|Palm\n!Junk.ttf\n@102|x"));
         FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");

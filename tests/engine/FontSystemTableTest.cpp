@@ -2,8 +2,8 @@
 
 #include "ChildProcess.h"
 #include "TempFolder.h"
-#include "Utilities.h"
 #include "TestBytes.h"
+#include "Utilities.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "CRenderer.h"
 #include "FontSystem.h"
 #include "Screenshot.h"
-#include "Utilities.h"
 #include "TestBytes.h"
+#include "Utilities.h"
 
 #include <cstdint>
 #include <cstdio>

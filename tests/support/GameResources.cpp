@@ -1,14 +1,14 @@
 #include "GameResources.h"
 
 #include "ArchiveBytes.h"
-#include "TempFolder.h"
-#include "engine/FontSystem.h"
-#include "engine/Utilities.h"
 #include "engine/CDraw.h"
+#include "engine/Config.h"
 #include "engine/CRenderer.h"
 #include "engine/CSprite.h"
-#include "engine/Config.h"
+#include "engine/FontSystem.h"
+#include "engine/Utilities.h"
 #include "framework/CController.h"
+#include "TempFolder.h"
 #include "TestBytes.h"
 
 #include <SDL.h>

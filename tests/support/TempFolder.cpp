@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <cstdio>
 #include <unistd.h>
 

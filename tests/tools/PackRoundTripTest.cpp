@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;

@@ -13,11 +13,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
