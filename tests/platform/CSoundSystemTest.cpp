@@ -94,6 +94,11 @@ TEST_F(NullOutput, AppliesVolumeAndPanToEachSide)
         const std::vector<int16_t> out = Mix(10);
         EXPECT_EQ((std::vector<int>{out[0], out[1], out[18], out[19]}),
                   (std::vector<int>{c.left, c.right, c.left, c.right}));
+        if (std::isnan(c.pan)) {
+            float pan = 9.0f;
+            system->GetPan(channel, &pan);
+            EXPECT_EQ(pan, 0.0f);
+        }
         system->Stop(channel);
     }
 }
