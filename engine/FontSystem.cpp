@@ -467,6 +467,11 @@ SDL_Surface* FontSystem_RenderStringUnicode(int w, int h, int alignment, int spa
     if (!ttf) {
         errorMessage(TempSprintf("FONTSYSTEM: Attempted to load font file '%s%s'", fontDirectory.c_str(), font),
                      false, true);
+        // Fonts live in an archive, so the path above names no file of its
+        // own; this line says where the bytes really came from.
+        errorMessage(TempSprintf("FONTSYSTEM: The font is the entry '%s' of the archive '%s'", font,
+                                 RESOURCE_FOLDER "resource3.dat"),
+                     false, true);
         errorMessage("FONTSYSTEM: SDL_ttf font loading error: ", TTF_GetError(), true, true);
     }
     const SDL_Color colour = {r, g, b, 0};

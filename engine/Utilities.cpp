@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -291,38 +292,41 @@ void CreateNewDirectory(const char* path)
     mkdir(path, 0777);
 }
 
+bool WriteFileReplacing(const char* path, const char* bytes, size_t size)
+{
+    // The old file is replaced only by a whole new one: a full disk or a
+    // closed folder leaves it as it was.
+    const std::string temporary = std::string(path) + ".TMP";
+    FILE* out = fopen(temporary.c_str(), "wb");
+    if (!out) {
+        return false;
+    }
+    bool ok = size == 0 || fwrite(bytes, 1, size, out) == size;
+    if (fclose(out) != 0) {
+        ok = false;
+    }
+    if (!ok || rename(temporary.c_str(), path) != 0) {
+        remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
 int FileCopy(const char* src, const char* dst)
 {
     FILE* in = fopen(src, "rb");
     if (!in) {
         return -1;
     }
-    FILE* out = fopen(dst, "wb");
-    if (!out) {
-        fclose(in);
-        return -1;
-    }
+    std::string bytes;
     char buffer[65536];
-    bool ok = true;
     size_t n;
     while ((n = fread(buffer, 1, sizeof buffer, in)) > 0) {
-        if (fwrite(buffer, 1, n, out) != n) {
-            ok = false;
-            break;
-        }
+        bytes.append(buffer, n);
     }
-    if (ferror(in)) {
-        ok = false;
-    }
+    const bool read = !ferror(in);
     fclose(in);
-    if (fclose(out) != 0) {
-        ok = false;
-    }
-    if (!ok) {
-        remove(dst);
-        return -1;
-    }
-    return 0;
+    return read && WriteFileReplacing(dst, bytes.data(), bytes.size()) ? 0 : -1;
 }
 
 void GetUserDataPath(char* buffer)
@@ -334,9 +338,17 @@ void GetUserDataPath(char* buffer)
             CreateNewDirectory(buffer);
             return;
         }
+        buffer[0] = '\0';
+    }
+    // The folder must leave room for the levels below it, or the files would
+    // land in a cut-off path.
+    const char* const levels[] = {"/", "Brinemark/", "Palmora Data/"};
+    size_t room = PATH_BUFFER_SIZE;
+    for (const char* level : levels) {
+        room -= strlen(level);
     }
     char folder[PATH_BUFFER_SIZE];
-    if (!FindUserApplicationDataFolder(folder, sizeof folder)) {
+    if (!FindUserApplicationDataFolder(folder, room)) {
         snprintf(buffer, PATH_BUFFER_SIZE, "%s", RESOURCE_FOLDER);
         CreateNewDirectory(buffer);
         return;
@@ -347,16 +359,9 @@ void GetUserDataPath(char* buffer)
         CreateNewDirectory(folder);
         *slash = '/';
     }
-    const size_t start = strlen(buffer);
-    const char* levels[] = {"/", "Brinemark/", "Palmora Data/"};
-    if (!AppendPath(buffer, folder)) {
-        return;
-    }
+    AppendPath(buffer, folder);
     for (const char* level : levels) {
-        if (!AppendPath(buffer, level)) {
-            buffer[start] = '\0';
-            return;
-        }
+        AppendPath(buffer, level);
         CreateNewDirectory(buffer);
     }
 }

@@ -5,6 +5,8 @@
 
 #include "Types.h"
 
+#include <cstddef>
+
 // The resource folder, relative to the working directory.
 #define RESOURCE_FOLDER "Palmora.app/Contents/Resources/"
 // Every fixed path and format buffer of the program holds this many bytes.
@@ -67,8 +69,11 @@ bool IsWindowsVista();
 bool IsWindows2K();
 bool IsWindows9X();
 void CreateNewDirectory(const char* path);
-// Copies src to dst byte for byte; 0 on success. A failed copy leaves no
-// partial destination behind.
+// Writes size bytes as path through path + ".TMP", renamed over it once whole;
+// false when that fails, with any file already at path left as it was.
+bool WriteFileReplacing(const char* path, const char* bytes, size_t size);
+// Copies src to dst byte for byte through WriteFileReplacing; 0 on success. A
+// failed copy leaves the old dst as it was.
 int FileCopy(const char* src, const char* dst);
 // Fills buffer (PATH_BUFFER_SIZE bytes) with the user data folder, ending in
 // "/", creating each level when missing.

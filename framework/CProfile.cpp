@@ -32,6 +32,7 @@ CProfile::CProfile()
     }
     current = this;
     LoadHeader(0);
+    CheckProfileCanBeSaved();
 }
 
 CProfile::~CProfile()

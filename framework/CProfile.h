@@ -102,6 +102,11 @@ private:
     std::string HeaderPath(const char* suffix) const;
     std::string ProfilePath(const char* suffix) const;
     void WriteProperties(std::vector<char>& out) const;
+    // The profile file's bytes for the store as it is.
+    std::vector<char> ProfileBytes() const;
+    // Ends the program at once when the profile could not be saved in the
+    // user data folder, rather than after a whole session at the first save.
+    void CheckProfileCanBeSaved() const;
     static bool ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors);
     // Fills the store from a whole profile file; untouched unless it all reads well.
     bool ReadProfileFile(const std::vector<char>& bytes);

@@ -307,6 +307,34 @@ bool CProfile::ReadHeaderFile(const std::vector<char>& bytes)
     return true;
 }
 
+std::vector<char> CProfile::ProfileBytes() const
+{
+    std::vector<char> bytes;
+    PutInt(bytes, kChecksumPlaceholder);
+    bytes.insert(bytes.end(), reserved, reserved + RESERVED_SIZE);
+    WriteProperties(bytes);
+    PutChecksum(bytes);
+    return bytes;
+}
+
+void CProfile::CheckProfileCanBeSaved() const
+{
+    // The probe is the save's own temporary file at the size a save needs,
+    // removed again, so the folder is left as it was found.
+    const std::string path = ProfilePath("");
+    const std::string probe = ProfilePath(".TMP");
+    const std::vector<char> bytes = ProfileBytes();
+    FILE* file = fopen(probe.c_str(), "wb");
+    bool written = file && fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (file && fclose(file) != 0) {
+        written = false;
+    }
+    remove(probe.c_str());
+    if (!written) {
+        errorMessage("Cannot save profile: ", path.c_str(), true, true);
+    }
+}
+
 void CProfile::Save()
 {
     SetValue<float>(20, CSound::GetGlobalVolume());
@@ -315,13 +343,8 @@ void CProfile::Save()
     SetValue<bool>(23, CController::GetMouseAbsolute());
     SetValue<bool>(24, Config_GetFullscreen());
 
-    std::vector<char> bytes;
-    PutInt(bytes, kChecksumPlaceholder);
-    bytes.insert(bytes.end(), reserved, reserved + RESERVED_SIZE);
-    WriteProperties(bytes);
-    PutChecksum(bytes);
     const std::string path = ProfilePath("");
-    if (!WriteKeepingBackup(path, bytes)) {
+    if (!WriteKeepingBackup(path, ProfileBytes())) {
         errorMessage("Cannot save profile: ", path.c_str(), true, true);
     }
 }

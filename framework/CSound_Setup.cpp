@@ -161,16 +161,10 @@ void CSound::CustomInit(FILE* console)
     ErrorCheck(system->SetDriver(driver));
 
     const std::string name = SettingsFileName();
-    FILE* file = fopen(name.c_str(), "wb");
-    if (!file) {
-        errorMessage("Cannot save sound data: ", name.c_str(), true, true);
-        return;
-    }
     sound_settings_data settings{};
     settings.outputType = outputType;
     settings.driver = driver;
-    const bool written = fwrite(&settings, sizeof settings, 1, file) == 1;
-    if (fclose(file) != 0 || !written) {
+    if (!WriteFileReplacing(name.c_str(), reinterpret_cast<const char*>(&settings), sizeof settings)) {
         errorMessage("Cannot save sound data: ", name.c_str(), true, true);
     }
 }

@@ -1,5 +1,7 @@
 #include "COggStream.h"
 
+#include "SoundDecoding.h"
+
 #include <cstring>
 
 namespace {
@@ -42,8 +44,10 @@ SoundResult COggStream::Open(const char* path, std::unique_ptr<COggStream>& out)
     const int result = ov_open_callbacks(file, &stream->vorbis, nullptr, 0, callbacks);
     if (result != 0) {
         // A failed open leaves the file to its caller.
+        std::vector<unsigned char> start(OGG_LARGEST_PAGE);
+        const size_t length = fseeko(file, 0, SEEK_SET) == 0 ? fread(start.data(), 1, start.size(), file) : 0;
         fclose(file);
-        return result == OV_ENOTVORBIS || result == OV_EVERSION ? SOUND_ERR_FORMAT : SOUND_ERR_FILE_BAD;
+        return OggOpenFailure(result, start.data(), length);
     }
     stream->opened = true;
     vorbis_info* info = ov_info(&stream->vorbis, -1);

@@ -59,7 +59,7 @@ SoundResult DecodeOgg(const unsigned char* data, size_t length, decoded_sound& o
     OggVorbis_File vorbis;
     const int opened = ov_open_callbacks(&file, &vorbis, nullptr, 0, callbacks);
     if (opened != 0) {
-        return opened == OV_ENOTVORBIS || opened == OV_EVERSION ? SOUND_ERR_FORMAT : SOUND_ERR_FILE_BAD;
+        return OggOpenFailure(opened, data, length);
     }
     vorbis_info* info = ov_info(&vorbis, -1);
     SoundResult result = SOUND_OK;
@@ -159,10 +159,43 @@ SoundResult DecodeWave(const unsigned char* data, size_t length, decoded_sound& 
 
 }  // namespace
 
+SoundResult OggOpenFailure(int openResult, const unsigned char* start, size_t length)
+{
+    if (openResult == OV_EVERSION) {
+        return SOUND_ERR_FORMAT;
+    }
+    if (openResult != OV_ENOTVORBIS) {
+        return SOUND_ERR_FILE_BAD;
+    }
+    // libvorbisfile says "not Vorbis" for any stream whose headers end early,
+    // so the first page decides: cut short, or opening as Vorbis, the file is
+    // damaged; whole and holding something else, it is another format.
+    const size_t kHead = 27;
+    const char kVorbisStart[] = "\x01vorbis";
+    const size_t kVorbisLength = sizeof kVorbisStart - 1;
+    if (length < 4 || memcmp(start, "OggS", 4) != 0) {
+        return SOUND_ERR_FORMAT;
+    }
+    if (length < kHead) {
+        return SOUND_ERR_FILE_BAD;
+    }
+    const size_t segments = start[kHead - 1];
+    const size_t packet = kHead + segments;
+    size_t page = packet;
+    for (size_t i = 0; i < segments && kHead + i < length; i++) {
+        page += start[kHead + i];
+    }
+    if (length < page) {
+        return SOUND_ERR_FILE_BAD;
+    }
+    const bool vorbis = page >= packet + kVorbisLength && memcmp(start + packet, kVorbisStart, kVorbisLength) == 0;
+    return vorbis ? SOUND_ERR_FILE_BAD : SOUND_ERR_FORMAT;
+}
+
 SoundResult DecodeSoundFromMemory(const char* data, int length, decoded_sound& out)
 {
     out = decoded_sound();
-    if (!data || length < 12) {
+    if (!data || length < 4) {
         return length < 0 ? SOUND_ERR_INVALID_PARAM : SOUND_ERR_FORMAT;
     }
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(data);
@@ -170,7 +203,7 @@ SoundResult DecodeSoundFromMemory(const char* data, int length, decoded_sound& o
     SoundResult result = SOUND_ERR_FORMAT;
     if (memcmp(bytes, "OggS", 4) == 0) {
         result = DecodeOgg(bytes, size, out);
-    } else if (memcmp(bytes, "RIFF", 4) == 0 && memcmp(bytes + 8, "WAVE", 4) == 0) {
+    } else if (size >= 12 && memcmp(bytes, "RIFF", 4) == 0 && memcmp(bytes + 8, "WAVE", 4) == 0) {
         result = DecodeWave(bytes, size, out);
     }
     if (result != SOUND_OK) {

@@ -2,12 +2,14 @@
 
 #include "CSprite.h"
 #include "FontSystem.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,16 +33,6 @@ const char* const kTable =
     "@103|%1 %2 %3 %4 %5\n"
     "@104|one two three four five";
 const char* const kArguments[5] = {"one", "two", "three", "four", "five"};
-
-std::string Utf16(const std::string& text)
-{
-    std::string bytes = "\xff\xfe";
-    for (char c : text) {
-        bytes += c;
-        bytes += '\0';
-    }
-    return bytes;
-}
 
 // The three forms under one signature; colour is ignored by the plain one.
 using Form = std::function<int(CDraw&, int id, int w, int h, int& lines, Rgba colour, const char* const* args)>;
@@ -91,7 +83,8 @@ protected:
         const char* resources = getenv("PALMORA_RESOURCES");
         ASSERT_NE(resources, nullptr) << "the generated resource folder holds the fonts";
         std::filesystem::copy_file(std::string(resources) + "/resource3.dat", RESOURCE_FOLDER "resource3.dat");
-        folder.Write(RESOURCE_FOLDER "strings.dat", Utf16(kTable));
+        const std::u16string table(kTable, kTable + strlen(kTable));
+        folder.Write(RESOURCE_FOLDER "strings.dat", Utf16Bytes(u"\uFEFF" + table));
         FontSystem_Load(RESOURCE_FOLDER, RESOURCE_FOLDER "strings.dat");
     }
 

@@ -2,6 +2,7 @@
 
 #include "ChildProcess.h"
 #include "TempFolder.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 
 #include <gmock/gmock.h>
@@ -14,20 +15,9 @@
 
 namespace {
 
-// The table file's bytes: UTF-16 little-endian.
-std::string Utf16(const std::u16string& text)
-{
-    std::string bytes;
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xff);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-}
-
 int Parse(const std::u16string& text, std::map<int, string_data>& table)
 {
-    const std::string bytes = Utf16(text);
+    const std::string bytes = Utf16Bytes(text);
     return FontSystem_ParseStrings(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), table);
 }
 
@@ -118,7 +108,7 @@ TEST(FontSystemStrings, CutsOverlongFieldsAndIgnoresAnOddLastByte)
 {
     std::map<int, string_data> table;
     const std::u16string longText(1500, u'w');
-    std::string bytes = Utf16(u"@1|" + longText + u"\n@2|ab") + "\x41";
+    std::string bytes = Utf16Bytes(u"@1|" + longText + u"\n@2|ab") + "\x41";
     ASSERT_EQ(FontSystem_ParseStrings(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), table), 0);
     EXPECT_EQ(table[1].text.length(), 1023u);
     EXPECT_EQ(Text(table[2]), u"ab");
@@ -127,7 +117,7 @@ TEST(FontSystemStrings, CutsOverlongFieldsAndIgnoresAnOddLastByte)
 TEST(FontSystemStrings, LoadingFailuresAreFatal)
 {
     TempFolder folder;
-    folder.Write("strings.dat", Utf16(u"#ok\n!f|1\n\n@3|x\n #bad"));
+    folder.Write("strings.dat", Utf16Bytes(u"#ok\n!f|1\n\n@3|x\n #bad"));
     ChildResult bad = RunInChild([] { FontSystem_Load(RESOURCE_FOLDER, "strings.dat"); });
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_THAT(bad.output, HasSubstr("FONTSYSTEM: Unable to parse line number 4\n"));
@@ -141,7 +131,7 @@ TEST(FontSystemStrings, LookupsCutTextsToEightBits)
 {
     TempFolder folder;
     const std::u16string longText(1100, u'z');
-    folder.Write("strings.dat", Utf16(u"@90001|Caf\u00e9 \u4e2d\n@90002|" + longText));
+    folder.Write("strings.dat", Utf16Bytes(u"@90001|Caf\u00e9 \u4e2d\n@90002|" + longText));
     FontSystem_LoadStrings("strings.dat");
 
     EXPECT_EQ(FontSystem_GetASCIIString(90001), "Caf\xe9 \x2d");

@@ -1,5 +1,6 @@
 // The real game binary, started as a player would start it, headless.
 #include "TempFolder.h"
+#include "TestBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -166,8 +167,7 @@ TEST_F(PalmoraBinary, PlaysTheTitleSongWhileLoading)
     const std::string audio = folder.File("audio.raw");
     ExpectCleanRun(RunGameUntilClosed(binary, "1", "disk", audio, 176400));
 
-    std::ifstream in(audio, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadBytes(audio);
     ASSERT_GE(bytes.size(), 176400u);
     int loudest = 0;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {

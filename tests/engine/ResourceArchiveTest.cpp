@@ -39,6 +39,9 @@ TEST(ResourceArchive, MissingNamesAndMissingOrDamagedArchivesAreFatalWithoutRead
 {
     TempFolder folder;
     const std::string good = ArchiveBytes({{"a.png", "0123456789"}});
+    // A damaged entry ahead of the one asked for: its size runs past the end.
+    std::string damagedAhead = ArchiveBytes({{"b.png", "xy"}, {"a.png", "0123456789"}});
+    damagedAhead.replace(12, 4, Word32(0x7fffff00));
     const struct {
         const char* bytes;  // null: no archive
         size_t size;
@@ -55,6 +58,7 @@ TEST(ResourceArchive, MissingNamesAndMissingOrDamagedArchivesAreFatalWithoutRead
         {good.data(), good.size() - 3, "Cannot load resource file."},       // data cut short
         {"\1\0\0\0\x08\0\0\0\xf0\xff\xff\xff\5\0\0\0a.png", 21,  // a size wrapping past the end
          "Cannot load resource file."},
+        {damagedAhead.data(), damagedAhead.size(), "Cannot load resource file."},
     };
     for (const auto& c : cases) {
         std::remove(folder.File("a.dat").c_str());

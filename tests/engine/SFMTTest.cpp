@@ -1,17 +1,17 @@
 #include "SFMT.h"
+#include "TestBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string>
 
-// The reference file holds a block of 1000 outputs after each marker line.
+// The generator authors' published output (see data/README.md): a block of
+// 1000 outputs after each marker line.
 TEST(SFMT, MatchesTheReferenceOutputsAfterSeedingWithANumberOrAKey)
 {
-    std::ifstream in(PALMORA_TESTDATA_DIR "/sfmt19937-reference.txt");
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = ReadBytes(PALMORA_SOURCE_DIR "/tests/engine/data/sfmt19937-reference.txt");
     const uint32_t key[] = {0x1234, 0x5678, 0x9abc, 0xdef0};
     SFMT byNumber(1234), byKey;
     byKey.InitByArray(key, 4);

@@ -1,5 +1,6 @@
 #include "Utilities.h"
 
+#include "ScratchMount.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,43 @@ TEST(TempSprintf, StaysInsideItsBufferAndIsOverwrittenByTheNextCall)
     EXPECT_STREQ(first, "2");
 }
 
+namespace {
+
+bool Exists(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
+// Sets or clears one environment variable for a scope.
+class EnvironmentValue {
+public:
+    EnvironmentValue(const char* name, const char* value)
+        : name(name)
+    {
+        if (const char* old = getenv(name)) {
+            previous = old;
+            hadValue = true;
+        }
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~EnvironmentValue() { hadValue ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
+
+private:
+    const char* name;
+    std::string previous;
+    bool hadValue = false;
+};
+
+std::string UserDataPath()
+{
+    char buffer[PATH_BUFFER_SIZE] = "left over";
+    GetUserDataPath(buffer);
+    return buffer;
+}
+
+}  // namespace
+
 TEST(FileCopy, CopiesBytesAndReportsFailureWithoutAPartialFile)
 {
     TempFolder folder;
@@ -110,25 +148,63 @@ TEST(FileCopy, CopiesBytesAndReportsFailureWithoutAPartialFile)
     EXPECT_EQ(folder.Read("copy $(x)"), bytes);
 
     EXPECT_NE(FileCopy(folder.File("missing").c_str(), folder.File("out").c_str()), 0);
-    struct stat info;
-    EXPECT_NE(stat(folder.File("out").c_str(), &info), 0);
+    EXPECT_FALSE(Exists(folder.File("out")));
     EXPECT_NE(FileCopy(folder.File("it's a file").c_str(), folder.File("no/such/dir").c_str()), 0);
+}
+
+TEST(FileCopy, OnAFullDiskLeavesTheOldCopyWhole)
+{
+    TempFolder folder;
+    ScratchMount disk(folder.File("disk"), 64);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a scratch disk here";
+    }
+    const std::string old(3000, 'o');
+    folder.Write("disk/backup", old);
+    folder.Write("source", std::string(20000, 'n'));
+    disk.FillUp();
+    EXPECT_NE(FileCopy(folder.File("source").c_str(), folder.File("disk/backup").c_str()), 0);
+    EXPECT_EQ(folder.Read("disk/backup"), old);
+    EXPECT_FALSE(Exists(folder.File("disk/backup.TMP")));
 }
 
 TEST(GetUserDataPath, UsesTheOverrideOrMakesTheFolderUnderTheDataHome)
 {
     TempFolder folder;
-    char buffer[PATH_BUFFER_SIZE] = "";
-    GetUserDataPath(buffer);
-    EXPECT_EQ(std::string(buffer), folder.File("userdata/"));
-    struct stat info;
-    EXPECT_EQ(stat(buffer, &info), 0);
+    EXPECT_EQ(UserDataPath(), folder.File("userdata/"));
+    EXPECT_TRUE(Exists(folder.File("userdata/")));
 
-    unsetenv("PALMORA_USER_DATA");
-    setenv("XDG_DATA_HOME", folder.File("xdg/share").c_str(), 1);
-    buffer[0] = '\0';
-    GetUserDataPath(buffer);
-    EXPECT_EQ(std::string(buffer), folder.File("xdg/share/Brinemark/Palmora Data/"));
-    EXPECT_EQ(stat(buffer, &info), 0);
-    unsetenv("XDG_DATA_HOME");
+    EnvironmentValue noOverride("PALMORA_USER_DATA", nullptr);
+    EnvironmentValue home("HOME", folder.File("home").c_str());
+    {
+        EnvironmentValue xdg("XDG_DATA_HOME", folder.File("xdg/share").c_str());
+        EXPECT_EQ(UserDataPath(), folder.File("xdg/share/Brinemark/Palmora Data/"));
+        EXPECT_TRUE(Exists(folder.File("xdg/share/Brinemark/Palmora Data/")));
+    }
+    // A relative or over-long data home is ignored for ~/.local/share.
+    const std::string homeData = folder.File("home/.local/share/Brinemark/Palmora Data/");
+    const std::string tooLong = "/" + std::string(PATH_BUFFER_SIZE, 'x');
+    for (const char* xdg : {"relative/share", tooLong.c_str(), ""}) {
+        EnvironmentValue value("XDG_DATA_HOME", xdg);
+        EXPECT_EQ(UserDataPath(), homeData) << xdg;
+    }
+    EXPECT_TRUE(Exists(homeData));
+    {
+        EnvironmentValue overlong("PALMORA_USER_DATA", tooLong.c_str());
+        EXPECT_EQ(UserDataPath(), homeData) << "an override that does not fit leaves nothing of itself";
+    }
+    // The longest data home that still fits beside the folder's own levels.
+    const std::string fits = folder.File(std::string(PATH_BUFFER_SIZE - 1 - folder.Path().size() - 25, 'y'));
+    {
+        EnvironmentValue value("XDG_DATA_HOME", fits.c_str());
+        EXPECT_EQ(UserDataPath(), fits + "/Brinemark/Palmora Data/");
+        EnvironmentValue longer("XDG_DATA_HOME", (fits + "y").c_str());
+        EXPECT_EQ(UserDataPath(), homeData);
+    }
+    // With no usable folder at all the resource folder is the fallback.
+    EnvironmentValue relative("XDG_DATA_HOME", "share");
+    for (const char* noHome : {static_cast<const char*>(nullptr), tooLong.c_str()}) {
+        EnvironmentValue value("HOME", noHome);
+        EXPECT_EQ(UserDataPath(), RESOURCE_FOLDER);
+    }
 }

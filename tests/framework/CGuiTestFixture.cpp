@@ -5,6 +5,7 @@
 #include "CRenderer.h"
 #include "FontSystem.h"
 #include "Screenshot.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 
 #include <cstdint>
@@ -51,9 +52,7 @@ WidgetArchive::WidgetArchive(const TempFolder&)
     // entries move down by the table's growth and the new ones follow.
     GameResources::LinkResources();
     const std::string path = RESOURCE_FOLDER "resource.dat";
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
+    const std::string bytes = ReadBytes(path);
     const uint32_t* words = reinterpret_cast<const uint32_t*>(bytes.data());
     std::vector<uint32_t> table(1, words[0] + static_cast<uint32_t>(added.size()));
     for (uint32_t i = 0; i < words[0]; i++) {

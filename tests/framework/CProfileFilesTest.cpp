@@ -1,6 +1,7 @@
 #include "CProfileTestFixture.h"
 
 #include "ChildProcess.h"
+#include "ScratchMount.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -33,8 +34,7 @@ TEST_F(CProfileFiles, FirstStartWritesNothingUntilTheHeaderIsSaved)
     CProfile* profile = Open();
     EXPECT_EQ(profile->GetNumProfiles(), 1);
     EXPECT_STREQ(profile->GetActiveProfileName(), "PLAYER 1");
-    EXPECT_FALSE(Exists("PALMORAv8.DAT"));
-    EXPECT_FALSE(Exists("PROFILE1v8.DAT"));
+    EXPECT_TRUE(std::filesystem::is_empty(UserFile(""))) << "the start-up probe leaves nothing behind";
 
     profile->SaveHeader();
     const std::string header = ReadUserFile("PALMORAv8.DAT");
@@ -89,6 +89,12 @@ TEST_F(CProfileFiles, HeaderListsProfilesInIdOrderWithNamesUpToSixtyThreeBytes)
     EXPECT_EQ(profile->GetProfileNameAbsolute(0), longest);
     EXPECT_EQ(profile->GetProfileNameAbsolute(1), std::string(63, 'B'));
     EXPECT_STREQ(profile->GetActiveProfileName(), "C");
+
+    // A stored name that fills its field without an ending NUL reads as 63 bytes.
+    delete profile;
+    WriteUserFile("PALMORAv8.DAT", WithChecksum(Int32(0) + Int32(0) + Int32(1) + Int32(0) + std::string(64, 'N')));
+    profile = Open();
+    EXPECT_EQ(std::string(profile->GetActiveProfileName()), std::string(63, 'N'));
 }
 
 TEST_F(CProfileFiles, EachSaveKeepsThePreviousFileAsBaksAndEachGoodLoadCopiesToBakl)
@@ -208,5 +214,45 @@ TEST_F(CProfileFiles, AFailedSaveEndsTheProgramAndLeavesTheOldFilesAsTheyWere)
         EXPECT_EQ(ReadUserFile("PALMORAv8.DAT"), header);
         EXPECT_FALSE(Exists("PROFILE1v8.DAT.TMP"));
         EXPECT_FALSE(Exists("PALMORAv8.DAT.TMP"));
+    }
+}
+
+TEST_F(CProfileFiles, AFolderThatCannotTakeASaveEndsTheStartAndAFullDiskKeepsTheOldBakl)
+{
+    const std::vector<std::string> names = {"PROFILE1v8.DAT", "PROFILE1v8.DAT.BAKL", "PALMORAv8.DAT",
+                                            "PALMORAv8.DAT.BAKL"};
+    const std::string message = "ERROR!  Cannot save profile: " + UserFile("PROFILE1v8.DAT");
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only folder" : "full disk");
+        ScratchMount disk(UserFile(""), 64);
+        if (!disk.Mounted()) {
+            GTEST_SKIP() << "cannot mount a scratch disk here";
+        }
+        // The ".BAKL" files hold an older save than the main files.
+        CProfile* profile = Open();
+        profile->SetValue<int>(60, 1);
+        profile = Reopen();
+        profile->SetValue<int>(60, 2);
+        delete profile;
+        std::map<std::string, std::string> before;
+        for (const std::string& name : names) {
+            before[name] = ReadUserFile(name);
+        }
+        ASSERT_NE(before["PROFILE1v8.DAT"], before["PROFILE1v8.DAT.BAKL"]);
+        readOnly ? disk.MakeReadOnly() : disk.FillUp();
+
+        const ChildResult result = RunInChild([this] { Open(); });
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.output.find(message), std::string::npos) << result.output;
+        if (!readOnly) {
+            EXPECT_NE(result.output.find("Failed to backup profile: " + UserFile("PROFILE1v8.DAT")),
+                      std::string::npos);
+        }
+        for (const std::string& name : names) {
+            EXPECT_EQ(ReadUserFile(name), before[name]) << name;
+        }
+        for (const char* temporary : {"PROFILE1v8.DAT.TMP", "PROFILE1v8.DAT.BAKL.TMP", "PALMORAv8.DAT.BAKL.TMP"}) {
+            EXPECT_FALSE(Exists(temporary)) << temporary;
+        }
     }
 }

@@ -4,14 +4,7 @@
 
 int Int32At(const std::string& bytes, size_t offset)
 {
-    if (offset + 4 > bytes.size()) {
-        throw std::out_of_range("file too short");
-    }
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; i--) {
-        bits = (bits << 8) | static_cast<unsigned char>(bytes[offset + i]);
-    }
-    return static_cast<int>(bits);
+    return static_cast<int>(Word32At(bytes, offset));
 }
 
 std::string WithChecksum(std::string file)

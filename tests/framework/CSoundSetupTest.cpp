@@ -3,6 +3,7 @@
 #include "CSoundFixture.h"
 #include "CSoundSystem.h"
 #include "ChildProcess.h"
+#include "ScratchMount.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -73,21 +74,6 @@ TEST_F(SoundSetUp, TheConsoleChoiceIsAppliedAndStored)
     }
 }
 
-TEST_F(SoundSetUp, TheConsoleDialogueShowsTheChoicesAndDrivers)
-{
-    ChildResult result = RunInChild([this] { Console("3\n1\n"); });
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output,
-              "\nPALMORA - SOUND INITIALIZATION\n\n"
-              "****** PLEASE SELECT DESIRED SOUND SYSTEM ****** \n"
-              "1 - SoundManager\n"
-              "2 - CoreAudio\n"
-              "\nInput the number corresponding to the desired sound system and press ENTER: "
-              "\n\n****** PLEASE SELECT DESIRED SOUND DRIVER ****** \n"
-              "1 : No sound\n"
-              "\nInput the number corresponding to the desired sound driver and press ENTER: ");
-}
-
 TEST_F(SoundSetUp, AConsoleThatEndsEarlyFallsBackToTheStoredSettings)
 {
     struct Case {
@@ -153,15 +139,27 @@ TEST_F(SoundSetUp, TheSettingsFileIsReadAndAMissingDamagedOrForeignOneGivesTheDe
     }
 }
 
-TEST_F(SoundSetUp, AnUnwritableSettingsFileIsFatalWithItsName)
+TEST_F(SoundSetUp, AnUnwritableSettingsFileIsFatalWithItsNameAndTheOldFileStaysWhole)
 {
-    // A folder in the file's place cannot be opened for writing, even by root.
+    const std::string message = "ERROR!  Cannot save sound data: " + folder.File("userdata/SOUNDv8.DAT");
+    // A folder in the file's place cannot be replaced, even by root.
     std::filesystem::create_directories(folder.File("userdata/SOUNDv8.DAT"));
     ChildResult result = RunInChild([this] { Console("1\n1\n"); });
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.output.find("ERROR!  Cannot save sound data: " + folder.File("userdata/SOUNDv8.DAT")),
-              std::string::npos)
-        << result.output;
+    EXPECT_NE(result.output.find(message), std::string::npos) << result.output;
+    std::filesystem::remove(folder.File("userdata/SOUNDv8.DAT"));
+
+    ScratchMount disk(folder.File("userdata"), 64);
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a scratch disk here";
+    }
+    folder.Write("userdata/SOUNDv8.DAT", Pair(SOUND_OUTPUT_DEVICE_ALT, 0));
+    disk.FillUp();
+    result = RunInChild([this] { Console("3\n1\n"); });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.output.find(message), std::string::npos) << result.output;
+    EXPECT_EQ(Settings(), Pair(SOUND_OUTPUT_DEVICE_ALT, 0));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("userdata/SOUNDv8.DAT.TMP")));
 }
 
 TEST(CSoundSetUp, ErrorCheckIsSilentOnSuccessAndFatalOtherwise)

@@ -27,7 +27,7 @@ void WriteFile(const std::string& name, const uint8_t* data, size_t size)
 void Clear()
 {
     const char* names[] = {"PALMORAv8.DAT", "PROFILE1v8.DAT"};
-    const char* suffixes[] = {"", ".BAKS", ".BAKL", ".TMP"};
+    const char* suffixes[] = {"", ".BAKS", ".BAKL", ".TMP", ".BAKL.TMP"};
     for (const char* name : names) {
         for (const char* suffix : suffixes) {
             unlink((folder + name + suffix).c_str());

@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -81,6 +82,7 @@ TEST_F(NullOutput, AppliesVolumeAndPanToEachSide)
     } cases[] = {
         {1.0f, 0.0f, 10000, 10000}, {1.0f, 1.0f, 0, 10000}, {1.0f, -0.5f, 10000, 5000},
         {0.5f, 0.5f, 2500, 5000},   {3.0f, -7.0f, 10000, 0},  // clamped to 1 and -1
+        {1.0f, NAN, 10000, 10000},                              // centred
     };
     CSoundSource* sound = ConstantSound(1000);
     for (const Case& c : cases) {
@@ -92,6 +94,11 @@ TEST_F(NullOutput, AppliesVolumeAndPanToEachSide)
         const std::vector<int16_t> out = Mix(10);
         EXPECT_EQ((std::vector<int>{out[0], out[1], out[18], out[19]}),
                   (std::vector<int>{c.left, c.right, c.left, c.right}));
+        if (std::isnan(c.pan)) {
+            float pan = 9.0f;
+            system->GetPan(channel, &pan);
+            EXPECT_EQ(pan, 0.0f);
+        }
         system->Stop(channel);
     }
 }
@@ -276,6 +283,17 @@ TEST_F(NullOutput, StreamsPlayTheirFileAndRestartWhenPlayedAgain)
     Play(stream);
     Mix(22050);
     EXPECT_EQ(Mix(15000), opening);
+}
+
+TEST_F(NullOutput, ACutStreamIsDamagedAndAStrangeOneIsAnotherFormat)
+{
+    TempFolder folder;
+    const std::string song = Ogg(Sine(4410, 1, 44100, 440.0f, 8000.0f), 1, 44100);
+    folder.Write("cut.ogg", song.substr(0, 40));
+    folder.Write("text.ogg", std::string(100, 't'));
+    CSoundSource* stream = nullptr;
+    EXPECT_EQ(system->CreateStream(folder.File("cut.ogg").c_str(), &stream), SOUND_ERR_FILE_BAD);
+    EXPECT_EQ(system->CreateStream(folder.File("text.ogg").c_str(), &stream), SOUND_ERR_FORMAT);
 }
 
 TEST(CSoundSystem, SetUpChecksOutputDriverAndOrder)

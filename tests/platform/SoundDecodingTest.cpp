@@ -85,8 +85,12 @@ TEST(DecodeSoundFromMemory, RefusesWhatItCannotPlay)
     const std::string dataBeforeFormat = "RIFF....WAVEdata" + Word32(2) + "xx";
     std::string truncatedWave = Wave(Constant(100, 1, 5), 1, 8000);
     truncatedWave.resize(truncatedWave.size() - 10);
-    std::string truncatedOgg = Ogg(Sine(4410, 1, 44100, 440.0f, 8000.0f), 1, 44100);
-    truncatedOgg.resize(60);
+    const std::string ogg = Ogg(Sine(4410, 1, 44100, 440.0f, 8000.0f), 1, 44100);
+    ASSERT_EQ(ogg[26], 1) << "the identification header is one segment";
+    const size_t firstPage = 27 + 1 + static_cast<unsigned char>(ogg[27]);
+    // A whole first page that holds no Vorbis.
+    std::string notVorbis = ogg.substr(0, firstPage);
+    notVorbis.replace(29, 6, "opusxx");
     std::string zeroRate = Wave({1, 2}, 1, 8000);
     zeroRate[24] = zeroRate[25] = 0;
 
@@ -101,7 +105,10 @@ TEST(DecodeSoundFromMemory, RefusesWhatItCannotPlay)
         {"three channels", threeChannels, SOUND_ERR_FORMAT},
         {"data before format", dataBeforeFormat, SOUND_ERR_FILE_BAD},
         {"data chunk past the end", truncatedWave, SOUND_ERR_FILE_BAD},
-        {"Ogg cut inside its headers", truncatedOgg, SOUND_ERR_FORMAT},
+        {"Ogg cut to its capture pattern", ogg.substr(0, 5), SOUND_ERR_FILE_BAD},
+        {"Ogg cut inside its first page", ogg.substr(0, firstPage - 1), SOUND_ERR_FILE_BAD},
+        {"Ogg cut inside its later headers", ogg.substr(0, firstPage + 30), SOUND_ERR_FILE_BAD},
+        {"another codec in Ogg", notVorbis, SOUND_ERR_FORMAT},
         {"zero rate", zeroRate, SOUND_ERR_FILE_BAD},
     };
     for (const Case& c : cases) {

@@ -3,18 +3,14 @@
 // data size, name length, name and data, all little-endian.
 #pragma once
 
+#include "TestBytes.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
 using archive_entries = std::vector<std::pair<std::string, std::string>>;  // name, data
-
-inline std::string Word32(uint32_t value)
-{
-    return {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-            static_cast<char>(value >> 24)};
-}
 
 inline std::string ArchiveBytes(const archive_entries& entries)
 {
@@ -31,11 +27,8 @@ inline std::string ArchiveBytes(const archive_entries& entries)
 // The entries of an archive, up to the first that does not fit the bytes.
 inline archive_entries ArchiveEntries(const std::string& bytes)
 {
-    auto word = [&](size_t at) -> uint32_t {
-        return at + 4 > bytes.size() ? UINT32_MAX
-                                     : static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8 |
-                                           static_cast<uint8_t>(bytes[at + 2]) << 16 |
-                                           static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 3])) << 24;
+    auto word = [&](uint64_t at) -> uint32_t {
+        return at + 4 > bytes.size() ? UINT32_MAX : Word32At(bytes, static_cast<size_t>(at));
     };
     archive_entries entries;
     const uint32_t count = word(0);

@@ -1,14 +1,15 @@
 #include "GameResources.h"
 
 #include "ArchiveBytes.h"
-#include "TempFolder.h"
-#include "engine/FontSystem.h"
-#include "engine/Utilities.h"
 #include "engine/CDraw.h"
+#include "engine/Config.h"
 #include "engine/CRenderer.h"
 #include "engine/CSprite.h"
-#include "engine/Config.h"
+#include "engine/FontSystem.h"
+#include "engine/Utilities.h"
 #include "framework/CController.h"
+#include "TempFolder.h"
+#include "TestBytes.h"
 
 #include <SDL.h>
 
@@ -48,9 +49,7 @@ void GameResources::LinkResources()
 void GameResources::DropImages(const std::vector<std::string>& names)
 {
     const fs::path archive = fs::path(kResources) / "resource.dat";
-    std::ifstream in(archive, std::ios::binary);
-    archive_entries kept = ArchiveEntries(std::string(std::istreambuf_iterator<char>(in), {}));
-    in.close();
+    archive_entries kept = ArchiveEntries(ReadBytes(archive.string()));
     kept.erase(std::remove_if(kept.begin(), kept.end(),
                               [&](const auto& entry) {
                                   return std::find(names.begin(), names.end(), entry.first) != names.end();

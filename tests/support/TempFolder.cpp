@@ -1,8 +1,8 @@
 #include "TempFolder.h"
+#include "TestBytes.h"
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <cstdio>
 #include <unistd.h>
 
@@ -49,8 +49,5 @@ void TempFolder::Write(const std::string& name, const std::string& bytes) const
 
 std::string TempFolder::Read(const std::string& name) const
 {
-    std::ifstream in(File(name), std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
+    return ReadBytes(File(name));
 }

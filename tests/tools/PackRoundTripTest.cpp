@@ -7,6 +7,7 @@
 
 #include "ResourceArchive.h"
 #include "TempFolder.h"
+#include "TestBytes.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -19,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -42,14 +42,6 @@ const char* const kManifest =
     "file loadingscreen_loading.dat 92 18 png\n";
 
 const char* const kStrings = "!Sans.ttf|16|255|255|255|0\n@22000|Fish at dawn.\n";
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 std::string FromArchive(const std::string& archive, const std::string& name)
 {

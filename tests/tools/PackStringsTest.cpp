@@ -1,4 +1,5 @@
 #include "PackStrings.h"
+#include "TestBytes.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,12 +22,7 @@ pack_strings_data Load(const std::string& text)
 std::u16string Decode(const std::string& bytes)
 {
     EXPECT_EQ(bytes.size() % 2, 0u);
-    std::u16string text;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-    }
-    return text;
+    return FromUtf16Bytes(bytes);
 }
 
 }  // namespace

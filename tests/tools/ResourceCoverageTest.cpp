@@ -5,6 +5,7 @@
 // lists, with the loading hints.
 #include "ArchiveBytes.h"
 #include "PackManifest.h"
+#include "TestBytes.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,11 +13,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,14 +35,6 @@ struct literal_data {
     std::string text;
     std::string where;
 };
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 // The contents of every string literal outside comments and character
 // literals; escapes are kept as written, raw strings are read whole.
