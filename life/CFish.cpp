@@ -102,7 +102,7 @@ const fish_palette& DrawPalette()
 // Living islanders, as the breeding counts them.
 int BandSize()
 {
-    return static_cast<int>(CPerson::people.size());
+    return CPerson::NumPeople();
 }
 
 }  // namespace

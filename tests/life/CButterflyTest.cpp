@@ -3,6 +3,7 @@
 #include "CSprite.h"
 #include "SeaLifeFixture.h"
 #include "Utilities.h"
+#include "tests/islanders/IslanderRecords.h"
 
 #include <map>
 #include <memory>
@@ -111,8 +112,8 @@ TEST_F(SeaLifeTest, ButterfliesTakeOffFromWalkersAndClicksButNotFromTheCarried)
     TiledIsland([](int, int) { return kGrass; }, 4000);
     auto near = PerchedAt(1000, 1000);
     auto far = PerchedAt(2000, 1000);
-    CPerson walker(1000, 1000 - 20 + 79, 0);
-    CPerson passer(2000, 1000 - 20 + 80, 0);
+    CPerson walker(IslanderRecord(1000, 1000 - 20 + 79, 0));
+    CPerson passer(IslanderRecord(2000, 1000 - 20 + 80, 0));
     walker.pickedUp = true;
     near->Pump(0, 0, 1);
     EXPECT_FALSE(near->IsFlying()) << "the carried islander is not near";

@@ -5,6 +5,7 @@
 #include "IslandSeeds.h"
 #include "SeaLifeFixture.h"
 #include "Utilities.h"
+#include "tests/islanders/IslanderRecords.h"
 
 #include <memory>
 #include <vector>
@@ -116,7 +117,7 @@ TEST_F(SeaLifeTest, ALargeBandLeavesTheClumpsPoorer)
     const int caps[][2] = {{14, 100}, {15, 40}, {29, 40}, {30, 10}};
     for (const auto& cap : caps) {
         while (static_cast<int>(band.size()) < cap[0]) {
-            band.push_back(std::make_unique<CPerson>(0, 0, 0));
+            band.push_back(std::make_unique<CPerson>(IslanderRecord(0, 0, 0)));
         }
         CFish::BreedAllFish();
         EXPECT_EQ(CFish::fishClump[0].size, cap[1]) << cap[0] << " islanders";
