@@ -105,6 +105,21 @@ public:
     bool hiddenAway;      // inside a building or otherwise off the island
     int surprisedFrames;  // frames of the surprised face left
 
+    // What the game screen asks of the band (CPerson_GameServices.cpp).
+    // The islander whose foot point is within reach of world (x, y); null none.
+    static CPerson* FindPickup(int x, int y);
+    void Pickup();
+    // Lets go of the islander, lifted or not.
+    void Drop();
+    static void StartWithNewPeople();
+    // Plays frames of time away in bulk.
+    static void Simulate(int frames);
+    static void ProcessBabyMakingCouples();
+    static void CenterOnClosestAdult();
+    // A picture of a random adult for the quit dialog; -1 none.
+    static int FindRandomAdultImage(int* gender, char* name);
+    static bool showFlyaways;
+
     static std::vector<CPerson*> people;
     // Set while an islander is under the mouse this frame; the world pump
     // then re-runs the hover test even when the mouse did not move.

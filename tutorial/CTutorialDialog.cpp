@@ -14,6 +14,21 @@ int CTutorialDialog::nextTutorial = -1;
 void CTutorialDialog::CompleteTutorial(int step)
 {
     CProfile::current->SetValue<bool>(kFirstStepProperty + step, true);
+    DetermineNextTutorial();
+}
+
+void CTutorialDialog::UncompleteTutorial(int step)
+{
+    CProfile::current->SetValue<bool>(kFirstStepProperty + step, false);
+}
+
+bool CTutorialDialog::IsTutorialComplete(int step)
+{
+    return CProfile::current->GetValue<bool>(kFirstStepProperty + step);
+}
+
+void CTutorialDialog::DetermineNextTutorial()
+{
     nextTutorial = -1;
     for (int s = 0; s < kSteps; s++) {
         if (!IsTutorialComplete(s)) {
@@ -21,9 +36,4 @@ void CTutorialDialog::CompleteTutorial(int step)
             break;
         }
     }
-}
-
-bool CTutorialDialog::IsTutorialComplete(int step)
-{
-    return CProfile::current->GetValue<bool>(kFirstStepProperty + step);
 }

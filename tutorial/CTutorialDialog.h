@@ -6,7 +6,9 @@ class CTutorialDialog {
 public:
     // Marks step done and moves nextTutorial to the lowest step not yet done.
     static void CompleteTutorial(int step);
+    static void UncompleteTutorial(int step);
     static bool IsTutorialComplete(int step);
+    static void DetermineNextTutorial();
 
     static int nextTutorial;  // -1 none
 };

@@ -16,6 +16,7 @@
 #include "Utilities.h"
 
 #include <algorithm>
+#include <climits>
 #include <cassert>
 #include <utility>
 
@@ -111,6 +112,7 @@ CObject::~CObject()
     if (requestingFeedback == this) {
         requestingFeedback = nullptr;
     }
+    CControllerGame::ForgetObject(this);
     RemoveObstructions(this);
     auto found = std::find(objects.begin(), objects.end(), this);
     if (found != objects.end()) {
@@ -260,7 +262,9 @@ void CObject::MoveObjects(int offsetX, int offsetY, int steps)
     lastMouseY = mapY;
 
     CProfile* profile = Profile();
-    profile->SetValue<int>(kIslandTicksProperty, profile->GetValue<int>(kIslandTicksProperty) + 1);
+    const int ticks = profile->GetValue<int>(kIslandTicksProperty);
+    // A long life on one island stops counting rather than wrapping.
+    profile->SetValue<int>(kIslandTicksProperty, ticks < INT_MAX ? ticks + 1 : ticks);
 }
 
 void CObject::MouseMove()
