@@ -10,7 +10,8 @@ namespace {
 
 // Above the island and the side panel, below dialogs and the pointer.
 const int kBackgroundZ = 23000023;
-constexpr int kSeedProperty = 1;
+// Set once an island has been stored in the profile.
+constexpr int kGameUnderWayProperty = 31;
 
 }  // namespace
 
@@ -70,7 +71,7 @@ void CControllerIntro::InputMouseClick(bool left, bool, bool released)
 void CControllerIntro::StartGame()
 {
     background->Hide();
-    const bool saved = CProfile::current->GetValue<unsigned int>(kSeedProperty) != 0;
+    const bool saved = CProfile::current->GetValue<bool>(kGameUnderWayProperty);
     CMap* island = new CMap(!saved);
     if (saved) {
         island->LoadMap(true);
