@@ -216,6 +216,7 @@ void CObject::MoveObjects(int offsetX, int offsetY, int steps)
 {
     if (steps > 1) {
         isSimulating = true;
+        rendering = false;
     }
     std::vector<std::pair<CObject*, uint64_t>> pass;
     for (int step = 0; step < steps; step++) {
@@ -251,6 +252,7 @@ void CObject::MoveObjects(int offsetX, int offsetY, int steps)
     CFlowerIndicator::HandleFlowerPlacement();
     CTreeIndicator::HandleTreePlacement();
     isSimulating = false;
+    rendering = true;
 
     const coordinate mouse = MousePosition();
     const int mapX = mouse.x - offsetX;

@@ -32,6 +32,7 @@ TEST(CControllerGame, AStallIsAGapOfMoreThanAMinuteAfterTheFirstFrame)
 TEST_F(GameScreenTest, CatchesUpBeforeThePlayerGetsControlAndHoldsRequestsUntilSettled)
 {
     CProfile::current->SetValue<long>(33, GetCurrentTime() - 3600);
+    CProfile::current->SetValue<int>(49, INT_MAX - 100);
     Asker* asker = new Asker();
     asker->hits = true;
     CControllerGame& game = Open();
@@ -45,6 +46,7 @@ TEST_F(GameScreenTest, CatchesUpBeforeThePlayerGetsControlAndHoldsRequestsUntilS
     EXPECT_EQ(game.catchUpFrames, 0);
     EXPECT_EQ(game.settleFrames, 1);
     EXPECT_EQ(asker->clicks, 1) << "the input was read once, in the ordinary frame";
+    EXPECT_EQ(CProfile::current->GetValue<int>(49), INT_MAX) << "the island's clock stops at its top";
 
     // Asked during catch-up: the fourth ordinary frame opens it.
     Frame();
@@ -54,6 +56,17 @@ TEST_F(GameScreenTest, CatchesUpBeforeThePlayerGetsControlAndHoldsRequestsUntilS
     ASSERT_NE(CControllerGame::popUp, nullptr);
     EXPECT_EQ(CControllerGame::popUp->request.id, 12001);
     EXPECT_EQ(CController::focus, CControllerGame::popUp);
+}
+
+TEST_F(GameScreenTest, ObjectsDoNotDrawWhileTheWorldIsFastForwarded)
+{
+    FakeObject* object = new FakeObject();
+    std::vector<bool> seen;
+    object->onPump = [&seen](FakeObject*) { seen.push_back(CObject::rendering); };
+    CObject::MoveObjects(0, 0, 2);
+    CObject::MoveObjects(0, 0, 1);
+    EXPECT_EQ(seen, (std::vector<bool>{false, false, true}));
+    EXPECT_TRUE(CObject::rendering);
 }
 
 TEST_F(GameScreenTest, AnAnswerEndsItsRequestButAFollowUpRequestStillOpens)
