@@ -226,6 +226,10 @@ void CControllerGame::GUICallback(int id, int)
 
 void CControllerGame::GotFocusBack()
 {
+    // The release of a press made before the child opened went to the child.
+    if (island) {
+        island->dragActive = false;
+    }
     if (popUp) {
         ApplyPopUpAnswer();
     } else if (inGameMenu) {

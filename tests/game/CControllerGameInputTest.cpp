@@ -92,7 +92,12 @@ TEST_F(GameScreenTest, KeysMoveTheViewAndEscapeOpensTheMenuOnRelease)
     game.InputKey(false, SDLK_ESCAPE);
     EXPECT_EQ(CControllerGame::inGameMenu, nullptr);
     EXPECT_EQ(CObject::placingBuilding, -1) << "the press cancels placing";
+    game.InputMouseClick(true, false, false);
+    EXPECT_TRUE(island->dragActive);
     game.InputKey(true, SDLK_ESCAPE);
     ASSERT_NE(CControllerGame::inGameMenu, nullptr);
     EXPECT_EQ(CController::focus, CControllerGame::inGameMenu);
+    Frame();
+    EXPECT_EQ(CControllerGame::inGameMenu, nullptr);
+    EXPECT_FALSE(island->dragActive) << "the release went to the menu";
 }
