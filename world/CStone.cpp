@@ -46,7 +46,8 @@ coordinate MousePosition()
 }
 
 // A saved record fit to build a rock from: amounts brought within the size's
-// table, flags made 0 or 1. False for a size or variant no rock has.
+// table, flags made 0 or 1. False for a size or variant no rock has, or a
+// place off the island.
 bool RepairRecord(rock_data& record)
 {
     if (record.footX < 0 || record.footX >= ISLAND_PIXELS || record.footY < 0 || record.footY >= ISLAND_PIXELS) {
