@@ -37,6 +37,11 @@ void CControllerIntro::GotFocusBack()
     }
     delete gameScreen;
     gameScreen = nullptr;
+    // The game closing with its opener (a stalled machine) lands here, on the
+    // screen that stands for the menus; only a window close goes further.
+    if (returnCode != -1) {
+        returnCode = -2;
+    }
     CProfile::current->SaveHeader();
     background->UnHide();
     CSound::PlayMusicTitle(true);

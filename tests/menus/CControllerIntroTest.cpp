@@ -230,8 +230,8 @@ TEST(IntroScreenOnX, PresentsThePictureAndThePointerInTheWindow)
     printf("%s -> %s\n", result.output.c_str(), path.c_str());
 }
 
-// The road into the game and back, twice: a new island the first time, the
-// stored one the second.
+// The road into the game and back, twice: a new island the first time, left
+// through the menu; the stored one the second, left by a stalled machine.
 TEST_F(IntroScreen, ALeftClickOpensTheGameAndTheNextVisitContinuesTheSameIsland)
 {
     CProfile profile;
@@ -246,9 +246,13 @@ TEST_F(IntroScreen, ALeftClickOpensTheGameAndTheNextVisitContinuesTheSameIsland)
         for (int i = 0; i < 30; i++) {
             first.Frame();
         }
-        SDL_Event escape = Event(SDL_KEYUP);
-        escape.key.keysym.sym = SDLK_ESCAPE;
-        Push(escape);
+        if (&seed == &seeds[0]) {
+            SDL_Event escape = Event(SDL_KEYUP);
+            escape.key.keysym.sym = SDLK_ESCAPE;
+            Push(escape);
+        } else {
+            CControllerIntro::gameScreen->lastFrameTicks = SDL_GetTicks() - 70000;
+        }
         for (int i = 0; i < 3; i++) {
             first.Frame();
         }
