@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -155,6 +156,10 @@ public:
             setenv("SDL_VIDEODRIVER", "x11", 1);
             setenv("SDL_AUDIODRIVER", "dummy", 1);
             setenv("DISPLAY", name, 1);
+            // Xlib keeps a few bytes of its own to the end; the game's own
+            // leaks are looked for by the tests that run it in process.
+            const char* asan = getenv("ASAN_OPTIONS");
+            setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0").c_str(), 1);
             execl(binary, binary, "3", static_cast<char*>(nullptr));
             _exit(127);
         }
