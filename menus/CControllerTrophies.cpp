@@ -152,10 +152,6 @@ void CControllerTrophies::LoadSprites()
             pictures[trophy]->Hide();
         }
     }
-    for (int trophy = 0; trophy < kTrophies; trophy++) {
-        titles[trophy] = HiddenText(kFirstTitleId + trophy, kTitleX, kTitleY);
-        descriptions[trophy] = HiddenText(kFirstDescriptionId + trophy, kDescriptionX, kDescriptionY);
-    }
     backButton = RoomButton(this, kBackButton, 596, 536, kBackLabelId, "trophies_button_back_base.png",
                             "trophies_button_back_shad.png", "trophies_button_back_roll%i.png");
     resetButton = RoomButton(this, kResetButton, 16, 536, kResetLabelId, "trophies_button_reset_base.png",
@@ -256,6 +252,12 @@ void CControllerTrophies::ShowHovered(int trophy)
     if (trophy < 0) {
         glow->Hide();
         return;
+    }
+    // Fifty shadowed texts would take most of the room's opening; each pair
+    // is made the first time its disc is pointed at.
+    if (!titles[trophy]) {
+        titles[trophy] = HiddenText(kFirstTitleId + trophy, kTitleX, kTitleY);
+        descriptions[trophy] = HiddenText(kFirstDescriptionId + trophy, kDescriptionX, kDescriptionY);
     }
     titles[trophy]->UnHide();
     descriptions[trophy]->UnHide();
