@@ -5,14 +5,43 @@
 // the trophy pop-up, one a frame; the queue lives for the run and is never
 // saved.
 //
-// The room's screen is not built yet: only the store's static operations.
+// The room is a full-screen cabinet of 25 discs: a held trophy shows its
+// picture on its disc, and pointing at any disc shows what it rewards. Its
+// reset button clears every trophy after a question. The main menu, the
+// in-game menu and the game screen open it and delete it when it hands back
+// (always with code 0). It teaches tutorial step 36.
 #pragma once
 
-#include <queue>
+#include "CController.h"
 
-class CControllerTrophies {
+#include <queue>
+#include <vector>
+
+class CControllerPopUp;
+class CGuiButton;
+class CSprite;
+class CTutorialDialog;
+
+class CControllerTrophies : public CController {
 public:
     static constexpr int kTrophies = 25;
+
+    CControllerTrophies();
+    // Completes tutorial step 36: leaving the room by any way has taught it.
+    ~CControllerTrophies() override;
+
+    // The reset question coming back: a yes takes every trophy away.
+    void GotFocusBack() override;
+    void Pump() override;
+    void InputKey(bool released, int key) override;
+    void InputMouseMove(int x, int y) override;
+    void InputMouseClick(bool left, bool right, bool released) override;
+    // 0 back, 1 reset, 1000 + step a tutorial dialog's okay.
+    void GUICallback(int id, int value) override;
+
+    // The trophy whose disc is under the pointer, -1 for none.
+    int Hovered() const { return hovered; }
+    bool PictureShown(int trophy);
 
     // Awards every trophy of mask not yet held and queues mask once for its
     // announcement; a mask already held in full changes nothing. Bits above
@@ -30,4 +59,28 @@ public:
 
     // Masks won and not yet announced, oldest at the front.
     static std::queue<int> trophyUnlockQueue;
+    // The open reset question; null when none.
+    static CControllerPopUp* popUp;
+
+private:
+    void LoadSprites();
+    void UnloadSprites();
+    // The close steps every way out of the room and into its question shares.
+    void HourglassAndRender();
+    void ShowHovered(int trophy);
+    void PumpTutorial();
+
+    CGuiButton* backButton;
+    CGuiButton* resetButton;
+    CSprite* background;
+    CSprite* boxes[3];
+    CSprite* glow;
+    CSprite* discs[kTrophies];
+    CSprite* pictures[kTrophies];
+    CSprite* titles[kTrophies];
+    CSprite* descriptions[kTrophies];
+    // Step 36's dialogs this room opened; it deletes them.
+    std::vector<CTutorialDialog*> dialogs;
+    int hovered;
+    bool spritesLoaded;
 };

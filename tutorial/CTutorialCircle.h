@@ -15,6 +15,8 @@ public:
 
     virtual void Hide() { hidden = true; }
     virtual void UnHide() { hidden = false; }
+    // One animation step at the scroll offset; the third argument is unused.
+    virtual void Pump(int, int, int) {}
     int GetX() const { return x; }
 
     bool hidden;

@@ -1,0 +1,209 @@
+#include "CControllerTrophyScreens.h"
+
+#include "CControllerTrophyUnlock.h"
+
+#include <memory>
+
+namespace {
+
+// Centres of the view and close buttons, before the tutorial's drop.
+constexpr int kViewX = 242 + 75, kViewY = 456 + 25;
+constexpr int kCloseX = 409 + 75, kCloseY = 455 + 25;
+
+class TrophyPopUp : public TrophyScreenTest {
+protected:
+    void TearDown() override
+    {
+        popUp.reset();
+        TrophyScreenTest::TearDown();
+    }
+
+    // The pop-up over the opener; the opener notes dismissed and deletes it.
+    void Open(int mask)
+    {
+        popUp = std::make_unique<CControllerTrophyUnlock>(mask);
+        opener.PassFocus(popUp.get());
+        opener.onHandBack = [this] {
+            dismissed = popUp->dismissed;
+            popUp.reset();
+        };
+    }
+
+    std::unique_ptr<CControllerTrophyUnlock> popUp;
+    int dismissed = -1;
+};
+
+TEST_F(TrophyPopUp, ViewGoesOnToTheRoomWhileCloseAndEscapeGoBackAndTeachStep36)
+{
+    TutorialOn(false);
+    for (int way = 0; way < 3; way++) {
+        CTutorialDialog::UncompleteTutorial(36);
+        Open(1 << 7);
+        EXPECT_FALSE(popUp->dismissed);
+        if (way == 0) {
+            ClickAt(kViewX, kViewY);
+        } else if (way == 1) {
+            ClickAt(kCloseX, kCloseY);
+        } else {
+            Escape();
+            Turn();
+        }
+        EXPECT_EQ(opener.handBacks, way + 1);
+        EXPECT_EQ(dismissed, way != 0) << way;
+        EXPECT_EQ(CTutorialDialog::IsTutorialComplete(36), way != 0) << way;
+        EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(35)) << "closing the pop-up teaches step 35";
+    }
+}
+
+TEST_F(TrophyPopUp, TeachesStep35LowerDownWithARingRoundTheViewButton)
+{
+    CompleteSteps(0, 23);
+    Open(1 << 5);
+    for (int step = 24; step <= 34; step++) {
+        EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(step)) << step;
+    }
+    EXPECT_EQ(popUp->yOffset, 30);
+    Turn(2);
+    ASSERT_TRUE(CTutorialDialog::activeDialog);
+    EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), 35);
+    ASSERT_TRUE(CTutorialDialog::tutorialCircle);
+    EXPECT_EQ(CTutorialDialog::tutorialCircle->GetX(), 233);
+
+    ClickAt(kViewX, kViewY - 20);
+    EXPECT_EQ(opener.handBacks, 0) << "the buttons sit 30 pixels lower";
+    ClickAt(kViewX, kViewY + 30);
+    EXPECT_EQ(dismissed, 0);
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(35));
+    EXPECT_FALSE(CTutorialDialog::tutorialCircle);
+    EXPECT_FALSE(CTutorialDialog::activeDialog);
+
+    Open(1 << 6);
+    EXPECT_EQ(popUp->yOffset, 0) << "once step 35 is done";
+}
+
+// A dialog left shown after its pop-up is gone would keep an okay button
+// whose owner is freed; the step must come back on the game screen instead.
+TEST_F(TrophyPopUp, AnEarlierStepStillDueShowsOnItAndIsHiddenWhenItCloses)
+{
+    CompleteSteps(0, 19);
+    SetWood(5);
+    Open(1 << 0);
+    Turn(2);
+    ASSERT_TRUE(CTutorialDialog::activeDialog);
+    EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), 20);
+    EXPECT_EQ(CTutorialDialog::activeDialog->owner, popUp.get());
+    popUp->GUICallback(1020, 0);
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(20));
+    Turn();
+    ASSERT_TRUE(CTutorialDialog::activeDialog);
+    EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), 21);
+
+    Escape();
+    Turn();
+    EXPECT_FALSE(popUp);
+    EXPECT_FALSE(CTutorialDialog::activeDialog);
+    EXPECT_EQ(CTutorialDialog::numTutorialsActive, 0);
+    EXPECT_FALSE(CTutorialDialog::IsTutorialComplete(21));
+}
+
+TEST_F(TrophyPopUp, AMaskAnnouncesItsLowestTrophyAndOneWithoutATrophyNone)
+{
+    EXPECT_EQ(CControllerTrophyUnlock::TrophyIndex((1 << 9) | (1 << 4) | (1 << 12)), 4);
+    EXPECT_EQ(CControllerTrophyUnlock::TrophyIndex(1 << 24), 24);
+    EXPECT_EQ(CControllerTrophyUnlock::TrophyIndex(0), -1);
+    EXPECT_EQ(CControllerTrophyUnlock::TrophyIndex(1 << 25), -1);
+    TutorialOn(false);
+    Open(0);
+    EXPECT_EQ(popUp->trophy, -1);
+    ClickAt(kCloseX, kCloseY);
+    EXPECT_EQ(dismissed, 1);
+}
+
+// The game screen's side, as its frame and its GotFocusBack must play it:
+// after three ordinary frames, one queued trophy a frame opens its pop-up over
+// the frozen island; a pop-up left for the room opens the room, unless the
+// game screen is itself closing.
+class Island : public CController {
+public:
+    void Pump() override
+    {
+        GetInput();
+        if (!hasFocus) {
+            return;
+        }
+        std::queue<int>& queue = CControllerTrophies::trophyUnlockQueue;
+        while (!queue.empty() && CControllerTrophyUnlock::TrophyIndex(queue.front()) < 0) {
+            queue.pop();
+        }
+        if (!queue.empty() && settleFrames >= 3) {
+            renderer->Swap();
+            trophyUnlock = new CControllerTrophyUnlock(queue.front());
+            queue.pop();
+            PassFocus(trophyUnlock);
+            return;
+        }
+        settleFrames++;
+    }
+
+    void GotFocusBack() override
+    {
+        if (trophyUnlock) {
+            const bool dismissed = trophyUnlock->dismissed;
+            delete trophyUnlock;
+            trophyUnlock = nullptr;
+            if (!dismissed && returnCode == -2) {
+                trophies = new CControllerTrophies();
+                PassFocus(trophies);
+                return;
+            }
+        } else if (trophies) {
+            delete trophies;
+            trophies = nullptr;
+        }
+        renderer->Swap();
+        renderer->AddSpecialDirty(0, 0, 800, 600, true);
+    }
+
+    void InputKey(bool, int) override {}
+    void InputMouseMove(int, int) override {}
+    void InputMouseClick(bool, bool, bool) override {}
+
+    int settleFrames = 0;
+    CControllerTrophyUnlock* trophyUnlock = nullptr;
+    CControllerTrophies* trophies = nullptr;
+};
+
+TEST_F(TrophyPopUp, OnTheIslandTrophiesAreAnnouncedOneByOneAndTheViewLeadsToTheRoom)
+{
+    TutorialOn(false);
+    Island island;
+    opener.PassFocus(&island);
+    CControllerTrophies::CompleteTrophy(1 << 3);
+    CControllerTrophies::CompleteTrophy(1 << 8);
+    Turn(3);
+    EXPECT_FALSE(island.trophyUnlock) << "three ordinary frames first";
+    Turn();
+    ASSERT_TRUE(island.trophyUnlock);
+    EXPECT_EQ(island.trophyUnlock->trophy, 3);
+
+    ClickAt(kViewX, kViewY);
+    ASSERT_TRUE(island.trophies);
+    EXPECT_EQ(CController::focus, island.trophies);
+    Escape();
+    Turn();
+    EXPECT_EQ(CController::focus, &island);
+    Turn();
+    ASSERT_TRUE(island.trophyUnlock);
+    EXPECT_EQ(island.trophyUnlock->trophy, 8);
+
+    // A window close while the pop-up shows ends the program, room unopened.
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    Push(quit);
+    Turn(3);
+    EXPECT_FALSE(island.trophyUnlock);
+    EXPECT_FALSE(island.trophies);
+    EXPECT_FALSE(CController::running);
+}
+
+}  // namespace
