@@ -497,3 +497,55 @@ TEST_F(IslandTest, TheBannerAndTheTravelDrawNothingFromTheGenerator)
     fresh(true, false);
     EXPECT_EQ(PlacementHash(*map), unforced) << "travel alone changes nothing";
 }
+
+TEST_F(IslandTest, PlayableIslandsArePinnedToTheLastPixel)
+{
+    struct golden {
+        unsigned int seed;
+        uint64_t heights, ground, dressing;
+    };
+    const golden goldens[] = {
+        {kFixedIslandSeeds[0], 285582869470478967ull, 10045213620693470009ull, 6261358604456349611ull},
+        {kFixedIslandSeeds[7], 16744850629471693070ull, 9999505897656883742ull, 17532804671926818371ull},
+        {kFixedIslandSeeds[19], 994724293499868579ull, 9886834765611812501ull, 1336652409785031284ull},
+    };
+    for (const golden& g : goldens) {
+        SCOPED_TRACE(g.seed);
+        map.reset();
+        CObject::UnloadAll();
+        PreviewOf(g.seed).ToggleBig(true);
+        ASSERT_TRUE(map->playable);
+
+        CDraw* draw = CSprite::draw;
+        SDL_Surface* surface = draw->GetSurface(map->GetGroundImage());
+        ASSERT_EQ(surface->w, 4097 - 2 * 96);
+        Fnv ground;
+        draw->LockImage(surface);
+        for (int y = 0; y < surface->h; y++) {
+            ground.Add(static_cast<const Uint8*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch,
+                       static_cast<size_t>(surface->w) * surface->format->BytesPerPixel);
+        }
+        draw->UnlockImage(surface);
+
+        Fnv dressing;
+        dressing.Add(static_cast<int>(PlacementHash(*map)));
+        for (const grasschunk& tuft : map->grass) {
+            dressing.Add(tuft.x);
+            dressing.Add(tuft.y);
+            dressing.Add(tuft.w);
+            dressing.Add(tuft.h);
+        }
+        for (const wave_struct& wave : map->waves) {
+            dressing.Add(wave.coastX);
+            dressing.Add(wave.coastY);
+            dressing.Add(wave.pointX);
+            dressing.Add(wave.pointY);
+            dressing.Add(&wave.angle, sizeof(wave.angle));
+        }
+        EXPECT_EQ(HeightHash(*map), g.heights);
+        EXPECT_EQ(ground.Value(), g.ground);
+        EXPECT_EQ(dressing.Value(), g.dressing);
+        EXPECT_GT(map->grass.size(), 0u);
+        EXPECT_GT(map->waves.size(), 0u);
+    }
+}
