@@ -392,6 +392,8 @@ private:
     void PrepareGrids(int width, int height);
     void SeedGrids();
     void RunFractal(int* grid, float roughness);
+    // Playable: the heights here and the sand noise on a worker, joined.
+    void RunFractalsTogether();
     void FractalProgress();
     void EnsureTerrainOf(unsigned int seed);
     bool FindStartLocation();

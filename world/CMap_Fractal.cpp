@@ -8,6 +8,7 @@
 #include "Utilities.h"
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -107,12 +108,129 @@ void CMap::GenerateHeights(unsigned int seed)
     RunFractal(heights, heightRoughness);
 }
 
-void CMap::RunFractal(int* grid, float roughness)
+namespace {
+
+// Square-step columns whose draws are made at once before their centres are
+// filled row by row: their numbers stay in the cache while they are read.
+constexpr int kBlockColumns = 64;
+
+// One level of the fractal on a W x H grid, every open sample taking the next
+// draw of generator; column() runs once for each column of the square step.
+template <class Column>
+void FractalLevel(int* grid, int W, int H, float scale, int size, SFMT& generator, Column column)
+{
+    const int half = size / 2;
+    const int spread = Round(10000.0f * scale);
+    const ranged_span span = RangedSpan(-spread, spread);
+    auto rowAt = [&](int y) -> const int* {
+        return y < 0 || y >= H ? nullptr : grid + static_cast<size_t>(y) * W;
+    };
+
+    // Square step. Its draws go to the centres column by column, top to
+    // bottom; no centre reads another, so each block of columns draws its
+    // numbers first and is then filled row by row.
+    if (half < W) {
+        const int columns = (W - 1 - half) / size + 1;
+        const int rows = half < H ? (H - 1 - half) / size + 1 : 0;
+        const int block = std::min(columns, kBlockColumns);
+        std::vector<int> open(static_cast<size_t>(block));
+        std::vector<size_t> next(static_cast<size_t>(block));
+        std::vector<int> draws(static_cast<size_t>(block) * static_cast<size_t>(rows));
+        for (int first = 0; first < columns; first += block) {
+            const int count = std::min(block, columns - first);
+            std::fill(open.begin(), open.end(), 0);
+            for (int j = 0; j < rows; j++) {
+                const int* centre = grid + static_cast<size_t>(half + j * size) * W + half + first * size;
+                for (int i = 0; i < count; i++) {
+                    open[static_cast<size_t>(i)] += centre[i * size] == -1;
+                }
+            }
+            size_t drawn = 0;
+            for (int i = 0; i < count; i++) {
+                column();
+                next[static_cast<size_t>(i)] = drawn;
+                for (int k = 0; k < open[static_cast<size_t>(i)]; k++) {
+                    draws[drawn++] = RangedRandom(span, generator);
+                }
+            }
+            for (int j = 0; j < rows; j++) {
+                const int cy = half + j * size;
+                int* row = grid + static_cast<size_t>(cy) * W;
+                const int* above = rowAt(cy - half);
+                const int* below = rowAt(cy + half);
+                for (int i = 0; i < count; i++) {
+                    const int cx = half + (first + i) * size;
+                    if (row[cx] != -1) {
+                        continue;
+                    }
+                    const bool right = cx + half < W;
+                    int sum = above[cx - half] + (right ? above[cx + half] : 0);
+                    if (below) {
+                        sum += below[cx - half] + (right ? below[cx + half] : 0);
+                    }
+                    row[cx] = Clamp(sum / 4 + draws[next[static_cast<size_t>(i)]++]);
+                }
+            }
+        }
+    }
+
+    // Diamond step, row by row: rows alternately start at half and at 0.
+    int rowIndex = 0;
+    for (int y = 0; y < H; y += half, rowIndex++) {
+        int* row = grid + static_cast<size_t>(y) * W;
+        const int* above = rowAt(y - half);
+        const int* below = rowAt(y + half);
+        for (int x = rowIndex % 2 == 0 ? half : 0; x < W; x += size) {
+            if (row[x] != -1) {
+                continue;
+            }
+            int sum = (x + half < W ? row[x + half] : 0) + (x - half >= 0 ? row[x - half] : 0);
+            sum += (below ? below[x] : 0) + (above ? above[x] : 0);
+            row[x] = Clamp(sum / 4 + RangedRandom(span, generator));
+        }
+    }
+}
+
+// Every level of the fractal, from the whole grid down to neighbours.
+template <class Column>
+void FractalLevels(int* grid, int W, int H, float roughness, SFMT& generator, Column column)
 {
     float scale = 1.0f;
-    for (int size = samplesWide; size > 1; size /= 2) {
-        FractalPass(scale, size, grid);
+    for (int size = W; size > 1; size /= 2) {
+        FractalLevel(grid, W, H, scale, size, generator, column);
         scale *= roughness;
+    }
+}
+
+}  // namespace
+
+void CMap::RunFractal(int* grid, float roughness)
+{
+    FractalLevels(grid, samplesWide, samplesHigh, roughness, RandomGenerator(), [this] { FractalProgress(); });
+}
+
+void CMap::RunFractalsTogether()
+{
+    // The sand noise takes the draws that follow the heights' draws, one for
+    // each open height sample, so a copy of the generator moved past them
+    // makes exactly the same sand on a second thread. Nothing else runs there,
+    // and nothing reads either grid before it is joined.
+    const size_t count = static_cast<size_t>(samplesWide) * samplesHigh;
+    const uint64_t heightDraws = static_cast<uint64_t>(std::count(heights, heights + count, -1));
+    SFMT sandGenerator = RandomGenerator();
+    int sandColumns = 0;
+    std::thread sand([&, grid = sandNoise, W = samplesWide, H = samplesHigh, roughness = sandRoughness] {
+        sandGenerator.Discard(heightDraws);
+        FractalLevels(grid, W, H, roughness, sandGenerator, [&sandColumns] { sandColumns++; });
+    });
+    progress = 0;
+    RunFractal(heights, heightRoughness);
+    sand.join();
+    RandomGenerator() = sandGenerator;
+    // The banner moves on as if the sand had been made here.
+    progress = 0;
+    for (int i = 0; i < sandColumns; i++) {
+        FractalProgress();
     }
 }
 
@@ -130,67 +248,8 @@ void CMap::FractalProgress()
 
 void CMap::FractalPass(float scale, int size, int* grid)
 {
-    if (!grid) {
-        grid = heights;
-    }
-    const int W = samplesWide;
-    const int H = samplesHigh;
-    const int half = size / 2;
-    const int spread = Round(10000.0f * scale);
-    auto value = [&](int x, int y) -> int {
-        return x < 0 || y < 0 || x >= W || y >= H ? 0 : grid[static_cast<size_t>(x) + static_cast<size_t>(y) * W];
-    };
-
-    // Square step. Its draws go to the centres column by column, top to
-    // bottom; no centre reads another, so the grid is walked row by row (one
-    // pass to count the open centres of each column, one to fill them) while
-    // every centre still gets the draw that column order gives it.
-    if (half < W) {
-        const int columns = half < W ? (W - 1 - half) / size + 1 : 0;
-        const int rows = half < H ? (H - 1 - half) / size + 1 : 0;
-        std::vector<int> open(static_cast<size_t>(columns), 0);
-        for (int j = 0; j < rows; j++) {
-            const int* row = grid + static_cast<size_t>(half + j * size) * W;
-            for (int i = 0; i < columns; i++) {
-                open[static_cast<size_t>(i)] += row[half + i * size] == -1;
-            }
-        }
-        std::vector<int> draws;
-        std::vector<size_t> next(static_cast<size_t>(columns), 0);
-        for (int i = 0; i < columns; i++) {
-            FractalProgress();
-            next[static_cast<size_t>(i)] = draws.size();
-            for (int k = 0; k < open[static_cast<size_t>(i)]; k++) {
-                draws.push_back(RangedRandom(-spread, spread));
-            }
-        }
-        for (int j = 0; j < rows; j++) {
-            const int cy = half + j * size;
-            int* row = grid + static_cast<size_t>(cy) * W;
-            for (int i = 0; i < columns; i++) {
-                const int cx = half + i * size;
-                if (row[cx] != -1) {
-                    continue;
-                }
-                const int sum = value(cx - half, cy - half) + value(cx + half, cy - half) +
-                                value(cx - half, cy + half) + value(cx + half, cy + half);
-                row[cx] = Clamp(sum / 4 + draws[next[static_cast<size_t>(i)]++]);
-            }
-        }
-    }
-
-    // Diamond step, row by row: rows alternately start at half and at 0.
-    int rowIndex = 0;
-    for (int y = 0; y < H; y += half, rowIndex++) {
-        int* row = grid + static_cast<size_t>(y) * W;
-        for (int x = rowIndex % 2 == 0 ? half : 0; x < W; x += size) {
-            if (row[x] != -1) {
-                continue;
-            }
-            const int sum = value(x + half, y) + value(x - half, y) + value(x, y + half) + value(x, y - half);
-            row[x] = Clamp(sum / 4 + RangedRandom(-spread, spread));
-        }
-    }
+    FractalLevel(grid ? grid : heights, samplesWide, samplesHigh, scale, size, RandomGenerator(),
+                 [this] { FractalProgress(); });
 }
 
 bool CMap::CheckGrassAndSand()
