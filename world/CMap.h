@@ -107,7 +107,8 @@ public:
     void ModifySandColour(int x, int y, int& r, int& g, int& b, int h);
 
     // ---- The grids ------------------------------------------------------------
-    // Replaces both grids with new ones of the given size, every sample -1.
+    // Both grids at the given size, every sample -1 (the heights keep their
+    // memory when the size stays).
     void AllocateGrids(int width, int height);
     void FreeSandNoise();
     // Height of a sample of the current size; 0 outside the grid.

@@ -68,6 +68,25 @@ coordinate ShrunkSize(const char* name)
     return {w, h};
 }
 
+// A blank image in the display's own format. Made in another format it
+// would be converted, and the conversion would hold a second image of the
+// playable island's size for a moment.
+int DisplayBlank(int w, int h)
+{
+    CDraw* draw = Draw();
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    if (!display || (display->flags & SDL_HWSURFACE) || display->format->Amask || display->format->palette) {
+        return draw->CreateSizedBlank(w, h, static_cast<SDL_Surface*>(nullptr));
+    }
+    const SDL_PixelFormat* format = display->format;
+    SDL_Surface* blank = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, format->BitsPerPixel, format->Rmask,
+                                              format->Gmask, format->Bmask, 0);
+    if (!blank) {
+        errorMessage("Unable to create image: ", SDL_GetError(), true, true);
+    }
+    return draw->ImageFreeSpot(blank, "BLANK");
+}
+
 }  // namespace
 
 void CMap::CreateMap(unsigned int seed, int width, int height, bool travel, bool remember, bool force)
@@ -258,13 +277,11 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
 
 void CMap::MakeGround()
 {
-    CDraw* draw = Draw();
     // The old image goes first: two playable images at once would double the
     // memory the island needs.
     delete ground;
     ground = nullptr;
-    groundImage = draw->CreateSizedBlank(samplesWide - 2 * borderX, samplesHigh - 2 * borderY,
-                                         static_cast<SDL_Surface*>(nullptr));
+    groundImage = DisplayBlank(samplesWide - 2 * borderX, samplesHigh - 2 * borderY);
     ground = new CSprite(playable ? kGroundZ : kPreviewZ);
     ground->LoadImage(groundImage);
     if (!playable) {
