@@ -393,6 +393,7 @@ private:
     void PrepareGrids(int width, int height);
     void SeedGrids();
     void RunFractal(int* grid, float roughness);
+    void RunFractal(int16_t* grid, float roughness);
     // Playable: the heights here and the sand noise on a worker, joined.
     void RunFractalsTogether();
     void FractalProgress();
@@ -432,7 +433,7 @@ private:
     int samplesWide, samplesHigh;  // -1 before the first generation
     unsigned int tiles[MAP_TILES * MAP_TILES];  // [tile x][tile y]
     int* heights;    // owned; row-major, null before the first generation
-    int* sandNoise;  // owned; exists only during a generation
+    int16_t* sandNoise;  // owned; exists only during a generation
     int groundImage;  // the island image, held by the ground sprite; -1 none
 
     // The seed the tiles and start location were computed for.

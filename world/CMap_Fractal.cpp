@@ -50,10 +50,10 @@ void CMap::SeedGrids()
 
     heights[at(0, 0)] = heights[at(W - 1, 0)] = heights[at(0, H - 1)] = heights[at(W - 1, H - 1)] = 0;
 
-    sandNoise[at(0, 0)] = RangedRandom(0, kMaxHeight);
-    sandNoise[at(W - 1, 0)] = RangedRandom(0, kMaxHeight);
-    sandNoise[at(0, H - 1)] = RangedRandom(0, kMaxHeight);
-    sandNoise[at(W - 1, H - 1)] = RangedRandom(0, kMaxHeight);
+    sandNoise[at(0, 0)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
+    sandNoise[at(W - 1, 0)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
+    sandNoise[at(0, H - 1)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
+    sandNoise[at(W - 1, H - 1)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
 
     // Every other lattice point mirrors the value before it, so the sand's
     // light and dark patches are balanced.
@@ -65,9 +65,9 @@ void CMap::SeedGrids()
         for (int y = 0; y < H; y += stepY) {
             if (draw) {
                 v = RangedRandom(0, kMaxHeight);
-                sandNoise[at(x, y)] = v;
+                sandNoise[at(x, y)] = static_cast<int16_t>(v);
             } else {
-                sandNoise[at(x, y)] = v < 5000 ? v + 5000 : v - 5000;
+                sandNoise[at(x, y)] = static_cast<int16_t>(v < 5000 ? v + 5000 : v - 5000);
             }
             draw = !draw;
         }
@@ -114,15 +114,16 @@ namespace {
 // filled row by row: their numbers stay in the cache while they are read.
 constexpr int kBlockColumns = 64;
 
-// One level of the fractal on a W x H grid, every open sample taking the next
-// draw of generator; column() runs once for each column of the square step.
-template <class Column>
-void FractalLevel(int* grid, int W, int H, float scale, int size, SFMT& generator, Column column)
+// One level of the fractal on a W x H grid of heights (int, or int16_t for
+// the sand noise, whose values fit), every open sample taking the next draw
+// of generator; column() runs once for each column of the square step.
+template <class Sample, class Column>
+void FractalLevel(Sample* grid, int W, int H, float scale, int size, SFMT& generator, Column column)
 {
     const int half = size / 2;
     const int spread = Round(10000.0f * scale);
     const ranged_span span = RangedSpan(-spread, spread);
-    auto rowAt = [&](int y) -> const int* {
+    auto rowAt = [&](int y) -> const Sample* {
         return y < 0 || y >= H ? nullptr : grid + static_cast<size_t>(y) * W;
     };
 
@@ -140,7 +141,7 @@ void FractalLevel(int* grid, int W, int H, float scale, int size, SFMT& generato
             const int count = std::min(block, columns - first);
             std::fill(open.begin(), open.end(), 0);
             for (int j = 0; j < rows; j++) {
-                const int* centre = grid + static_cast<size_t>(half + j * size) * W + half + first * size;
+                const Sample* centre = grid + static_cast<size_t>(half + j * size) * W + half + first * size;
                 for (int i = 0; i < count; i++) {
                     open[static_cast<size_t>(i)] += centre[i * size] == -1;
                 }
@@ -155,9 +156,9 @@ void FractalLevel(int* grid, int W, int H, float scale, int size, SFMT& generato
             }
             for (int j = 0; j < rows; j++) {
                 const int cy = half + j * size;
-                int* row = grid + static_cast<size_t>(cy) * W;
-                const int* above = rowAt(cy - half);
-                const int* below = rowAt(cy + half);
+                Sample* row = grid + static_cast<size_t>(cy) * W;
+                const Sample* above = rowAt(cy - half);
+                const Sample* below = rowAt(cy + half);
                 for (int i = 0; i < count; i++) {
                     const int cx = half + (first + i) * size;
                     if (row[cx] != -1) {
@@ -168,7 +169,7 @@ void FractalLevel(int* grid, int W, int H, float scale, int size, SFMT& generato
                     if (below) {
                         sum += below[cx - half] + (right ? below[cx + half] : 0);
                     }
-                    row[cx] = Clamp(sum / 4 + draws[next[static_cast<size_t>(i)]++]);
+                    row[cx] = static_cast<Sample>(Clamp(sum / 4 + draws[next[static_cast<size_t>(i)]++]));
                 }
             }
         }
@@ -177,23 +178,23 @@ void FractalLevel(int* grid, int W, int H, float scale, int size, SFMT& generato
     // Diamond step, row by row: rows alternately start at half and at 0.
     int rowIndex = 0;
     for (int y = 0; y < H; y += half, rowIndex++) {
-        int* row = grid + static_cast<size_t>(y) * W;
-        const int* above = rowAt(y - half);
-        const int* below = rowAt(y + half);
+        Sample* row = grid + static_cast<size_t>(y) * W;
+        const Sample* above = rowAt(y - half);
+        const Sample* below = rowAt(y + half);
         for (int x = rowIndex % 2 == 0 ? half : 0; x < W; x += size) {
             if (row[x] != -1) {
                 continue;
             }
             int sum = (x + half < W ? row[x + half] : 0) + (x - half >= 0 ? row[x - half] : 0);
             sum += (below ? below[x] : 0) + (above ? above[x] : 0);
-            row[x] = Clamp(sum / 4 + RangedRandom(span, generator));
+            row[x] = static_cast<Sample>(Clamp(sum / 4 + RangedRandom(span, generator)));
         }
     }
 }
 
 // Every level of the fractal, from the whole grid down to neighbours.
-template <class Column>
-void FractalLevels(int* grid, int W, int H, float roughness, SFMT& generator, Column column)
+template <class Sample, class Column>
+void FractalLevels(Sample* grid, int W, int H, float roughness, SFMT& generator, Column column)
 {
     float scale = 1.0f;
     for (int size = W; size > 1; size /= 2) {
@@ -205,6 +206,11 @@ void FractalLevels(int* grid, int W, int H, float roughness, SFMT& generator, Co
 }  // namespace
 
 void CMap::RunFractal(int* grid, float roughness)
+{
+    FractalLevels(grid, samplesWide, samplesHigh, roughness, RandomGenerator(), [this] { FractalProgress(); });
+}
+
+void CMap::RunFractal(int16_t* grid, float roughness)
 {
     FractalLevels(grid, samplesWide, samplesHigh, roughness, RandomGenerator(), [this] { FractalProgress(); });
 }

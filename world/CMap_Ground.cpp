@@ -191,7 +191,8 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
     const int rows = std::max(0, py1 - py0);
     for (int sy = py0; sy < py1; sy++) {
         const int* heightRow = heights + static_cast<size_t>(sy) * W;
-        const int* noiseRow = sandNoise ? sandNoise + static_cast<size_t>(sy) * W : heightRow;
+        // Once the sand noise is gone the heights stand in for it.
+        const int16_t* noiseRow = sandNoise ? sandNoise + static_cast<size_t>(sy) * W : nullptr;
         Uint32* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
                                                 static_cast<size_t>(sy - borderY) * surface->pitch) -
                       borderX;
@@ -209,7 +210,7 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
                 }
                 continue;
             }
-            const int n = noiseRow[sx];
+            const int n = noiseRow ? noiseRow[sx] : height;
             if (n < 0 || n > kMaxHeight) {
                 paint(sx, sy);
                 continue;

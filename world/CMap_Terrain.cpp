@@ -44,12 +44,12 @@ void CMap::AllocateGrids(int width, int height)
         AdviseHugePages(heights, count * sizeof(int));
     }
     delete[] sandNoise;
-    sandNoise = new int[count];
-    AdviseHugePages(sandNoise, count * sizeof(int));
+    sandNoise = new int16_t[count];
+    AdviseHugePages(sandNoise, count * sizeof(int16_t));
     samplesWide = width;
     samplesHigh = height;
     std::fill_n(heights, count, -1);
-    std::fill_n(sandNoise, count, -1);
+    std::fill_n(sandNoise, count, static_cast<int16_t>(-1));
 }
 
 void CMap::FreeSandNoise()
