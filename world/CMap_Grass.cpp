@@ -27,6 +27,8 @@ constexpr int kBlockW = 20, kBlockH = 10;
 // Blades grow where the height fraction lies strictly inside this band,
 // thickest at its top.
 constexpr float kBladeLow = 0.49f, kBladeHigh = 0.5f, kBladeSpan = 0.00999999f;
+// Heights safely outside that band, below and above.
+constexpr int kBladeFloor = 4890, kBladeCeiling = 5000;
 
 // The first multiple of step at or after from.
 int FirstStep(int from, int step)
@@ -113,11 +115,20 @@ void CMap::CreateGrassForIsland()
 
     // A regenerated island lists its tufts afresh, not twice.
     grass.clear();
+    auto heightAt = [this](int x, int y) {  // GetHeight, read in place
+        const bool inside = heights && x >= 0 && y >= 0 && x < samplesWide && y < samplesHigh;
+        return inside ? heights[static_cast<size_t>(x) + static_cast<size_t>(y) * samplesWide] : 0;
+    };
     for (int y = FirstStep(borderY, kBlockH); y < high - borderY; y += kBlockH) {
         for (int x = FirstStep(borderX, kBlockW); x < wide - borderX; x += kBlockW) {
             for (int bx = x; bx < x + kBlockW; bx++) {
                 for (int by = y; by < y + kBlockH; by++) {
-                    const float f = static_cast<float>(GetHeight(bx, by)) / 10000.0f;
+                    // Far outside the band no division is needed to know it.
+                    const int h = heightAt(bx, by);
+                    if (h < kBladeFloor || h > kBladeCeiling) {
+                        continue;
+                    }
+                    const float f = static_cast<float>(h) / 10000.0f;
                     if (!(f > kBladeLow && f < kBladeHigh)) {
                         continue;
                     }
@@ -134,7 +145,7 @@ void CMap::CreateGrassForIsland()
                     }
                 }
             }
-            if (GetHeight(x, y) < grassLevel - 50) {
+            if (heightAt(x, y) < grassLevel - 50) {
                 continue;
             }
             const int image = grassTufts[levelAt(x, y)][RangedRandom(0, kVariants - 1)];

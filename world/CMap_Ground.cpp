@@ -187,6 +187,18 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
     const float t = sandColourBlend;
     const float keep = 1 - t;
     const bool direct = format->BytesPerPixel == 4;
+    // The blend of a sand channel s with a ramp channel c, both 0..255.
+    std::vector<int> blend(256 * 256);
+    for (int sand = 0; sand < 256; sand++) {
+        for (int c = 0; c < 256; c++) {
+            blend[static_cast<size_t>(sand * 256 + c)] =
+                Round(static_cast<float>(sand) * t + static_cast<float>(c) * keep);
+        }
+    }
+    auto mix = [&](int sand, int c) {
+        return (sand | c) >> 8 == 0 ? blend[static_cast<size_t>(sand * 256 + c)]
+                                    : Round(static_cast<float>(sand) * t + static_cast<float>(c) * keep);
+    };
 
     const int rows = std::max(0, py1 - py0);
     for (int sy = py0; sy < py1; sy++) {
@@ -216,10 +228,8 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
                 continue;
             }
             const map_colour& c = colours[static_cast<size_t>(height)];
-            const int r = Round(static_cast<float>(sandR[static_cast<size_t>(n)]) * t + static_cast<float>(c.r) * keep);
-            const int g = Round(static_cast<float>(sandG[static_cast<size_t>(n)]) * t + static_cast<float>(c.g) * keep);
-            const int b = Round(static_cast<float>(sandB[static_cast<size_t>(n)]) * t + static_cast<float>(c.b) * keep);
-            put(sx, sy, r, g, b);
+            put(sx, sy, mix(sandR[static_cast<size_t>(n)], c.r), mix(sandG[static_cast<size_t>(n)], c.g),
+                mix(sandB[static_cast<size_t>(n)], c.b));
         }
         advance(static_cast<int>(static_cast<long long>(sy - py0 + 1) * columns / std::max(rows, 1)));
     }

@@ -115,10 +115,20 @@ void CMap::CreateWavesForIsland(bool banner)
     const int W = samplesWide;
     const int H = samplesHigh;
     // The coast samples, collected row by row and taken column by column.
+    const int edgeLow = playable ? seaLevel - 7 : seaLevel - 15;
+    const int edgeHigh = playable ? seaLevel : seaLevel + 8;
+    auto isEdge = [&](int x, int y) {  // IsWaterEdge, read in place
+        if (x < 0 || y < 0 || x >= W || y >= H) {
+            return false;
+        }
+        const int h = heights[static_cast<size_t>(x) + static_cast<size_t>(y) * W];
+        return edgeLow <= h && h <= edgeHigh;
+    };
     std::vector<std::pair<int, int>> edges;
     for (int y = borderY; y < H - borderY; y++) {
+        const int* row = heights + static_cast<size_t>(y) * W;
         for (int x = borderX; x < W - borderX; x++) {
-            if (IsWaterEdge(x, y)) {
+            if (edgeLow <= row[x] && row[x] <= edgeHigh) {
                 edges.emplace_back(x, y);
             }
         }
@@ -151,7 +161,7 @@ void CMap::CreateWavesForIsland(bool banner)
             for (int i = 0; i < kDegrees; i++) {
                 const int px = Round(table.sinCoast[i] + fx);
                 const int py = Round(fy - table.cosCoast[i]);
-                if (!IsWaterEdge(px, py)) {
+                if (!isEdge(px, py)) {
                     continue;
                 }
                 const int mx = (px - x) / 2 + x;
