@@ -112,7 +112,11 @@ public:
     void AllocateGrids(int width, int height);
     void FreeSandNoise();
     // Height of a sample of the current size; 0 outside the grid.
-    int GetHeight(int sx, int sy) const;
+    int GetHeight(int sx, int sy) const
+    {
+        const bool inside = heights && sx >= 0 && sy >= 0 && sx < samplesWide && sy < samplesHigh;
+        return inside ? heights[sx + static_cast<size_t>(sy) * samplesWide] : 0;
+    }
     void SetHeight(int sx, int sy, int h);
     // Sand noise of a sample; -1 outside the grid or when there is none.
     int GetSandNoise(int sx, int sy) const;

@@ -115,16 +115,12 @@ void CMap::CreateGrassForIsland()
 
     // A regenerated island lists its tufts afresh, not twice.
     grass.clear();
-    auto heightAt = [this](int x, int y) {  // GetHeight, read in place
-        const bool inside = heights && x >= 0 && y >= 0 && x < samplesWide && y < samplesHigh;
-        return inside ? heights[static_cast<size_t>(x) + static_cast<size_t>(y) * samplesWide] : 0;
-    };
     for (int y = FirstStep(borderY, kBlockH); y < high - borderY; y += kBlockH) {
         for (int x = FirstStep(borderX, kBlockW); x < wide - borderX; x += kBlockW) {
             for (int bx = x; bx < x + kBlockW; bx++) {
                 for (int by = y; by < y + kBlockH; by++) {
                     // Far outside the band no division is needed to know it.
-                    const int h = heightAt(bx, by);
+                    const int h = GetHeight(bx, by);
                     if (h < kBladeFloor || h > kBladeCeiling) {
                         continue;
                     }
@@ -145,7 +141,7 @@ void CMap::CreateGrassForIsland()
                     }
                 }
             }
-            if (heightAt(x, y) < grassLevel - 50) {
+            if (GetHeight(x, y) < grassLevel - 50) {
                 continue;
             }
             const int image = grassTufts[levelAt(x, y)][RangedRandom(0, kVariants - 1)];

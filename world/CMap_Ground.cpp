@@ -119,9 +119,20 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
     SDL_Surface* surface = draw->GetSurface(groundImage);
     draw->LockImage(groundImage);
     const SDL_PixelFormat* format = surface->format;
+    // Without a palette a pixel is the sum of its channels' own bits, so it
+    // is put together from one table a channel.
+    const bool truecolour = format->palette == nullptr;
+    Uint32 channelBits[3][256];
+    for (int v = 0; truecolour && v < 256; v++) {
+        const Uint8 c = static_cast<Uint8>(v);
+        channelBits[0][v] = SDL_MapRGBA(surface->format, c, 0, 0, 0);
+        channelBits[1][v] = SDL_MapRGBA(surface->format, 0, c, 0, 0);
+        channelBits[2][v] = SDL_MapRGBA(surface->format, 0, 0, c, 0);
+    }
     auto put = [&](int sx, int sy, int r, int g, int b) {
-        const Uint32 pixel = SDL_MapRGBA(surface->format, static_cast<Uint8>(r), static_cast<Uint8>(g),
-                                         static_cast<Uint8>(b), 0);
+        const Uint32 pixel = truecolour ? channelBits[0][r & 255] | channelBits[1][g & 255] | channelBits[2][b & 255]
+                                        : SDL_MapRGBA(surface->format, static_cast<Uint8>(r),
+                                                      static_cast<Uint8>(g), static_cast<Uint8>(b), 0);
         const int ix = sx - borderX;
         const int iy = sy - borderY;
         if (format->BytesPerPixel == 4) {

@@ -63,14 +63,6 @@ bool CMap::InGrid(int sx, int sy) const
     return heights && sx >= 0 && sy >= 0 && sx < samplesWide && sy < samplesHigh;
 }
 
-int CMap::GetHeight(int sx, int sy) const
-{
-    if (!InGrid(sx, sy)) {
-        return 0;
-    }
-    return heights[sx + static_cast<size_t>(sy) * samplesWide];
-}
-
 void CMap::SetHeight(int sx, int sy, int h)
 {
     if (InGrid(sx, sy)) {
