@@ -20,9 +20,11 @@ constexpr int kProgressPerBanner = 100;
 constexpr Uint32 kSoundPumpMs = 33;
 constexpr int kTileStep = 4;  // preview samples per tile
 
+// Without branches: at the finer levels of the sand noise a branch would be
+// mispredicted at random.
 int Clamp(int value)
 {
-    return value < 0 ? 0 : (value > kMaxHeight ? kMaxHeight : value);
+    return std::min(std::max(value, 0), kMaxHeight);
 }
 
 }  // namespace
