@@ -277,11 +277,19 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
 
 void CMap::MakeGround()
 {
+    const int w = samplesWide - 2 * borderX;
+    const int h = samplesHigh - 2 * borderY;
+    // A playable island made again at the same size keeps its image: every
+    // pixel of it is painted anew, and a fresh one would cost its memory again.
+    if (playable && ground && groundImage != -1 && Draw()->GetW(groundImage) == w &&
+        Draw()->GetH(groundImage) == h && ground->GetZ() == kGroundZ) {
+        return;
+    }
     // The old image goes first: two playable images at once would double the
     // memory the island needs.
     delete ground;
     ground = nullptr;
-    groundImage = DisplayBlank(samplesWide - 2 * borderX, samplesHigh - 2 * borderY);
+    groundImage = DisplayBlank(w, h);
     ground = new CSprite(playable ? kGroundZ : kPreviewZ);
     ground->LoadImage(groundImage);
     if (!playable) {
