@@ -385,6 +385,13 @@ private:
         int x1, y1, x2, y2;  // preview samples
     };
     struct flower_grid;
+    // Decoded pictures the previews' trees and rocks copy, kept from one
+    // preview to the next (CMap_Populate.cpp).
+    struct picture_hold {
+        std::vector<int> trees, rocks;
+        void Release();
+        ~picture_hold() { Release(); }
+    } heldPictures;
 
     void ResetTerrain();
     // Playable or preview sample under world point (x, y).

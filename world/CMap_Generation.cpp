@@ -172,6 +172,9 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
         delete previewCopy;
         previewCopy = nullptr;
     }
+    if (playable) {
+        heldPictures.Release();
+    }
 
     // Nothing before the grids draws from the generator, so the seed can be
     // chosen first; the playable island then makes sure of its tiles.
