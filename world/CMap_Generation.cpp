@@ -23,6 +23,9 @@
 #include "Utilities.h"
 
 #include <cassert>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <map>
 #include <string>
 #include <tuple>
@@ -173,7 +176,12 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
         previewCopy = nullptr;
     }
     if (playable) {
+        // What the previews kept goes back to the system before the big grids
+        // are made, not only to the heap.
         heldPictures.Release();
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
     }
 
     // Nothing before the grids draws from the generator, so the seed can be
