@@ -1,5 +1,9 @@
 #include "SFMT.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 const int kElements = SFMT::kWords / 4;  // 128-bit elements
@@ -8,24 +12,6 @@ const int kSL1 = 18;
 const int kSR1 = 11;
 const uint32_t kMask[4] = {0xdfffffefu, 0xddfecb7fu, 0xbffaffffu, 0xbffffff6u};
 const uint32_t kParity[4] = {0x00000001u, 0x00000000u, 0x00000000u, 0x13c9e684u};
-
-// A 128-bit element is four words, word 0 least significant. SL2 and SR2 are
-// whole-element shifts by one byte.
-void ShiftLeft8(const uint32_t* in, uint32_t* out)
-{
-    out[3] = (in[3] << 8) | (in[2] >> 24);
-    out[2] = (in[2] << 8) | (in[1] >> 24);
-    out[1] = (in[1] << 8) | (in[0] >> 24);
-    out[0] = in[0] << 8;
-}
-
-void ShiftRight8(const uint32_t* in, uint32_t* out)
-{
-    out[0] = (in[0] >> 8) | (in[1] << 24);
-    out[1] = (in[1] >> 8) | (in[2] << 24);
-    out[2] = (in[2] >> 8) | (in[3] << 24);
-    out[3] = in[3] >> 8;
-}
 
 uint32_t Func1(uint32_t x) { return (x ^ (x >> 27)) * 1664525u; }
 uint32_t Func2(uint32_t x) { return (x ^ (x >> 27)) * 1566083941u; }
@@ -77,13 +63,20 @@ void SFMT::InitByArray(const uint32_t* key, int length)
     CertifyPeriod();
 }
 
-uint32_t SFMT::GenRand32()
+void SFMT::Discard(uint64_t count)
 {
-    if (index >= kWords) {
-        Refill();
-        index = 0;
+    const uint64_t left = static_cast<uint64_t>(kWords - index);
+    if (count <= left) {
+        index += static_cast<int>(count);
+        return;
     }
-    return state[index++];
+    count -= left;
+    while (count > static_cast<uint64_t>(kWords)) {
+        Refill();
+        count -= kWords;
+    }
+    Refill();
+    index = static_cast<int>(count);
 }
 
 void SFMT::CertifyPeriod()
@@ -109,6 +102,70 @@ void SFMT::CertifyPeriod()
     }
 }
 
+#ifdef __SSE2__
+
+namespace {
+
+// One element of the recursion, four words at once: the generator's authors'
+// SSE2 form of the loop below.
+inline __m128i Recursion(__m128i a, __m128i b, __m128i c, __m128i d, __m128i mask)
+{
+    __m128i z = _mm_srli_si128(c, 1);
+    z = _mm_xor_si128(z, a);
+    z = _mm_xor_si128(z, _mm_slli_epi32(d, kSL1));
+    z = _mm_xor_si128(z, _mm_slli_si128(a, 1));
+    return _mm_xor_si128(z, _mm_and_si128(_mm_srli_epi32(b, kSR1), mask));
+}
+
+}  // namespace
+
+void SFMT::Refill()
+{
+    __m128i* element = reinterpret_cast<__m128i*>(state);
+    const __m128i mask = _mm_set_epi32(static_cast<int>(kMask[3]), static_cast<int>(kMask[2]),
+                                       static_cast<int>(kMask[1]), static_cast<int>(kMask[0]));
+    __m128i r1 = _mm_load_si128(&element[kElements - 2]);
+    __m128i r2 = _mm_load_si128(&element[kElements - 1]);
+    int k = 0;
+    for (; k < kElements - kPos1; k++) {
+        const __m128i r = Recursion(_mm_load_si128(&element[k]), _mm_load_si128(&element[k + kPos1]), r1, r2, mask);
+        _mm_store_si128(&element[k], r);
+        r1 = r2;
+        r2 = r;
+    }
+    for (; k < kElements; k++) {
+        const __m128i r =
+            Recursion(_mm_load_si128(&element[k]), _mm_load_si128(&element[k + kPos1 - kElements]), r1, r2, mask);
+        _mm_store_si128(&element[k], r);
+        r1 = r2;
+        r2 = r;
+    }
+}
+
+#else
+
+namespace {
+
+// A 128-bit element is four words, word 0 least significant. SL2 and SR2 are
+// whole-element shifts by one byte.
+void ShiftLeft8(const uint32_t* in, uint32_t* out)
+{
+    out[3] = (in[3] << 8) | (in[2] >> 24);
+    out[2] = (in[2] << 8) | (in[1] >> 24);
+    out[1] = (in[1] << 8) | (in[0] >> 24);
+    out[0] = in[0] << 8;
+}
+
+void ShiftRight8(const uint32_t* in, uint32_t* out)
+{
+    out[0] = (in[0] >> 8) | (in[1] << 24);
+    out[1] = (in[1] >> 8) | (in[2] << 24);
+    out[2] = (in[2] >> 8) | (in[3] << 24);
+    out[3] = in[3] >> 8;
+}
+
+}  // namespace
+
 void SFMT::Refill()
 {
     for (int k = 0; k < kElements; k++) {
@@ -125,3 +182,5 @@ void SFMT::Refill()
         }
     }
 }
+
+#endif

@@ -1,5 +1,6 @@
-// The SIMD-oriented Fast Mersenne Twister, SFMT-19937, written with plain
-// 32-bit word arithmetic so that its output does not depend on the machine.
+// The SIMD-oriented Fast Mersenne Twister, SFMT-19937. The state is refilled
+// with SSE2 where the compiler offers it and with plain 32-bit word arithmetic
+// elsewhere; both give the same outputs on every machine.
 // The one shared generator of the program lives behind the random functions
 // of Utilities.h; islands are reproducible because every draw comes from it.
 #pragma once
@@ -14,12 +15,21 @@ public:
 
     void InitGenRand(uint32_t seed);
     void InitByArray(const uint32_t* key, int length);
-    uint32_t GenRand32();
+    uint32_t GenRand32()
+    {
+        if (index >= kWords) {
+            Refill();
+            index = 0;
+        }
+        return state[index++];
+    }
+    // Draws and drops count outputs: the state after them, as if drawn.
+    void Discard(uint64_t count);
 
 private:
     void CertifyPeriod();
     void Refill();
 
-    uint32_t state[kWords];
+    alignas(16) uint32_t state[kWords];
     int index;
 };

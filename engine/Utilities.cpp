@@ -3,10 +3,12 @@
 #include "SFMT.h"
 #include "UserFolders.h"
 
+#include <cassert>
 #include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -163,6 +165,20 @@ double RangedRandom(double a, double b)
     const double lo = a < b ? a : b;
     const double hi = a < b ? b : a;
     return generator.GenRand32() * kTwoToMinus32 * (hi - lo) + lo;
+}
+
+SFMT& RandomGenerator()
+{
+    return generator;
+}
+
+ranged_span RangedSpan(int a, int b)
+{
+    const int lo = a < b ? a : b;
+    const int hi = a < b ? b : a;
+    const uint32_t width = static_cast<uint32_t>(hi) - static_cast<uint32_t>(lo) + 1u;
+    assert(width != 0 && "a range of 2^32 numbers has no 32-bit width");
+    return ranged_span{static_cast<uint32_t>(lo), width, UINT64_MAX / width + 1};
 }
 
 void RandomizeColour(RGBA_data& colour)

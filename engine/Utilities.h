@@ -3,6 +3,7 @@
 // geometry, host queries, file copies and the per-user data folder.
 #pragma once
 
+#include "SFMT.h"
 #include "Types.h"
 
 #include <cstddef>
@@ -39,6 +40,26 @@ int RangedRandom(int a, int b);           // both ends included
 float RangedRandom(float a, float b);     // a included, b excluded
 double RangedRandom(double a, double b);  // a included, b excluded
 void RandomizeColour(RGBA_data& colour);
+// The shared generator itself, for a stage that draws its numbers ahead.
+SFMT& RandomGenerator();
+
+// One range prepared for many draws: RangedRandom(span, generator) gives what
+// RangedRandom(a, b) would from that generator, with a multiplication in
+// place of a division (the remainder by a precomputed reciprocal, exact for
+// every 32-bit draw and every width below 2^32).
+struct ranged_span {
+    uint32_t lo;
+    uint32_t width;       // hi - lo + 1
+    uint64_t reciprocal;  // 2^64 / width, rounded up, modulo 2^64
+};
+ranged_span RangedSpan(int a, int b);
+template <class Generator>  // SFMT, or anything with its GenRand32
+inline int RangedRandom(const ranged_span& span, Generator& generator)
+{
+    const uint64_t fraction = span.reciprocal * generator.GenRand32();
+    const uint32_t remainder = static_cast<uint32_t>((static_cast<unsigned __int128>(fraction) * span.width) >> 64);
+    return static_cast<int>(span.lo + remainder);
+}
 
 // Geometry
 float GetDist(float x1, float y1, float x2, float y2);

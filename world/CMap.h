@@ -107,11 +107,16 @@ public:
     void ModifySandColour(int x, int y, int& r, int& g, int& b, int h);
 
     // ---- The grids ------------------------------------------------------------
-    // Replaces both grids with new ones of the given size, every sample -1.
+    // Both grids at the given size, every sample -1 (the heights keep their
+    // memory when the size stays).
     void AllocateGrids(int width, int height);
     void FreeSandNoise();
     // Height of a sample of the current size; 0 outside the grid.
-    int GetHeight(int sx, int sy) const;
+    int GetHeight(int sx, int sy) const
+    {
+        const bool inside = heights && sx >= 0 && sy >= 0 && sx < samplesWide && sy < samplesHigh;
+        return inside ? heights[sx + static_cast<size_t>(sy) * samplesWide] : 0;
+    }
     void SetHeight(int sx, int sy, int h);
     // Sand noise of a sample; -1 outside the grid or when there is none.
     int GetSandNoise(int sx, int sy) const;
@@ -380,6 +385,13 @@ private:
         int x1, y1, x2, y2;  // preview samples
     };
     struct flower_grid;
+    // Decoded pictures the previews' trees and rocks copy, kept from one
+    // preview to the next (CMap_Populate.cpp).
+    struct picture_hold {
+        std::vector<int> trees, rocks;
+        void Release();
+        ~picture_hold() { Release(); }
+    } heldPictures;
 
     void ResetTerrain();
     // Playable or preview sample under world point (x, y).
@@ -392,6 +404,9 @@ private:
     void PrepareGrids(int width, int height);
     void SeedGrids();
     void RunFractal(int* grid, float roughness);
+    void RunFractal(int16_t* grid, float roughness);
+    // Playable: the heights here and the sand noise on a worker, joined.
+    void RunFractalsTogether();
     void FractalProgress();
     void EnsureTerrainOf(unsigned int seed);
     bool FindStartLocation();
@@ -429,7 +444,7 @@ private:
     int samplesWide, samplesHigh;  // -1 before the first generation
     unsigned int tiles[MAP_TILES * MAP_TILES];  // [tile x][tile y]
     int* heights;    // owned; row-major, null before the first generation
-    int* sandNoise;  // owned; exists only during a generation
+    int16_t* sandNoise;  // owned; exists only during a generation
     int groundImage;  // the island image, held by the ground sprite; -1 none
 
     // The seed the tiles and start location were computed for.

@@ -8,6 +8,7 @@
 #include "Utilities.h"
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -19,9 +20,11 @@ constexpr int kProgressPerBanner = 100;
 constexpr Uint32 kSoundPumpMs = 33;
 constexpr int kTileStep = 4;  // preview samples per tile
 
+// Without branches: at the finer levels of the sand noise a branch would be
+// mispredicted at random.
 int Clamp(int value)
 {
-    return value < 0 ? 0 : (value > kMaxHeight ? kMaxHeight : value);
+    return std::min(std::max(value, 0), kMaxHeight);
 }
 
 }  // namespace
@@ -49,10 +52,10 @@ void CMap::SeedGrids()
 
     heights[at(0, 0)] = heights[at(W - 1, 0)] = heights[at(0, H - 1)] = heights[at(W - 1, H - 1)] = 0;
 
-    sandNoise[at(0, 0)] = RangedRandom(0, kMaxHeight);
-    sandNoise[at(W - 1, 0)] = RangedRandom(0, kMaxHeight);
-    sandNoise[at(0, H - 1)] = RangedRandom(0, kMaxHeight);
-    sandNoise[at(W - 1, H - 1)] = RangedRandom(0, kMaxHeight);
+    sandNoise[at(0, 0)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
+    sandNoise[at(W - 1, 0)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
+    sandNoise[at(0, H - 1)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
+    sandNoise[at(W - 1, H - 1)] = static_cast<int16_t>(RangedRandom(0, kMaxHeight));
 
     // Every other lattice point mirrors the value before it, so the sand's
     // light and dark patches are balanced.
@@ -64,9 +67,9 @@ void CMap::SeedGrids()
         for (int y = 0; y < H; y += stepY) {
             if (draw) {
                 v = RangedRandom(0, kMaxHeight);
-                sandNoise[at(x, y)] = v;
+                sandNoise[at(x, y)] = static_cast<int16_t>(v);
             } else {
-                sandNoise[at(x, y)] = v < 5000 ? v + 5000 : v - 5000;
+                sandNoise[at(x, y)] = static_cast<int16_t>(v < 5000 ? v + 5000 : v - 5000);
             }
             draw = !draw;
         }
@@ -107,12 +110,135 @@ void CMap::GenerateHeights(unsigned int seed)
     RunFractal(heights, heightRoughness);
 }
 
-void CMap::RunFractal(int* grid, float roughness)
+namespace {
+
+// Square-step columns whose draws are made at once before their centres are
+// filled row by row: their numbers stay in the cache while they are read.
+constexpr int kBlockColumns = 64;
+
+// One level of the fractal on a W x H grid of heights (int, or int16_t for
+// the sand noise, whose values fit), every open sample taking the next draw
+// of generator; column() runs once for each column of the square step.
+template <class Sample, class Column>
+void FractalLevel(Sample* grid, int W, int H, float scale, int size, SFMT& generator, Column column)
+{
+    const int half = size / 2;
+    const int spread = Round(10000.0f * scale);
+    const ranged_span span = RangedSpan(-spread, spread);
+    auto rowAt = [&](int y) -> const Sample* {
+        return y < 0 || y >= H ? nullptr : grid + static_cast<size_t>(y) * W;
+    };
+
+    // Square step. Its draws go to the centres column by column, top to
+    // bottom; no centre reads another, so each block of columns draws its
+    // numbers first and is then filled row by row.
+    if (half < W) {
+        const int columns = (W - 1 - half) / size + 1;
+        const int rows = half < H ? (H - 1 - half) / size + 1 : 0;
+        const int block = std::min(columns, kBlockColumns);
+        std::vector<int> open(static_cast<size_t>(block));
+        std::vector<size_t> next(static_cast<size_t>(block));
+        std::vector<int> draws(static_cast<size_t>(block) * static_cast<size_t>(rows));
+        for (int first = 0; first < columns; first += block) {
+            const int count = std::min(block, columns - first);
+            std::fill(open.begin(), open.end(), 0);
+            for (int j = 0; j < rows; j++) {
+                const Sample* centre = grid + static_cast<size_t>(half + j * size) * W + half + first * size;
+                for (int i = 0; i < count; i++) {
+                    open[static_cast<size_t>(i)] += centre[i * size] == -1;
+                }
+            }
+            size_t drawn = 0;
+            for (int i = 0; i < count; i++) {
+                column();
+                next[static_cast<size_t>(i)] = drawn;
+                for (int k = 0; k < open[static_cast<size_t>(i)]; k++) {
+                    draws[drawn++] = RangedRandom(span, generator);
+                }
+            }
+            for (int j = 0; j < rows; j++) {
+                const int cy = half + j * size;
+                Sample* row = grid + static_cast<size_t>(cy) * W;
+                const Sample* above = rowAt(cy - half);
+                const Sample* below = rowAt(cy + half);
+                for (int i = 0; i < count; i++) {
+                    const int cx = half + (first + i) * size;
+                    if (row[cx] != -1) {
+                        continue;
+                    }
+                    const bool right = cx + half < W;
+                    int sum = above[cx - half] + (right ? above[cx + half] : 0);
+                    if (below) {
+                        sum += below[cx - half] + (right ? below[cx + half] : 0);
+                    }
+                    row[cx] = static_cast<Sample>(Clamp(sum / 4 + draws[next[static_cast<size_t>(i)]++]));
+                }
+            }
+        }
+    }
+
+    // Diamond step, row by row: rows alternately start at half and at 0.
+    int rowIndex = 0;
+    for (int y = 0; y < H; y += half, rowIndex++) {
+        Sample* row = grid + static_cast<size_t>(y) * W;
+        const Sample* above = rowAt(y - half);
+        const Sample* below = rowAt(y + half);
+        for (int x = rowIndex % 2 == 0 ? half : 0; x < W; x += size) {
+            if (row[x] != -1) {
+                continue;
+            }
+            int sum = (x + half < W ? row[x + half] : 0) + (x - half >= 0 ? row[x - half] : 0);
+            sum += (below ? below[x] : 0) + (above ? above[x] : 0);
+            row[x] = static_cast<Sample>(Clamp(sum / 4 + RangedRandom(span, generator)));
+        }
+    }
+}
+
+// Every level of the fractal, from the whole grid down to neighbours.
+template <class Sample, class Column>
+void FractalLevels(Sample* grid, int W, int H, float roughness, SFMT& generator, Column column)
 {
     float scale = 1.0f;
-    for (int size = samplesWide; size > 1; size /= 2) {
-        FractalPass(scale, size, grid);
+    for (int size = W; size > 1; size /= 2) {
+        FractalLevel(grid, W, H, scale, size, generator, column);
         scale *= roughness;
+    }
+}
+
+}  // namespace
+
+void CMap::RunFractal(int* grid, float roughness)
+{
+    FractalLevels(grid, samplesWide, samplesHigh, roughness, RandomGenerator(), [this] { FractalProgress(); });
+}
+
+void CMap::RunFractal(int16_t* grid, float roughness)
+{
+    FractalLevels(grid, samplesWide, samplesHigh, roughness, RandomGenerator(), [this] { FractalProgress(); });
+}
+
+void CMap::RunFractalsTogether()
+{
+    // The sand noise takes the draws that follow the heights' draws, one for
+    // each open height sample, so a copy of the generator moved past them
+    // makes exactly the same sand on a second thread. Nothing else runs there,
+    // and nothing reads either grid before it is joined.
+    const size_t count = static_cast<size_t>(samplesWide) * samplesHigh;
+    const uint64_t heightDraws = static_cast<uint64_t>(std::count(heights, heights + count, -1));
+    SFMT sandGenerator = RandomGenerator();
+    int sandColumns = 0;
+    std::thread sand([&, grid = sandNoise, W = samplesWide, H = samplesHigh, roughness = sandRoughness] {
+        sandGenerator.Discard(heightDraws);
+        FractalLevels(grid, W, H, roughness, sandGenerator, [&sandColumns] { sandColumns++; });
+    });
+    progress = 0;
+    RunFractal(heights, heightRoughness);
+    sand.join();
+    RandomGenerator() = sandGenerator;
+    // The banner moves on as if the sand had been made here.
+    progress = 0;
+    for (int i = 0; i < sandColumns; i++) {
+        FractalProgress();
     }
 }
 
@@ -130,67 +256,8 @@ void CMap::FractalProgress()
 
 void CMap::FractalPass(float scale, int size, int* grid)
 {
-    if (!grid) {
-        grid = heights;
-    }
-    const int W = samplesWide;
-    const int H = samplesHigh;
-    const int half = size / 2;
-    const int spread = Round(10000.0f * scale);
-    auto value = [&](int x, int y) -> int {
-        return x < 0 || y < 0 || x >= W || y >= H ? 0 : grid[static_cast<size_t>(x) + static_cast<size_t>(y) * W];
-    };
-
-    // Square step. Its draws go to the centres column by column, top to
-    // bottom; no centre reads another, so the grid is walked row by row (one
-    // pass to count the open centres of each column, one to fill them) while
-    // every centre still gets the draw that column order gives it.
-    if (half < W) {
-        const int columns = half < W ? (W - 1 - half) / size + 1 : 0;
-        const int rows = half < H ? (H - 1 - half) / size + 1 : 0;
-        std::vector<int> open(static_cast<size_t>(columns), 0);
-        for (int j = 0; j < rows; j++) {
-            const int* row = grid + static_cast<size_t>(half + j * size) * W;
-            for (int i = 0; i < columns; i++) {
-                open[static_cast<size_t>(i)] += row[half + i * size] == -1;
-            }
-        }
-        std::vector<int> draws;
-        std::vector<size_t> next(static_cast<size_t>(columns), 0);
-        for (int i = 0; i < columns; i++) {
-            FractalProgress();
-            next[static_cast<size_t>(i)] = draws.size();
-            for (int k = 0; k < open[static_cast<size_t>(i)]; k++) {
-                draws.push_back(RangedRandom(-spread, spread));
-            }
-        }
-        for (int j = 0; j < rows; j++) {
-            const int cy = half + j * size;
-            int* row = grid + static_cast<size_t>(cy) * W;
-            for (int i = 0; i < columns; i++) {
-                const int cx = half + i * size;
-                if (row[cx] != -1) {
-                    continue;
-                }
-                const int sum = value(cx - half, cy - half) + value(cx + half, cy - half) +
-                                value(cx - half, cy + half) + value(cx + half, cy + half);
-                row[cx] = Clamp(sum / 4 + draws[next[static_cast<size_t>(i)]++]);
-            }
-        }
-    }
-
-    // Diamond step, row by row: rows alternately start at half and at 0.
-    int rowIndex = 0;
-    for (int y = 0; y < H; y += half, rowIndex++) {
-        int* row = grid + static_cast<size_t>(y) * W;
-        for (int x = rowIndex % 2 == 0 ? half : 0; x < W; x += size) {
-            if (row[x] != -1) {
-                continue;
-            }
-            const int sum = value(x + half, y) + value(x - half, y) + value(x, y + half) + value(x, y - half);
-            row[x] = Clamp(sum / 4 + RangedRandom(-spread, spread));
-        }
-    }
+    FractalLevel(grid ? grid : heights, samplesWide, samplesHigh, scale, size, RandomGenerator(),
+                 [this] { FractalProgress(); });
 }
 
 bool CMap::CheckGrassAndSand()

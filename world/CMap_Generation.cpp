@@ -23,6 +23,9 @@
 #include "Utilities.h"
 
 #include <cassert>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <map>
 #include <string>
 #include <tuple>
@@ -66,6 +69,25 @@ coordinate ShrunkSize(const char* name)
         w = h = 1;
     }
     return {w, h};
+}
+
+// A blank image in the display's own format. Made in another format it
+// would be converted, and the conversion would hold a second image of the
+// playable island's size for a moment.
+int DisplayBlank(int w, int h)
+{
+    CDraw* draw = Draw();
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    if (!display || (display->flags & SDL_HWSURFACE) || display->format->Amask || display->format->palette) {
+        return draw->CreateSizedBlank(w, h, static_cast<SDL_Surface*>(nullptr));
+    }
+    const SDL_PixelFormat* format = display->format;
+    SDL_Surface* blank = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, format->BitsPerPixel, format->Rmask,
+                                              format->Gmask, format->Bmask, 0);
+    if (!blank) {
+        errorMessage("Unable to create image: ", SDL_GetError(), true, true);
+    }
+    return draw->ImageFreeSpot(blank, "BLANK");
 }
 
 }  // namespace
@@ -153,6 +175,14 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
         delete previewCopy;
         previewCopy = nullptr;
     }
+    if (playable) {
+        // What the previews kept goes back to the system before the big grids
+        // are made, not only to the heap.
+        heldPictures.Release();
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    }
 
     // Nothing before the grids draws from the generator, so the seed can be
     // chosen first; the playable island then makes sure of its tiles.
@@ -162,14 +192,17 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
     }
     PrepareGrids(width, height);
     SeedGrids();
-    progress = 0;
-    RunFractal(heights, heightRoughness);
-    if (!playable && !CheckGrassAndSand()) {
-        return false;
+    if (playable) {
+        RunFractalsTogether();
+    } else {
+        progress = 0;
+        RunFractal(heights, heightRoughness);
+        if (!CheckGrassAndSand()) {
+            return false;
+        }
+        progress = 0;
+        RunFractal(sandNoise, sandRoughness);
     }
-
-    progress = 0;
-    RunFractal(sandNoise, sandRoughness);
 
     colourRamp.clear();
     rampCursor = -1.0f;
@@ -255,13 +288,19 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
 
 void CMap::MakeGround()
 {
-    CDraw* draw = Draw();
+    const int w = samplesWide - 2 * borderX;
+    const int h = samplesHigh - 2 * borderY;
+    // A playable island made again at the same size keeps its image: every
+    // pixel of it is painted anew, and a fresh one would cost its memory again.
+    if (playable && ground && groundImage != -1 && Draw()->GetW(groundImage) == w &&
+        Draw()->GetH(groundImage) == h && ground->GetZ() == kGroundZ) {
+        return;
+    }
     // The old image goes first: two playable images at once would double the
     // memory the island needs.
     delete ground;
     ground = nullptr;
-    groundImage = draw->CreateSizedBlank(samplesWide - 2 * borderX, samplesHigh - 2 * borderY,
-                                         static_cast<SDL_Surface*>(nullptr));
+    groundImage = DisplayBlank(w, h);
     ground = new CSprite(playable ? kGroundZ : kPreviewZ);
     ground->LoadImage(groundImage);
     if (!playable) {

@@ -27,6 +27,8 @@ constexpr int kBlockW = 20, kBlockH = 10;
 // Blades grow where the height fraction lies strictly inside this band,
 // thickest at its top.
 constexpr float kBladeLow = 0.49f, kBladeHigh = 0.5f, kBladeSpan = 0.00999999f;
+// Heights safely outside that band, below and above.
+constexpr int kBladeFloor = 4890, kBladeCeiling = 5000;
 
 // The first multiple of step at or after from.
 int FirstStep(int from, int step)
@@ -117,7 +119,12 @@ void CMap::CreateGrassForIsland()
         for (int x = FirstStep(borderX, kBlockW); x < wide - borderX; x += kBlockW) {
             for (int bx = x; bx < x + kBlockW; bx++) {
                 for (int by = y; by < y + kBlockH; by++) {
-                    const float f = static_cast<float>(GetHeight(bx, by)) / 10000.0f;
+                    // Far outside the band no division is needed to know it.
+                    const int h = GetHeight(bx, by);
+                    if (h < kBladeFloor || h > kBladeCeiling) {
+                        continue;
+                    }
+                    const float f = static_cast<float>(h) / 10000.0f;
                     if (!(f > kBladeLow && f < kBladeHigh)) {
                         continue;
                     }

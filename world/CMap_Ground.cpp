@@ -119,9 +119,20 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
     SDL_Surface* surface = draw->GetSurface(groundImage);
     draw->LockImage(groundImage);
     const SDL_PixelFormat* format = surface->format;
+    // Without a palette a pixel is the sum of its channels' own bits, so it
+    // is put together from one table a channel.
+    const bool truecolour = format->palette == nullptr;
+    Uint32 channelBits[3][256];
+    for (int v = 0; truecolour && v < 256; v++) {
+        const Uint8 c = static_cast<Uint8>(v);
+        channelBits[0][v] = SDL_MapRGBA(surface->format, c, 0, 0, 0);
+        channelBits[1][v] = SDL_MapRGBA(surface->format, 0, c, 0, 0);
+        channelBits[2][v] = SDL_MapRGBA(surface->format, 0, 0, c, 0);
+    }
     auto put = [&](int sx, int sy, int r, int g, int b) {
-        const Uint32 pixel = SDL_MapRGBA(surface->format, static_cast<Uint8>(r), static_cast<Uint8>(g),
-                                         static_cast<Uint8>(b), 0);
+        const Uint32 pixel = truecolour ? channelBits[0][r & 255] | channelBits[1][g & 255] | channelBits[2][b & 255]
+                                        : SDL_MapRGBA(surface->format, static_cast<Uint8>(r),
+                                                      static_cast<Uint8>(g), static_cast<Uint8>(b), 0);
         const int ix = sx - borderX;
         const int iy = sy - borderY;
         if (format->BytesPerPixel == 4) {
@@ -187,11 +198,24 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
     const float t = sandColourBlend;
     const float keep = 1 - t;
     const bool direct = format->BytesPerPixel == 4;
+    // The blend of a sand channel s with a ramp channel c, both 0..255.
+    std::vector<int> blend(256 * 256);
+    for (int sand = 0; sand < 256; sand++) {
+        for (int c = 0; c < 256; c++) {
+            blend[static_cast<size_t>(sand * 256 + c)] =
+                Round(static_cast<float>(sand) * t + static_cast<float>(c) * keep);
+        }
+    }
+    auto mix = [&](int sand, int c) {
+        return (sand | c) >> 8 == 0 ? blend[static_cast<size_t>(sand * 256 + c)]
+                                    : Round(static_cast<float>(sand) * t + static_cast<float>(c) * keep);
+    };
 
     const int rows = std::max(0, py1 - py0);
     for (int sy = py0; sy < py1; sy++) {
         const int* heightRow = heights + static_cast<size_t>(sy) * W;
-        const int* noiseRow = sandNoise ? sandNoise + static_cast<size_t>(sy) * W : heightRow;
+        // Once the sand noise is gone the heights stand in for it.
+        const int16_t* noiseRow = sandNoise ? sandNoise + static_cast<size_t>(sy) * W : nullptr;
         Uint32* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
                                                 static_cast<size_t>(sy - borderY) * surface->pitch) -
                       borderX;
@@ -209,16 +233,14 @@ void CMap::DrawFractalMapPixels(int x, int y, int w, int h, bool banner)
                 }
                 continue;
             }
-            const int n = noiseRow[sx];
+            const int n = noiseRow ? noiseRow[sx] : height;
             if (n < 0 || n > kMaxHeight) {
                 paint(sx, sy);
                 continue;
             }
             const map_colour& c = colours[static_cast<size_t>(height)];
-            const int r = Round(static_cast<float>(sandR[static_cast<size_t>(n)]) * t + static_cast<float>(c.r) * keep);
-            const int g = Round(static_cast<float>(sandG[static_cast<size_t>(n)]) * t + static_cast<float>(c.g) * keep);
-            const int b = Round(static_cast<float>(sandB[static_cast<size_t>(n)]) * t + static_cast<float>(c.b) * keep);
-            put(sx, sy, r, g, b);
+            put(sx, sy, mix(sandR[static_cast<size_t>(n)], c.r), mix(sandG[static_cast<size_t>(n)], c.g),
+                mix(sandB[static_cast<size_t>(n)], c.b));
         }
         advance(static_cast<int>(static_cast<long long>(sy - py0 + 1) * columns / std::max(rows, 1)));
     }

@@ -54,43 +54,31 @@ constexpr rock_group kRockGroups[] = {
 };
 constexpr int kRockGroupCounts[] = {2, 5, 10, 20};
 
-// Holds one use of each picture from which the objects being placed take
-// their private copies, so that each is decoded once rather than once an
-// object.
-class PictureHold {
-public:
-    explicit PictureHold(bool trees)
-    {
-        CDraw* draw = CSprite::draw;
-        if (trees) {
-            for (int size = 0; size < TREE_SIZES; size++) {
-                for (int style = 0; style < kTreeKinds[size].styles; style++) {
-                    for (int chop = 0; chop < 4; chop++) {
-                        held.push_back(draw->LoadImage(
-                            TempSprintf("tree_size%i_trunk%i_chop%i.png", size, style, chop), false, true));
-                    }
-                }
-            }
-        } else {
-            for (const rock_kind& kind : kRockKinds) {
-                for (int variant = 0; variant < kind.variants; variant++) {
-                    held.push_back(draw->LoadImage(TempSprintf(kind.image, variant), false, true));
+// One use of each picture from which the objects being placed take their
+// private copies, so that each is decoded once rather than once an object.
+void HoldPictures(std::vector<int>& held, bool trees)
+{
+    CDraw* draw = CSprite::draw;
+    if (!held.empty() || !draw) {
+        return;
+    }
+    if (trees) {
+        for (int size = 0; size < TREE_SIZES; size++) {
+            for (int style = 0; style < kTreeKinds[size].styles; style++) {
+                for (int chop = 0; chop < 4; chop++) {
+                    held.push_back(
+                        draw->LoadImage(TempSprintf("tree_size%i_trunk%i_chop%i.png", size, style, chop), false, true));
                 }
             }
         }
-    }
-    ~PictureHold()
-    {
-        for (int id : held) {
-            CSprite::draw->RemoveImage(id);
+    } else {
+        for (const rock_kind& kind : kRockKinds) {
+            for (int variant = 0; variant < kind.variants; variant++) {
+                held.push_back(draw->LoadImage(TempSprintf(kind.image, variant), false, true));
+            }
         }
     }
-    PictureHold(const PictureHold&) = delete;
-    PictureHold& operator=(const PictureHold&) = delete;
-
-private:
-    std::vector<int> held;
-};
+}
 
 bool IsSandMystery(int kind)
 {
@@ -98,6 +86,18 @@ bool IsSandMystery(int kind)
 }
 
 }  // namespace
+
+void CMap::picture_hold::Release()
+{
+    for (std::vector<int>* held : {&trees, &rocks}) {
+        for (int id : *held) {
+            if (CSprite::draw) {
+                CSprite::draw->RemoveImage(id);
+            }
+        }
+        held->clear();
+    }
+}
 
 CStone* CMap::AddRock(int x, int y, int size, bool addToList, bool scenery)
 {
@@ -257,7 +257,8 @@ void CMap::CreateTreesForIsland()
         }
         trees = beachPalms;
         beachPalms.clear();
-        const PictureHold hold(true);
+        // Kept from one preview to the next, until the island is played.
+        HoldPictures(heldPictures.trees, true);
         const int anySize = RangedRandom(4, 6);
         placementThreshold = 10000;
         for (const tree_group& group : kTreeGroups) {
@@ -307,7 +308,7 @@ void CMap::CreateRocksForIsland()
         }
         rocks = beachRocks;
         beachRocks.clear();
-        const PictureHold hold(false);
+        HoldPictures(heldPictures.rocks, false);
         // One or two of the biggest rocks, near the beach rocks or anywhere.
         const int biggest = RangedRandom(0, 1);
         for (int i = 0; i < biggest; i++) {

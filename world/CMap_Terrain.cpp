@@ -3,7 +3,11 @@
 #include "CMysteriousObject.h"
 #include "Utilities.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+
+#include <sys/mman.h>
 
 namespace {
 
@@ -14,23 +18,38 @@ constexpr int kPreviewScale = 8;
 constexpr int kSandReach = 96;
 constexpr int kRingRadius = 150;
 
+// Asks the kernel for huge pages under the whole 2 MB pages of a big grid.
+void AdviseHugePages(void* data, size_t bytes)
+{
+    constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(kHugePage - 1);
+    if (end > begin) {
+        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    }
+}
+
 }  // namespace
 
 // ---- The grids ----------------------------------------------------------------
 
 void CMap::AllocateGrids(int width, int height)
 {
-    delete[] heights;
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    // A grid of the same size is used again: a fresh one costs a page fault
+    // for every few thousand samples.
+    if (!heights || width != samplesWide || height != samplesHigh) {
+        delete[] heights;
+        heights = new int[count];
+        AdviseHugePages(heights, count * sizeof(int));
+    }
     delete[] sandNoise;
+    sandNoise = new int16_t[count];
+    AdviseHugePages(sandNoise, count * sizeof(int16_t));
     samplesWide = width;
     samplesHigh = height;
-    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
-    heights = new int[count];
-    sandNoise = new int[count];
-    for (size_t i = 0; i < count; i++) {
-        heights[i] = -1;
-        sandNoise[i] = -1;
-    }
+    std::fill_n(heights, count, -1);
+    std::fill_n(sandNoise, count, static_cast<int16_t>(-1));
 }
 
 void CMap::FreeSandNoise()
@@ -42,14 +61,6 @@ void CMap::FreeSandNoise()
 bool CMap::InGrid(int sx, int sy) const
 {
     return heights && sx >= 0 && sy >= 0 && sx < samplesWide && sy < samplesHigh;
-}
-
-int CMap::GetHeight(int sx, int sy) const
-{
-    if (!InGrid(sx, sy)) {
-        return 0;
-    }
-    return heights[sx + static_cast<size_t>(sy) * samplesWide];
 }
 
 void CMap::SetHeight(int sx, int sy, int h)

@@ -67,6 +67,27 @@ const ring_table& Table()
     return table;
 }
 
+// IsWaterEdge of the island's grid, read in place.
+struct edge_test {
+    const int* heights;
+    int W, H;
+    int low, high;
+
+    bool operator()(int x, int y) const
+    {
+        if (x < 0 || y < 0 || x >= W || y >= H) {
+            return false;
+        }
+        const int h = heights[static_cast<size_t>(x) + static_cast<size_t>(y) * W];
+        return low <= h && h <= high;
+    }
+};
+
+edge_test EdgeTest(const int* heights, int W, int H, bool playable, int seaLevel)
+{
+    return playable ? edge_test{heights, W, H, seaLevel - 7, seaLevel} : edge_test{heights, W, H, seaLevel - 15, seaLevel + 8};
+}
+
 bool Near(float x1, float y1, float x2, float y2, float reach)
 {
     return GetDist(x1, y1, x2, y2) <= reach;
@@ -115,10 +136,12 @@ void CMap::CreateWavesForIsland(bool banner)
     const int W = samplesWide;
     const int H = samplesHigh;
     // The coast samples, collected row by row and taken column by column.
+    const edge_test isEdge = EdgeTest(heights, W, H, playable, seaLevel);
     std::vector<std::pair<int, int>> edges;
     for (int y = borderY; y < H - borderY; y++) {
+        const int* row = heights + static_cast<size_t>(y) * W;
         for (int x = borderX; x < W - borderX; x++) {
-            if (IsWaterEdge(x, y)) {
+            if (isEdge.low <= row[x] && row[x] <= isEdge.high) {
                 edges.emplace_back(x, y);
             }
         }
@@ -151,7 +174,7 @@ void CMap::CreateWavesForIsland(bool banner)
             for (int i = 0; i < kDegrees; i++) {
                 const int px = Round(table.sinCoast[i] + fx);
                 const int py = Round(fy - table.cosCoast[i]);
-                if (!IsWaterEdge(px, py)) {
+                if (!isEdge(px, py)) {
                     continue;
                 }
                 const int mx = (px - x) / 2 + x;
@@ -206,9 +229,10 @@ void CMap::InitSmallWaves()
     }
     const int W = samplesWide;
     const int H = samplesHigh;
+    const edge_test isEdge = EdgeTest(heights, W, H, playable, seaLevel);
     for (int sx = borderX; sx < W - borderX; sx++) {
         for (int sy = borderY; sy < H - borderY; sy++) {
-            if (!IsWaterEdge(sx, sy)) {
+            if (!isEdge(sx, sy)) {
                 continue;
             }
             const float fsx = static_cast<float>(sx);
@@ -228,7 +252,7 @@ void CMap::InitSmallWaves()
                 const float theta = Angle(degree);
                 const int ex = Round(fsx + kSmallReach * std::sin(theta));
                 const int ey = Round(fsy - kSmallReach * std::cos(theta));
-                if (!IsWaterEdge(ex, ey)) {
+                if (!isEdge(ex, ey)) {
                     continue;
                 }
                 const float mx = static_cast<float>((ex - sx) / 2 + sx);

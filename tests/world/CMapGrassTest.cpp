@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -18,54 +17,6 @@ auto RoundIsland(int radius, int slope)
         const float d = GetDist(x, y, PLAYABLE_SAMPLES / 2, PLAYABLE_SAMPLES / 2);
         return std::clamp(3000 + Round((static_cast<float>(radius) - d) * slope), 0, 10000);
     };
-}
-
-// x, y, coast x, y, point x, y and the heading of a coast wave.
-using wave_place = std::tuple<int, int, int, int, int, int, float>;
-
-// The coast-wave scan as written: column by column, every angle's sine
-// computed anew, the open-water test asked of the island itself.
-std::vector<wave_place> ReferenceWaves(CMap& island)
-{
-    const int b = PLAYABLE_BORDER;
-    const float quarter = 1.570795f;
-    auto at = [](float a, int x, int y) {
-        return coordinate{Round(std::sin(a) * 200.0f + static_cast<float>(x)),
-                          Round(static_cast<float>(y) - std::cos(a) * 200.0f)};
-    };
-    std::vector<wave_place> waves;
-    for (int x = b; x < PLAYABLE_SAMPLES - b; x++) {
-        for (int y = b; y < PLAYABLE_SAMPLES - b; y++) {
-            for (int i = 0; i < 360 && island.IsWaterEdge(x, y); i++) {
-                const float a = static_cast<float>(i) / 360.0f * 6.28318f;
-                const coordinate p = at(a, x, y);
-                if (!island.IsWaterEdge(p.x, p.y)) {
-                    continue;
-                }
-                const int mx = (p.x - x) / 2 + x, my = (p.y - y) / 2 + y;
-                coordinate w = at(a + quarter, mx, my);
-                float heading = a - quarter;
-                if (!island.IsSurroundedByWater(w.x, w.y)) {
-                    w = at(a - quarter, mx, my);
-                    heading = a + quarter;
-                    if (!island.IsSurroundedByWater(w.x, w.y)) {
-                        continue;
-                    }
-                }
-                bool dropped = false;
-                for (const auto& [wx, wy, cx, cy, px, py, h] : waves) {
-                    dropped = dropped || GetDist(wx, wy, w.x - b, w.y - b) <= 275.0f ||
-                              GetDist(cx, cy, p.x, p.y) <= 80.0f || GetDist(cx, cy, x, y) <= 80.0f ||
-                              GetDist(px, py, p.x, p.y) <= 80.0f || GetDist(px, py, x, y) <= 80.0f;
-                }
-                if (dropped) {
-                    break;
-                }
-                waves.emplace_back(w.x - b, w.y - b, x, y, p.x, p.y, heading);
-            }
-        }
-    }
-    return waves;
 }
 
 uint32_t Pixel(int image, int x, int y)
@@ -150,18 +101,3 @@ TEST_F(IslandTest, BeachDecorationLiesOnSandAndComesFromTheSeedAlone)
     EXPECT_EQ(PlacementHash(alone), placed);
 }
 
-TEST_F(IslandTest, CoastWavesAreTheScanAsWrittenWithTheFirstWaveWinning)
-{
-    Fill(NewMap(), PLAYABLE_SAMPLES, true, RoundIsland(600, 4), PLAYABLE_BORDER);
-    map->CreateWavesForIsland(false);
-    std::vector<wave_place> made;
-    for (const wave_struct& w : map->waves) {
-        made.emplace_back(w.x, w.y, w.coastX, w.coastY, w.pointX, w.pointY, w.angle);
-    }
-    ASSERT_GT(made.size(), 5u);
-    EXPECT_TRUE(made == ReferenceWaves(*map)) << "the first wave of the scan as written wins";
-
-    Fill(*map, PLAYABLE_SAMPLES, true, RoundIsland(10000, 4), PLAYABLE_BORDER);  // all land: no waterline
-    map->CreateWavesForIsland(false);
-    EXPECT_TRUE(map->waves.empty());
-}

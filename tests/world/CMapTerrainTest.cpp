@@ -188,35 +188,13 @@ TEST(CMap, LandOnTheRingMeansNotOutOnTheWater)
     }
 }
 
-TEST(CMap, StartLocationAndPilesAreReadBackSafely)
+TEST(CMap, PilesOutsideTheThreeAnswerMinusOne)
 {
     CMap map(false);
-    map.startX = 100;
-    map.startY = 50;
-    EXPECT_EQ(map.GetStartX(), 695);
-    EXPECT_EQ(map.GetStartY(), 240);
-    EXPECT_FLOAT_EQ(map.GetDistanceFromStartLocation(684 + 30, 224 + 40), 50.0f);
-
-    map.piles[0] = {1, 2};
-    map.piles[2] = {5, 6};
-    EXPECT_EQ(map.GetPileX(0), 1);
-    EXPECT_EQ(map.GetPileY(2), 6);
     for (int bad : {-1, 3, 1000}) {
         EXPECT_EQ(map.GetPileX(bad), -1);
         EXPECT_EQ(map.GetPileY(bad), -1);
     }
-}
-
-TEST(CMap, CurrentSeedOfAnEmptyHistoryIsZeroAndRecorded)
-{
-    CMap map(false);
-    EXPECT_EQ(map.GetCurrentSeed(), 0u);
-    ASSERT_EQ(map.islandHistory.size(), 1u);
-    EXPECT_EQ(map.islandHistory[0].seed, 0u);
-    EXPECT_EQ(map.islandHistory[0].fromX, 0.0f);
-    map.islandHistory[1] = map_seed{77, 1.0f, 2.0f};
-    map.currentHistoryIndex = 1;
-    EXPECT_EQ(map.GetCurrentSeed(), 77u);
 }
 
 TEST(CMap, SandColourFollowsTheSandNoiseAndThenTheHeights)

@@ -187,10 +187,6 @@ TEST_F(WorldTest, NothingIsLitWhileHoverIsOffButEveryObjectIsTurnedOff)
     };
     const off_case cases[] = {
         {"visual effects off", [&] { profile.SetValue<bool>(7, false); }, [&] { profile.SetValue<bool>(7, true); }},
-        {"placing a building", [] { CObject::placingBuilding = 3; }, [] { CObject::placingBuilding = -1; }},
-        {"placing flowers", [] { CFlowerIndicator::placingFlowers = 2; },
-         [] { CFlowerIndicator::placingFlowers = -1; }},
-        {"placing saplings", [] { CTreeIndicator::placingTrees = 0; }, [] { CTreeIndicator::placingTrees = -1; }},
         {"dragging a grave", [&] { island.tombstoneCarried = true; }, [&] { island.tombstoneCarried = false; }},
     };
     FakeObject* under = new FakeObject(true, 10);
@@ -286,16 +282,9 @@ TEST_F(WorldTest, PlacingAnythingOwnsTheMouseOnlyOnThePlayableIsland)
         {"preview island", false, 3, 1, 0, 1, 5, false, -1, false},
         {"nothing held", true, -1, -1, -1, 0, 0, false, -1, false},
         {"building", true, 3, -1, -1, 0, 0, false, -1, true},
-        {"flowers", true, -1, 0, -1, 0, 0, false, -1, true},
-        {"saplings", true, -1, -1, 0, 0, 0, false, -1, true},
-        {"stardust", true, -1, -1, -1, 1, 0, true, 32, true},
         {"stardust while its step is taught", true, -1, -1, -1, 1, 0, true, 33, false},
-        {"stardust at step 33 with the tutorial off", true, -1, -1, -1, 1, 0, false, 33, true},
         {"stardust while taught, potion held", true, -1, -1, -1, 1, 7, true, 33, true},
-        {"moondust", true, -1, -1, -1, 2, 0, true, 33, true},
         {"moondust while its step is taught", true, -1, -1, -1, 2, 0, true, 50, false},
-        {"dust effect playing", true, -1, -1, -1, 5, 0, false, -1, false},
-        {"potion", true, -1, -1, -1, 0, 12, false, -1, true},
     };
     for (const placing_case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -323,7 +312,6 @@ TEST_F(WorldTest, MoondustActsAsFiveStardustsOutsideItsTutorialStretch)
         {"no tutorial", {}, true, 5, true},
         {"refused every time", {}, false, 5, false},
         {"while moondust is taught", {49}, true, 1, true},
-        {"step 50 done, 51 not", {49, 50}, true, 1, true},
         {"after the stretch", {49, 50, 51}, true, 5, true},
     };
     for (const moondust_case& c : cases) {

@@ -147,37 +147,6 @@ TEST_F(WalkTest, CollisionAgreesWithAPlainScanWhileRectanglesComeAndGo)
     EXPECT_TRUE(CObject::Collision(105, 105, 0, 0, false));
 }
 
-TEST_F(WalkTest, GridIsACheckerboardOfDiagonalLinks)
-{
-    CPersonMovement::pathMap[3][5].cost = 3.0f;
-    CPersonMovement::GeneratePathMap();
-    EXPECT_EQ(CPersonMovement::pathMap[3][5].cost, 3.0f) << "costs are left as they are";
-
-    const int dc[4] = {1, 1, -1, -1}, dr[4] = {-1, 1, 1, -1};
-    int active = 0;
-    for (int c = 0; c < PATH_COLUMNS; c++) {
-        for (int r = 0; r < PATH_ROWS; r++) {
-            const pathnode& node = CPersonMovement::pathMap[c][r];
-            ASSERT_EQ(node.x, 50 * c);
-            ASSERT_EQ(node.y, 50 * r);
-            ASSERT_EQ(node.active, (c + r) % 2 == 0);
-            active += node.active;
-            for (int k = 0; k < 4; k++) {
-                const pathnode* expected = node.active ? CPersonMovement::NodeAt(c + dc[k], r + dr[k]) : nullptr;
-                ASSERT_EQ(node.links[k], expected) << c << ", " << r << " link " << k;
-                ASSERT_EQ(node.linkOpen[k], expected != nullptr);
-                if (expected) {
-                    ASSERT_TRUE(expected->active);
-                    ASSERT_EQ(expected->links[(k + 2) % 4], &node);
-                }
-            }
-        }
-    }
-    EXPECT_EQ(active, 2964);
-    EXPECT_EQ(CPersonMovement::NodeAt(78, 0), nullptr);
-    EXPECT_EQ(CPersonMovement::NodeAt(0, -1), nullptr);
-}
-
 TEST_F(WalkTest, WaterNodesCostFiveTimesLand)
 {
     // Land left of x 500, the waterline itself to x 699, then sea; beyond the

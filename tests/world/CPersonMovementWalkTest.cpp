@@ -22,27 +22,6 @@ bool StepAtAllowedHeading(float dx, float dy)
 
 }  // namespace
 
-TEST(CPersonMovement, SnapsHeadingsToTheNearestLimitWithoutWrappingAround)
-{
-    struct snap_case {
-        float angle, expected;
-    };
-    const snap_case cases[] = {
-        {0.0f, k30},  {0.3f, k30},   {6.2f, k330},  {1.3f, k60},   {1.7f, k120},
-        {2.9f, k150}, {3.3f, k210},  {4.5f, k240},  {4.9f, k300},  {6.28f, k330},
-    };
-    for (const snap_case& c : cases) {
-        SCOPED_TRACE(c.angle);
-        EXPECT_EQ(CPersonMovement::FindClosestWalkAngle(c.angle), c.expected);
-    }
-    for (float limit : {k30, k60, k120, k150, k210, k240, k300, k330}) {
-        EXPECT_TRUE(CPersonMovement::IsAllowedHeading(limit)) << limit;
-    }
-    for (float outside : {0.0f, 0.52f, 1.05f, 1.5708f, 3.1416f, 5.2f, 5.77f}) {
-        EXPECT_FALSE(CPersonMovement::IsAllowedHeading(outside)) << outside;
-    }
-}
-
 TEST_F(WalkTest, WalksOnlyAtAllowedHeadingsAndStopsExactlyOnItsTarget)
 {
     struct walk_case {

@@ -78,13 +78,6 @@ TEST_F(TreeTest, AMysteriousTreeCanBeNeitherChoppedNorRefilled)
     EXPECT_FALSE(tree->IsConsumed());
     EXPECT_EQ(tree->GetFrameToShow(), 0);
     EXPECT_FALSE(tree->AcceptStardust());
-    EXPECT_EQ(tree->GetSelectedName().id, 2805);
-    EXPECT_EQ(tree->GetSelectedTopDetail().id, 0);
-    const sidebar_image picture = tree->GetSpriteForSidebar();
-    EXPECT_EQ(picture.id, -1);
-    EXPECT_EQ(picture.name, "sidebar_item_myst4b.png");
-    EXPECT_EQ(tree->selectionOffsetX, 74);
-    EXPECT_EQ(tree->selectionOffsetY, 265);
     ASSERT_EQ(CountObstructionsOf(tree), 1);
 }
 
@@ -97,30 +90,6 @@ TEST_F(TreeTest, TheSidePanelPictureIsMadeOnceAndKept)
     // Trunk and crown side by side: at least as large as either.
     EXPECT_GE(CSprite::draw->GetW(first.id), 130);
     EXPECT_GE(CSprite::draw->GetH(first.id), 128);
-}
-
-TEST_F(TreeTest, TreesStandOnTheirFootAndBlockTheirTrunk)
-{
-    for (int size = 0; size < TREE_SIZES; size++) {
-        for (int style = 0; style < kTreeKinds[size].styles; style++) {
-            SCOPED_TRACE(testing::Message() << "size " << size << " style " << style);
-            const size_t before = CObject::obstructions.size();
-            CTree* tree = Tree(size, style);
-            const int id =
-                CSprite::draw->LoadImage(TempSprintf("tree_size%i_trunk%i_chop0.png", size, style), false, true);
-            const int w = CSprite::draw->GetW(id), h = CSprite::draw->GetH(id);
-            CSprite::draw->RemoveImage(id);
-            EXPECT_EQ(tree->x, static_cast<float>(500 - w / 2));
-            EXPECT_EQ(tree->y, static_cast<float>(700 - h));
-            ASSERT_EQ(CObject::obstructions.size(), before + 1);
-            const tree_block& block = kTreeBlocks[size][style];
-            EXPECT_EQ(CObject::obstructions[before].x, 500 - w / 2 + block.x);
-            EXPECT_EQ(CObject::obstructions[before].y, 700 - h + block.y);
-            EXPECT_EQ(tree->selectionOffsetX, kTreeMarkers[size][style].x);
-            EXPECT_EQ(Wood(tree), kTreeKinds[size].wood);
-            delete tree;
-        }
-    }
 }
 
 TEST_F(TreeTest, StandPointsFollowSizeStyleAndSide)
