@@ -48,6 +48,9 @@ surface_point OnHead(const head_data& head, float around, float elevation, float
 }
 
 const figure_colour kEyeDark{34, 26, 28, 255};
+// How far round an eye must face the viewer to be drawn: the eyes show on
+// head frames 4..12, the frames that have eyelids to blink with.
+constexpr float kEyesShow = 0.2f;
 const figure_colour kMouthDark{112, 44, 46, 255};
 
 }  // namespace
@@ -96,7 +99,7 @@ void DrawHead(const figure_data& f, CFigureCanvas& canvas)
     // Eyes: dark ovals with a glint, narrower as they turn away.
     for (float side : {-1.0f, 1.0f}) {
         const surface_point eye = OnHead(head, side * 32.0f * kDegrees, baby ? 0.0f : 0.08f);
-        if (eye.visible < 0.12f) {
+        if (eye.visible < kEyesShow) {
             continue;
         }
         const float wide = (baby ? 0.9f : 0.7f) + 0.5f * eye.visible;
@@ -135,7 +138,7 @@ void DrawEyelid(const figure_data& f, CFigureCanvas& canvas)
     const figure_colour skin = Skin(f.skin);
     for (float side : {-1.0f, 1.0f}) {
         const surface_point eye = OnHead(head, side * 32.0f * kDegrees, baby ? 0.0f : 0.08f);
-        if (eye.visible < 0.12f) {
+        if (eye.visible < kEyesShow) {
             continue;
         }
         const float wide = (baby ? 0.9f : 0.7f) + 0.5f * eye.visible + 0.6f;
@@ -234,8 +237,8 @@ struct hair_style_data {
 constexpr hair_style_data kStyles[2][8] = {
     {{22, 0, -40, 1.6f, 0, 20, 90, 0},    {24, 2, -30, 1.8f, 0, 10, 90, 0},  {28, 5, -30, 1.4f, 0, 0, 90, 2},
      {26, 5, -35, 1.5f, 0, 0, 90, 1},     {20, -5, -40, 2.6f, 1, 24, 90, 0}, {38, 15, -25, 1.1f, 0, 0, 90, 0},
-     {26, 5, -30, 1.5f, 0, 0, 90, 4},     {22, 5, -40, 4.0f, 1.4f, 0, 90, 0}},
-    {{28, 8, -35, 1.3f, 0, 0, 90, 0},     {48, 5, -35, 1.1f, 0, 0, 90, 0},   {60, 0, -35, 1.0f, 0, 0, 38, 0},
+     {26, 5, -30, 1.5f, 0, 0, 90, 4},     {22, 5, -40, 3.6f, 0.8f, 0, 90, 0}},
+    {{18, 2, -38, 1.8f, 0, 0, 90, 0},     {48, 5, -35, 1.1f, 0, 0, 90, 0},   {60, 0, -35, 1.0f, 0, 0, 38, 0},
      {26, 12, -30, 2.0f, 0.7f, 0, 90, 0}, {32, 8, -30, 1.4f, 0, 0, 90, 3},   {24, 0, -40, 1.4f, 0, 8, 90, 0},
      {16, 5, -35, 1.5f, 0, 0, 90, 5},     {26, 8, -35, 1.3f, 0, 0, 90, 1}},
 };
@@ -259,7 +262,7 @@ void DrawHair(const figure_data& f, CFigureCanvas& canvas)
         // the nose and its elevation; false when off the head.
         const float dx = px - head.cx, dy = py - head.cy;
         const float angle = std::atan2(dy, dx);
-        const float bump = style.curls * std::sin(angle * 9.0f + static_cast<float>(f.frame));
+        const float bump = style.curls * std::sin(angle * 11.0f + head.facing);
         const float rx = head.rx + grow + bump, ry = head.ry + grow + bump;
         const float u = dx / rx, v = dy / ry;
         const float r2 = u * u + v * v;

@@ -385,3 +385,29 @@ TEST(PackFigures, TheDirectiveExpandsChecksAndDrawsTheSameEveryTime)
               std::string::npos)
         << error;
 }
+
+// Eyes show on exactly the head frames that have eyelids (4..12), and the
+// shut lid of each covers them, so a blink never leaves an eye open.
+TEST_F(PackIslanders, EyesShowWhereTheyCanBlinkAndTheShutLidCoversThem)
+{
+    const std::pair<const char*, const char*> faces[] = {{"female_head_skin3_%i.png", "female_blink_skin3_%i_1.png"},
+                                                         {"baby_head_skin0_%i.png", "baby_blink_skin0_%i_1.png"}};
+    for (const auto& [head, lid] : faces) {
+        for (int k = 0; k < 16; k++) {
+            const picture_data face = Picture(Name(head, k));
+            const picture_data shut = k >= 4 && k <= 12 ? Picture(Name(lid, k)) : picture_data();
+            int eyes = 0, open = 0;
+            for (int y = 0; y < face.h; y++) {
+                for (int x = 0; x < face.w; x++) {
+                    const uint8_t* p = face.At(x, y);
+                    if (p[0] == 34 && p[1] == 26 && p[2] == 28) {
+                        eyes++;
+                        open += !shut.Opaque(x, y);
+                    }
+                }
+            }
+            EXPECT_EQ(eyes > 0, k >= 4 && k <= 12) << Name(head, k);
+            EXPECT_EQ(open, 0) << Name(head, k);
+        }
+    }
+}
