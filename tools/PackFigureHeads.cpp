@@ -257,16 +257,13 @@ void DrawHair(const figure_data& f, CFigureCanvas& canvas)
     std::vector<uint8_t> hair(static_cast<size_t>(width) * height, 0);
     const float facingAway = std::cos(head.facing);  // 1 back to the viewer, -1 face on
 
-    auto onHead = [&](float px, float py, float grow) {
-        // The visible point of the grown head under (px, py): its angle from
-        // the nose and its elevation; false when off the head.
+    // Where (px, py) falls on the head grown by the hair's thickness, its
+    // outline bumpy for curls: (u, v) across the ellipse, inside when
+    // u^2 + v^2 <= 1.
+    auto onGrownHead = [&](float px, float py) {
         const float dx = px - head.cx, dy = py - head.cy;
-        const float angle = std::atan2(dy, dx);
-        const float bump = style.curls * std::sin(angle * 11.0f + head.facing);
-        const float rx = head.rx + grow + bump, ry = head.ry + grow + bump;
-        const float u = dx / rx, v = dy / ry;
-        const float r2 = u * u + v * v;
-        return std::make_pair(r2, std::make_pair(u, v));
+        const float bump = style.curls * std::sin(std::atan2(dy, dx) * 11.0f + head.facing);
+        return figure_point{dx / (head.rx + style.thickness + bump), dy / (head.ry + style.thickness + bump)};
     };
     auto inHeadShape = [&](float px, float py) {
         const float u = (px - head.cx) / (head.rx + 0.5f), v = (py - head.cy) / (head.ry + 0.5f);
@@ -276,9 +273,9 @@ void DrawHair(const figure_data& f, CFigureCanvas& canvas)
         for (int x = 0; x < width; x++) {
             const float px = x + 0.5f, py = y + 0.5f;
             bool covered = false;
-            const auto [r2, uv] = onHead(px, py, style.thickness);
+            const figure_point uv = onGrownHead(px, py);
+            const float u = uv.x, v = uv.y, r2 = u * u + v * v;
             if (r2 <= 1.0f) {
-                const float u = uv.first, v = uv.second;
                 const float depth = std::sqrt(std::max(0.0f, 1.0f - r2));
                 const float elevation = std::asin(std::clamp(-v, -1.0f, 1.0f)) / kDegrees;
                 float around = std::atan2(u, -depth) - head.facing;
@@ -290,9 +287,6 @@ void DrawHair(const figure_data& f, CFigureCanvas& canvas)
                     line -= 14.0f * std::sin(around) * c;  // a fringe swept to one side
                 }
                 covered = elevation > line && elevation < style.top;
-                if (style.top < 90 && elevation >= style.top) {
-                    covered = false;
-                }
             }
             // Hair hanging down behind the head, seen beside the face and
             // neck from the front, whole from behind.
@@ -340,19 +334,15 @@ void DrawHair(const figure_data& f, CFigureCanvas& canvas)
         extraDisc(p, 3.4f, 3.0f, visible <= 0);
         break;
     }
-    case 3: {  // quiff
-        const auto [p, visible] = at(0.0f, 1.05f, 2.0f);
-        extraDisc(p + figure_point{0.0f, -1.0f}, 3.4f, 2.6f, false);
-        (void)visible;
+    case 3:  // quiff
+        extraDisc(at(0.0f, 1.05f, 2.0f).first + figure_point{0.0f, -1.0f}, 3.4f, 2.6f, false);
         break;
-    }
     case 4: {  // pigtails
         for (float side : {-1.0f, 1.0f}) {
             const auto [root, visible] = at(side * 105.0f * kDegrees, -0.1f, 1.5f);
             for (int i = 0; i <= 5; i++) {
                 const float t = static_cast<float>(i) / 5;
-                extraDisc(root + figure_point{side * std::cos(head.facing) * 0.0f, 9.0f * t}, 2.0f, 2.0f,
-                          visible <= 0);
+                extraDisc(root + figure_point{0.0f, 9.0f * t}, 2.0f, 2.0f, visible <= 0);
             }
         }
         break;

@@ -201,7 +201,6 @@ bool ParseFigures(const std::vector<std::string>& tokens, const std::string& whe
         entry.label = NameStem(name);
         entries.push_back(entry);
     }
-    (void)error;
     return true;
 }
 
