@@ -49,7 +49,6 @@ struct pose_data {
     figure_point hip[2], knee[2], foot[2];
     figure_point forward;  // the way the islander faces, on screen
     figure_point toolButt, toolTip;
-    bool working = false;
     bool armsBehind = false;
     int nearArm = 0, nearLeg = 0;
 };
@@ -235,7 +234,6 @@ pose_data MakePose(const figure_data& f)
         pose.hand[i] = hand;
         pose.elbow[i] = Joint(pose.shoulder[i], hand, b.arm, bend);
     }
-    pose.working = working;
     pose.nearArm = pose.shoulder[1].y > pose.shoulder[0].y ? 1 : 0;
     pose.armsBehind = f.set == kFigureCarry && (f.direction == 0 || f.direction == 3);
     return pose;
