@@ -85,8 +85,8 @@ bool BuildPack(const std::string& manifestDir, const std::string& outDir, std::s
         switch (entry.kind) {
         case PackKind::Image:
         case PackKind::File:
-            if (!MakePicture(entry, bytes)) {
-                error = entry.where + ": cannot encode the picture '" + entry.name + "'";
+            if (std::string reason; !MakePicture(entry, bytes, reason)) {
+                error = entry.where + ": " + reason;
                 return false;
             }
             if (entry.kind == PackKind::Image) {

@@ -1,6 +1,7 @@
 #include "PackImages.h"
 
 #include "CPackRandom.h"
+#include "PackFigures.h"
 #include "PackGlyphs.h"
 
 #include <algorithm>
@@ -304,9 +305,23 @@ bool EncodePicture(const std::vector<uint8_t>& rgba, int width, int height, Pict
     return false;
 }
 
-bool MakePicture(const pack_entry_data& entry, std::string& out)
+bool MakePicture(const pack_entry_data& entry, std::string& out, std::string& reason)
 {
+    if (entry.figure) {
+        figure_data figure;
+        if (!ParseFigureName(entry.name, figure, reason)) {
+            return false;
+        }
+        const std::vector<uint8_t> rgba = DrawFigure(figure, entry.width, entry.height, reason);
+        if (rgba.empty()) {
+            reason = "'" + entry.name + "': " + reason;
+            return false;
+        }
+        reason = "cannot encode the picture '" + entry.name + "'";
+        return EncodePicture(rgba, entry.width, entry.height, entry.picture, out);
+    }
     const bool opaque = entry.picture == PictureType::Jpg;
+    reason = "cannot encode the picture '" + entry.name + "'";
     return EncodePicture(DrawPlaceholder(entry.name, entry.width, entry.height, entry.label, opaque), entry.width,
                          entry.height, entry.picture, out);
 }

@@ -19,5 +19,7 @@ std::vector<uint8_t> DrawPlaceholder(const std::string& name, int width, int hei
 // The encoded file; false only when the encoder fails.
 bool EncodePicture(const std::vector<uint8_t>& rgba, int width, int height, PictureType type, std::string& out);
 
-// Draws and encodes the picture an image or file entry describes.
-bool MakePicture(const pack_entry_data& entry, std::string& out);
+// Draws and encodes the picture an image or file entry describes (an
+// islander picture when the entry is a figure); false with the reason when
+// it cannot.
+bool MakePicture(const pack_entry_data& entry, std::string& out, std::string& reason);

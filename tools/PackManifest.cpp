@@ -1,5 +1,7 @@
 #include "PackManifest.h"
 
+#include "PackFigures.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -91,6 +93,7 @@ const char* Usage(const std::string& directive)
         {"image", "image NAME W H [LABEL]"}, {"sound", "sound NAME [HZ [MS]]"},
         {"font", "font NAME PATH"},          {"music", "music NAME [SECONDS]"},
         {"voice", "voice NAME [SECONDS]"},   {"file", "file NAME W H TYPE [LABEL]"},
+        {"figures", "figures PATTERN W H"},
     };
     for (const auto& usage : kUsages) {
         if (directive == usage.first) {
@@ -162,7 +165,97 @@ bool CheckWhole(const pack_manifest_data& manifest, std::string& error)
     return true;
 }
 
+// figures PATTERN W H: every name the pattern expands to is an islander
+// picture the builder draws from its name, all of the one size.
+template <typename Fail>
+bool ParseFigures(const std::vector<std::string>& tokens, const std::string& where,
+                  std::vector<pack_entry_data>& entries, std::string& error, Fail fail)
+{
+    pack_entry_data entry;
+    entry.where = where;
+    entry.figure = true;
+    if (tokens.size() != 4 || !ParseInt(tokens[2], 1, kLargestPicture, entry.width) ||
+        !ParseInt(tokens[3], 1, kLargestPicture, entry.height)) {
+        return fail("a pattern, then width and height as whole numbers from 1 to " + std::to_string(kLargestPicture));
+    }
+    std::vector<std::string> names;
+    std::string reason;
+    if (!ExpandGroups(tokens[1], names, reason)) {
+        return fail(reason);
+    }
+    for (const std::string& name : names) {
+        size_t dot = name.rfind('.');
+        figure_data figure;
+        if (!CheckName(name, reason)) {
+            return fail("'" + name + "' is " + reason);
+        }
+        if (dot == std::string::npos || !PictureTypeFromWord(name.substr(dot + 1), entry.picture) ||
+            entry.picture == PictureType::Jpg) {
+            return fail("'" + name + "' does not end in .png or .tga");
+        }
+        if (!ParseFigureName(name, figure, reason)) {
+            error = where + ": " + reason;
+            return false;
+        }
+        entry.name = name;
+        entry.label = NameStem(name);
+        entries.push_back(entry);
+    }
+    return true;
+}
+
 }  // namespace
+
+bool ExpandGroups(const std::string& pattern, std::vector<std::string>& names, std::string& error)
+{
+    names.assign(1, std::string());
+    size_t at = 0;
+    while (at < pattern.size()) {
+        const size_t open = pattern.find_first_of("{}", at);
+        const std::string plain = pattern.substr(at, open == std::string::npos ? std::string::npos : open - at);
+        for (std::string& name : names) {
+            name += plain;
+        }
+        if (open == std::string::npos) {
+            break;
+        }
+        const size_t close = pattern.find_first_of("{}", open + 1);
+        if (pattern[open] == '}' || close == std::string::npos || pattern[close] != '}') {
+            error = "'" + pattern + "' has an unmatched or nested brace";
+            return false;
+        }
+        const std::string inside = pattern.substr(open + 1, close - open - 1);
+        std::vector<std::string> choices;
+        if (inside.find("..") != std::string::npos) {
+            if (!ExpandRange("{" + inside + "}", choices, error)) {
+                return false;
+            }
+        } else {
+            std::istringstream words(inside);
+            for (std::string word; std::getline(words, word, ',');) {
+                if (word.empty()) {
+                    error = "the group '{" + inside + "}' in '" + pattern + "' holds an empty choice";
+                    return false;
+                }
+                choices.push_back(word);
+            }
+            if (choices.size() < 2 || inside.back() == ',') {
+                error = "the group '{" + inside + "}' in '" + pattern + "' is neither {A..B} nor two or more choices";
+                return false;
+            }
+        }
+        std::vector<std::string> grown;
+        grown.reserve(names.size() * choices.size());
+        for (const std::string& name : names) {
+            for (const std::string& choice : choices) {
+                grown.push_back(name + choice);
+            }
+        }
+        names.swap(grown);
+        at = close + 1;
+    }
+    return true;
+}
 
 std::string PictureKind(const std::string& name)
 {
@@ -230,7 +323,7 @@ bool ParseManifestLine(const std::string& line, const std::string& where, const 
     const std::string& directive = tokens[0];
     const char* usage = Usage(directive);
     if (!usage) {
-        error = where + ": unknown directive '" + directive + "' (image, sound, font, music, voice or file)";
+        error = where + ": unknown directive '" + directive + "' (image, figures, sound, font, music, voice or file)";
         return false;
     }
     auto fail = [&](const std::string& reason) {
@@ -239,6 +332,10 @@ bool ParseManifestLine(const std::string& line, const std::string& where, const 
     };
     if (tokens.size() < 2) {
         return fail("no name");
+    }
+
+    if (directive == "figures") {
+        return ParseFigures(tokens, where, entries, error, fail);
     }
 
     pack_entry_data entry;

@@ -22,6 +22,7 @@ struct pack_entry_data {
     int height = 0;
     PictureType picture = PictureType::Png;
     std::string label;      // pictures: the text drawn on them
+    bool figure = false;    // pictures: an islander picture drawn from its name
     int hz = 0;             // sounds: 0 picks a pitch from the name
     int ms = 0;             // sounds
     double seconds = 0.0;   // music and voice
@@ -37,6 +38,11 @@ struct pack_manifest_data {
 // decimal); a name without braces is returned as it is. More than one range,
 // a malformed range or a descending one is an error.
 bool ExpandRange(const std::string& name, std::vector<std::string>& names, std::string& error);
+
+// Expands every group of pattern, each "{A..B}" (a range as ExpandRange
+// takes it) or "{word,word,...}", into all their combinations, the first
+// group varying slowest. A malformed group is an error.
+bool ExpandGroups(const std::string& pattern, std::vector<std::string>& names, std::string& error);
 
 // Parses one manifest line (comments and blank lines give nothing). where is
 // "file:line"; on failure error holds where and the reason.

@@ -107,7 +107,7 @@ bool EndsWithResourceExtension(const std::string& text)
 // Does name match the printf pattern? %d, %i, %u stand for a decimal number,
 // %x for a hexadecimal one, %c for one character, %s for any text; flags and
 // widths are allowed, %% is a percent sign.
-bool MatchesPattern(const std::string& pattern, const std::string& name)
+std::regex PatternExpression(const std::string& pattern)
 {
     static const std::regex token(R"(%[-+ #0-9.hlz]*[diuxXcs%]|[.^$|()\[\]{}*+?\\])");
     std::string expression;
@@ -126,7 +126,12 @@ bool MatchesPattern(const std::string& pattern, const std::string& name)
         default: expression += "-?[0-9]+";
         }
     }
-    return std::regex_match(name, std::regex(expression + pattern.substr(last)));
+    return std::regex(expression + pattern.substr(last));
+}
+
+bool MatchesPattern(const std::string& pattern, const std::string& name)
+{
+    return std::regex_match(name, PatternExpression(pattern));
 }
 
 // Calls visit with the path (relative to the repository) and the text of
@@ -216,8 +221,9 @@ TEST(ResourceCoverage, EveryResourceNameInTheCodeIsInTheManifest)
                 continue;
             }
             bool found = false;
+            const std::regex expression = PatternExpression(name);  // once: the manifest holds thousands of names
             for (const std::string& candidate : names) {
-                if (MatchesPattern(name, candidate)) {
+                if (std::regex_match(candidate, expression)) {
                     found = true;
                     break;
                 }

@@ -1,0 +1,413 @@
+// The islander pictures in the generated pack: everything one islander of
+// each stage asks for is there, layers placed at one position share a size,
+// garment masks hold only the grey the game recolours, garments sit on their
+// bodies, and the animations move.
+#include "ArchiveBytes.h"
+#include "PackBuilder.h"
+#include "PackImages.h"
+#include "PackManifest.h"
+#include "TempFolder.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct picture_data {
+    int w = 0;
+    int h = 0;
+    std::vector<uint8_t> rgba;
+
+    const uint8_t* At(int x, int y) const { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; }
+    bool Opaque(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h && At(x, y)[3] != 0; }
+};
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// Decoded as the game's image store does, the type from the name's end.
+bool Decode(const std::string& bytes, const std::string& name, picture_data& picture)
+{
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface(
+        IMG_LoadTyped_RW(stream, 1, const_cast<char*>(name.substr(name.size() - 3).c_str())), SDL_FreeSurface);
+    if (!surface) {
+        return false;
+    }
+    picture.w = surface->w;
+    picture.h = surface->h;
+    picture.rgba.resize(static_cast<size_t>(picture.w) * picture.h * 4);
+    SDL_LockSurface(surface.get());
+    for (int y = 0; y < picture.h; y++) {
+        for (int x = 0; x < picture.w; x++) {
+            const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
+                             x * surface->format->BytesPerPixel;
+            Uint32 value = 0;
+            memcpy(&value, p, surface->format->BytesPerPixel);
+            uint8_t* out = &picture.rgba[(static_cast<size_t>(y) * picture.w + x) * 4];
+            SDL_GetRGBA(value, surface->format, &out[0], &out[1], &out[2], &out[3]);
+        }
+    }
+    SDL_UnlockSurface(surface.get());
+    return true;
+}
+
+std::string Name(const char* format, ...)
+{
+    char text[160];
+    va_list arguments;
+    va_start(arguments, format);
+    vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    return text;
+}
+
+// The generated resource.dat, read once for the whole suite.
+class PackIslanders : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        const char* folder = getenv("PALMORA_RESOURCES");
+        for (auto& [name, bytes] : ArchiveEntries(ReadBytes(std::string(folder ? folder : PALMORA_RESOURCES_DIR) +
+                                                            "/resource.dat"))) {
+            archive->emplace(std::move(name), std::move(bytes));
+        }
+    }
+    static void TearDownTestSuite() { archive->clear(); }
+
+    static picture_data Picture(const std::string& name)
+    {
+        picture_data picture;
+        auto found = archive->find(name);
+        EXPECT_NE(found, archive->end()) << name << " is not in resource.dat";
+        if (found != archive->end()) {
+            EXPECT_TRUE(Decode(found->second, name, picture)) << name << ": " << IMG_GetError();
+        }
+        return picture;
+    }
+
+    // Every name decodes at one size; returns it.
+    static std::pair<int, int> SharedSize(const std::vector<std::string>& names)
+    {
+        std::pair<int, int> size{-1, -1};
+        for (const std::string& name : names) {
+            const picture_data picture = Picture(name);
+            if (size.first < 0) {
+                size = {picture.w, picture.h};
+            }
+            EXPECT_EQ(std::make_pair(picture.w, picture.h), size) << name;
+            EXPECT_GT(picture.w, 0) << name;
+        }
+        return size;
+    }
+
+    static std::map<std::string, std::string>* archive;
+};
+
+std::map<std::string, std::string>* PackIslanders::archive = new std::map<std::string, std::string>;
+
+const char* const kDirections[] = {"NE", "SE", "SW", "NW"};
+const char* const kSets[] = {"walk", "carry", "hack", "hoe"};
+
+}  // namespace
+
+// One man (skin 2, hair style 5 in grey, top style 1, bottom style 2), one
+// woman, one baby and one girl: every picture their sprites name, each
+// sprite's images at one size, and the layers the game places at one point
+// (head, eyelids, mouth; mask and line drawing) at one size.
+TEST_F(PackIslanders, EveryPictureOneIslanderOfEachStageNamesIsThereAtOneSizePerSprite)
+{
+    for (const char* g : {"male", "female"}) {
+        const int workFrames = std::string(g) == "male" ? 9 : 8;
+        for (int d = 0; d < 4; d++) {
+            const char* dir = kDirections[d];
+            SharedSize({Name("%s_stand_skin2_%s.png", g, dir), Name("%s_pants2_stand_%s_color.png", g, dir),
+                        Name("%s_pants2_stand_%s_line.png", g, dir), Name("%s_clothes1_stand_%s_color.png", g, dir),
+                        Name("%s_clothes1_stand_%s_line.png", g, dir)});
+            for (int set = 0; set < 4; set++) {
+                const bool working = set >= 2;
+                if (working && d != 1 && d != 2) {
+                    continue;
+                }
+                std::vector<std::string> body, garments;
+                for (int f = 0; f < (working ? workFrames : 10); f++) {
+                    body.push_back(Name("%s_%s_skin2_%s_%i.png", g, kSets[set], dir, f));
+                }
+                for (int f = 0; f < (working ? 8 : 10); f++) {
+                    for (const char* piece : {"pants2", "clothes1"}) {
+                        garments.push_back(Name("%s_%s_%s_%s_color_%i.png", g, piece, kSets[set], dir, f));
+                        garments.push_back(Name("%s_%s_%s_%s_line_%i.png", g, piece, kSets[set], dir, f));
+                    }
+                }
+                SharedSize(body);
+                SharedSize(garments);
+                if (set == 2) {
+                    for (const char* tool : {"stick", "axe", "pickaxe", "hammer"}) {
+                        std::vector<std::string> frames;
+                        for (int f = 0; f < workFrames; f++) {
+                            frames.push_back(Name("%s_hack_%s%s_%i.png", g, tool, dir, f));
+                        }
+                        SharedSize(frames);
+                    }
+                }
+            }
+        }
+        std::vector<std::string> face = {Name("%s_blink_skin0_0_0.png", g), Name("%s_head_mouth_blank.TGA", g)};
+        std::vector<std::string> hair;
+        for (int k = 0; k < 16; k++) {
+            face.push_back(Name("%s_head_skin2_%i.png", g, k));
+            hair.push_back(Name("%s_hair_style5_colour8_%i.png", g, k));
+            if (k >= 4 && k <= 12) {
+                face.push_back(Name("%s_blink_skin2_%i_0.png", g, k));
+                face.push_back(Name("%s_blink_skin2_%i_1.png", g, k));
+            }
+            for (const char* mouth : {"neutral", "smile", "angry", "frown", "surprised", "worried"}) {
+                if (k < 12) {
+                    face.push_back(Name("%s_head_mouth_%s_%i.png", g, mouth, k));
+                }
+            }
+        }
+        SharedSize(face);
+        SharedSize(hair);
+    }
+
+    // A baby wearing picture 4 on top and 0 below, and a girl whose top
+    // picture is 4 mod 3.
+    for (const char* dir : kDirections) {
+        std::vector<std::string> walk, girlWalk;
+        for (int f = 0; f < 16; f++) {
+            walk.push_back(Name("baby_walk_skin1_%s_%i.png", dir, f));
+            walk.push_back(Name("baby_clothes_walk_piece0_colour0_%s_%i.png", dir, f));
+            walk.push_back(Name("baby_clothes_walk_piece1_colour4_%s_%i.png", dir, f));
+        }
+        for (int f = 0; f < 10; f++) {
+            girlWalk.push_back(Name("boy_walk_%s_skin1_%i.png", dir, f));
+            girlWalk.push_back(Name("girl_clothes_walk_piece0_colour2_%s_%i.png", dir, f));
+            girlWalk.push_back(Name("girl_clothes_walk_piece1_colour1_%s_%i.png", dir, f));
+        }
+        SharedSize(walk);
+        SharedSize(girlWalk);
+        SharedSize({Name("baby_stand_skin1_%s.png", dir), Name("baby_diapers_%s_color0.png", dir),
+                    Name("baby_clothes_%s_color4.png", dir)});
+        SharedSize({Name("boy_stand_%s_skin1.png", dir), Name("girl_pants_%s_color_2.png", dir),
+                    Name("girl_clothes_%s_color_1.png", dir)});
+    }
+    std::vector<std::string> babyFace = {"baby_blink_skin0_0_0.png"};
+    for (int k = 0; k < 16; k++) {
+        babyFace.push_back(Name("baby_head_skin1_%i.png", k));
+        if (k >= 4 && k <= 12) {
+            babyFace.push_back(Name("baby_blink_skin1_%i_0.png", k));
+            babyFace.push_back(Name("baby_blink_skin1_%i_1.png", k));
+        }
+    }
+    SharedSize(babyFace);
+
+    std::vector<std::string> effects;
+    for (const char* good : {"wood", "rock", "fish", "vegetable0", "vegetable1", "vegetable2"}) {
+        Picture(Name("carry_%s_0.png", good));
+        SharedSize({Name("carry_%s_0.png", good), Name("carry_%s_1.png", good)});
+    }
+    for (const char* name : {"peopleshadow_baby.png", "peopleshadow_child.png", "peopleshadow_adult.png",
+                             "peopleshadow_adulthackmale.png", "peopleshadow_adulthackfemale.png",
+                             "selector_baby.png", "selector_child.png", "selector_adult.png",
+                             "selector_baby_rollover.png", "selector_child_rollover.png",
+                             "selector_adult_rollover.png"}) {
+        Picture(name);
+    }
+    std::vector<std::string> splash, dust;
+    for (int f = 0; f <= 16; f++) {
+        splash.push_back(Name("splash_people%i.png", f));
+    }
+    for (const char* kind : {"A", "B", "C", "D"}) {
+        for (int f = 0; f < 40; f++) {
+            dust.push_back(Name("dust_%s_%i.png", kind, f));
+        }
+    }
+    SharedSize(splash);
+    SharedSize(dust);
+}
+
+// The game paints the garment colour into exactly (85, 85, 85), keeping the
+// alpha: a mask holds that grey, opaque and sheer, and nothing else but
+// transparency; its line drawing only draws on the garment.
+TEST_F(PackIslanders, GarmentMasksHoldOnlyTheGreyTheGameRecoloursWithTheirLinesOnThem)
+{
+    for (const char* pair : {"female_clothes2_walk_SE_%s_3.png", "male_pants2_hack_SW_%s_5.png"}) {
+        const picture_data mask = Picture(Name(pair, "color"));
+        const picture_data line = Picture(Name(pair, "line"));
+        ASSERT_EQ(mask.w, line.w);
+        ASSERT_EQ(mask.h, line.h);
+        int opaque = 0, sheer = 0, stray = 0, outline = 0, offCloth = 0;
+        for (int y = 0; y < mask.h; y++) {
+            for (int x = 0; x < mask.w; x++) {
+                const uint8_t* p = mask.At(x, y);
+                if (p[3] != 0 && (p[0] != 85 || p[1] != 85 || p[2] != 85 || (p[3] != 255 && p[3] != 128))) {
+                    stray++;
+                }
+                opaque += p[3] == 255;
+                sheer += p[3] == 128;
+                if (line.At(x, y)[3] == 255) {
+                    outline++;
+                    offCloth += p[3] == 0;
+                }
+            }
+        }
+        EXPECT_EQ(stray, 0) << pair;
+        EXPECT_GT(opaque, 40) << pair;
+        EXPECT_GT(sheer, 5) << pair << ": the sheer part";
+        EXPECT_GT(outline, 20) << pair;
+        EXPECT_EQ(offCloth, 0) << pair;
+    }
+}
+
+// Worn at the game's offsets (stand garments on the body, a man's walking
+// top at (4, 4) and trousers at (3, 18) facing SE, a man's hacking shirt at
+// (17, 8) facing SE), the cloth lies on the body, not beside it.
+TEST_F(PackIslanders, GarmentsAtTheirOffsetsLieOnTheirBodies)
+{
+    struct {
+        const char* body;
+        const char* garment;
+        int dx, dy;
+    } cases[] = {
+        {"female_stand_skin0_SW.png", "female_clothes0_stand_SW_color.png", 0, 0},
+        {"male_walk_skin3_SE_2.png", "male_clothes0_walk_SE_color_2.png", 4, 4},
+        {"male_walk_skin3_SE_7.png", "male_pants0_walk_SE_color_7.png", 3, 18},
+        {"male_hack_skin1_SE_4.png", "male_clothes0_hack_SE_color_4.png", 17, 8},
+    };
+    for (const auto& c : cases) {
+        const picture_data body = Picture(c.body);
+        const picture_data garment = Picture(c.garment);
+        int cloth = 0, onBody = 0;
+        for (int y = 0; y < garment.h; y++) {
+            for (int x = 0; x < garment.w; x++) {
+                if (garment.At(x, y)[3] != 0) {
+                    cloth++;
+                    onBody += body.Opaque(x + c.dx, y + c.dy);
+                }
+            }
+        }
+        EXPECT_GT(cloth, 60) << c.garment;
+        EXPECT_GT(onBody * 100, cloth * 85) << c.garment << " on " << c.body;
+    }
+}
+
+// A walk is ten different pictures that come back to the first; a man's
+// ninth working frame repeats his first, tools included, so the garments'
+// eight frames stay in step.
+TEST_F(PackIslanders, AnimationFramesMoveAndAManRepeatsHisFirstWorkingFrame)
+{
+    auto differing = [](const picture_data& a, const picture_data& b) {
+        int count = 0;
+        for (size_t i = 0; i < a.rgba.size() && a.rgba.size() == b.rgba.size(); i++) {
+            count += a.rgba[i] != b.rgba[i];
+        }
+        return count;
+    };
+    for (const char* walk : {"male_walk_skin0_SE_%i.png", "female_carry_skin2_NW_%i.png", "boy_walk_SW_skin1_%i.png"}) {
+        std::vector<picture_data> frames;
+        for (int f = 0; f < 10; f++) {
+            frames.push_back(Picture(Name(walk, f)));
+        }
+        for (int f = 0; f < 10; f++) {
+            EXPECT_GT(differing(frames[f], frames[(f + 1) % 10]), 8) << Name(walk, f);
+        }
+        EXPECT_GT(differing(frames[0], frames[5]), 60) << walk << ": half a stride apart";
+    }
+    for (const char* work : {"male_hack_skin0_SW_%i.png", "male_hoe_skin3_SE_%i.png", "male_hack_axeSE_%i.png"}) {
+        EXPECT_EQ(Picture(Name(work, 8)).rgba, Picture(Name(work, 0)).rgba) << work;
+        EXPECT_GT(differing(Picture(Name(work, 0)), Picture(Name(work, 3))), 60) << work;
+    }
+}
+
+// The figures directive: groups expand to every combination; a name the
+// painter cannot draw, a number out of range or a size too small for the
+// drawing stops the build at its line; the same manifest draws the same
+// bytes.
+TEST(PackFigures, TheDirectiveExpandsChecksAndDrawsTheSameEveryTime)
+{
+    std::vector<pack_entry_data> entries;
+    std::string error;
+    ASSERT_TRUE(ParseManifestLine("figures {male,female}_head_skin{0..3}_{4,9}.png 20 22", "a:1", ".", entries,
+                                  error))
+        << error;
+    ASSERT_EQ(entries.size(), 16u);
+    EXPECT_EQ(entries.front().name, "male_head_skin0_4.png");
+    EXPECT_EQ(entries.back().name, "female_head_skin3_9.png");
+    EXPECT_TRUE(entries.front().figure);
+
+    struct {
+        const char* line;
+        const char* message;
+    } refusals[] = {
+        {"figures male_hat_0.png 20 22", "a:2: 'male_hat_0.png' is no islander picture"},
+        {"figures male_head_skin4_0.png 20 22", "skin 4 is outside 0..3"},
+        {"figures female_hack_skin0_SE_8.png 60 60", "frame 8 is outside 0..7"},
+        {"figures male_walk_skin0_NE_{0..9.png 40 60", "unmatched"},
+        {"figures male_stand_skin0_{SE}.png 40 60", "two or more choices"},
+        {"figures male_stand_skin0_SE.png 40", "width and height"},
+    };
+    for (const auto& refusal : refusals) {
+        entries.clear();
+        EXPECT_FALSE(ParseManifestLine(refusal.line, "a:2", ".", entries, error)) << refusal.line;
+        EXPECT_NE(error.find(refusal.message), std::string::npos) << error;
+    }
+
+    TempFolder folder;
+    fs::create_directories(folder.File("manifest"));
+    folder.Write("manifest/a.manifest", "figures male_stand_skin0_SE.png 40 60\nfigures male_hack_axeSE_4.png 92 76\n");
+    ASSERT_TRUE(BuildPack(folder.File("manifest"), folder.File("one"), error)) << error;
+    ASSERT_TRUE(BuildPack(folder.File("manifest"), folder.File("two"), error)) << error;
+    EXPECT_EQ(ReadBytes(folder.File("one/resource.dat")), ReadBytes(folder.File("two/resource.dat")));
+
+    folder.Write("manifest/a.manifest", "# tight\nfigures male_stand_skin0_SE.png 20 30\n");
+    EXPECT_FALSE(BuildPack(folder.File("manifest"), folder.File("three"), error));
+    EXPECT_NE(error.find("a.manifest:2: 'male_stand_skin0_SE.png': the drawing does not fit 20 x 30"),
+              std::string::npos)
+        << error;
+}
+
+// Eyes show on exactly the head frames that have eyelids (4..12), and the
+// shut lid of each covers them, so a blink never leaves an eye open.
+TEST_F(PackIslanders, EyesShowWhereTheyCanBlinkAndTheShutLidCoversThem)
+{
+    const std::pair<const char*, const char*> faces[] = {{"female_head_skin3_%i.png", "female_blink_skin3_%i_1.png"},
+                                                         {"baby_head_skin0_%i.png", "baby_blink_skin0_%i_1.png"}};
+    for (const auto& [head, lid] : faces) {
+        for (int k = 0; k < 16; k++) {
+            const picture_data face = Picture(Name(head, k));
+            const picture_data shut = k >= 4 && k <= 12 ? Picture(Name(lid, k)) : picture_data();
+            int eyes = 0, open = 0;
+            for (int y = 0; y < face.h; y++) {
+                for (int x = 0; x < face.w; x++) {
+                    const uint8_t* p = face.At(x, y);
+                    if (p[0] == 34 && p[1] == 26 && p[2] == 28) {
+                        eyes++;
+                        open += !shut.Opaque(x, y);
+                    }
+                }
+            }
+            EXPECT_EQ(eyes > 0, k >= 4 && k <= 12) << Name(head, k);
+            EXPECT_EQ(open, 0) << Name(head, k);
+        }
+    }
+}
