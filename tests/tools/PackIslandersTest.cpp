@@ -7,6 +7,7 @@
 #include "PackImages.h"
 #include "PackManifest.h"
 #include "TempFolder.h"
+#include "TestBytes.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -35,14 +36,6 @@ struct picture_data {
     const uint8_t* At(int x, int y) const { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; }
     bool Opaque(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h && At(x, y)[3] != 0; }
 };
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 // Decoded as the game's image store does, the type from the name's end.
 bool Decode(const std::string& bytes, const std::string& name, picture_data& picture)
