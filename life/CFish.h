@@ -1,6 +1,15 @@
-// Stand-in for the island's fish until they are built: the two calls the
-// island makes when it creates and unloads an island.
+// Stand-in for the island's fish until they are built: the calls the island
+// makes when it creates and unloads an island, and the three clumps that the
+// islanders' fishing reads.
 #pragma once
+
+class CFish;
+
+struct fish_clump {
+    int x, y;  // world pixels
+    int size;  // fish in the clump
+    CFish* fish;
+};
 
 class CFish {
 public:
@@ -9,4 +18,8 @@ public:
     static void InitFish(unsigned int seed);
     // Deletes the fish of the island.
     static void EraseFish();
+    // The largest clump within 400 pixels of the point; -1 when none is.
+    static int GetSizeOfNearestClump(int x, int y);
+
+    static fish_clump fishClump[3];
 };
