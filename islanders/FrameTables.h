@@ -2,7 +2,7 @@
 // animation, and on which images of the walks a foot comes down.
 #pragma once
 
-#include "CPerson.h"
+#include "PersonFrame.h"
 
 struct shadow_offsets {
     body_set_kind set;
