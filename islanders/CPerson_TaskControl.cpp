@@ -2,6 +2,7 @@
 // what.
 #include "CPerson.h"
 
+#include "CBuilding.h"
 #include "CControllerGame.h"
 #include "CFish.h"
 #include "CMysteriousObject.h"
@@ -18,7 +19,6 @@
 namespace {
 
 constexpr int kAttempts = 16;
-constexpr int kPileTries = 10;
 constexpr int kMysteryOfQuickWork = 5;
 constexpr int kAngryFace = 2;
 
@@ -179,6 +179,8 @@ bool CPerson::SetSubTask(int subTask, int atX, int atY)
             targetTree->DelayChop();
         } else if (targetRock) {
             targetRock->DelayChop();
+        } else if (targetBuilding) {
+            targetBuilding->DelayChop();
         }
         EndTask(false);
         return false;

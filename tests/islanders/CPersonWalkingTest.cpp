@@ -155,6 +155,27 @@ TEST_F(WalkingTest, AnUnreachableTargetEndsTheTaskAtOnceAndTheWalkerStaysPut)
     EXPECT_FALSE(walker->movement->IsMoving());
 }
 
+TEST_F(WalkingTest, AnIslanderPennedInBesideAnotherStaysInThePenWhenItsTaskEnds)
+{
+    // Ending a task asks for room, a failed walk ends the task again: the
+    // asking must stop, and no search may run beyond its bound.
+    FakeObject* pen = new FakeObject();
+    CObject::AddObstruction(1900, 1900, 240, 60, pen, false);
+    CObject::AddObstruction(1900, 2080, 240, 60, pen, false);
+    CObject::AddObstruction(1900, 1960, 60, 120, pen, false);
+    CObject::AddObstruction(2080, 1960, 60, 120, pen, false);
+    CPerson* penned = AdultAt(2000, 2030, 1);
+    AdultAt(2010, 2030, 2);
+    penned->ChangeTask(2);
+    penned->EndTask(false);
+    int x, y;
+    penned->GetDestination(x, y);
+    EXPECT_TRUE(x > 1900 && x < 2140 && y > 1900 && y < 2140) << x << ", " << y;
+    EXPECT_LE(penned->movement->LastSearchExpansions(), 2000);
+    EXPECT_TRUE(penned->GetCurrentTask() == 0 || penned->GetCurrentTask() == 1);
+    EXPECT_FALSE(penned->inSpacingRule);
+}
+
 TEST_F(WalkingTest, AWalkerSinksInTheLagoonWithItsWakeAndRipplesAndStandsStillWithout)
 {
     CPerson* walker = AdultAt(1300, 1000, 1);
