@@ -3,12 +3,9 @@
 #include "CPerson.h"
 
 #include "CBuilding.h"
-#include "CControllerGame.h"
 #include "CFish.h"
 #include "CMysteriousObject.h"
 #include "CPersonMovement.h"
-#include "CResources.h"
-#include "CRipple.h"
 #include "CSound.h"
 #include "CStone.h"
 #include "CTree.h"
