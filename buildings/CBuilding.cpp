@@ -12,6 +12,7 @@ namespace {
 constexpr int kBuildingsProperty = 6;
 constexpr int kTypes = 13;
 constexpr int kFoodStorehouse = 2, kRockStorehouse = 3, kWoodStorehouse = 4;
+constexpr int kDelayPicks = 150;
 
 struct requirement {
     int wood, rock, work;
@@ -193,4 +194,9 @@ std::vector<CBuilding*> CBuilding::LoadBuildings()
         }
     }
     return buildings;
+}
+
+void CBuilding::DelayChop()
+{
+    chopDelay = kDelayPicks;
 }

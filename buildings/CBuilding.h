@@ -60,6 +60,9 @@ public:
     // Where an islander stands to work at the building; returns the stand
     // point's number.
     virtual int GetStandLocation(int& x, int& y, int& dir);
+    // An islander could not reach the building: the next random searches
+    // pass it over.
+    void DelayChop();
 
     static void InitSprites();
     static void DeleteSprites();
@@ -80,6 +83,8 @@ public:
     static CBuilding* GetPileCoordinates(int& x, int& y, int resource);
 
     static std::vector<CBuilding*> buildings;
+
+    int chopDelay = 0;  // random searches still to pass the building over
 
 protected:
     building_data record;  // the saved part

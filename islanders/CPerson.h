@@ -12,14 +12,23 @@
 
 #include "BandRecords.h"
 #include "CObject.h"
+#include "PersonFrame.h"
 #include "PersonRecords.h"
 
 #include <string>
 #include <vector>
 
+class CBuilding;
+class CCraftworks;
+class CFarm;
+class CFlowerIndicator;
+class CHut;
 class CPersonMovement;
 class CSound;
 class CSprite;
+class CStone;
+class CTree;
+class CTreeIndicator;
 class CUtilBounce;
 
 class CPerson : public CObject {
@@ -125,6 +134,123 @@ public:
     void LoadSprites();
     void UnloadSprites();
 
+    // ---- Tasks, walking and the frame ------------------------------------------------
+    bool IsTaskPermitted(int task) const;
+    // Tasks 5..7 share one permission, as do 9, 14, 15 and 16; forbidding the
+    // current task asks the next frame to end it.
+    void PermitTask(int task, bool allow);
+    int GetCurrentTask() const { return currentTask; }
+    int GetCurrentSubTask() const { return currentSubTask; }
+    void ChangeTask(int task);
+    // repeat: the task is taken up again when the islander is next idle.
+    void EndTask(bool repeat);
+    // False when a walk cannot start; the task has then been ended.
+    bool SetSubTask(int subTask, int x, int y);
+    bool AttemptTaskRepeatedly(int task, bool chosen);
+    void FinishTaskSoon();
+    // Frames one unit of work takes.
+    int GetTaskLength(int task, bool atFishingSpot);
+    static bool FishSuccess();
+    void GetDestination(int& x, int& y);
+    // Walk targets are foot points; the walker gets them with the foot offset.
+    void MoveTo(int x, int y);
+    void MoveTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    bool CanWeMoveTo(int x, int y);
+    bool GetPileCoordinates(int& x, int& y, int kind);
+    void AdjustHackCoordinates(int& x, int& y, int side);
+    void FinishDive();
+    bool WillIBeCloseToSomeoneElseAt(int x, int y, int distance, bool addFootOffset);
+    // -1 when there is nobody.
+    static int HowCloseIsTheClosestPersonTo(int x, int y, bool skipHeld);
+    bool WalkNearby(int range, int minRange);
+    bool KeepPeopleSpacedApart();
+    // Everyone working on the object ends the task; a null object ends nothing.
+    static void StopEveryoneHacking(CTree* tree);
+    static void StopEveryoneHacking(CStone* rock);
+    static void StopEveryoneHacking(CBuilding* building);
+    static void StopEveryoneHacking(CTreeIndicator* sapling);
+    static void StopEveryoneHacking(CFlowerIndicator* flowers);
+    // One frame of the sub-task; false when the task ended here or the task
+    // step is to wait.
+    bool PumpSubTask();
+    void HandleWake();
+    void InitWakeParticle(wake_particle& p);
+
+    // Served by the task steps, needs, thoughts and sprites.
+    void PumpTask();
+    void DecideWhatToDo();
+    void GetTired(int effort);
+    void HandleAgeing();
+    void Die(bool scatter);
+    void DieSoon(int cause);
+    void HandleStatusAndThoughts(bool held);
+    void ChangeEmotion(int face, int frames);
+    void HandleHead();
+    void MoveHead(int& x, int& y);
+    void ChangeState(int state);
+    void AlterBodyDirection(int direction);
+    void OffsetByBodySize(int& x, int& y) const;
+    void InverseOffsetByBodySize(int& x, int& y) const;
+    void HidePerson();
+    void UnHidePerson();
+    body_view DescribeBody() const;
+    // Moves every layer of the stack; (sx, sy) the screen point, head the
+    // head's offset, z the body's depth, held while the player holds it.
+    void PlaceLayers(int sx, int sy, int headX, int headY, int z, bool held);
+    // Cuts the body, the carried good and the garments to the body's height.
+    void SetShownBodyHeight(int height);
+    void PlaceShadow(int x, int y, int z, bool hacking);
+    // Dust puffs: restart (at frame 0..20, played once), place, hide.
+    void RestartDustPuff(int puff);
+    void PlaceDustPuff(int puff, int x, int y, int z);
+    void HideDustPuffs();
+    void GetDustPuffSize(int& width, int& height) const;
+    void PlaceSplash(int offsetX, int offsetY, int bodyHeight);
+    void HideHeadForDive();
+
+    int lastTask = 0;
+    bool subTaskDone = false;
+    int subTaskX = -1, subTaskY = -1;  // -1 none
+    int taskFrames = 0;
+    int spacingDelay = 0;
+    bool finishSoon = false;
+    CFarm* targetFarm = nullptr;
+    CFlowerIndicator* targetFlowerMarker = nullptr;
+    CTreeIndicator* targetSaplingMarker = nullptr;
+    CTree* targetTree = nullptr;
+    CStone* targetRock = nullptr;
+    CBuilding* targetBuilding = nullptr;
+    CHut* targetHut = nullptr;
+    CCraftworks* targetCraftworks = nullptr;
+    int workDirection = 0, workSpot = -1;
+    int carryX = -1, carryY = -1, carryKind = -1;
+    int carriedItem = -1;  // -1 nothing, 0 wood, 1 rock, 2 fish, 3..5 a vegetable
+    int zOverride = -1, zOverrideDelay = 0;
+    bool targetUnderMouse = false;
+    int diveTimer = 0;  // above 0 under water
+    bool sentByPlayer = false;
+    bool endTaskRequested = false;
+    bool mayWander = true;
+    bool keepPartner = false;
+    int hutTimer = 0;
+    bool waitingForFire = false;
+    bool twinsBorn = false;
+    bool inSpacingRule = false;  // keeps a failed spacing walk from starting another
+
+    bool grabGuard = false;
+    float depthFactor = 1.0f;  // 1.0 on land, lower in water
+    bool wasHeld = false;
+    float dustPuffX[4] = {}, dustPuffY[4] = {};
+    int rippleCounter = 0;
+    int scrollDeltaX = 0, scrollDeltaY = 0;
+    int lastYears = -1;
+    int bodyState = 0, bodyDirection = 0;
+    // Where this frame drew the body; the wake follows it.
+    int bodyDrawX = 0, bodyDrawY = 0, bodyZ = 0;
+    int fullBodyWidth = 0, fullBodyHeight = 0, shownBodyHeight = 0;
+    wake_particle smallWake[kSmallWake] = {};
+    wake_particle largeWake[kLargeWake] = {};
+
     // ---- State ------------------------------------------------------------------
     person_data data;  // everything that is saved
 
@@ -138,7 +264,7 @@ public:
     bool isMale;
 
     std::vector<task_item> tasks;  // this islander's priority list
-    int currentTask;               // -1 none
+    int currentTask;               // 0 idle
     int currentSubTask;
     CObject* target;  // the work target; null none
 
@@ -202,6 +328,9 @@ public:
     static bool wantNoClothes;
 
 private:
+    // A walk under way turns the body with its steps; once it stops short it
+    // starts again, else the sub-task is done.
+    bool PumpWalkingOn(int subTask);
     static void CreateSharedSounds();
     static void DeleteSharedSounds();
     // Deletes islanders, always the last one, until none is left.

@@ -43,7 +43,7 @@ void CPerson::ChangeHairStyle(int style)
     Hide();
     UnloadSprites();
     LoadSprites();
-    currentTask = -1;
+    EndTask(false);
     UnHide();
 }
 
