@@ -27,3 +27,8 @@ bool CTutorialDialog::IsTutorialComplete(int step)
 {
     return CProfile::current->GetValue<bool>(kFirstStepProperty + step);
 }
+
+void CTutorialDialog::UncompleteTutorial(int step)
+{
+    CProfile::current->SetValue<bool>(kFirstStepProperty + step, false);
+}
