@@ -369,10 +369,13 @@ std::vector<CBuilding*> CBuilding::LoadBuildings()
     while (!buildings.empty()) {
         delete buildings.back();
     }
-    for (building_data saved : CProfile::current->GetVectorValue<building_data>(kBuildingsProperty)) {
+    std::vector<building_data> records = CProfile::current->GetVectorValue<building_data>(kBuildingsProperty);
+    std::vector<int> variants;
+    for (building_data& saved : records) {
         if (saved.type < 1 || saved.type > kTypes || TypeOfVariant(saved.variant) != saved.type) {
             logMessage("A saved building of an unknown type or variant was dropped: ",
                        TempSprintf("%i %i", saved.type, saved.variant));
+            saved.type = 0;
             continue;
         }
         if (saved.work < 0 || saved.wood < 0 || saved.rock < 0) {
@@ -382,7 +385,14 @@ std::vector<CBuilding*> CBuilding::LoadBuildings()
             saved.wood = std::max(0, saved.wood);
             saved.rock = std::max(0, saved.rock);
         }
-        ClassOfType(saved.type).load(saved);
+        variants.push_back(saved.variant);
     }
+    const std::vector<int> held = HoldPictures(variants, false);
+    for (const building_data& saved : records) {
+        if (saved.type != 0) {
+            ClassOfType(saved.type).load(saved);
+        }
+    }
+    ReleasePictures(held);
     return buildings;
 }

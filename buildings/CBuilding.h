@@ -184,6 +184,11 @@ protected:
     bool sailQuestion;  // the pending question is the ship's question to sail
 
 private:
+    // Shared uses of the stage pictures of the variants (every stage, or the
+    // finished one only), so that the private copies made meanwhile decode
+    // each picture once; give them back with ReleasePictures.
+    static std::vector<int> HoldPictures(const std::vector<int>& variants, bool finishedOnly);
+    static void ReleasePictures(const std::vector<int>& images);
     // Until the percentage reaches threshold: a point of work and a unit of
     // what is missing a step.
     void TopUp(float threshold);

@@ -13,7 +13,9 @@
 #include "CSprite.h"
 #include "CTutorialDialog.h"
 
+#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -115,9 +117,36 @@ std::string CBuilding::GetBuildingFilename(int variant, int stage)
     return pattern.substr(0, marker) + std::to_string(stage) + pattern.substr(marker + 2);
 }
 
+std::vector<int> CBuilding::HoldPictures(const std::vector<int>& variants, bool finishedOnly)
+{
+    std::set<std::string> names;
+    for (int variant : variants) {
+        for (int stage = finishedOnly ? kFinished : 0; stage <= kFinished; stage++) {
+            names.insert(GetBuildingFilename(variant, stage));
+        }
+    }
+    std::vector<int> images;
+    for (const std::string& name : names) {
+        images.push_back(CSprite::draw->LoadImage(name.c_str(), false, true));
+    }
+    return images;
+}
+
+void CBuilding::ReleasePictures(const std::vector<int>& images)
+{
+    for (int image : images) {
+        CSprite::draw->RemoveImage(image);
+    }
+}
+
 void CBuilding::InitSprites()
 {
     CDraw* draw = CSprite::draw;
+    std::vector<int> everyVariant;
+    for (int variant = 0; variant < VARIANTS; variant++) {
+        everyVariant.push_back(variant);
+    }
+    const std::vector<int> held = HoldPictures(everyVariant, true);
     for (int variant = 0; variant < VARIANTS; variant++) {
         CSprite* ghost = new CSprite(kGhostZ);
         const std::string name = GetBuildingFilename(variant, kFinished);
@@ -141,6 +170,7 @@ void CBuilding::InitSprites()
         ghost->SetRGBA(1.0f, 0.2f, 0.2f, 0.7f, 1);
         sBuildingGhost[variant] = ghost;
     }
+    ReleasePictures(held);
     sndPlace = new CSound("building_place.ogg", false, 0.5f, false);
 }
 
