@@ -141,6 +141,8 @@ void CBuilding::ReleasePictures(const std::vector<int>& images)
 
 void CBuilding::InitSprites()
 {
+    // Made again, the ghosts replace the old ones rather than leak them.
+    DeleteSprites();
     CDraw* draw = CSprite::draw;
     std::vector<int> everyVariant;
     for (int variant = 0; variant < VARIANTS; variant++) {
