@@ -1,10 +1,10 @@
-// Stand-in for the camp's fireplace until the buildings are built: the
-// building the island puts at the start location of a new playable island.
+// The camp's fireplace, for now a stand-in building: the island puts a
+// finished one at the start location of a new playable island.
 #pragma once
 
-#include "CBuilding.h"
+#include "CStandInBuilding.h"
 
-class CFireplace : public CBuilding {
+class CFireplace : public CStandInBuilding {
 public:
     // At placement point (x, y), world pixels; nothing built or delivered.
     CFireplace(int x, int y);
