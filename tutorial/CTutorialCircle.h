@@ -15,6 +15,8 @@ public:
 
     virtual void Hide() { hidden = true; }
     virtual void UnHide() { hidden = false; }
+    // One animation step; a circle on the island follows the scroll offset.
+    virtual void Pump(int, int, int) {}
     int GetX() const { return x; }
 
     bool hidden;
