@@ -157,9 +157,9 @@ void CControllerLab::LoadSprites()
     flaskFull->Hide();
     flaskEmpty = new CSprite(kFlaskX, kFlaskY, kFlaskZ);
     flaskEmpty->LoadImage("scilabGUI_potion_mainempty.png");
-    // A private copy: the lab paints it in the colour of the choice.
+    // Painted in the colour of the choice; only the lab shows this picture.
     flaskLiquid = new CSprite(kFlaskX, kFlaskY, kLiquidZ);
-    flaskLiquid->LoadImage(draw->LoadImage("scilabGUI_potion_colour90.png", true, false));
+    flaskLiquid->LoadImage("scilabGUI_potion_colour90.png");
     flaskLiquid->Hide();
 
     for (int i = 0; i < kIngredients; i++) {

@@ -277,9 +277,13 @@ int CControllerLab::TutorialLockedButton()
 }
 
 // The circle walks the recipe: wood, seawater, stardust, then the mix button.
+// Only the lab's own lesson walks it: a lab that did not open the lesson
+// (the tutorial switched off, another dialog still open) would otherwise put
+// up a circle that locks the player in without lending the ingredients.
 void CControllerLab::MoveTutorialCircle()
 {
-    if (CTutorialDialog::nextTutorial != kTutorialStep) {
+    if (CTutorialDialog::nextTutorial != kTutorialStep || !tutorialCircle ||
+        CTutorialDialog::tutorialCircle != tutorialCircle) {
         return;
     }
     const tutorial_point& point = selMain != kWood       ? kTutorialPoints[0]
