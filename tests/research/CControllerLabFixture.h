@@ -1,14 +1,14 @@
 // The potion lab's tests: the game-wide services with a stock, sound on the
-// null output (so that the refusal sound and the bubbling loop can be
-// heard), and an opener screen that opens the lab and, when the lab comes
-// back, copies its potion and colours and deletes it as the game screen does.
+// null output (so that the refusal sound and the bubbling can be heard), and
+// an opener that copies the lab's potion and colours and deletes it when it
+// comes back, as the game screen does.
 #pragma once
 
 #include "tests/tutorial/ServicesFixture.h"
 
 #include "CControllerLab.h"
 #include "CControllerPopUp.h"
-#include "CGuiButton.h"
+#include "CGuiButtonBase.h"
 #include "CMap.h"
 #include "CRenderer.h"
 #include "CSound.h"
@@ -49,10 +49,9 @@ public:
 
 class LabTest : public ServicesTest {
 protected:
-    // Ingredient indices.
     enum { kFish = 0, kWood = 1, kMushrooms = 2, kRock = 3, kVegetables = 4, kGuano = 5, kBerries = 6,
-           kLodestone = 8, kSeawater = 9, kRainwater = 10, kFountainwater = 11, kStardust = 12, kMoondust = 13,
-           kGoldenRelic = 14 };
+           kSeawater = 9, kRainwater = 10, kStardust = 12, kMoondust = 13, kGoldenRelic = 14 };
+    static constexpr int kFirstButton = CControllerLab::kFirstIngredientButton;
 
     void SetUp() override
     {
@@ -63,8 +62,7 @@ protected:
         CSound::system->SetPullMixing(true);
         CSound::Preload(0, [](int) {});
         CController::LoadSounds();
-        // Tests open the tutorial's step themselves.
-        profile->SetValue<bool>(67, false);
+        profile->SetValue<bool>(67, false);  // tests that want the tutorial switch it on
         opener.GotFocus(nullptr, true);
     }
 
@@ -73,14 +71,12 @@ protected:
         delete CControllerLab::popUp;
         CControllerLab::popUp = nullptr;
         delete opener.lab;
-        opener.lab = nullptr;
         CController::focus = nullptr;
         island.reset();
         CController::UnloadSounds();
         CSound::ShutDown();
         CGuiButtonBase::currentButton = -1;
         CGuiButtonBase::leftMouseDown = false;
-        input.leftDown = false;
         ServicesTest::TearDown();
     }
 
@@ -102,23 +98,13 @@ protected:
         input.mouseY = y;
     }
 
-    // The pointer on the middle of a lab button.
+    // The pointer on the middle of button id: exit, mix, start over or an
+    // ingredient's.
     void MouseOnButton(int id)
     {
-        const coordinate at = id >= CControllerLab::kFirstIngredientButton
-                                  ? potion_lab_layout::kItems[id - CControllerLab::kFirstIngredientButton].buttonPoint
-                                  : coordinate{id == 0 ? 466 : 465, id == 0 ? 525 : id == 1 ? 427 : 476};
-        MouseAt(at.x + (id >= CControllerLab::kFirstIngredientButton ? 25 : 85), at.y + 22);
-    }
-
-    // A press and a release of the left button where the pointer stands.
-    void Click()
-    {
-        Frame();
-        Press(true);
-        Frame();
-        Press(false);
-        Frame();
+        static constexpr coordinate kCommands[] = {{551, 547}, {550, 449}, {550, 498}};
+        const coordinate at = id < kFirstButton ? kCommands[id] : potion_lab_layout::kItems[id - kFirstButton].buttonPoint;
+        MouseAt(at.x + (id < kFirstButton ? 0 : 25), at.y + (id < kFirstButton ? 0 : 22));
     }
 
     void Press(bool down)
@@ -130,10 +116,14 @@ protected:
     void ClickButton(int id)
     {
         MouseOnButton(id);
-        Click();
+        Frame();
+        Press(true);
+        Frame();
+        Press(false);
+        Frame();
     }
 
-    void Choose(int ingredient) { ClickButton(CControllerLab::kFirstIngredientButton + ingredient); }
+    void Choose(int ingredient) { ClickButton(kFirstButton + ingredient); }
 
     // Whether the refusal sound played since the last question.
     static bool Refused()
@@ -143,7 +133,7 @@ protected:
         return playing;
     }
 
-    // The text id of the open pop-up, which the test then closes; 0 none.
+    // The text of the open pop-up, which is then closed; 0 for none.
     int PopUpShown()
     {
         CControllerPopUp* popUp = CControllerLab::popUp;
@@ -154,12 +144,6 @@ protected:
         popUp->ShutDown(0);
         Frame();
         return id;
-    }
-
-    void Rain()
-    {
-        island = std::make_unique<CMap>(false);
-        island->raining = true;
     }
 
     LabOpener opener;

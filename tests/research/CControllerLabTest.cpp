@@ -6,8 +6,6 @@ namespace {
 
 using LabScreen = LabTest;
 
-constexpr int kFirstButton = CControllerLab::kFirstIngredientButton;
-
 // The colour painted in the middle of the flask's liquid.
 RGBA_data LiquidColour(CControllerLab& lab)
 {
@@ -35,11 +33,14 @@ int Shown(CSprite* const (&sprites)[CControllerLab::kBubbles])
 // blends over, 5 a channel a frame, and the picture follows.
 TEST_F(LabScreen, TheFlaskTakesTheColourOfTheChoice)
 {
+    CControllerGame::Resources()->food[0] = 1;
     opener.Open();
-    Frame();
+    Choose(kFish);
     EXPECT_FALSE(Lab().flaskEmpty->Hidden());
     EXPECT_TRUE(Lab().flaskLiquid->Hidden());
+    EXPECT_EQ(Lab().flaskColour.r + Lab().flaskColour.g + Lab().flaskColour.b, 0) << "no water, no colour";
 
+    Lab().GUICallback(CControllerLab::kStartOver, 0);
     Choose(kSeawater);
     EXPECT_FALSE(Lab().flaskLiquid->Hidden());
     EXPECT_EQ(Lab().shownColour.g, 180);
@@ -87,7 +88,6 @@ TEST_F(LabScreen, TheFlaskBubblesOnlyWithAWaterAndSomethingInIt)
     }
 
     // The water goes: the bubbles at once, the sound over 15 frames.
-    Lab().GUICallback(kFirstButton + kRainwater, 0);  // refused: no rain
     Lab().selWater = -1;
     Frame();
     EXPECT_EQ(Shown(Lab().bubbles), 0);
@@ -169,14 +169,13 @@ TEST_F(LabTutorial, StepFiftySevenTeachesTheRecipeAndHandsBackThePotion)
     EXPECT_FALSE(Lab().countLabels[1]->Hidden()) << "the lent wood shows its count";
     EXPECT_EQ(CircleX(), 242);
 
-    for (int id : {0, 2, kFirstButton + kFish, 1057}) {
-        ClickButton(id < 1000 ? id : CControllerLab::kExit);
-        if (id == 1057) {
-            Lab().GUICallback(id, 0);
-        }
+    for (int id : {int(CControllerLab::kExit), int(CControllerLab::kStartOver), kFirstButton + kFish}) {
+        ClickButton(id);
         EXPECT_TRUE(Refused()) << id;
-        EXPECT_EQ(CircleX(), 242);
     }
+    Lab().GUICallback(1057, 0);
+    EXPECT_TRUE(Refused()) << "even the dialog's okay";
+    EXPECT_EQ(CircleX(), 242);
     Lab().InputKey(true, SDLK_ESCAPE);
     Frame();
     ASSERT_NE(opener.lab, nullptr) << "Escape cannot leave the lesson";
