@@ -15,7 +15,7 @@ public:
 
     virtual void Hide() { hidden = true; }
     virtual void UnHide() { hidden = false; }
-    // One animation step at the scroll offset; the third argument is unused.
+    // One animation step; a circle on the island follows the scroll offset.
     virtual void Pump(int, int, int) {}
     int GetX() const { return x; }
 
