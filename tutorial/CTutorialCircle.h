@@ -16,9 +16,12 @@ public:
     virtual void Hide() { hidden = true; }
     virtual void UnHide() { hidden = false; }
     int GetX() const { return x; }
+    int GetY() const { return y; }
+    // One animation step; nothing to animate yet.
+    virtual void Pump(int, int, int) {}
 
     bool hidden;
 
 private:
-    int x;
+    int x, y;
 };
