@@ -69,14 +69,14 @@ CSprite* Picture(const char* name, int x, int y, int z)
 
 CControllerHutSelect::CControllerHutSelect(bool smallHuts)
     : result(-1),
+      huts{},
+      ghost(nullptr),
       backButton(nullptr),
       sizeButtons{},
       panelA(nullptr),
       panelB(nullptr),
       fader(nullptr),
       title(nullptr),
-      huts{},
-      ghost(nullptr),
       pressed{},
       spritesLoaded(false),
       small(smallHuts)

@@ -32,6 +32,10 @@ public:
 
     // The chosen building variant; -1 for none.
     int result;
+    // The animated hut of each size, over its button.
+    CSprite* huts[kSizes];
+    // Stands in for the third size while it is locked.
+    CSprite* ghost;
 
 private:
     // Hourglass, one frame drawn, the pointer hidden, then closes.
@@ -43,9 +47,6 @@ private:
     CSprite* panelB;
     CSprite* fader;
     CSprite* title;
-    CSprite* huts[kSizes];
-    // Stands in for the third size while it is locked.
-    CSprite* ghost;
     // The hut is drawn 2 px down and right while its button is held.
     bool pressed[kSizes];
     bool spritesLoaded;

@@ -124,13 +124,6 @@ int RightEdge(CSprite* text)
 
 CControllerScience::CControllerScience()
     : openLabOnClose(false),
-      backButton(nullptr),
-      labButton(nullptr),
-      researchButtons{},
-      helpButtons{},
-      panelA(nullptr),
-      panelB(nullptr),
-      background(nullptr),
       pointsLabel(nullptr),
       pointsNumber(nullptr),
       titles{},
@@ -138,6 +131,13 @@ CControllerScience::CControllerScience()
       costLabels{},
       levelValues{},
       costValues{},
+      backButton(nullptr),
+      labButton(nullptr),
+      researchButtons{},
+      helpButtons{},
+      panelA(nullptr),
+      panelB(nullptr),
+      background(nullptr),
       spritesLoaded(false),
       tutorialDialog(nullptr)
 {

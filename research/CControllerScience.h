@@ -64,6 +64,15 @@ public:
 
     // Set when the lab button closed the screen.
     bool openLabOnClose;
+    // The texts, rebuilt by DrawText: the points line, and by field its
+    // title, the two labels and the two values.
+    CSprite* pointsLabel;
+    CSprite* pointsNumber;
+    CSprite* titles[kFields];
+    CSprite* levelLabels[kFields];
+    CSprite* costLabels[kFields];
+    CSprite* levelValues[kFields];
+    CSprite* costValues[kFields];
 
     // The notice the screen has open; null when none.
     static CControllerPopUp* popUp;
@@ -88,13 +97,6 @@ private:
     CSprite* panelA;
     CSprite* panelB;
     CSprite* background;
-    CSprite* pointsLabel;
-    CSprite* pointsNumber;
-    CSprite* titles[kFields];
-    CSprite* levelLabels[kFields];
-    CSprite* costLabels[kFields];
-    CSprite* levelValues[kFields];
-    CSprite* costValues[kFields];
     bool spritesLoaded;
     // The step dialog this screen opened; the screen deletes it.
     CTutorialDialog* tutorialDialog;
