@@ -139,6 +139,9 @@ CControllerScience::CControllerScience()
       panelB(nullptr),
       background(nullptr),
       spritesLoaded(false),
+      shownPoints(0),
+      shownLevels{},
+      shownCosts{},
       tutorialDialog(nullptr)
 {
     LoadSprites();
@@ -245,12 +248,19 @@ void CControllerScience::ReplaceText(CSprite*& sprite, int textId, const char* i
     sprite->LoadTextShadow(textId, w, h, alignment, lines, r, g, b, insert, nullptr, nullptr, nullptr, nullptr);
 }
 
+// Rendering texts is the slow part of the screen: a text is made again only
+// when what it shows has changed.
 void CControllerScience::DrawText()
 {
-    const std::string points = std::to_string(GetSciencePoints());
+    const int points = GetSciencePoints();
     const shadow_colour& ps = kPointsShadow;
-    ReplaceText(pointsLabel, kPointsLabelText, nullptr, 400, 200, kLeft, ps.r, ps.g, ps.b);
-    ReplaceText(pointsNumber, kPointsText, points.c_str(), 400, 200, kLeft, ps.r, ps.g, ps.b);
+    if (!pointsLabel) {
+        ReplaceText(pointsLabel, kPointsLabelText, nullptr, 400, 200, kLeft, ps.r, ps.g, ps.b);
+    }
+    if (!pointsNumber || points != shownPoints) {
+        ReplaceText(pointsNumber, kPointsText, std::to_string(points).c_str(), 400, 200, kLeft, ps.r, ps.g, ps.b);
+        shownPoints = points;
+    }
     // The two overlap by 2 px: the pair is centred as one line.
     const int labelW = RightEdge(pointsLabel), numberW = RightEdge(pointsNumber);
     const int left = kPointsCentreX - (labelW + numberW - 2) / 2;
@@ -264,12 +274,19 @@ void CControllerScience::DrawText()
             ReplaceText(levelLabels[i], kLevelLabelText, nullptr, 300, 100, kLeft, s.r, s.g, s.b);
             ReplaceText(costLabels[i], kCostLabelText, nullptr, 300, 100, kLeft, s.r, s.g, s.b);
         }
-        const std::string level = std::to_string(LevelOf(i) + 1);
-        ReplaceText(levelValues[i], kValueText, level.c_str(), 100, 100, kRight, s.r, s.g, s.b);
+        const int level = LevelOf(i);
+        if (!levelValues[i] || level != shownLevels[i]) {
+            ReplaceText(levelValues[i], kValueText, std::to_string(level + 1).c_str(), 100, 100, kRight, s.r, s.g,
+                        s.b);
+            shownLevels[i] = level;
+        }
         const int cost = GetUpgradeCost(i);
-        const std::string costText = std::to_string(cost);
-        ReplaceText(costValues[i], cost == -1 ? kCompleteText : kValueText, cost == -1 ? nullptr : costText.c_str(),
-                    100, 100, kRight, s.r, s.g, s.b);
+        if (!costValues[i] || cost != shownCosts[i]) {
+            const std::string costText = std::to_string(cost);
+            ReplaceText(costValues[i], cost == -1 ? kCompleteText : kValueText,
+                        cost == -1 ? nullptr : costText.c_str(), 100, 100, kRight, s.r, s.g, s.b);
+            shownCosts[i] = cost;
+        }
 
         titles[i]->CenterAt(kTitleCentres[i][0], kTitleCentres[i][1]);
         const int x = kLevelLabelsAt[i][0], y = kLevelLabelsAt[i][1];

@@ -98,6 +98,10 @@ private:
     CSprite* panelB;
     CSprite* background;
     bool spritesLoaded;
+    // What the value texts show, so that DrawText renders only what changed.
+    int shownPoints;
+    int shownLevels[kFields];
+    int shownCosts[kFields];
     // The step dialog this screen opened; the screen deletes it.
     CTutorialDialog* tutorialDialog;
 };
