@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFaderZ = 21999999, kPanelZ = 22000000, kTextZ = 22000005, kHutZ = 23000002;
 constexpr int kRolloverFrames = 5;
-constexpr int kBackId = 0;
 constexpr int kLastSize = CControllerHutSelect::kSizes - 1;
 constexpr int kPressedShift = 2;
 // The image index where the bounce ends and the rest of the animation starts.
@@ -44,7 +43,8 @@ constexpr button_layout kButtons[] = {
     {"buildGUI_button7_base.png", "buildGUI_button7_shad.png", "buildGUI_button7_roll%i.png", 444, 260, -1},
 };
 
-constexpr int kTitleText = 10007, kTitleX = 396, kTitleY = 215;
+constexpr int kTitleTextId = 10007;
+constexpr int kTitleX = 396, kTitleY = 215;
 
 // The variant of a size: the plain hut, else the lower or higher of the size's
 // pair at random. Small huts take the even variants, large ones the odd.
@@ -121,7 +121,7 @@ void CControllerHutSelect::LoadSprites(bool smallHuts)
 
     title = new CSprite(kTextZ);
     int lines = 0;
-    title->LoadTextShadow(kTitleText, 300, 50, 3, lines, 41, 35, 28, nullptr, nullptr, nullptr, nullptr, nullptr);
+    title->LoadTextShadow(kTitleTextId, 300, 50, 3, lines, 41, 35, 28, nullptr, nullptr, nullptr, nullptr, nullptr);
     title->CenterAt(kTitleX, kTitleY);
 
     CGuiButton** buttons[] = {&backButton, &sizeButtons[0], &sizeButtons[1], &sizeButtons[2]};

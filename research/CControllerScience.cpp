@@ -26,8 +26,8 @@ namespace {
 constexpr int kBackgroundZ = 21999999, kPanelZ = 22000000, kTextZ = 22000005;
 constexpr int kRolloverFrames = 5;
 
-constexpr int kBackId = 0, kLabId = 9, kFirstResearchId = 1, kFirstHelpId = 5;
-constexpr int kFirstTutorialId = 1000, kLastTutorialId = 1999;
+constexpr int kBackButton = 0, kLabButton = 9, kFirstResearchButton = 1, kFirstHelpButton = 5;
+constexpr int kFirstTutorialButton = 1000, kLastTutorialButton = 1999;
 
 constexpr int kTutorialOnProperty = 67;
 constexpr int kStepResearchAffordable = 73, kStepLevelBought = 74;
@@ -46,9 +46,9 @@ struct button_layout {
 // In the order the buttons are made: back, lab, research A to D, help A to D.
 constexpr button_layout kButtons[] = {
     {"science_button_back_base.png", "science_button_back_shad.png", "science_button_back_roll%i.png", 439, 493,
-     kBackId, 21001, -2, -4},
+     kBackButton, 21001, -2, -4},
     {"science_button_scilab_base.png", "science_button_scilab_shad.png", "science_button_scilab_roll%i.png", 240,
-     494, kLabId, 21100, -20, -5},
+     494, kLabButton, 21100, -20, -5},
     {"science_button_researchA_base.png", "science_button_researchA_shad.png", "science_button_researchA_roll%i.png",
      184, 246, 1, 21000, -2, -2},
     {"science_button_researchB_base.png", "science_button_researchB_shad.png", "science_button_researchB_roll%i.png",
@@ -82,7 +82,9 @@ struct shadow_colour {
 constexpr shadow_colour kPointsShadow{43, 38, 23}, kBodyShadow{41, 35, 28};
 
 // Notices.
-constexpr int kNotEnoughPoints = 12007, kFullyResearched = 12008, kNoScienceStation = 12160;
+constexpr int kNotEnoughPointsId = 12007;
+constexpr int kFullyResearchedId = 12008;
+constexpr int kNoScienceStationId = 12160;
 constexpr int kHelpTextOffset = 12145;
 // By field: the notice of the new level 1 and of the new level 2.
 constexpr int kLevelNotices[CControllerScience::kFields][2] = {{12009, 12010}, {12011, 12012}, {12013, 12014},
@@ -345,7 +347,7 @@ void CControllerScience::BuyLevel(int field)
     const int cost = GetUpgradeCost(field);
     if (cost == -1 || cost > GetSciencePoints()) {
         PrepareForChild();
-        OpenNotice(cost == -1 ? kFullyResearched : kNotEnoughPoints);
+        OpenNotice(cost == -1 ? kFullyResearchedId : kNotEnoughPointsId);
         return;
     }
     AddSciencePoints(-cost);
@@ -357,27 +359,27 @@ void CControllerScience::BuyLevel(int field)
 
 void CControllerScience::GUICallback(int id, int)
 {
-    if (id >= kFirstTutorialId && id <= kLastTutorialId) {
+    if (id >= kFirstTutorialButton && id <= kLastTutorialButton) {
         CMouseCursor::ShowHourglass(true);
-        CTutorialDialog::CompleteTutorial(id - kFirstTutorialId);
-    } else if (id == kLabId) {
+        CTutorialDialog::CompleteTutorial(id - kFirstTutorialButton);
+    } else if (id == kLabButton) {
         if (CScienceStation::AnyUseableScienceStations()) {
             openLabOnClose = true;
             PrepareForChild();
             ShutDown(0);
         } else {
             PrepareForChild();
-            OpenNotice(kNoScienceStation);
+            OpenNotice(kNoScienceStationId);
         }
-    } else if (id == kBackId) {
+    } else if (id == kBackButton) {
         openLabOnClose = false;
         PrepareForChild();
         ShutDown(0);
-    } else if (id >= kFirstHelpId && id < kFirstHelpId + kFields) {
+    } else if (id >= kFirstHelpButton && id < kFirstHelpButton + kFields) {
         PrepareForChild();
         OpenNotice(id + kHelpTextOffset);
-    } else if (id >= kFirstResearchId && id < kFirstResearchId + kFields) {
-        BuyLevel(id - kFirstResearchId);
+    } else if (id >= kFirstResearchButton && id < kFirstResearchButton + kFields) {
+        BuyLevel(id - kFirstResearchButton);
     }
 }
 
