@@ -32,7 +32,7 @@ void HeldIslanderOffset(int& dx, int& dy)
     dx = 0;
     dy = 0;
     const CControllerGame* game = CControllerGame::game;
-    if (!game || !game->hasFocus || !game->pickupCandidate || game->islanderDropped) {
+    if (!game || !game->hasFocus || !game->pickupCandidate || game->shiftCursorPending) {
         return;
     }
     CPerson* held = game->pickupCandidate;

@@ -1,46 +1,165 @@
-// Stand-in for the game screen until it is built: only the statics and fields
-// that the island and its world objects reach. The island chooser owns the
-// screen once it exists.
+// The island screen, on which the game is played. The screen that chose the
+// island constructs it once the island is loaded or made, passes it the
+// focus and keeps the pointer. Each frame it reads the player's input, runs
+// the island and every world object, autosaves, and turns the requests of
+// world objects into pop-ups; on a return to an island it first catches up
+// on the time spent away. It owns its panels, sprites and sounds and the
+// child screens it opens (static members), and on destruction it stores the
+// island in the active profile and frees the island and all world objects.
 #pragma once
 
 #include "CController.h"
+#include "WorldTypes.h"
 
+class CControllerInGameMenu;
+class CControllerPopUp;
 class CGuiFlowers;
 class CMap;
+class CObject;
 class CPerson;
 class CResources;
 class CSidebar;
 class CSound;
+class CSprite;
+class CTombstone;
+class CTutorialCircle;
 
 class CControllerGame : public CController {
 public:
-    CControllerGame();
+    static constexpr int TUTORIAL_STEPS = 107;
+    static constexpr int PARTICLES = 120;
+    static constexpr int MIST_IMAGES = 53;
+
+    // newPeople: a new game, the starting band is made on the island. The
+    // second flag is not read.
+    CControllerGame(bool newPeople, bool unused);
     ~CControllerGame() override;
 
-    void GotFocusBack() override;
+    // ---- Lifecycle (CControllerGame_Lifecycle.cpp) ---------------------------
+    // Each does nothing when it has already run.
+    void LoadSprites(bool newPeople, bool noCatchUp);
+    void UnloadSprites();
+    // Hands the frames away beyond the last 900 to the bulk simulation.
+    void Simulate();
+    void EndTutorial() override;
+
+    // Game frames for time away: seconds x 30 x factor, rounded; a negative
+    // result gives 0, a factor that is not finite counts as 1, and the count
+    // saturates at the largest int.
+    static int CatchUpFramesFor(double secondsAway, float factor);
+    // The one stock of resources, made on first use; never null.
+    static CResources* Resources();
+    static void NullResources();
+    static void SetToolTipMessage(selection_result message, int frames);
+    // Whether the game screen exists and holds an islander candidate.
+    static bool PickedUpPerson();
+    static void CloseFlowersGUI();
+    // Forgets every pointer of the game screen to an object being deleted.
+    static void ForgetObject(CObject* object);
+
+    // ---- The frame (CControllerGame_Frame.cpp) -------------------------------
+    // One frame, or after a return the catch-up frames and then one more.
     void Pump() override;
+    // More than a minute between two frames: the machine stalled.
+    static bool Stalled(unsigned int now, unsigned int lastFrame);
+
+    // ---- Input and child screens (CControllerGame_Input.cpp) -----------------
     void InputKey(bool released, int key) override;
     void InputMouseMove(int x, int y) override;
     void InputMouseClick(bool left, bool right, bool released) override;
+    void GUICallback(int id, int value) override;
+    void GotFocusBack() override;
 
-    // The one stock of resources, made on first use; never null.
-    static CResources* Resources();
-    // Whether the game screen exists and the player holds an islander.
-    static bool PickedUpPerson();
-
-    int dustMode;    // 0 none, 1 stardust held, 2 moondust held, 3..6 effects
-    int heldPotion;  // 0 none
-    // The islander under the last left press, kept while it is carried; the
-    // pointer rises to its hand until the button is released.
+    int step6Frames;
+    int settleFrames;  // ordinary frames since loading; pop-ups wait for 3
+    int crateTimer;
+    CSound* sndTwinkle;
+    int rainTimer;
+    int popUpPurpose;  // -1, 1 end-tutorial question, 2 slow-machine question
+    bool eraserMode;
+    CController* buildMenu;
+    CController* scienceScreen;
+    CObject* followedObject;
+    bool spritesLoaded;
+    int pressX, pressY;          // screen px of the press that found the candidate; -1 none
+    int gravePressX, gravePressY;
+    CSprite* starSprites[PARTICLES];
+    float starParticles[PARTICLES][4];  // x, y, vx, vy in screen px
+    CSprite* moonSprites[PARTICLES];
+    float moonParticles[PARTICLES][4];
+    int stardustTimer, moondustTimer;
+    int lastDustMode;
+    CSprite* heldStardustSprite;
+    CSprite* heldMoondustSprite;
+    int framesPerSecond;
+    CSprite* potionPointer;
+    CSprite* potionPointerColour;
+    CSprite* mistA;
+    CSprite* mistB;
+    int mistX, mistY;
+    int mushroomTimer;
+    bool endTutorialRequested;
+    CObject* rememberedSelection;
+    CObject* stepObject;
+    int cycleIndex, cycleFrames;
+    int frameCount;  // frames since loading, catch-up frames included
+    int framesSinceDialog;
+    int savedOffsetX, savedOffsetY;
+    bool islanderDropped;  // an islander that was really carried was dropped
+    int woodRotFrames;
+    int stepDelay[TUTORIAL_STEPS];
+    unsigned int lastFrameTicks;  // 0 before the first frame
+    int stallSeconds;
+    int slowFrames;
+    int step0Frames;
+    int pendingDelay;
+    int catchUpFrames;  // frames still to run without input
+    CTutorialCircle* stepCircle;
+    int pendingTutorial;  // -1 none
+    int dustMode;         // 0 none, 1 stardust held, 2 moondust held, 3..6 effects
+    int heldPotion;       // 0 none
+    RGBA_data potionColour, mistColourA, mistColourB;
+    // The islander under the last left press, kept while it is carried.
     CPerson* pickupCandidate;
-    bool islanderDropped;  // set at the release, cleared at the next mouse move
-    int pendingTutorial;   // tutorial step waiting to be shown out of order; -1 none
+    // Set at load and on every left release; the next move with a candidate
+    // lifts the pointer to a grown islander's hand and clears it.
+    bool shiftCursorPending;
+    CTombstone* tombstoneCandidate;
+    bool sprayMode;
 
     static CControllerGame* game;
     static CMap* island;  // the one island; null when none
     static CResources* resources;
-    static CSound* sndWaves;
     static CSidebar* sidebar;
     static CGuiFlowers* flowers;
+    static CController* personGUI;
+    static CControllerPopUp* popUp;
+    static CControllerInGameMenu* inGameMenu;
+    static CSound* sndUsingDust;
+    static CSound* sndWaves;
+    static int lastDustPickup;  // frames since dust was last collected
     static bool stopFollowing;
+
+private:
+    // One frame; false when it ended early (a child screen opened, the
+    // screen closed or lost the focus).
+    bool RunFrame();
+    // Hourglass, one render, the picture kept as the next screen's backdrop;
+    // the long form also takes the pointer out of that picture.
+    void HandOver(bool longForm);
+    // Opens a question or notice of the game screen itself.
+    void OpenPopUp(int stringId, bool noticeOnly, int depth, bool longHandOver);
+    // The tutorial's script; comes with the tutorial.
+    void RunTutorialScript();
+    void FollowSelectedIslander();
+    bool OpenRequestedPopUp();
+    void CentreViewOn(int x, int y);
+    bool OverPanel();
+    void CancelPlacing();
+    void ApplyPopUpAnswer();
+    bool BulkSimulate();
+
+    // The object whose request the open pop-up shows, and the request as shown.
+    CObject* requester;
+    feedback_data shownRequest;
 };

@@ -1,7 +1,7 @@
 // Stand-in for the pop-up dialog until it is built: the request's text over
-// the screen that opened it, closed by the player. A left click answers yes
-// (or okay); a right click or Escape answers no. The opener keeps it in a
-// static of its own class, reads the answer in its GotFocusBack and deletes it.
+// the island, closed by the player. A left click answers yes (or okay), a
+// right click or Escape answers no. The game screen opens it and reads the
+// answer when it comes back.
 #pragma once
 
 #include "CController.h"
@@ -27,4 +27,5 @@ public:
 
 private:
     CSprite* text;
+    CSprite* label;
 };

@@ -1,8 +1,18 @@
-// Stand-in for the flower panel until it is built: only the question whether
-// the mouse is over it. The game screen owns the panel.
+// Stand-in for the flower panel until it is built: what the game screen and
+// the world reach of it. The game screen owns the panel.
 #pragma once
+
+class CController;
 
 class CGuiFlowers {
 public:
+    explicit CGuiFlowers(CController* owner);
+
+    void Pump();
     bool IsMouseOver();
+    bool IsVisible();
+    void Disappear();
+
+    CController* owner;
+    bool visible;
 };

@@ -168,9 +168,6 @@ void CPerson::ForgetMe()
             other->motherCache = nullptr;
         }
     }
-    if (CControllerGame::game && CControllerGame::game->pickupCandidate == this) {
-        CControllerGame::game->pickupCandidate = nullptr;
-    }
 }
 
 void CPerson::CreateSharedSounds()

@@ -48,6 +48,20 @@ public:
     static int NumPeople();
     static int NumAdults();
 
+    // ---- What the game screen asks of the band (CPerson_GameServices.cpp) ----
+    // The least versions until picking up, time away and families are built.
+    // The islander whose foot point is within reach of world (x, y); null none.
+    static CPerson* FindPickup(int x, int y);
+    void Pickup();
+    // Lets go of the islander, lifted or not.
+    void Drop();
+    // Plays frames of time away in bulk.
+    static void Simulate(int frames);
+    static void ProcessBabyMakingCouples();
+    static void CenterOnClosestAdult();
+    // A picture of a random adult for the quit dialog; -1 none.
+    static int FindRandomAdultImage(int* gender, char* name);
+
     // ---- Saving -------------------------------------------------------------
     // The band, the default task list, the last id and the clothes queues
     // into the active profile, and back. A missing or mistyped key is fatal

@@ -39,6 +39,13 @@ void DeleteFromLast(std::vector<T*>& list)
     }
 }
 
+bool FlowerRecordFits(const flower_data& flower)
+{
+    return flower.x >= 0 && flower.x < ISLAND_PIXELS && flower.y >= 0 && flower.y < ISLAND_PIXELS &&
+           flower.colour >= 0 && flower.colour <= 6 && flower.size >= -1 && flower.size <= 2 && flower.type >= 0 &&
+           flower.type <= 2;
+}
+
 }  // namespace
 
 void CMap::SaveMap()
@@ -107,5 +114,15 @@ void CMap::SaveFlowers()
 
 void CMap::LoadFlowers()
 {
-    flowers = CProfile::current->GetVectorValue<flower_data>(kFlowersProperty);
+    flowers.clear();
+    for (const flower_data& flower : CProfile::current->GetVectorValue<flower_data>(kFlowersProperty)) {
+        // A damaged record would be painted outside the ground or name a
+        // picture that does not exist; the rest of the island still loads.
+        if (!FlowerRecordFits(flower)) {
+            logMessage("A saved flower that cannot be painted was dropped: ",
+                       TempSprintf("%i %i %i %i %i", flower.x, flower.y, flower.colour, flower.size, flower.type));
+            continue;
+        }
+        flowers.push_back(flower);
+    }
 }

@@ -16,6 +16,7 @@
 #include "Utilities.h"
 
 #include <algorithm>
+#include <climits>
 #include <cassert>
 #include <utility>
 
@@ -111,6 +112,7 @@ CObject::~CObject()
     if (requestingFeedback == this) {
         requestingFeedback = nullptr;
     }
+    CControllerGame::ForgetObject(this);
     RemoveObstructions(this);
     auto found = std::find(objects.begin(), objects.end(), this);
     if (found != objects.end()) {
@@ -214,6 +216,7 @@ void CObject::MoveObjects(int offsetX, int offsetY, int steps)
 {
     if (steps > 1) {
         isSimulating = true;
+        rendering = false;
     }
     std::vector<std::pair<CObject*, uint64_t>> pass;
     for (int step = 0; step < steps; step++) {
@@ -249,6 +252,7 @@ void CObject::MoveObjects(int offsetX, int offsetY, int steps)
     CFlowerIndicator::HandleFlowerPlacement();
     CTreeIndicator::HandleTreePlacement();
     isSimulating = false;
+    rendering = true;
 
     const coordinate mouse = MousePosition();
     const int mapX = mouse.x - offsetX;
@@ -260,7 +264,9 @@ void CObject::MoveObjects(int offsetX, int offsetY, int steps)
     lastMouseY = mapY;
 
     CProfile* profile = Profile();
-    profile->SetValue<int>(kIslandTicksProperty, profile->GetValue<int>(kIslandTicksProperty) + 1);
+    const int ticks = profile->GetValue<int>(kIslandTicksProperty);
+    // A long life on one island stops counting rather than wrapping.
+    profile->SetValue<int>(kIslandTicksProperty, ticks < INT_MAX ? ticks + 1 : ticks);
 }
 
 void CObject::MouseMove()

@@ -46,9 +46,14 @@ coordinate MousePosition()
 }
 
 // A saved record fit to build a rock from: amounts brought within the size's
-// table, flags made 0 or 1. False for a size or variant no rock has.
+// table, flags made 0 or 1. False for a size or variant no rock has, or a
+// place off the island.
 bool RepairRecord(rock_data& record)
 {
+    if (record.footX < 0 || record.footX >= ISLAND_PIXELS || record.footY < 0 || record.footY >= ISLAND_PIXELS) {
+        logMessage("A saved rock off the island was dropped: ", TempSprintf("%i %i", record.footX, record.footY));
+        return false;
+    }
     if (record.size < 0 || record.size >= ROCK_SIZES || record.variant < 0 ||
         record.variant >= kRockKinds[record.size].variants) {
         logMessage("A saved rock of an unknown size or variant was dropped: ",

@@ -39,9 +39,14 @@ const char* const kMysteriousTrunk = "mysterious_4_tree.png";
 const char* const kMysteriousSidebar = "sidebar_item_myst4b.png";
 
 // A saved record fit to build a tree from: amounts brought within the size's
-// table, flags made 0 or 1. False for a size or trunk style no tree has.
+// table, flags made 0 or 1. False for a size or trunk style no tree has, or
+// a place off the island.
 bool RepairRecord(tree_data& record)
 {
+    if (record.footX < 0 || record.footX >= ISLAND_PIXELS || record.footY < 0 || record.footY >= ISLAND_PIXELS) {
+        logMessage("A saved tree off the island was dropped: ", TempSprintf("%i %i", record.footX, record.footY));
+        return false;
+    }
     if (record.size < 0 || record.size >= TREE_SIZES || record.trunk < 0 ||
         record.trunk >= kTreeKinds[record.size].styles) {
         logMessage("A saved tree of an unknown size or trunk style was dropped: ",

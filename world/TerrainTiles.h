@@ -20,3 +20,5 @@ constexpr int PLAYABLE_SAMPLES = 4097;
 constexpr int PREVIEW_SAMPLES = 513;
 constexpr int PLAYABLE_BORDER = 96;
 constexpr int PREVIEW_BORDER = 12;
+// World pixels a side of the playable island, where saved objects stand.
+constexpr int ISLAND_PIXELS = PLAYABLE_SAMPLES - 2 * PLAYABLE_BORDER;

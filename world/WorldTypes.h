@@ -47,10 +47,11 @@ struct sidebar_image {
 
 // A question or notice a world object asks of the player. The game screen
 // shows it (the crate screen when crate is set) and answers through the
-// object's GiveResponse.
+// object's GiveResponse. Never saved; the texts are copies, so a request
+// outlives the strings it was made from.
 struct feedback_data {
-    int id;                 // string id of the text
-    const char* insert[4];  // texts for the insert markers 1 to 4, null for none
+    int id;                  // string id of the text
+    std::string insert[4];   // texts for the insert markers 1 to 4, empty for none
     int number;             // written in decimal into insert marker 5
     uint8_t crate;
     uint8_t noticeOnly;     // only the first button is shown

@@ -3,13 +3,9 @@
 #include "CGuiTestFixture.h"
 
 #include "CDraw.h"
-#include "ChildProcess.h"
 #include "Screenshot.h"
-#include "XDisplayLock.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -40,26 +36,7 @@ struct WidgetScene : WidgetTest {
 
 }  // namespace
 
-// Under a real X server (scripts/test starts one and names it in
-// PALMORA_XVFB_DISPLAY), for a person to look at.
 TEST(WidgetsOnX, DrawAButtonWithItsLabelACheckBoxAndASlider)
 {
-    const char* display = getenv("PALMORA_XVFB_DISPLAY");
-    if (!display || !*display) {
-        GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
-    }
-    const std::string path = ScreenshotPath("CGuiWidgets-x11.png");
-    const XDisplayLock onlyWindow(display);
-    const ChildResult result = RunInChild([&] {
-        setenv("SDL_VIDEODRIVER", "x11", 1);
-        setenv("DISPLAY", display, 1);
-        const int empty = WidgetScene().Draw(path);
-        printf("%i widgets drew nothing\n", empty);
-        fflush(stdout);
-        if (empty) {
-            _exit(2);
-        }
-    });
-    EXPECT_EQ(result.exitCode, 0) << result.output;
-    printf("%s -> %s\n", result.output.c_str(), path.c_str());
+    ScreenshotOnX("CGuiWidgets-x11.png", [](const std::string& path) { return WidgetScene().Draw(path); });
 }

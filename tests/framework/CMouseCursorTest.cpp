@@ -3,6 +3,7 @@
 #include "CController.h"
 #include "CControllerGame.h"
 #include "CInput.h"
+#include "CProfile.h"
 #include "CPerson.h"
 #include "tests/islanders/IslanderRecords.h"
 #include "CSprite.h"
@@ -142,15 +143,17 @@ TEST_F(CMouseCursorTest, RisesToTheHandOfAGrownIslanderHeldOnTheFocusedGameScree
         {"a woman", 30, 0, true, false, 2, -50},   {"a man", 30, 1, true, false, 3, -50},
         {"a baby", 2, 1, true, false, 0, 0},       {"a kid", 13, 1, true, false, 0, 0},
         {"a grown-up of 14", 14, 0, true, false, 2, -50},
-        {"just dropped", 30, 1, true, true, 0, 0}, {"a screen above the game", 30, 1, false, false, 0, 0},
+        {"not yet moved", 30, 1, true, true, 0, 0}, {"a screen above the game", 30, 1, false, false, 0, 0},
     };
     input.mouseX = 100;
     input.mouseY = 200;
-    CControllerGame game;
+    CProfile profile;
+    CControllerGame game(false, false);
+    game.hasFocus = true;
     for (const Case& c : cases) {
         CPerson held(IslanderRecord(0, 0, c.years * year, c.gender));
         game.hasFocus = c.focused;
-        game.islanderDropped = c.dropped;
+        game.shiftCursorPending = c.dropped;
         game.pickupCandidate = &held;
         pointer.Pump();
         EXPECT_EQ(CMouseCursor::sCursor->GetX(), 97 + c.dx) << c.what;

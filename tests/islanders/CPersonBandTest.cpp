@@ -1,4 +1,3 @@
-#include "CControllerGame.h"
 #include "IslanderFixture.h"
 #include "IslandSeeds.h"
 
@@ -128,14 +127,11 @@ TEST_F(BandTest, DeletingAnIslanderLeavesNoOneHoldingIt)
     child->pairingCandidate = mother;
     child->motherCache = mother;
     CPerson::didRollover = mother;
-    CControllerGame game;
-    game.pickupCandidate = mother;
     delete mother;
     EXPECT_EQ(father->partner, nullptr);
     EXPECT_EQ(child->pairingCandidate, nullptr);
     EXPECT_EQ(child->motherCache, nullptr);
     EXPECT_EQ(CPerson::didRollover, nullptr);
-    EXPECT_EQ(game.pickupCandidate, nullptr);
     EXPECT_EQ(Ids(), (std::vector<int>{2, 3}));
 }
 

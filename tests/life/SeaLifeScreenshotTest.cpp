@@ -1,15 +1,12 @@
 // A shore with its life, drawn in a real window for a person to look at.
 #include "CButterfly.h"
 #include "CDraw.h"
-#include "ChildProcess.h"
 #include "IslandSeeds.h"
 #include "Screenshot.h"
 #include "SeaLifeFixture.h"
-#include "XDisplayLock.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
@@ -98,31 +95,13 @@ struct ShoreScene : SeaLifeTest {
 
 }  // namespace
 
-// Under a real X server (scripts/test starts one and names it in
-// PALMORA_XVFB_DISPLAY).
 TEST(SeaLifeOnX, AShoreShowsAJumpingFishFootprintsRipplesAndButterflies)
 {
-    const char* display = getenv("PALMORA_XVFB_DISPLAY");
-    if (!display || !*display) {
-        GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
-    }
-    const std::string path = ScreenshotPath("SeaLife-shore-x11.png");
-    const XDisplayLock onlyWindow(display);
-    const ChildResult result = RunInChild([&] {
-        setenv("SDL_VIDEODRIVER", "x11", 1);
-        setenv("DISPLAY", display, 1);
-        int missing = 0;
-        {
-            ShoreScene scene;
-            scene.Begin();
-            missing = scene.Draw(path);
-            scene.End();
-        }
-        fflush(stdout);
-        if (missing) {
-            _exit(2);
-        }
+    ScreenshotOnX("SeaLife-shore-x11.png", [](const std::string& path) {
+        ShoreScene scene;
+        scene.Begin();
+        const int missing = scene.Draw(path);
+        scene.End();
+        return missing;
     });
-    EXPECT_EQ(result.exitCode, 0) << result.output;
-    printf("%s -> %s\n", result.output.c_str(), path.c_str());
 }

@@ -1,5 +1,9 @@
 #include "CControllerIntro.h"
 
+#include "CControllerGame.h"
+#include "CMap.h"
+#include "CProfile.h"
+
 #include "CDraw.h"
 #include "CInput.h"
 #include "CMouseCursor.h"
@@ -169,10 +173,9 @@ TEST_F(IntroScreen, ShowsItsPictureWithThePointerAndWaitsThroughMovesAndReleases
     EXPECT_TRUE(SavePng(shown, ScreenshotPath("CControllerIntro.png")));
 }
 
-TEST_F(IntroScreen, EndsTheProgramOnAKeyAClickOrAWindowClose)
+TEST_F(IntroScreen, EndsTheProgramOnAKeyARightClickOrAWindowClose)
 {
-    const SDL_Event cases[] = {Event(SDL_KEYDOWN), Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT),
-                               Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), Event(SDL_QUIT)};
+    const SDL_Event cases[] = {Event(SDL_KEYDOWN), Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), Event(SDL_QUIT)};
     for (const SDL_Event& event : cases) {
         CController::running = true;
         first.intro.GotFocus(nullptr, true);
@@ -225,4 +228,39 @@ TEST(IntroScreenOnX, PresentsThePictureAndThePointerInTheWindow)
     });
     EXPECT_EQ(result.exitCode, 0) << result.output;
     printf("%s -> %s\n", result.output.c_str(), path.c_str());
+}
+
+// The road into the game and back, twice: a new island the first time, left
+// through the menu; the stored one the second, left by a stalled machine.
+TEST_F(IntroScreen, ALeftClickOpensTheGameAndTheNextVisitContinuesTheSameIsland)
+{
+    CProfile profile;
+    unsigned int seeds[2] = {0, 0};
+    for (unsigned int& seed : seeds) {
+        Push(Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+        first.Frame();
+        ASSERT_NE(CControllerIntro::gameScreen, nullptr);
+        ASSERT_EQ(CController::focus, CControllerIntro::gameScreen);
+        ASSERT_NE(CControllerGame::island, nullptr);
+        seed = CControllerGame::island->GetCurrentSeed();
+        for (int i = 0; i < 30; i++) {
+            first.Frame();
+        }
+        if (&seed == &seeds[0]) {
+            SDL_Event escape = Event(SDL_KEYUP);
+            escape.key.keysym.sym = SDLK_ESCAPE;
+            Push(escape);
+        } else {
+            CControllerIntro::gameScreen->lastFrameTicks = SDL_GetTicks() - 70000;
+        }
+        for (int i = 0; i < 3; i++) {
+            first.Frame();
+        }
+        EXPECT_EQ(CController::focus, &first.intro);
+        EXPECT_EQ(CControllerIntro::gameScreen, nullptr);
+        EXPECT_TRUE(CController::running);
+        EXPECT_EQ(profile.GetValue<unsigned int>(1), seed);
+    }
+    EXPECT_NE(seeds[0], 0u);
+    EXPECT_EQ(seeds[1], seeds[0]);
 }

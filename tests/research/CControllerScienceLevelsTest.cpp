@@ -36,7 +36,7 @@ TEST_F(Research, PointsAboveTheConstructionCostRaiseTheResearchStep)
     CControllerScience::AddSciencePoints(100);
     EXPECT_EQ(CControllerScience::GetSciencePoints(), 100) << "no game screen yet: only the points";
 
-    game = std::make_unique<CControllerGame>();
+    game = std::make_unique<CControllerGame>(false, false);
     CControllerScience::AddSciencePoints(0);
     EXPECT_EQ(game->pendingTutorial, -1) << "100 is not more than the cost of 100";
     game->pendingTutorial = 76;
@@ -83,7 +83,7 @@ TEST_F(Research, ARaiseAfterTheResearchStepMovesTheTutorialOn)
     EXPECT_EQ(CControllerScience::GetLevelAgriculture(), 1);
     EXPECT_NE(CTutorialDialog::tutorialCircle, nullptr) << "no game screen yet: no tutorial";
 
-    game = std::make_unique<CControllerGame>();
+    game = std::make_unique<CControllerGame>(false, false);
     CTutorialDialog::UncompleteTutorial(73);
     CControllerScience::AddLevelArts();
     EXPECT_NE(CTutorialDialog::tutorialCircle, nullptr) << "step 73 not done";

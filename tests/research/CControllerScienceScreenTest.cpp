@@ -177,7 +177,7 @@ TEST_F(ResearchScreen, TheFirstVisitShowsItsTwoStepsInTurn)
 TEST_F(ResearchScreen, TheResearchStepsRunFromEnoughPointsThroughAPurchase)
 {
     CompleteSteps(0, 72);
-    game = std::make_unique<CControllerGame>();
+    game = std::make_unique<CControllerGame>(false, false);
     CControllerScience::AddSciencePoints(150);
     ASSERT_EQ(game->pendingTutorial, 73);
     // What the game screen's research button does before it opens the screen.
@@ -212,7 +212,7 @@ TEST_F(ResearchScreen, TheResearchStepsRunFromEnoughPointsThroughAPurchase)
 TEST_F(ResearchScreen, AResearchStepThatNoLongerAppliesIsDropped)
 {
     CompleteSteps(0, 73);
-    game = std::make_unique<CControllerGame>();
+    game = std::make_unique<CControllerGame>(false, false);
     game->pendingTutorial = 74;
     profile->SetValue<int>(25, 99);
     OpenResearch();

@@ -1,5 +1,10 @@
 #include "Screenshot.h"
 
+#include "ChildProcess.h"
+#include "XDisplayLock.h"
+
+#include <gtest/gtest.h>
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -63,4 +68,26 @@ std::string ScreenshotPath(const std::string& name)
 bool SavePng(const rgb_picture& picture, const std::string& path)
 {
     return stbi_write_png(path.c_str(), picture.w, picture.h, 3, picture.rgb.data(), picture.w * 3) != 0;
+}
+
+void ScreenshotOnX(const std::string& name, const std::function<int(const std::string& path)>& draw)
+{
+    const char* display = getenv("PALMORA_XVFB_DISPLAY");
+    if (!display || !*display) {
+        GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
+    }
+    const std::string path = ScreenshotPath(name);
+    const XDisplayLock onlyWindow(display);
+    const ChildResult result = RunInChild([&] {
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        setenv("DISPLAY", display, 1);
+        const int missing = draw(path);
+        printf("%i expected things were missing\n", missing);
+        fflush(stdout);
+        if (missing) {
+            _exit(2);
+        }
+    });
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    printf("%s -> %s\n", result.output.c_str(), path.c_str());
 }

@@ -272,7 +272,7 @@ TEST_F(WorldTest, UnloadAllDeletesNewestFirstAndLeavesNothingBehind)
 
 TEST_F(WorldTest, PlacingAnythingOwnsTheMouseOnlyOnThePlayableIsland)
 {
-    CControllerGame game;
+    CControllerGame game(false, false);
     struct placing_case {
         const char* what;
         bool big;

@@ -1,0 +1,108 @@
+// The game screen among the services it needs: the island fixture's
+// pictures, profile, pointer position and empty world, with a screen that
+// opens the game as the island chooser will and deletes it when it comes
+// back. The visual effects start off, so the slow-machine guard (the test
+// never presents a frame, so it runs at 0 frames a second) stays quiet
+// unless a test turns them on.
+#pragma once
+
+#include "CControllerGame.h"
+#include "CControllerInGameMenu.h"
+#include "CControllerPopUp.h"
+#include "IslandSeeds.h"
+#include "tests/world/CMapGenerationFixture.h"
+
+#include <SDL.h>
+
+class GameOpener : public CController {
+public:
+    void GotFocusBack() override
+    {
+        backs++;
+        delete screen;
+        screen = nullptr;
+    }
+    void Pump() override {}
+    void InputKey(bool, int) override {}
+    void InputMouseMove(int, int) override {}
+    void InputMouseClick(bool, bool, bool) override {}
+
+    CControllerGame* screen = nullptr;
+    int backs = 0;
+};
+
+class GameScreenTest : public IslandTest {
+protected:
+    void SetUp() override
+    {
+        IslandTest::SetUp();
+        CProfile::current->SetValue<bool>(7, false);
+        CController::running = true;
+        opener.GotFocus(nullptr, true);
+    }
+
+    void TearDown() override
+    {
+        delete CControllerGame::popUp;
+        CControllerGame::popUp = nullptr;
+        delete CControllerGame::inGameMenu;
+        CControllerGame::inGameMenu = nullptr;
+        delete opener.screen;
+        opener.screen = nullptr;
+        CController::focus = nullptr;
+        IslandTest::TearDown();
+    }
+
+    // The game screen on the playable island of seed, or on no island.
+    CControllerGame& Open(unsigned int seed = 0)
+    {
+        if (seed != 0) {
+            CMap* island = new CMap(false);
+            island->CreateMap(seed, -1, -1, false, true, false);
+        }
+        opener.screen = new CControllerGame(seed != 0, false);
+        opener.PassFocus(opener.screen);
+        return *opener.screen;
+    }
+
+    // One turn of the main loop for the focused screen.
+    static void Frame() { CController::PumpFocus(); }
+
+    static void Push(Uint8 type, int button = 0, int key = 0)
+    {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = static_cast<Uint8>(button);
+        if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+            event.key.keysym.sym = static_cast<SDLKey>(key);
+        }
+        SDL_PushEvent(&event);
+    }
+
+    // A world object that asks the player something on its first pump and
+    // counts the answers it gets.
+    struct Asker : FakeObject {
+        Asker()
+        {
+            onPump = [](FakeObject* self) {
+                if (self->pumps == 1) {
+                    CObject::requestingFeedback = self;
+                    CObject::requestingFeedbackData.id = 12001;
+                }
+            };
+        }
+        void GiveResponse(bool yes) override
+        {
+            answers++;
+            lastAnswer = yes;
+            if (onAnswer) {
+                onAnswer();
+            }
+        }
+        int answers = 0;
+        bool lastAnswer = false;
+        std::function<void()> onAnswer;
+    };
+
+    GameOpener opener;
+};
