@@ -1,5 +1,6 @@
 #include "CControllerPopUp.h"
 
+#include "CControllerGame.h"
 #include "CRenderer.h"
 #include "CSprite.h"
 
@@ -40,8 +41,9 @@ CControllerPopUp::~CControllerPopUp()
 {
     delete text;
     delete label;
-    // The opener froze its picture before opening this screen.
-    if (renderer) {
+    // The game screen froze its picture before opening this screen; other
+    // openers keep theirs shown.
+    if (renderer && parent == CControllerGame::game) {
         renderer->Swap();
     }
 }

@@ -8,10 +8,20 @@
 // A level is 0, 1 or 2; 2 is fully researched. Fields passed as a number:
 // 0 agriculture, 1 construction, 2 science, 3 arts.
 //
-// The screen is not built yet: only the service's operations.
+// The screen shows the points and, per field, its level and the cost of the
+// next one, with a research button that buys it at once and a help button;
+// it runs the research steps of the tutorial. The game screen opens it, keeps
+// it, and on its return opens the potion lab when openLabOnClose is set.
 #pragma once
 
-class CControllerScience {
+#include "CController.h"
+
+class CControllerPopUp;
+class CGuiButton;
+class CSprite;
+class CTutorialDialog;
+
+class CControllerScience : public CController {
 public:
     static constexpr int kFields = 4;
     static constexpr int kTopLevel = 2;
@@ -35,6 +45,63 @@ public:
     static void AddLevelScience();
     static void AddLevelArts();
 
+    CControllerScience();
+    ~CControllerScience() override;
+
+    void GotFocusBack() override;
+    void Pump() override;
+    void InputKey(bool released, int key) override;
+    void InputMouseMove(int x, int y) override;
+    void InputMouseClick(bool left, bool right, bool released) override;
+    void GUICallback(int id, int value) override;
+
+    void LoadSprites();
+    void UnloadSprites();
+    // Rebuilds the points and each field's level and cost.
+    void DrawText();
+    void HideAll();
+    void UnhideAll();
+
+    // Set when the lab button closed the screen.
+    bool openLabOnClose;
+    // The texts, rebuilt by DrawText: the points line, and by field its
+    // title, the two labels and the two values.
+    CSprite* pointsLabel;
+    CSprite* pointsNumber;
+    CSprite* titles[kFields];
+    CSprite* levelLabels[kFields];
+    CSprite* costLabels[kFields];
+    CSprite* levelValues[kFields];
+    CSprite* costValues[kFields];
+
+    // The notice the screen has open; null when none.
+    static CControllerPopUp* popUp;
+
 private:
     static void AddLevel(int property);
+
+    // Hourglass, one frame drawn, the pointer hidden: before a notice opens
+    // or the screen closes.
+    void PrepareForChild();
+    void OpenNotice(int textId);
+    void BuyLevel(int field);
+    void ShowTutorialStep();
+    // Replaces a text sprite with a new one of string id and insert.
+    static void ReplaceText(CSprite*& sprite, int textId, const char* insert, int w, int h, int alignment,
+                            unsigned char r, unsigned char g, unsigned char b);
+
+    CGuiButton* backButton;
+    CGuiButton* labButton;
+    CGuiButton* researchButtons[kFields];
+    CGuiButton* helpButtons[kFields];
+    CSprite* panelA;
+    CSprite* panelB;
+    CSprite* background;
+    bool spritesLoaded;
+    // What the value texts show, so that DrawText renders only what changed.
+    int shownPoints;
+    int shownLevels[kFields];
+    int shownCosts[kFields];
+    // The step dialog this screen opened; the screen deletes it.
+    CTutorialDialog* tutorialDialog;
 };

@@ -2,7 +2,7 @@
 
 #include "CTutorialDialog.h"
 
-CTutorialCircle::CTutorialCircle(int x, int, bool, char) : hidden(false), x(x) {}
+CTutorialCircle::CTutorialCircle(int x, int y, bool, char) : hidden(false), x(x), y(y) {}
 
 CTutorialCircle::~CTutorialCircle()
 {

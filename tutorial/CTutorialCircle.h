@@ -18,9 +18,10 @@ public:
     // One animation step; a circle on the island follows the scroll offset.
     virtual void Pump(int, int, int) {}
     int GetX() const { return x; }
+    int GetY() const { return y; }
 
     bool hidden;
 
 private:
-    int x;
+    int x, y;
 };
