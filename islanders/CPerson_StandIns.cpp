@@ -93,3 +93,18 @@ void CPerson::Lightning()
         }
     }
 }
+
+int CPerson::GetSkillSpecialty() const
+{
+    return -1;
+}
+
+int CPerson::GetSkillRank() const
+{
+    return 0;
+}
+
+bool CPerson::MultipleMaster() const
+{
+    return false;
+}

@@ -5,13 +5,25 @@
 // the trophy pop-up, one a frame; the queue lives for the run and is never
 // saved.
 //
-// The room's screen is not built yet: only the store's static operations.
+// The room's screen is a stand-in until it is built: it closes on a click
+// or Escape.
 #pragma once
+
+#include "CController.h"
 
 #include <queue>
 
-class CControllerTrophies {
+class CControllerTrophies : public CController {
 public:
+    CControllerTrophies();
+    ~CControllerTrophies() override;
+
+    void GotFocusBack() override;
+    void Pump() override;
+    void InputKey(bool released, int key) override;
+    void InputMouseMove(int x, int y) override;
+    void InputMouseClick(bool left, bool right, bool released) override;
+
     static constexpr int kTrophies = 25;
 
     // Awards every trophy of mask not yet held and queues mask once for its

@@ -8,11 +8,25 @@
 // A level is 0, 1 or 2; 2 is fully researched. Fields passed as a number:
 // 0 agriculture, 1 construction, 2 science, 3 arts.
 //
-// The screen is not built yet: only the service's operations.
+// The screen is a stand-in until it is built: it closes on a click or
+// Escape without asking for the lab.
 #pragma once
 
-class CControllerScience {
+#include "CController.h"
+
+class CControllerScience : public CController {
 public:
+    CControllerScience();
+    ~CControllerScience() override;
+
+    void GotFocusBack() override;
+    void Pump() override;
+    void InputKey(bool released, int key) override;
+    void InputMouseMove(int x, int y) override;
+    void InputMouseClick(bool left, bool right, bool released) override;
+
+    bool openLab;  // the player asked for the potion lab
+
     static constexpr int kFields = 4;
     static constexpr int kTopLevel = 2;
 
