@@ -65,8 +65,19 @@ const char* Insert(const std::string& text)
     return text.empty() ? nullptr : text.c_str();
 }
 
-CGuiButton* DialogButton(CController* owner, int id, int textId, const char* prefix, int x, int y, int labelX,
-                         int labelY, int z)
+struct button_images {
+    const char* base;
+    const char* shadow;
+    const char* rollover;  // five frames
+};
+
+constexpr button_images kOkayImages = {"dialog_button_okay_base.png", "dialog_button_okay_shad.png",
+                                       "dialog_button_okay_roll%i.png"};
+constexpr button_images kCancelImages = {"dialog_button_cancel_base.png", "dialog_button_cancel_shad.png",
+                                         "dialog_button_cancel_roll%i.png"};
+
+CGuiButton* DialogButton(CController* owner, int id, int textId, const button_images& images, int x, int y,
+                         int labelX, int labelY, int z)
 {
     button_data data;
     data.x = x;
@@ -74,10 +85,9 @@ CGuiButton* DialogButton(CController* owner, int id, int textId, const char* pre
     data.id = id;
     data.owner = owner;
     data.textId = textId;
-    const std::string name = prefix;
-    data.baseImage = name + "_base.png";
-    data.shadowImage = name + "_shad.png";
-    data.rolloverImage = name + "_roll%i.png";
+    data.baseImage = images.base;
+    data.shadowImage = images.shadow;
+    data.rolloverImage = images.rollover;
     data.rolloverFrames = 5;
     data.labelShadowR = 46;
     data.labelShadowG = 43;
@@ -163,11 +173,11 @@ void CControllerPopUp::LoadSprites(const feedback_data& asked, bool noticeOnly, 
                          Insert(request.insert[3]), number.c_str());
     text->CenterAt(box.centreX, box.centreY);
 
-    firstButton = DialogButton(this, 0, notice ? kOkayTextId : kYesTextId, "dialog_button_okay",
+    firstButton = DialogButton(this, 0, notice ? kOkayTextId : kYesTextId, kOkayImages,
                                notice ? box.noticeX : box.questionX, notice ? box.noticeY : box.questionY, -2, -2,
                                z + 10);
     if (!notice) {
-        cancelButton = DialogButton(this, 1, kCancelTextId, "dialog_button_cancel", box.cancelX, box.cancelY, -4,
+        cancelButton = DialogButton(this, 1, kCancelTextId, kCancelImages, box.cancelX, box.cancelY, -4,
                                     -4, z + 10);
     }
     if (const char* file = NarrationFor(request.id)) {

@@ -74,26 +74,54 @@ constexpr mover_data kDustMovers[2] = {{-254, 22.0f, -1.66f, -9, 24, 5}, {-253, 
 struct button_row {
     int id;
     int x, y;
-    const char* prefix;
-    int label;  // string id, -1 none
+    const char* base;
+    const char* shadow;
+    const char* rollover;  // five frames
+    int label;             // string id, -1 none
     int labelX, labelY;
 };
 
-constexpr button_row kStardustRow = {0, 0, -200, "sidebar_button_star", -1, 0, 0};
-constexpr button_row kMoondustRow = {1, 551, -200, "sidebar_button_moon", -1, 0, 0};
-constexpr button_row kDetailPlainRow = {2, kOffScreen, 296, "sidebar_button_detail", -1, 2, -3};
-constexpr button_row kDetailCheckRow = {2, kOffScreen, 296, "sidebar_button_detail", -1, 8, -3};
+constexpr button_row kStardustRow = {0, 0, -200,
+    "sidebar_button_star_base.png", "sidebar_button_star_shad.png",
+    "sidebar_button_star_roll%i.png", -1, 0, 0};
+constexpr button_row kMoondustRow = {1, 551, -200,
+    "sidebar_button_moon_base.png", "sidebar_button_moon_shad.png",
+    "sidebar_button_moon_roll%i.png", -1, 0, 0};
+constexpr button_row kDetailPlainRow = {2, kOffScreen, 296,
+    "sidebar_button_detail_base.png", "sidebar_button_detail_shad.png",
+    "sidebar_button_detail_roll%i.png", -1, 2, -3};
+constexpr button_row kDetailCheckRow = {2, kOffScreen, 296,
+    "sidebar_button_detail_base.png", "sidebar_button_detail_shad.png",
+    "sidebar_button_detail_roll%i.png", -1, 8, -3};
 constexpr int kBuildLabelId = 1009, kScienceLabelId = 1010, kMenuLabelId = 1011;
 constexpr int kClothesLabelId = 3022, kLabLabelId = 3023;
-constexpr button_row kBuildRow = {3, 646, 382, "sidebar_button_build", kBuildLabelId, 2, -16};
-constexpr button_row kScienceRow = {4, 666, 448, "sidebar_button_science", kScienceLabelId, -8, 10};
-constexpr button_row kMenuRow = {5, 636, 535, "sidebar_button_menu", kMenuLabelId, 1, -1};
-constexpr button_row kPreviousRow = {17, 657, 208, "sidebar_button_arrowL", -1, 0, 0};
-constexpr button_row kNextRow = {18, 729, 208, "sidebar_button_arrowR", -1, 0, 0};
-constexpr button_row kMapRow = {19, 3, 539, "sidebar_button_map", -1, 0, 0};
-constexpr button_row kPotionRow = {20, 510, 542, "sidebar_button_potion", -1, 0, 0};
-constexpr button_row kClothesRow = {21, 647, 138, "sidebar_button_makeclothes", kClothesLabelId, -2, -2};
-constexpr button_row kLabRow = {22, 647, 138, "sidebar_button_makeclothes", kLabLabelId, -1, -2};
+constexpr button_row kBuildRow = {3, 646, 382,
+    "sidebar_button_build_base.png", "sidebar_button_build_shad.png",
+    "sidebar_button_build_roll%i.png", kBuildLabelId, 2, -16};
+constexpr button_row kScienceRow = {4, 666, 448,
+    "sidebar_button_science_base.png", "sidebar_button_science_shad.png",
+    "sidebar_button_science_roll%i.png", kScienceLabelId, -8, 10};
+constexpr button_row kMenuRow = {5, 636, 535,
+    "sidebar_button_menu_base.png", "sidebar_button_menu_shad.png",
+    "sidebar_button_menu_roll%i.png", kMenuLabelId, 1, -1};
+constexpr button_row kPreviousRow = {17, 657, 208,
+    "sidebar_button_arrowL_base.png", "sidebar_button_arrowL_shad.png",
+    "sidebar_button_arrowL_roll%i.png", -1, 0, 0};
+constexpr button_row kNextRow = {18, 729, 208,
+    "sidebar_button_arrowR_base.png", "sidebar_button_arrowR_shad.png",
+    "sidebar_button_arrowR_roll%i.png", -1, 0, 0};
+constexpr button_row kMapRow = {19, 3, 539,
+    "sidebar_button_map_base.png", "sidebar_button_map_shad.png",
+    "sidebar_button_map_roll%i.png", -1, 0, 0};
+constexpr button_row kPotionRow = {20, 510, 542,
+    "sidebar_button_potion_base.png", "sidebar_button_potion_shad.png",
+    "sidebar_button_potion_roll%i.png", -1, 0, 0};
+constexpr button_row kClothesRow = {21, 647, 138,
+    "sidebar_button_makeclothes_base.png", "sidebar_button_makeclothes_shad.png",
+    "sidebar_button_makeclothes_roll%i.png", kClothesLabelId, -2, -2};
+constexpr button_row kLabRow = {22, 647, 138,
+    "sidebar_button_makeclothes_base.png", "sidebar_button_makeclothes_shad.png",
+    "sidebar_button_makeclothes_roll%i.png", kLabLabelId, -1, -2};
 
 constexpr int kPictureTutorialStep = 12;
 
@@ -105,10 +133,9 @@ CGuiButton* MakeButton(const button_row& row, CController* owner, bool checkBox)
     data.id = row.id;
     data.owner = owner;
     data.textId = row.label;
-    const std::string prefix = row.prefix;
-    data.baseImage = prefix + "_base.png";
-    data.shadowImage = prefix + "_shad.png";
-    data.rolloverImage = prefix + "_roll%i.png";
+    data.baseImage = row.base;
+    data.shadowImage = row.shadow;
+    data.rolloverImage = row.rollover;
     data.rolloverFrames = 5;
     data.labelShadowR = 46;
     data.labelShadowG = 43;
