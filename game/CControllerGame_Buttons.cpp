@@ -90,6 +90,9 @@ void CControllerGame::ShowPersonDetail(CPerson* person)
     if (!screen) {
         return;
     }
+    if (screen->stepCircle) {
+        screen->stepCircle->Hide();
+    }
     screen->HandOver(true);
     personGUI = new CControllerPersonDetail(person);
     screen->PassFocus(personGUI);

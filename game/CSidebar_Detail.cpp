@@ -150,7 +150,8 @@ void CSidebar::RenderDetailInfo(int id, int number, const char* text)
     nameId = id;
     nameNumber = number;
     Store(nameString, text);
-    if (id == -1) {
+    // An object without a name answers 0, which no string has.
+    if (id <= 0) {
         if (detailInfoState != SLIDING_OUT) {
             const int next = EndedState(detailInfoState);
             if (next != detailInfoState) {
@@ -289,7 +290,7 @@ void CSidebar::RenderDetailButton(int id, int state)
 {
     const bool changed = id != buttonLabelId;
     buttonLabelId = id;
-    if (id == -1) {
+    if (id <= 0) {
         if (detailButtonState != SLIDING_OUT && detailButtonState != HIDDEN) {
             SetDetailButtonState(SLIDING_OUT);
         }

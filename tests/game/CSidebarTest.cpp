@@ -1,7 +1,9 @@
 #include "CControllerGameFixture.h"
 
+#include "CBuilding.h"
 #include "CDraw.h"
 #include "CGuiButton.h"
+#include "CMap.h"
 #include "CPerson.h"
 #include "CResources.h"
 #include "CSidebar.h"
@@ -174,4 +176,35 @@ TEST_F(GameScreenTest, ACustomNameIsShownAsTextNeverReadAsAFormat)
     EXPECT_GT(panel->nameText->GetW(), 0);
     named->SetASCIIName("");
     EXPECT_STREQ(named->GetASCIIName(), "Adam") << "an empty name falls back to the table's";
+}
+
+TEST_F(GameScreenTest, TheCraftButtonsFollowAFinishedBuildingAndThePictureClickCentresTheView)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CBuilding* craftworks = new CBuilding(5, 10);
+    craftworks->isCraftworks = true;
+    CObject::selectedObject = craftworks;
+    panel->Pump(false);
+    EXPECT_TRUE(panel->clothesButton->Hidden()) << "not while it is being built";
+    EXPECT_EQ(panel->detailInfoState, CSidebar::HIDDEN) << "an object without a name shows no plate";
+    EXPECT_TRUE(panel->nextButton->Hidden());
+    craftworks->FinishNow();
+    panel->Pump(false);
+    EXPECT_FALSE(panel->clothesButton->Hidden());
+    EXPECT_TRUE(panel->labButton->Hidden());
+
+    CMap* island = CControllerGame::island;
+    island->StopCenteringScreen();
+    panel->MouseClick();
+    EXPECT_FALSE(island->IsCenteringScreen()) << "no picture, no centring";
+    const int image = CSprite::draw->CreateSizedBlank(100, 100, nullptr);
+    CSprite::draw->ColourFill(image, RGBA_data{200, 40, 40, 255}, 0, 0, 100, 100);
+    panel->RenderDetailImage(sidebar_image{image, "", 1});
+    CSprite::draw->RemoveImage(image);
+    MouseAt(709, 219);
+    CControllerGame::stopFollowing = true;
+    panel->MouseClick();
+    EXPECT_TRUE(island->IsCenteringScreen());
+    EXPECT_FALSE(CControllerGame::stopFollowing);
 }
