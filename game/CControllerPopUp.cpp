@@ -129,7 +129,8 @@ const char* CControllerPopUp::NarrationFor(int stringId)
 
 CControllerPopUp::CControllerPopUp(const feedback_data& asked, bool noticeOnly, int depth)
     : firstButton(nullptr), cancelButton(nullptr), boxBack(nullptr), boxFront(nullptr), fader(nullptr),
-      text(nullptr), loaded(false), narration(nullptr), answer(false), request{}
+      text(nullptr), loaded(false), narration(nullptr), answer(false), request{},
+      tutorial(nullptr)
 {
     LoadSprites(asked, noticeOnly, depth);
 }
@@ -145,6 +146,7 @@ CControllerPopUp::~CControllerPopUp()
     }
     Delete(CTutorialDialog::tutorialCircle);
     UnloadSprites();
+    delete tutorial;
 }
 
 void CControllerPopUp::LoadSprites(const feedback_data& asked, bool noticeOnly, int depth)
@@ -240,7 +242,8 @@ void CControllerPopUp::Pump()
         step = CControllerGame::game->pendingTutorial;
     }
     if (!CTutorialDialog::activeDialog && step == kPopUpTutorialStep) {
-        new CTutorialDialog(kPopUpTutorialStep, this);
+        delete tutorial;
+        tutorial = new CTutorialDialog(kPopUpTutorialStep, this);
         CMouseCursor::ShowMouse();
         Delete(CTutorialDialog::tutorialCircle);
     }

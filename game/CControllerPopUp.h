@@ -13,6 +13,7 @@
 class CGuiButton;
 class CSound;
 class CSprite;
+class CTutorialDialog;
 
 class CControllerPopUp : public CController {
 public:
@@ -47,6 +48,7 @@ public:
     CSound* narration;
     bool answer;  // true: the first button closed the dialog
     feedback_data request;  // as shown
+    CTutorialDialog* tutorial;  // the tutorial step opened over the dialog; owned
 
 private:
     void Close();

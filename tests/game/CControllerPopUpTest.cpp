@@ -3,6 +3,8 @@
 #include "CControllerCrate.h"
 #include "CGuiButton.h"
 #include "CSprite.h"
+#include "CTutorialCircle.h"
+#include "CTutorialDialog.h"
 
 namespace {
 
@@ -105,4 +107,28 @@ TEST_F(GameScreenTest, ACrateAsksThroughItsOwnScreenAndIsAnsweredOncePerOpening)
     }
     EXPECT_EQ(crate->answers, 2);
     EXPECT_EQ(CControllerGame::crateGUI, nullptr);
+}
+
+TEST_F(GameScreenTest, ThePopUpsOwnTutorialStepOpensOverItAndIsDoneWhenItCloses)
+{
+    CControllerGame& game = Open();
+    CProfile::current->SetValue<bool>(67, true);
+    CTutorialDialog::CompleteTutorial(77);
+    CTutorialDialog::nextTutorial = 80;
+    game.pendingTutorial = 78;
+    CTutorialDialog::tutorialCircle = new CTutorialCircle(10, 10, false, 'A');
+    auto* popUp = new CControllerPopUp(Request(12214), false, -1);
+    game.PassFocus(popUp);
+    const int active = CTutorialDialog::numTutorialsActive;
+    popUp->Pump();
+    ASSERT_NE(popUp->tutorial, nullptr);
+    EXPECT_EQ(CTutorialDialog::activeDialog, popUp->tutorial);
+    EXPECT_EQ(CTutorialDialog::tutorialCircle, nullptr);
+    popUp->Pump();
+    EXPECT_EQ(CTutorialDialog::numTutorialsActive, active + 1) << "one step over the dialog, not one a frame";
+    delete popUp;
+    CController::focus = &game;
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(78));
+    EXPECT_EQ(game.pendingTutorial, -1);
+    EXPECT_EQ(CTutorialDialog::activeDialog, nullptr);
 }
