@@ -8,7 +8,6 @@
 #include "CMouseCursor.h"
 #include "CObject.h"
 #include "CPerson.h"
-#include "CProfile.h"
 #include "CRipple.h"
 #include "CSidebar.h"
 #include "CTreeIndicator.h"
