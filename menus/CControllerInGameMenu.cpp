@@ -1,16 +1,10 @@
 #include "CControllerInGameMenu.h"
 
-#include "CRenderer.h"
 
 CControllerInGameMenu::CControllerInGameMenu() = default;
 
-CControllerInGameMenu::~CControllerInGameMenu()
-{
-    // The game screen froze its picture before opening this one.
-    if (renderer) {
-        renderer->Swap();
-    }
-}
+// The game screen gives its frozen picture back when this one closes.
+CControllerInGameMenu::~CControllerInGameMenu() = default;
 
 void CControllerInGameMenu::GotFocusBack() {}
 
