@@ -40,7 +40,8 @@ CCrateBarrel* CCrateBarrel::currentContainer = nullptr;
 CPerson* CCrateBarrel::pickedUp = nullptr;
 
 CCrateBarrel::CCrateBarrel(int atX, int atY, bool isFirst, bool near)
-    : sprite(nullptr), bobX(nullptr), bobY(nullptr), tier(0), result(0), first(isFirst), hidden(false), crate(true)
+    : sprite(nullptr), bobX(nullptr), bobY(nullptr), tier(0), result(0), first(isFirst), hidden(false), crate(true),
+      gone(false), seen(false)
 {
     isCrate = true;
     currentContainer = this;
@@ -174,12 +175,23 @@ void CCrateBarrel::Hide()
 
 void CCrateBarrel::UnHide()
 {
+    // An opened or refused container never comes back, and one the player
+    // has not seen yet still washes up out of view.
+    if (gone) {
+        return;
+    }
     hidden = false;
-    sprite->UnHide();
+    if (seen) {
+        sprite->UnHide();
+    }
+    if (!currentContainer) {
+        currentContainer = this;
+    }
 }
 
 void CCrateBarrel::Pump(int offsetX, int offsetY, int)
 {
+    Opener();
     if (hidden) {
         return;
     }
@@ -194,6 +206,7 @@ void CCrateBarrel::Pump(int offsetX, int offsetY, int)
         // A new container washes up only where the player is not looking.
         if (outOfView || first) {
             sprite->UnHide();
+            seen = true;
         }
     }
 }
@@ -332,6 +345,7 @@ void CCrateBarrel::GiveResponse(bool yes)
         requestingFeedbackData.crateFirst = 0;
         return;
     }
+    gone = true;
     if (yes) {
         EnactResult();
         Hide();

@@ -58,7 +58,7 @@ public:
     std::string openerName;
     std::string genderText1, genderText2;  // string ids as text, by the opener's sex
     bool first;
-    bool hidden;  // opened or refused
+    bool hidden;  // opened or refused, or hidden with every world object
     bool crate;   // false: a barrel
 
     static CCrateBarrel* currentContainer;  // null when none
@@ -69,4 +69,7 @@ private:
     // pickedUp while that islander still lives; clears it otherwise.
     static CPerson* Opener();
     void Notice(int stringId);
+
+    bool gone;  // opened or refused, for good
+    bool seen;  // shown once
 };

@@ -79,6 +79,10 @@ TEST_F(CrateTest, TheFirstCrateAndTheNextFiveFollowTheirOrderAndRefusalsDoNotCou
     EXPECT_EQ(CObject::requestingFeedback, nullptr);
     EXPECT_EQ(CCrateBarrel::pickedUp, nullptr);
     EXPECT_EQ(first->DroppedOn(), 0) << "opened is gone";
+    CObject::UnHideAll();
+    int z = 0;
+    EXPECT_FALSE(first->IsAtCoords(z, first->GetX(), first->GetY())) << "for good";
+    EXPECT_EQ(CCrateBarrel::currentContainer, nullptr);
 
     struct expected {
         int tier, lowest, highest;
@@ -149,6 +153,11 @@ TEST_F(CrateTest, ANewContainerShowsOnlyOnceOutOfViewAndTheFirstAtOnce)
         container->Pump(0, 0, 1);
     }
     EXPECT_TRUE(container->sprite->Hidden()) << "in plain view";
+    CObject::HideAll();
+    CObject::UnHideAll();
+    container->Pump(0, 0, 1);
+    EXPECT_TRUE(container->sprite->Hidden()) << "hiding everything and back does not wash it up in view";
+    EXPECT_EQ(CCrateBarrel::currentContainer, container);
     container->Pump(-400 - 48 - 10, 0, 1);
     EXPECT_FALSE(container->sprite->Hidden()) << "scrolled wholly out of sight";
     int lowest = 1000, highest = -1000;
@@ -185,6 +194,8 @@ TEST_F(CrateTest, TheFirstCrateFloatsInOpenSeaNearTheStart)
     EXPECT_TRUE(island.TileContainsTerrain_coords(x + 96, y + 96, TILE_HOLDS_DEEP, true));
     EXPECT_LT(island.GetDistanceFromStartLocation(x, y), 200.0f);
     EXPECT_EQ(CCrateBarrel::currentContainer, first);
+    first->CenterScreen();
+    EXPECT_TRUE(island.IsCenteringScreen()) << "the view glides to it";
 }
 
 TEST_F(CrateTest, AnIslandWithoutFreeSeaStillGetsItsCrate)
@@ -210,6 +221,8 @@ TEST_F(CrateTest, WithoutAnOpenerNothingIsAskedAndNoIslanderIsTouched)
     CPerson* opener = Carry(30);
     ASSERT_EQ(container->DroppedOn(), 17);
     delete opener;
+    container->Pump(0, 0, 1);
+    EXPECT_EQ(CCrateBarrel::pickedUp, nullptr) << "forgotten with its islander";
     container->result = 24199;
     container->GiveResponse(true);
     EXPECT_EQ(CCrateBarrel::pickedUp, nullptr) << "the opener went away";
