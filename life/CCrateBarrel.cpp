@@ -41,7 +41,7 @@ CPerson* CCrateBarrel::pickedUp = nullptr;
 
 CCrateBarrel::CCrateBarrel(int atX, int atY, bool isFirst, bool near)
     : sprite(nullptr), bobX(nullptr), bobY(nullptr), tier(0), result(0), first(isFirst), hidden(false), crate(true),
-      gone(false), seen(false)
+      gone(false), seen(false), searchFailed(false)
 {
     isCrate = true;
     currentContainer = this;
@@ -52,11 +52,12 @@ CCrateBarrel::CCrateBarrel(int atX, int atY, bool isFirst, bool near)
         x += 50;
         y += 60;
     }
-    if (first || near) {
+    // Once a search finds no free sea, more of them will not either.
+    if ((first || near) && !searchFailed) {
         const int searches = first && !near ? kFirstSearches : kNearSearches;
         CMap* island = CControllerGame::island;
         float keptX = 0, keptY = 0, keptDistance = 0;
-        for (int i = 0; i < searches; i++) {
+        for (int i = 0; i < searches && (i == 0 || !searchFailed); i++) {
             FindNewLocation();
             const float distance = island ? island->GetDistanceFromStartLocation(Round(x), Round(y)) : 0.0f;
             if (i == 0 || distance < keptDistance) {
@@ -113,6 +114,7 @@ void CCrateBarrel::FindNewLocation()
     CMap* island = CControllerGame::island;
     int lastX = 0, lastY = 0;
     bool sawWater = false;
+    searchFailed = false;
     for (int draw = 0; draw < kMostDraws; draw++) {
         const int atX = RangedRandom(96, 3713);
         const int atY = RangedRandom(96, 3713);
@@ -152,6 +154,7 @@ void CCrateBarrel::FindNewLocation()
         return;
     }
     logMessage("No free sea for a crate or barrel; it floats at the last open water found", "");
+    searchFailed = true;
     x = static_cast<float>(lastX);
     y = static_cast<float>(lastY);
 }

@@ -72,4 +72,5 @@ private:
 
     bool gone;  // opened or refused, for good
     bool seen;  // shown once
+    bool searchFailed;  // the last FindNewLocation found no free sea
 };
