@@ -1,49 +1,168 @@
 #include "CRelic.h"
 
-#include "CControllerGame.h"
-#include "CMap.h"
+#include "CDraw.h"
+#include "CSprite.h"
+#include "Finds.h"
 #include "Utilities.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kVariants = 10;
-constexpr int kSpotTries = 1000;
-constexpr int kIslandPixels = 3905;
-constexpr int kSize = 32;  // the ground a relic needs free
+constexpr int kLifetime = 18000;
+constexpr int kFramesPerImage = 2;
+constexpr float kGrowth[] = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f};
+constexpr int kCountKey = 45;
+constexpr int kNoticeId = 12103;
+
+// Where a sparkle shows on each relic picture: three spots, dx and dy.
+constexpr int kGlintOffsets[10][3][2] = {
+    {{-4, 1}, {0, -2}, {3, 5}},   {{-3, -4}, {3, 3}, {5, 1}},   {{-4, 2}, {-2, -2}, {1, -4}},
+    {{-3, -5}, {3, -3}, {6, 2}},  {{-4, -5}, {-2, -2}, {3, -4}}, {{-3, 3}, {-1, -3}, {6, -4}},
+    {{-5, 2}, {-3, -2}, {2, -4}}, {{-3, -4}, {3, -3}, {5, 1}},  {{-4, 4}, {-3, -1}, {1, -5}},
+    {{-4, -3}, {5, -4}, {7, 2}},
+};
 
 }  // namespace
 
 std::vector<CRelic*> CRelic::relic;
 
-CRelic::CRelic(int atX, int atY) : number(RangedRandom(0, kVariants - 1)), taken(false)
+CRelic::CRelic(int atX, int atY)
+    : sprite(nullptr), lifetime(kLifetime), glint(nullptr), glintCountdown(0), glintSpot(0), hidden(false),
+      variant(0), ended(false)
 {
-    isRelic = true;
     isFind = true;
+    isRelic = true;
+    glint = new CSprite(0, kFramesPerImage);
+    glint->LoadImage("relic_glint_", 0, 2, ".png");
+    glint->LoadImage("relic_glint_", 2, 0, ".png");
+    glint->Move(-100, -100);
+    glint->PauseWhenDone();
+    glint->Hide();
+    glintCountdown = RangedRandom(30, 90);
     if (atX == -1 && atY == -1) {
-        // The last spot tried stands when no free one turns up.
-        CMap* island = CControllerGame::island;
-        for (int attempt = 0; attempt < kSpotTries; attempt++) {
-            atX = RangedRandom(0, kIslandPixels - 1);
-            atY = RangedRandom(0, kIslandPixels - 1);
-            if (island && island->IsNotOnWater(atX, atY) &&
-                !Collision(atX - kSize / 2, atY - kSize, kSize, kSize, true)) {
-                break;
-            }
-        }
+        FindNewLocation();
+    } else {
+        x = static_cast<float>(atX);
+        y = static_cast<float>(atY);
     }
-    x = footX = static_cast<float>(atX);
-    y = footY = static_cast<float>(atY);
+    footX = x;
+    footY = y;
+    variant = RangedRandom(0, 9);
+    const int base = CSprite::draw->LoadImage(TempSprintf("relic_%c.png", 'A' + variant), false, false);
+    sprite = new CSprite(0, kFramesPerImage);
+    AppendFadedCopies(sprite, base, kGrowth, 5, "RELIC FADING");
+    sprite->LoadImage(base);
+    sprite->SetZ(Round((y + sprite->GetH()) * 2000.0f));
+    sprite->PauseWhenDone();
+    sprite->Move(-100, -100);
+    sprite->Hide();
     relic.push_back(this);
 }
 
 CRelic::~CRelic()
 {
+    delete glint;
+    delete sprite;
     relic.erase(std::remove(relic.begin(), relic.end(), this), relic.end());
 }
 
-void CRelic::Hide() {}
-void CRelic::UnHide() {}
-void CRelic::Pump(int, int, int) {}
+void CRelic::FindNewLocation()
+{
+    int atX = 0, atY = 0;
+    FindGroundSpot(true, atX, atY);
+    x = static_cast<float>(atX);
+    y = static_cast<float>(atY);
+}
+
+void CRelic::Hide()
+{
+    hidden = true;
+    if (sprite) {
+        sprite->Hide();
+    }
+}
+
+void CRelic::UnHide()
+{
+    // Gone for good stays gone.
+    if (sprite && !ended) {
+        hidden = false;
+        sprite->UnHide();
+    }
+}
+
+void CRelic::Pump(int offsetX, int offsetY, int)
+{
+    if (!sprite) {
+        return;
+    }
+    if (!hidden) {
+        sprite->UnHide();
+    }
+    sprite->Move(Round(x + offsetX), Round(y + offsetY));
+    if (lifetime > 0) {
+        lifetime--;
+    } else if (!hidden) {
+        if (sprite->AtEnd() && sprite->Paused()) {
+            sprite->PlayBackward();
+        }
+        if (sprite->AtStart() && sprite->Paused()) {
+            ended = true;
+            Hide();
+        }
+    }
+    if (!hidden) {
+        if (glintCountdown > 0) {
+            glintCountdown--;
+        }
+        if (glintCountdown == 0) {
+            glintCountdown = RangedRandom(30, 90);
+            glint->ResetStart();
+            glint->PlayForward();
+            glint->UnHide();
+            glintSpot = RangedRandom(0, 2);
+        }
+        if (!glint->Hidden()) {
+            const int* offset = kGlintOffsets[variant][glintSpot];
+            glint->Move(sprite->GetX() + offset[0], sprite->GetY() + offset[1], sprite->GetZ() + 1);
+        }
+    }
+    const bool sparkleDone = glint->AtEnd() && glint->Paused();
+    if (sparkleDone) {
+        glint->Hide();
+    }
+    if (ended && (sparkleDone || glint->Hidden())) {
+        // Nothing shows it again, so the pictures go once the sparkle is over.
+        delete glint;
+        delete sprite;
+        glint = sprite = nullptr;
+    }
+}
+
+bool CRelic::IsAtCoords(int& z, int atX, int atY)
+{
+    if (!sprite || hidden || sprite->Hidden()) {
+        return false;
+    }
+    return FindIsAt(sprite, z, atX, atY, 40, 60);
+}
+
+void CRelic::Clicked() {}
 void CRelic::Rollover(bool) {}
+
+int CRelic::DroppedOn()
+{
+    if (!sprite || hidden) {
+        return 0;
+    }
+    CollectFind(this, kCountKey, kNoticeId, false);
+    ended = true;
+    Hide();
+    return 0;
+}
+
+void CRelic::GiveResponse(bool)
+{
+    AnswerFindNotice(this);
+}

@@ -122,7 +122,7 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
         }
     }
     if (CCrateBarrel* container = CCrateBarrel::currentContainer) {
-        if (!container->opened) {
+        if (!container->hidden) {
             const int y = container->GetY() / kScale;
             creatures.Add(y + 4, container->GetX() / kScale, y, container->crate ? "crate_0.png" : "barrel_0.png");
         }
@@ -135,9 +135,9 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
         }
     }
     for (CRelic* relic : CRelic::relic) {
-        if (!relic->taken) {
+        if (!relic->hidden) {
             const int y = relic->GetY() / kScale;
-            creatures.Add(y + 2, relic->GetX() / kScale, y, TempSprintf("relic_%c.png", 'A' + relic->number));
+            creatures.Add(y + 2, relic->GetX() / kScale, y, TempSprintf("relic_%c.png", 'A' + relic->variant));
         }
     }
     for (CGull* gull : CGull::bird) {

@@ -99,11 +99,11 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     CGull::bird[5] = new CGull(160, -64, true);
     CGull::bird[6] = new CGull(300, 96, false);
     CGull::bird[6]->flying = true;
-    new CCrateBarrel(400, 368, true);
+    (new CCrateBarrel(400, 368, false, false))->crate = true;
     new CDust(240, 200, true);
     (new CDust(600, 200, false))->collected = true;
     CRelic* relic = new CRelic(320, -40);
-    relic->number = 2;
+    relic->variant = 2;
     new CTombstone(160, 240, 1);
     (new CTombstone(800, 800, 2))->Hide();
 

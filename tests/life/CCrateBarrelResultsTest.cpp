@@ -1,0 +1,158 @@
+// What opening a container does, grouped by what it changes: the stock, the
+// opener, one building, some trees, or nothing but the count.
+#include "BuildingClasses.h"
+#include "CCrateBarrel.h"
+#include "CPerson.h"
+#include "CStandInBuilding.h"
+#include "CTree.h"
+#include "tests/buildings/BuildingsFixture.h"
+#include "tests/islanders/IslanderRecords.h"
+
+#include <functional>
+
+namespace {
+
+constexpr int kYear = 172800;
+
+struct CrateResultTest : BuildingsTest {
+    void TearDown() override
+    {
+        CCrateBarrel::pickedUp = nullptr;
+        BuildingsTest::TearDown();
+    }
+
+    // Opens a container holding result, as the opener's answer does.
+    void Enact(int result, CPerson* opener)
+    {
+        CCrateBarrel* container = new CCrateBarrel(500, 500, false, false);
+        container->result = result;
+        CCrateBarrel::pickedUp = opener;
+        container->EnactResult();
+    }
+
+    CPerson* Adult() { return new CPerson(IslanderRecord(300, 300, 30 * kYear)); }
+
+    static int Variant(int type)
+    {
+        for (int variant = 0; variant < CBuilding::VARIANTS; variant++) {
+            if (TypeOfVariant(variant) == type) {
+                return variant;
+            }
+        }
+        return -1;
+    }
+
+    CBuilding* Complete(int type, int x)
+    {
+        CBuilding* building = new CStandInBuilding(type, Variant(type), x, 1500);
+        building->FinishNow();
+        return building;
+    }
+
+};
+
+TEST_F(CrateResultTest, StockResultsFillAndEmptyTheStoresAndCountTheOpening)
+{
+    struct change {
+        int result;
+        std::function<int()> measure;
+        int by;
+    };
+    CResources* stock = Stock();
+    const change changes[] = {
+        {24180, [stock] { return stock->GetFood(-1); }, 50},
+        {24181, [stock] { return stock->GetRock(); }, 50},
+        {24182, [stock] { return stock->GetWood(); }, 50},
+        {24189, [stock] { return stock->GetStardust(); }, 10},
+        {24190, [stock] { return stock->GetMoondust(); }, 10},
+        {24191, [this] { return profile.GetValue<int>(25); }, 1000},
+        {24600, [this] { return profile.GetValue<int>(44); }, 10},
+    };
+    int opened = 0;
+    for (const change& c : changes) {
+        SCOPED_TRACE(c.result);
+        const int before = c.measure();
+        Enact(c.result, nullptr);
+        EXPECT_EQ(c.measure() - before, c.by);
+        EXPECT_EQ(profile.GetValue<int>(37), ++opened);
+    }
+    // Rats eat from one kind of food only, never below nothing.
+    const int food = stock->GetFood(-1);
+    Enact(24201, nullptr);
+    EXPECT_LT(stock->GetFood(-1), food);
+    EXPECT_GE(stock->GetFood(-1), food - 50);
+}
+
+TEST_F(CrateResultTest, OpenerResultsTeachStrengthenWeakenAndGreyTheOpenerOnly)
+{
+    CPerson* opener = Adult();
+    CPerson* bystander = Adult();
+    Enact(24186, opener);
+    EXPECT_EQ(opener->data.skills[11], 2000);
+    Enact(24186, opener);
+    Enact(24197, opener);
+    EXPECT_EQ(opener->data.skills[11], 10000) << "at most mastered";
+    EXPECT_EQ(bystander->data.skills[11], 0);
+
+    const int physical = opener->GetPhysicalStrength(), mental = opener->GetMentalStrength();
+    Enact(24199, opener);
+    EXPECT_GT(opener->GetPhysicalStrength(), physical);
+    EXPECT_GT(opener->GetMentalStrength(), mental);
+    const int stronger = opener->GetPhysicalStrength(), sharper = opener->GetMentalStrength();
+    Enact(24204, opener);
+    EXPECT_LT(opener->GetPhysicalStrength(), stronger);
+    EXPECT_EQ(opener->GetMentalStrength(), sharper);
+    Enact(24206, opener);
+    EXPECT_EQ(opener->data.prematureGrey, 1);
+    EXPECT_EQ(bystander->data.prematureGrey, 0);
+}
+
+TEST_F(CrateResultTest, TermitesStrikeOneFinishedBuildingButNeverTheFireOrTheGarden)
+{
+    CBuilding* fireplace = Complete(9, 1000);
+    CBuilding* garden = Complete(12, 1500);
+    Enact(24202, nullptr);
+    EXPECT_TRUE(fireplace->IsComplete() && garden->IsComplete()) << "nothing else qualifies: nothing happens";
+
+    CBuilding* hut = Complete(1, 2000);
+    Enact(24202, nullptr);
+    EXPECT_FALSE(hut->IsComplete());
+    EXPECT_TRUE(fireplace->IsComplete() && garden->IsComplete());
+}
+
+TEST_F(CrateResultTest, BeetlesEatFromFiveToSevenStandingTrees)
+{
+    for (int i = 0; i < 10; i++) {
+        tree_data record{};
+        record.footX = 200 + 100 * i;
+        record.footY = 2500;
+        record.remaining = record.maximum = 400;
+        island->trees.push_back(new CTree(record));
+    }
+    Enact(24203, nullptr);
+    CTree::SaveTrees();
+    int eaten = 0, lost = 0;
+    for (const tree_data& tree : profile.GetVectorValue<tree_data>(2)) {
+        eaten += tree.remaining < 400;
+        lost += 400 - tree.remaining;
+    }
+    EXPECT_GE(eaten, 1);
+    EXPECT_LE(eaten, 7);
+    EXPECT_GE(lost, 5 * 25);
+    EXPECT_LE(lost, 7 * 150);
+}
+
+TEST_F(CrateResultTest, StoriesAndEmptyContainersChangeNothingButTheCount)
+{
+    CPerson* opener = Adult();
+    const int wood = Stock()->GetWood(), skill = opener->data.skills[3];
+    for (int result : {24200, 24703, 24805, 24917}) {
+        Enact(result, opener);
+    }
+    EXPECT_EQ(Stock()->GetWood(), wood);
+    EXPECT_EQ(opener->data.skills[3], skill);
+    EXPECT_EQ(profile.GetValue<int>(37), 4);
+    EXPECT_FALSE(profile.GetValue<bool>(38)) << "only the first crate marks itself opened";
+}
+
+}  // namespace

@@ -1,0 +1,189 @@
+// The finds on the ground: how long they lie and how they fade, the relic's
+// sparkle, their collection as lab reagents with the notice while no science
+// station works, and where mushrooms and relics choose to lie.
+#include "BuildingClasses.h"
+#include "CGuano.h"
+#include "CMushroom.h"
+#include "CRelic.h"
+#include "CRenderer.h"
+#include "CStandInBuilding.h"
+#include "SeaLifeFixture.h"
+#include "TerrainTiles.h"
+#include "tests/buildings/BuildingsFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+struct FindTest : BuildingsTest {
+    // One game frame: the find's pump with the island's scroll, then the renderer steps its sprites.
+    static void Frame(CObject* find)
+    {
+        find->Pump(kOffsetX, kOffsetY, 1);
+        CSprite::renderer->Render(false);
+    }
+
+    // Frames until the find's sprite is gone for good; -1 when it outlasts limit.
+    template <class Find>
+    static int FramesUntilGone(Find* find, int limit)
+    {
+        for (int frame = 1; frame <= limit; frame++) {
+            Frame(find);
+            if (!find->sprite) {
+                return frame;
+            }
+        }
+        return -1;
+    }
+
+    static bool Listed(CObject* find)
+    {
+        return std::find(CObject::objects.begin(), CObject::objects.end(), find) != CObject::objects.end();
+    }
+
+    void UsableScienceStation()
+    {
+        for (int variant = 0; variant < CBuilding::VARIANTS; variant++) {
+            if (TypeOfVariant(variant) == 7) {
+                (new CStandInBuilding(7, variant, 2000, 2000))->FinishNow();
+                return;
+            }
+        }
+    }
+};
+
+TEST_F(FindTest, GuanoLiesItsTimeFadesAndIsCollectedOnceWithItsNotice)
+{
+    CGuano* old = new CGuano(200, 200, true, 200, 200, 5);
+    for (int frame = 0; frame < 1800; frame++) {
+        Frame(old);
+    }
+    EXPECT_EQ(old->sprite->GetFrame(), 0u) << "still lying";
+    const int fade = FramesUntilGone(old, 100);
+    EXPECT_GE(fade, 10) << "five faded images, two frames each";
+    EXPECT_LE(fade, 14);
+    EXPECT_TRUE(old->hidden);
+    EXPECT_TRUE(Listed(old)) << "gone, but listed until the island unloads";
+    int z = 0;
+    EXPECT_FALSE(old->IsAtCoords(z, 200, 200));
+    EXPECT_EQ(old->DroppedOn(), 0);
+    EXPECT_EQ(profile.GetValue<int>(41), 0);
+
+    SetStep(59, true);
+    CGuano* fresh = new CGuano(300, 200, false, 300, 200, 5);
+    Frame(fresh);
+    EXPECT_TRUE(fresh->IsAtCoords(z, 300 - 29, 200 - 59));
+    EXPECT_EQ(z, 8194000);
+    EXPECT_EQ(fresh->DroppedOn(), 0);
+    EXPECT_EQ(profile.GetValue<int>(41), 1);
+    EXPECT_TRUE(StepDone(60));
+    EXPECT_EQ(CObject::requestingFeedback, fresh);
+    EXPECT_EQ(CObject::requestingFeedbackData.id, 12101);
+    EXPECT_EQ(CObject::requestingFeedbackData.noticeOnly, 1);
+    Frame(fresh);
+    fresh->DroppedOn();
+    EXPECT_EQ(profile.GetValue<int>(41), 1) << "a second drop comes while it fades";
+    fresh->GiveResponse(true);
+    EXPECT_EQ(CObject::requestingFeedback, nullptr);
+    EXPECT_EQ(CObject::requestingFeedbackData.noticeOnly, 0);
+    EXPECT_GT(FramesUntilGone(fresh, 100), 0) << "collection fades it out";
+    fresh->UnHide();
+    EXPECT_TRUE(fresh->hidden) << "gone for good stays gone";
+}
+
+TEST_F(FindTest, AMushroomGrowsInLiesItsTimeAndShrinksAwayOrVanishesWhenPicked)
+{
+    CMushroom* mushroom = new CMushroom(400, 300);
+    EXPECT_TRUE(mushroom->sprite->Hidden()) << "until its first frame";
+    Frame(mushroom);
+    EXPECT_FALSE(mushroom->sprite->Hidden());
+    for (int frame = 1; frame < 5400; frame++) {
+        mushroom->Pump(0, 0, 1);
+        if (frame < 20) {
+            CSprite::renderer->Render(false);
+        }
+    }
+    EXPECT_EQ(mushroom->sprite->GetFrame(), 5u) << "grown in and still standing";
+    const int shrink = FramesUntilGone(mushroom, 100);
+    EXPECT_GE(shrink, 10);
+    EXPECT_LE(shrink, 14);
+    EXPECT_TRUE(mushroom->hidden && Listed(mushroom));
+
+    UsableScienceStation();
+    CMushroom* picked = new CMushroom(500, 300);
+    Frame(picked);
+    Frame(picked);
+    ASSERT_LT(picked->sprite->GetFrame(), 5u) << "still growing in";
+    EXPECT_EQ(picked->DroppedOn(), 0);
+    EXPECT_EQ(picked->sprite, nullptr) << "picked while growing: gone at once";
+    EXPECT_EQ(profile.GetValue<int>(42), 1);
+    EXPECT_EQ(CObject::requestingFeedback, nullptr) << "a working science station takes it without a word";
+}
+
+TEST_F(FindTest, ARelicSparklesEveryHalfSecondToThreeAndFinishesTheSparkleWhenTaken)
+{
+    CRelic* relic = new CRelic(600, 300);
+    std::vector<int> sparkles;
+    int previous = relic->glintCountdown;
+    for (int frame = 0; frame < 2000; frame++) {
+        Frame(relic);
+        if (relic->glintCountdown > previous) {
+            sparkles.push_back(frame);
+        }
+        previous = relic->glintCountdown;
+    }
+    ASSERT_GE(sparkles.size(), 20u);
+    for (size_t i = 1; i < sparkles.size(); i++) {
+        EXPECT_GE(sparkles[i] - sparkles[i - 1], 30);
+        EXPECT_LE(sparkles[i] - sparkles[i - 1], 90);
+    }
+
+    while (relic->glint->Hidden()) {
+        Frame(relic);
+    }
+    Frame(relic);
+    EXPECT_EQ(relic->DroppedOn(), 0);
+    EXPECT_EQ(profile.GetValue<int>(45), 1);
+    EXPECT_EQ(CObject::requestingFeedbackData.id, 12103);
+    EXPECT_TRUE(relic->sprite->Hidden());
+    EXPECT_FALSE(relic->glint->Hidden()) << "the sparkle under way plays on";
+    const int end = FramesUntilGone(relic, 20);
+    EXPECT_GT(end, 0);
+    EXPECT_EQ(relic->glint, nullptr);
+    EXPECT_EQ(std::count(CRelic::relic.begin(), CRelic::relic.end(), relic), 1);
+
+    CRelic* old = new CRelic(700, 300);
+    Frame(old);
+    for (int frame = 1; frame < 18000; frame++) {
+        old->Pump(0, 0, 1);
+    }
+    EXPECT_NE(old->sprite, nullptr) << "a relic lies a long while";
+    EXPECT_GT(FramesUntilGone(old, 400), 0);
+    EXPECT_EQ(profile.GetValue<int>(45), 1);
+}
+
+struct FindSpotTest : SeaLifeTest {};
+
+TEST_F(FindSpotTest, MushroomsGrowOnHighGroundAndRelicsOnlyOnBareSand)
+{
+    // Grass on the left half, bare sand on the right, all a little above the sea.
+    CMap& island = TiledIsland(
+        [](int tx, int) { return tx < 64 ? TILE_GRASS | TILE_HOLDS_GRASS : TILE_SAND | TILE_HOLDS_SAND; }, 3300,
+        PLAYABLE_SAMPLES);
+    for (int i = 0; i < 20; i++) {
+        CMushroom* mushroom = new CMushroom(-1, -1);
+        CRelic* relic = new CRelic(-1, -1);
+        const int x = relic->GetX() + 12, y = relic->GetY() + 15;
+        EXPECT_TRUE(island.TileContainsTerrain_coords(x + 96, y + 96, TILE_SAND, true)) << x << "," << y;
+        EXPECT_GE(mushroom->GetX(), 96 - 12);
+        EXPECT_LE(mushroom->GetX(), 3713 - 12);
+    }
+
+    // Too high for a relic: the search gives up after its tries with a point.
+    TiledIsland([](int, int) { return TILE_SAND | TILE_HOLDS_SAND; }, 5000, PLAYABLE_SAMPLES);
+    CRelic* stranded = new CRelic(-1, -1);
+    EXPECT_GE(stranded->GetX(), 96);
+    EXPECT_LE(stranded->GetX(), 3713);
+}
+
+}  // namespace
