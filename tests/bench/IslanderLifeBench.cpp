@@ -132,6 +132,10 @@ void Soak(benchmark::State& state)
         std::sort(frames.begin(), frames.end());
         p99 = frames[frames.size() * 99 / 100];
         state.counters["living_at_end"] = CPerson::NumPeople();
+        state.counters["walking_at_end"] = static_cast<double>(std::count_if(
+            CPerson::people.begin(), CPerson::people.end(), [](CPerson* p) { return p->GetCurrentTask() == 1; }));
+        state.counters["busy_at_end"] = static_cast<double>(std::count_if(
+            CPerson::people.begin(), CPerson::people.end(), [](CPerson* p) { return p->GetCurrentTask() > 1; }));
         state.ResumeTiming();
     }
     state.counters["mean_ms"] = mean;

@@ -1,4 +1,5 @@
 #include "tests/game/CControllerGameFixture.h"
+#include "CResources.h"
 #include "tests/islanders/IslanderRecords.h"
 
 TEST_F(GameScreenTest, AnIslanderWhoDiesUnderThePressCannotBeLifted)
@@ -17,4 +18,35 @@ TEST_F(GameScreenTest, AnIslanderWhoDiesUnderThePressCannotBeLifted)
     game.InputMouseClick(true, false, true);
     EXPECT_FALSE(dying->IsPickedUp());
     EXPECT_FALSE(game.islanderDropped);
+}
+
+TEST_F(GameScreenTest, AGrownUpInNeedCallsForTheLessonOnHutsOrOnFood)
+{
+    CControllerGame& game = Open();
+    CProfile::current->SetValue<bool>(67, true);
+    person_data record = IslanderRecord(200, 300, 30 * 172800);
+    record.energy = 1000;
+    CPerson* tired = new CPerson(record);
+    tired->stageAge = 30;
+    game.pendingTutorial = -1;
+    tired->DecideWhatToDo();
+    EXPECT_EQ(game.pendingTutorial, -1) << "the first low frame only sets the countdown";
+    tired->DecideWhatToDo();
+    EXPECT_EQ(game.pendingTutorial, 85) << "no hut to sleep in";
+    EXPECT_EQ(CObject::selectedObject, tired);
+
+    game.pendingTutorial = -1;
+    tired->EndTask(false);
+    tired->data.energy = 9000;
+    tired->data.food = 1000;
+    CControllerGame::Resources()->RemoveAllFood();
+    tired->DecideWhatToDo();
+    tired->DecideWhatToDo();
+    EXPECT_EQ(game.pendingTutorial, 83) << "no food in store";
+    EXPECT_EQ(tired->GetCurrentTask(), 13);
+
+    game.pendingTutorial = 12;
+    tired->EndTask(false);
+    tired->DecideWhatToDo();
+    EXPECT_EQ(game.pendingTutorial, 12) << "a waiting lesson is not replaced";
 }

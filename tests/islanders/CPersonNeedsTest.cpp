@@ -231,6 +231,9 @@ TEST_F(NeedsTest, TheLastAdultsDeathLeavesTheChildrenToLoneliness)
     adult->Die(true);  // a second death does nothing
     EXPECT_EQ(CTombstone::tombstones.size(), 1u);
     EXPECT_EQ(profile.GetValue<int>(54), 1);
+    kid->Die(false);
+    CPerson::RemoveDeadPeople();
+    EXPECT_EQ(CPerson::people, std::vector<CPerson*>{baby});
 }
 
 TEST_F(NeedsTest, AHungryAdultsDeathDrawsForEachChildOnEveryFrameItLasts)
