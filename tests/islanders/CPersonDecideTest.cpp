@@ -53,58 +53,27 @@ TEST_F(DecideTest, AGrownUpLowOnANeedWaitsOneFrameThenGoesToSleepOrEatOnEveryIdl
         SCOPED_TRACE(testing::Message() << "energy " << e.energy << " food " << e.food);
         CPerson* person = Idle(e.energy, e.food);
         person->DecideWhatToDo();
-        EXPECT_TRUE(person->idle);
         EXPECT_EQ(person->GetCurrentTask(), 0) << "nothing permitted: the first frame stays idle";
         EXPECT_EQ(person->sleepCountdown, e.sleepCountdown);
         EXPECT_EQ(person->eatCountdown, e.eatCountdown);
-        for (int frame = 1; frame <= 3; frame++) {
-            person->DecideWhatToDo();
-            EXPECT_EQ(person->GetCurrentTask(), e.task);
-            person->EndTask(false);
-        }
-        EXPECT_EQ(e.task == 8 ? person->sleepCountdown : person->eatCountdown,
-                  (e.task == 8 ? e.sleepCountdown : e.eatCountdown) - 3);
+        person->DecideWhatToDo();
+        EXPECT_EQ(person->GetCurrentTask(), e.task);
         delete person;
     }
 
-    // A countdown run out is computed afresh, and that frame is free.
+    // A countdown run out is computed afresh, and that frame is free; a
+    // busy islander is left to its work.
     CPerson* person = Idle(0, 9000);
     person->sleepCountdown = 0;
-    person->DecideWhatToDo();
-    EXPECT_EQ(person->GetCurrentTask(), 8);
-    person->EndTask(false);
-    person->DecideWhatToDo();
-    EXPECT_EQ(person->GetCurrentTask(), 0);
-    EXPECT_EQ(person->sleepCountdown, 4500);
-}
-
-TEST_F(DecideTest, HalfRestedOrHalfFedGrownUpsSometimesSleepOrEatAndBusyOnesAreLeftAlone)
-{
-    CPerson* person = Idle(3000, 9000);
-    int slept = 0;
-    for (int frame = 0; frame < 3000; frame++) {
+    for (int expected : {8, 0, 8}) {
         person->DecideWhatToDo();
-        slept += person->GetCurrentTask() == 8;
+        EXPECT_EQ(person->GetCurrentTask(), expected);
         person->EndTask(false);
     }
-    EXPECT_NEAR(slept, 1000, 80);
-
-    person->data.energy = 9000;
-    person->data.food = 4000;
-    int ate = 0;
-    for (int frame = 0; frame < 3000; frame++) {
-        person->DecideWhatToDo();
-        ate += person->GetCurrentTask() == 13;
-        person->EndTask(false);
-    }
-    EXPECT_NEAR(ate, 1000, 80);
-
-    person->data.food = -5000;
     person->ChangeTask(3);
     person->DecideWhatToDo();
     EXPECT_FALSE(person->idle);
     EXPECT_EQ(person->GetCurrentTask(), 3);
-    EXPECT_EQ(person->eatCountdown, -1);
 }
 
 TEST_F(DecideTest, PermittedWorkIsTakenInTurnFromTheIslandersOwnList)
@@ -156,15 +125,6 @@ TEST_F(DecideTest, AGrownUpWithoutWorkWandersNearTheStartOnceItsWaitRunsDown)
         nearStart += FromStart(person->subTaskX, person->subTaskY, startX, startY) <= 300.0f;
     }
     EXPECT_NEAR(nearStart, trials * 6 / 7, 40);
-
-    // While the lesson on wandering far is open, only near the start.
-    profile.SetValue<bool>(67, true);
-    for (int trial = 0; trial < 100; trial++) {
-        person->EndTask(false);
-        person->wanderTimer = 0;
-        person->DecideWhatToDo();
-        EXPECT_LE(FromStart(person->subTaskX, person->subTaskY, startX, startY), 300.0f);
-    }
 }
 
 TEST_F(DecideTest, AKidWandersAgainAfter61To181IdleFrames)
@@ -173,19 +133,16 @@ TEST_F(DecideTest, AKidWandersAgainAfter61To181IdleFrames)
     kid->DecideWhatToDo();
     ASSERT_EQ(kid->GetCurrentTask(), 1) << "a new kid sets off at once";
     int least = 1000, most = 0;
-    for (int walk = 0; walk < 100; walk++) {
-        kid->EndTask(false);
-        int frames = 0;
-        do {
+    for (int walk = 0, frames = 0; walk < 100; walk++, frames = 0) {
+        for (kid->EndTask(false); kid->GetCurrentTask() == 0 && frames < 500; frames++) {
             kid->DecideWhatToDo();
-            frames++;
-        } while (kid->GetCurrentTask() == 0 && frames < 500);
+        }
         least = std::min(least, frames);
         most = std::max(most, frames);
     }
     EXPECT_GE(least, 61);
     EXPECT_LE(most, 181);
-    EXPECT_GT(most - least, 60);
+    EXPECT_GT(most - least, 100);
 }
 
 TEST_F(DecideTest, ABabyCrawlsAfterItsMotherUntilSheIsDeletedThenAnywhere)
@@ -224,16 +181,3 @@ TEST_F(DecideTest, ABabyCrawlsAfterItsMotherUntilSheIsDeletedThenAnywhere)
     EXPECT_EQ(crawls, 20) << "a motherless baby crawls about the island";
 }
 
-TEST_F(DecideTest, TheTutorialsSleepyIslanderDropsItsWorkAndGoesToSleep)
-{
-    CPerson* person = Idle(9000, 9000);
-    person->ChangeTask(2);
-    person->AsleepOnFeet();
-    EXPECT_EQ(person->data.energy, -5000);
-    EXPECT_EQ(person->GetCurrentTask(), 0);
-    person->DecideWhatToDo();
-    person->DecideWhatToDo();
-    EXPECT_EQ(person->GetCurrentTask(), 8);
-    person->AsleepOnFeet();
-    EXPECT_EQ(person->GetCurrentTask(), 8) << "asleep already";
-}

@@ -1,5 +1,4 @@
 #include "tests/game/CControllerGameFixture.h"
-#include "CResources.h"
 #include "tests/islanders/IslanderRecords.h"
 
 TEST_F(GameScreenTest, AnIslanderWhoDiesUnderThePressCannotBeLifted)
@@ -20,7 +19,7 @@ TEST_F(GameScreenTest, AnIslanderWhoDiesUnderThePressCannotBeLifted)
     EXPECT_FALSE(game.islanderDropped);
 }
 
-TEST_F(GameScreenTest, AGrownUpInNeedCallsForTheLessonOnHutsOrOnFood)
+TEST_F(GameScreenTest, ATiredGrownUpWithoutAHutCallsForTheLessonOnHuts)
 {
     CControllerGame& game = Open();
     CProfile::current->SetValue<bool>(67, true);
@@ -34,16 +33,6 @@ TEST_F(GameScreenTest, AGrownUpInNeedCallsForTheLessonOnHutsOrOnFood)
     tired->DecideWhatToDo();
     EXPECT_EQ(game.pendingTutorial, 85) << "no hut to sleep in";
     EXPECT_EQ(CObject::selectedObject, tired);
-
-    game.pendingTutorial = -1;
-    tired->EndTask(false);
-    tired->data.energy = 9000;
-    tired->data.food = 1000;
-    CControllerGame::Resources()->RemoveAllFood();
-    tired->DecideWhatToDo();
-    tired->DecideWhatToDo();
-    EXPECT_EQ(game.pendingTutorial, 83) << "no food in store";
-    EXPECT_EQ(tired->GetCurrentTask(), 13);
 
     game.pendingTutorial = 12;
     tired->EndTask(false);

@@ -37,11 +37,9 @@ TEST_F(NeedsTest, GrownUpsTireAndHungerFasterAtWorkAndChildrenNever)
         int leastEnergy, mostEnergy, food;
     };
     const example examples[] = {
-        {1, 3, 500, 0, 0, 0},          // babies and kids use nothing
-        {13, 3, 500, 0, 0, 0},
-        {30, 1, 600, 20, 30, 48},      // standing: a point every 20-30 frames, two every 25
-        {30, 3, 210, 21, 30, 32},      // at work: a point every 7-10 frames, two every 13
-        {70, 1, 600, 20, 30, 48},      // seniors as adults
+        {13, 3, 500, 0, 0, 0},      // children use nothing
+        {30, 1, 600, 20, 30, 48},   // standing: a point every 20-30 frames, two every 25
+        {70, 3, 210, 21, 30, 32},   // at work: a point every 7-10 frames, two every 13
     };
     for (const example& e : examples) {
         SCOPED_TRACE(testing::Message() << e.years << " years, effort " << e.effort);
@@ -57,29 +55,7 @@ TEST_F(NeedsTest, GrownUpsTireAndHungerFasterAtWorkAndChildrenNever)
     }
 }
 
-TEST_F(NeedsTest, NeedsFallBelowZeroAndRevivingRaisesOnlyTheGrownUpsWithoutALimit)
-{
-    CPerson* adult = Grown(30, 0, 1);
-    CPerson* kid = Grown(8, 1, 2);
-    adult->data.energy = 0;
-    adult->data.food = 1;
-    for (int frame = 0; frame < 100; frame++) {
-        adult->GetTired(3);
-    }
-    EXPECT_LT(adult->data.energy, 0);
-    EXPECT_LT(adult->data.food, 0);
-
-    CPerson::RevitalizeAll(-1);
-    EXPECT_EQ(adult->data.energy, 10000);
-    EXPECT_EQ(adult->data.food, 10000);
-    CPerson::RevitalizeAll(500);
-    EXPECT_EQ(adult->data.energy, 10500);
-    EXPECT_EQ(kid->data.food, 10000);
-    EXPECT_EQ(adult->thoughtId, -1);
-    EXPECT_GE(adult->thoughtCountdown, 600);
-}
-
-TEST_F(NeedsTest, OldAgeFirstDrawsAt66AndIsCertainFrom100)
+TEST_F(NeedsTest, OldAgeDrawsFrom66AndIsCertainFrom100AndLonelinessTakesOneInFive)
 {
     CPerson* old = Grown(60, 0, 1);
     Grown(30, 1, 2);  // company: no loneliness
@@ -90,22 +66,11 @@ TEST_F(NeedsTest, OldAgeFirstDrawsAt66AndIsCertainFrom100)
     EXPECT_NEAR(Marked(83, 5000, old), 5000 * 515 / 1001, 150);
     EXPECT_EQ(Marked(100, 500, old), 500);
     EXPECT_EQ(old->deathCause, "12021");
-}
 
-TEST_F(NeedsTest, AnIslanderAloneMayDieOfLonelinessOnEachBirthday)
-{
-    CPerson* alone = Grown(1, 0, 1);  // even a baby
-    const int marked = Marked(2, 5000, alone);
-    EXPECT_NEAR(marked, 1000, 90);
+    delete old;  // one alone, even a baby, may die of loneliness
+    CPerson* alone = CPerson::people[0];
+    EXPECT_NEAR(Marked(31, 5000, alone), 1000, 90);
     EXPECT_EQ(alone->deathCause, "12024");
-
-    Grown(30, 1, 2);
-    EXPECT_EQ(Marked(2, 500, alone), 0) << "not alone any more";
-    alone->data.age = 2 * kYear;
-    alone->lastYears = 2;
-    alone->dying = false;
-    alone->HandleAgeing();
-    EXPECT_FALSE(alone->dying) << "no birthday, no draw";
 }
 
 TEST_F(NeedsTest, TheLooksChangeAt3And14YearsAndALoadedIslanderChangesOnceOnItsFirstFrame)
@@ -121,12 +86,6 @@ TEST_F(NeedsTest, TheLooksChangeAt3And14YearsAndALoadedIslanderChangesOnceOnItsF
     EXPECT_EQ(baby->carriedItem, -1) << "the change ends the task";
     EXPECT_EQ(baby->portraitImage, -1);
     EXPECT_EQ(baby->data.age, 3 * kYear + 1) << "the nested frame ages one more tick";
-
-    baby->portraitImage = 7;
-    for (int frame = 0; frame < 50; frame++) {
-        baby->Pump(0, 0, 1);
-    }
-    EXPECT_EQ(baby->portraitImage, 7) << "no change within the stage";
 
     CPerson* kid = Grown(13, 1, 2);
     kid->data.age = 14 * kYear - 1;
@@ -148,21 +107,6 @@ TEST_F(NeedsTest, TheLooksChangeAt3And14YearsAndALoadedIslanderChangesOnceOnItsF
         loaded->Pump(0, 0, 1);
     }
     EXPECT_EQ(loaded->portraitImage, 7) << "the changes of the years it skipped never come";
-}
-
-TEST_F(NeedsTest, ASeniorSlowsDownOnceAt65)
-{
-    CPerson* senior = Grown(64, 0, 1);
-    senior->physicalStrength = 95;
-    senior->AdjustSpeed(true);
-    ASSERT_EQ(senior->speedLevel, 4);
-    senior->data.age = 65 * kYear - 1;
-    senior->Pump(0, 0, 1);
-    EXPECT_EQ(senior->speedLevel, 3);
-    EXPECT_EQ(senior->animRate, 2);
-    EXPECT_FLOAT_EQ(senior->walkSpeed, 2.3f);
-    senior->Pump(0, 0, 1);
-    EXPECT_EQ(senior->speedLevel, 3);
 }
 
 TEST_F(NeedsTest, AStarvingAdultDiesOutOfSightAndLeavesItsGrave)
@@ -203,9 +147,6 @@ TEST_F(NeedsTest, AStarvingAdultDiesOutOfSightAndLeavesItsGrave)
     EXPECT_STREQ(graves[0].specialty, "11107");
     EXPECT_STREQ(graves[0].cause, "12022");
     EXPECT_EQ(graves[0].age, 30);
-    EXPECT_GE(graves[0].variant, 0);
-    EXPECT_LE(graves[0].variant, 5);
-    EXPECT_EQ(CPerson::NumAdults(), 1) << "the living are not touched";
 }
 
 TEST_F(NeedsTest, TheLastAdultsDeathLeavesTheChildrenToLoneliness)
@@ -270,13 +211,11 @@ TEST_F(NeedsTest, AHungryAdultsDeathDrawsForEachChildOnEveryFrameItLasts)
     EXPECT_GT(framesUntilAllMarked, 1);
 }
 
-TEST_F(NeedsTest, TheDeadAreForgottenAtDeathAndTheirBabiesFindThemUntilDeletion)
+TEST_F(NeedsTest, TheDeadAreForgottenAtDeathAndAtDeletion)
 {
     CPerson* dead = Grown(30, 1, 1);
     CPerson* partner = Grown(30, 0, 2, 600, 400);
     CPerson* baby = Grown(1, 0, 3, 700, 400);
-    baby->data.motherId = 1;
-    ASSERT_EQ(baby->FindMom(), dead);
     dead->partner = partner;
     partner->partner = dead;
     partner->pairingCandidate = dead;
@@ -294,10 +233,6 @@ TEST_F(NeedsTest, TheDeadAreForgottenAtDeathAndTheirBabiesFindThemUntilDeletion)
     EXPECT_EQ(CObject::selectedObject, nullptr);
     partner->EndTask(false);  // the one left behind leaves the hut alone
     EXPECT_EQ(partner->GetCurrentTask(), 0);
-    EXPECT_EQ(baby->FindMom(), dead) << "found until the sweep";
-
-    CObject::MoveObjects(0, 0, 1);
-    EXPECT_EQ(baby->FindMom(), nullptr);
 
     // Deleted without a death, by a load or a new band.
     CPerson::didRollover = CPerson::isMasterOfSkill = partner;

@@ -26,11 +26,7 @@ protected:
                 node.cost = 1.0f;
             }
         }
-        CPersonMovement::whoIsMoving = nullptr;
-        CPerson::isMasterOfSkill = nullptr;
-        CPerson::showFlyaways = false;
-        CFlyaway::RemoveFlyaways();
-        CControllerTrophies::trophyUnlockQueue = std::queue<int>();
+        Forget();
     }
 
     void TearDown() override
@@ -40,8 +36,14 @@ protected:
         }
         IslanderTest::TearDown();
         CControllerGame::island = nullptr;
+        Forget();
+    }
+
+    static void Forget()
+    {
         CPersonMovement::whoIsMoving = nullptr;
         CPerson::isMasterOfSkill = nullptr;
+        CPerson::showFlyaways = false;
         CFlyaway::RemoveFlyaways();
         CControllerTrophies::trophyUnlockQueue = std::queue<int>();
     }
