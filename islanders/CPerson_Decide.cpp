@@ -33,11 +33,13 @@ bool TutorialsOn()
     return CProfile::current && CProfile::current->GetValue<bool>(kTutorialsProperty);
 }
 
-// A lesson the islander's trouble calls for, unless one is waiting already.
+// A lesson the islander's trouble calls for, unless one is waiting already
+// or it was learnt (step -1: any lesson).
 bool MayRaiseLesson(int step)
 {
     CControllerGame* screen = CControllerGame::game;
-    return screen && screen->pendingTutorial == -1 && TutorialsOn() && !CTutorialDialog::IsTutorialComplete(step);
+    return screen && screen->pendingTutorial == -1 && TutorialsOn() &&
+           (step == -1 || !CTutorialDialog::IsTutorialComplete(step));
 }
 
 void RaiseLesson(CPerson* person, int step)
@@ -114,13 +116,13 @@ void CPerson::DecideWhatToDo()
 
     if (data.food < kLowNeed) {
         if (eatCountdown != -1) {
-            CResources* stock = CControllerGame::resources;
-            if (stock && stock->GetFood(-1) < 1) {
-                if (MayRaiseLesson(kNoFoodLesson)) {
+            if (MayRaiseLesson(-1)) {
+                CResources* stock = CControllerGame::Resources();
+                if (stock->GetFood(-1) < 1 && !CTutorialDialog::IsTutorialComplete(kNoFoodLesson)) {
                     RaiseLesson(this, kNoFoodLesson);
+                } else if (stock->GetWood() < 1 && !CTutorialDialog::IsTutorialComplete(kNoWoodLesson)) {
+                    RaiseLesson(this, kNoWoodLesson);
                 }
-            } else if (stock && stock->GetWood() < 1 && MayRaiseLesson(kNoWoodLesson)) {
-                RaiseLesson(this, kNoWoodLesson);
             }
             KeepPeopleSpacedApart();
             eatCountdown--;
