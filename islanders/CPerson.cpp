@@ -65,7 +65,6 @@ CPerson::CPerson(const person_data& record)
       wasKid(false),
       thoughtId(-1),
       thoughtCountdown(0),
-      idleWanderCountdown(0),
       personalZGap(0),
       bounceA(nullptr),
       bounceB(nullptr),
@@ -95,7 +94,7 @@ CPerson::CPerson(const person_data& record)
     thoughtCountdown = RangedRandom(10, 900);
     blinkTimer = RangedRandom(5, 70);
     headTurnTimer = RangedRandom(40, 79);
-    idleWanderCountdown = RangedRandom(300, 600);
+    wanderTimer = RangedRandom(300, 600);
     tasks = taskQueue;
     isPerson = true;
 

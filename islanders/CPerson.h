@@ -277,6 +277,47 @@ public:
     bool twinsBorn = false;
     bool inSpacingRule = false;  // keeps a failed spacing walk from starting another
 
+    // ---- Deciding, needs, ageing, death and skills ----------------------------
+    // (CPerson_Decide.cpp, CPerson_Needs.cpp, CPerson_Skills.cpp)
+    void DecideWhatToDoKid();
+    void DecideWhatToDoBaby();
+    // The tutorial's sleepy islander: energy -5000, and off to rest.
+    void AsleepOnFeet();
+    // The mother while she is in the band (dead but not yet deleted too).
+    CPerson* FindMom();
+    // v -1 fills both needs of every islander of 14 or more; else adds v.
+    static void RevitalizeAll(int v);
+    void CheckForDeath();
+    // Deletes every delete-flagged islander.
+    static void RemoveDeadPeople();
+    // The skill slot a task trains: 6 and 7 build, 9, 15 and 16 garden.
+    static int ConvertSkill(int task);
+    // Out-of-range tasks and meters read 0 and change nothing.
+    int GetSkill(int task) const;
+    void ImproveSkill(int task, bool showNumber);
+    void ActuallyImproveSkill(int task, int amount);
+    int GetSkillMeter(int shown) const;  // shown skill 0..6
+    int GetSkillSpecialty() const;       // -1 none, 0..7
+    bool MultipleMaster() const;
+    int GetSkillRank() const;  // 0..3
+    // The name as shown, in 8-bit text.
+    std::string GetASCIIName() const;
+    // Looks that change with the stage; the sprites serve them.
+    void UpdateSelectionRing();
+    void UseGrownUpHead();
+    void RebuildHairImages(int style, int colour);
+    void SetBodyAnimRate(int rate);
+    int GetShownHeadWidth() const;
+
+    bool idle = false;  // had no task when this frame decided
+    int wanderTimer = 0;  // an idle adult's frames until it wanders on its own
+    int kidWanderTimer = 0;
+    int sleepCountdown = -1, eatCountdown = -1;
+    int energyTimer = -1, foodTimer = -1;
+    int stageAge = 0;  // years at the last change of looks by age
+    int skillTimer = -1;
+    std::string rankText, specialtyText;  // string ids as decimal text
+
     bool grabGuard = false;
     float depthFactor = 1.0f;  // 1.0 on land, lower in water
     bool wasHeld = false;
@@ -320,7 +361,6 @@ public:
 
     int thoughtId;  // -1 none
     int thoughtCountdown;
-    int idleWanderCountdown;
     int personalZGap;
     CUtilBounce* bounceA;  // owned
     CUtilBounce* bounceB;  // owned

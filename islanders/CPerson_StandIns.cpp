@@ -82,7 +82,7 @@ void CPerson::Lightning()
     }
 }
 
-// ---- The task steps, needs and thoughts ---------------------------------------------
+// ---- The task steps and thoughts ---------------------------------------------
 
 void CPerson::PumpTask()
 {
@@ -98,30 +98,12 @@ void CPerson::PumpTask()
     }
 }
 
-void CPerson::DecideWhatToDo() {}
-void CPerson::GetTired(int) {}
-
-void CPerson::HandleAgeing()
-{
-    data.age++;
-    data.actualAge++;
-}
-
-void CPerson::Die(bool)
-{
-    deleteMe = true;
-}
-
-void CPerson::DieSoon(int cause)
-{
-    if (!dying) {
-        dying = true;
-        deathCause = std::to_string(cause);
-    }
-}
-
 void CPerson::HandleStatusAndThoughts(bool)
 {
+    // An idle adult's wait before it wanders off on its own runs down here.
+    if (idle && GetAge() >= 14) {
+        wanderTimer--;
+    }
     if (surprisedFrames > 0) {
         surprisedFrames--;
     }

@@ -10,6 +10,9 @@
 namespace {
 
 constexpr int kGravesProperty = 30;
+constexpr int kVariants = 6;
+// The stone picture's size, for finding the grave under the pointer.
+constexpr int kStoneWidth = 40, kStoneHeight = 60;
 
 }  // namespace
 
@@ -22,6 +25,17 @@ CTombstone::CTombstone(int atX, int atY, int stone) : hidden(false)
     x = static_cast<float>(atX);
     y = static_cast<float>(atY);
     tombstones.push_back(this);
+}
+
+CTombstone::CTombstone(int atX, int atY, const std::string& name, const std::string& rank,
+                       const std::string& specialty, const std::string& cause, int age, int variant, bool)
+    : CTombstone(atX, atY, variant == -1 ? RangedRandom(0, kVariants - 1) : variant)
+{
+    snprintf(record.name, sizeof(record.name), "%s", name.c_str());
+    snprintf(record.rank, sizeof(record.rank), "%s", rank.c_str());
+    snprintf(record.specialty, sizeof(record.specialty), "%s", specialty.c_str());
+    snprintf(record.cause, sizeof(record.cause), "%s", cause.c_str());
+    record.age = age;
 }
 
 CTombstone::CTombstone(const tombstone_data& saved) : record(saved)
@@ -53,6 +67,27 @@ void CTombstone::Rollover(bool) {}
 int CTombstone::GetVariant()
 {
     return record.variant;
+}
+
+CTombstone* CTombstone::FindPickup(int atX, int atY)
+{
+    for (CTombstone* grave : tombstones) {
+        if (!grave->hidden && atX >= grave->x && atX < grave->x + kStoneWidth && atY >= grave->y &&
+            atY < grave->y + kStoneHeight) {
+            return grave;
+        }
+    }
+    return nullptr;
+}
+
+void CTombstone::Pickup()
+{
+    held = true;
+}
+
+void CTombstone::Drop()
+{
+    held = false;
 }
 
 void CTombstone::Save()

@@ -8,6 +8,7 @@
 #include "ProfileTypes.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // One saved grave: 144 bytes, written raw and zeroed before it is filled.
@@ -31,6 +32,10 @@ class CTombstone : public CObject {
 public:
     // Top-left at world (x, y); stone variant 0..5.
     CTombstone(int x, int y, int variant);
+    // An islander's grave: its name, and string ids as decimal text for its
+    // rank, specialty (empty none) and cause of death; variant -1 draws one.
+    CTombstone(int x, int y, const std::string& name, const std::string& rank, const std::string& specialty,
+               const std::string& cause, int age, int variant, bool loading);
     // A saved grave at its rounded place.
     explicit CTombstone(const tombstone_data& saved);
     ~CTombstone() override;
@@ -41,6 +46,10 @@ public:
     void Rollover(bool over) override;
 
     int GetVariant();
+    // The grave under world (x, y); null none.
+    static CTombstone* FindPickup(int x, int y);
+    void Pickup();
+    void Drop();
     bool Hidden();
 
     // Every grave into the profile, and every grave rebuilt from it.
@@ -52,4 +61,5 @@ public:
 private:
     tombstone_data record;
     bool hidden;
+    bool held = false;
 };

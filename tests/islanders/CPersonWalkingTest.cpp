@@ -52,6 +52,7 @@ protected:
     CPerson* AdultAt(int footX, int footY, int id)
     {
         CPerson* person = Islander(30, id % 2, id);
+        person->stageAge = 30;  // grown up long ago: no change of looks to end its walk
         person->data.x = static_cast<float>(footX - 13);
         person->data.y = static_cast<float>(footY - 32);
         person->UnHide();

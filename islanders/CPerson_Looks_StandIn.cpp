@@ -1,0 +1,24 @@
+// Stand-ins for what the ageing and the graves need of the islander's
+// pictures and names until those are built: the stand-in picture has no
+// head, hair or ring to change, and the name is the string table's.
+#include "CPerson.h"
+
+#include "FontSystem.h"
+
+#include <cstring>
+
+void CPerson::UpdateSelectionRing() {}
+void CPerson::UseGrownUpHead() {}
+void CPerson::RebuildHairImages(int, int) {}
+void CPerson::SetBodyAnimRate(int) {}
+
+int CPerson::GetShownHeadWidth() const
+{
+    return 0;
+}
+
+std::string CPerson::GetASCIIName() const
+{
+    const size_t length = strnlen(data.customName, sizeof(data.customName));
+    return length ? std::string(data.customName, length) : FontSystem_GetASCIIString(data.nameId);
+}
