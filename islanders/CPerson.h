@@ -98,18 +98,11 @@ public:
     static const char* GetASCIINameFromID(int id);
     // The first 10 characters become the custom name; empty clears it.
     void SetASCIIName(const std::string& name);
-    // Skills until they are built: no specialty, rank 0, no double mastery.
-    int GetSkillSpecialty() const;
-    int GetSkillRank() const;
-    bool MultipleMaster() const;
 
     int statusTextId = -1;  // replaces the task text in the bottom line; -1 none
-    bool idle = false;      // no task at the last deciding step
     int speechId = -1;      // a remark shown as the tool-tip; -1 none
     std::string speechName;
     char asciiName[12] = {};
-    char rankText[12] = {};       // string ids as decimal text, for the top line
-    char specialtyText[12] = {};
 
     // ---- Saving -------------------------------------------------------------
     // The band, the default task list, the last id and the clothes queues
@@ -300,8 +293,6 @@ public:
     int GetSkillSpecialty() const;       // -1 none, 0..7
     bool MultipleMaster() const;
     int GetSkillRank() const;  // 0..3
-    // The name as shown, in 8-bit text.
-    std::string GetASCIIName() const;
     // Looks that change with the stage; the sprites serve them.
     void UpdateSelectionRing();
     void UseGrownUpHead();
@@ -316,7 +307,8 @@ public:
     int energyTimer = -1, foodTimer = -1;
     int stageAge = 0;  // years at the last change of looks by age
     int skillTimer = -1;
-    std::string rankText, specialtyText;  // string ids as decimal text
+    // String ids as decimal text, for the side panel's top line and the grave.
+    std::string rankText, specialtyText;
 
     bool grabGuard = false;
     float depthFactor = 1.0f;  // 1.0 on land, lower in water

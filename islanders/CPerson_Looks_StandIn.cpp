@@ -16,9 +16,3 @@ int CPerson::GetShownHeadWidth() const
 {
     return 0;
 }
-
-std::string CPerson::GetASCIIName() const
-{
-    const size_t length = strnlen(data.customName, sizeof(data.customName));
-    return length ? std::string(data.customName, length) : FontSystem_GetASCIIString(data.nameId);
-}

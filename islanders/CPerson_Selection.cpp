@@ -66,11 +66,11 @@ selection_result CPerson::GetSelectedTopDetail()
         result.id = kMultipleMasterTextId;
     } else {
         // The panel's text resolves these ids through the string table.
-        std::snprintf(rankText, sizeof rankText, "%d", kRankTextId + GetSkillRank());
-        std::snprintf(specialtyText, sizeof specialtyText, "%d", kSpecialtyTextId + GetSkillSpecialty());
+        rankText = std::to_string(kRankTextId + GetSkillRank());
+        specialtyText = std::to_string(kSpecialtyTextId + GetSkillSpecialty());
         result.id = kSkilledTextId;
-        result.text1 = rankText;
-        result.text2 = specialtyText;
+        result.text1 = rankText.c_str();
+        result.text2 = specialtyText.c_str();
     }
     return result;
 }
