@@ -3,6 +3,8 @@
 #include "ClothesColours.h"
 #include "Utilities.h"
 
+#include <algorithm>
+
 namespace {
 
 // A group of one colour takes no draw.
@@ -38,14 +40,13 @@ void CPerson::RandomizeClothesColour(RGBA_data& colour, bool top, bool male)
 
 void CPerson::ChangeHairStyle(int style)
 {
-    data.youngHairStyle = data.matureHairStyle = style;
+    data.youngHairStyle = data.matureHairStyle = std::clamp(style, 0, 7);
     // Looks change only through a full reload of the sprites.
     Hide();
     UnloadSprites();
     LoadSprites();
+    ChangeState(1);
+    ChangeState(0);
     EndTask(false);
     UnHide();
 }
-
-void CPerson::PreLoadClothes() {}
-void CPerson::UnPreLoadClothes() {}

@@ -246,7 +246,9 @@ TEST_F(WalkingTest, AHeldIslanderHangsFromThePointerInsideTheViewAboveEverything
     };
     // An adult man hangs 2 px left and 50 px up of the pointer, less half the
     // body; outside 10..585 by 100..520 he stays as at the edge.
-    const pointer pointers[] = {{300, 300, 300 - 17 - 2, 250}, {5, 600, 10 - 17 - 2, 470}, {700, 40, 585 - 17 - 2, 50}};
+    const float half = static_cast<float>(held->DescribeBody().width / 2);
+    const pointer pointers[] = {
+        {300, 300, 300 - half - 2, 250}, {5, 600, 10 - half - 2, 470}, {700, 40, 585 - half - 2, 50}};
     for (const pointer& p : pointers) {
         MouseAt(p.x, p.y);
         held->Pump(0, 0, 1);
