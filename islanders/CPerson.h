@@ -16,6 +16,7 @@
 #include "PersonRecords.h"
 #include "PersonSprites.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -323,6 +324,13 @@ public:
     RGBA_data GetClothesColour(bool top) const;
     // Redraws the hair genes until they give colour 0..7 (500 draws at most).
     void ChangeHairColour(int colour);
+    // Every sprite field the islander owns, null ones skipped; visit may take
+    // the sprite over and clear the field.
+    void ForEachSprite(const std::function<void(CSprite*&)>& visit);
+    // Hide, unload, load again and set the two body states: the way every
+    // change of looks goes, after the record changed. The archive pictures
+    // stay decoded across it; the caller shows the islander again.
+    void ReloadSprites(int firstState, int secondState);
 
     direction_set adultStand = {}, adultWalk = {}, adultCarry = {}, adultHoe = {}, adultHack = {};
     direction_set toolStick = {}, toolAxe = {}, toolPickaxe = {}, toolHammer = {};

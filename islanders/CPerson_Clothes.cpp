@@ -3,7 +3,6 @@
 #include "ClothesColours.h"
 #include "Utilities.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -36,17 +35,4 @@ void CPerson::RandomizeClothesColour(RGBA_data& colour, bool top, bool male)
         colour = PickByGroup(kWomanBottomPlain, kWomanBottomBright, kWomanBottomBlue);
     }
     colour.a = 255;
-}
-
-void CPerson::ChangeHairStyle(int style)
-{
-    data.youngHairStyle = data.matureHairStyle = std::clamp(style, 0, 7);
-    // Looks change only through a full reload of the sprites.
-    Hide();
-    UnloadSprites();
-    LoadSprites();
-    ChangeState(1);
-    ChangeState(0);
-    EndTask(false);
-    UnHide();
 }

@@ -239,15 +239,11 @@ void CPerson::ChangeClothes(craft_data order)
         CSprite::draw->RemoveImage(person->portraitImage);
     }
     person->portraitImage = -1;
-    person->Hide();
-    person->UnloadSprites();
     person->data.bottomStyle = std::clamp(order.bottomStyle, 0, 2);
     person->data.topStyle = std::clamp(order.topStyle, 0, 2);
     person->data.bottomColour = order.bottomColour;
     person->data.topColour = order.topColour;
-    person->LoadSprites();
-    person->ChangeState(0);
-    person->ChangeState(1);
+    person->ReloadSprites(0, 1);
     person->UnHide();
 }
 
@@ -289,11 +285,35 @@ void CPerson::ChangeHairColour(int colour)
             break;
         }
     }
-    Hide();
-    UnloadSprites();
-    LoadSprites();
-    ChangeState(1);
-    ChangeState(0);
+    ReloadSprites(1, 0);
     EndTask(false);
     UnHide();
+}
+
+void CPerson::ChangeHairStyle(int style)
+{
+    data.youngHairStyle = data.matureHairStyle = std::clamp(style, 0, 7);
+    ReloadSprites(1, 0);
+    EndTask(false);
+    UnHide();
+}
+
+void CPerson::ReloadSprites(int firstState, int secondState)
+{
+    Hide();
+    // The old sprites live on until the new ones are built, so that the
+    // archive pictures both use stay decoded.
+    std::vector<CSprite*> old;
+    ForEachSprite([&](CSprite*& sprite) {
+        old.push_back(sprite);
+        sprite = nullptr;
+    });
+    selectionMarker = nullptr;
+    UnloadSprites();
+    LoadSprites();
+    ChangeState(firstState);
+    ChangeState(secondState);
+    for (CSprite* sprite : old) {
+        delete sprite;
+    }
 }

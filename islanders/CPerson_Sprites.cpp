@@ -445,3 +445,46 @@ void CPerson::UnHideBody()
         Show(carriedSprites[d][carriedItem].sprite, true);
     }
 }
+
+void CPerson::ForEachSprite(const std::function<void(CSprite*&)>& visit)
+{
+    auto one = [&](CSprite*& sprite) {
+        if (sprite) {
+            visit(sprite);
+        }
+    };
+    auto array = [&](CSprite** sprites, int count) {
+        for (int i = 0; i < count; i++) {
+            one(sprites[i]);
+        }
+    };
+    one(splashSprite);
+    one(groundShadow);
+    one(hackShadow);
+    one(selectionRing);
+    array(&mouthSets[0][0], kFaces * kHeadFrames);
+    array(dustSprites, 4);
+    for (CSprite** heads : {adultHead, adultBlink, hair, babyHead, babyBlink}) {
+        array(heads, kHeadFrames);
+    }
+    for (wake_particle& p : smallWake) {
+        one(p.sprite);
+    }
+    for (wake_particle& p : largeWake) {
+        one(p.sprite);
+    }
+    for (auto& goods : carriedSprites) {
+        for (direction_entry& good : goods) {
+            one(good.sprite);
+        }
+    }
+    for (direction_set* set :
+         {&adultStand, &adultWalk, &adultCarry, &adultHoe, &adultHack, &toolStick, &toolAxe, &toolPickaxe, &toolHammer,
+          &babyStand, &babyWalk, &kidStand, &kidWalk, &topStand, &bottomStand, &topWalk, &bottomWalk, &topCarry,
+          &bottomCarry, &topHack, &bottomHack, &topHoe, &bottomHoe, &babyTopStand, &babyBottomStand, &babyTopWalk,
+          &babyBottomWalk, &kidTopStand, &kidBottomStand, &kidTopWalk, &kidBottomWalk}) {
+        for (direction_entry& entry : set->entry) {
+            one(entry.sprite);
+        }
+    }
+}
