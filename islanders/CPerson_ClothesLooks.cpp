@@ -35,15 +35,19 @@ struct garment_names {
 
 garment_names StandNames(const char* gender, int top, int style, int d)
 {
-    const std::string stem = TempSprintf("%s_%s%i_stand_%s_", gender, kPieceWords[top], style, kDirectionWords[d]);
-    return {stem + "color.png", stem + "line.png"};
+    const char* piece = kPieceWords[top];
+    const char* dir = kDirectionWords[d];
+    return {TempSprintf("%s_%s%i_stand_%s_color.png", gender, piece, style, dir),
+            TempSprintf("%s_%s%i_stand_%s_line.png", gender, piece, style, dir)};
 }
 
 garment_names MovingNames(const char* gender, int top, int style, int set, int d, int image)
 {
-    const std::string stem =
-        TempSprintf("%s_%s%i_%s_%s_", gender, kPieceWords[top], style, kMovingSetWords[set], kDirectionWords[d]);
-    return {stem + TempSprintf("color_%i.png", image), stem + TempSprintf("line_%i.png", image)};
+    const char* piece = kPieceWords[top];
+    const char* pose = kMovingSetWords[set];
+    const char* dir = kDirectionWords[d];
+    return {TempSprintf("%s_%s%i_%s_%s_color_%i.png", gender, piece, style, pose, dir, image),
+            TempSprintf("%s_%s%i_%s_%s_line_%i.png", gender, piece, style, pose, dir, image)};
 }
 
 // The images a moving garment set shows: a man's working clothes end on

@@ -104,10 +104,10 @@ CSprite* Eyelid(const char* stage, int skin, int headFrame)
     const std::string blank = TempSprintf("%s_blink_skin0_0_0.png", stage);
     sprite->LoadImage(blank.c_str());
     if (headFrame >= kFirstLidFrame && headFrame <= kLastLidFrame) {
-        const std::string lid = TempSprintf("%s_blink_skin%i_%i_", stage, skin, headFrame);
-        sprite->LoadImage((lid + "0.png").c_str());
-        sprite->LoadImage((lid + "1.png").c_str());
-        sprite->LoadImage((lid + "0.png").c_str());
+        const std::string halfShut = TempSprintf("%s_blink_skin%i_%i_0.png", stage, skin, headFrame);
+        sprite->LoadImage(halfShut.c_str());
+        sprite->LoadImage(TempSprintf("%s_blink_skin%i_%i_1.png", stage, skin, headFrame));
+        sprite->LoadImage(halfShut.c_str());
     }
     sprite->LoadImage(blank.c_str());
     sprite->PauseWhenDone();
