@@ -95,7 +95,8 @@ protected:
         return RunUntilEveryoneIsIdle([] {});
     }
 
-    // The wake pictures come with the islander's sprites; here any picture does.
+    // The wake pictures come with the islander's sprites; where there are
+    // none, any picture does.
     void InstallWake(CPerson* person)
     {
         for (wake_particle& p : person->largeWake) {
@@ -108,6 +109,9 @@ protected:
 
     void Install(wake_particle& p, int images)
     {
+        if (p.sprite) {
+            return;
+        }
         p.sprite = new CSprite(0, 1);
         for (int i = 0; i < images; i++) {
             p.sprite->LoadImage("selector_adult.png");
