@@ -78,7 +78,6 @@ CPerson::CPerson(const person_data& record)
       hidden(true),
       hiddenAway(false),
       surprisedFrames(0),
-      standInSprite(nullptr),
       sndSnore{},
       sndHackWood{},
       sndHackRock{},

@@ -14,7 +14,9 @@
 #include "CObject.h"
 #include "PersonFrame.h"
 #include "PersonRecords.h"
+#include "PersonSprites.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -293,11 +295,7 @@ public:
     int GetSkillSpecialty() const;       // -1 none, 0..7
     bool MultipleMaster() const;
     int GetSkillRank() const;  // 0..3
-    // Looks that change with the stage; the sprites serve them.
-    void UpdateSelectionRing();
-    void UseGrownUpHead();
-    void RebuildHairImages(int style, int colour);
-    void SetBodyAnimRate(int rate);
+    // Width of the head picture now shown; 0 while there is none.
     int GetShownHeadWidth() const;
 
     bool idle = false;  // had no task when this frame decided
@@ -362,11 +360,85 @@ public:
     int blinkTimer, headTurnTimer;
     int lastOffsetX, lastOffsetY;  // the map offset of the last frame
 
+    // ---- The sprite stack (CPerson_Sprites, _Body, _Head, _ClothesLooks) ----
+    // Every sprite set of the islander's stage and of the stages it can still
+    // reach is built once by LoadSprites, so that play only hides and shows.
+    void InitSpriteOffsets();
+    // Rebuilds the ground shadow and the selection ring for the stage.
+    void UpdateSelectionRing();
+    void HideBody();
+    // Shows the body layers and marks the islander's layers as shown.
+    void UnHideBody();
+    // The image shift that keeps a walk in step when turning to direction.
+    int GetFrameOffsetForDirectionChange(int direction);
+    // Turns the body to the direction of the walker's last step.
+    void AdjustDisplayedSprite();
+    // The head picture the portrait shows: -1 default, 0..15; others ignored.
+    void ChangeHeadDirection(int index);
+    // A baby turning 3: the grown-up head, eyelids and hair take over.
+    void SwitchToGrownUpHead();
+    // The hair pictures again, for the style and colour of the current age.
+    void RebuildHair();
+    // Frames per animation step of every body, tool and adult garment.
+    void SetBodyFramesPerStep(int frames);
+    void LoadClothes();
+    void UnloadClothes();
+    // Puts a finished order on its islander; an unknown islander is no error.
+    static void ChangeClothes(craft_data order);
+    static void AddCraft(int islanderId, int topStyle, int bottomStyle, RGBA_data topColour, RGBA_data bottomColour);
+    // Portraits drawn without clothes while set (the clothes designer).
+    static void ResetClothes(bool noClothes);
+    int GetClothesStyle(bool top) const;
+    RGBA_data GetClothesColour(bool top) const;
+    // Redraws the hair genes until they give colour 0..7 (500 draws at most).
+    void ChangeHairColour(int colour);
+    // Every sprite field the islander owns, null ones skipped; visit may take
+    // the sprite over and clear the field.
+    void ForEachSprite(const std::function<void(CSprite*&)>& visit);
+    // Hide, unload, load again and set the two body states: the way every
+    // change of looks goes, after the record changed. The archive pictures
+    // stay decoded across it; the caller shows the islander again.
+    void ReloadSprites(int firstState, int secondState);
+
+    direction_set adultStand = {}, adultWalk = {}, adultCarry = {}, adultHoe = {}, adultHack = {};
+    direction_set toolStick = {}, toolAxe = {}, toolPickaxe = {}, toolHammer = {};
+    direction_set babyStand = {}, babyWalk = {}, kidStand = {}, kidWalk = {};
+    direction_set topStand = {}, bottomStand = {}, topWalk = {}, bottomWalk = {}, topCarry = {}, bottomCarry = {};
+    direction_set topHack = {}, bottomHack = {}, topHoe = {}, bottomHoe = {};
+    direction_set babyTopStand = {}, babyBottomStand = {}, babyTopWalk = {}, babyBottomWalk = {};
+    direction_set kidTopStand = {}, kidBottomStand = {}, kidTopWalk = {}, kidBottomWalk = {};
+    direction_set* bodySet = nullptr;  // the shown body and garments
+    direction_set* topSet = nullptr;
+    direction_set* bottomSet = nullptr;
+    CSprite* adultHead[kHeadFrames] = {};
+    CSprite* adultBlink[kHeadFrames] = {};
+    CSprite* hair[kHeadFrames] = {};
+    CSprite* babyHead[kHeadFrames] = {};
+    CSprite* babyBlink[kHeadFrames] = {};
+    CSprite* noHair[kHeadFrames] = {};
+    CSprite** headImages = nullptr;  // the arrays shown
+    CSprite** blinkImages = nullptr;
+    CSprite** hairImages = nullptr;
+    CSprite* mouthSets[kFaces][kHeadFrames] = {};  // by face number
+    CSprite** currentMouth = nullptr;
+    CSprite** previousMouth = nullptr;
+    direction_entry carriedSprites[kDirections][kCarriedGoods] = {};
+    CSprite* dustSprites[4] = {};
+    CSprite* splashSprite = nullptr;
+    int splashX = 0, splashY = 0;  // world pixels
+    CSprite* groundShadow = nullptr;
+    CSprite* hackShadow = nullptr;
+    CSprite* selectionRing = nullptr;  // also the world object's selection marker
+    int selectionRingX = 0, selectionRingY = 0;
+    int headOffsetX = 0, headOffsetY = 0;
+    int headFrame = -1, targetHeadFrame = 0;  // -1 before the first load
+    int emotionTimer = 0;
+    bool layersShown = false;  // cleared by HidePerson, set by UnHideBody
+
     bool pickedUp;
     bool hidden;
     bool hiddenAway;      // inside a building or otherwise off the island
     int surprisedFrames;  // frames of the surprised face left
-    CSprite* standInSprite;  // owned; the picture until the body sprites exist
 
     CSound* sndSnore[2];
     CSound* sndHackWood[5];

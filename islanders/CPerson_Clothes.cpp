@@ -3,6 +3,7 @@
 #include "ClothesColours.h"
 #include "Utilities.h"
 
+
 namespace {
 
 // A group of one colour takes no draw.
@@ -35,17 +36,3 @@ void CPerson::RandomizeClothesColour(RGBA_data& colour, bool top, bool male)
     }
     colour.a = 255;
 }
-
-void CPerson::ChangeHairStyle(int style)
-{
-    data.youngHairStyle = data.matureHairStyle = style;
-    // Looks change only through a full reload of the sprites.
-    Hide();
-    UnloadSprites();
-    LoadSprites();
-    EndTask(false);
-    UnHide();
-}
-
-void CPerson::PreLoadClothes() {}
-void CPerson::UnPreLoadClothes() {}

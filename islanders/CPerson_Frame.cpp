@@ -196,7 +196,9 @@ void CPerson::Pump(int offsetX, int offsetY, int)
     } else {
         SetShownBodyHeight(body.height);
     }
-    selectionOffsetY = held ? kHeldSelectionOffset : kLandSelectionOffset - sunk;
+    // Babies' and kids' rings sit higher than an adult's.
+    const int ringY = selectionRing ? selectionRingY : kLandSelectionOffset;
+    selectionOffsetY = held ? kHeldSelectionOffset : ringY - sunk;
 
     int shadowX = 0, shadowY = 0;
     for (const shadow_offsets& row : kShadowOffsets) {

@@ -146,6 +146,9 @@ void CPerson::AdjustSpeed(bool apply)
     if (apply && movement) {
         movement->SetWalkSpeed(walkSpeed);
     }
+    if (apply) {
+        SetBodyFramesPerStep(animRate);
+    }
 }
 
 int CPerson::GetAnimRate(int level)

@@ -21,7 +21,6 @@ constexpr int kFullNeed = 10000;
 constexpr int kOldAgeDeath = 12021, kHungerDeath = 12022, kExhaustionDeath = 12023, kLonelinessDeath = 12024;
 constexpr int kDeadIslandersProperty = 54;
 constexpr int kFirstRankText = 11124, kFirstSpecialtyText = 11100;
-constexpr int kGreyHair = 8;
 constexpr int kGraveScatter = 200;
 
 int YearsOf(const CPerson* person)
@@ -106,7 +105,7 @@ void CPerson::HandleAgeing()
         EndTask(false);
         HidePerson();
         movement->SetWalkSpeed(walkSpeed);
-        UseGrownUpHead();
+        SwitchToGrownUpHead();
         placeAgain();
         UpdateSelectionRing();
     } else if (years >= 14 && stageAge < 14) {
@@ -124,8 +123,7 @@ void CPerson::HandleAgeing()
         }
         EndTask(false);
         HidePerson();
-        const bool grey = data.prematureGrey || (years >= 65 && !data.keepHairColour);
-        RebuildHairImages(data.matureHairStyle, grey ? kGreyHair : hairColour);
+        RebuildHair();
         placeAgain();
     } else if (years >= 65 && stageAge < 65) {
         stageAge = years;
@@ -135,9 +133,8 @@ void CPerson::HandleAgeing()
         animRate = GetAnimRate(speedLevel);
         walkSpeed = GetActualWalkSpeed(speedLevel);
         movement->SetWalkSpeed(walkSpeed);
-        SetBodyAnimRate(animRate);
-        const bool grey = data.prematureGrey || !data.keepHairColour;
-        RebuildHairImages(data.matureHairStyle, grey ? kGreyHair : hairColour);
+        SetBodyFramesPerStep(animRate);
+        RebuildHair();
         placeAgain();
     }
 }

@@ -92,7 +92,7 @@ TEST_F(SkillsTest, WorkRaisesASkillEvery60To90FramesByUpToAFifthOfTheMind)
         EXPECT_LE(gain, 10);
         const CFlyaway& number = CFlyaway::flyaways.back();
         EXPECT_EQ(number.value, gain);
-        EXPECT_EQ(number.x, 703);
+        EXPECT_EQ(number.x, 700 + worker->GetShownHeadWidth() / 2 + 3) << "over the middle of the head";
         EXPECT_EQ(number.y, 475);
         lastGainFrame = frame;
     }

@@ -96,7 +96,8 @@ protected:
         return RunUntilEveryoneIsIdle([] {});
     }
 
-    // The wake pictures come with the islander's sprites; here any picture does.
+    // The wake pictures come with the islander's sprites; where there are
+    // none, any picture does.
     void InstallWake(CPerson* person)
     {
         for (wake_particle& p : person->largeWake) {
@@ -109,6 +110,9 @@ protected:
 
     void Install(wake_particle& p, int images)
     {
+        if (p.sprite) {
+            return;
+        }
         p.sprite = new CSprite(0, 1);
         for (int i = 0; i < images; i++) {
             p.sprite->LoadImage("selector_adult.png");
@@ -247,7 +251,9 @@ TEST_F(WalkingTest, AHeldIslanderHangsFromThePointerInsideTheViewAboveEverything
     };
     // An adult man hangs 2 px left and 50 px up of the pointer, less half the
     // body; outside 10..585 by 100..520 he stays as at the edge.
-    const pointer pointers[] = {{300, 300, 300 - 17 - 2, 250}, {5, 600, 10 - 17 - 2, 470}, {700, 40, 585 - 17 - 2, 50}};
+    const float half = static_cast<float>(held->DescribeBody().width / 2);
+    const pointer pointers[] = {
+        {300, 300, 300 - half - 2, 250}, {5, 600, 10 - half - 2, 470}, {700, 40, 585 - half - 2, 50}};
     for (const pointer& p : pointers) {
         MouseAt(p.x, p.y);
         held->Pump(0, 0, 1);

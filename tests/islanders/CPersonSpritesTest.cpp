@@ -1,0 +1,357 @@
+#include "CPersonSpritesFixture.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using IslanderSprites = SpritesTest;
+
+// Each sex and stage once with every skin, hair style, garment style and
+// baby colour among them: a mistyped picture name is fatal, so building them
+// all is the test. Values out of range are built as their nearest.
+TEST_F(IslanderSprites, EveryLookOfEveryStageIsBuiltFromTheArchive)
+{
+    const int stages[4] = {1, 8, 30, 70};
+    int id = 1;
+    for (int gender = 0; gender < 2; gender++) {
+        for (int years : stages) {
+            for (int i = 0; i < 8; i++) {
+                CPerson* person = Dressed({gender, years, i % 4, i, i % 3, (i + 1) % 3, i % 6, (i + 3) % 6}, id++);
+                ASSERT_NE(ShownBody(*person), nullptr);
+                delete person;
+            }
+        }
+    }
+    CPerson* wild = Dressed({1, 2, 3, 12, 7, -4, 9, -1}, id++);
+    EXPECT_NE(ShownBody(*wild), nullptr);
+    wild->ChangeHairStyle(99);
+    EXPECT_EQ(wild->data.youngHairStyle, 7);
+    wild->ChangeHairColour(-3);
+    CPerson::ChangeClothes(craft_data{wild->GetID(), 5, -5, {1, 2, 3, 255}, {4, 5, 6, 255}, 50, 50});
+    EXPECT_EQ(wild->data.topStyle, 2);
+    EXPECT_EQ(wild->data.bottomStyle, 0);
+}
+
+// The grey of a mask takes the garment's colour and keeps its alpha; the
+// line drawing lies over it; any other grey is left alone.
+TEST_F(IslanderSprites, GarmentsArePaintedInTheirColourUnderTheirLines)
+{
+    CPerson* man = Dressed({0, 30, 0, 0, 2});
+    CDraw* draw = CSprite::draw;
+    // Long sheer sleeves.
+    const int mask = draw->LoadImage("male_clothes2_stand_SE_color.png", false, false);
+    const int line = draw->LoadImage("male_clothes2_stand_SE_line.png", false, false);
+    const int painted = man->topStand.entry[FACING_SE].sprite->GetImage(0);
+    int sheer = 0, solid = 0;
+    for (int y = 0; y < draw->GetH(mask); y++) {
+        for (int x = 0; x < draw->GetW(mask); x++) {
+            const RGBA_data m = Pixel(mask, x, y), l = Pixel(line, x, y), p = Pixel(painted, x, y);
+            if (m.a == 0 || l.a != 0) {
+                continue;
+            }
+            EXPECT_EQ(std::to_string(p.r) + "," + std::to_string(p.g) + "," + std::to_string(p.b), "200,40,40");
+            EXPECT_EQ(p.a, m.a);
+            sheer += m.a == 128;
+            solid += m.a == 255;
+        }
+    }
+    EXPECT_GT(sheer, 0);
+    EXPECT_GT(solid, 0);
+    const int sample = draw->CreateSizedBlank(2, 1, mask);
+    draw->RemoveImage(mask);
+    draw->RemoveImage(line);
+    draw->DrawPixel(sample, 0, 0, 85, 85, 85, 128, true);
+    draw->DrawPixel(sample, 1, 0, 85, 85, 86, 255, true);
+    draw->ReplaceColour(sample, RGBA_data{85, 85, 85, 255}, RGBA_data{10, 20, 30, 255}, false, false);
+    const RGBA_data grey = Pixel(sample, 0, 0), other = Pixel(sample, 1, 0);
+    EXPECT_EQ(grey.r + grey.g * 1000 + grey.b * 1000000, 10 + 20 * 1000 + 30 * 1000000);
+    EXPECT_EQ(grey.a, 128);
+    EXPECT_EQ(other.b, 86);
+    draw->RemoveImage(sample);
+}
+
+struct state_case {
+    int years;
+    int gender;
+    int state;
+    direction_set CPerson::*body;
+    direction_set CPerson::*top;
+    direction_set CPerson::*tool;  // null: no tool
+    int x, y;                      // the body's place from the islander's, facing SE
+};
+
+// What each body state shows of a man, a woman and a kid facing SE, and where.
+TEST_F(IslanderSprites, EachBodyStateShowsItsBodyClothesAndToolInPlace)
+{
+    const state_case cases[] = {
+        {30, 0, 1, &CPerson::adultWalk, &CPerson::topWalk, nullptr, -4, 2},
+        {30, 0, 2, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolAxe, -17, -1},
+        {30, 0, 3, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolPickaxe, -17, -1},
+        {30, 1, 4, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolHammer, -14, 2},
+        {30, 0, 5, &CPerson::adultHoe, &CPerson::topHoe, nullptr, 5, 0},
+        {30, 1, 6, &CPerson::adultCarry, &CPerson::topCarry, nullptr, 0, 0},
+        {30, 0, 7, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
+        {30, 0, 8, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
+        {30, 0, 9, &CPerson::adultStand, &CPerson::topStand, nullptr, 2, 3},
+        {30, 0, 10, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
+        {30, 1, 0, &CPerson::adultStand, &CPerson::topStand, nullptr, 6, 2},
+        {8, 1, 1, &CPerson::kidWalk, &CPerson::kidTopWalk, nullptr, -1, 19},
+        {8, 0, 9, &CPerson::adultStand, &CPerson::topStand, nullptr, 2, 3},
+        {1, 0, 1, &CPerson::babyWalk, &CPerson::babyTopWalk, nullptr, 0, 35},
+    };
+    CObject::rendering = true;
+    int id = 1;
+    for (const state_case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.years) + " years, state " + std::to_string(c.state));
+        CPerson* person = Dressed({c.gender, c.years}, id++);
+        person->AlterBodyDirection(FACING_SE);
+        person->UnHide();
+        person->ChangeState(c.state == 0 ? 1 : c.state);
+        person->ChangeState(c.state);
+        CSprite* body = (person->*c.body).entry[FACING_SE].sprite;
+        EXPECT_EQ(ShownBody(*person), body);
+        EXPECT_FALSE(body->Hidden());
+        EXPECT_FALSE((person->*c.top).entry[FACING_SE].sprite->Hidden());
+        for (direction_set CPerson::*tool : {&CPerson::toolAxe, &CPerson::toolPickaxe, &CPerson::toolHammer}) {
+            EXPECT_EQ((person->*tool).entry[FACING_SE].sprite->Hidden(), tool != c.tool);
+        }
+        EXPECT_EQ(person->toolStick.entry[FACING_SE].sprite->Hidden(), c.tool == nullptr);
+        const body_view view = person->DescribeBody();
+        person->PlaceLayers(300, 200, view.headX, view.headY, 5000, false);
+        EXPECT_EQ(body->GetX(), 300 + c.x);
+        EXPECT_EQ(body->GetY(), 200 + c.y);
+        EXPECT_EQ(body->GetZ(), 5000);
+        // Grown-ups wear their clothes over the body, children under it.
+        const bool child = c.body == &CPerson::kidWalk || c.body == &CPerson::babyWalk;
+        EXPECT_EQ((person->*c.top).entry[FACING_SE].sprite->GetZ(), child ? 4998 : 5002);
+        delete person;
+    }
+    CObject::rendering = false;
+}
+
+// Turning keeps the walk in step; the working poses face SE or SW only, and
+// any other way of working shows SW.
+TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
+{
+    struct turn {
+        int years, gender, from, to, image, shown;
+    };
+    const turn turns[] = {
+        {30, 0, FACING_NE, FACING_SE, 3, 7}, {30, 1, FACING_NE, FACING_SE, 3, 2}, {30, 0, FACING_SW, FACING_NW, 0, 6},
+        {8, 0, FACING_NE, FACING_SE, 3, 6},  {1, 1, FACING_NE, FACING_SE, 3, 11},
+    };
+    int id = 1;
+    for (const turn& t : turns) {
+        CPerson* person = Dressed({t.gender, t.years}, id++);
+        person->AlterBodyDirection(t.from);
+        person->UnHide();
+        person->ChangeState(1);
+        ShownBody(*person)->SetFrame(t.image);
+        person->AlterBodyDirection(t.to);
+        EXPECT_EQ(person->bodyDirection, t.to);
+        EXPECT_EQ(ShownBody(*person)->GetFrame(), static_cast<unsigned int>(t.shown)) << t.years << " " << t.gender;
+        delete person;
+    }
+
+    CPerson* worker = Dressed({0, 30}, id++);
+    worker->UnHide();
+    worker->AlterBodyDirection(FACING_NE);
+    worker->ChangeState(2);
+    EXPECT_EQ(worker->bodyDirection, FACING_SW);
+    EXPECT_EQ(worker->targetHeadFrame, 10);
+    worker->AlterBodyDirection(FACING_NW);
+    EXPECT_EQ(worker->bodyDirection, FACING_SW);
+    worker->AlterBodyDirection(FACING_SE);
+    EXPECT_EQ(worker->bodyDirection, FACING_SE);
+    EXPECT_FALSE(worker->adultHack.entry[FACING_SE].sprite->Hidden());
+    EXPECT_TRUE(worker->adultHack.entry[FACING_SW].sprite->Hidden());
+    worker->AlterBodyDirection(7);
+    EXPECT_EQ(worker->bodyDirection, FACING_SE);
+
+    worker->ChangeState(1);
+    worker->moveDX = -1.0f;
+    worker->moveDY = -0.5f;
+    worker->AdjustDisplayedSprite();
+    EXPECT_EQ(worker->bodyDirection, FACING_NW);
+}
+
+// The head follows the hack: the head's place comes from the image the body
+// shows next, on the man's ninth image too.
+TEST_F(IslanderSprites, TheHeadSitsOnTheWorkingAndBabyBodies)
+{
+    CPerson* man = Dressed({0, 30});
+    man->AlterBodyDirection(FACING_SW);
+    man->ChangeState(2);
+    CSprite* hack = ShownBody(*man);
+    hack->Pause();
+    hack->SetFrame(8);
+    int x = man->headOffsetX, y = man->headOffsetY;
+    man->MoveHead(x, y);
+    EXPECT_EQ(x, 18 - 10);
+    EXPECT_EQ(y, 8 - 23);
+
+    man->ChangeState(5);
+    ShownBody(*man)->Pause();
+    ShownBody(*man)->SetFrame(3);
+    x = man->headOffsetX, y = man->headOffsetY;
+    man->MoveHead(x, y);
+    EXPECT_EQ(x, -11);
+    EXPECT_EQ(y, 14 - 26);
+
+    CPerson* baby = Dressed({1, 2}, 2);
+    baby->AlterBodyDirection(FACING_NW);
+    x = baby->headOffsetX, y = baby->headOffsetY;
+    baby->MoveHead(x, y);
+    EXPECT_EQ(x, 5 + 1);
+    EXPECT_EQ(y, -18 + 37);
+}
+
+// Blinking plays blank, half shut, shut, half shut, blank once; a drowsy
+// islander keeps its eyes shut and its head straight until it moves.
+TEST_F(IslanderSprites, EyesBlinkAndADrowsyIslanderKeepsThemShut)
+{
+    CPerson* man = Dressed({0, 30});
+    man->AlterBodyDirection(FACING_SE);
+    man->UnHide();
+    man->headFrame = man->targetHeadFrame = 6;
+    man->headTurnTimer = 1000;
+    man->blinkTimer = 0;
+    man->HandleHead();
+    CSprite* lid = man->blinkImages[6];
+    EXPECT_FALSE(lid->Hidden());
+    EXPECT_GE(man->blinkTimer, 5);
+    std::string shown;
+    for (int frame = 0; frame < 6; frame++) {
+        shown += std::to_string(lid->GetFrame());
+        lid->Pump();
+    }
+    EXPECT_EQ(shown, "001234");
+
+    man->data.energy = 2000;
+    man->headFrame = 5;
+    man->HandleHead();
+    man->HandleHead();
+    EXPECT_EQ(man->headFrame, 6) << "straight ahead";
+    EXPECT_EQ(man->blinkImages[6]->GetFrame(), 2u);
+    EXPECT_TRUE(man->blinkImages[6]->Paused());
+    EXPECT_FALSE(man->blinkImages[6]->Hidden());
+    man->ChangeState(1);
+    man->HandleHead();
+    EXPECT_FALSE(man->blinkImages[6]->Paused()) << "the eyes open";
+}
+
+// The head turns one frame a frame the short way round, never looks back
+// over the shoulder, and looks around near where the body faces; a hidden
+// islander turns and counts on but shows nothing.
+TEST_F(IslanderSprites, TheHeadTurnsTheShortWayAndLooksAroundNearItsFacing)
+{
+    CPerson* woman = Dressed({1, 30});
+    woman->AlterBodyDirection(FACING_NE);
+    woman->UnHide();
+    woman->headTurnTimer = 1000;
+    woman->headFrame = 0;
+    woman->targetHeadFrame = 5;
+    std::string path;
+    for (int frame = 0; frame < 3; frame++) {
+        woman->HandleHead();
+        path += std::to_string(woman->headFrame) + " ";
+    }
+    EXPECT_EQ(path, "1 2 3 ");
+    EXPECT_FALSE(woman->headImages[3]->Hidden());
+    EXPECT_TRUE(woman->headImages[2]->Hidden());
+    woman->AlterBodyDirection(FACING_SW);
+    woman->targetHeadFrame = 3;
+    woman->HandleHead();
+    EXPECT_EQ(woman->targetHeadFrame, 10) << "no looking back";
+    EXPECT_EQ(woman->headFrame, 4);
+
+    woman->Hide();
+    woman->AlterBodyDirection(FACING_NE);
+    woman->headFrame = 0;
+    woman->targetHeadFrame = 9;
+    woman->HandleHead();
+    woman->HandleHead();
+    EXPECT_EQ(woman->headFrame, 14) << "from 0 to 9 through 15";
+    EXPECT_TRUE(woman->headImages[14]->Hidden());
+
+    woman->UnHide();
+    woman->AlterBodyDirection(FACING_SW);
+    InitRandom(5);
+    for (int look = 0; look < 20; look++) {
+        woman->headTurnTimer = 0;
+        woman->HandleHead();
+        const int target = woman->targetHeadFrame;
+        EXPECT_TRUE(target >= 7 && target <= 13) << target;
+        EXPECT_GE(std::abs(target - woman->headFrame), 2);
+        EXPECT_GE(woman->headTurnTimer, 40);
+    }
+}
+
+// A baby turning 3 takes the kid body and clothes at its next state, the
+// grown-up head, eyelids and hair, and the child's shadow and ring, all
+// from what it already holds.
+TEST_F(IslanderSprites, ABabyTurningThreeSwitchesToWhatItAlreadyHolds)
+{
+    CPerson* baby = Dressed({1, 2});
+    baby->UnHide();
+    EXPECT_EQ(baby->headImages, baby->babyHead);
+    EXPECT_EQ(baby->hairImages, baby->noHair);
+    baby->ChangeEmotion(2, -1);
+    EXPECT_EQ(baby->currentMouth, baby->mouthSets[0]) << "babies keep their smile";
+    CSprite* kidWalk = baby->kidWalk.entry[0].sprite;
+    CSprite* hair = baby->hair[0];
+
+    baby->data.age = 3 * kYear;
+    baby->SwitchToGrownUpHead();
+    baby->UpdateSelectionRing();
+    baby->ChangeState(1);
+    EXPECT_EQ(baby->bodySet, &baby->kidWalk);
+    EXPECT_EQ(baby->topSet, &baby->kidTopWalk);
+    EXPECT_EQ(baby->kidWalk.entry[0].sprite, kidWalk);
+    EXPECT_EQ(baby->headImages, baby->adultHead);
+    EXPECT_EQ(baby->blinkImages, baby->adultBlink);
+    EXPECT_EQ(baby->hairImages, baby->hair);
+    EXPECT_EQ(baby->hair[0], hair);
+    EXPECT_EQ(baby->groundShadow->GetW(), 26);
+    EXPECT_EQ(baby->groundShadow->GetH(), 10);
+    EXPECT_EQ(baby->selectionMarker, baby->selectionRing);
+    EXPECT_EQ(baby->selectionOffsetY, 23);
+}
+
+// Faces, head turns for the portrait, clothes and hair changes, and the
+// shared rollover rings, with what is out of range left alone.
+TEST_F(IslanderSprites, LooksChangeThroughAReloadAndBadValuesAreIgnored)
+{
+    CPerson* man = Dressed({0, 30});
+    CPerson* woman = Dressed({1, 30}, 2);
+    man->UnHide();
+    man->ChangeEmotion(4, -1);
+    EXPECT_EQ(man->currentMouth, man->mouthSets[4]);
+    EXPECT_EQ(man->emotionTimer, 45);
+    EXPECT_FALSE(man->mouthSets[4][man->headFrame]->Hidden());
+    man->ChangeEmotion(6, 10);
+    man->ChangeEmotion(-2, 10);
+    EXPECT_EQ(man->currentMouth, man->mouthSets[4]);
+    man->ChangeHeadDirection(9);
+    man->ChangeHeadDirection(16);
+    man->ChangeHeadDirection(-2);
+    EXPECT_EQ(man->headDirection, 9);
+
+    CPerson::ChangeClothes(craft_data{99, 1, 1, {}, {}, 50, 50});
+    CPerson::ChangeClothes(craft_data{2, 2, 1, {9, 9, 9, 255}, {7, 7, 7, 255}, 50, 50});
+    EXPECT_EQ(woman->bodyState, 1);
+    EXPECT_EQ(woman->data.topStyle, 2);
+    EXPECT_FALSE(ShownBody(*woman)->Hidden());
+    man->ChangeHairStyle(3);
+    EXPECT_EQ(man->bodyState, 0);
+    EXPECT_EQ(man->data.matureHairStyle, 3);
+
+    ASSERT_NE(CPerson::sRolloverAdult, nullptr);
+    delete woman;
+    EXPECT_NE(CPerson::sRolloverAdult, nullptr);
+    delete man;
+    EXPECT_EQ(CPerson::sRolloverAdult, nullptr);
+}
+
+}  // namespace
