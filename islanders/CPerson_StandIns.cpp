@@ -82,21 +82,7 @@ void CPerson::Lightning()
     }
 }
 
-// ---- The task steps, needs and thoughts ---------------------------------------------
-
-void CPerson::PumpTask()
-{
-    taskFrames++;
-    if (!PumpSubTask() || currentTask != 1) {
-        return;
-    }
-    if (currentSubTask == 0) {
-        currentSubTask = 1;
-        subTaskDone = false;
-    } else if (currentSubTask == 1 && subTaskDone) {
-        EndTask(false);
-    }
-}
+// ---- Needs and thoughts ---------------------------------------------------------------
 
 void CPerson::DecideWhatToDo() {}
 void CPerson::GetTired(int) {}

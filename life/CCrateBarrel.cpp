@@ -1,5 +1,8 @@
 #include "CCrateBarrel.h"
 
+#include "CControllerGame.h"
+#include "CMap.h"
+
 CCrateBarrel* CCrateBarrel::currentContainer = nullptr;
 
 CCrateBarrel::CCrateBarrel(int atX, int atY, bool isACrate) : crate(isACrate), opened(false)
@@ -21,3 +24,10 @@ void CCrateBarrel::Hide() {}
 void CCrateBarrel::UnHide() {}
 void CCrateBarrel::Pump(int, int, int) {}
 void CCrateBarrel::Rollover(bool) {}
+
+void CCrateBarrel::CenterScreen()
+{
+    if (CMap* island = CControllerGame::island) {
+        island->CenterScreen(static_cast<int>(x), static_cast<int>(y), false, false, true);
+    }
+}

@@ -16,6 +16,9 @@ public:
     void Pump(int offsetX, int offsetY, int steps) override;
     void Rollover(bool over) override;
 
+    // Glides the view to the container with the lock on.
+    void CenterScreen();
+
     bool crate;
     bool opened;  // emptied by the islanders; no longer on the ground
 
