@@ -76,6 +76,31 @@ protected:
         return {-1, -1};
     }
 
+    // A screen point within radius of world (x, y) at which ok holds with the
+    // mouse there; the mouse is left there. (-1, -1) when none.
+    coordinate PointWhere(int worldX, int worldY, int radius, const std::function<bool()>& ok)
+    {
+        const coordinate centre = ToScreen(worldX, worldY);
+        for (int dy = -radius; dy <= radius; dy += 3) {
+            for (int dx = -radius; dx <= radius; dx += 3) {
+                MouseAt(centre.x + dx, centre.y + dy);
+                if (ok()) {
+                    return {centre.x + dx, centre.y + dy};
+                }
+            }
+        }
+        return {-1, -1};
+    }
+
+    // Lifts the man and carries him to the screen point, both in view.
+    void Carry(CPerson* man, int worldX, int worldY)
+    {
+        man->data.x = static_cast<float>(worldX + 60);
+        man->data.y = static_cast<float>(worldY + 30);
+        Lift(man);
+        ASSERT_TRUE(man->IsPickedUp());
+    }
+
     // Press on the islander and move the mouse by one pixel: a grown one
     // hangs 50 px under the grip, so the pointer jumps and that lifts it.
     void Lift(CPerson* person)
