@@ -1,6 +1,6 @@
 // Stand-in for the garden until its own class is built: a stand-in building
-// that islanders hoe until it is planted. Its plots do not grow yet, so
-// nothing ripens.
+// that islanders hoe until it is planted; then its 25 plots grow together,
+// ripen and are harvested one by one.
 #pragma once
 
 #include "CStandInBuilding.h"
@@ -15,6 +15,8 @@ public:
 
     // Planting points + n, at most 900.
     void AddPoints(int n);
+    // One tick of growth once planted.
+    void Grow();
     bool IsGrowing();
     bool ReadyForHarvest();
     // Whether plot 0..24 is ripe now; it may have been harvested since an
@@ -32,4 +34,6 @@ public:
 
 private:
     int points = 0;
+    int growth = 0;
+    bool harvested[25] = {};
 };

@@ -8,6 +8,8 @@ namespace {
 
 constexpr int kGarden = 12;
 constexpr int kPlanted = 900;
+constexpr int kRipe = 3000, kFullGrowth = 7000;
+constexpr int kPlots = 25;
 
 }  // namespace
 
@@ -45,22 +47,39 @@ bool CFarm::IsGrowing()
     return points >= kPlanted;
 }
 
+void CFarm::Grow()
+{
+    if (IsGrowing()) {
+        growth = std::min(kFullGrowth, growth + 1);
+    }
+}
+
 bool CFarm::ReadyForHarvest()
 {
+    for (int plot = 0; plot < kPlots; plot++) {
+        if (IsRipe(plot)) {
+            return true;
+        }
+    }
     return false;
 }
 
-bool CFarm::IsRipe(int)
+bool CFarm::IsRipe(int plot)
 {
-    return false;
+    return plot >= 0 && plot < kPlots && growth >= kRipe && !harvested[plot];
 }
 
-int CFarm::GetVeggieType(int)
+int CFarm::GetVeggieType(int plot)
 {
-    return 3;
+    return 3 + (plot < 0 ? 0 : plot % 3);
 }
 
-void CFarm::RemoveVegetable(int) {}
+void CFarm::RemoveVegetable(int plot)
+{
+    if (plot >= 0 && plot < kPlots) {
+        harvested[plot] = true;
+    }
+}
 
 CFarm* CFarm::FindWorkCoords(int& atX, int& atY, int& dir, bool underMouse)
 {
@@ -75,8 +94,22 @@ CFarm* CFarm::FindWorkCoords(int& atX, int& atY, int& dir, bool underMouse)
     return nullptr;
 }
 
-CFarm* CFarm::FindHarvestCoords(int&, int&, int& plot, bool)
+CFarm* CFarm::FindHarvestCoords(int& atX, int& atY, int& plot, bool underMouse)
 {
     plot = -1;
+    for (CFarm* farm : farms) {
+        int z = 0;
+        if (farm->IsBeingDemolished() || (underMouse && !farm->IsAtCoords(z, -1, -1))) {
+            continue;
+        }
+        for (int each = 0; each < kPlots; each++) {
+            if (farm->IsRipe(each)) {
+                plot = each;
+                int dir = 0;
+                farm->GetStandLocation(atX, atY, dir);
+                return farm;
+            }
+        }
+    }
     return nullptr;
 }

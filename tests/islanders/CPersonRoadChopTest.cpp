@@ -152,6 +152,28 @@ TEST_F(ChopRoad, AKidIsLiftedOnlyOnceThePointerLeavesFivePixelsAndADeadHeldOneIs
     EXPECT_FALSE(game->islanderDropped);
 }
 
+TEST_F(ChopRoad, DroppedOnATreeAnotherIsChoppingTheNewcomerTakesItOver)
+{
+    CPerson* first = Man();
+    CPerson* second = nullptr;
+    for (CPerson* person : CPerson::people) {
+        if (person != first && person->IsAdult()) {
+            second = person;
+        }
+    }
+    CTree* tree = WorkableTree(*island);
+    ASSERT_TRUE(first && second && tree);
+    DropOnTree(first, tree);
+    ASSERT_TRUE(RunUntil([&] { return first->GetCurrentSubTask() == 2; }, 10));
+
+    // Sixteen attempts fail on the taken tree; then the chopper is told to
+    // stop and the newcomer's next attempts succeed.
+    DropOnTree(second, tree);
+    EXPECT_EQ(second->GetCurrentTask(), 2);
+    EXPECT_EQ(second->targetTree, tree);
+    EXPECT_NE(first->GetCurrentTask(), 2);
+}
+
 namespace {
 
 // The road drawn in a real window at one moment of it, for a person to look
