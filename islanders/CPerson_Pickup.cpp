@@ -13,6 +13,7 @@
 #include "CProfile.h"
 #include "CResources.h"
 #include "CSound.h"
+#include "CSprite.h"
 #include "CStone.h"
 #include "CTree.h"
 #include "CTreeIndicator.h"
@@ -227,6 +228,27 @@ void CPerson::Clicked()
         }
     }
     selectedObject = this;
+}
+
+void CPerson::Rollover(bool over)
+{
+    if (didRollover == this) {
+        for (CSprite* ring : {sRolloverBaby, sRolloverKid, sRolloverAdult}) {
+            if (ring) {
+                ring->Hide();
+            }
+        }
+        didRollover = nullptr;
+    }
+    if (!over) {
+        return;
+    }
+    CSprite* ring = IsBaby() ? sRolloverBaby : IsKid() ? sRolloverKid : sRolloverAdult;
+    if (ring) {
+        ring->Move(Round(data.x) + lastOffsetX + selectionOffsetX, Round(data.y) + lastOffsetY + selectionOffsetY);
+        ring->UnHide();
+    }
+    didRollover = this;
 }
 
 void CPerson::Pickup()

@@ -58,8 +58,6 @@ void CPerson::UnHide()
     }
 }
 
-void CPerson::Rollover(bool) {}
-
 sidebar_image CPerson::GetSpriteForSidebar()
 {
     return sidebar_image{-1, "", -1};

@@ -17,8 +17,8 @@
 
 class RoadTest : public GameScreenTest {
 protected:
-    static constexpr unsigned int kSeed = 1234567u;
     static constexpr int kFirstCrateOpened = 38;
+    static constexpr unsigned int kRoadSeed = 20u;
 
     void SetUp() override
     {
@@ -31,6 +31,7 @@ protected:
         stock = CControllerGame::Resources();
         CControllerGame::stopFollowing = true;
         Frame();
+        InitRandom(kRoadSeed);
     }
 
     static unsigned int kIslandSeed() { return kFixedIslandSeeds[2]; }
