@@ -193,6 +193,7 @@ struct ChopScene : ChopRoad {
                                 : man->GetCurrentSubTask() == 2 && man->taskFrames > 40;
             },
             400);
+        Show(Round(man->data.x), Round(man->data.y));
         CSprite::renderer->RedrawScreen();
         CSprite::renderer->Render(true);
         resources.Draw().Flip(false);
