@@ -37,6 +37,18 @@ int SkillOfWork(int subTask, int task)
     }
 }
 
+// Sub-tasks that last the task's length: hacking, diving, kneeling, hoeing,
+// researching, crafting, eating.
+bool IsWork(int subTask)
+{
+    for (int work : {2, 3, 4, 8, 10, 12, 13, 14, 15, 17}) {
+        if (subTask == work) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The newborn walks out of the door the hut's variant faces.
 void SendOut(CPerson& parent, CPerson& child)
 {
@@ -57,7 +69,9 @@ void SendOut(CPerson& parent, CPerson& child)
 
 bool CPerson::PumpSubTask()
 {
-    const int length = GetTaskLength(currentTask, false);
+    // Only the work sub-tasks have a length; it is looked up fresh since the
+    // skill behind it grows while the work goes on.
+    const int length = IsWork(currentSubTask) ? GetTaskLength(currentTask, false) : 0;
     switch (currentSubTask) {
     case 0:
     case 1:

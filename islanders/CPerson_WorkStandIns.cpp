@@ -3,6 +3,7 @@
 // the child a couple's stay in a hut gives.
 #include "CPerson.h"
 
+#include "FontSystem.h"
 #include "Utilities.h"
 
 #include <algorithm>
@@ -42,7 +43,7 @@ std::string CPerson::GetASCIIName()
     if (data.customName[0] != '\0') {
         return std::string(data.customName, strnlen(data.customName, sizeof data.customName));
     }
-    return std::to_string(data.nameId);
+    return FontSystem_GetASCIIString(data.nameId);
 }
 
 void CPerson::ChangeClothes(const craft_data&) {}
