@@ -1,6 +1,9 @@
 #include "BuildingClasses.h"
 
+#include "CCraftworks.h"
+#include "CFarm.h"
 #include "CFireplace.h"
+#include "CHut.h"
 #include "CStandInBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
@@ -20,7 +23,8 @@ constexpr building_class kStandIn = {
 
 // By type 1..13.
 constexpr building_class kClasses[kTypes] = {
-    kStandIn,  // 1 hut
+    {[](const building_data& saved) -> CBuilding* { return new CHut(saved); },
+     [](int x, int y, int variant) -> CBuilding* { return new CHut(variant, x, y); }, CStandInBuilding::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CStorehouseFood(saved); },
      [](int x, int y, int) -> CBuilding* { return new CStorehouseFood(x, y); }, CStorehouseFood::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CStorehouseRock(saved); },
@@ -28,14 +32,17 @@ constexpr building_class kClasses[kTypes] = {
     {[](const building_data& saved) -> CBuilding* { return new CStorehouseWood(saved); },
      [](int x, int y, int) -> CBuilding* { return new CStorehouseWood(x, y); }, CStorehouseWood::PlacementCollision},
     kStandIn,  // 5 observatory
-    kStandIn,  // 6 craftworks
+    {[](const building_data& saved) -> CBuilding* { return new CCraftworks(saved); },
+     [](int x, int y, int variant) -> CBuilding* { return new CCraftworks(variant, x, y); },
+     CStandInBuilding::PlacementCollision},
     kStandIn,  // 7 science station
     kStandIn,  // 8 shipyard
     {[](const building_data& saved) -> CBuilding* { return new CFireplace(saved); },
      [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CStandInBuilding::PlacementCollision},
     kStandIn,  // 10 wonder A
     kStandIn,  // 11 wonder B
-    kStandIn,  // 12 garden
+    {[](const building_data& saved) -> CBuilding* { return new CFarm(saved); },
+     [](int x, int y, int variant) -> CBuilding* { return new CFarm(variant, x, y); }, CStandInBuilding::PlacementCollision},
     kStandIn,  // 13 ship
 };
 

@@ -65,6 +65,7 @@ public:
     // comparisons above save.
     int textImagesBuilt;
     int timedMessageFrames;
+    selection_result timedMessage;  // texts point into the copies below
     int tooltipState, tooltipPrevious;
     int detailInfoState, detailInfoPrevious;
     int detailButtonState, detailButtonPrevious;
@@ -118,7 +119,6 @@ private:
 
     int tooltipId, tooltipNumber;
     std::string tooltipText1, tooltipText2;
-    selection_result timedMessage;
     std::string timedText1, timedText2;  // own the timed message's texts
     int nameId, nameNumber;
     std::string nameString;

@@ -60,12 +60,7 @@ public:
     static int NumAdults();
 
     // ---- What the game screen asks of the band (CPerson_GameServices.cpp) ----
-    // The least versions until picking up, time away and families are built.
-    // The islander whose foot point is within reach of world (x, y); null none.
-    static CPerson* FindPickup(int x, int y);
-    void Pickup();
-    // Lets go of the islander, lifted or not.
-    void Drop();
+    // The least versions until time away and families are built.
     // Plays frames of time away in bulk.
     static void Simulate(int frames);
     static void ProcessBabyMakingCouples();
@@ -102,8 +97,6 @@ public:
     void SetASCIIName(const std::string& name);
 
     int statusTextId = -1;  // replaces the task text in the bottom line; -1 none
-    int speechId = -1;      // a remark shown as the tool-tip; -1 none
-    std::string speechName;
     char asciiName[12] = {};
 
     // ---- Saving -------------------------------------------------------------
@@ -211,8 +204,31 @@ public:
     void HandleWake();
     void InitWakeParticle(wake_particle& p);
 
-    // Served by the task steps, needs, thoughts and sprites.
+    // ---- Picking up, dropping and the work (CPerson_Pickup.cpp,
+    // CPerson_TaskSteps.cpp, CPerson_SubTasks.cpp) ------------------------------
+    // The first islander, in band order, whose body is under world (x, y);
+    // -1, -1 the mouse. Null none.
+    static CPerson* FindPickup(int x, int y);
+    bool IsAtCoords(int& z, int x, int y) override;
+    void Clicked() override;
+    // Grabs the islander, at most once a frame; a first grab of one carrying
+    // a load or staying in a hut only explains why it cannot be lifted.
+    void Pickup();
+    // Lets go of the islander: the object under the mouse names its task.
+    void Drop();
+    // One frame of the current task; the sub-task runs first.
     void PumpTask();
+    // The walking sub-tasks and the stand-still ones (CPerson_Walking.cpp).
+    bool PumpWalkingSubTask();
+    int voiceToggle = 0;
+    int speechId = -1;  // a remark shown instead of the thought; -1 none
+    int speechTimer = 0;
+    std::string speechName;  // the other islander a remark is about
+    int hutVariant = 0;  // the hut's variant, for the way out
+    // Met elsewhere: a stand-in until families exist (CPerson_WorkStandIns.cpp).
+    CPerson* ProduceChildWith(CPerson* other, int x);
+
+    // Served by needs, thoughts and sprites.
     void DecideWhatToDo();
     void GetTired(int effort);
     void HandleAgeing();

@@ -17,8 +17,6 @@ constexpr int kSurprisedFrames = 45;
 
 }  // namespace
 
-void CPerson::Rollover(bool) {}
-
 sidebar_image CPerson::GetSpriteForSidebar()
 {
     return sidebar_image{-1, "", -1};
@@ -41,21 +39,7 @@ void CPerson::Lightning()
     }
 }
 
-// ---- The task steps and thoughts ---------------------------------------------
-
-void CPerson::PumpTask()
-{
-    taskFrames++;
-    if (!PumpSubTask() || currentTask != 1) {
-        return;
-    }
-    if (currentSubTask == 0) {
-        currentSubTask = 1;
-        subTaskDone = false;
-    } else if (currentSubTask == 1 && subTaskDone) {
-        EndTask(false);
-    }
-}
+// ---- Thoughts ---------------------------------------------------------------------------
 
 void CPerson::HandleStatusAndThoughts(bool)
 {

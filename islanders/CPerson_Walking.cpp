@@ -263,7 +263,7 @@ bool StillFar(const CPerson& person, int targetX, int targetY)
 
 }  // namespace
 
-bool CPerson::PumpSubTask()
+bool CPerson::PumpWalkingSubTask()
 {
     switch (currentSubTask) {
     case 0:

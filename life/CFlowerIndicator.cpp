@@ -34,3 +34,18 @@ void CFlowerIndicator::Load()
 {
     flowerData = CProfile::current->GetVectorValue<fi_data>(kMarkersProperty);
 }
+
+std::vector<CFlowerIndicator*> CFlowerIndicator::flowerIndicator;
+
+CFlowerIndicator* CFlowerIndicator::FindCoords(int&, int&, int&, bool)
+{
+    return nullptr;
+}
+
+CFlowerIndicator* CFlowerIndicator::FindClosestCoords(int&, int&, int&)
+{
+    return nullptr;
+}
+
+void CFlowerIndicator::PlaceFlower(CFlowerIndicator*) {}
+void CFlowerIndicator::CantReachFlower() {}

@@ -31,6 +31,14 @@ public:
     static void Save();
     static void Load();
 
+    // Until the markers are world objects there are none to work at: the
+    // finders find nothing.
+    static CFlowerIndicator* FindCoords(int& x, int& y, int& side, bool underMouse);
+    static CFlowerIndicator* FindClosestCoords(int& x, int& y, int& side);
+    static void PlaceFlower(CFlowerIndicator* marker);
+    void CantReachFlower();
+
+    static std::vector<CFlowerIndicator*> flowerIndicator;  // unplanted markers
     static int placingFlowers;  // colour 0..6 being placed, -1 none
     static std::vector<fi_data> flowerData;  // in painting order
 };

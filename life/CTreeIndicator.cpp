@@ -24,3 +24,13 @@ void CTreeIndicator::Load()
 {
     treeData = CProfile::current->GetVectorValue<ti_data>(kSaplingsProperty);
 }
+
+std::vector<CTreeIndicator*> CTreeIndicator::treeIndicator;
+
+CTreeIndicator* CTreeIndicator::FindCoords(int&, int&, int&, bool)
+{
+    return nullptr;
+}
+
+void CTreeIndicator::GrowTree(CTreeIndicator*) {}
+void CTreeIndicator::CantReachTree() {}

@@ -32,6 +32,13 @@ public:
     static void Save();
     static void Load();
 
+    // Until the markers are world objects there are none to work at: the
+    // finder finds nothing.
+    static CTreeIndicator* FindCoords(int& x, int& y, int& side, bool underMouse);
+    static void GrowTree(CTreeIndicator* marker);
+    void CantReachTree();
+
+    static std::vector<CTreeIndicator*> treeIndicator;
     static int placingTrees;  // 0 while saplings are being placed, -1 none
     static std::vector<ti_data> treeData;  // in creation order
 };

@@ -2,6 +2,7 @@
 
 #include "CControllerGame.h"
 #include "CMap.h"
+#include "CPersonMovement.h"
 #include "CProfile.h"
 #include "CSound.h"
 #include "CSprite.h"
@@ -77,6 +78,8 @@ void CControllerIntro::StartGame()
 {
     background->Hide();
     const bool saved = CProfile::current->GetValue<bool>(kGameUnderWayProperty);
+    // The walk grid is rebuilt before each island, or nobody could walk on it.
+    CPersonMovement::GeneratePathMap();
     CMap* island = new CMap(!saved);
     if (saved) {
         island->LoadMap(true);

@@ -12,7 +12,7 @@ constexpr int kYear = 172800;
 TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePixels)
 {
     CControllerGame& game = Open();
-    CPerson* adult = new CPerson(IslanderRecord(200, 300, 30 * kYear));
+    CPerson* adult = IslanderUnder(200, 300, 30 * kYear);
     MouseAt(200, 300);
     game.InputMouseClick(true, false, false);
     ASSERT_EQ(game.pickupCandidate, adult);
@@ -28,7 +28,7 @@ TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePix
     EXPECT_TRUE(game.shiftCursorPending);
 
     game.islanderDropped = false;
-    CPerson* kid = new CPerson(IslanderRecord(400, 300, 5 * kYear));
+    CPerson* kid = IslanderUnder(400, 300, 5 * kYear);
     MouseAt(400, 300);
     game.InputMouseClick(true, false, false);
     ASSERT_EQ(game.pickupCandidate, kid);
@@ -42,7 +42,7 @@ TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePix
 TEST_F(GameScreenTest, AnObjectDeletedWhileTheScreenPointsAtItIsForgotten)
 {
     CControllerGame& game = Open();
-    CPerson* held = new CPerson(IslanderRecord(200, 300, 30 * kYear));
+    CPerson* held = IslanderUnder(200, 300, 30 * kYear);
     FakeObject* followed = new FakeObject();
     game.followedObject = game.stepObject = game.rememberedSelection = followed;
     delete followed;

@@ -4,7 +4,7 @@
 TEST_F(GameScreenTest, AnIslanderWhoDiesUnderThePressCannotBeLifted)
 {
     CControllerGame& game = Open();
-    CPerson* dying = new CPerson(IslanderRecord(200, 300, 30 * 172800));
+    CPerson* dying = IslanderUnder(200, 300, 30 * 172800);
     person_data other = IslanderRecord(600, 300, 30 * 172800, 1);
     other.id = 2;
     new CPerson(other);

@@ -2,6 +2,7 @@
 // some age, without the draws of a new islander.
 #pragma once
 
+#include "CPerson.h"
 #include "PersonRecords.h"
 
 #include <cstring>
@@ -18,4 +19,14 @@ inline person_data IslanderRecord(int x, int y, int ageTicks, int gender = 0)
     record.gender = gender;
     record.nameId = gender == 0 ? 7000 : 7500;
     return record;
+}
+
+// An islander whose body is centred on world (x, y), where a press finds it.
+inline CPerson* IslanderUnder(int x, int y, int ageTicks, int gender = 0)
+{
+    CPerson* person = new CPerson(IslanderRecord(x, y, ageTicks, gender));
+    const body_view body = person->DescribeBody();
+    person->data.x -= static_cast<float>(body.offsetX + body.width / 2);
+    person->data.y -= static_cast<float>(body.offsetY + body.height / 2);
+    return person;
 }

@@ -1,0 +1,50 @@
+#include "RoadFixture.h"
+
+#include "BuildingClasses.h"
+#include "CBuilding.h"
+#include "CFireplace.h"
+
+namespace {
+
+constexpr int kWoodStorehouse = 4;
+
+}  // namespace
+
+TEST_F(RoadTest, AManDroppedOnABuildingSiteWorksOnItAndCarriesMaterialsThere)
+{
+    CPerson* man = Man();
+    ASSERT_TRUE(man && !CFireplace::fireplaces.empty());
+    // A site beside the camp, where the ground is open.
+    CFireplace* camp = CFireplace::fireplaces.front();
+    CBuilding* site = ClassOfType(kWoodStorehouse).place(camp->GetX() + 220, camp->GetY() + 60, kWoodStorehouse);
+    site->UnHide();
+    Carry(man, site->GetX(), site->GetY());
+    const coordinate onSite = PointOn(site);
+    ASSERT_NE(onSite.x, -1);
+    ReleaseAt(onSite);
+    ASSERT_EQ(man->GetCurrentTask(), 5);
+    EXPECT_TRUE(man->IsTaskPermitted(6) && man->IsTaskPermitted(7)) << "building permits carrying too";
+    EXPECT_EQ(man->targetBuilding, site);
+
+    const float before = site->PercentageComplete();
+    ASSERT_TRUE(RunUntil([&] { return man->GetCurrentTask() != 5; }, 600));
+    EXPECT_GT(site->PercentageComplete(), before);
+
+    // Then he carries wood or rock from the stock to the site.
+    stock->AddWood(5);
+    stock->AddRock(5);
+    const int materials = stock->GetWood() + stock->GetRock();
+    // A site a builder could not reach from one side waits out the next
+    // searches; the carrier keeps asking, as an idle islander would.
+    bool carrying = false;
+    for (int ask = 0; ask < 10 && !carrying; ask++) {
+        carrying = man->AttemptTaskRepeatedly(6, false);
+    }
+    ASSERT_TRUE(carrying);
+    ASSERT_TRUE(RunUntil([&] { return man->carriedItem != -1; }, 2000)) << "fetches a load at the pile";
+    EXPECT_EQ(stock->GetWood() + stock->GetRock(), materials - 1);
+    const float carried = site->PercentageComplete();
+    // Deciding takes the carrying up again at once, so the task itself may
+    // never change: the site's progress tells the delivery.
+    EXPECT_TRUE(RunUntil([&] { return site->PercentageComplete() > carried; }, 2000)) << "the load was delivered";
+}

@@ -1,0 +1,142 @@
+// The whole game on a real island for the islanders' roads to work: the
+// game screen opened on a fixed seed with its band, stock, trees, rocks and
+// fireplace, and the player's hand: press on an islander, lift it, let go of
+// it over a screen point. Sound is off (the dummy audio driver).
+#pragma once
+
+#include "CControllerGame.h"
+#include "CMap.h"
+#include "CPerson.h"
+#include "CPersonMovement.h"
+#include "CProfile.h"
+#include "CResources.h"
+#include "Utilities.h"
+#include "tests/game/CControllerGameFixture.h"
+
+#include <functional>
+
+class RoadTest : public GameScreenTest {
+protected:
+    static constexpr int kFirstCrateOpened = 38;
+    static constexpr unsigned int kRoadSeed = 20u;
+
+    void SetUp() override
+    {
+        GameScreenTest::SetUp();
+        CProfile::current->SetValue<bool>(kFirstCrateOpened, true);
+        // The island chooser builds the walk grid before it makes an island.
+        CPersonMovement::GeneratePathMap();
+        game = &Open(kIslandSeed());
+        island = CControllerGame::island;
+        stock = CControllerGame::Resources();
+        CControllerGame::stopFollowing = true;
+        Frame();
+        InitRandom(kRoadSeed);
+    }
+
+    static unsigned int kIslandSeed() { return kFixedIslandSeeds[2]; }
+
+    // The first grown man of the band.
+    static CPerson* Man()
+    {
+        for (CPerson* person : CPerson::people) {
+            if (person->IsAdult() && person->isMale) {
+                return person;
+            }
+        }
+        return nullptr;
+    }
+
+    // Brings world (x, y) to the middle of the view and draws a frame so that
+    // every sprite stands where the mouse will look for it.
+    void Show(int worldX, int worldY)
+    {
+        island->CenterScreen(worldX, worldY, true, false, false);
+        Frame();
+        Frame();
+    }
+
+    coordinate ToScreen(int worldX, int worldY) const
+    {
+        return {worldX + island->offsetX, worldY + island->offsetY};
+    }
+
+    // A screen point at which object is the frontmost under the mouse; the
+    // mouse is left there. (-1, -1) when none near its foot.
+    coordinate PointOn(CObject* object)
+    {
+        const coordinate foot = ToScreen(object->GetX(), object->GetY());
+        for (int dy = -10; dy >= -160; dy -= 3) {
+            for (int dx = -60; dx <= 60; dx += 3) {
+                MouseAt(foot.x + dx, foot.y + dy);
+                if (CObject::FindObjectAt(-1, -1, false, true) == object) {
+                    return {foot.x + dx, foot.y + dy};
+                }
+            }
+        }
+        return {-1, -1};
+    }
+
+    // A screen point within radius of world (x, y) at which ok holds with the
+    // mouse there; the mouse is left there. (-1, -1) when none.
+    coordinate PointWhere(int worldX, int worldY, int radius, const std::function<bool()>& ok)
+    {
+        const coordinate centre = ToScreen(worldX, worldY);
+        for (int dy = -radius; dy <= radius; dy += 3) {
+            for (int dx = -radius; dx <= radius; dx += 3) {
+                MouseAt(centre.x + dx, centre.y + dy);
+                if (ok()) {
+                    return {centre.x + dx, centre.y + dy};
+                }
+            }
+        }
+        return {-1, -1};
+    }
+
+    // Lifts the man and carries him to the screen point, both in view.
+    void Carry(CPerson* man, int worldX, int worldY)
+    {
+        man->data.x = static_cast<float>(worldX + 60);
+        man->data.y = static_cast<float>(worldY + 30);
+        Lift(man);
+        ASSERT_TRUE(man->IsPickedUp());
+    }
+
+    // Press on the islander and move the mouse by one pixel: a grown one
+    // hangs 50 px under the grip, so the pointer jumps and that lifts it.
+    void Lift(CPerson* person)
+    {
+        Show(Round(person->data.x), Round(person->data.y));
+        const coordinate at = ToScreen(Round(person->data.x) + 17, Round(person->data.y) + 20);
+        MouseAt(at.x, at.y);
+        game->InputMouseClick(true, false, false);
+        ASSERT_EQ(game->pickupCandidate, person);
+        game->InputMouseMove(at.x + 1, at.y);
+        Frame();
+    }
+
+    // Carries the held islander to the screen point and lets go there.
+    void ReleaseAt(coordinate at)
+    {
+        MouseAt(at.x, at.y);
+        Frame();
+        MouseAt(at.x, at.y);
+        game->InputMouseClick(true, false, true);
+    }
+
+    // Game frames until done holds; false when it never did.
+    bool RunUntil(const std::function<bool()>& done, int frames = 6000)
+    {
+        for (int frame = 0; frame < frames; frame++) {
+            if (done()) {
+                return true;
+            }
+            Frame();
+        }
+        return done();
+    }
+
+    CControllerGame* game = nullptr;
+    CMap* island = nullptr;
+    CResources* stock = nullptr;
+};
