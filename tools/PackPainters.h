@@ -33,7 +33,8 @@ void PaintVegetable(CPictureCanvas& canvas, paint_point centre, float radius, pa
 // The label in the largest scale that fits width x height around (cx, cy);
 // nothing when even the smallest does not fit.
 void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room, paint_colour ink);
-// Is the label one the manifest gave (not the name's own stem, not ".")?
+// Is the picture readable and its label one the manifest gave (not the
+// name's own stem, not ".")?
 bool HasOwnLabel(const picture_job& job);
 
 // Painters by subject.

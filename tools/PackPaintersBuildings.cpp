@@ -91,7 +91,15 @@ void Goods(CPictureCanvas& canvas, const std::string& name, paint_box base, uint
 
 void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
-    const building_look& look = LookFor(job.name);
+    building_look look = LookFor(job.name);
+    if (std::string(look.word) == "hut") {
+        // Grander huts: plaster under tiles, then stone under slate.
+        const int style = NumberAfter(job.name, "style", 0);
+        const paint_colour walls[3] = {look.wall, Rgb(236, 226, 200), Rgb(176, 172, 164)};
+        const paint_colour roofs[3] = {look.roof, Rgb(184, 84, 52), Rgb(96, 104, 120)};
+        look.wall = walls[std::clamp(style, 0, 2)];
+        look.roof = roofs[std::clamp(style, 0, 2)];
+    }
     const int stage = std::clamp(NumberAfter(job.name, "construct", 4), 0, 4);
     const float ground = area.y + area.h * 0.9f;
     const float left = area.x + area.w * look.bodyLeft, right = area.x + area.w * look.bodyRight;
@@ -172,8 +180,17 @@ void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box are
     const paint_colour roof = look.roof;
     const float eave = area.w * 0.05f;
     if (job.name.find("observatory") != std::string::npos) {
-        canvas.Ellipse({cx, wallTop}, (right - left) / 2 + 2, (wallTop - roofTop) + 2, Shade(roof, 0.5f));
-        canvas.Ellipse({cx, wallTop}, (right - left) / 2, wallTop - roofTop, roof);
+        // A dome on the tower, open along its slot for the telescope.
+        const float rx = (right - left) / 2, ry = wallTop - roofTop;
+        canvas.Fill(left - 2, roofTop - 2, right + 2, wallTop,
+                    [&](float px, float py) {
+                        const float u = (px - cx) / (rx + 2), v = (py - wallTop) / (ry + 2);
+                        return py <= wallTop && u * u + v * v <= 1.0f;
+                    },
+                    [&](float px, float py) {
+                        const float u = (px - cx) / rx, v = (py - wallTop) / ry;
+                        return u * u + v * v > 1.0f ? Shade(roof, 0.5f) : Shade(roof, 1.15f - 0.3f * (u + 1) / 2);
+                    });
         canvas.Line({cx, wallTop - (wallTop - roofTop) * 0.5f}, {right + eave * 2, roofTop}, area.w * 0.06f, Rgb(70, 60, 50));
         canvas.Polygon({{left - 2, wallTop}, {right + 2, wallTop}, {right + 2, wallTop + 6}, {left - 2, wallTop + 6}},
                        Shade(look.wall, 0.6f));
@@ -222,6 +239,12 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     const paint_point c{area.x + area.w / 2, area.y + area.h * 0.72f};
     const float rx = area.w * 0.42f, ry = area.h * 0.2f;
     canvas.Ellipse(c, rx, ry, Rgb(70, 50, 36));
+    // The back half of the ring lies behind the fire, the front half before it.
+    for (int i = 6; i < 12; i++) {
+        const float angle = i * 2 * kPi / 12;
+        PaintStone(canvas, {c.x + std::cos(angle) * rx, c.y + std::sin(angle) * ry}, 9, 7,
+                   i % 2 ? kStone : Shade(kStone, 0.85f), job.seed + i);
+    }
     PaintLog(canvas, {c.x - rx * 0.6f, c.y + 4}, {c.x + rx * 0.5f, c.y - 6}, 9, Rgb(118, 78, 44));
     PaintLog(canvas, {c.x + rx * 0.6f, c.y + 4}, {c.x - rx * 0.5f, c.y - 6}, 9, Rgb(108, 70, 40));
     canvas.Polygon({{c.x - 20, c.y}, {c.x - 10, c.y - area.h * 0.45f}, {c.x, c.y - area.h * 0.25f},
@@ -229,7 +252,7 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
                    Rgb(240, 120, 30));
     canvas.Polygon({{c.x - 10, c.y}, {c.x - 3, c.y - area.h * 0.28f}, {c.x + 5, c.y - area.h * 0.4f}, {c.x + 10, c.y}},
                    Rgb(255, 220, 80));
-    for (int i = 0; i < 12; i++) {
+    for (int i = 0; i <= 6; i++) {
         const float angle = i * 2 * kPi / 12;
         PaintStone(canvas, {c.x + std::cos(angle) * rx, c.y + std::sin(angle) * ry}, 9, 7,
                    i % 2 ? kStone : Shade(kStone, 0.85f), job.seed + i);
@@ -271,7 +294,10 @@ void PaintHutCard(CPictureCanvas& canvas, const picture_job& job, paint_box area
 {
     const bool ghost = job.name.find("ghost") != std::string::npos;
     picture_job hut = job;
-    hut.name = job.name.find("hutB") != std::string::npos ? "hut_style1_construct4" : "hut_style0_construct4";
+    // buildGUI_hutXY: Y is the grade, A plain, B roofed, C grand.
+    const size_t at = job.name.find("hut");
+    const char grade = at + 4 < job.name.size() ? job.name[at + 4] : 'A';
+    hut.name = "hut_style" + std::to_string(std::clamp(grade - 'A', 0, 2)) + "_construct4";
     PaintBuilding(canvas, hut, {area.x + 2, area.y + 4, area.w - 4, area.h - 6});
     if (ghost) {
         // Locked: greyed out and behind a lock.
@@ -290,8 +316,9 @@ void PaintHutCard(CPictureCanvas& canvas, const picture_job& job, paint_box area
 void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const int number = NumberAfter(job.name, "mysterious_", 0);
-    const bool layer = job.name.size() > 14 && std::isdigit(static_cast<unsigned char>(job.name[13])) == 0 &&
-                       job.name[12] == '_';
+    // mysterious_N_M: the picture of a later stage.
+    const bool layer = job.name.size() > 13 && job.name[12] == '_' &&
+                       std::isdigit(static_cast<unsigned char>(job.name[13])) != 0;
     const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
     if (job.name.find("sapling") != std::string::npos) {
         canvas.Line({c.x, area.y + area.h - 2}, {c.x, area.y + 20}, 3, Rgb(110, 76, 40));
@@ -323,6 +350,10 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
         const bool bloom = layer;
         PaintBlob(canvas, {c.x, bottom - area.h * 0.35f}, area.w * 0.45f, area.h * 0.33f,
                   bloom ? Rgb(70, 150, 60) : Rgb(130, 110, 60), job.seed, 0.3f, true);
+        for (int i = -2; i <= 2 && !bloom; i++) {
+            canvas.Line({c.x + i * 4.0f, bottom - 4}, {c.x + i * area.w * 0.17f, bottom - area.h * 0.62f}, 2.5f,
+                        Rgb(90, 64, 36));
+        }
         if (bloom) {
             CPackRandom random(job.seed);
             for (int i = 0; i < 14; i++) {

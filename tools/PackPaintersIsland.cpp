@@ -303,17 +303,19 @@ void PaintRock(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 
 void PaintGrassTuft(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    // A few thin blades from one root, close to the ground's own green, so
+    // that many tufts read as grass rather than as a printed pattern.
     CPackRandom random(job.seed);
-    const int blades = 4 + random.Range(0, 2);
+    const int blades = 3 + random.Range(0, 1);
     const float cx = area.x + area.w / 2;
     for (int i = 0; i < blades; i++) {
         const float spread = (static_cast<float>(i) / (blades - 1) - 0.5f);
-        const paint_point base{cx + spread * area.w * 0.35f, area.y + area.h - 0.5f};
-        const paint_point tip{cx + spread * area.w * 0.9f + static_cast<float>(random.Range(-1, 1)),
-                              area.y + static_cast<float>(random.Unit() * area.h * 0.45)};
+        const paint_point base{cx + spread * area.w * 0.25f, area.y + area.h - 0.5f};
+        const paint_point tip{cx + spread * area.w * 0.75f + static_cast<float>(random.Range(-1, 1)),
+                              area.y + static_cast<float>((0.1 + random.Unit() * 0.4) * area.h)};
         const paint_point middle{(base.x + tip.x) / 2, (base.y + tip.y) / 2};
-        canvas.Line(base, middle, 1.2f, Rgb(48, 104, 30));
-        canvas.Line(middle, tip, 1.0f, i % 2 ? Rgb(112, 170, 60) : Rgb(88, 150, 48));
+        canvas.Line(base, middle, 1.1f, Rgb(58, 118, 36));
+        canvas.Line(middle, tip, 0.9f, i % 2 ? Rgb(116, 176, 64) : Rgb(92, 156, 50));
     }
 }
 

@@ -203,6 +203,18 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         return;
     }
     const paint_colour tone = Shade(ScreenTone(job.name), 1.0f + 0.05f * roll);
+    if (job.name.find("chkbox") != std::string::npos) {
+        // A tick box: the B face is ticked.
+        const float s = std::min(area.w, area.h) - 4;
+        canvas.RoundedBox(area.x + 1, area.y + 1, s + 2, s + 2, 3, Rgb(60, 44, 30));
+        canvas.RoundedBox(area.x + 2, area.y + 2, s, s, 2, Shade(kParchment, 1.0f + 0.03f * roll));
+        if (job.name.find("0B") != std::string::npos) {
+            const paint_colour tick = Rgb(40, 130, 50);
+            canvas.Line({area.x + s * 0.3f, area.y + s * 0.55f}, {area.x + s * 0.5f, area.y + s * 0.8f}, 3, tick);
+            canvas.Line({area.x + s * 0.5f, area.y + s * 0.8f}, {area.x + s * 0.95f, area.y + s * 0.2f}, 3, tick);
+        }
+        return;
+    }
     canvas.RoundedBox(area.x + 1, area.y + 1, area.w - 4, area.h - 4, radius, Shade(tone, 0.4f));
     canvas.Fill(area.x + 3, area.y + 3, area.x + area.w - 5, area.y + area.h - 5,
                 [&](float px, float py) {

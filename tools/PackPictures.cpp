@@ -46,14 +46,14 @@ bool MatchPattern(const char* pattern, const char* text)
     return *text != '\0' && (*pattern == '?' || *pattern == *text) && MatchPattern(pattern + 1, text + 1);
 }
 
-PictureSubject FindPictureSubject(const std::string& name)
+picture_rule_data FindPictureRule(const std::string& name)
 {
     for (const picture_rule_data& rule : kPictureRules) {
         if (MatchPattern(rule.pattern, name.c_str())) {
-            return rule.subject;
+            return rule;
         }
     }
-    return PictureSubject::Unruled;
+    return {"", PictureSubject::Unruled, true};
 }
 
 picture_painter PainterFor(PictureSubject subject)
@@ -91,7 +91,7 @@ int LastNumber(const std::string& name, int fallback)
 
 bool HasOwnLabel(const picture_job& job)
 {
-    return !job.label.empty() && job.label != "." && job.label != NameStem(job.name);
+    return job.readable && !job.label.empty() && job.label != "." && job.label != NameStem(job.name);
 }
 
 void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room, paint_colour ink)
@@ -109,12 +109,13 @@ void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room,
 std::vector<uint8_t> DrawPicture(const std::string& name, int width, int height, const std::string& label,
                                  bool opaque)
 {
-    const picture_painter painter = PainterFor(FindPictureSubject(name));
+    const picture_rule_data rule = FindPictureRule(name);
+    const picture_painter painter = PainterFor(rule.subject);
     if (!painter) {
         return {};
     }
     CPictureCanvas canvas(width, height);
-    const picture_job job{name, label, width, height, opaque, CPackRandom::HashName(name)};
+    const picture_job job{name, label, width, height, opaque, CPackRandom::HashName(name), rule.readable};
     painter(canvas, job, {0, 0, static_cast<float>(width), static_cast<float>(height)});
     if (opaque) {
         // Whatever a painter left open shows the sea's deep blue, never black.

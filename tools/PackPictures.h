@@ -31,20 +31,22 @@ enum class PictureSubject {
 struct picture_rule_data {
     const char* pattern;  // '*' matches any run of characters, '?' one
     PictureSubject subject;
+    bool readable;        // the picture stands for words the player must read: its label is drawn
 };
 
 // What a painter is asked to draw.
 struct picture_job {
     std::string name;
-    std::string label;  // empty when the manifest gave none
+    std::string label;  // what the manifest gave; drawn only on readable pictures
     int width;
     int height;
     bool opaque;        // JPEG: every pixel must be covered
     uint64_t seed;      // from the name, for variation that repeats run to run
+    bool readable;
 };
 
-// The subject of the first rule whose pattern matches name, or Unruled.
-PictureSubject FindPictureSubject(const std::string& name);
+// The first rule whose pattern matches name, or an Unruled one.
+picture_rule_data FindPictureRule(const std::string& name);
 
 // Does pattern ('*' and '?') match the whole of text?
 bool MatchPattern(const char* pattern, const char* text);
