@@ -110,7 +110,12 @@ void PaintFish(CPictureCanvas& canvas, paint_point c, float length, float headin
                paint_colour belly, bool outlined)
 {
     const float cs = std::cos(heading), sn = std::sin(heading);
-    auto at = [&](float along, float across) { return paint_point{c.x + along * cs - across * sn, c.y + along * sn + across * cs}; };
+    // A fish heading left is mirrored, not turned over: its belly stays below.
+    const float flip = cs < 0 ? -1.0f : 1.0f;
+    auto at = [&](float along, float across) {
+        across *= flip;
+        return paint_point{c.x + along * cs - across * sn, c.y + along * sn + across * cs};
+    };
     const float half = length / 2;
     const float girth = length * 0.2f;
     std::vector<paint_point> outline;
@@ -402,11 +407,12 @@ void PaintPile(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         PaintStone(canvas, {area.x + area.w / 2, bottom - r * 1.5f}, r * 1.1f, r * 0.9f, Shade(kStoneGrey, 1.08f),
                    job.seed + 2);
     } else if (job.name.find("fish") != std::string::npos) {
-        const float length = area.w * 0.6f;
-        PaintFish(canvas, {area.x + length / 2 + 1, bottom - area.h * 0.3f}, length, 0.1f, Rgb(90, 130, 170),
-                  Rgb(220, 230, 235), true);
-        PaintFish(canvas, {area.x + area.w - length / 2 - 1, bottom - area.h * 0.55f}, length, kPi - 0.15f,
+        // Two fish head to tail, the nearer one lower.
+        const float length = std::min(area.w * 0.7f, area.h * 2.0f);
+        PaintFish(canvas, {area.x + area.w - length / 2 - 1, area.y + area.h * 0.36f}, length, kPi,
                   Rgb(110, 140, 160), Rgb(225, 230, 235), true);
+        PaintFish(canvas, {area.x + length / 2 + 1, bottom - area.h * 0.36f}, length, 0.0f, Rgb(90, 130, 170),
+                  Rgb(220, 230, 235), true);
     } else {
         const paint_colour kinds[3] = {Rgb(236, 120, 30), Rgb(200, 40, 50), Rgb(140, 90, 160)};
         const float r = area.w * 0.2f;

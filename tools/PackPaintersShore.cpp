@@ -96,7 +96,7 @@ void PaintFishJump(CPictureCanvas& canvas, const picture_job& job, paint_box are
     const float along = (t - 0.5f) * area.w * 0.7f;
     const paint_point c{area.x + area.w / 2 + (right ? along : -along), area.y + 24 + (tall - 54) * (1 - std::sin(t * kPi))};
     float heading = std::atan2(-std::cos(t * kPi) * 2.4f, 1.0f);
-    heading = right ? -heading : kPi + heading;
+    heading = right ? heading : kPi - heading;
     if (lines) {
         const float length = area.w * 0.42f;
         const float cs = std::cos(heading), sn = std::sin(heading);
