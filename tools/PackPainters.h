@@ -47,6 +47,7 @@ void PaintGrassTuft(CPictureCanvas&, const picture_job&, paint_box);
 void PaintGrassBlade(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMapDot(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFlower(CPictureCanvas&, const picture_job&, paint_box);
+void PaintCrop(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMat(CPictureCanvas&, const picture_job&, paint_box);
 void PaintPile(CPictureCanvas&, const picture_job&, paint_box);
 void PaintTombstone(CPictureCanvas&, const picture_job&, paint_box);

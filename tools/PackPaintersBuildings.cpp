@@ -115,9 +115,11 @@ void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box are
     if (farm) {
         for (int row = 0; row < 4; row++) {
             const float y = area.y + area.h * (0.3f + row * 0.17f);
-            canvas.Line({area.x + 12, y}, {area.x + area.w - 12, y}, 9, Rgb(110, 76, 44));
+            const float inset = area.w * 0.06f, soil = std::max(2.0f, area.h * 0.043f);
+            canvas.Line({area.x + inset, y}, {area.x + area.w - inset, y}, soil, Rgb(110, 76, 44));
             for (int i = 0; i < 6; i++) {
-                PaintVegetable(canvas, {area.x + 24 + i * (area.w - 48) / 5, y}, 5, Rgb(80, 170, 60));
+                PaintVegetable(canvas, {area.x + 2 * inset + i * (area.w - 4 * inset) / 5, y}, soil * 0.55f,
+                               Rgb(80, 170, 60));
             }
         }
         return;
@@ -418,17 +420,50 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     canvas.RoundedBox(area.x + 5, area.y + 5, area.w - 10, area.h - 10, area.w * 0.12f, Rgb(236, 216, 170));
     picture_job inner = job;
     const paint_box room{area.x + 12, area.y + 12, area.w - 24, area.h - 24};
-    if (job.name.find("myst") != std::string::npos) {
+    if (NumberAfter(job.name, "myst", -1) >= 0) {
         inner.name = "mysterious_" + std::to_string(NumberAfter(job.name, "myst", 0)) + ".png";
         PaintMystery(canvas, inner, room);
         return;
     }
-    const std::string kinds[3] = {"food", "rock", "wood"};
-    inner.name = "storehouse_food_style0_construct4";
-    for (const std::string& kind : kinds) {
-        if (job.name.find(kind) != std::string::npos) {
-            inner.name = "storehouse_" + kind + "_style0_construct4";
+    // What the icon shows, by a word of its name; the first match wins.
+    struct icon_subject {
+        const char* word;
+        const char* picture;
+        picture_painter painter;
+    };
+    static const icon_subject kIconSubjects[] = {
+        {"storefood", "storehouse_food_style0_construct4", PaintBuilding},
+        {"storerock", "storehouse_rock_style0_construct4", PaintBuilding},
+        {"storewood", "storehouse_wood_style0_construct4", PaintBuilding},
+        {"craftworks", "craftworks_style0_construct4", PaintBuilding},
+        {"observatory", "observatory_style0_construct4", PaintBuilding},
+        {"science", "science_style0_construct4", PaintBuilding},
+        {"shipyard", "shipyard_style0_construct4", PaintBuilding},
+        {"wonderA", "wonderA_style0_construct4", PaintBuilding},
+        {"wonderB", "wonderB_style0_construct4", PaintBuilding},
+        {"farm", "farm_style0_construct0", PaintBuilding},
+        {"ship", "boat_right0", PaintShip},
+        {"firepit", "fireplace_style0_construct0", PaintFireplace},
+        {"flowers", "mysterious_2_flowers", PaintMystery},
+        {"trees", "tree_sapling_size1_0", PaintCrop},
+        {"drybush", "mysterious_1", PaintMystery},
+        {"fountain", "mysterious_3", PaintMystery},
+        {"stump", "mysterious_4", PaintMystery},
+        {"lava", "mysterious_5", PaintMystery},
+        {"moondust", "dust_moondust_ground", PaintDustHeap},
+        {"stardust", "dust_stardust_ground", PaintDustHeap},
+    };
+    for (const icon_subject& subject : kIconSubjects) {
+        if (job.name.find(subject.word) != std::string::npos) {
+            inner.name = subject.picture;
+            subject.painter(canvas, inner, room);
+            break;
         }
     }
-    PaintBuilding(canvas, inner, room);
+    if (job.name.find("ghost") != std::string::npos) {
+        std::vector<uint8_t>& pixels = canvas.Pixels();
+        for (size_t i = 3; i < pixels.size(); i += 4) {
+            pixels[i] = static_cast<uint8_t>(pixels[i] / 2);
+        }
+    }
 }

@@ -376,6 +376,30 @@ void PaintFlower(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     canvas.Ellipse(c, std::max(1.0f, r * 0.3f), std::max(1.0f, r * 0.3f), Rgb(250, 200, 40));
 }
 
+void PaintCrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // A sapling or a garden plant: leaves that grow with the phase, and a
+    // ripe vegetable from phase four.
+    const bool tree = job.name.find("sapling") != std::string::npos;
+    const int phase = tree ? 3 : std::clamp(NumberAfter(job.name, "phase", 1), 1, 5);
+    const paint_point foot{area.x + area.w / 2, area.y + area.h - 2};
+    const float grow = phase / 5.0f;
+    if (tree) {
+        canvas.Line(foot, {foot.x, area.y + area.h * 0.3f}, std::max(2.0f, area.w / 12), Rgb(110, 76, 40));
+        PaintBlob(canvas, {foot.x, area.y + area.h * 0.28f}, area.w * 0.42f, area.h * 0.22f, Rgb(90, 170, 60), job.seed,
+                  0.3f, true);
+        return;
+    }
+    canvas.Ellipse(foot, area.w * 0.4f, 2.5f, Rgb(110, 76, 44));
+    for (int side : {-1, 1}) {
+        canvas.Line(foot, {foot.x + side * area.w * 0.35f * grow, foot.y - area.h * 0.7f * grow}, 2.0f, Rgb(70, 160, 56));
+    }
+    canvas.Line(foot, {foot.x, foot.y - area.h * 0.8f * grow}, 2.0f, Rgb(84, 176, 60));
+    if (phase >= 4) {
+        PaintVegetable(canvas, {foot.x, foot.y - area.h * 0.18f}, area.w * 0.08f * phase, Rgb(236, 120, 30));
+    }
+}
+
 void PaintMat(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const paint_point c{area.x + area.w / 2, area.y + area.h / 2};

@@ -118,7 +118,7 @@ void PaintItem(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         for (int i = 0; i < 5; i++) {
             canvas.Ellipse({c.x - 8 + i * 4.0f, c.y + (i % 2) * 4.0f}, 4, 4, Rgb(170, 30, 70));
         }
-    } else if (has("mushrooms")) {
+    } else if (has("mushroom")) {
         canvas.RoundedBox(c.x - 3, c.y - 2, 6, 12, 2, Rgb(240, 230, 210));
         canvas.Ellipse({c.x, c.y - 3}, 12, 7, Rgb(200, 60, 40));
     } else if (has("dust") || has("relic") || has("guano")) {
@@ -203,12 +203,14 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         return;
     }
     const paint_colour tone = Shade(ScreenTone(job.name), 1.0f + 0.05f * roll);
-    if (job.name.find("chkbox") != std::string::npos) {
+    const bool ticked = job.name.find("0B") != std::string::npos ||
+                        (job.name.find("_checked") != std::string::npos);
+    if (job.name.find("chkbox") != std::string::npos || job.name.find("checkbox") != std::string::npos) {
         // A tick box: the B face is ticked.
         const float s = std::min(area.w, area.h) - 4;
         canvas.RoundedBox(area.x + 1, area.y + 1, s + 2, s + 2, 3, Rgb(60, 44, 30));
         canvas.RoundedBox(area.x + 2, area.y + 2, s, s, 2, Shade(kParchment, 1.0f + 0.03f * roll));
-        if (job.name.find("0B") != std::string::npos) {
+        if (ticked) {
             const paint_colour tick = Rgb(40, 130, 50);
             canvas.Line({area.x + s * 0.3f, area.y + s * 0.55f}, {area.x + s * 0.5f, area.y + s * 0.8f}, 3, tick);
             canvas.Line({area.x + s * 0.5f, area.y + s * 0.8f}, {area.x + s * 0.95f, area.y + s * 0.2f}, 3, tick);

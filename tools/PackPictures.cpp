@@ -14,7 +14,7 @@ namespace {
 constexpr picture_painter kPainters[] = {
     nullptr,
     PaintTreeTrunk, PaintTreeCrown, PaintShadow, PaintRock, PaintSelectionRing, PaintGrassTuft, PaintGrassBlade,
-    PaintMapDot, PaintFlower, PaintMat, PaintPile, PaintTombstone, PaintCrate, PaintBarrel, PaintRelic,
+    PaintMapDot, PaintFlower, PaintCrop, PaintMat, PaintPile, PaintTombstone, PaintCrate, PaintBarrel, PaintRelic,
     PaintDustHeap, PaintMystery, PaintIcon,
     PaintBuilding, PaintFireplace, PaintRoof, PaintShip, PaintHutCard,
     PaintPebble, PaintShell, PaintStarfish, PaintFishJump, PaintRipple, PaintSplash, PaintFootprint,

@@ -17,7 +17,7 @@
 enum class PictureSubject {
     Unruled,
     // the island
-    TreeTrunk, TreeCrown, Shadow, Rock, SelectionRing, GrassTuft, GrassBlade, MapDot, Flower, Mat, Pile,
+    TreeTrunk, TreeCrown, Shadow, Rock, SelectionRing, GrassTuft, GrassBlade, MapDot, Flower, Crop, Mat, Pile,
     Tombstone, Crate, Barrel, Relic, DustHeap, Mystery, Icon,
     // buildings
     Building, Fireplace, Roof, Ship, HutCard,
