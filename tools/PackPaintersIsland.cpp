@@ -248,11 +248,11 @@ void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     std::vector<cluster> clusters;
     const paint_point middle{area.x + area.w * 0.48f, area.y + area.h * 0.44f};
     const float spreadX = area.w * 0.26f, spreadY = area.h * 0.24f;
-    const int count = 9 + random.Range(0, 3);
+    const int count = 11 + random.Range(0, 2);
     for (int i = 0; i < count; i++) {
         const float angle = static_cast<float>(i) / count * 2 * kPi + static_cast<float>(random.Unit());
-        const float distance = i == 0 ? 0.0f : static_cast<float>(0.55 + 0.45 * random.Unit());
-        const float r = area.w * static_cast<float>(0.17 + 0.06 * random.Unit());
+        const float distance = i == 0 ? 0.0f : static_cast<float>(0.6 + 0.45 * random.Unit());
+        const float r = area.w * static_cast<float>(0.16 + 0.06 * random.Unit());
         paint_point c{middle.x + std::cos(angle) * spreadX * distance, middle.y + std::sin(angle) * spreadY * distance};
         c.x = std::clamp(c.x, area.x + r * 1.02f + 1, area.x + area.w - r * 1.02f - 1);
         c.y = std::clamp(c.y, area.y + r * 0.9f + 1, area.y + area.h - r * 0.9f - 1);
@@ -265,10 +265,10 @@ void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
         const paint_colour tone = Shade(leaf, 1.18f - 0.45f * depth);
         PaintBlob(canvas, k.c, k.r, k.r * 0.88f, tone, k.seed, 0.28f, true);
         CPackRandom dabs(k.seed);
-        for (int d = 0; d < 4; d++) {
-            const paint_point at{k.c.x - k.r * static_cast<float>(0.2 + 0.4 * dabs.Unit()),
-                                 k.c.y - k.r * static_cast<float>(0.2 + 0.4 * dabs.Unit())};
-            canvas.Ellipse(at, k.r * 0.12f, k.r * 0.08f, Shade(tone, 1.25f));
+        // Sunlit leaves on each cluster's upper side.
+        for (int d = 0; d < 6; d++) {
+            const float u = static_cast<float>(dabs.Unit() * 1.1 - 0.65), v = static_cast<float>(dabs.Unit() * 0.45);
+            canvas.Ellipse({k.c.x + k.r * u, k.c.y - k.r * (0.2f + v)}, k.r * 0.11f, k.r * 0.06f, Shade(tone, 1.25f));
         }
     }
     (void)kLeafEdge;
