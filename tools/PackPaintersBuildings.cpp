@@ -408,7 +408,6 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
             canvas.Line({mark.x - 16, mark.y + 16}, {mark.x + 6, mark.y - 6}, 5, Rgb(250, 200, 60));
             canvas.Ellipse({mark.x + 8, mark.y - 8}, 7, 7, Rgb(255, 240, 150));
         }
-        (void)layer;
         return;
     }
     }

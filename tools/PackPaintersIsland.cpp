@@ -14,7 +14,6 @@ const paint_colour kBark = Rgb(118, 78, 44);
 const paint_colour kBarkEdge = Rgb(58, 36, 20);
 const paint_colour kWoodCut = Rgb(222, 186, 128);
 const paint_colour kLeaf = Rgb(64, 142, 48);
-const paint_colour kLeafEdge = Rgb(24, 72, 24);
 const paint_colour kStoneGrey = Rgb(150, 146, 138);
 
 // Flower colours by the number in "colour_N".
@@ -271,7 +270,6 @@ void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
             canvas.Ellipse({k.c.x + k.r * u, k.c.y - k.r * (0.2f + v)}, k.r * 0.11f, k.r * 0.06f, Shade(tone, 1.25f));
         }
     }
-    (void)kLeafEdge;
 }
 
 void PaintShadow(CPictureCanvas& canvas, const picture_job&, paint_box area)
