@@ -3,6 +3,7 @@
 #include "PackArchive.h"
 #include "PackImages.h"
 #include "PackManifest.h"
+#include "PackPictures.h"
 #include "PackSounds.h"
 
 #include <chrono>
@@ -88,6 +89,10 @@ bool BuildPack(const std::string& manifestDir, const std::string& outDir, std::s
             if (std::string reason; !MakePicture(entry, bytes, reason)) {
                 error = entry.where + ": " + reason;
                 return false;
+            }
+            if (!entry.figure && FindPictureRule(entry.name).subject == PictureSubject::Unruled) {
+                fprintf(stderr, "palmora-pack: note: %s: no drawing rule for '%s' (tools/PackPictureRules.h); "
+                        "drawn as a labelled shape\n", entry.where.c_str(), entry.name.c_str());
             }
             if (entry.kind == PackKind::Image) {
                 images.emplace_back(entry.name, std::move(bytes));

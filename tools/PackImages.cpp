@@ -3,6 +3,7 @@
 #include "CPackRandom.h"
 #include "PackFigures.h"
 #include "PackGlyphs.h"
+#include "PackPictures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -281,6 +282,12 @@ std::vector<uint8_t> DrawPlaceholder(const std::string& name, int width, int hei
     return std::move(canvas.pixels);
 }
 
+std::vector<uint8_t> DrawImage(const std::string& name, int width, int height, const std::string& label, bool opaque)
+{
+    std::vector<uint8_t> rgba = DrawPicture(name, width, height, label, opaque);
+    return rgba.empty() ? DrawPlaceholder(name, width, height, label, opaque) : rgba;
+}
+
 bool EncodePicture(const std::vector<uint8_t>& rgba, int width, int height, PictureType type, std::string& out)
 {
     out.clear();
@@ -322,6 +329,6 @@ bool MakePicture(const pack_entry_data& entry, std::string& out, std::string& re
     }
     const bool opaque = entry.picture == PictureType::Jpg;
     reason = "cannot encode the picture '" + entry.name + "'";
-    return EncodePicture(DrawPlaceholder(entry.name, entry.width, entry.height, entry.label, opaque), entry.width,
+    return EncodePicture(DrawImage(entry.name, entry.width, entry.height, entry.label, opaque), entry.width,
                          entry.height, entry.picture, out);
 }

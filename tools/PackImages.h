@@ -1,8 +1,9 @@
-// Placeholder pictures for the resource pack. Each kind of picture (the name up
-// to its first digit, underscore or dot) gets its own colour and shape with an
-// outline; frames of one sprite share both and differ by their label and by a
-// marker that moves round with the frame number, so animations are visible.
-// Pictures with alpha (PNG, TGA) are transparent around an opaque shape; JPEGs
+// Pictures for the resource pack. A picture a drawing rule knows is drawn as
+// what it shows (PackPictures.h). Any other gets a labelled placeholder: each
+// kind of picture (the name up to its first digit, underscore or dot) its own
+// colour and shape with an outline; frames of one sprite share both and differ
+// by their label and by a marker that moves round with the frame number.
+// Pictures with alpha (PNG, TGA) are transparent around what they show; JPEGs
 // are opaque throughout.
 #pragma once
 
@@ -15,6 +16,10 @@
 // RGBA, 4 bytes a pixel, rows top to bottom. opaque fills the background too.
 std::vector<uint8_t> DrawPlaceholder(const std::string& name, int width, int height, const std::string& label,
                                      bool opaque);
+
+// The picture's drawing when a rule knows its name, else its placeholder.
+std::vector<uint8_t> DrawImage(const std::string& name, int width, int height, const std::string& label,
+                               bool opaque);
 
 // The encoded file; false only when the encoder fails.
 bool EncodePicture(const std::vector<uint8_t>& rgba, int width, int height, PictureType type, std::string& out);

@@ -77,7 +77,7 @@ SDL_Color Pixel(SDL_Surface* surface, int x, int y, Uint8* alpha)
 // Pictures with alpha come back exactly as drawn, the right way up.
 void ExpectLosslessCopy(SDL_Surface* surface, const pack_entry_data& entry)
 {
-    const std::vector<uint8_t> drawn = DrawPlaceholder(entry.name, entry.width, entry.height, entry.label, false);
+    const std::vector<uint8_t> drawn = DrawImage(entry.name, entry.width, entry.height, entry.label, false);
     int differences = 0;
     bool opaqueSomewhere = false;
     for (int y = 0; y < entry.height; y++) {

@@ -1,0 +1,222 @@
+#include "CPictureCanvas.h"
+
+#include "PackGlyphs.h"
+
+#include <algorithm>
+#include <cmath>
+
+paint_colour Shade(paint_colour colour, float k)
+{
+    return {std::min(1.0f, colour.r * k), std::min(1.0f, colour.g * k), std::min(1.0f, colour.b * k), colour.a};
+}
+
+paint_colour Mix(paint_colour a, paint_colour b, float t)
+{
+    t = std::clamp(t, 0.0f, 1.0f);
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
+}
+
+paint_colour WithAlpha(paint_colour colour, float alpha)
+{
+    colour.a = alpha;
+    return colour;
+}
+
+paint_colour Rgb(int r, int g, int b, int a)
+{
+    return {r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f};
+}
+
+float PixelNoise(int x, int y, uint64_t seed)
+{
+    uint64_t z = seed ^ (static_cast<uint64_t>(static_cast<uint32_t>(x)) * 0x9e3779b97f4a7c15ull) ^
+                 (static_cast<uint64_t>(static_cast<uint32_t>(y)) * 0xc2b2ae3d27d4eb4full);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    z ^= z >> 31;
+    return static_cast<float>(z >> 40) / static_cast<float>(1 << 24);
+}
+
+bool InsidePolygon(const std::vector<paint_point>& corners, float px, float py)
+{
+    bool inside = false;
+    for (size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const paint_point a = corners[i], b = corners[j];
+        if ((a.y > py) != (b.y > py) && px < (b.x - a.x) * (py - a.y) / (b.y - a.y) + a.x) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
+
+CPictureCanvas::CPictureCanvas(int width, int height)
+    : width(width), height(height), pixels(static_cast<size_t>(width) * height * 4, 0)
+{
+}
+
+void CPictureCanvas::Blend(int x, int y, paint_colour colour)
+{
+    if (x < 0 || y < 0 || x >= width || y >= height || colour.a <= 0.0f) {
+        return;
+    }
+    uint8_t* pixel = &pixels[(static_cast<size_t>(y) * width + x) * 4];
+    const float sa = std::min(1.0f, colour.a);
+    const float da = pixel[3] / 255.0f;
+    const float oa = sa + da * (1.0f - sa);
+    const float src[3] = {colour.r, colour.g, colour.b};
+    for (int c = 0; c < 3; c++) {
+        const float d = pixel[c] / 255.0f;
+        const float o = oa > 0 ? (src[c] * sa + d * da * (1.0f - sa)) / oa : 0.0f;
+        pixel[c] = static_cast<uint8_t>(std::lround(std::clamp(o, 0.0f, 1.0f) * 255.0f));
+    }
+    pixel[3] = static_cast<uint8_t>(std::lround(oa * 255.0f));
+}
+
+float CPictureCanvas::AlphaAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height) {
+        return 0.0f;
+    }
+    return pixels[(static_cast<size_t>(y) * width + x) * 4 + 3] / 255.0f;
+}
+
+void CPictureCanvas::Ellipse(paint_point c, float rx, float ry, paint_colour colour)
+{
+    if (rx <= 0 || ry <= 0) {
+        return;
+    }
+    Fill(c.x - rx, c.y - ry, c.x + rx, c.y + ry,
+         [&](float px, float py) {
+             const float u = (px - c.x) / rx, v = (py - c.y) / ry;
+             return u * u + v * v <= 1.0f;
+         },
+         [&](float, float) { return colour; });
+}
+
+void CPictureCanvas::Ring(paint_point c, float rx, float ry, float thickness, paint_colour colour)
+{
+    if (rx <= 0 || ry <= 0) {
+        return;
+    }
+    const float irx = rx - thickness, iry = ry - thickness;
+    Fill(c.x - rx, c.y - ry, c.x + rx, c.y + ry,
+         [&](float px, float py) {
+             const float u = (px - c.x) / rx, v = (py - c.y) / ry;
+             if (u * u + v * v > 1.0f) {
+                 return false;
+             }
+             if (irx <= 0 || iry <= 0) {
+                 return true;
+             }
+             const float iu = (px - c.x) / irx, iv = (py - c.y) / iry;
+             return iu * iu + iv * iv > 1.0f;
+         },
+         [&](float, float) { return colour; });
+}
+
+void CPictureCanvas::Line(paint_point a, paint_point b, float lineWidth, paint_colour colour)
+{
+    const float r = lineWidth / 2;
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const float length2 = dx * dx + dy * dy;
+    Fill(std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r,
+         [&](float px, float py) {
+             float t = length2 > 0 ? ((px - a.x) * dx + (py - a.y) * dy) / length2 : 0.0f;
+             t = std::clamp(t, 0.0f, 1.0f);
+             const float ex = a.x + dx * t - px, ey = a.y + dy * t - py;
+             return ex * ex + ey * ey <= r * r;
+         },
+         [&](float, float) { return colour; });
+}
+
+void CPictureCanvas::Polygon(const std::vector<paint_point>& corners, paint_colour colour)
+{
+    if (corners.size() < 3) {
+        return;
+    }
+    float left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+    for (const paint_point& p : corners) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    Fill(left, top, right, bottom, [&](float px, float py) { return InsidePolygon(corners, px, py); },
+         [&](float, float) { return colour; });
+}
+
+void CPictureCanvas::OutlinedPolygon(const std::vector<paint_point>& corners, paint_colour fill, paint_colour edge,
+                                     float edgeWidth)
+{
+    Polygon(corners, fill);
+    for (size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        Line(corners[j], corners[i], edgeWidth, edge);
+    }
+}
+
+void CPictureCanvas::RoundedBox(float left, float top, float w, float h, float radius, paint_colour colour)
+{
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    radius = std::min(radius, std::min(w, h) / 2);
+    Fill(left, top, left + w, top + h,
+         [&](float px, float py) {
+             if (px < left || py < top || px > left + w || py > top + h) {
+                 return false;
+             }
+             const float dx = std::max(0.0f, std::fabs(px - (left + w / 2)) - (w / 2 - radius));
+             const float dy = std::max(0.0f, std::fabs(py - (top + h / 2)) - (h / 2 - radius));
+             return dx * dx + dy * dy <= radius * radius;
+         },
+         [&](float, float) { return colour; });
+}
+
+void CPictureCanvas::Text(const std::string& text, int scale, int cx, int cy, paint_colour ink)
+{
+    const int textWidth = static_cast<int>(text.size()) * (kGlyphWidth + 1) * scale - scale;
+    const int textHeight = kGlyphHeight * scale;
+    const int left = cx - textWidth / 2;
+    const int top = cy - textHeight / 2;
+    std::vector<uint8_t> mask(static_cast<size_t>(textWidth + 2) * (textHeight + 2), 0);
+    auto at = [&](int x, int y) -> uint8_t& { return mask[static_cast<size_t>(y + 1) * (textWidth + 2) + x + 1]; };
+    for (size_t i = 0; i < text.size(); i++) {
+        int c = static_cast<unsigned char>(text[i]);
+        if (c < kFirstGlyph || c > kLastGlyph) {
+            c = '?';
+        }
+        const uint8_t* rows = kGlyphs[c - kFirstGlyph];
+        const int glyphLeft = static_cast<int>(i) * (kGlyphWidth + 1) * scale;
+        for (int row = 0; row < kGlyphHeight; row++) {
+            for (int column = 0; column < kGlyphWidth; column++) {
+                if (!(rows[row] & (0x10 >> column))) {
+                    continue;
+                }
+                for (int dy = 0; dy < scale; dy++) {
+                    for (int dx = 0; dx < scale; dx++) {
+                        at(glyphLeft + column * scale + dx, row * scale + dy) = 1;
+                    }
+                }
+            }
+        }
+    }
+    const paint_colour halo = Rgb(20, 20, 26);
+    for (int y = -1; y <= textHeight; y++) {
+        for (int x = -1; x <= textWidth; x++) {
+            if (at(x, y)) {
+                Blend(left + x, top + y, ink);
+                continue;
+            }
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; dy++) {
+                for (int dx = -1; dx <= 1 && !near; dx++) {
+                    const int nx = x + dx, ny = y + dy;
+                    near = nx >= 0 && ny >= 0 && nx < textWidth && ny < textHeight && at(nx, ny);
+                }
+            }
+            if (near) {
+                Blend(left + x, top + y, halo);
+            }
+        }
+    }
+}

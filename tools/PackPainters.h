@@ -1,0 +1,94 @@
+// The painters behind the picture rules, one per subject, shared by the
+// PackPainters*.cpp files. Each draws its subject into area, a box of the
+// canvas (the whole picture, or a smaller box when one painter borrows
+// another's drawing, as an icon does), reading what it needs from the name.
+#pragma once
+
+#include "CPictureCanvas.h"
+#include "PackPictures.h"
+
+struct paint_box {
+    float x, y, w, h;
+};
+
+using picture_painter = void (*)(CPictureCanvas&, const picture_job&, paint_box);
+
+// The painter for a subject; null for Unruled.
+picture_painter PainterFor(PictureSubject subject);
+
+// A lumpy round shape: radius varies with the angle by a few waves drawn
+// from seed. Lit from the upper left, edged in a darker tone.
+void PaintBlob(CPictureCanvas& canvas, paint_point centre, float radiusX, float radiusY, paint_colour colour,
+               uint64_t seed, float lumpiness, bool speckled);
+// A stone: a blob flattened at its foot.
+void PaintStone(CPictureCanvas& canvas, paint_point centre, float radiusX, float radiusY, paint_colour colour,
+                uint64_t seed);
+// A log lying across, from a to b, bark and a pale cut end at b.
+void PaintLog(CPictureCanvas& canvas, paint_point a, paint_point b, float thickness, paint_colour bark);
+// A fish lying or swimming, nose toward heading (radians), length long.
+void PaintFish(CPictureCanvas& canvas, paint_point centre, float length, float heading, paint_colour body,
+               paint_colour belly, bool outlined);
+// A vegetable: a round root with leaves.
+void PaintVegetable(CPictureCanvas& canvas, paint_point centre, float radius, paint_colour colour);
+// The label in the largest scale that fits width x height around (cx, cy);
+// nothing when even the smallest does not fit.
+void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room, paint_colour ink);
+// Is the picture readable and its label one the manifest gave (not the
+// name's own stem, not ".")?
+bool HasOwnLabel(const picture_job& job);
+
+// Painters by subject.
+void PaintTreeTrunk(CPictureCanvas&, const picture_job&, paint_box);
+void PaintTreeCrown(CPictureCanvas&, const picture_job&, paint_box);
+void PaintShadow(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSelectionRing(CPictureCanvas&, const picture_job&, paint_box);
+void PaintRock(CPictureCanvas&, const picture_job&, paint_box);
+void PaintGrassTuft(CPictureCanvas&, const picture_job&, paint_box);
+void PaintGrassBlade(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMapDot(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFlower(CPictureCanvas&, const picture_job&, paint_box);
+void PaintCrop(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMat(CPictureCanvas&, const picture_job&, paint_box);
+void PaintPile(CPictureCanvas&, const picture_job&, paint_box);
+void PaintTombstone(CPictureCanvas&, const picture_job&, paint_box);
+void PaintCrate(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBarrel(CPictureCanvas&, const picture_job&, paint_box);
+void PaintRelic(CPictureCanvas&, const picture_job&, paint_box);
+void PaintDustHeap(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMystery(CPictureCanvas&, const picture_job&, paint_box);
+void PaintIcon(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBuilding(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFireplace(CPictureCanvas&, const picture_job&, paint_box);
+void PaintRoof(CPictureCanvas&, const picture_job&, paint_box);
+void PaintShip(CPictureCanvas&, const picture_job&, paint_box);
+void PaintHutCard(CPictureCanvas&, const picture_job&, paint_box);
+void PaintPebble(CPictureCanvas&, const picture_job&, paint_box);
+void PaintShell(CPictureCanvas&, const picture_job&, paint_box);
+void PaintStarfish(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFishJump(CPictureCanvas&, const picture_job&, paint_box);
+void PaintRipple(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSplash(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFootprint(CPictureCanvas&, const picture_job&, paint_box);
+void PaintButterfly(CPictureCanvas&, const picture_job&, paint_box);
+void PaintGull(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSparkle(CPictureCanvas&, const picture_job&, paint_box);
+void PaintDustFall(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMist(CPictureCanvas&, const picture_job&, paint_box);
+void PaintCloud(CPictureCanvas&, const picture_job&, paint_box);
+void PaintRain(CPictureCanvas&, const picture_job&, paint_box);
+void PaintRainStreak(CPictureCanvas&, const picture_job&, paint_box);
+void PaintWave(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFroth(CPictureCanvas&, const picture_job&, paint_box);
+void PaintIslandThumb(CPictureCanvas&, const picture_job&, paint_box);
+void PaintPointer(CPictureCanvas&, const picture_job&, paint_box);
+void PaintHourglass(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFlask(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBubble(CPictureCanvas&, const picture_job&, paint_box);
+void PaintItem(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBackdrop(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFader(CPictureCanvas&, const picture_job&, paint_box);
+void PaintPanel(CPictureCanvas&, const picture_job&, paint_box);
+void PaintButton(CPictureCanvas&, const picture_job&, paint_box);
+void PaintFrame(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMedal(CPictureCanvas&, const picture_job&, paint_box);
+void PaintGlow(CPictureCanvas&, const picture_job&, paint_box);

@@ -1,0 +1,560 @@
+// Painters of what grows and lies on the island: trees, rocks, grass,
+// flowers, stock piles, graves, crates, dust and the mysteries.
+#include "CPackRandom.h"
+#include "PackPainters.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+
+const paint_colour kBark = Rgb(118, 78, 44);
+const paint_colour kBarkEdge = Rgb(58, 36, 20);
+const paint_colour kWoodCut = Rgb(222, 186, 128);
+const paint_colour kLeaf = Rgb(64, 142, 48);
+const paint_colour kStoneGrey = Rgb(150, 146, 138);
+
+// Flower colours by the number in "colour_N".
+const paint_colour kFlowerColours[] = {Rgb(226, 48, 52),  Rgb(250, 214, 40),  Rgb(70, 110, 230), Rgb(248, 248, 244),
+                                       Rgb(244, 120, 190), Rgb(248, 140, 30), Rgb(150, 70, 200)};
+
+paint_colour FlowerColour(const std::string& name)
+{
+    const int index = NumberAfter(name, "colour_", 0);
+    return kFlowerColours[std::clamp(index, 0, 6)];
+}
+
+// Where a trunk meets its crown, in each trunk picture (the game's anchors),
+// and the crown's own anchor: the painters keep trunk tops under crowns.
+struct tree_shape {
+    paint_point trunkTop[7];
+    paint_point crownAnchor;
+};
+
+constexpr tree_shape kTreeShapes[3] = {
+    {{{16, 13}, {16, 13}, {16, 13}, {16, 13}, {16, 13}, {17, 2}, {86, 3}}, {101, 52}},
+    {{{13, 10}, {13, 10}, {13, 10}, {13, 10}, {13, 10}, {13, 10}, {13, 10}}, {80, 42}},
+    {{{12, 7}, {12, 7}, {12, 7}, {12, 7}, {12, 7}, {12, 7}, {12, 7}}, {63, 31}},
+};
+
+}  // namespace
+
+void PaintBlob(CPictureCanvas& canvas, paint_point c, float rx, float ry, paint_colour colour, uint64_t seed,
+               float lumpiness, bool speckled)
+{
+    CPackRandom random(seed);
+    float amplitude[4], phase[4];
+    for (int k = 0; k < 4; k++) {
+        amplitude[k] = lumpiness * static_cast<float>(0.4 + 0.6 * random.Unit()) / (1.0f + k * 0.5f);
+        phase[k] = static_cast<float>(random.Unit() * 2 * kPi);
+    }
+    auto reach = [&](float u, float v) {
+        const float angle = std::atan2(v, u);
+        float r = 1.0f - lumpiness * 0.9f;
+        for (int k = 0; k < 4; k++) {
+            r += amplitude[k] * 0.5f * (1.0f + std::sin((k + 2) * angle + phase[k]));
+        }
+        return std::min(r, 1.0f);
+    };
+    const float edge = 1.3f / std::max(2.0f, std::min(rx, ry));
+    const paint_colour dark = Mix(colour, Rgb(10, 14, 10), 0.62f);
+    canvas.Fill(c.x - rx, c.y - ry, c.x + rx, c.y + ry,
+                [&](float px, float py) {
+                    const float u = (px - c.x) / rx, v = (py - c.y) / ry;
+                    return std::sqrt(u * u + v * v) <= reach(u, v);
+                },
+                [&](float px, float py) {
+                    const float u = (px - c.x) / rx, v = (py - c.y) / ry;
+                    if (std::sqrt(u * u + v * v) > reach(u, v) - edge) {
+                        return WithAlpha(dark, colour.a);
+                    }
+                    float light = 1.08f - 0.28f * (0.55f * u + 0.85f * v);
+                    if (speckled) {
+                        light *= 0.88f + 0.24f * PixelNoise(static_cast<int>(px), static_cast<int>(py), seed);
+                    }
+                    return Shade(colour, light);
+                });
+}
+
+void PaintStone(CPictureCanvas& canvas, paint_point c, float rx, float ry, paint_colour colour, uint64_t seed)
+{
+    PaintBlob(canvas, c, rx, ry, colour, seed, 0.22f, true);
+    // A crack or two across the face.
+    CPackRandom random(seed + 7);
+    const paint_colour crack = Mix(colour, Rgb(30, 30, 30), 0.55f);
+    for (int i = 0; i < (rx > 14 ? 2 : 0); i++) {
+        const paint_point a{c.x + rx * static_cast<float>(random.Unit() - 0.6) * 0.8f, c.y - ry * 0.35f};
+        const paint_point b{a.x + rx * static_cast<float>(random.Unit() * 0.4 + 0.1), c.y + ry * 0.1f};
+        canvas.Line(a, b, std::max(1.0f, rx / 30), crack);
+    }
+}
+
+void PaintLog(CPictureCanvas& canvas, paint_point a, paint_point b, float thickness, paint_colour bark)
+{
+    canvas.Line(a, b, thickness + 1.5f, Mix(bark, Rgb(20, 12, 6), 0.6f));
+    canvas.Line(a, b, thickness, bark);
+    const paint_point shine{0, -thickness * 0.2f};
+    canvas.Line({a.x + shine.x, a.y + shine.y}, {b.x, b.y + shine.y}, std::max(1.0f, thickness * 0.3f),
+                Shade(bark, 1.3f));
+    canvas.Ellipse(b, thickness * 0.38f + 0.5f, thickness * 0.5f + 0.5f, Mix(bark, Rgb(20, 12, 6), 0.6f));
+    canvas.Ellipse(b, thickness * 0.32f, thickness * 0.42f, kWoodCut);
+    if (thickness >= 6) {
+        canvas.Ellipse(b, thickness * 0.12f, thickness * 0.16f, Shade(kWoodCut, 0.8f));
+    }
+}
+
+void PaintFish(CPictureCanvas& canvas, paint_point c, float length, float heading, paint_colour body,
+               paint_colour belly, bool outlined)
+{
+    const float cs = std::cos(heading), sn = std::sin(heading);
+    // A fish heading left is mirrored, not turned over: its belly stays below.
+    const float flip = cs < 0 ? -1.0f : 1.0f;
+    auto at = [&](float along, float across) {
+        across *= flip;
+        return paint_point{c.x + along * cs - across * sn, c.y + along * sn + across * cs};
+    };
+    const float half = length / 2;
+    const float girth = length * 0.2f;
+    std::vector<paint_point> outline;
+    for (int i = 0; i <= 12; i++) {
+        const float t = static_cast<float>(i) / 12;
+        const float along = half - t * length * 0.78f;
+        outline.push_back(at(along, -girth * std::sin(t * kPi) * (1.0f - 0.3f * t)));
+    }
+    for (int i = 12; i >= 0; i--) {
+        const float t = static_cast<float>(i) / 12;
+        const float along = half - t * length * 0.78f;
+        outline.push_back(at(along, girth * std::sin(t * kPi) * (1.0f - 0.3f * t)));
+    }
+    const std::vector<paint_point> tail = {at(-half * 0.5f, 0), at(-half, -girth * 0.9f), at(-half * 0.85f, 0),
+                                           at(-half, girth * 0.9f)};
+    const paint_colour edge = Mix(body, Rgb(0, 0, 0), 0.6f);
+    if (outlined) {
+        canvas.OutlinedPolygon(tail, body, edge);
+        canvas.OutlinedPolygon(outline, body, edge);
+    } else {
+        canvas.Polygon(tail, body);
+        canvas.Polygon(outline, body);
+    }
+    std::vector<paint_point> underside;
+    for (int i = 2; i <= 10; i++) {
+        const float t = static_cast<float>(i) / 12;
+        underside.push_back(at(half - t * length * 0.78f, girth * 0.75f * std::sin(t * kPi) * (1.0f - 0.3f * t)));
+    }
+    underside.push_back(at(half - 0.5f * length * 0.78f, girth * 0.15f));
+    canvas.Polygon(underside, belly);
+    const float eye = std::max(0.8f, length * 0.05f);
+    canvas.Ellipse(at(half * 0.62f, -girth * 0.25f), eye, eye, Rgb(20, 20, 24));
+}
+
+void PaintVegetable(CPictureCanvas& canvas, paint_point c, float r, paint_colour colour)
+{
+    canvas.Line({c.x, c.y - r * 0.6f}, {c.x - r * 0.6f, c.y - r * 1.5f}, std::max(1.0f, r * 0.35f), Rgb(60, 150, 50));
+    canvas.Line({c.x, c.y - r * 0.6f}, {c.x + r * 0.5f, c.y - r * 1.6f}, std::max(1.0f, r * 0.35f), Rgb(80, 170, 60));
+    canvas.Ellipse(c, r + 0.8f, r * 0.9f + 0.8f, Mix(colour, Rgb(0, 0, 0), 0.55f));
+    canvas.Ellipse(c, r, r * 0.9f, colour);
+    canvas.Ellipse({c.x - r * 0.35f, c.y - r * 0.3f}, r * 0.3f, r * 0.25f, Shade(colour, 1.35f));
+}
+
+void PaintTreeTrunk(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const int size = std::clamp(NumberAfter(job.name, "size", 0), 0, 2);
+    const int style = std::clamp(NumberAfter(job.name, "trunk", 0), 0, 6);
+    const int chop = std::clamp(NumberAfter(job.name, "chop", 0), 0, 3);
+    const bool palm = style >= 5;
+    const paint_point foot{area.x + area.w / 2, area.y + area.h - 6};
+    paint_point top = kTreeShapes[size].trunkTop[style];
+    top.x = std::clamp(area.x + top.x, area.x + 6, area.x + area.w - 6);
+    top.y = area.y + top.y + 4;
+    const float baseHalf = std::clamp(area.w * 0.2f, 6.0f, 11.0f);
+    const float topHalf = palm ? baseHalf * 0.7f : baseHalf * 0.5f;
+    // Felled trunks end low: at a cut, or at a stump.
+    const float keep = chop <= 1 ? 1.0f : chop == 2 ? 0.42f : 0.12f;
+    // A palm bends: the control point sits above the foot.
+    auto centre = [&](float s) {
+        if (!palm) {
+            return paint_point{foot.x + (top.x - foot.x) * s, foot.y + (top.y - foot.y) * s};
+        }
+        const paint_point control{foot.x, (foot.y + top.y) / 2};
+        const float a = (1 - s) * (1 - s), b = 2 * s * (1 - s), d = s * s;
+        return paint_point{a * foot.x + b * control.x + d * top.x, a * foot.y + b * control.y + d * top.y};
+    };
+    std::vector<paint_point> left, right;
+    constexpr int kSteps = 20;
+    for (int i = 0; i <= kSteps; i++) {
+        const float s = keep * i / kSteps;
+        const paint_point p = centre(s);
+        const paint_point q = centre(std::min(1.0f, s + 0.01f));
+        float dx = q.x - p.x, dy = q.y - p.y;
+        const float length = std::sqrt(dx * dx + dy * dy) + 1e-6f;
+        dx /= length;
+        dy /= length;
+        const float half = baseHalf + (topHalf - baseHalf) * s + (s < 0.08f ? (0.08f - s) * baseHalf * 6 : 0.0f);
+        left.push_back({p.x + dy * half, p.y - dx * half});
+        right.push_back({p.x - dy * half, p.y + dx * half});
+    }
+    std::vector<paint_point> outline = left;
+    outline.insert(outline.end(), right.rbegin(), right.rend());
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
+                [&](float px, float py) { return InsidePolygon(outline, px, py); },
+                [&](float px, float py) {
+                    const float s = std::clamp((foot.y - py) / (foot.y - top.y), 0.0f, 1.0f);
+                    const float across = (px - centre(s).x) / baseHalf;
+                    float light = 1.12f - 0.45f * (across + 0.4f) * 0.6f;
+                    if (palm) {
+                        light *= std::fmod(foot.y - py, 9.0f) < 1.5f ? 0.7f : 1.0f;
+                    } else {
+                        light *= 0.82f + 0.3f * PixelNoise(static_cast<int>(px) / 2, static_cast<int>(py) / 5, job.seed);
+                    }
+                    return Shade(kBark, light);
+                });
+    for (size_t i = 1; i < left.size(); i++) {
+        canvas.Line(left[i - 1], left[i], 1.3f, kBarkEdge);
+        canvas.Line(right[i - 1], right[i], 1.3f, kBarkEdge);
+    }
+    const paint_point end = centre(keep);
+    const float endHalf = baseHalf + (topHalf - baseHalf) * keep;
+    if (chop >= 2) {
+        canvas.Ellipse(end, endHalf + 1, endHalf * 0.45f + 1, kBarkEdge);
+        canvas.Ellipse(end, endHalf, endHalf * 0.45f, kWoodCut);
+        canvas.Ring(end, endHalf * 0.55f, endHalf * 0.25f, 1.0f, Shade(kWoodCut, 0.8f));
+    } else if (chop == 1) {
+        // Stripped of its crown: a bare top with two broken branches and an
+        // axe notch near the foot.
+        canvas.Line(centre(0.85f), {centre(0.85f).x - baseHalf * 2, centre(0.85f).y - baseHalf * 2}, topHalf, kBarkEdge);
+        canvas.Line(centre(0.75f), {centre(0.75f).x + baseHalf * 2, centre(0.75f).y - baseHalf * 1.5f}, topHalf * 0.8f,
+                    kBarkEdge);
+        const paint_point notch = centre(0.1f);
+        canvas.Polygon({{notch.x + baseHalf * 1.1f, notch.y - 5}, {notch.x + 1, notch.y}, {notch.x + baseHalf * 1.1f, notch.y + 4}},
+                       kWoodCut);
+    }
+}
+
+void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const int variant = LastNumber(job.name, 0);
+    CPackRandom random(job.seed);
+    const paint_colour greens[5] = {Rgb(62, 140, 46), Rgb(76, 150, 40), Rgb(50, 128, 56), Rgb(88, 146, 44),
+                                    Rgb(56, 120, 40)};
+    const paint_colour leaf = greens[variant % 5];
+    struct cluster {
+        paint_point c;
+        float r;
+        uint64_t seed;
+    };
+    std::vector<cluster> clusters;
+    const paint_point middle{area.x + area.w * 0.48f, area.y + area.h * 0.44f};
+    const float spreadX = area.w * 0.26f, spreadY = area.h * 0.24f;
+    const int count = 11 + random.Range(0, 2);
+    for (int i = 0; i < count; i++) {
+        const float angle = static_cast<float>(i) / count * 2 * kPi + static_cast<float>(random.Unit());
+        const float distance = i == 0 ? 0.0f : static_cast<float>(0.6 + 0.45 * random.Unit());
+        const float r = area.w * static_cast<float>(0.16 + 0.06 * random.Unit());
+        paint_point c{middle.x + std::cos(angle) * spreadX * distance, middle.y + std::sin(angle) * spreadY * distance};
+        c.x = std::clamp(c.x, area.x + r * 1.02f + 1, area.x + area.w - r * 1.02f - 1);
+        c.y = std::clamp(c.y, area.y + r * 0.9f + 1, area.y + area.h - r * 0.9f - 1);
+        clusters.push_back({c, r, random.Next()});
+    }
+    std::sort(clusters.begin(), clusters.end(), [](const cluster& a, const cluster& b) { return a.c.y < b.c.y; });
+    for (const cluster& k : clusters) {
+        // Lower clusters lie in the crown's own shade.
+        const float depth = (k.c.y - area.y) / area.h;
+        const paint_colour tone = Shade(leaf, 1.18f - 0.45f * depth);
+        PaintBlob(canvas, k.c, k.r, k.r * 0.88f, tone, k.seed, 0.28f, true);
+        CPackRandom dabs(k.seed);
+        // Sunlit leaves on each cluster's upper side.
+        for (int d = 0; d < 6; d++) {
+            const float u = static_cast<float>(dabs.Unit() * 1.1 - 0.65), v = static_cast<float>(dabs.Unit() * 0.45);
+            canvas.Ellipse({k.c.x + k.r * u, k.c.y - k.r * (0.2f + v)}, k.r * 0.11f, k.r * 0.06f, Shade(tone, 1.25f));
+        }
+    }
+}
+
+void PaintShadow(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    canvas.Ellipse(c, area.w / 2 - 0.5f, area.h / 2 - 0.5f, Rgb(0, 0, 0, 60));
+    canvas.Ellipse(c, area.w * 0.4f, area.h * 0.38f, Rgb(0, 0, 0, 50));
+}
+
+void PaintSelectionRing(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    const float thick = std::max(2.0f, area.h / 12);
+    canvas.Ring(c, area.w / 2 - 0.5f, area.h / 2 - 0.5f, thick + 2, Rgb(40, 30, 0, 150));
+    canvas.Ring(c, area.w / 2 - 1.5f, area.h / 2 - 1.5f, thick, Rgb(255, 236, 110, 235));
+}
+
+void PaintRock(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    CPackRandom random(job.seed);
+    const paint_colour tint = Mix(kStoneGrey, random.Range(0, 1) ? Rgb(170, 150, 120) : Rgb(130, 140, 150),
+                                  static_cast<float>(0.2 + 0.3 * random.Unit()));
+    const bool heap = area.w >= 60;
+    if (heap) {
+        // A smaller stone leans on the big one.
+        const float r = area.w * 0.18f;
+        PaintStone(canvas, {area.x + area.w - r - 1, area.y + area.h - r * 0.8f - 1}, r, r * 0.75f,
+                   Shade(tint, 0.92f), job.seed + 3);
+    }
+    const float rx = area.w * (heap ? 0.4f : 0.48f);
+    const float ry = area.h * 0.46f;
+    PaintStone(canvas, {area.x + rx + 1, area.y + area.h - ry - 1}, rx, ry, tint, job.seed);
+}
+
+void PaintGrassTuft(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // A few thin blades from one root, close to the ground's own green, so
+    // that many tufts read as grass rather than as a printed pattern.
+    CPackRandom random(job.seed);
+    const int blades = 3 + random.Range(0, 1);
+    const float cx = area.x + area.w / 2;
+    for (int i = 0; i < blades; i++) {
+        const float spread = (static_cast<float>(i) / (blades - 1) - 0.5f);
+        const paint_point base{cx + spread * area.w * 0.25f, area.y + area.h - 0.5f};
+        const paint_point tip{cx + spread * area.w * 0.75f + static_cast<float>(random.Range(-1, 1)),
+                              area.y + static_cast<float>((0.1 + random.Unit() * 0.4) * area.h)};
+        const paint_point middle{(base.x + tip.x) / 2, (base.y + tip.y) / 2};
+        canvas.Line(base, middle, 1.1f, Rgb(58, 118, 36));
+        canvas.Line(middle, tip, 0.9f, i % 2 ? Rgb(116, 176, 64) : Rgb(92, 156, 50));
+    }
+}
+
+void PaintGrassBlade(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const float lean = (LastNumber(job.name, 0) % 3 - 1) * area.w * 0.35f;
+    const paint_point base{area.x + area.w / 2, area.y + area.h - 0.5f};
+    const paint_point middle{base.x + lean * 0.3f, area.y + area.h * 0.5f};
+    canvas.Line(base, middle, 1.4f, Rgb(50, 108, 32));
+    canvas.Line(middle, {base.x + lean, area.y + 0.5f}, 1.0f, Rgb(104, 166, 56));
+}
+
+void PaintMapDot(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    paint_colour colour = Rgb(60, 124, 40);
+    if (job.name.find("flower") != std::string::npos) {
+        colour = FlowerColour(job.name);
+    } else if (job.name.find("grass") == std::string::npos) {
+        colour = Rgb(255, 0, 255);
+    }
+    canvas.Ellipse({area.x + area.w / 2, area.y + area.h / 2}, area.w / 2 + 0.2f, area.h / 2 + 0.2f, colour);
+}
+
+void PaintFlower(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const paint_colour petal = FlowerColour(job.name);
+    const int size = NumberAfter(job.name, "size_", 0);
+    const int type = NumberAfter(job.name, "type_", 0);
+    const float r = std::min(area.w, area.h) * (0.3f + 0.08f * size);
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2 - 0.5f};
+    canvas.Line({c.x, c.y}, {c.x - 0.5f, area.y + area.h - 0.5f}, 1.0f, Rgb(50, 120, 40));
+    canvas.Ellipse({c.x + 2, area.y + area.h - 2}, 1.6f, 0.9f, Rgb(60, 140, 46));
+    const paint_colour edge = Mix(petal, Rgb(40, 20, 20), 0.5f);
+    if (type == 2) {
+        // A cup seen from the side.
+        canvas.OutlinedPolygon({{c.x - r, c.y - r * 0.8f}, {c.x - r * 0.3f, c.y - r * 0.2f}, {c.x, c.y - r},
+                                {c.x + r * 0.3f, c.y - r * 0.2f}, {c.x + r, c.y - r * 0.8f}, {c.x + r * 0.6f, c.y + r * 0.6f},
+                                {c.x - r * 0.6f, c.y + r * 0.6f}},
+                               petal, edge);
+        return;
+    }
+    const int petals = type == 1 ? 8 : 5;
+    const float reach = type == 1 ? r * 0.75f : r * 0.6f;
+    const float petalR = type == 1 ? r * 0.32f : r * 0.5f;
+    for (int i = 0; i < petals; i++) {
+        const float angle = i * 2 * kPi / petals - kPi / 2;
+        canvas.Ellipse({c.x + std::cos(angle) * reach, c.y + std::sin(angle) * reach}, petalR + 0.5f, petalR + 0.5f, edge);
+    }
+    for (int i = 0; i < petals; i++) {
+        const float angle = i * 2 * kPi / petals - kPi / 2;
+        canvas.Ellipse({c.x + std::cos(angle) * reach, c.y + std::sin(angle) * reach}, petalR, petalR, petal);
+    }
+    canvas.Ellipse(c, std::max(1.0f, r * 0.3f), std::max(1.0f, r * 0.3f), Rgb(250, 200, 40));
+}
+
+void PaintCrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // A sapling or a garden plant: leaves that grow with the phase, and a
+    // ripe vegetable from phase four.
+    const bool tree = job.name.find("sapling") != std::string::npos;
+    const int phase = tree ? 3 : std::clamp(NumberAfter(job.name, "phase", 1), 1, 5);
+    const paint_point foot{area.x + area.w / 2, area.y + area.h - 2};
+    const float grow = phase / 5.0f;
+    if (tree) {
+        canvas.Line(foot, {foot.x, area.y + area.h * 0.3f}, std::max(2.0f, area.w / 12), Rgb(110, 76, 40));
+        PaintBlob(canvas, {foot.x, area.y + area.h * 0.28f}, area.w * 0.42f, area.h * 0.22f, Rgb(90, 170, 60), job.seed,
+                  0.3f, true);
+        return;
+    }
+    canvas.Ellipse(foot, area.w * 0.4f, 2.5f, Rgb(110, 76, 44));
+    for (int side : {-1, 1}) {
+        canvas.Line(foot, {foot.x + side * area.w * 0.35f * grow, foot.y - area.h * 0.7f * grow}, 2.0f, Rgb(70, 160, 56));
+    }
+    canvas.Line(foot, {foot.x, foot.y - area.h * 0.8f * grow}, 2.0f, Rgb(84, 176, 60));
+    if (phase >= 4) {
+        PaintVegetable(canvas, {foot.x, foot.y - area.h * 0.18f}, area.w * 0.08f * phase, Rgb(236, 120, 30));
+    }
+}
+
+void PaintMat(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    PaintBlob(canvas, c, area.w / 2 - 1, area.h / 2 - 1, Rgb(176, 124, 76), job.seed, 0.12f, true);
+    // Stitches round the hide's edge.
+    for (int i = 0; i < 24; i++) {
+        const float angle = i * 2 * kPi / 24;
+        canvas.Ellipse({c.x + std::cos(angle) * (area.w / 2 - 7), c.y + std::sin(angle) * (area.h / 2 - 6)}, 1.2f, 1.2f,
+                       Rgb(90, 58, 32));
+    }
+}
+
+void PaintPile(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    CPackRandom random(job.seed);
+    const float bottom = area.y + area.h;
+    if (job.name.find("wood") != std::string::npos) {
+        const float t = std::min(area.h / 2.4f, 7.0f);
+        PaintLog(canvas, {area.x + t, bottom - t / 2 - 1}, {area.x + area.w * 0.62f, bottom - t / 2 - 1}, t, kBark);
+        PaintLog(canvas, {area.x + area.w * 0.35f, bottom - t / 2 - 1}, {area.x + area.w - t * 0.6f, bottom - t / 2 - 1}, t,
+                 Shade(kBark, 1.1f));
+        PaintLog(canvas, {area.x + area.w * 0.2f, bottom - t * 1.4f - 1}, {area.x + area.w * 0.78f, bottom - t * 1.4f - 1},
+                 t, Shade(kBark, 0.95f));
+    } else if (job.name.find("rock") != std::string::npos) {
+        const float r = area.h * 0.34f;
+        PaintStone(canvas, {area.x + r * 1.1f, bottom - r * 0.8f - 1}, r, r * 0.8f, kStoneGrey, job.seed);
+        PaintStone(canvas, {area.x + area.w - r * 1.1f, bottom - r * 0.8f - 1}, r, r * 0.8f, Shade(kStoneGrey, 0.9f),
+                   job.seed + 1);
+        PaintStone(canvas, {area.x + area.w / 2, bottom - r * 1.5f}, r * 1.1f, r * 0.9f, Shade(kStoneGrey, 1.08f),
+                   job.seed + 2);
+    } else if (job.name.find("fish") != std::string::npos) {
+        // Two fish head to tail, the nearer one lower.
+        const float length = std::min(area.w * 0.7f, area.h * 2.0f);
+        PaintFish(canvas, {area.x + area.w - length / 2 - 1, area.y + area.h * 0.36f}, length, kPi,
+                  Rgb(110, 140, 160), Rgb(225, 230, 235), true);
+        PaintFish(canvas, {area.x + length / 2 + 1, bottom - area.h * 0.36f}, length, 0.0f, Rgb(90, 130, 170),
+                  Rgb(220, 230, 235), true);
+    } else {
+        const paint_colour kinds[3] = {Rgb(236, 120, 30), Rgb(200, 40, 50), Rgb(140, 90, 160)};
+        const float r = area.w * 0.2f;
+        PaintVegetable(canvas, {area.x + r + 1, bottom - r - 1}, r, kinds[random.Range(0, 2)]);
+        PaintVegetable(canvas, {area.x + area.w - r - 1, bottom - r - 1}, r, kinds[random.Range(0, 2)]);
+        PaintVegetable(canvas, {area.x + area.w / 2, bottom - r * 1.6f}, r, kinds[random.Range(0, 2)]);
+    }
+}
+
+void PaintTombstone(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const float bottom = area.y + area.h;
+    canvas.Ellipse({area.x + area.w / 2, bottom - 5}, area.w / 2 - 1, 4.5f, Rgb(110, 80, 50));
+    const float w = area.w * 0.6f, left = area.x + (area.w - w) / 2;
+    const float top = area.y + 2;
+    const paint_colour stone = Mix(kStoneGrey, Rgb(180, 180, 190), 0.1f * (LastNumber(job.name, 0) % 3));
+    canvas.RoundedBox(left - 1, top - 1, w + 2, bottom - 6 - top + 2, w / 2 + 1, Rgb(60, 60, 64));
+    canvas.RoundedBox(left, top, w, bottom - 6 - top, w / 2, stone);
+    canvas.RoundedBox(left + w * 0.55f, top + 2, w * 0.35f, bottom - 10 - top, w * 0.2f, Shade(stone, 0.85f));
+    const float cx = area.x + area.w / 2;
+    canvas.Line({cx, top + area.h * 0.2f}, {cx, top + area.h * 0.55f}, 2.0f, Rgb(70, 70, 76));
+    canvas.Line({cx - w * 0.25f, top + area.h * 0.3f}, {cx + w * 0.25f, top + area.h * 0.3f}, 2.0f, Rgb(70, 70, 76));
+}
+
+void PaintCrate(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_colour wood = Rgb(186, 138, 78), edge = Rgb(92, 60, 30);
+    const float x0 = area.x + 2, y0 = area.y + area.h * 0.22f, x1 = area.x + area.w * 0.72f, y1 = area.y + area.h - 2;
+    const float depth = area.w * 0.24f;
+    canvas.OutlinedPolygon({{x0, y0}, {x0 + depth, y0 - area.h * 0.2f}, {x1 + depth, y0 - area.h * 0.2f}, {x1, y0}}, Shade(wood, 1.15f), edge);
+    canvas.OutlinedPolygon({{x1, y0}, {x1 + depth, y0 - area.h * 0.2f}, {x1 + depth, y1 - area.h * 0.2f}, {x1, y1}}, Shade(wood, 0.8f), edge);
+    canvas.OutlinedPolygon({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, wood, edge);
+    for (int i = 1; i < 3; i++) {
+        const float y = y0 + (y1 - y0) * i / 3;
+        canvas.Line({x0, y}, {x1, y}, 1.0f, edge);
+    }
+    canvas.Line({x0 + 2, y1 - 2}, {x1 - 2, y0 + 2}, 2.5f, Shade(wood, 0.75f));
+}
+
+void PaintBarrel(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_colour wood = Rgb(160, 106, 56), edge = Rgb(80, 50, 24), hoop = Rgb(90, 90, 96);
+    const float cx = area.x + area.w / 2, top = area.y + 5, bottom = area.y + area.h - 5, r = area.w / 2 - 2;
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
+                [&](float px, float py) {
+                    if (py < top || py > bottom) {
+                        return false;
+                    }
+                    const float t = (py - top) / (bottom - top) * 2 - 1;
+                    return std::fabs(px - cx) <= r * (1.0f - 0.18f * t * t);
+                },
+                [&](float px, float) {
+                    const float across = (px - cx) / r;
+                    return Shade(wood, 1.1f - 0.4f * across * across - 0.15f * across);
+                });
+    canvas.Ellipse({cx, bottom}, r * 0.82f, 4, edge);
+    canvas.Ellipse({cx, top}, r * 0.82f + 1, 5, edge);
+    canvas.Ellipse({cx, top}, r * 0.82f, 4, Shade(wood, 1.2f));
+    for (float t : {0.2f, 0.8f}) {
+        const float y = top + (bottom - top) * t;
+        const float half = r * (1.0f - 0.18f * (t * 2 - 1) * (t * 2 - 1));
+        canvas.Line({cx - half, y}, {cx + half, y}, 2.5f, hoop);
+    }
+}
+
+void PaintRelic(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const paint_colour gold = Rgb(230, 184, 50), edge = Rgb(120, 80, 10);
+    const int kind = job.name.empty() ? 0 : (job.name[std::min<size_t>(6, job.name.size() - 1)] - 'A') % 4;
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    switch (kind) {
+    case 0:  // a cup
+        canvas.OutlinedPolygon({{c.x - 10, area.y + 3}, {c.x + 10, area.y + 3}, {c.x + 6, c.y + 2}, {c.x + 2, c.y + 4},
+                                {c.x + 2, area.y + area.h - 7}, {c.x + 8, area.y + area.h - 3}, {c.x - 8, area.y + area.h - 3},
+                                {c.x - 2, area.y + area.h - 7}, {c.x - 2, c.y + 4}, {c.x - 6, c.y + 2}},
+                               gold, edge);
+        break;
+    case 1:  // a coin
+        canvas.Ellipse(c, area.h / 2 - 1, area.h / 2 - 1, edge);
+        canvas.Ellipse(c, area.h / 2 - 2, area.h / 2 - 2, gold);
+        canvas.Ring(c, area.h / 2 - 5, area.h / 2 - 5, 1.5f, Shade(gold, 0.8f));
+        break;
+    case 2:  // a mask
+        canvas.OutlinedPolygon({{c.x - 12, area.y + 3}, {c.x + 12, area.y + 3}, {c.x + 10, c.y + 6}, {c.x, area.y + area.h - 2},
+                                {c.x - 10, c.y + 6}},
+                               gold, edge);
+        canvas.Ellipse({c.x - 5, c.y - 3}, 3, 2, edge);
+        canvas.Ellipse({c.x + 5, c.y - 3}, 3, 2, edge);
+        break;
+    default:  // a little figure
+        canvas.Ellipse({c.x, area.y + 7}, 5, 5, edge);
+        canvas.Ellipse({c.x, area.y + 7}, 4, 4, gold);
+        canvas.OutlinedPolygon({{c.x - 4, area.y + 11}, {c.x + 4, area.y + 11}, {c.x + 8, area.y + area.h - 2},
+                                {c.x - 8, area.y + area.h - 2}},
+                               gold, edge);
+        break;
+    }
+    canvas.Ellipse({c.x - 3, area.y + 6}, 1.5f, 1.5f, Rgb(255, 250, 210));
+}
+
+void PaintDustHeap(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const bool moon = job.name.find("moon") != std::string::npos;
+    const paint_colour dust = moon ? Rgb(196, 204, 220) : Rgb(236, 192, 60);
+    const float bottom = area.y + area.h - 1;
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
+                [&](float px, float py) {
+                    const float u = (px - (area.x + area.w / 2)) / (area.w / 2 - 1);
+                    const float height = (area.h - 3) * std::max(0.0f, 1.0f - u * u) * (0.8f + 0.2f * std::cos(u * 6));
+                    return py >= bottom - height && py <= bottom;
+                },
+                [&](float px, float py) {
+                    const float light = 0.8f + 0.4f * PixelNoise(static_cast<int>(px), static_cast<int>(py), job.seed);
+                    return Shade(dust, light * (1.1f - 0.2f * (px - area.x) / area.w));
+                });
+    CPackRandom random(job.seed);
+    for (int i = 0; i < 5; i++) {
+        const paint_point at{area.x + area.w * static_cast<float>(0.25 + 0.5 * random.Unit()),
+                             bottom - area.h * static_cast<float>(0.15 + 0.4 * random.Unit())};
+        canvas.Line({at.x - 2, at.y}, {at.x + 2, at.y}, 1.0f, Rgb(255, 255, 240));
+        canvas.Line({at.x, at.y - 2}, {at.x, at.y + 2}, 1.0f, Rgb(255, 255, 240));
+    }
+}

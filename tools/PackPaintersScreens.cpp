@@ -1,0 +1,266 @@
+// Painters of the pointers and the screens' pieces: panels rounded and
+// framed, buttons raised (brighter while pointed at, a soft shade for their
+// shadow), medals, the potion flask and the lab's ingredients.
+#include "CPackRandom.h"
+#include "PackPainters.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const paint_colour kParchment = Rgb(238, 218, 172);
+const paint_colour kFrameWood = Rgb(120, 80, 44);
+const paint_colour kInk = Rgb(255, 255, 255);
+
+// A colour per screen, so the screens' pieces differ but each screen agrees.
+paint_colour ScreenTone(const std::string& name)
+{
+    const paint_colour tones[] = {Rgb(226, 196, 140), Rgb(150, 196, 210), Rgb(200, 170, 220), Rgb(180, 210, 150)};
+    const size_t cut = name.find('_');
+    return tones[CPackRandom::HashName(name.substr(0, cut)) % 4];
+}
+
+}  // namespace
+
+void PaintPointer(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // The hotspot is the top-left corner: the finger points there, leaving
+    // the corner pixel itself clear like every sprite's.
+    const bool pincer = LastNumber(job.name, 0) == 1;
+    const paint_colour skin = Rgb(250, 226, 196), edge = Rgb(40, 30, 24);
+    const float s = area.w / 32;
+    auto p = [&](float x, float y) { return paint_point{area.x + x * s, area.y + y * s}; };
+    if (pincer) {
+        canvas.OutlinedPolygon({p(2, 2), p(6, 3), p(12, 12), p(22, 14), p(28, 22), p(22, 30), p(12, 28), p(8, 18)}, skin, edge, 1.5f);
+        canvas.OutlinedPolygon({p(2, 2), p(9, 2), p(16, 8), p(12, 12)}, skin, edge, 1.5f);
+        return;
+    }
+    canvas.OutlinedPolygon({p(2, 2), p(5, 2), p(7, 12), p(20, 12), p(26, 16), p(26, 26), p(20, 30), p(10, 30), p(5, 22),
+                            p(2, 14)},
+                           skin, edge, 1.5f);
+    for (float x : {11.0f, 16.0f, 21.0f}) {
+        canvas.Line(p(x, 13), p(x, 19), 1, edge);
+    }
+    if (LastNumber(job.name, 0) == 2) {
+        canvas.Ring(p(3, 3), 3 * s, 3 * s, 1, Rgb(255, 240, 120));
+    }
+}
+
+void PaintHourglass(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_colour wood = Rgb(120, 76, 40), glass = Rgb(220, 236, 250, 200), sand = Rgb(236, 196, 100);
+    const float l = area.x + 7, r = area.x + area.w - 7, t = area.y + 4, b = area.y + area.h - 4;
+    const float m = (l + r) / 2, mid = (t + b) / 2;
+    canvas.OutlinedPolygon({{l, t + 2}, {r, t + 2}, {m + 1.5f, mid}, {r, b - 2}, {l, b - 2}, {m - 1.5f, mid}}, glass,
+                           Rgb(60, 60, 70));
+    canvas.Polygon({{l + 4, b - 3}, {r - 4, b - 3}, {m, mid + 4}}, sand);
+    canvas.Polygon({{l + 5, t + 5}, {r - 5, t + 5}, {m, mid - 3}}, sand);
+    canvas.RoundedBox(l - 3, t, r - l + 6, 4, 1, wood);
+    canvas.RoundedBox(l - 3, b - 4, r - l + 6, 4, 1, wood);
+}
+
+void PaintFlask(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // The colour layer is light grey so that the game's tint shows true.
+    const bool colourLayer = job.name.find("colour") != std::string::npos;
+    const bool empty = job.name.find("empty") != std::string::npos;
+    const float r = std::min(area.w * 0.42f, area.h * 0.3f);
+    const paint_point belly{area.x + area.w / 2, area.y + area.h - r - 2};
+    const float neck = r * 0.35f;
+    if (!colourLayer) {
+        canvas.Ellipse(belly, r + 1.5f, r + 1.5f, Rgb(40, 50, 70));
+        canvas.RoundedBox(belly.x - neck - 1.5f, area.y + 2, neck * 2 + 3, belly.y - area.y, 2, Rgb(40, 50, 70));
+        canvas.Ellipse(belly, r, r, Rgb(210, 230, 245, 150));
+        canvas.RoundedBox(belly.x - neck, area.y + 3, neck * 2, belly.y - area.y, 2, Rgb(210, 230, 245, 150));
+        canvas.RoundedBox(belly.x - neck - 2, area.y + 2, neck * 2 + 4, 5, 2, Rgb(150, 100, 60));
+    }
+    if (!empty) {
+        canvas.Fill(belly.x - r, belly.y - r, belly.x + r, belly.y + r,
+                    [&](float px, float py) {
+                        const float u = px - belly.x, v = py - belly.y;
+                        return u * u + v * v <= (r - 2) * (r - 2) && py > belly.y - r * 0.2f;
+                    },
+                    [&](float, float) { return colourLayer ? Rgb(235, 235, 235) : Rgb(120, 200, 120); });
+    }
+    if (!colourLayer) {
+        canvas.Ellipse({belly.x - r * 0.4f, belly.y - r * 0.35f}, r * 0.15f, r * 0.25f, Rgb(255, 255, 255, 200));
+    }
+}
+
+void PaintBubble(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    canvas.Ring(c, area.w / 2 - 0.5f, area.h / 2 - 0.5f, 1, Rgb(230, 245, 255, 220));
+    canvas.Blend(static_cast<int>(c.x - area.w / 5), static_cast<int>(c.y - area.h / 5), Rgb(255, 255, 255));
+}
+
+void PaintItem(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // Each ingredient drawn as itself; a ghost is its faint outline, a
+    // rollover a touch brighter.
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2 + 2};
+    const std::string& n = job.name;
+    auto has = [&](const char* word) { return n.find(word) != std::string::npos; };
+    if (has("fish")) {
+        PaintFish(canvas, c, area.w * 0.8f, 0.2f, Rgb(90, 130, 170), Rgb(230, 236, 240), true);
+    } else if (has("ironwood")) {
+        PaintLog(canvas, {c.x - 14, c.y + 4}, {c.x + 12, c.y - 4}, 10, Rgb(70, 60, 60));
+    } else if (has("wood")) {
+        PaintLog(canvas, {c.x - 14, c.y + 4}, {c.x + 12, c.y - 4}, 10, Rgb(118, 78, 44));
+    } else if (has("lodestone")) {
+        PaintStone(canvas, c, 14, 11, Rgb(80, 80, 96), job.seed);
+    } else if (has("rock")) {
+        PaintStone(canvas, c, 15, 11, Rgb(150, 146, 138), job.seed);
+    } else if (has("vegetables")) {
+        PaintVegetable(canvas, c, 9, Rgb(236, 120, 30));
+    } else if (has("berries")) {
+        for (int i = 0; i < 5; i++) {
+            canvas.Ellipse({c.x - 8 + i * 4.0f, c.y + (i % 2) * 4.0f}, 4, 4, Rgb(170, 30, 70));
+        }
+    } else if (has("mushroom")) {
+        canvas.RoundedBox(c.x - 3, c.y - 2, 6, 12, 2, Rgb(240, 230, 210));
+        canvas.Ellipse({c.x, c.y - 3}, 12, 7, Rgb(200, 60, 40));
+    } else if (has("dust") || has("relic") || has("guano")) {
+        picture_job heap = job;
+        heap.name = has("moon") ? "dust_moondust_ground" : "dust_stardust_ground";
+        if (has("relic")) {
+            heap.name = "relic_A";
+            PaintRelic(canvas, heap, {c.x - 20, c.y - 16, 40, 32});
+        } else {
+            PaintDustHeap(canvas, heap, {area.x + 2, area.y + 8, area.w - 4, area.h - 10});
+        }
+        if (has("guano")) {
+            canvas.Ellipse(c, 12, 8, Rgb(230, 230, 220));
+        }
+    } else {
+        // The waters: a drop in the water's own colour.
+        const paint_colour water = has("sea") ? Rgb(40, 120, 200) : has("rain") ? Rgb(150, 190, 240) : Rgb(80, 210, 220);
+        canvas.Ellipse({c.x, c.y + 4}, 9, 9, water);
+        canvas.Polygon({{c.x - 8, c.y + 1}, {c.x, c.y - 14}, {c.x + 8, c.y + 1}}, water);
+    }
+    std::vector<uint8_t>& pixels = canvas.Pixels();
+    if (has("ghost") || has("roll")) {
+        for (size_t i = 0; i < pixels.size(); i += 4) {
+            if (has("ghost")) {
+                pixels[i + 3] = static_cast<uint8_t>(pixels[i + 3] / 3);
+            } else {
+                for (int k = 0; k < 3; k++) {
+                    pixels[i + k] = static_cast<uint8_t>(std::min(255, pixels[i + k] + 40));
+                }
+            }
+        }
+    }
+}
+
+void PaintBackdrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // Sky over sea, a sandy island with a palm: a calm picture behind menus.
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                [&](float, float py) {
+                    const float t = (py - area.y) / area.h;
+                    return t < 0.55f ? Mix(Rgb(120, 180, 230), Rgb(200, 230, 250), t / 0.55f)
+                                     : Mix(Rgb(40, 140, 200), Rgb(20, 70, 140), (t - 0.55f) / 0.45f);
+                });
+    // Frames of an animated backdrop differ by where the sun stands.
+    const int frame = LastNumber(job.name, 0);
+    const paint_point sun{area.x + area.w * (0.15f + 0.018f * (frame % 40)), area.y + area.h * 0.2f};
+    canvas.Ellipse(sun, area.h * 0.07f, area.h * 0.07f, Rgb(255, 236, 140));
+    const paint_point island{area.x + area.w * 0.5f, area.y + area.h * 0.6f};
+    canvas.Ellipse(island, area.w * 0.3f, area.h * 0.06f, Rgb(236, 212, 150));
+    canvas.Ellipse({island.x, island.y - area.h * 0.01f}, area.w * 0.2f, area.h * 0.035f, Rgb(90, 160, 60));
+    if (HasOwnLabel(job)) {
+        PaintLabel(canvas, job.label, {area.x, area.y + area.h * 0.1f, area.w, area.h * 0.25f}, kInk);
+    }
+}
+
+void PaintFader(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                [](float, float) { return Rgb(0, 0, 0, 140); });
+}
+
+void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const paint_colour tone = ScreenTone(job.name);
+    const float radius = job.opaque ? 0.0f : std::min(area.w, area.h) * 0.08f;
+    canvas.RoundedBox(area.x, area.y, area.w, area.h, radius, kFrameWood);
+    canvas.RoundedBox(area.x + 4, area.y + 4, area.w - 8, area.h - 8, std::max(0.0f, radius - 3), Shade(kFrameWood, 1.4f));
+    canvas.RoundedBox(area.x + 7, area.y + 7, area.w - 14, area.h - 14, std::max(0.0f, radius - 5),
+                      Mix(tone, kParchment, 0.5f));
+    if (HasOwnLabel(job)) {
+        PaintLabel(canvas, job.label, {area.x + 8, area.y + 8, area.w - 16, std::min(40.0f, area.h - 16)}, kInk);
+    }
+}
+
+void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const bool shadow = job.name.find("_shad") != std::string::npos;
+    const int roll = job.name.find("_roll") != std::string::npos ? std::max(1, LastNumber(job.name, 1)) : 0;
+    const float radius = std::min(area.w, area.h) * 0.3f;
+    if (shadow) {
+        canvas.RoundedBox(area.x + 3, area.y + 4, area.w - 4, area.h - 4, radius, Rgb(0, 0, 0, 90));
+        return;
+    }
+    const paint_colour tone = Shade(ScreenTone(job.name), 1.0f + 0.05f * roll);
+    const bool ticked = job.name.find("0B") != std::string::npos ||
+                        (job.name.find("_checked") != std::string::npos);
+    if (job.name.find("chkbox") != std::string::npos || job.name.find("checkbox") != std::string::npos) {
+        // A tick box: the B face is ticked.
+        const float s = std::min(area.w, area.h) - 4;
+        canvas.RoundedBox(area.x + 1, area.y + 1, s + 2, s + 2, 3, Rgb(60, 44, 30));
+        canvas.RoundedBox(area.x + 2, area.y + 2, s, s, 2, Shade(kParchment, 1.0f + 0.03f * roll));
+        if (ticked) {
+            const paint_colour tick = Rgb(40, 130, 50);
+            canvas.Line({area.x + s * 0.3f, area.y + s * 0.55f}, {area.x + s * 0.5f, area.y + s * 0.8f}, 3, tick);
+            canvas.Line({area.x + s * 0.5f, area.y + s * 0.8f}, {area.x + s * 0.95f, area.y + s * 0.2f}, 3, tick);
+        }
+        return;
+    }
+    canvas.RoundedBox(area.x + 1, area.y + 1, area.w - 4, area.h - 4, radius, Shade(tone, 0.4f));
+    canvas.Fill(area.x + 3, area.y + 3, area.x + area.w - 5, area.y + area.h - 5,
+                [&](float px, float py) {
+                    const float l = area.x + 3, t = area.y + 3, w = area.w - 8, h = area.h - 8;
+                    const float r = std::max(1.0f, radius - 2);
+                    const float dx = std::max(0.0f, std::fabs(px - (l + w / 2)) - (w / 2 - r));
+                    const float dy = std::max(0.0f, std::fabs(py - (t + h / 2)) - (h / 2 - r));
+                    return px >= l && py >= t && px <= l + w && py <= t + h && dx * dx + dy * dy <= r * r;
+                },
+                [&](float, float py) { return Shade(tone, 1.2f - 0.35f * (py - area.y) / area.h); });
+    if (HasOwnLabel(job)) {
+        PaintLabel(canvas, job.label, {area.x + 4, area.y + 3, area.w - 10, area.h - 8}, kInk);
+    }
+}
+
+void PaintFrame(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
+                [&](float px, float py) {
+                    const float edge = std::min({px - area.x, py - area.y, area.x + area.w - px, area.y + area.h - py});
+                    return edge >= 0 && edge < 4;
+                },
+                [](float, float) { return Rgb(255, 230, 100, 230); });
+}
+
+void PaintMedal(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    const float r = std::min(area.w, area.h) / 2 - 2;
+    const paint_colour metal = job.name.find("disc") != std::string::npos ? ScreenTone(job.name + "x") : Rgb(232, 186, 60);
+    canvas.Ellipse(c, r + 1.5f, r + 1.5f, Shade(metal, 0.4f));
+    canvas.Ellipse(c, r, r, metal);
+    canvas.Ring(c, r * 0.85f, r * 0.85f, std::max(1.0f, r / 14), Shade(metal, 0.75f));
+    canvas.Ellipse({c.x - r * 0.35f, c.y - r * 0.4f}, r * 0.2f, r * 0.12f, Shade(metal, 1.3f));
+    if (HasOwnLabel(job)) {
+        PaintLabel(canvas, job.label, {c.x - r * 0.8f, c.y - r * 0.4f, r * 1.6f, r * 0.8f}, kInk);
+    }
+}
+
+void PaintGlow(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
+    for (int i = 0; i < 6; i++) {
+        const float r = (area.w / 2 - 1) * (1.0f - i * 0.14f);
+        canvas.Ellipse(c, r, r, Rgb(255, 240, 160, 30));
+    }
+}
