@@ -66,8 +66,10 @@ protected:
     coordinate PointOn(CObject* object)
     {
         const coordinate foot = ToScreen(object->GetX(), object->GetY());
-        for (int dy = -10; dy >= -160; dy -= 3) {
-            for (int dx = -60; dx <= 60; dx += 3) {
+        // Pictures may be open in the middle (a site of stakes), so the
+        // search covers the whole of a large building's picture.
+        for (int dy = 200; dy >= -300; dy -= 3) {
+            for (int dx = -150; dx <= 150; dx += 3) {
                 MouseAt(foot.x + dx, foot.y + dy);
                 if (CObject::FindObjectAt(-1, -1, false, true) == object) {
                     return {foot.x + dx, foot.y + dy};
