@@ -7,16 +7,20 @@
 
 class CCrateBarrel : public CObject {
 public:
-    // At world (x, y); crate false: a barrel. Becomes the current container.
-    CCrateBarrel(int x, int y, bool crate);
+    // At world (x, y); x -1: a spot off the shore. first: the game's first
+    // crate. Becomes the current container.
+    CCrateBarrel(int x, int y, bool first, bool near);
     ~CCrateBarrel() override;
 
     void Hide() override;
     void UnHide() override;
     void Pump(int offsetX, int offsetY, int steps) override;
     void Rollover(bool over) override;
+    // Glides the view to the container.
+    void CenterScreen();
 
     bool crate;
+    bool first;
     bool opened;  // emptied by the islanders; no longer on the ground
 
     static CCrateBarrel* currentContainer;  // null when none

@@ -99,9 +99,9 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     CGull::bird[5] = new CGull(160, -64, true);
     CGull::bird[6] = new CGull(300, 96, false);
     CGull::bird[6]->flying = true;
-    new CCrateBarrel(400, 368, true);
-    new CDust(240, 200, true);
-    (new CDust(600, 200, false))->collected = true;
+    (new CCrateBarrel(400, 368, false, false))->crate = true;
+    new CDust(true, 240, 200, 0);
+    (new CDust(false, 600, 200, 0))->collected = true;
     CRelic* relic = new CRelic(320, -40);
     relic->number = 2;
     new CTombstone(160, 240, 1);
