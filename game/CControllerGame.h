@@ -174,6 +174,7 @@ public:
     static CSound* sndWaves;
     static int lastDustPickup;  // frames since dust was last collected
     static bool stopFollowing;
+    static selection_result lastToolTip;  // the last one asked for; id 0 none
 
 private:
     // One frame; false when it ended early (a child screen opened, the

@@ -108,6 +108,7 @@ CSound* CControllerGame::sndUsingDust = nullptr;
 CSound* CControllerGame::sndWaves = nullptr;
 int CControllerGame::lastDustPickup = 0;
 bool CControllerGame::stopFollowing = false;
+selection_result CControllerGame::lastToolTip = {};
 
 CControllerGame::CControllerGame(bool newPeople, bool)
     : step6Frames(0), settleFrames(0), crateTimer(0), sndTwinkle(nullptr), rainTimer(0), popUpPurpose(-1),
@@ -330,6 +331,8 @@ void CControllerGame::NullResources()
 
 void CControllerGame::SetToolTipMessage(selection_result message, int frames)
 {
+    lastToolTip = message;
+    lastToolTip.text1 = lastToolTip.text2 = nullptr;
     if (sidebar) {
         sidebar->SetToolTipMessage(message, frames);
     }
