@@ -8,7 +8,10 @@
 #include "CMysteriousObject.h"
 #include "CResources.h"
 #include "CSound.h"
+#include "CSoundSystem.h"
 #include "CStone.h"
+#include "SoundLayer.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 
 #include <map>
@@ -161,12 +164,22 @@ TEST_F(IslandEventsTest, HeldDustIsDroppedByButtonsAndClosingAndWaitsUnderAPopUp
 {
     CProfile::current->SetValue<bool>(7, true);
     CProfile::current->SetValue<bool>(75, true);
+    // Sound on the null output, so that the twinkle can be heard.
+    folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
+    CSound::Initialize(true);
+    ASSERT_TRUE(CSound::soundInitialized);
+    CSound::system->SetPullMixing(true);
+    CSound::Preload(0, [](int) {});
+    struct SoundOff {
+        ~SoundOff() { CSound::ShutDown(); }
+    } soundOff;
     CControllerGame& game = Open();
     CControllerGame::Resources()->AddStardust(2);
     game.GUICallback(0, 0);
     Frame();
     EXPECT_FALSE(game.heldStardustSprite->Hidden());
     EXPECT_EQ(CControllerGame::lastToolTip.id, 15000);
+    EXPECT_TRUE(game.sndTwinkle->IsPlaying());
 
     // A pop-up of the frame keeps the dust held, its twinkle stopped.
     CObject::requestingFeedback = new FakeObject();
@@ -176,6 +189,11 @@ TEST_F(IslandEventsTest, HeldDustIsDroppedByButtonsAndClosingAndWaitsUnderAPopUp
     ASSERT_NE(CControllerGame::popUp, nullptr);
     EXPECT_EQ(game.dustMode, 1);
     EXPECT_FALSE(game.sndTwinkle->IsPlaying());
+    CControllerGame::popUp->ShutDown(0);
+    Frame();
+    Frame();
+    EXPECT_EQ(CControllerGame::popUp, nullptr);
+    EXPECT_TRUE(game.sndTwinkle->IsPlaying()) << "the twinkle starts again once the pop-up is gone";
 
     game.heldPotion = 4;
     game.GUICallback(17, 0);
@@ -183,6 +201,8 @@ TEST_F(IslandEventsTest, HeldDustIsDroppedByButtonsAndClosingAndWaitsUnderAPopUp
     EXPECT_EQ(game.heldPotion, 0);
     EXPECT_TRUE(game.heldStardustSprite->Hidden());
     EXPECT_TRUE(game.potionPointer->Hidden());
+    delete opener.screen;
+    opener.screen = nullptr;
 }
 
 TEST_F(IslandEventsTest, StardustOnEmptyGroundIsRefusedAndKeepsTheStock)
