@@ -196,6 +196,7 @@ void CBuilding::ShowToolTip(int stringId, int frames)
 {
     toolTip = selection_result{stringId, 0, nullptr, nullptr, 0, 0};
     toolTipFrames = frames;
+    CControllerGame::SetToolTipMessage(toolTip, frames);
 }
 
 void CBuilding::HandleBuildingPlacement()

@@ -88,6 +88,14 @@ public:
     static void ShowPersonDetail(CPerson* person);
     static bool SameRequest(const feedback_data& a, const feedback_data& b);
 
+    // ---- Island events and held things (CControllerGame_Events.cpp, _Dust.cpp) --
+    // A dust heap collected: one unit into the stock, and its particles fly
+    // from the pointer to the counter.
+    void AddDust(bool stardust);
+    // Dust used at the pointer: its particles burst there.
+    void DisplayStarBurst();
+    void DisplayMoonBurst();
+
     int step6Frames;
     int settleFrames;  // ordinary frames since loading; pop-ups wait for 3
     int crateTimer;
@@ -144,6 +152,7 @@ public:
     bool shiftCursorPending;
     CTombstone* tombstoneCandidate;
     bool sprayMode;
+    int potionRefusal;  // the refusal text an object set for the offered potion; -1 none
 
     static CControllerGame* game;
     static CMap* island;  // the one island; null when none
@@ -165,6 +174,7 @@ public:
     static CSound* sndWaves;
     static int lastDustPickup;  // frames since dust was last collected
     static bool stopFollowing;
+    static selection_result lastToolTip;  // the last one asked for; id 0 none
 
 private:
     // One frame; false when it ended early (a child screen opened, the
@@ -190,6 +200,29 @@ private:
     void Restore();
     void SelectAndCentre(CPerson* person);
     bool BulkSimulate();
+    // Drops held dust and a held potion, stopping the twinkle and the pointer pictures.
+    void DropHeld();
+    void StopTwinkle();
+    // Frame steps with more than one stage: each false when the frame ended.
+    void RaiseTutorialSteps();
+    void TimeTutorialDialogs();
+    void AnimateDust();
+    void FlyToCounter(CSprite** sprites, float (*particles)[4], float counterX, float counterY);
+    void ShowHeldDust(bool effects);
+    void Burst(bool stardust);
+    void HideParticles();
+    void RunIslandEvents();
+    // The first at (x, y), -1 a free spot; a second and a third by chance.
+    void GrowMushrooms(int x, int y);
+    void RotWood();
+    bool OpenTrophyPopUp();
+    // The left press that uses what the player holds; false ends the event.
+    bool UseHeld();
+    bool UseHeldDust(CObject* target);
+    bool UseHeldPotion(CObject* target);
+    // A potion on the ground at world (x, y): its tool-tip, or 0 for a failure.
+    int PourOnGround(int x, int y);
+    void ShowMist(int baseDepth);
 
     // The object whose request the open pop-up shows, and the request as shown.
     CObject* requester;

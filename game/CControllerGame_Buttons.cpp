@@ -100,8 +100,7 @@ void CControllerGame::ShowPersonDetail(CPerson* person)
 
 void CControllerGame::GUICallback(int id, int)
 {
-    dustMode = 0;
-    heldPotion = 0;
+    DropHeld();
     if (sndTwinkle && sndTwinkle->IsPlaying()) {
         sndTwinkle->FadeOut(10);
     }
@@ -155,7 +154,7 @@ void CControllerGame::GUICallback(int id, int)
         if (CFlowerIndicator::placingFlowers != -1) {
             CloseFlowersGUI();
         }
-        CObject::placingBuilding = -1;
+        CBuilding::HoverBuilding(-1);
         HandOver(true);
         buildMenu = new CControllerBuild();
         PassFocus(buildMenu);
@@ -285,7 +284,8 @@ void CControllerGame::TutorialOkay(int step)
     CTutorialDialog::CompleteTutorial(step);
     if ((step == 29 || step == 47) && island) {
         const bool star = step == 29;
-        CDust* heap = new CDust(island->GetStartX() + (star ? 0 : 130), island->GetStartY() + (star ? 0 : 100), star);
+        CDust* heap =
+            new CDust(star, island->GetStartX() + (star ? 0 : 130), island->GetStartY() + (star ? 0 : 100), star ? 300 : 600);
         heap->UnHide();
         stepObject = heap;
         if (stepCircle) {
@@ -339,7 +339,7 @@ void CControllerGame::GotFocusBack()
     if (!buildMenu) {
         CTreeIndicator::placingTrees = -1;
         CloseFlowersGUI();
-        CObject::placingBuilding = -1;
+        CBuilding::HoverBuilding(-1);
     }
     if (island) {
         for (bool& held : island->arrowHeld) {

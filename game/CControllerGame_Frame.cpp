@@ -3,9 +3,16 @@
 // and the game itself ask for, and the catch-up frames after a return.
 #include "CControllerGame.h"
 
+#include "CBuilding.h"
 #include "CControllerCrate.h"
+#include "CControllerEndStory.h"
+#include "CControllerScience.h"
+#include "CControllerTrophies.h"
+#include "CControllerTrophyUnlock.h"
 #include "CControllerPopUp.h"
 #include "CDraw.h"
+#include "CDust.h"
+#include "CFlyaway.h"
 #include "CFlowerIndicator.h"
 #include "CGuiFlowers.h"
 #include "CMap.h"
@@ -14,8 +21,12 @@
 #include "CPerson.h"
 #include "CProfile.h"
 #include "CRenderer.h"
+#include "CResources.h"
+#include "CRipple.h"
 #include "CSidebar.h"
+#include "CSound.h"
 #include "CTreeIndicator.h"
+#include "CTutorialDialog.h"
 
 #include <SDL.h>
 
@@ -30,9 +41,17 @@ constexpr int kFirstGameNoticeFrames = 72000;
 constexpr int kOwnPopUpDepth = 27000000;
 constexpr int kSlowMachineQuestion = 12357, kFirstGameNotice = 12350, kEndTutorialQuestion = 12214;
 constexpr int kEraserTip = 15004, kPaintingTip = 15005;
+constexpr int kPlacementRefusedNotice = 12307, kDeathWhileAwayNotice = 12353;
+constexpr int kStep76Frames = 3000;
+constexpr int kDialogGivesUpFrames = 3600, kFoodPileTourFrames = 120;
+// Dialogs that close themselves, done, after two minutes open.
+constexpr int kStepsThatGiveUp[] = {3,  6,  7,  8,  10, 12, 15, 18, 29, 30, 34,
+                                    39, 40, 47, 51, 59, 60, 63, 69, 71, 72};
 
 constexpr int kVisualEffectsProperty = 7;
 constexpr int kGameUnderWayProperty = 31;
+constexpr int kNarrationProperty = 66;
+constexpr int kTutorialOnProperty = 67;
 constexpr int kFirstGameNoticeShownProperty = 70;
 constexpr int kSlowMachineAskedProperty = 75;
 
@@ -60,8 +79,11 @@ void CControllerGame::Pump()
             break;
         }
         slowFrames = 0;
-        if (catchUpFrames == 1 && island) {
-            island->HideRain();
+        if (catchUpFrames == 1) {
+            CRipple::Unload();
+            if (island) {
+                island->HideRain();
+            }
         }
         CPerson::showFlyaways = false;
         catchUpFrames--;
@@ -109,22 +131,50 @@ bool CControllerGame::RunFrame()
     sidebar->Pump(!(island && island->dragActive && !island->pressOverPanel));
     flowers->Pump();
     CObject::MoveObjects(offsetX, offsetY, 1);
+    CFlyaway::PumpFlyaways();
     if (!hasFocus) {
         return false;
     }
 
-    framesSinceDialog++;
+    TimeTutorialDialogs();
     lastDustPickup++;
     frameCount++;
+    if (frameCount > kStep76Frames && pendingTutorial == -1 && profile->GetValue<bool>(kTutorialOnProperty) &&
+        CControllerScience::GetLevelAgriculture() < 2 && !CTutorialDialog::IsTutorialComplete(76) &&
+        profile->GetValue<bool>(kGameUnderWayProperty)) {
+        pendingTutorial = 76;
+    }
     if (frameCount % kAutosaveFrames == 0) {
         if (island) {
             island->SaveMap();
         }
         profile->SaveHeader();
     }
+    if (pendingTutorial == -1) {
+        RaiseTutorialSteps();
+    }
 
     FollowSelectedIslander();
     if (OpenRequestedPopUp()) {
+        return false;
+    }
+    if (CBuilding::placementFailed) {
+        CBuilding::placementFailed = false;
+        OpenPopUp(kPlacementRefusedNotice, true, kOwnPopUpDepth, false);
+        return false;
+    }
+    const bool settled = catchUpFrames < 1 && hasFocus && settleFrames >= kSettleFrames;
+    if (CPerson::stoppedSimForDeath && settled && CControllerScience::GetLevelAgriculture() < 2 &&
+        CPerson::NumPeople() > 0) {
+        CPerson::stoppedSimForDeath = false;
+        OpenPopUp(kDeathWhileAwayNotice, true, kOwnPopUpDepth, false);
+        return false;
+    }
+    if (CBuilding::setSail && settled) {
+        CBuilding::setSail = false;
+        HandOver(true);
+        endStory = new CControllerEndStory();
+        PassFocus(endStory);
         return false;
     }
     if (frameCount > kFirstGameNoticeFrames && !profile->GetValue<bool>(kGameUnderWayProperty) &&
@@ -133,6 +183,8 @@ bool CControllerGame::RunFrame()
         OpenPopUp(kFirstGameNotice, true, kOwnPopUpDepth, false);
         return false;
     }
+
+    AnimateDust();
 
     if (eraserMode) {
         SetToolTipMessage(Tip(kEraserTip), 2);
@@ -151,9 +203,14 @@ bool CControllerGame::RunFrame()
         CObject::selectedObject = nullptr;
     }
 
+    RunIslandEvents();
+    if (OpenTrophyPopUp()) {
+        return false;
+    }
     if (catchUpFrames < 1) {
         settleFrames++;
     }
+    RotWood();
     if (endTutorialRequested) {
         PlayClick();
         endTutorialRequested = false;
@@ -161,8 +218,112 @@ bool CControllerGame::RunFrame()
         popUpPurpose = 1;
         return false;
     }
+    if (pendingTutorial != -1 && !CControllerTrophies::trophyUnlockQueue.empty()) {
+        pendingTutorial = -1;
+    }
     RunTutorialScript();
     return true;
+}
+
+bool CControllerGame::OpenTrophyPopUp()
+{
+    std::queue<int>& queue = CControllerTrophies::trophyUnlockQueue;
+    // A mask that names no trophy would open an empty pop-up.
+    while (!queue.empty() && CControllerTrophyUnlock::TrophyIndex(queue.front()) < 0) {
+        queue.pop();
+    }
+    if (queue.empty() || catchUpFrames >= 1 || !hasFocus || settleFrames < kSettleFrames) {
+        return false;
+    }
+    StopTwinkle();
+    if (renderer) {
+        renderer->Swap();
+    }
+    trophyUnlock = new CControllerTrophyUnlock(queue.front());
+    queue.pop();
+    PassFocus(trophyUnlock);
+    return true;
+}
+
+void CControllerGame::TimeTutorialDialogs()
+{
+    framesSinceDialog++;
+    CTutorialDialog* dialog = CTutorialDialog::activeDialog;
+    if (!dialog) {
+        return;
+    }
+    const int step = dialog->GetTutID();
+    if (framesSinceDialog > kDialogGivesUpFrames) {
+        for (int givesUp : kStepsThatGiveUp) {
+            if (step == givesUp) {
+                CTutorialDialog::CompleteTutorial(step);
+                return;
+            }
+        }
+    }
+    if (framesSinceDialog == kFoodPileTourFrames && step == 12 && island) {
+        followedObject = nullptr;
+        island->StopCenteringScreen();
+        CObject::selectedObject = nullptr;
+        CResources* stock = Resources();
+        island->CenterScreen(stock->GetPileX(2), stock->GetPileY(2), false, false, false);
+    }
+}
+
+void CControllerGame::RaiseTutorialSteps()
+{
+    CProfile* profile = CProfile::current;
+    const bool tutorialOn = profile->GetValue<bool>(kTutorialOnProperty);
+    auto undone = [](int step) { return !CTutorialDialog::IsTutorialComplete(step); };
+    auto selectAndShow = [this](CObject* object) {
+        CObject::selectedObject = object;
+        if (island) {
+            island->StopCenteringScreen();
+            island->CenterScreen(object->GetX(), object->GetY(), false, false, false);
+        }
+        pendingDelay = -1;
+    };
+    if (tutorialOn) {
+        CResources* stock = Resources();
+        if (stock->IsResourceMaxed(6) && undone(96)) {
+            pendingTutorial = 96;
+        }
+        if (stock->IsResourceMaxed(0) && undone(97)) {
+            pendingTutorial = 97;
+        }
+        if (stock->IsResourceMaxed(1) && undone(98)) {
+            pendingTutorial = 98;
+        }
+    }
+    struct finished_building {
+        CBuilding* building;
+        int step;
+        bool tutorialOnly;
+    };
+    const finished_building finished[] = {
+        {CBuilding::isCompleteShipyard, 99, false},     {CBuilding::isCompleteShip, 100, false},
+        {CBuilding::isCompleteFarm, 101, true},         {CBuilding::isCompleteObservatory, 102, false},
+        {CBuilding::isCompleteWonderA, 103, false},     {CBuilding::isCompleteWonderB, 104, false}};
+    for (const finished_building& f : finished) {
+        if (pendingTutorial != -1 || !f.building || (f.tutorialOnly && !tutorialOn) || !undone(f.step)) {
+            continue;
+        }
+        if (f.step == 102) {
+            if (!CDust::sndObservatory) {
+                CDust::sndObservatory = new CSound("observatory_alert.ogg", false, 1.0f, false);
+            }
+            CDust::sndObservatory->Play(false, profile->GetValue<bool>(kNarrationProperty) ? 360 : 0, 0.0f, false);
+        }
+        pendingTutorial = f.step;
+        selectAndShow(f.building);
+    }
+    if (pendingTutorial == -1 && tutorialOn && CPerson::isMasterOfSkill && undone(81)) {
+        pendingTutorial = 81;
+        CObject::selectedObject = CPerson::isMasterOfSkill;
+    }
+    if (pendingTutorial == -1 && CPerson::NumPeople() == 0 && CPerson::people.empty() && undone(106)) {
+        pendingTutorial = 106;
+    }
 }
 
 void CControllerGame::RunTutorialScript() {}
@@ -206,6 +367,7 @@ bool CControllerGame::OpenRequestedPopUp()
 
 void CControllerGame::HandOver(bool longForm)
 {
+    StopTwinkle();
     CMouseCursor::ShowHourglass(true);
     if (!renderer) {
         return;
@@ -229,4 +391,13 @@ void CControllerGame::OpenPopUp(int stringId, bool noticeOnly, int depth, bool l
     requester = nullptr;
     popUp = new CControllerPopUp(request, noticeOnly, depth);
     PassFocus(popUp);
+}
+
+void CControllerGame::StopTwinkle()
+{
+    // Held dust stays held under a child screen; the frame starts the twinkle
+    // again once the child is gone.
+    if (sndTwinkle && sndTwinkle->IsPlaying()) {
+        sndTwinkle->Stop();
+    }
 }

@@ -1,6 +1,7 @@
 // The player's mouse and keys on the island.
 #include "CControllerGame.h"
 
+#include "CBuilding.h"
 #include "CFlowerIndicator.h"
 #include "CGuiButtonBase.h"
 #include "CGuiFlowers.h"
@@ -47,7 +48,7 @@ void CControllerGame::CancelPlacing()
 {
     CTreeIndicator::placingTrees = -1;
     CFlowerIndicator::placingFlowers = -1;
-    CObject::placingBuilding = -1;
+    CBuilding::HoverBuilding(-1);
 }
 
 void CControllerGame::CentreViewOn(int x, int y)
@@ -85,10 +86,14 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         if (released) {
             CTreeIndicator::placingTrees = -1;
         }
-        CObject::placingBuilding = -1;
+        CBuilding::HoverBuilding(-1);
         return;
     }
     if (!released) {
+        if (CObject::placingBuilding != -1) {
+            // A refused placement leaves CBuilding::placementFailed for the frame.
+            CBuilding::MouseClick();
+        }
         sidebar->MouseClick();
     }
     CGuiButtonBase::LeftMouseClick(released, false);
@@ -98,8 +103,8 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
     if (island) {
         island->MouseClick(true, right, released, OverPanel());
     }
-    if (!released && !OverPanel() && dustMode == 0 && heldPotion == 0) {
-        CObject::ClickOn();
+    if (!released && !OverPanel() && !UseHeld()) {
+        return;
     }
 
     if (released) {
@@ -119,7 +124,7 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
             island->tombstoneCarried = false;
         }
         CTreeIndicator::placingTrees = -1;
-        CObject::placingBuilding = -1;
+        CBuilding::HoverBuilding(-1);
         return;
     }
     if (!pickupCandidate && !sidebar->IsMouseOver()) {
@@ -127,7 +132,7 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         pressX = pickupCandidate ? CMouseCursor::GetMouseX() : -1;
         pressY = pickupCandidate ? CMouseCursor::GetMouseY() : -1;
     }
-    CObject::placingBuilding = -1;
+    CBuilding::HoverBuilding(-1);
 }
 
 void CControllerGame::InputMouseMove(int x, int y)

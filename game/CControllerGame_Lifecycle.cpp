@@ -5,7 +5,10 @@
 #include "CControllerExit.h"
 #include "CControllerInGameMenu.h"
 #include "CControllerPopUp.h"
+#include "CControllerTrophies.h"
 #include "CDraw.h"
+#include "CFlyaway.h"
+#include "CFootprint.h"
 #include "CGuiFlowers.h"
 #include "CMap.h"
 #include "CMouseCursor.h"
@@ -14,6 +17,7 @@
 #include "CPerson.h"
 #include "CProfile.h"
 #include "CResources.h"
+#include "CRipple.h"
 #include "CSidebar.h"
 #include "CSound.h"
 #include "CSprite.h"
@@ -104,6 +108,7 @@ CSound* CControllerGame::sndUsingDust = nullptr;
 CSound* CControllerGame::sndWaves = nullptr;
 int CControllerGame::lastDustPickup = 0;
 bool CControllerGame::stopFollowing = false;
+selection_result CControllerGame::lastToolTip = {};
 
 CControllerGame::CControllerGame(bool newPeople, bool)
     : step6Frames(0), settleFrames(0), crateTimer(0), sndTwinkle(nullptr), rainTimer(0), popUpPurpose(-1),
@@ -117,7 +122,7 @@ CControllerGame::CControllerGame(bool newPeople, bool)
       islanderDropped(false), woodRotFrames(0), stepDelay{}, lastFrameTicks(0), stallSeconds(0), slowFrames(0),
       step0Frames(0), pendingDelay(0), catchUpFrames(0), stepCircle(nullptr), pendingTutorial(-1), dustMode(0),
       heldPotion(0), potionColour{}, mistColourA{}, mistColourB{}, pickupCandidate(nullptr),
-      shiftCursorPending(true), tombstoneCandidate(nullptr), sprayMode(false), requester(nullptr),
+      shiftCursorPending(true), tombstoneCandidate(nullptr), sprayMode(false), potionRefusal(-1), requester(nullptr),
       shownRequest{}
 {
     LoadSprites(newPeople, false);
@@ -175,6 +180,9 @@ void CControllerGame::LoadSprites(bool newPeople, bool noCatchUp)
     stepCircle = nullptr;
     CTutorialDialog::DetermineNextTutorial();
     endTutorialRequested = false;
+    if (!CControllerTrophies::trophyUnlockQueue.empty() && draw) {
+        draw->skipFrames++;
+    }
 
     settleFrames = 0;
     mushroomTimer = RangedRandom(2500, 4000);
@@ -247,8 +255,11 @@ void CControllerGame::UnloadSprites()
         return;
     }
     CProfile::current->SetValue<bool>(kGameUnderWayProperty, true);
+    // Nothing held outlives the screen: no twinkle left looping, no pointer picture.
+    DropHeld();
     Delete(island);
     CObject::UnloadAll();
+    CFlyaway::RemoveFlyaways();
     Delete(sidebar);
     Delete(flowers);
     for (int i = 0; i < PARTICLES; i++) {
@@ -263,6 +274,8 @@ void CControllerGame::UnloadSprites()
     Delete(mistB);
     Delete(sndUsingDust);
     Delete(sndTwinkle);
+    CFootprint::Unload();
+    CRipple::Unload();
     spritesLoaded = false;
 }
 
@@ -318,6 +331,8 @@ void CControllerGame::NullResources()
 
 void CControllerGame::SetToolTipMessage(selection_result message, int frames)
 {
+    lastToolTip = message;
+    lastToolTip.text1 = lastToolTip.text2 = nullptr;
     if (sidebar) {
         sidebar->SetToolTipMessage(message, frames);
     }

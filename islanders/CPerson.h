@@ -462,6 +462,16 @@ public:
     CSound* sndHackBuilding[5];
     CSound* sndHackFarm[5];
 
+    // ---- Stardust, moondust and potions (CPerson_Dust.cpp) ----------------------
+    // Stardust improves a strength or a skill; false when nothing can improve.
+    bool AcceptStardust() override;
+    // New hair styles, hair colour and skin; always true.
+    bool AcceptMoondust() override;
+    // potion 1..51; at most one an islander-year, and none below 3 years.
+    bool AcceptPotion(int potion) override;
+    bool HasHadStardust() const { return data.hadStardust != 0; }
+    bool HasHadMoondust() const { return data.hadMoondust != 0; }
+
     // ---- Shared by all islanders -------------------------------------------------
     static std::vector<CPerson*> people;
     static std::vector<task_item> taskQueue;  // the default priority list
@@ -497,4 +507,10 @@ private:
     static void DeleteAllPeople();
     // Drops every pointer another islander or the statics keep to this one.
     void ForgetMe();
+    // Dust and potion messages, with the islander's name.
+    void Notice(int stringId);
+    void ToolTip(int stringId);
+    void QuietFor600To900Frames();
+    bool AdultPotion(int potion);
+    void Rejuvenate();
 };

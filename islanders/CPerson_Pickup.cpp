@@ -50,7 +50,7 @@ bool ProfileBool(int key)
     return CProfile::current && CProfile::current->GetValue<bool>(key);
 }
 
-void Notice(CPerson& person, int id, bool withName)
+void NoticeAbout(CPerson& person, int id, bool withName)
 {
     CObject::requestingFeedback = &person;
     CObject::requestingFeedbackData = feedback_data{};
@@ -273,12 +273,12 @@ void CPerson::Pickup()
     const bool carrying = currentSubTask == 5 || currentSubTask == 6 || currentSubTask == 7 || currentSubTask == 16;
     if (carrying && CProfile::current && !ProfileBool(kCarryNoticeShown)) {
         CProfile::current->SetValue<bool>(kCarryNoticeShown, true);
-        Notice(*this, kCarryNotice, true);
+        NoticeAbout(*this, kCarryNotice, true);
         return;
     }
     if (!carrying && currentTask == 10 && CProfile::current && !ProfileBool(kHutNoticeShown)) {
         CProfile::current->SetValue<bool>(kHutNoticeShown, true);
-        Notice(*this, kHutNotice, true);
+        NoticeAbout(*this, kHutNotice, true);
         return;
     }
     PlayOnce(sndGrab);
@@ -342,7 +342,7 @@ void CPerson::Drop()
             if (target->isResourceStore) {
                 const bool askedFood = CObject::DropOn() == 13;
                 if (askedFood) {
-                    Notice(*this, kPileFoodNotice, false);
+                    NoticeAbout(*this, kPileFoodNotice, false);
                 }
                 CControllerGame* game = CControllerGame::game;
                 if (game && game->pendingTutorial == -1 && !askedFood && !CTutorialDialog::IsTutorialComplete(86)) {
@@ -401,7 +401,7 @@ void CPerson::Drop()
             task = 3;
         } else if (depth < 0.99f && adult) {
             if (CTutorialDialog::IsTutorialComplete(10) && !CTutorialDialog::IsTutorialComplete(11)) {
-                Notice(*this, kShallowNotice, true);
+                NoticeAbout(*this, kShallowNotice, true);
             } else {
                 ToolTip(kDeepWaterTip);
             }
@@ -482,11 +482,11 @@ void CPerson::Drop()
     CResources* stock = CControllerGame::Resources();
     if (stock) {
         if (task == 2 && stock->IsResourceMaxed(0)) {
-            Notice(*this, kWoodFull, true);
+            NoticeAbout(*this, kWoodFull, true);
         } else if (task == 4 && stock->IsResourceMaxed(1)) {
-            Notice(*this, kRockFull, true);
+            NoticeAbout(*this, kRockFull, true);
         } else if ((task == 3 || task == 14) && stock->IsResourceMaxed(6)) {
-            Notice(*this, kFoodFull, true);
+            NoticeAbout(*this, kFoodFull, true);
         }
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CControllerGame.h"
+#include "CControllerTrophyUnlock.h"
 #include "CMap.h"
 #include "CPerson.h"
 #include "CPersonMovement.h"
@@ -134,6 +135,13 @@ protected:
                 return true;
             }
             Frame();
+            // A player goes straight back to the game from a trophy's
+            // announcement, which the work itself may win.
+            if (CControllerGame::trophyUnlock && CController::focus == CControllerGame::trophyUnlock) {
+                CControllerGame::trophyUnlock->dismissed = true;
+                CControllerGame::trophyUnlock->ShutDown(0);
+                Frame();
+            }
         }
         return done();
     }

@@ -100,8 +100,8 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     CGull::bird[6] = new CGull(300, 96, false);
     CGull::bird[6]->flying = true;
     (new CCrateBarrel(400, 368, false, false))->crate = true;
-    new CDust(240, 200, true);
-    (new CDust(600, 200, false))->collected = true;
+    new CDust(true, 240, 200, 0);
+    (new CDust(false, 600, 200, 0))->collected = true;
     CRelic* relic = new CRelic(320, -40);
     relic->variant = 2;
     new CTombstone(160, 240, 1);

@@ -1,0 +1,343 @@
+#include "CControllerGameFixture.h"
+
+#include "CBuilding.h"
+#include "CCrateBarrel.h"
+#include "CDust.h"
+#include "CMouseCursor.h"
+#include "CMushroom.h"
+#include "CMysteriousObject.h"
+#include "CResources.h"
+#include "CSound.h"
+#include "CSoundSystem.h"
+#include "CStone.h"
+#include "SoundLayer.h"
+#include "TestBytes.h"
+#include "Utilities.h"
+
+#include <map>
+#include <set>
+
+namespace {
+
+int Count(bool CObject::*flag)
+{
+    int count = 0;
+    for (CObject* object : CObject::objects) {
+        count += (object->*flag) ? 1 : 0;
+    }
+    return count;
+}
+
+}  // namespace
+
+class IslandEventsTest : public GameScreenTest {
+protected:
+    void SetUp() override
+    {
+        GameScreenTest::SetUp();
+        CProfile::current->SetValue<bool>(67, false);
+        CProfile::current->SetValue<bool>(38, true);
+        CControllerGame::lastDustPickup = 0;
+    }
+
+    // The timer's next values after it runs out, over many draws.
+    template <class Run>
+    static std::set<int> Draws(int& timer, Run run)
+    {
+        std::set<int> seen;
+        for (int i = 0; i < 200; i++) {
+            timer = 1;
+            run();
+            seen.insert(timer);
+        }
+        return seen;
+    }
+};
+
+TEST_F(IslandEventsTest, DustFallsOnItsTimersFasterOnceItsMysteryIsSolvedAndNotBeforeItsLesson)
+{
+    CControllerGame& game = Open();
+    InitRandom(5);
+    std::set<int> star = Draws(game.stardustTimer, Frame);
+    EXPECT_GE(*star.begin(), 1800);
+    EXPECT_LE(*star.rbegin(), 5400);
+    EXPECT_GT(star.size(), 100u);
+    EXPECT_EQ(CDust::dust.size(), 200u) << "one heap each time the timer ran out";
+    std::set<int> moon = Draws(game.moondustTimer, Frame);
+    EXPECT_GE(*moon.begin(), 5400);
+    EXPECT_LE(*moon.rbegin(), 10800);
+
+    CMysteriousObject::SetVar(1 << 7 | 1 << 6);
+    star = Draws(game.stardustTimer, Frame);
+    EXPECT_GE(*star.begin(), 1350);
+    EXPECT_LE(*star.rbegin(), 4050);
+    moon = Draws(game.moondustTimer, Frame);
+    EXPECT_GE(*moon.begin(), 4050);
+    EXPECT_LE(*moon.rbegin(), 8100);
+
+    // Long without dust: stardust only with an empty stock, moondust always.
+    CControllerGame::lastDustPickup = 7200;
+    game.stardustTimer = game.moondustTimer = 1;
+    Frame();
+    EXPECT_EQ(game.stardustTimer, 1350);
+    EXPECT_EQ(game.moondustTimer, 4050);
+    CControllerGame::Resources()->AddStardust(1);
+    CControllerGame::lastDustPickup = 7200;
+    game.stardustTimer = 1;
+    Frame();
+    EXPECT_NE(game.stardustTimer, 1350);
+
+    // The tutorial holds the dust back until its lesson, but still redraws.
+    CProfile::current->SetValue<bool>(67, true);
+    const size_t heaps = CDust::dust.size();
+    game.stardustTimer = 1;
+    Frame();
+    EXPECT_GT(game.stardustTimer, 1);
+    EXPECT_EQ(CDust::dust.size(), heaps);
+    CProfile::current->SetValue<bool>(1000 + 34, true);
+    game.stardustTimer = 1;
+    Frame();
+    EXPECT_EQ(CDust::dust.size(), heaps + 1);
+}
+
+TEST_F(IslandEventsTest, StormsCratesMushroomsAndRotKeepTheirTimers)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CMap* island = CControllerGame::island;
+    island->SetRain(false, 0);
+    game.rainTimer = 0;
+    Frame();
+    EXPECT_TRUE(island->raining);
+    EXPECT_EQ(island->rainKind, 1);
+    EXPECT_GE(game.rainTimer, 18000);
+    EXPECT_LE(game.rainTimer, 54000);
+    // A storm due while it rains waits for the rain to stop.
+    game.rainTimer = 0;
+    Frame();
+    Frame();
+    EXPECT_LT(game.rainTimer, 0);
+    island->SetRain(false, 0);
+    Frame();
+    EXPECT_GE(game.rainTimer, 18000);
+
+    // The first crate comes at once while none was opened; later ones on the timer.
+    CProfile::current->SetValue<bool>(38, false);
+    delete CCrateBarrel::currentContainer;
+    Frame();
+    ASSERT_NE(CCrateBarrel::currentContainer, nullptr);
+    EXPECT_TRUE(CCrateBarrel::currentContainer->first);
+    CProfile::current->SetValue<bool>(38, true);
+    game.crateTimer = 1;
+    Frame();
+    Frame();
+    EXPECT_LT(game.crateTimer, 1) << "the timer runs on while a container lies there";
+    delete CCrateBarrel::currentContainer;
+    Frame();
+    ASSERT_NE(CCrateBarrel::currentContainer, nullptr);
+    EXPECT_FALSE(CCrateBarrel::currentContainer->first);
+    EXPECT_GE(game.crateTimer, 9000);
+    EXPECT_LE(game.crateTimer, 12600);
+
+    const int mushrooms = Count(&CObject::isMushroom);
+    game.mushroomTimer = 0;
+    Frame();
+    EXPECT_GE(Count(&CObject::isMushroom), mushrooms + 1);
+    EXPECT_LE(Count(&CObject::isMushroom), mushrooms + 3);
+    EXPECT_GE(game.mushroomTimer, 2500);
+    EXPECT_LE(game.mushroomTimer, 4000);
+
+    // One unit of wood rots every 54,001 frames with wood in stock.
+    CResources* stock = CControllerGame::Resources();
+    stock->RemoveWood(stock->GetWood());
+    game.woodRotFrames = 54000;
+    Frame();
+    EXPECT_EQ(game.woodRotFrames, 54000) << "no wood, no rot";
+    stock->AddWood(3);
+    Frame();
+    EXPECT_EQ(stock->GetWood(), 2);
+    EXPECT_EQ(game.woodRotFrames, 0);
+    Frame();
+    EXPECT_EQ(game.woodRotFrames, 1);
+}
+
+TEST_F(IslandEventsTest, HeldDustIsDroppedByButtonsAndClosingAndWaitsUnderAPopUp)
+{
+    CProfile::current->SetValue<bool>(7, true);
+    CProfile::current->SetValue<bool>(75, true);
+    // Sound on the null output, so that the twinkle can be heard.
+    folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
+    CSound::Initialize(true);
+    ASSERT_TRUE(CSound::soundInitialized);
+    CSound::system->SetPullMixing(true);
+    CSound::Preload(0, [](int) {});
+    struct SoundOff {
+        ~SoundOff() { CSound::ShutDown(); }
+    } soundOff;
+    CControllerGame& game = Open();
+    CControllerGame::Resources()->AddStardust(2);
+    game.GUICallback(0, 0);
+    Frame();
+    EXPECT_FALSE(game.heldStardustSprite->Hidden());
+    EXPECT_EQ(CControllerGame::lastToolTip.id, 15000);
+    EXPECT_TRUE(game.sndTwinkle->IsPlaying());
+
+    // A pop-up of the frame keeps the dust held, its twinkle stopped.
+    CObject::requestingFeedback = new FakeObject();
+    CObject::requestingFeedbackData.id = 12001;
+    game.settleFrames = 3;
+    Frame();
+    ASSERT_NE(CControllerGame::popUp, nullptr);
+    EXPECT_EQ(game.dustMode, 1);
+    EXPECT_FALSE(game.sndTwinkle->IsPlaying());
+    CControllerGame::popUp->ShutDown(0);
+    Frame();
+    Frame();
+    EXPECT_EQ(CControllerGame::popUp, nullptr);
+    EXPECT_TRUE(game.sndTwinkle->IsPlaying()) << "the twinkle starts again once the pop-up is gone";
+
+    game.heldPotion = 4;
+    game.GUICallback(17, 0);
+    EXPECT_EQ(game.dustMode, 0);
+    EXPECT_EQ(game.heldPotion, 0);
+    EXPECT_TRUE(game.heldStardustSprite->Hidden());
+    EXPECT_TRUE(game.potionPointer->Hidden());
+    delete opener.screen;
+    opener.screen = nullptr;
+}
+
+TEST_F(IslandEventsTest, StardustOnEmptyGroundIsRefusedAndKeepsTheStock)
+{
+    CControllerGame& game = Open();
+    CControllerGame::Resources()->AddStardust(1);
+    game.GUICallback(0, 0);
+    MouseAt(300, 300);
+    game.InputMouseClick(true, false, false);
+    EXPECT_EQ(game.dustMode, 0);
+    EXPECT_EQ(CControllerGame::Resources()->GetStardust(), 1);
+    EXPECT_EQ(CControllerGame::lastToolTip.id, 15002);
+
+    FakeObject* taker = new FakeObject(true, 5);
+    taker->takesStardust = true;
+    game.GUICallback(0, 0);
+    game.InputMouseClick(true, false, false);
+    EXPECT_EQ(taker->stardustOffers, 1);
+    EXPECT_EQ(taker->clicks, 1) << "the target is clicked too";
+    EXPECT_EQ(CControllerGame::Resources()->GetStardust(), 0);
+    EXPECT_EQ(game.dustMode, 5) << "the burst plays";
+}
+
+class GroundPotionTest : public IslandEventsTest {
+protected:
+    struct island_state {
+        bool raining = false;
+        int rainKind = 0;
+        size_t heaps = 0, flowers = 0, rocks = 0;
+        int mushrooms = 0;
+        bool crate = false;
+    };
+
+    static island_state State()
+    {
+        island_state state;
+        state.raining = CControllerGame::island->raining;
+        state.rainKind = CControllerGame::island->rainKind;
+        state.heaps = CDust::dust.size();
+        state.flowers = CControllerGame::island->flowers.size();
+        state.rocks = CControllerGame::island->rocks.size();
+        state.mushrooms = Count(&CObject::isMushroom);
+        state.crate = CCrateBarrel::currentContainer != nullptr;
+        return state;
+    }
+
+    // A world point of the ground kind, free of obstructions around it.
+    static coordinate Find(CMap* island, const std::function<bool(int, int)>& kind)
+    {
+        for (int y = 400; y < 3600; y += 16) {
+            for (int x = 400; x < 3600; x += 16) {
+                if (kind(x, y) && kind(x, y + 25) && !CObject::Collision(x - 60, y - 80, 120, 120, true)) {
+                    return {x, y};
+                }
+            }
+        }
+        return {-1, -1};
+    }
+};
+
+TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CMap* island = CControllerGame::island;
+    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
+        if (object->isPerson) {
+            delete object;
+        }
+    }
+    std::map<std::string, coordinate> grounds = {
+        {"grass", Find(island, [island](int x, int y) {
+             return island->TileContainsTerrain_coords(x, y, 16, false) &&
+                    !island->TileContainsTerrain_coords(x, y, 128, false);
+         })},
+        {"sand", Find(island, [island](int x, int y) {
+             return island->TileContainsTerrain_coords(x, y, 8, false) &&
+                    !island->TileContainsTerrain_coords(x, y, 16, false) && island->GetWaterDepth(x, y, 50) >= 1.0f;
+         })},
+        {"sea", Find(island, [island](int x, int y) { return island->GetWaterDepth(x, y, 50) < 0.5f; })},
+    };
+    for (auto& ground : grounds) {
+        ASSERT_NE(ground.second.x, -1) << ground.first;
+    }
+    // The storm's damage draws from no building at all.
+    for (CBuilding* building : std::vector<CBuilding*>(CBuilding::buildings)) {
+        delete building;
+    }
+    ASSERT_TRUE(CBuilding::buildings.empty());
+
+    struct potion_case {
+        int potion;
+        int tip;          // 0: fails off grass
+        bool needsGrass;  // succeeds only on grass
+    };
+    const potion_case cases[] = {{1, 15013, false},  {11, 15021, false}, {19, 15034, false}, {5, 15017, true},
+                                 {6, 15018, true},   {7, 15018, true},   {9, 15062, true},   {12, 15022, true},
+                                 {16, 15060, true},  {17, 15032, false}, {2, 0, false}};
+    for (const potion_case& c : cases) {
+        for (auto& ground : grounds) {
+            SCOPED_TRACE(testing::Message() << "potion " << c.potion << " on " << ground.first);
+            island->SetRain(false, 0);
+            delete CCrateBarrel::currentContainer;
+            island->CenterScreen(ground.second.x, ground.second.y, true, false, false);
+            MouseAt(ground.second.x + island->offsetX, ground.second.y + island->offsetY);
+            game.heldPotion = c.potion;
+            game.mistA->Hide();
+            const island_state before = State();
+            game.InputMouseClick(true, false, false);
+            game.InputMouseClick(true, false, true);
+            const island_state after = State();
+            const bool works = c.tip != 0 && (!c.needsGrass || ground.first == "grass");
+            EXPECT_EQ(game.heldPotion, 0) << "a potion is used up either way";
+            EXPECT_EQ(CControllerGame::lastToolTip.id, works ? c.tip : 15012);
+            EXPECT_EQ(!game.mistA->Hidden(), works) << "the mist shows only on success";
+            EXPECT_EQ(after.raining, works && (c.potion == 1 || c.potion == 11 || c.potion == 19));
+            if (after.raining) {
+                EXPECT_EQ(after.rainKind, c.potion == 1 ? 0 : c.potion == 11 ? 1 : 2);
+            }
+            EXPECT_EQ(after.heaps, before.heaps + ((works && (c.potion == 6 || c.potion == 7)) ? 1 : 0));
+            EXPECT_EQ(after.mushrooms, before.mushrooms + ((works && c.potion == 9) ? 4 : 0));
+            EXPECT_EQ(after.flowers, before.flowers + ((works && c.potion == 12) ? 60 : 0));
+            EXPECT_EQ(after.rocks, before.rocks + ((works && c.potion == 16) ? 1 : 0));
+            EXPECT_EQ(after.crate, works && c.potion == 17);
+        }
+    }
+
+    // A crate already afloat: no second one, but the tool-tip and the mist.
+    new CCrateBarrel(-1, -1, false, true);
+    CCrateBarrel* afloat = CCrateBarrel::currentContainer;
+    const size_t objects = CObject::objects.size();
+    game.heldPotion = 17;
+    game.mistA->Hide();
+    game.InputMouseClick(true, false, false);
+    EXPECT_EQ(CCrateBarrel::currentContainer, afloat);
+    EXPECT_EQ(CObject::objects.size(), objects);
+    EXPECT_EQ(CControllerGame::lastToolTip.id, 15032);
+    EXPECT_FALSE(game.mistA->Hidden());
+}
