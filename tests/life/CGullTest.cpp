@@ -192,7 +192,7 @@ TEST_F(SeaLifeTest, ADroppingRipplesWaterVanishesOnObstructionsAndBecomesGuanoOn
         bool sea, obstructed;
         int ripples, guano;
     };
-    for (const fall f : {fall{true, false, 1, 0}, fall{false, true, 0, 0}, fall{false, false, 0, 1}}) {
+    for (const fall f : {fall{true, false, 1, 0}, fall{false, false, 0, 1}, fall{false, true, 0, 0}}) {
         SCOPED_TRACE(f.sea ? "sea" : f.obstructed ? "obstructed" : "land");
         CObject::UnloadAll();
         CRipple::Unload();
