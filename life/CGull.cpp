@@ -126,11 +126,13 @@ void CGull::FindNewLocation()
         if (!openWater || CObject::Collision(atX - 5, atY - 5, 40, 40, false)) {
             continue;
         }
+        // Gulls sit at the spot moved by (40, 50): the spacing is measured
+        // between where they sit, so no two floating gulls come closer.
         bool crowded = false;
         for (CGull* other : bird) {
             crowded = crowded || (other && other != this && !other->flying &&
-                                  GetDist(other->x, other->y, static_cast<float>(atX), static_cast<float>(atY)) <
-                                      kGullSpacing);
+                                  GetDist(other->x, other->y, static_cast<float>(atX + 40),
+                                          static_cast<float>(atY + 50)) < kGullSpacing);
         }
         if (crate && GetDist(static_cast<float>(crate->GetX()), static_cast<float>(crate->GetY()),
                              static_cast<float>(atX), static_cast<float>(atY)) < kCrateSpacing) {

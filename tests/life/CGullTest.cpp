@@ -160,6 +160,7 @@ TEST_F(SeaLifeTest, AGullTakesOffFromWalkersClicksObstructionsAndItsTimer)
 TEST_F(SeaLifeTest, AFlightRunsOverTheWaterClimbsAndLetsAtMostOneDroppingFall)
 {
     TiledIsland([](int, int) { return kDeepSea; }, 0);
+    InitRandom(3);
     int droppings = 0;
     for (int flight = 0; flight < 12; flight++) {
         CRipple::Unload();
