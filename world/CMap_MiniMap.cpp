@@ -141,7 +141,7 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
         }
     }
     for (CGull* gull : CGull::bird) {
-        if (gull && !gull->flying && !gull->away) {
+        if (gull && !gull->flying && !gull->waiting) {
             const int y = gull->GetY() / kScale;
             creatures.Add(y + 5, gull->GetX() / kScale, y,
                           gull->facingLeft ? "gull_float_L_0.png" : "gull_float_R_0.png", false);

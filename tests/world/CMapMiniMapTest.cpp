@@ -96,8 +96,9 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
 {
     CMap& island = PreviewOf(kFixedIslandSeeds[0]);
     CButterfly::butterfly[3] = ButterflyAt(800, 400, 'C');  // the slots before it are empty
-    CGull::bird[5] = new CGull(160, -64, true);
-    CGull::bird[6] = new CGull(300, 96, false);
+    CGull::bird[5] = new CGull(160, -64);
+    CGull::bird[5]->facingLeft = true;
+    CGull::bird[6] = new CGull(300, 96);
     CGull::bird[6]->flying = true;
     (new CCrateBarrel(400, 368, false, false))->crate = true;
     new CDust(true, 240, 200, 0);

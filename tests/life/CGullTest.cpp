@@ -1,0 +1,238 @@
+#include "CCrateBarrel.h"
+#include "CGuano.h"
+#include "CGull.h"
+#include "CPerson.h"
+#include "CSprite.h"
+#include "CUtilBounce.h"
+#include "SeaLifeFixture.h"
+#include "Utilities.h"
+#include "tests/islanders/IslanderRecords.h"
+
+#include <memory>
+
+namespace {
+
+constexpr unsigned int kDeepSea = 2 | 32 | 1;
+
+int BusyRipples()
+{
+    int count = 0;
+    for (const ripple_data& ripple : CRipple::ripples) {
+        count += ripple.delay != -1 || !ripple.sprite->Hidden();
+    }
+    return count;
+}
+
+int GuanoCount()
+{
+    int count = 0;
+    for (CObject* object : CObject::objects) {
+        count += dynamic_cast<CGuano*>(object) != nullptr;
+    }
+    return count;
+}
+
+// A visible floating gull at world (x, y) that will not take off by itself.
+std::unique_ptr<CGull> FloatingAt(int x, int y)
+{
+    auto gull = std::make_unique<CGull>(x, y);
+    gull->takeOffTimer = 100000;
+    return gull;
+}
+
+}  // namespace
+
+TEST_F(SeaLifeTest, GullsSettleApartOnOpenWaterAwayFromTheCrateAndKeepTheSeededSequence)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    CCrateBarrel::currentContainer = new CCrateBarrel(2000, 2000, false, false);
+    InitRandom(91);
+    CGull::LoadBirds();
+    CGull::LoadBirds();
+    const int next = GetRandom();
+
+    int gulls = 0;
+    for (CObject* object : CObject::objects) {
+        gulls += dynamic_cast<CGull*>(object) != nullptr;
+    }
+    EXPECT_EQ(gulls, CGull::GULLS) << "the second flock replaced the first";
+    for (CGull* one : CGull::bird) {
+        ASSERT_NE(one, nullptr);
+        EXPECT_TRUE(one->waiting);
+        EXPECT_FALSE(one->lost);
+        EXPECT_GE(GetDist(one->x - 40, one->y - 50, 2000.0f, 2000.0f), 200.0f);
+        for (CGull* other : CGull::bird) {
+            if (other != one) {
+                EXPECT_GE(GetDist(one->x, one->y, other->x, other->y), 120.0f);
+            }
+        }
+    }
+    CCrateBarrel::currentContainer = nullptr;
+
+    CObject::UnloadAll();
+    InitRandom(91);
+    CGull::LoadBirds();
+    CGull::LoadBirds();
+    EXPECT_EQ(GetRandom(), next) << "the clock-seeded searches leave the sequence as it was";
+}
+
+TEST_F(SeaLifeTest, WithoutOpenWaterGullsStayHiddenAndSaySo)
+{
+    TiledIsland([](int, int) { return 0x200u; }, 4000);
+    CGull::LoadBirds();
+    for (int frame = 0; frame < 3; frame++) {
+        CObject::MoveObjects(-5000, -5000, 1);
+    }
+    for (CGull* one : CGull::bird) {
+        ASSERT_NE(one, nullptr);
+        EXPECT_TRUE(one->lost);
+        EXPECT_TRUE(one->floatingSprite->Hidden());
+        one->FlyAway();
+        EXPECT_FALSE(one->flying) << "a gull nobody sees does not take off";
+    }
+    EXPECT_NE(Log().find("A gull found no open water"), std::string::npos);
+    delete CGull::bird[3];
+    EXPECT_EQ(CGull::bird[3], nullptr);
+    CObject::MoveObjects(0, 0, 1);  // the empty slot is passed over
+}
+
+TEST_F(SeaLifeTest, AGullBobsLessTheShallowerTheWater)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    auto gull = FloatingAt(1000, 1000);
+    gull->waterFactor = 1.0f;
+    for (int frame = 0; frame < 20; frame++) {
+        gull->Pump(0, 0, 1);
+        EXPECT_EQ(gull->floatingSprite->GetX(), 1000);
+        EXPECT_EQ(gull->floatingSprite->GetY(), 1000);
+    }
+    gull->waterFactor = 0.5f;
+    for (int frame = 0; frame < 20; frame++) {
+        gull->Pump(0, 0, 1);
+        EXPECT_EQ(gull->floatingSprite->GetX(), 1000 + Round(gull->swayX->GetVal() * 0.4f));
+        EXPECT_EQ(gull->floatingSprite->GetY(), 1000 + Round(gull->swayY->GetVal() * 0.4f));
+    }
+    EXPECT_FALSE(gull->floatingSprite->Hidden());
+    EXPECT_TRUE(gull->flyingSprite->Hidden());
+}
+
+TEST_F(SeaLifeTest, AGullTakesOffFromWalkersClicksObstructionsAndItsTimer)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    // In view: the scroll offset is 0.
+    auto near = FloatingAt(300, 300);
+    auto far = FloatingAt(700, 300);
+    auto clicked = FloatingAt(500, 700);
+    CPerson walker(IslanderRecord(315, 300 - 25 + 199, 0));
+    walker.pickedUp = true;
+    near->Pump(0, 0, 1);
+    EXPECT_FALSE(near->flying) << "the carried islander is not near";
+    walker.pickedUp = false;
+    near->Pump(0, 0, 1);
+    far->Pump(0, 0, 1);
+    EXPECT_TRUE(near->flying);
+    EXPECT_FALSE(far->flying);
+
+    clicked->Clicked();
+    EXPECT_TRUE(clicked->flying);
+    EXPECT_FALSE(far->flying) << "a click sends only that gull off";
+
+    auto waiting = FloatingAt(400, 400);
+    waiting->waiting = true;
+    waiting->Clicked();
+    EXPECT_FALSE(waiting->flying) << "a gull not yet seen ignores clicks";
+
+    auto builtOver = FloatingAt(1500, 2500);
+    CObject::AddObstruction(1495, 2495, 10, 10, nullptr, false);
+    builtOver->Pump(0, 0, 1);
+    EXPECT_TRUE(builtOver->flying);
+
+    auto timed = FloatingAt(2500, 2500);
+    timed->takeOffTimer = 2;
+    timed->Pump(0, 0, 1);
+    EXPECT_FALSE(timed->flying);
+    timed->Pump(0, 0, 1);
+    timed->Pump(0, 0, 1);
+    EXPECT_TRUE(timed->flying);
+    EXPECT_GE(timed->takeOffTimer, 0);
+}
+
+TEST_F(SeaLifeTest, AFlightRunsOverTheWaterClimbsAndLetsAtMostOneDroppingFall)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    InitRandom(3);
+    int droppings = 0;
+    for (int flight = 0; flight < 12; flight++) {
+        CRipple::Unload();
+        auto gull = FloatingAt(2000, 3000);
+        gull->facingLeft = true;
+        gull->FlyAway();
+        EXPECT_EQ(BusyRipples(), 1) << "a ripple where it starts";
+        int ripplesAt5 = 0, ripplesAt10 = 0, readyUntil = 0;
+        for (int frame = 1; frame <= 200; frame++) {
+            gull->Pump(0, 0, 1);
+            Frame();
+            ripplesAt5 = frame == 5 ? BusyRipples() : ripplesAt5;
+            ripplesAt10 = frame == 10 ? BusyRipples() : ripplesAt10;
+            EXPECT_FLOAT_EQ(gull->height, frame <= 15 ? 0.0f : static_cast<float>(frame - 15));
+            readyUntil = gull->droppingReady ? frame : readyUntil;
+        }
+        EXPECT_EQ(ripplesAt5, 2);
+        EXPECT_EQ(ripplesAt10, 3);
+        EXPECT_EQ(readyUntil, 165) << "the dropping comes 166 frames after take-off at the earliest";
+        EXPECT_FLOAT_EQ(gull->x, 2000.0f - 8 * 200);
+        droppings += !gull->droppingSprite->Hidden() || GuanoCount() > 0;
+    }
+    EXPECT_GT(droppings, 0);
+    EXPECT_LT(droppings, 12) << "most flights let none fall";
+}
+
+TEST_F(SeaLifeTest, ADroppingRipplesWaterVanishesOnObstructionsAndBecomesGuanoOnLand)
+{
+    struct fall {
+        bool sea, obstructed;
+        int ripples, guano;
+    };
+    for (const fall f : {fall{true, false, 1, 0}, fall{false, false, 0, 1}, fall{false, true, 0, 0}}) {
+        SCOPED_TRACE(f.sea ? "sea" : f.obstructed ? "obstructed" : "land");
+        CObject::UnloadAll();
+        CRipple::Unload();
+        TiledIsland([&f](int, int) { return f.sea ? kDeepSea : 0x200u; }, f.sea ? 0 : 4000, 2400);
+        const int x = 2000;
+        if (f.obstructed) {
+            CObject::AddObstruction(x - 400, 900, 800, 500, nullptr, false);
+        }
+        auto gull = FloatingAt(x, 1200);
+        gull->flying = true;
+        gull->takeOffCounter = -15;
+        gull->droppingReady = false;
+        gull->droppingX = static_cast<float>(x);
+        gull->droppingY = 1000;
+        gull->droppingSprite->ResetStart();
+        gull->droppingSprite->PlayForward();
+        gull->droppingSprite->UnHide();
+        for (int frame = 0; frame < 80; frame++) {
+            gull->Pump(0, 0, 1);
+            Frame();
+        }
+        EXPECT_TRUE(gull->droppingSprite->Hidden());
+        EXPECT_EQ(BusyRipples(), f.ripples);
+        EXPECT_EQ(GuanoCount(), f.guano);
+    }
+}
+
+TEST_F(SeaLifeTest, AGullPlacedInViewWaitsUntilItsSpotWasOutOfView)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    auto gull = FloatingAt(0, 0);
+    gull->FindNewLocation();
+    const int atX = Round(gull->x);
+    const int atY = Round(gull->y);
+    gull->Pump(400 - atX, 300 - atY, 1);
+    EXPECT_TRUE(gull->waiting);
+    EXPECT_TRUE(gull->floatingSprite->Hidden());
+    gull->Pump(-5000, -5000, 1);
+    EXPECT_FALSE(gull->waiting);
+    gull->Pump(400 - atX, 300 - atY, 1);
+    EXPECT_FALSE(gull->floatingSprite->Hidden());
+}
