@@ -54,14 +54,10 @@ CSprite* Animation(const char* prefix, int x, int y, int z)
 CSprite* TextLine(const char* prefix, int x, int y)
 {
     CSprite* sprite = new CSprite(kTextZ, 1);
-    const std::string first = std::string(prefix) + "0.png";
-    const std::string second = std::string(prefix) + "1.png";
-    sprite->LoadImage(first.c_str());
-    sprite->LoadImage(second.c_str());
+    sprite->LoadImage(prefix, 0, 1, ".png");
     sprite->LoadImage(prefix, 1, 13, ".png");
     sprite->LoadImage(prefix, 13, 1, ".png");
-    sprite->LoadImage(second.c_str());
-    sprite->LoadImage(first.c_str());
+    sprite->LoadImage(prefix, 1, 0, ".png");
     sprite->Move(x, y);
     sprite->Pause();
     sprite->PauseWhenDone();
@@ -137,16 +133,18 @@ void CControllerIntro::LoadSprites()
     textB = TextLine("Brinemark_logo_textB_", kTextBX, kTextBY);
     textBShadow = Still("Brinemark_logo_textBshad.png", kTextBX, kTextBY, kTextZ - 1);
     textBShadow->Hide();
-    splash2 = LoadSplash("splash2.jpg", "INTRO SCREEN 2", kSplash2Z);
-    splash3 = LoadSplash("splash3.jpg", "INTRO SCREEN 3", kSplash3Z);
+    splash2 = LoadSplash(2, "INTRO SCREEN 2", kSplash2Z);
+    splash3 = LoadSplash(3, "INTRO SCREEN 3", kSplash3Z);
     CMouseCursor::HideMouse(-1, false);
     spritesLoaded = true;
 }
 
-CSprite* CControllerIntro::LoadSplash(const char* file, const char* label, int z)
+CSprite* CControllerIntro::LoadSplash(int number, const char* label, int z)
 {
+    // A file of the player's beside the program, not of the resource archive.
+    const std::string path = std::string(splashFolder) + "splash" + std::to_string(number) + ".jpg";
     std::vector<Uint8> bytes;
-    if (!ReadWholeJpeg(std::string(splashFolder) + file, bytes)) {
+    if (!ReadWholeJpeg(path, bytes)) {
         return nullptr;
     }
     SDL_Surface* surface = IMG_LoadTyped_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1,

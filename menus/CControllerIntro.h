@@ -50,8 +50,8 @@ public:
     int frameCounter;
 
 private:
-    // The splash picture of that file as a sprite, or null.
-    CSprite* LoadSplash(const char* file, const char* label, int z);
+    // Splash picture 2 or 3 as a hidden sprite, or null.
+    CSprite* LoadSplash(int number, const char* label, int z);
     // Each splash fades in once its time has come, and its time is skipped
     // when it is missing; true while one is fading in.
     bool RunSplashes(long elapsed);

@@ -194,8 +194,7 @@ void CControllerIntroStory::LoadSprites()
     button_data data;
     data.x = 695;
     data.y = 539;
-    data.id = 0;
-    data.owner = this;
+    data.owner = this;  // the skip button is button 0
     data.textId = 23000;
     data.baseImage = "intro_button_skip_base.png";
     data.shadowImage = "intro_button_skip_shad.png";

@@ -68,13 +68,20 @@ constexpr label_text kLabels[4] = {{6010, 282, 6, 19, 74, 69, 38},
                                    {6013, 250, 14, 445, 59, 55, 33}};
 
 struct chooser_button {
-    const char* name;
+    const char* base;
+    const char* shadow;
+    const char* rollover;
     int x, y, label, dx, dy;
 };
-constexpr chooser_button kButtons[4] = {{"mainmenu", 43, 522, 6000, -4, -3},
-                                        {"prev", 280, 519, 6001, -1, -3},
-                                        {"select", 414, 526, 6002, -1, -3},
-                                        {"next", 643, 518, 6003, -3, -2}};
+constexpr chooser_button kButtons[4] = {
+    {"islandselector_button_mainmenu_base.png", "islandselector_button_mainmenu_shad.png",
+     "islandselector_button_mainmenu_roll%i.png", 43, 522, 6000, -4, -3},
+    {"islandselector_button_prev_base.png", "islandselector_button_prev_shad.png",
+     "islandselector_button_prev_roll%i.png", 280, 519, 6001, -1, -3},
+    {"islandselector_button_select_base.png", "islandselector_button_select_shad.png",
+     "islandselector_button_select_roll%i.png", 414, 526, 6002, -1, -3},
+    {"islandselector_button_next_base.png", "islandselector_button_next_shad.png",
+     "islandselector_button_next_roll%i.png", 643, 518, 6003, -3, -2}};
 
 constexpr int kMysteryX[3] = {41, 114, 186};
 constexpr int kMysteryY = 294;
@@ -204,16 +211,15 @@ void CControllerIslandSelect::LoadSprites()
     loading[3]->CenterAt(492, 210);
     for (int i = 0; i < 4; i++) {
         const chooser_button& look = kButtons[i];
-        const std::string prefix = std::string("islandselector_button_") + look.name;
         button_data data;
         data.x = look.x;
         data.y = look.y;
         data.id = i;
         data.owner = this;
         data.textId = look.label;
-        data.baseImage = prefix + "_base.png";
-        data.shadowImage = prefix + "_shad.png";
-        data.rolloverImage = prefix + "_roll%i.png";
+        data.baseImage = look.base;
+        data.shadowImage = look.shadow;
+        data.rolloverImage = look.rollover;
         data.rolloverFrames = 5;
         data.labelShadowR = 46;
         data.labelShadowG = 43;

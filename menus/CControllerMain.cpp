@@ -32,25 +32,34 @@ constexpr int kNewGameQuestion = 12100;
 constexpr int kNameText = 20;
 
 struct menu_button {
-    const char* letter;
+    const char* base;
+    const char* shadow;
+    const char* rollover;
     int y;
     int label;
 };
+// The quit button looks like the instructions button.
 constexpr menu_button kLayout[CControllerMain::kButtons] = {
-    {"A", 170, 2}, {"B", 233, 3}, {"C", 289, 4}, {"D", 347, 5}, {"E", 402, 6}, {"C", 460, 7}, {"profile", 39, 1}};
+    {"mainmenu_button_A_base.png", "mainmenu_button_A_shad.png", "mainmenu_button_A_roll%i.png", 170, 2},
+    {"mainmenu_button_B_base.png", "mainmenu_button_B_shad.png", "mainmenu_button_B_roll%i.png", 233, 3},
+    {"mainmenu_button_C_base.png", "mainmenu_button_C_shad.png", "mainmenu_button_C_roll%i.png", 289, 4},
+    {"mainmenu_button_D_base.png", "mainmenu_button_D_shad.png", "mainmenu_button_D_roll%i.png", 347, 5},
+    {"mainmenu_button_E_base.png", "mainmenu_button_E_shad.png", "mainmenu_button_E_roll%i.png", 402, 6},
+    {"mainmenu_button_C_base.png", "mainmenu_button_C_shad.png", "mainmenu_button_C_roll%i.png", 460, 7},
+    {"mainmenu_button_profile_base.png", "mainmenu_button_profile_shad.png", "mainmenu_button_profile_roll%i.png",
+     39, 1}};
 
 CGuiButton* MenuButton(CController* owner, int id)
 {
-    const std::string prefix = std::string("mainmenu_button_") + kLayout[id].letter;
     button_data data;
     data.x = id == CControllerMain::kProfiles ? 16 : 900;
     data.y = kLayout[id].y;
     data.id = id;
     data.owner = owner;
     data.textId = kLayout[id].label;
-    data.baseImage = prefix + "_base.png";
-    data.shadowImage = prefix + "_shad.png";
-    data.rolloverImage = prefix + "_roll%i.png";
+    data.baseImage = kLayout[id].base;
+    data.shadowImage = kLayout[id].shadow;
+    data.rolloverImage = kLayout[id].rollover;
     data.rolloverFrames = 5;
     data.labelShadowR = 46;
     data.labelShadowG = 43;

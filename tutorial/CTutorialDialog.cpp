@@ -6,16 +6,17 @@ namespace {
 
 constexpr int kAnswerStep = 105;
 
-CGuiButton* AnswerButton(CController* owner, int id, int x, const char* look)
+// No: the cancel look; yes: the okay look.
+CGuiButton* AnswerButton(CController* owner, int id, int x, bool yes)
 {
     button_data data;
     data.x = x;
     data.y = 540;
     data.id = id;
     data.owner = owner;
-    data.baseImage = std::string("dialog_button_") + look + "_base.png";
-    data.shadowImage = std::string("dialog_button_") + look + "_shad.png";
-    data.rolloverImage = std::string("dialog_button_") + look + "_roll%i.png";
+    data.baseImage = yes ? "dialog_button_okay_base.png" : "dialog_button_cancel_base.png";
+    data.shadowImage = yes ? "dialog_button_okay_shad.png" : "dialog_button_cancel_shad.png";
+    data.rolloverImage = yes ? "dialog_button_okay_roll%i.png" : "dialog_button_cancel_roll%i.png";
     data.rolloverFrames = 5;
     data.z = 26000010;
     return new CGuiButton(data);
@@ -28,8 +29,8 @@ CTutorialDialog::CTutorialDialog(int step, CController* owner) : owner(owner), s
     activeDialog = this;
     numTutorialsActive++;
     if (step == kAnswerStep) {
-        answers[0] = AnswerButton(owner, 1000 + step, 303, "cancel");
-        answers[1] = AnswerButton(owner, 1001 + step, 425, "okay");
+        answers[0] = AnswerButton(owner, 1000 + step, 303, false);
+        answers[1] = AnswerButton(owner, 1001 + step, 425, true);
     }
 }
 
