@@ -194,4 +194,33 @@ TEST_F(IslandSelectTest, TheDirectRoadReopensTheStoredIslandUnderItsName)
     EXPECT_EQ(CProfile::current->GetValue<unsigned int>(46), seed);
 }
 
+// A window close while the chooser, its question or the game is up: every
+// screen closes, the game stores its island, and no new island is made.
+TEST_F(IslandSelectTest, AWindowCloseAtAnyDepthClosesEverythingAndMakesNoIsland)
+{
+    for (int depth = 0; depth < 3; depth++) {
+        CController::running = true;
+        root.GotFocus(nullptr, true);
+        Open();
+        if (depth == 1) {
+            CProfile::current->SetValue<int>(36, 0);  // a first island is asked about
+            ClickAt(kSelectX, kButtonsY);
+            ASSERT_EQ(CController::focus, CControllerIslandSelect::popUp);
+        } else if (depth == 2) {
+            ASSERT_NE(Settle(), nullptr);
+            Turn(3);
+        }
+        CloseWindow();
+        for (int i = 0; i < 6 && CController::running; i++) {
+            Turn();
+        }
+        EXPECT_FALSE(CController::running) << depth;
+        EXPECT_EQ(root.child, nullptr);
+        EXPECT_EQ(CControllerGame::island, nullptr) << depth;
+        EXPECT_EQ(CControllerIslandSelect::popUp, nullptr);
+        EXPECT_EQ(CControllerGame::game, nullptr);
+    }
+    EXPECT_TRUE(CProfile::current->GetValue<bool>(31)) << "the game stored its island";
+}
+
 }  // namespace
