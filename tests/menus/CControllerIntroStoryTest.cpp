@@ -123,21 +123,4 @@ TEST_F(IntroStoryTest, TheClosingAnswersSetTheTutorialSwitchAndClearEveryStep)
     }
 }
 
-TEST_F(IntroStoryTest, EveryPanelWaitsForAClickAndTheLastLeadsToTheClosingQuestion)
-{
-    Open();
-    for (int panel = 0; panel < 3; panel++) {
-        Turn(3);
-        ClickAt(100, 100);
-        ClickAt(100, 100);
-    }
-    ASSERT_EQ(story->panel, 3);
-    Turn(3);
-    ClickAt(100, 100);
-    ClickAt(100, 100);
-    Turn();
-    EXPECT_NE(story->closingQuestion, nullptr);
-    EXPECT_EQ(CController::focus, story);
-}
-
 }  // namespace
