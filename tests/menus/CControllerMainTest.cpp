@@ -129,7 +129,6 @@ TEST_F(MainMenuTest, AWindowCloseDuringTheStoryOrItsSkipQuestionOpensNothingMore
         EXPECT_FALSE(CController::running) << depth;
         EXPECT_EQ(CControllerMain::introStory, nullptr);
         EXPECT_EQ(CControllerIntroStory::popUp, nullptr);
-        EXPECT_EQ(menu->islandSelect, nullptr);
     }
 }
 
