@@ -50,6 +50,9 @@ public:
     T GetValue(int key);
     template <typename T>
     void SetValue(int key, T value);
+    // Whether a scalar property holds a value; games stored before a key
+    // existed lack it.
+    bool HasValue(int key) const { return properties.count(key) != 0; }
     template <typename T>
     std::vector<T> GetVectorValue(int key);
     template <typename T>

@@ -10,8 +10,9 @@ void CControllerInGameMenu::GotFocusBack() {}
 
 void CControllerInGameMenu::Pump()
 {
-    // The menu and the game screen close, one a frame.
-    ShutDown(1);
+    // The menu, the game screen and the island chooser close, one a frame,
+    // back to the main menu.
+    ShutDown(2);
 }
 
 void CControllerInGameMenu::InputKey(bool, int) {}

@@ -1,7 +1,7 @@
 // Stand-in for the in-game menu until it is built: opened by the game screen
-// (Escape or its menu button), it leaves the island at once. It closes
-// itself and the game screen above it, whose end stores the island, so the
-// player is back on the screen that opened the game.
+// (Escape or its menu button), it leaves the island at once for the main
+// menu. It closes itself, the game screen, whose end stores the island, and
+// the island chooser that opened the game.
 #pragma once
 
 #include "CController.h"

@@ -116,4 +116,5 @@ constexpr picture_rule_data kPictureRules[] = {
     {"splash*.jpg", PictureSubject::Backdrop, false},
     {"instructions_pics_*", PictureSubject::Backdrop, false},
     {"loadingA_*", PictureSubject::Backdrop, false},
+    {"intro_panel*", PictureSubject::Backdrop, false},
 };

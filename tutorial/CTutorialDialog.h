@@ -8,12 +8,14 @@
 // tutorial switch (bool property 67): a step is marked done whether the
 // tutorial is on or not, and callers test the switch before opening a dialog.
 //
-// Until the dialog is built this is its least stand-in: it shows nothing and
-// only keeps activeDialog and numTutorialsActive in step with its life. The
-// screen that constructs a dialog owns and deletes it.
+// Until the dialog is built this is its least stand-in: it shows nothing but
+// the two answer buttons of step 105 (ids 1105 and 1106, reported to the
+// owner), and keeps activeDialog and numTutorialsActive in step with its
+// life. The screen that constructs a dialog owns and deletes it.
 #pragma once
 
 class CController;
+class CGuiButton;
 class CTutorialCircle;
 
 class CTutorialDialog {
@@ -53,4 +55,5 @@ private:
 
     int step;
     bool open;  // counted in numTutorialsActive
+    CGuiButton* answers[2] = {nullptr, nullptr};
 };

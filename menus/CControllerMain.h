@@ -1,0 +1,66 @@
+// The main menu. The logo screen opens it as its only child; when it closes
+// the program ends. Its seven buttons slide in from the right; it opens the
+// intro story or the island chooser to play, the new-game question and the
+// other meta screens, and writes the profile files whenever one comes back.
+#pragma once
+
+#include "CController.h"
+
+class CControllerExit;
+class CControllerInstructions;
+class CControllerIntroStory;
+class CControllerIslandSelect;
+class CControllerPopUp;
+class CControllerProfile;
+class CControllerSettings;
+class CControllerTrophies;
+class CDropper;
+class CGuiButton;
+class CSprite;
+
+class CControllerMain : public CController {
+public:
+    static constexpr int kButtons = 7;
+    enum Button { kPlay, kNewGame, kInstructions, kTrophies, kSettings, kQuit, kProfiles };
+
+    CControllerMain();
+    ~CControllerMain() override;
+
+    void LoadSprites();
+    void UnloadSprites();
+    void Pump() override;
+    void InputKey(bool released, int key) override;
+    void InputMouseMove(int x, int y) override;
+    void InputMouseClick(bool left, bool right, bool released) override;
+    void GUICallback(int id, int value) override;
+    void GotFocusBack() override;
+
+    // The keys of the active profile a new game starts afresh.
+    static void ResetForNewGame();
+
+    int hovered;  // -1 none
+    CGuiButton* buttons[kButtons];
+    CDropper* droppers[kButtons];
+    CSprite* background;
+    CSprite* title;
+    CSprite* playerName;
+    bool spritesLoaded;
+    CControllerIslandSelect* islandSelect;
+
+    static CControllerIntroStory* introStory;
+    static CControllerProfile* profileGUI;
+    static CControllerInstructions* instructions;
+    static CControllerPopUp* popUp;
+    static CControllerExit* exitGUI;
+    static CControllerSettings* settings;
+    static CControllerTrophies* trophies;
+    static CSprite* sBrinemark;  // the fading copy of the screen before
+
+private:
+    void MakePlayerName();
+    // Before a child: the hourglass steps, then the menu's sprites are
+    // unloaded (a full-screen child) or parked (an overlay child).
+    void PrepareChild(bool fullScreen);
+    void OpenIntroStory();
+    void MusicStep();
+};

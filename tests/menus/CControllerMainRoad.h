@@ -1,0 +1,143 @@
+// Shared by the tests of the road into the game: the game screen's fixture
+// (pictures, profile, an empty world) with a screen standing for the logo
+// screen under the one tested, player input pushed as SDL events, and turns
+// of the main loop.
+#pragma once
+
+#include "tests/game/CControllerGameFixture.h"
+
+#include "CControllerIntroStory.h"
+#include "CControllerIslandSelect.h"
+#include "CControllerMain.h"
+#include "CGuiButtonBase.h"
+#include "CMouseCursor.h"
+#include "CRenderer.h"
+#include "Screenshot.h"
+
+#include <SDL.h>
+
+#include <functional>
+
+// The root under the screen tested; it deletes what comes back to it.
+class RoadRoot : public CController {
+public:
+    void GotFocusBack() override
+    {
+        handBacks++;
+        delete child;
+        child = nullptr;
+    }
+    void Pump() override { GetInput(); }
+    void InputKey(bool, int) override {}
+    void InputMouseMove(int, int) override {}
+    void InputMouseClick(bool, bool, bool) override {}
+
+    // Hands the focus to the screen made now.
+    template <class Screen, class... Args>
+    Screen* Open(Args... args)
+    {
+        Screen* screen = new Screen(args...);
+        child = screen;
+        PassFocus(screen);
+        return screen;
+    }
+
+    CController* child = nullptr;
+    int handBacks = 0;
+};
+
+class RoadTest : public GameScreenTest {
+protected:
+    void SetUp() override
+    {
+        GameScreenTest::SetUp();
+        SDL_Event drained;
+        while (SDL_PollEvent(&drained)) {
+        }
+        root.GotFocus(nullptr, true);
+    }
+
+    void TearDown() override
+    {
+        delete root.child;
+        root.child = nullptr;
+        CControllerIslandSelect::movingTarrow = false;
+        CControllerIntroStory::DeleteAmbientSounds();
+        CController::focus = nullptr;
+        CController::running = true;
+        CGuiButtonBase::currentButton = -1;
+        CGuiButtonBase::leftMouseDown = false;
+        GameScreenTest::TearDown();
+    }
+
+    static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
+
+    static void PointAt(int x, int y)
+    {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = static_cast<Uint16>(x);
+        event.motion.y = static_cast<Uint16>(y);
+        Push(event);
+    }
+
+    static void Button(Uint8 button)
+    {
+        for (Uint8 type : {Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
+            SDL_Event event{};
+            event.type = type;
+            event.button.button = button;
+            Push(event);
+        }
+    }
+
+    static void Key(int key)
+    {
+        for (Uint8 type : {Uint8(SDL_KEYDOWN), Uint8(SDL_KEYUP)}) {
+            SDL_Event event{};
+            event.type = type;
+            event.key.keysym.sym = static_cast<SDLKey>(key);
+            Push(event);
+        }
+    }
+
+    static void CloseWindow()
+    {
+        SDL_Event event{};
+        event.type = SDL_QUIT;
+        Push(event);
+    }
+
+    // A left click there: one turn to hover, one to click.
+    void ClickAt(int x, int y)
+    {
+        PointAt(x, y);
+        Turn();
+        Button(SDL_BUTTON_LEFT);
+        Turn();
+    }
+
+    // Turns of the main loop: the focused screen, the sounds, the drawing.
+    void Turn(int count = 1)
+    {
+        for (int i = 0; i < count && CController::running; i++) {
+            CController::PumpFocus();
+            resources.Renderer().Render(true);
+        }
+    }
+
+    // Turns until the focused screen is one of Screen, at most count.
+    template <class Screen>
+    Screen* TurnUntil(int count)
+    {
+        for (int i = 0; i < count; i++) {
+            if (Screen* screen = dynamic_cast<Screen*>(CController::focus)) {
+                return screen;
+            }
+            Turn();
+        }
+        return dynamic_cast<Screen*>(CController::focus);
+    }
+
+    RoadRoot root;
+};

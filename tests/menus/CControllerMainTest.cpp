@@ -1,0 +1,135 @@
+#include "CControllerMainRoad.h"
+
+#include "CControllerPopUp.h"
+#include "CPerson.h"
+#include "CTutorialDialog.h"
+#include "Utilities.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr int kButtonX = 680;
+constexpr int kPlayY = 195, kNewGameY = 258;
+
+class MainMenuTest : public RoadTest {
+protected:
+    CControllerMain* Open()
+    {
+        menu = root.Open<CControllerMain>();
+        Turn(60);  // every button has slid in
+        return menu;
+    }
+
+    // Every scalar key a new game may touch or must keep, as set before.
+    std::map<int, long> Keys()
+    {
+        CProfile* p = CProfile::current;
+        std::map<int, long> keys;
+        for (int key : {25, 26, 27, 28, 29, 49, 55, 56, 57, 40, 41, 42, 44, 45, 36, 65, 52, 47}) {
+            keys[key] = p->GetValue<int>(key);
+        }
+        for (int key : {31, 38, 71, 72, 73, 1000, 1050, 7, 66}) {
+            keys[key] = p->GetValue<bool>(key);
+        }
+        keys[46] = p->GetValue<unsigned int>(46);
+        keys[50] = p->GetValue<long>(50);
+        return keys;
+    }
+
+    void SetEveryKey()
+    {
+        CProfile* p = CProfile::current;
+        for (int key : {25, 26, 27, 28, 29, 49, 55, 56, 57, 40, 41, 42, 44, 45, 36, 65, 52, 47}) {
+            p->SetValue<int>(key, key);
+        }
+        for (int key : {31, 38, 71, 72, 73, 1000, 1050, 7, 66}) {
+            p->SetValue<bool>(key, true);
+        }
+        p->SetValue<unsigned int>(46, 4242u);
+        p->SetValue<long>(50, 77);
+        CPerson::stoppedSimForDeath = true;
+    }
+
+    static bool Exists(const std::string& path)
+    {
+        struct stat info;
+        return stat(path.c_str(), &info) == 0;
+    }
+
+    CControllerMain* menu = nullptr;
+};
+
+TEST_F(MainMenuTest, ANewGameResetsTheGamesKeysAndKeepsTrophiesTutorialAndSettings)
+{
+    SetEveryKey();
+    std::map<int, long> expected = Keys();
+    for (int key : {25, 26, 27, 28, 29, 49, 55, 56, 57, 40, 41, 42, 44, 45}) {
+        expected[key] = 0;
+    }
+    for (int key : {31, 38, 71, 72, 73}) {
+        expected[key] = 0;
+    }
+    Open();
+    ClickAt(kButtonX, kNewGameY);
+    ASSERT_EQ(CController::focus, CControllerMain::popUp);
+    EXPECT_EQ(CControllerMain::popUp->request.id, 12100);
+    CControllerMain::popUp->GUICallback(0, 0);
+    Turn();
+    EXPECT_EQ(Keys(), expected);
+    EXPECT_FALSE(CPerson::stoppedSimForDeath);
+    EXPECT_NE(CControllerMain::introStory, nullptr);
+    EXPECT_EQ(CController::focus, CControllerMain::introStory);
+    EXPECT_FALSE(menu->spritesLoaded) << "the story covers the whole screen";
+}
+
+TEST_F(MainMenuTest, ACancelledNewGameChangesNothingButWritesTheFiles)
+{
+    SetEveryKey();
+    const std::map<int, long> before = Keys();
+    Open();
+    ClickAt(kButtonX, kNewGameY);
+    ASSERT_NE(CControllerMain::popUp, nullptr);
+    char userData[4096];
+    GetUserDataPath(userData);
+    const std::string profileFile = std::string(userData) + "PROFILE1v8.DAT";
+    std::remove(profileFile.c_str());
+    Key(SDLK_ESCAPE);
+    Turn();
+    EXPECT_EQ(Keys(), before);
+    EXPECT_TRUE(CPerson::stoppedSimForDeath);
+    EXPECT_EQ(CController::focus, menu);
+    EXPECT_TRUE(menu->spritesLoaded);
+    EXPECT_EQ(CControllerMain::popUp, nullptr);
+    EXPECT_TRUE(Exists(profileFile)) << profileFile;
+}
+
+// Play with no game under way opens the story; a window close there ends
+// everything without the chooser the story would otherwise lead to.
+TEST_F(MainMenuTest, AWindowCloseDuringTheStoryOrItsSkipQuestionOpensNothingMore)
+{
+    for (int depth = 0; depth < 2; depth++) {
+        CController::running = true;
+        root.GotFocus(nullptr, true);
+        Open();
+        ClickAt(kButtonX, kPlayY);
+        ASSERT_NE(CControllerMain::introStory, nullptr);
+        if (depth == 1) {
+            ClickAt(740, 561);
+            ASSERT_EQ(CController::focus, CControllerIntroStory::popUp);
+        }
+        CloseWindow();
+        for (int i = 0; i < 6 && CController::running; i++) {
+            Turn();
+            EXPECT_EQ(dynamic_cast<CControllerIslandSelect*>(CController::focus), nullptr);
+        }
+        EXPECT_FALSE(CController::running) << depth;
+        EXPECT_EQ(CControllerMain::introStory, nullptr);
+        EXPECT_EQ(CControllerIntroStory::popUp, nullptr);
+    }
+}
+
+}  // namespace
