@@ -1,6 +1,7 @@
 #include "CControllerIntro.h"
 
 #include "CControllerGame.h"
+#include "CControllerInGameMenu.h"
 #include "CMap.h"
 #include "CProfile.h"
 
@@ -250,6 +251,9 @@ TEST_F(IntroScreen, ALeftClickOpensTheGameAndTheNextVisitContinuesTheSameIsland)
             SDL_Event escape = Event(SDL_KEYUP);
             escape.key.keysym.sym = SDLK_ESCAPE;
             Push(escape);
+            first.Frame();
+            ASSERT_NE(CControllerGame::inGameMenu, nullptr);
+            CControllerGame::inGameMenu->GUICallback(CControllerInGameMenu::kQuit, 0);
         } else {
             CControllerIntro::gameScreen->lastFrameTicks = SDL_GetTicks() - 70000;
         }
