@@ -13,6 +13,7 @@ constexpr int kFaderZ = 21999999;
 constexpr int kPanelZ = 22000000;
 constexpr int kTextZ = 22000005;
 constexpr int kLeft = 0, kCentredBothWays = 3;
+constexpr int kCloseButton = 0;
 
 CSprite* ImageAt(const char* name, int x, int y, int z)
 {
@@ -68,7 +69,7 @@ void CControllerCredits::LoadSprites()
     button_data data;
     data.x = 330;
     data.y = 451;
-    data.id = 0;
+    data.id = kCloseButton;
     data.owner = this;
     data.textId = 13001;
     data.baseImage = "credits_button_base.png";

@@ -42,7 +42,8 @@ CSprite* Line(int id, const char* insert, int cx, int cy)
     return text;
 }
 
-CGuiButton* DialogButton(CController* owner, int id, int x, int y, int label, const char* kind)
+CGuiButton* DialogButton(CController* owner, int id, int x, int y, int label, const char* base, const char* shadow,
+                         const char* rollover)
 {
     button_data data;
     data.x = x;
@@ -50,9 +51,9 @@ CGuiButton* DialogButton(CController* owner, int id, int x, int y, int label, co
     data.id = id;
     data.owner = owner;
     data.textId = label;
-    data.baseImage = TempSprintf("dialog_button_%s_base.png", kind);
-    data.shadowImage = TempSprintf("dialog_button_%s_shad.png", kind);
-    data.rolloverImage = std::string("dialog_button_") + kind + "_roll%i.png";
+    data.baseImage = base;
+    data.shadowImage = shadow;
+    data.rolloverImage = rollover;
     data.rolloverFrames = 5;
     data.labelShadowR = 46;
     data.labelShadowG = 43;
@@ -117,8 +118,10 @@ void CControllerExit::LoadSprites()
         sprites[kPortrait]->Move(personGender ? 381 : 371, personGender ? 183 : 175);
         sprites[kShadow] = ImageAt("peopleshadow_adult.png", personGender ? 374 : 371, 252, kShadowZ);
     }
-    okayButton = DialogButton(this, kOkayButton, 403, 429, 53000, "okay");
-    cancelButton = DialogButton(this, kCancelButton, 236, 428, 53001, "cancel");
+    okayButton = DialogButton(this, kOkayButton, 403, 429, 53000, "dialog_button_okay_base.png",
+                              "dialog_button_okay_shad.png", "dialog_button_okay_roll%i.png");
+    cancelButton = DialogButton(this, kCancelButton, 236, 428, 53001, "dialog_button_cancel_base.png",
+                                "dialog_button_cancel_shad.png", "dialog_button_cancel_roll%i.png");
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
 }

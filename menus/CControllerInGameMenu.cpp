@@ -8,7 +8,6 @@
 #include "CMouseCursor.h"
 #include "CRenderer.h"
 #include "CSprite.h"
-#include "Utilities.h"
 
 #include <SDL.h>
 
@@ -18,13 +17,23 @@ constexpr int kFaderZ = 21999999;
 constexpr int kPanelZ = 22000000;
 
 struct button_place {
-    char letter;
+    const char* base;
+    const char* shadow;
+    const char* rollover;
     int x, y;
     int label;
 };
 constexpr button_place kButtonPlaces[CControllerInGameMenu::kButtons] = {
-    {'A', 288, 151, 14000}, {'B', 305, 220, 14001}, {'C', 304, 279, 14002}, {'D', 303, 339, 14003},
-    {'E', 304, 396, 14004}};
+    {"ingamemenu_button_A_base.png", "ingamemenu_button_A_shad.png", "ingamemenu_button_A_roll%i.png", 288, 151,
+     14000},
+    {"ingamemenu_button_B_base.png", "ingamemenu_button_B_shad.png", "ingamemenu_button_B_roll%i.png", 305, 220,
+     14001},
+    {"ingamemenu_button_C_base.png", "ingamemenu_button_C_shad.png", "ingamemenu_button_C_roll%i.png", 304, 279,
+     14002},
+    {"ingamemenu_button_D_base.png", "ingamemenu_button_D_shad.png", "ingamemenu_button_D_roll%i.png", 303, 339,
+     14003},
+    {"ingamemenu_button_E_base.png", "ingamemenu_button_E_shad.png", "ingamemenu_button_E_roll%i.png", 304, 396,
+     14004}};
 
 // Closing with this code closes the game screen and the island chooser too.
 constexpr int kBackToMainMenu = 2;
@@ -50,6 +59,13 @@ CControllerInGameMenu::CControllerInGameMenu() : buttons{}, panel(nullptr), fade
 
 CControllerInGameMenu::~CControllerInGameMenu()
 {
+    // Only a game screen deleted with a child open leaves one.
+    delete instructions;
+    delete settings;
+    delete trophies;
+    instructions = nullptr;
+    settings = nullptr;
+    trophies = nullptr;
     UnloadSprites();
     if (renderer && parent && parent == CControllerGame::game) {
         renderer->Swap();
@@ -77,9 +93,9 @@ void CControllerInGameMenu::LoadSprites()
         data.id = id;
         data.textId = place.label;
         data.textOffsetX = id == kResume ? -4 : -2;
-        data.baseImage = TempSprintf("ingamemenu_button_%c_base.png", place.letter);
-        data.shadowImage = TempSprintf("ingamemenu_button_%c_shad.png", place.letter);
-        data.rolloverImage = std::string("ingamemenu_button_") + place.letter + "_roll%i.png";
+        data.baseImage = place.base;
+        data.shadowImage = place.shadow;
+        data.rolloverImage = place.rollover;
         buttons[id] = new CGuiButton(data);
     }
     CMouseCursor::ShowMouse();

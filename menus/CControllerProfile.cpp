@@ -40,13 +40,25 @@ constexpr int kBackspace = 8, kReturn = 13, kEscape = 27, kDelete = 127, kKeypad
 constexpr int kRightShift = 303, kLeftShift = 304;
 
 struct button_place {
-    const char* name;
+    const char* base;
+    const char* shadow;
+    const char* rollover;
     int x, y;
     int label;
 };
 constexpr button_place kButtonPlaces[CControllerProfile::kButtons] = {
-    {"new", 267, 343, 52000},   {"select", 415, 342, 52001}, {"rename", 257, 400, 52002},
-    {"delete", 417, 400, 52003}, {"up", 521, 194, -1},        {"down", 522, 272, -1}};
+    {"profile_button_new_base.png", "profile_button_new_shad.png", "profile_button_new_roll%i.png", 267, 343,
+     52000},
+    {"profile_button_select_base.png", "profile_button_select_shad.png", "profile_button_select_roll%i.png", 415, 342,
+     52001},
+    {"profile_button_rename_base.png", "profile_button_rename_shad.png", "profile_button_rename_roll%i.png", 257, 400,
+     52002},
+    {"profile_button_delete_base.png", "profile_button_delete_shad.png", "profile_button_delete_roll%i.png", 417, 400,
+     52003},
+    {"profile_button_up_base.png", "profile_button_up_shad.png", "profile_button_up_roll%i.png", 521, 194,
+     -1},
+    {"profile_button_down_base.png", "profile_button_down_shad.png", "profile_button_down_roll%i.png", 522, 272,
+     -1}};
 
 CSprite* ImageAt(const char* name, int x, int y, int z)
 {
@@ -89,6 +101,9 @@ CControllerProfile::CControllerProfile()
 
 CControllerProfile::~CControllerProfile()
 {
+    // Only an opener that deletes the screen while it asks leaves a question.
+    delete popUp;
+    popUp = nullptr;
     UnloadSprites();
 }
 
@@ -132,9 +147,9 @@ void CControllerProfile::LoadSprites()
         data.y = place.y;
         data.id = id;
         data.textId = place.label;
-        data.baseImage = TempSprintf("profile_button_%s_base.png", place.name);
-        data.shadowImage = TempSprintf("profile_button_%s_shad.png", place.name);
-        data.rolloverImage = std::string("profile_button_") + place.name + "_roll%i.png";
+        data.baseImage = place.base;
+        data.shadowImage = place.shadow;
+        data.rolloverImage = place.rollover;
         buttons[id] = new CGuiButton(data);
     }
     CMouseCursor::ShowMouse();

@@ -85,7 +85,8 @@ CSprite* Label(const label_place& place)
     return text;
 }
 
-CGuiButton* PageButton(CController* owner, int id, int x, int y, int label, const char* prefix)
+CGuiButton* PageButton(CController* owner, int id, int x, int y, int label, const char* base, const char* shadow,
+                       const char* rollover)
 {
     button_data data;
     data.x = x;
@@ -93,9 +94,9 @@ CGuiButton* PageButton(CController* owner, int id, int x, int y, int label, cons
     data.id = id;
     data.owner = owner;
     data.textId = label;
-    data.baseImage = TempSprintf("%s_base.png", prefix);
-    data.shadowImage = TempSprintf("%s_shad.png", prefix);
-    data.rolloverImage = std::string(prefix) + "_roll%i.png";
+    data.baseImage = base;
+    data.shadowImage = shadow;
+    data.rolloverImage = rollover;
     data.rolloverFrames = 5;
     data.labelShadowR = 46;
     data.labelShadowG = 43;
@@ -105,12 +106,19 @@ CGuiButton* PageButton(CController* owner, int id, int x, int y, int label, cons
     return new CGuiButton(data);
 }
 
+// Box, box rollover, check mark and check-mark rollover of the three looks.
+const char* const kBoxLooks[3][4] = {
+    {"personGUI_chkbox0A_base.png", "personGUI_chkbox0A_roll%i.png", "personGUI_chkbox0B_base.png",
+     "personGUI_chkbox0B_roll%i.png"},
+    {"personGUI_chkbox1A_base.png", "personGUI_chkbox1A_roll%i.png", "personGUI_chkbox1B_base.png",
+     "personGUI_chkbox1B_roll%i.png"},
+    {"personGUI_chkbox2A_base.png", "personGUI_chkbox2A_roll%i.png", "personGUI_chkbox2B_base.png",
+     "personGUI_chkbox2B_roll%i.png"}};
+
 CGuiCheckBox* Box(CController* owner, int id, int set, int x, int y)
 {
-    std::string box = TempSprintf("personGUI_chkbox%iA", set), check = TempSprintf("personGUI_chkbox%iB", set);
-    return new CGuiCheckBox(x, y, id, owner, (box + "_base.png").c_str(), (box + "_roll%i.png").c_str(),
-                            (check + "_base.png").c_str(), (check + "_roll%i.png").c_str(), 0, 0, 5, false,
-                            kBoxZ);
+    const char* const* look = kBoxLooks[set];
+    return new CGuiCheckBox(x, y, id, owner, look[0], look[1], look[2], look[3], 0, 0, 5, false, kBoxZ);
 }
 
 int ClampKnob(int x)
@@ -173,6 +181,11 @@ CControllerSettings::CControllerSettings()
 
 CControllerSettings::~CControllerSettings()
 {
+    // Only an opener that deletes the page while a child is open leaves one.
+    delete credits;
+    credits = nullptr;
+    delete popUp;
+    popUp = nullptr;
     UnloadSprites();
 }
 
@@ -188,9 +201,12 @@ void CControllerSettings::LoadSprites()
     for (int i = 0; i < 7; i++) {
         labels[i] = Label(kLabels[i]);
     }
-    saveButton = PageButton(this, kSaveButton, 291, 422, 18000, "settings_button_save");
-    cancelButton = PageButton(this, kCancelButton, 410, 421, 18001, "settings_button_cancel");
-    creditsButton = PageButton(this, kCreditsButton, 347, 471, 18002, "settings_button_credits");
+    saveButton = PageButton(this, kSaveButton, 291, 422, 18000, "settings_button_save_base.png",
+                            "settings_button_save_shad.png", "settings_button_save_roll%i.png");
+    cancelButton = PageButton(this, kCancelButton, 410, 421, 18001, "settings_button_cancel_base.png",
+                              "settings_button_cancel_shad.png", "settings_button_cancel_roll%i.png");
+    creditsButton = PageButton(this, kCreditsButton, 347, 471, 18002, "settings_button_credits_base.png",
+                               "settings_button_credits_shad.png", "settings_button_credits_roll%i.png");
     for (int box = 0; box < kFactors; box++) {
         factorBoxes[box] = Box(this, kFirstFactorBox + box, kFactorBoxSet[box], kFactorBoxX[box], 390);
     }
