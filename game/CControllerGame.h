@@ -11,8 +11,18 @@
 #include "CController.h"
 #include "WorldTypes.h"
 
+class CControllerBuild;
+class CControllerClothes;
+class CControllerCrate;
+class CControllerEndStory;
 class CControllerInGameMenu;
+class CControllerLab;
+class CControllerMap;
+class CControllerPersonDetail;
 class CControllerPopUp;
+class CControllerScience;
+class CControllerTrophies;
+class CControllerTrophyUnlock;
 class CGuiFlowers;
 class CMap;
 class CObject;
@@ -63,12 +73,20 @@ public:
     // More than a minute between two frames: the machine stalled.
     static bool Stalled(unsigned int now, unsigned int lastFrame);
 
-    // ---- Input and child screens (CControllerGame_Input.cpp) -----------------
+    // ---- Input (CControllerGame_Input.cpp) ------------------------------------
     void InputKey(bool released, int key) override;
     void InputMouseMove(int x, int y) override;
     void InputMouseClick(bool left, bool right, bool released) override;
+
+    // ---- Buttons and child screens (CControllerGame_Buttons.cpp) --------------
+    // Any button first drops held dust or a held potion (the potion is lost).
     void GUICallback(int id, int value) override;
+    // Reads the result of the child that came back, deletes it, and opens the
+    // next child it asked for or restores the island's picture.
     void GotFocusBack() override;
+    // Opens the islander detail screen over the game screen.
+    static void ShowPersonDetail(CPerson* person);
+    static bool SameRequest(const feedback_data& a, const feedback_data& b);
 
     int step6Frames;
     int settleFrames;  // ordinary frames since loading; pop-ups wait for 3
@@ -77,8 +95,8 @@ public:
     int rainTimer;
     int popUpPurpose;  // -1, 1 end-tutorial question, 2 slow-machine question
     bool eraserMode;
-    CController* buildMenu;
-    CController* scienceScreen;
+    CControllerBuild* buildMenu;
+    CControllerScience* scienceScreen;
     CObject* followedObject;
     bool spritesLoaded;
     int pressX, pressY;          // screen px of the press that found the candidate; -1 none
@@ -132,9 +150,17 @@ public:
     static CResources* resources;
     static CSidebar* sidebar;
     static CGuiFlowers* flowers;
-    static CController* personGUI;
+    // The open child screens; null when closed. At most one is open.
+    static CControllerPersonDetail* personGUI;
     static CControllerPopUp* popUp;
     static CControllerInGameMenu* inGameMenu;
+    static CControllerCrate* crateGUI;
+    static CControllerEndStory* endStory;
+    static CControllerTrophyUnlock* trophyUnlock;
+    static CControllerTrophies* trophies;
+    static CControllerMap* mapGUI;
+    static CControllerLab* lab;
+    static CControllerClothes* clothes;
     static CSound* sndUsingDust;
     static CSound* sndWaves;
     static int lastDustPickup;  // frames since dust was last collected
@@ -157,6 +183,12 @@ private:
     bool OverPanel();
     void CancelPlacing();
     void ApplyPopUpAnswer();
+    // The answer to the request shown, at most once, to a requester that still exists.
+    void DeliverAnswer(bool yes);
+    void TutorialOkay(int step);
+    // The steps after a child came back: the frozen picture and the pointer.
+    void Restore();
+    void SelectAndCentre(CPerson* person);
     bool BulkSimulate();
 
     // The object whose request the open pop-up shows, and the request as shown.

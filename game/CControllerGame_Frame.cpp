@@ -3,6 +3,7 @@
 // and the game itself ask for, and the catch-up frames after a return.
 #include "CControllerGame.h"
 
+#include "CControllerCrate.h"
 #include "CControllerPopUp.h"
 #include "CDraw.h"
 #include "CFlowerIndicator.h"
@@ -193,7 +194,11 @@ bool CControllerGame::OpenRequestedPopUp()
     HandOver(false);
     requester = asking;
     shownRequest = CObject::requestingFeedbackData;
-    // The crate screen comes with the crates; until then a crate asks in a pop-up.
+    if (shownRequest.crate) {
+        crateGUI = new CControllerCrate(shownRequest);
+        PassFocus(crateGUI);
+        return true;
+    }
     popUp = new CControllerPopUp(shownRequest, false, -1);
     PassFocus(popUp);
     return true;

@@ -1,9 +1,6 @@
-// The player's mouse and keys on the island, and the child screens they open
-// and that come back with an answer.
+// The player's mouse and keys on the island.
 #include "CControllerGame.h"
 
-#include "CControllerInGameMenu.h"
-#include "CControllerPopUp.h"
 #include "CFlowerIndicator.h"
 #include "CGuiButtonBase.h"
 #include "CGuiFlowers.h"
@@ -11,7 +8,6 @@
 #include "CMouseCursor.h"
 #include "CObject.h"
 #include "CPerson.h"
-#include "CProfile.h"
 #include "CRipple.h"
 #include "CSidebar.h"
 #include "CTreeIndicator.h"
@@ -25,24 +21,10 @@ constexpr float kLiftDistance = 5.0f;
 constexpr int kAdultShift = 50;
 constexpr int kEraseRadius = 15;
 constexpr int kInGameMenuButton = 5;
-constexpr int kVisualEffectsProperty = 7;
-constexpr int kNarrationProperty = 66;
-constexpr int kTutorialOnProperty = 67;
 
 // Keypad 1 to 9 over the playable island, laid out as the keypad is.
 constexpr coordinate kKeypadPoints[9] = {{500, 3500}, {2000, 3500}, {3500, 3500}, {500, 2000}, {2000, 2000},
                                          {3500, 2000}, {500, 500},   {2000, 500},  {3500, 500}};
-
-bool SameRequest(const feedback_data& a, const feedback_data& b)
-{
-    for (int i = 0; i < 4; i++) {
-        if (a.insert[i] != b.insert[i]) {
-            return false;
-        }
-    }
-    return a.id == b.id && a.number == b.number && a.crate == b.crate && a.noticeOnly == b.noticeOnly &&
-           a.crateFirst == b.crateFirst && a.crateTier == b.crateTier;
-}
 
 coordinate WorldPoint()
 {
@@ -213,54 +195,4 @@ void CControllerGame::InputKey(bool released, int key)
         const coordinate point = kKeypadPoints[key - SDLK_KP1];
         CentreViewOn(point.x, point.y);
     }
-}
-
-void CControllerGame::GUICallback(int id, int)
-{
-    if (id == kInGameMenuButton) {
-        HandOver(false);
-        inGameMenu = new CControllerInGameMenu();
-        PassFocus(inGameMenu);
-    }
-}
-
-void CControllerGame::GotFocusBack()
-{
-    // The release of a press made before the child opened went to the child.
-    if (island) {
-        island->dragActive = false;
-    }
-    if (popUp) {
-        ApplyPopUpAnswer();
-    } else if (inGameMenu) {
-        delete inGameMenu;
-        inGameMenu = nullptr;
-    }
-}
-
-void CControllerGame::ApplyPopUpAnswer()
-{
-    const bool yes = popUp->answer;
-    delete popUp;
-    popUp = nullptr;
-    CProfile* profile = CProfile::current;
-    if (popUpPurpose == 2) {
-        if (yes) {
-            profile->SetValue<bool>(kVisualEffectsProperty, false);
-            profile->SetValue<bool>(kNarrationProperty, false);
-        }
-    } else if (popUpPurpose == 1) {
-        if (yes) {
-            profile->SetValue<bool>(kTutorialOnProperty, false);
-        }
-    } else if (CObject* asked = requester) {
-        asked->GiveResponse(yes);
-        // The requester may have asked again from its answer; only the very
-        // request that was shown is done with.
-        if (CObject::requestingFeedback == asked && SameRequest(CObject::requestingFeedbackData, shownRequest)) {
-            CObject::requestingFeedback = nullptr;
-        }
-    }
-    requester = nullptr;
-    popUpPurpose = -1;
 }

@@ -71,6 +71,46 @@ public:
     // A picture of a random adult for the quit dialog; -1 none.
     static int FindRandomAdultImage(int* gender, char* name);
 
+    // ---- Selection and side-panel texts (CPerson_Selection.cpp) ----------------
+    selection_result GetSelectedName() override;
+    selection_result GetSelectedTopDetail() override;
+    selection_result GetSelectedBottomDetail() override;
+    selection_result GetSelectedDetailButton() override;
+    void RespondToDetailButtonClick() override;
+    selection_result GetTooltipForSidebar() override;
+    // The selected object when it is a listed islander, else null.
+    static CPerson* GetSelectedPerson();
+    // The islander after (before) p in list order, wrapping; a null p gives
+    // the first; null when the band is empty or p is not listed.
+    static CPerson* GetNextPerson(CPerson* p);
+    static CPerson* GetPreviousPerson(CPerson* p);
+    // sex: 0 men, 1 women, else anybody; living islanders only, the first
+    // listed on equal ages; null none.
+    static CPerson* GetYoungest(int sex);
+    static void SelectYoungest();
+    // The first listed islander of 14 or more; the selection stays when none.
+    static void SelectAnAdult();
+    // Whole years of the oldest living islander; 0 none.
+    static int GetOldestPerson();
+    // The custom name, else the table name cut to 10 characters; valid while
+    // the islander lives.
+    const char* GetASCIIName();
+    static const char* GetASCIINameFromID(int id);
+    // The first 10 characters become the custom name; empty clears it.
+    void SetASCIIName(const std::string& name);
+    // Skills until they are built: no specialty, rank 0, no double mastery.
+    int GetSkillSpecialty() const;
+    int GetSkillRank() const;
+    bool MultipleMaster() const;
+
+    int statusTextId = -1;  // replaces the task text in the bottom line; -1 none
+    bool idle = false;      // no task at the last deciding step
+    int speechId = -1;      // a remark shown as the tool-tip; -1 none
+    std::string speechName;
+    char asciiName[12] = {};
+    char rankText[12] = {};       // string ids as decimal text, for the top line
+    char specialtyText[12] = {};
+
     // ---- Saving -------------------------------------------------------------
     // The band, the default task list, the last id and the clothes queues
     // into the active profile, and back. A missing or mistyped key is fatal

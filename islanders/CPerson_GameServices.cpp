@@ -35,7 +35,6 @@ void CPerson::Drop()
 
 void CPerson::Simulate(int) {}
 void CPerson::ProcessBabyMakingCouples() {}
-void CPerson::CenterOnClosestAdult() {}
 
 int CPerson::FindRandomAdultImage(int*, char*)
 {

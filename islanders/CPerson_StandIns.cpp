@@ -218,3 +218,20 @@ void CPerson::GetDustPuffSize(int& width, int& height) const
 
 void CPerson::PlaceSplash(int, int, int) {}
 void CPerson::HideHeadForDive() {}
+
+// ---- Skills ------------------------------------------------------------------------------
+
+int CPerson::GetSkillSpecialty() const
+{
+    return -1;
+}
+
+int CPerson::GetSkillRank() const
+{
+    return 0;
+}
+
+bool CPerson::MultipleMaster() const
+{
+    return false;
+}

@@ -1,6 +1,5 @@
 #include "CControllerInGameMenu.h"
 
-#include "CControllerGame.h"
 #include "CControllerInstructions.h"
 #include "CControllerSettings.h"
 #include "CControllerTrophies.h"
@@ -67,9 +66,6 @@ CControllerInGameMenu::~CControllerInGameMenu()
     settings = nullptr;
     trophies = nullptr;
     UnloadSprites();
-    if (renderer && parent && parent == CControllerGame::game) {
-        renderer->Swap();
-    }
 }
 
 void CControllerInGameMenu::LoadSprites()

@@ -19,7 +19,6 @@ public:
     enum Button { kResume, kInstructions, kSettings, kTrophies, kQuit, kButtons };
 
     CControllerInGameMenu();
-    // Gives the game screen its picture back when it froze it for the menu.
     ~CControllerInGameMenu() override;
 
     void GotFocusBack() override;

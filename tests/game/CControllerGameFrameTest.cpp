@@ -79,7 +79,7 @@ TEST_F(GameScreenTest, AnAnswerEndsItsRequestButAFollowUpRequestStillOpens)
     ASSERT_NE(CControllerGame::popUp, nullptr);
     // The answer asks again, as a crate's result notice does.
     asker->onAnswer = [] { CObject::requestingFeedbackData.id = 12000; };
-    CControllerGame::popUp->InputMouseClick(true, false, true);
+    CControllerGame::popUp->GUICallback(0, 0);
     Frame();
     EXPECT_EQ(asker->answers, 1);
     EXPECT_TRUE(asker->lastAnswer);
@@ -111,7 +111,7 @@ TEST_F(GameScreenTest, ARequesterGoneWhileItsPopUpIsOpenGetsNoAnswer)
     }
     ASSERT_NE(CControllerGame::popUp, nullptr);
     delete asker;
-    CControllerGame::popUp->InputMouseClick(true, false, true);
+    CControllerGame::popUp->GUICallback(0, 0);
     Frame();
     Frame();
     EXPECT_EQ(answers, 0);
@@ -133,7 +133,7 @@ TEST_F(GameScreenTest, OpensAtMostOnePopUpAFrame)
         Frame();
         ASSERT_NE(CControllerGame::popUp, nullptr) << id;
         EXPECT_EQ(CControllerGame::popUp->request.id, id);
-        CControllerGame::popUp->InputMouseClick(true, false, true);
+        CControllerGame::popUp->GUICallback(0, 0);
         Frame();
         EXPECT_EQ(CControllerGame::popUp, nullptr) << id;
     }
@@ -153,7 +153,7 @@ TEST_F(GameScreenTest, AsksOnceAfter301SlowFramesWithVisualEffectsOn)
     ASSERT_NE(CControllerGame::popUp, nullptr);
     EXPECT_EQ(CControllerGame::popUp->request.id, 12357);
     EXPECT_EQ(game.popUpPurpose, 2);
-    CControllerGame::popUp->InputMouseClick(true, false, true);
+    CControllerGame::popUp->GUICallback(0, 0);
     Frame();
     EXPECT_FALSE(CProfile::current->GetValue<bool>(7)) << "yes switches the effects off";
     EXPECT_EQ(game.popUpPurpose, -1);

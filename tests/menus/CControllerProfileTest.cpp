@@ -3,6 +3,7 @@
 #include "CControllerExit.h"
 #include "CControllerPopUp.h"
 #include "CControllerProfile.h"
+#include "CGuiButton.h"
 #include "CSprite.h"
 
 #include <memory>
@@ -167,11 +168,12 @@ TEST_F(ProfileScreen, DeletingAsksFirstAndALaterNewPlayerNeverTakesAnotherPlayer
     ClickDelete();
     ASSERT_NE(CControllerProfile::popUp, nullptr);
     EXPECT_EQ(CControllerProfile::popUp->request.id, 12355);
-    Button(SDL_BUTTON_RIGHT);
+    Escape();
     Turn();
     EXPECT_EQ(Names(), (std::vector<std::string>{"PLAYER 1", "Bea", "Cal"}));
     ClickDelete();
-    ClickAt(400, 300);
+    CSprite* yes = CControllerProfile::popUp->firstButton->GetButtonSprite();
+    ClickAt(yes->GetX() + yes->GetW() / 2, yes->GetY() + yes->GetH() / 2);
     EXPECT_EQ(CControllerProfile::popUp, nullptr);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Bea", "Cal"}));
     EXPECT_EQ(Active(), "Bea");

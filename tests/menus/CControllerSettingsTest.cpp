@@ -3,9 +3,11 @@
 #include "CControllerCredits.h"
 #include "CControllerPopUp.h"
 #include "CControllerSettings.h"
+#include "CGuiButton.h"
 #include "CGuiSliderBar.h"
 #include "CSound.h"
 #include "CSoundSystem.h"
+#include "CSprite.h"
 #include "Config.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
@@ -98,6 +100,12 @@ protected:
         Turn();
     }
 
+    void DismissNotice()
+    {
+        CSprite* okay = CControllerSettings::popUp->firstButton->GetButtonSprite();
+        Click(okay->GetX() + okay->GetW() / 2, okay->GetY() + okay->GetH() / 2);
+    }
+
     // A click on a box of the page by its top left corner.
     void ClickBox(int x, int y) { Click(x + 12, y + 12); }
 
@@ -165,7 +173,8 @@ TEST_F(SettingsPage, InAbsoluteModeTheSpeedKnobExplainsAndItsTrackIgnoresPresses
     Drag(CControllerSettings::kMouseSlider, 500);
     ASSERT_NE(CControllerSettings::popUp, nullptr);
     EXPECT_EQ(CControllerSettings::popUp->request.id, 12005);
-    Let();  // the release goes to the notice, which closes
+    Let();  // the release goes to the notice
+    DismissNotice();
     EXPECT_EQ(CController::focus, page.get());
     EXPECT_EQ(CControllerSettings::popUp, nullptr);
     EXPECT_FLOAT_EQ(CController::GetMouseMultiplier(), 1.0f);
@@ -193,7 +202,7 @@ TEST_F(SettingsPage, CancelPutsBackWhatHeldButNarrationAndSaveKeepsEverythingOve
         ClickBox(240, 390);  // time stands still, with a word about it
         ASSERT_NE(CControllerSettings::popUp, nullptr);
         EXPECT_EQ(CControllerSettings::popUp->request.id, 12358);
-        Click(400, 300);
+        DismissNotice();
         EXPECT_TRUE(page->FactorChecked(0));
         EXPECT_FALSE(page->FactorChecked(2));
         Click(keep ? 291 + 55 : 410 + 55, keep ? 422 + 22 : 421 + 22);

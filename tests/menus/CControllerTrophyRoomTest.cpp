@@ -125,7 +125,7 @@ TEST_F(TrophyRoom, ResetClearsEveryTrophyAfterAYesAndNothingAfterANo)
     EXPECT_EQ(CController::focus, CControllerTrophies::popUp);
     EXPECT_EQ(CControllerTrophies::popUp->request.id, 12213);
 
-    Button(SDL_BUTTON_RIGHT);
+    CControllerTrophies::popUp->InputKey(true, SDLK_ESCAPE);
     Turn();
     EXPECT_FALSE(CControllerTrophies::popUp);
     EXPECT_EQ(CController::focus, room.get());
@@ -133,7 +133,7 @@ TEST_F(TrophyRoom, ResetClearsEveryTrophyAfterAYesAndNothingAfterANo)
     EXPECT_EQ(CControllerTrophies::NumTrophiesUnlocked(), 2);
 
     ClickReset();
-    Button(SDL_BUTTON_LEFT);
+    CControllerTrophies::popUp->GUICallback(0, 0);
     Turn();
     EXPECT_FALSE(CControllerTrophies::popUp);
     EXPECT_FALSE(room->PictureShown(9) || room->PictureShown(24));

@@ -149,7 +149,7 @@ protected:
 
     void CloseNotice()
     {
-        CControllerScience::popUp->InputMouseClick(true, false, true);
+        CControllerScience::popUp->GUICallback(0, 0);
         Frame();
     }
 

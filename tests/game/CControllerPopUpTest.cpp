@@ -1,0 +1,134 @@
+#include "CControllerGameFixture.h"
+
+#include "CControllerCrate.h"
+#include "CGuiButton.h"
+#include "CSprite.h"
+#include "CTutorialCircle.h"
+#include "CTutorialDialog.h"
+
+namespace {
+
+feedback_data Request(int id, bool noticeOnly = false)
+{
+    feedback_data request{};
+    request.id = id;
+    request.noticeOnly = noticeOnly ? 1 : 0;
+    return request;
+}
+
+}  // namespace
+
+TEST_F(GameScreenTest, APopUpIsANoticeOrAQuestionAndEscapeAnswersCancel)
+{
+    // A request that says notice wins over a question's constructor.
+    CControllerPopUp notice(Request(12214, true), false, -1);
+    EXPECT_EQ(notice.cancelButton, nullptr);
+    EXPECT_EQ(notice.firstButton->x, 324);
+    EXPECT_EQ(notice.firstButton->data.textId, 12000);
+    EXPECT_EQ(notice.fader->GetZ(), 24999999);
+    EXPECT_EQ(notice.boxBack->GetZ(), 25000000);
+    EXPECT_EQ(notice.text->GetZ(), 25000005);
+    EXPECT_EQ(notice.firstButton->data.z, 25000010);
+    EXPECT_EQ(notice.boxBack->GetX(), 232) << "a short text takes the small box";
+    notice.GUICallback(0, 0);
+    EXPECT_TRUE(notice.answer);
+    EXPECT_EQ(notice.returnCode, 0);
+
+    CControllerPopUp question(Request(12350), false, 1000);
+    ASSERT_NE(question.cancelButton, nullptr);
+    EXPECT_EQ(question.firstButton->data.textId, 12001);
+    EXPECT_EQ(question.boxBack->GetX(), 197) << "a long notice takes the large box";
+    EXPECT_EQ(question.narration, nullptr);
+    CSprite* text = question.text;
+    question.LoadSprites(Request(12001), true, -1);
+    EXPECT_EQ(question.text, text) << "a loaded dialog stays as it is";
+    question.hasFocus = true;
+    question.InputKey(true, SDLK_ESCAPE);
+    EXPECT_FALSE(question.answer);
+    EXPECT_EQ(question.returnCode, 0);
+}
+
+TEST_F(GameScreenTest, TheDialogKeepsItsOwnCopyOfTheAskersTexts)
+{
+    Asker* asker = new Asker();
+    asker->onPump = [](FakeObject* self) {
+        if (self->pumps == 1) {
+            CObject::requestingFeedback = self;
+            CObject::requestingFeedbackData.id = 12214;
+            CObject::requestingFeedbackData.insert[0] = "Mara";
+        }
+    };
+    Open();
+    for (int i = 0; i < 4; i++) {
+        Frame();
+    }
+    ASSERT_NE(CControllerGame::popUp, nullptr);
+    CObject::requestingFeedbackData.insert[0] = "changed";
+    EXPECT_EQ(CControllerGame::popUp->request.insert[0], "Mara");
+    CControllerGame::popUp->GUICallback(1, 0);
+    Frame();
+    EXPECT_EQ(asker->answers, 1);
+    EXPECT_FALSE(asker->lastAnswer);
+}
+
+TEST_F(GameScreenTest, ACrateAsksThroughItsOwnScreenAndIsAnsweredOncePerOpening)
+{
+    Asker* crate = new Asker();
+    crate->onPump = [](FakeObject* self) {
+        if (self->pumps == 1) {
+            CObject::requestingFeedback = self;
+            CObject::requestingFeedbackData = feedback_data{};
+            CObject::requestingFeedbackData.id = 12001;
+            CObject::requestingFeedbackData.crate = 1;
+        }
+    };
+    // The crate asks again from its answer, as a crate's contents notice does.
+    crate->onAnswer = [] { CObject::requestingFeedbackData.crateTier = 2; };
+    Open();
+    for (int i = 0; i < 4; i++) {
+        Frame();
+    }
+    ASSERT_NE(CControllerGame::crateGUI, nullptr);
+    EXPECT_EQ(CControllerGame::popUp, nullptr);
+    CControllerGame::crateGUI->InputMouseClick(true, false, true);
+    Frame();
+    EXPECT_EQ(CControllerGame::crateGUI, nullptr);
+    EXPECT_EQ(crate->answers, 1);
+    EXPECT_TRUE(crate->lastAnswer);
+    Frame();
+    ASSERT_NE(CControllerGame::crateGUI, nullptr) << "the second question opens anew";
+    EXPECT_EQ(crate->answers, 1) << "one answer per opening";
+    crate->onAnswer = nullptr;
+    CControllerGame::crateGUI->InputKey(true, SDLK_ESCAPE);
+    Frame();
+    EXPECT_EQ(crate->answers, 2);
+    for (int i = 0; i < 3; i++) {
+        Frame();
+    }
+    EXPECT_EQ(crate->answers, 2);
+    EXPECT_EQ(CControllerGame::crateGUI, nullptr);
+}
+
+TEST_F(GameScreenTest, ThePopUpsOwnTutorialStepOpensOverItAndIsDoneWhenItCloses)
+{
+    CControllerGame& game = Open();
+    CProfile::current->SetValue<bool>(67, true);
+    CTutorialDialog::CompleteTutorial(77);
+    CTutorialDialog::nextTutorial = 80;
+    game.pendingTutorial = 78;
+    CTutorialDialog::tutorialCircle = new CTutorialCircle(10, 10, false, 'A');
+    auto* popUp = new CControllerPopUp(Request(12214), false, -1);
+    game.PassFocus(popUp);
+    const int active = CTutorialDialog::numTutorialsActive;
+    popUp->Pump();
+    ASSERT_NE(popUp->tutorial, nullptr);
+    EXPECT_EQ(CTutorialDialog::activeDialog, popUp->tutorial);
+    EXPECT_EQ(CTutorialDialog::tutorialCircle, nullptr);
+    popUp->Pump();
+    EXPECT_EQ(CTutorialDialog::numTutorialsActive, active + 1) << "one step over the dialog, not one a frame";
+    delete popUp;
+    CController::focus = &game;
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(78));
+    EXPECT_EQ(game.pendingTutorial, -1);
+    EXPECT_EQ(CTutorialDialog::activeDialog, nullptr);
+}

@@ -1,0 +1,210 @@
+#include "CControllerGameFixture.h"
+
+#include "CStandInBuilding.h"
+#include "CDraw.h"
+#include "CGuiButton.h"
+#include "CMap.h"
+#include "CPerson.h"
+#include "CResources.h"
+#include "CSidebar.h"
+#include "CSprite.h"
+#include "tests/islanders/IslanderRecords.h"
+
+namespace {
+
+constexpr int kYear = 172800;
+
+// Pumps the panel until pred holds; the frames it took, or -1 after limit.
+template <class Pred>
+int PumpUntil(CSidebar* panel, Pred pred, int limit = 200)
+{
+    for (int frames = 0; frames < limit; frames++) {
+        if (pred()) {
+            return frames;
+        }
+        panel->Pump(false);
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(GameScreenTest, ASelectionSlidesInAndOutAndTextIsBuiltOnlyOnChange)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    CPerson* first = new CPerson(IslanderRecord(200, 300, 30 * kYear));
+    CPerson* second = new CPerson(IslanderRecord(260, 300, 8 * kYear, 1));
+    panel->Pump(false);  // the five counts are drawn once
+    const int counts = panel->textImagesBuilt;
+
+    CObject::selectedObject = first;
+    panel->Pump(false);
+    EXPECT_EQ(panel->detailInfoState, CSidebar::SLIDING_IN);
+    EXPECT_EQ(panel->detailButtonState, CSidebar::SLIDING_IN);
+    EXPECT_FALSE(panel->previousButton->Hidden());
+    ASSERT_NE(panel->topText, nullptr) << "the detail lines show at once";
+    ASSERT_NE(panel->bottomText, nullptr);
+    ASSERT_GT(PumpUntil(panel, [&] { return panel->detailInfoState == CSidebar::SHOWN; }), 0);
+    PumpUntil(panel, [&] { return panel->detailButtonState == CSidebar::SHOWN; });
+    EXPECT_EQ(panel->namePlate->GetX(), 630);
+    EXPECT_EQ(panel->detailInUse->x, 627);
+
+    const int shown = panel->textImagesBuilt;
+    for (int i = 0; i < 30; i++) {
+        panel->Pump(false);
+    }
+    EXPECT_EQ(panel->textImagesBuilt, shown) << "a steady selection builds no text";
+
+    // Another islander with the same detail button: the plate goes out and
+    // back, the button stays.
+    CObject::selectedObject = second;
+    panel->Pump(false);
+    EXPECT_EQ(panel->detailInfoState, CSidebar::SLIDING_OUT_AND_BACK);
+    EXPECT_EQ(panel->detailButtonState, CSidebar::SHOWN);
+    PumpUntil(panel, [&] { return panel->detailInfoState == CSidebar::SHOWN; });
+    EXPECT_LE(panel->textImagesBuilt - shown, 6);
+    EXPECT_EQ(panel->detailButtonState, CSidebar::SHOWN);
+
+    // Deselecting: texts and picture go at once, plate and button slide right.
+    CObject::selectedObject = nullptr;
+    const int plateX = panel->namePlate->GetX();
+    panel->Pump(false);
+    EXPECT_EQ(panel->topText, nullptr);
+    EXPECT_EQ(panel->bottomText, nullptr);
+    EXPECT_EQ(panel->detailInfoState, CSidebar::SLIDING_OUT);
+    EXPECT_EQ(panel->namePlate->GetX(), plateX + 25);
+    EXPECT_TRUE(panel->previousButton->Hidden());
+    PumpUntil(panel, [&] { return panel->detailInfoState == CSidebar::HIDDEN; });
+    EXPECT_EQ(panel->detailButtonState, CSidebar::HIDDEN);
+    EXPECT_GT(panel->namePlate->GetX(), 800);
+    EXPECT_GT(counts, 0);
+}
+
+TEST_F(GameScreenTest, ATimedMessageStays270FramesThenTheSelectionsTipSlidesBackIn)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    CPerson* woman = new CPerson(IslanderRecord(200, 300, 30 * kYear, 1));
+    woman->thoughtId = 15004;
+    CObject::selectedObject = woman;
+    PumpUntil(panel, [&] { return panel->tooltipState == CSidebar::SHOWN; });
+    EXPECT_EQ(woman->GetTooltipForSidebar().id, 15005) << "a woman's text follows the man's";
+    CSprite* plainBack = panel->tooltipBack;
+
+    selection_result message{};
+    message.id = 15006;
+    std::string caller = "gone soon";
+    message.text1 = caller.c_str();
+    panel->SetToolTipMessage(message, 270);
+    caller = "changed";  // the panel kept its own copy
+    panel->Pump(false);
+    EXPECT_EQ(panel->tooltipState, CSidebar::SLIDING_OUT_AND_BACK);
+    const int slide = PumpUntil(panel, [&] { return panel->tooltipState == CSidebar::SHOWN; });
+    EXPECT_NE(panel->tooltipBack, plainBack) << "a timed message shows on the second background";
+    const int built = panel->textImagesBuilt;
+    int frames = 1 + slide;
+    while (panel->timedMessageFrames > 0) {
+        EXPECT_EQ(panel->tooltipState, CSidebar::SHOWN);
+        panel->Pump(false);
+        frames++;
+    }
+    EXPECT_EQ(frames, 270);
+    EXPECT_EQ(panel->textImagesBuilt, built);
+    panel->Pump(false);
+    EXPECT_EQ(panel->tooltipState, CSidebar::SLIDING_OUT_AND_BACK) << "the islander's thought comes back";
+}
+
+TEST(CSidebar, PicturesShrinkByPowersOfTwoAndABadSettingMeansNoShrink)
+{
+    EXPECT_EQ(CSidebar::ShrinkFactor(-1, 400, 300), 4);
+    EXPECT_EQ(CSidebar::ShrinkFactor(-1, 150, 150), 1);
+    EXPECT_EQ(CSidebar::ShrinkFactor(-1, 151, 20), 2);
+    EXPECT_EQ(CSidebar::ShrinkFactor(-1, 5000, 10), 16) << "the automatic factor stops at 16";
+    EXPECT_EQ(CSidebar::ShrinkFactor(3, 100, 100), 3);
+    for (int setting : {1, 0, -2, -100}) {
+        EXPECT_EQ(CSidebar::ShrinkFactor(setting, 400, 300), 1) << setting;
+    }
+}
+
+TEST_F(GameScreenTest, APictureIsShrunkCentredAndRebuiltWhenItsImageChanges)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    CDraw* draw = CSprite::draw;
+    const int image = draw->CreateSizedBlank(400, 300, nullptr);
+    panel->RenderDetailImage(sidebar_image{image, "", -1});
+    ASSERT_NE(panel->picture, nullptr);
+    EXPECT_EQ(panel->picture->GetW(), 100);
+    EXPECT_EQ(panel->picture->GetX() + 50, 709);
+    CSprite* before = panel->picture;
+    panel->RenderDetailImage(sidebar_image{image, "", -1});
+    EXPECT_EQ(panel->picture, before) << "the same picture is kept";
+    draw->RemoveImage(image);
+
+    panel->RenderDetailImage(sidebar_image{-1, "sidebar_info_detail.png", 0});
+    ASSERT_NE(panel->picture, nullptr);
+    EXPECT_EQ(panel->picture->GetW(), 160) << "a setting of 0 does not shrink";
+    panel->RenderDetailImage(sidebar_image{-1, "", -1});
+    EXPECT_EQ(panel->picture, nullptr);
+}
+
+TEST_F(GameScreenTest, CountsAreRedrawnOnlyWhenTheStockChanges)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    panel->Pump(false);
+    const int built = panel->textImagesBuilt;
+    panel->Pump(false);
+    EXPECT_EQ(panel->textImagesBuilt, built);
+    CControllerGame::Resources()->AddWood(7);
+    CControllerGame::Resources()->AddStardust(2);
+    panel->Pump(false);
+    EXPECT_EQ(panel->textImagesBuilt, built + 2);
+}
+
+TEST_F(GameScreenTest, ACustomNameIsShownAsTextNeverReadAsAFormat)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    CPerson* named = new CPerson(IslanderRecord(200, 300, 30 * kYear));
+    named->SetASCIIName("%s%n%x%s%s%s%s");
+    EXPECT_STREQ(named->GetASCIIName(), "%s%n%x%s%s") << "cut to ten characters, unchanged";
+    CObject::selectedObject = named;
+    PumpUntil(panel, [&] { return panel->detailInfoState == CSidebar::SHOWN; });
+    ASSERT_NE(panel->nameText, nullptr);
+    EXPECT_GT(panel->nameText->GetW(), 0);
+    named->SetASCIIName("");
+    EXPECT_STREQ(named->GetASCIIName(), "Adam") << "an empty name falls back to the table's";
+}
+
+TEST_F(GameScreenTest, TheCraftButtonsFollowAFinishedBuildingAndThePictureClickCentresTheView)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CBuilding* craftworks = new CStandInBuilding(6, 6, 1000, 1000);
+    craftworks->isCraftworks = true;
+    CObject::selectedObject = craftworks;
+    panel->Pump(false);
+    EXPECT_TRUE(panel->clothesButton->Hidden()) << "not while it is being built";
+    EXPECT_EQ(panel->detailInfoState, CSidebar::HIDDEN) << "an object without a name shows no plate";
+    EXPECT_TRUE(panel->nextButton->Hidden());
+    craftworks->FinishNow();
+    panel->Pump(false);
+    EXPECT_FALSE(panel->clothesButton->Hidden());
+    EXPECT_TRUE(panel->labButton->Hidden());
+
+    CMap* island = CControllerGame::island;
+    island->StopCenteringScreen();
+    panel->MouseClick();
+    EXPECT_FALSE(island->IsCenteringScreen()) << "no picture, no centring";
+    const int image = CSprite::draw->CreateSizedBlank(100, 100, nullptr);
+    CSprite::draw->ColourFill(image, RGBA_data{200, 40, 40, 255}, 0, 0, 100, 100);
+    panel->RenderDetailImage(sidebar_image{image, "", 1});
+    CSprite::draw->RemoveImage(image);
+    MouseAt(709, 219);
+    CControllerGame::stopFollowing = true;
+    panel->MouseClick();
+    EXPECT_TRUE(island->IsCenteringScreen());
+    EXPECT_FALSE(CControllerGame::stopFollowing);
+}
