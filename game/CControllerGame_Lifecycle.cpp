@@ -136,11 +136,11 @@ CControllerGame::CControllerGame(bool newPeople, bool)
 
 CControllerGame::~CControllerGame()
 {
-    if (CControllerExit::personImage != -1) {
-        CSprite::draw->RemoveImage(CControllerExit::personImage);
-        CControllerExit::personImage = -1;
-    }
-    CControllerExit::personImage = CPerson::FindRandomAdultImage(nullptr, nullptr);
+    CControllerExit::ForgetPerson();
+    int gender = 0;
+    char name[256] = {};
+    const int portrait = CPerson::FindRandomAdultImage(&gender, name);
+    CControllerExit::SetPerson(portrait, gender == 0, name);
     if (island) {
         CPerson::ProcessBabyMakingCouples();
         island->SaveMap();

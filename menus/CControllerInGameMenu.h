@@ -1,13 +1,23 @@
-// Stand-in for the in-game menu until it is built: opened by the game screen
-// (Escape or its menu button), it leaves the island at once for the main
-// menu. It closes itself, the game screen, whose end stores the island, and
-// the island chooser that opened the game.
+// The pause menu over the island. The game screen opens it (Escape or its
+// menu button) and is not pumped while it stands, so the island stands still.
+// Its five buttons: back to the island, the instructions, the settings and the
+// trophy room (each opened over the hidden menu, which shows again when they
+// close), and quit to the main menu, which closes the menu, the game screen
+// and the island chooser under it, one a frame.
 #pragma once
 
 #include "CController.h"
 
+class CControllerInstructions;
+class CControllerSettings;
+class CControllerTrophies;
+class CGuiButton;
+class CSprite;
+
 class CControllerInGameMenu : public CController {
 public:
+    enum Button { kResume, kInstructions, kSettings, kTrophies, kQuit, kButtons };
+
     CControllerInGameMenu();
     ~CControllerInGameMenu() override;
 
@@ -16,4 +26,23 @@ public:
     void InputKey(bool released, int key) override;
     void InputMouseMove(int x, int y) override;
     void InputMouseClick(bool left, bool right, bool released) override;
+    void GUICallback(int id, int value) override;
+
+    bool Shown();
+
+    static CControllerInstructions* instructions;
+    static CControllerSettings* settings;
+    static CControllerTrophies* trophies;
+
+private:
+    void LoadSprites();
+    void UnloadSprites();
+    void HideAll();
+    void UnHideAll();
+    void HourglassAndRender();
+
+    CGuiButton* buttons[kButtons];
+    CSprite* panel;
+    CSprite* fader;
+    bool spritesLoaded;
 };

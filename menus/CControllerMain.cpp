@@ -345,7 +345,7 @@ void CControllerMain::GotFocusBack()
     } else if (trophies) {
         DeleteAndClear(trophies);
     } else if (exitGUI) {
-        quit = exitGUI->quit;
+        quit = exitGUI->result;
         DeleteAndClear(exitGUI);
     } else if (popUp) {
         newGame = popUp->answer;

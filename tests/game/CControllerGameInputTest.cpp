@@ -98,6 +98,7 @@ TEST_F(GameScreenTest, KeysMoveTheViewAndEscapeOpensTheMenuOnRelease)
     game.InputKey(true, SDLK_ESCAPE);
     ASSERT_NE(CControllerGame::inGameMenu, nullptr);
     EXPECT_EQ(CController::focus, CControllerGame::inGameMenu);
+    CControllerGame::inGameMenu->InputKey(true, SDLK_ESCAPE);
     Frame();
     EXPECT_EQ(CControllerGame::inGameMenu, nullptr);
     EXPECT_FALSE(island->dragActive) << "the release went to the menu";

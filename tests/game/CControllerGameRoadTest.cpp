@@ -36,7 +36,9 @@ TEST_F(GameScreenTest, LeavingThroughTheMenuStoresTheIslandAndTheNextVisitContin
     SavePng(PictureOf(SDL_GetVideoSurface()), ScreenshotPath("CControllerGame-dummy.png"));
 
     opener.screen->InputKey(true, SDLK_ESCAPE);
-    Frame();  // the menu closes itself and the game screen
+    ASSERT_NE(CControllerGame::inGameMenu, nullptr);
+    CControllerGame::inGameMenu->GUICallback(CControllerInGameMenu::kQuit, 0);
+    Frame();  // the menu closes, then the game screen
     Frame();
     EXPECT_EQ(opener.screen, nullptr);
     EXPECT_EQ(CControllerGame::island, nullptr);

@@ -91,14 +91,15 @@ bool ClickUntil(GameOnX& game, int x, int y, int attempts, Done done)
     return false;
 }
 
-// Some seconds on the island, then Escape: the stand-in in-game menu leads
-// back to the main menu, whose corner is kept once it holds still; quit
-// ends the program there (its question, after a game, is answered by the
-// next click).
+// Some seconds on the island, then Escape: the in-game menu's quit leads
+// back to the main menu, whose corner is kept once it holds still; quit there
+// asks, after a game, whether to go, and the dialog's okay ends the program.
 bool LeaveTheIslandAndQuit(GameOnX& game, rgb_picture& menu)
 {
     game.Poll(25, [] { return false; });
     game.Escape();
+    game.Poll(10, [] { return false; });
+    game.Click(399, 419);  // the in-game menu's last button: to the main menu
     rgb_picture shown = game.Capture();
     int still = 0;
     if (!game.Poll(150, [&] {
@@ -110,7 +111,10 @@ bool LeaveTheIslandAndQuit(GameOnX& game, rgb_picture& menu)
         return false;
     }
     menu = shown;
-    ClickUntil(game, kMenuX, kQuitY, 20, [&] { return !game.Running(); });
+    ClickUntil(game, kMenuX, kQuitY, 20, [&] {
+        game.Click(478, 454);  // the quit dialog's okay
+        return !game.Running();
+    });
     game.WaitFor([] { return false; });
     return game.EndedWell();
 }

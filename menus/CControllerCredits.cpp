@@ -1,0 +1,151 @@
+#include "CControllerCredits.h"
+
+#include "CGuiButton.h"
+#include "CMouseCursor.h"
+#include "CRenderer.h"
+#include "CSprite.h"
+
+#include <SDL.h>
+
+namespace {
+
+constexpr int kFaderZ = 21999999;
+constexpr int kPanelZ = 22000000;
+constexpr int kTextZ = 22000005;
+constexpr int kLeft = 0, kCentredBothWays = 3;
+constexpr int kCloseButton = 0;
+
+CSprite* ImageAt(const char* name, int x, int y, int z)
+{
+    CSprite* sprite = new CSprite(z);
+    sprite->LoadImage(name);
+    sprite->Move(x, y);
+    return sprite;
+}
+
+CSprite* Text(int id, int w, int h, int alignment, const char* insert)
+{
+    CSprite* text = new CSprite(kTextZ);
+    int lines = 0;
+    text->LoadTextShadow(id, w, h, alignment, lines, 41, 35, 28, insert, nullptr, nullptr, nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+CControllerCredits::CControllerCredits()
+    : closeButton(nullptr),
+      outerPanel(nullptr),
+      innerPanel(nullptr),
+      fader(nullptr),
+      creditsText(nullptr),
+      heading(nullptr),
+      versionLine(nullptr),
+      spritesLoaded(false)
+{
+    LoadSprites();
+}
+
+CControllerCredits::~CControllerCredits()
+{
+    UnloadSprites();
+}
+
+void CControllerCredits::LoadSprites()
+{
+    if (spritesLoaded) {
+        return;
+    }
+    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    outerPanel = ImageAt("credits_mainA.png", 119, 58, kPanelZ);
+    innerPanel = ImageAt("credits_mainB.jpg", 144, 84, kPanelZ);
+    creditsText = Text(13000, 470, 300, kLeft, nullptr);
+    creditsText->Move(170, 132);
+    heading = Text(13002, 100, 50, kCentredBothWays, nullptr);
+    heading->CenterAt(395, 117);
+    versionLine = Text(13003, 450, 100, kCentredBothWays, "Version 1.0");
+    versionLine->CenterAt(395, 407);
+
+    button_data data;
+    data.x = 330;
+    data.y = 451;
+    data.id = kCloseButton;
+    data.owner = this;
+    data.textId = 13001;
+    data.baseImage = "credits_button_base.png";
+    data.shadowImage = "credits_button_shad.png";
+    data.rolloverImage = "credits_button_roll%i.png";
+    data.rolloverFrames = 5;
+    data.labelShadowR = 46;
+    data.labelShadowG = 43;
+    data.labelShadowB = 24;
+    data.textOffsetX = -2;
+    data.textOffsetY = -2;
+    closeButton = new CGuiButton(data);
+    CMouseCursor::ShowMouse();
+    spritesLoaded = true;
+}
+
+void CControllerCredits::UnloadSprites()
+{
+    if (!spritesLoaded) {
+        return;
+    }
+    for (CSprite** sprite : {&outerPanel, &innerPanel, &fader, &creditsText, &heading, &versionLine}) {
+        delete *sprite;
+        *sprite = nullptr;
+    }
+    delete closeButton;
+    closeButton = nullptr;
+    spritesLoaded = false;
+}
+
+void CControllerCredits::GotFocusBack() {}
+
+void CControllerCredits::Pump()
+{
+    GetInput();
+    if (!hasFocus) {
+        return;
+    }
+    CGuiButtonBase::PumpAll();
+}
+
+void CControllerCredits::InputKey(bool released, int key)
+{
+    if (released && key == SDLK_ESCAPE && hasFocus) {
+        Close();
+    }
+}
+
+void CControllerCredits::InputMouseMove(int, int)
+{
+    if (hasFocus) {
+        CMouseCursor::ShowMouse();
+    }
+}
+
+void CControllerCredits::InputMouseClick(bool left, bool, bool released)
+{
+    if (!hasFocus) {
+        return;
+    }
+    CMouseCursor::ShowMouse();
+    if (left) {
+        CGuiButtonBase::LeftMouseClick(released, false);
+    }
+}
+
+void CControllerCredits::GUICallback(int, int)
+{
+    Close();
+}
+
+void CControllerCredits::Close()
+{
+    CMouseCursor::ShowHourglass(true);
+    renderer->Render(true);
+    renderer->AddSpecialDirty(CMouseCursor::GetMouseX() - 50, CMouseCursor::GetMouseY() - 50, 100, 100, true);
+    CMouseCursor::HideMouse(0, true);
+    ShutDown(0);
+}

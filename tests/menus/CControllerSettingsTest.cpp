@@ -1,0 +1,264 @@
+#include "CControllerTrophyScreens.h"
+
+#include "CControllerCredits.h"
+#include "CControllerPopUp.h"
+#include "CControllerSettings.h"
+#include "CGuiButton.h"
+#include "CGuiSliderBar.h"
+#include "CSound.h"
+#include "CSoundSystem.h"
+#include "CSprite.h"
+#include "Config.h"
+#include "SoundLayer.h"
+#include "TestBytes.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int kSliderY[3] = {154, 195, 256};
+
+class SettingsPage : public TrophyScreenTest {
+protected:
+    void SetUp() override
+    {
+        TrophyScreenTest::SetUp();
+        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
+        CSound::Initialize(true);
+        ASSERT_TRUE(CSound::soundInitialized);
+        CSound::system->SetPullMixing(true);
+        CSound::Preload(0, [](int) {});
+        CSound::SetGlobalVolume(0.8f);
+        CSound::SetGlobalMusicVolume(0.6f);
+        CController::SetMouseMultiplier(1.0f);
+        CController::SetMouseAbsolute(true);
+        opener.onHandBack = [this] { page.reset(); };
+    }
+
+    void TearDown() override
+    {
+        page.reset();
+        delete CControllerSettings::popUp;
+        CControllerSettings::popUp = nullptr;
+        CGuiSliderBar::leftMouseDown = false;
+        CSound::ShutDown();
+        TrophyScreenTest::TearDown();
+    }
+
+    void Open()
+    {
+        page = std::make_unique<CControllerSettings>();
+        opener.PassFocus(page.get());
+    }
+
+    static void Press(bool down)
+    {
+        SDL_Event event{};
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = SDL_BUTTON_LEFT;
+        Push(event);
+    }
+
+    // The pointer moves there in relative mode, at the normal speed.
+    void PointRelative(int x, int y)
+    {
+        input.virtualX = static_cast<float>(x - 1);
+        input.virtualY = static_cast<float>(y);
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.xrel = 1;
+        Push(event);
+    }
+
+    // Grabs a knob, drags it to x and lets it go, a turn for each step.
+    void Drag(int slider, int toX)
+    {
+        PointAt(page->KnobX(slider) + 14, kSliderY[slider] + 14);
+        Turn(3);
+        Press(true);
+        Turn();
+        PointAt(toX, kSliderY[slider] + 14);
+        Turn();
+    }
+
+    void Let() { Press(false), Turn(); }
+
+    void Point(int x, int y)
+    {
+        if (CController::GetMouseAbsolute()) {
+            PointAt(x, y);
+        } else {
+            PointRelative(x, y);
+        }
+    }
+
+    void Click(int x, int y)
+    {
+        Point(x, y);
+        Turn();
+        Button(SDL_BUTTON_LEFT);
+        Turn();
+    }
+
+    void DismissNotice()
+    {
+        CSprite* okay = CControllerSettings::popUp->firstButton->GetButtonSprite();
+        Click(okay->GetX() + okay->GetW() / 2, okay->GetY() + okay->GetH() / 2);
+    }
+
+    // A click on a box of the page by its top left corner.
+    void ClickBox(int x, int y) { Click(x + 12, y + 12); }
+
+    std::unique_ptr<CControllerSettings> page;
+};
+
+TEST_F(SettingsPage, OpensOnTheLiveSettingsWithTheFactorRoundedUpToItsNearestBox)
+{
+    profile->SetValue<float>(76, 1.5f);
+    Open();
+    EXPECT_EQ(page->KnobX(CControllerSettings::kMouseSlider), 406) << "the default speed";
+    EXPECT_EQ(page->KnobX(CControllerSettings::kSoundSlider), 478);
+    EXPECT_EQ(page->KnobX(CControllerSettings::kMusicSlider), 449);
+    for (int box = 0; box < 4; box++) {
+        EXPECT_EQ(page->FactorChecked(box), box == 3) << box;
+    }
+    EXPECT_EQ(page->FullScreenChecked(), Config_GetFullscreen());
+    EXPECT_TRUE(page->MouseModeChecked());
+}
+
+TEST_F(SettingsPage, SlidersActWhenLetGoExceptMusicWhichFollowsTheDragAndKnobsKeepToTheTrack)
+{
+    Open();
+    Drag(CControllerSettings::kSoundSlider, 700);
+    EXPECT_EQ(page->KnobX(CControllerSettings::kSoundSlider), CControllerSettings::kKnobRight);
+    EXPECT_FLOAT_EQ(CSound::GetGlobalVolume(), 0.8f) << "nothing while the knob is held";
+    Let();
+    EXPECT_FLOAT_EQ(CSound::GetGlobalVolume(), 1.0f);
+
+    Drag(CControllerSettings::kMusicSlider, 0);
+    EXPECT_EQ(page->KnobX(CControllerSettings::kMusicSlider), CControllerSettings::kKnobLeft);
+    EXPECT_FLOAT_EQ(CSound::GetGlobalMusicVolume(), 0.0f) << "the music follows the drag";
+    Let();
+
+    // A press on a track jumps the knob there, at once; the speed's track
+    // counts once the mouse is relative.
+    PointAt(368, 175);
+    Turn();
+    Press(true);
+    Turn();
+    EXPECT_EQ(page->KnobX(CControllerSettings::kSoundSlider), CControllerSettings::kKnobLeft);
+    EXPECT_FLOAT_EQ(CSound::GetGlobalVolume(), 0.0f);
+    Press(false);
+    ClickBox(359, 297);
+    ASSERT_FALSE(CController::GetMouseAbsolute());
+    PointRelative(368, 275);
+    Turn();
+    Press(true), Press(false);
+    Turn();
+    EXPECT_EQ(page->KnobX(CControllerSettings::kMouseSlider), CControllerSettings::kKnobLeft);
+    EXPECT_FLOAT_EQ(CController::GetMouseMultiplier(), 0.15f);
+}
+
+TEST_F(SettingsPage, InAbsoluteModeTheSpeedKnobExplainsAndItsTrackIgnoresPresses)
+{
+    Open();
+    ASSERT_TRUE(page->MouseModeChecked());
+    PointAt(550, 275);
+    Turn();
+    Press(true), Press(false);
+    Turn();
+    EXPECT_EQ(CControllerSettings::popUp, nullptr);
+    EXPECT_EQ(page->KnobX(CControllerSettings::kMouseSlider), 406);
+
+    Drag(CControllerSettings::kMouseSlider, 500);
+    ASSERT_NE(CControllerSettings::popUp, nullptr);
+    EXPECT_EQ(CControllerSettings::popUp->request.id, 12005);
+    Let();  // the release goes to the notice
+    DismissNotice();
+    EXPECT_EQ(CController::focus, page.get());
+    EXPECT_EQ(CControllerSettings::popUp, nullptr);
+    EXPECT_FLOAT_EQ(CController::GetMouseMultiplier(), 1.0f);
+    EXPECT_EQ(page->KnobX(CControllerSettings::kMouseSlider), 406);
+}
+
+TEST_F(SettingsPage, CancelPutsBackWhatHeldButNarrationAndSaveKeepsEverythingOverARestart)
+{
+    const bool fullScreen = Config_GetFullscreen();
+    profile->SetValue<bool>(66, true);
+    for (bool keep : {false, true}) {
+        Open();
+        Drag(CControllerSettings::kSoundSlider, 380), Let();
+        ClickBox(359, 297);  // relative mouse
+        ClickBox(248, 330);  // effects off: music silenced, narration off
+        ClickBox(436, 330);  // full screen, twice
+        ClickBox(436, 330);
+        EXPECT_EQ(page->FullScreenChecked(), Config_GetFullscreen()) << "the box shows the mode that holds";
+        ClickBox(414, 390);  // time away at the normal pace
+        EXPECT_FALSE(profile->GetValue<bool>(7));
+        EXPECT_FALSE(profile->GetValue<bool>(66));
+        EXPECT_FLOAT_EQ(CSound::GetGlobalMusicVolume(), 0.0f);
+        EXPECT_EQ(page->KnobX(CControllerSettings::kMusicSlider), CControllerSettings::kKnobLeft);
+        EXPECT_FLOAT_EQ(profile->GetValue<float>(76), 1.0f);
+        ClickBox(240, 390);  // time stands still, with a word about it
+        ASSERT_NE(CControllerSettings::popUp, nullptr);
+        EXPECT_EQ(CControllerSettings::popUp->request.id, 12358);
+        DismissNotice();
+        EXPECT_TRUE(page->FactorChecked(0));
+        EXPECT_FALSE(page->FactorChecked(2));
+        Click(keep ? 291 + 55 : 410 + 55, keep ? 422 + 22 : 421 + 22);
+        EXPECT_EQ(page, nullptr) << keep;
+        EXPECT_EQ(Config_GetFullscreen(), fullScreen) << "two toggles leave the mode as it was";
+        EXPECT_FALSE(profile->GetValue<bool>(66)) << "narration stays off either way";
+    }
+    // Kept after Save; the profile's next save carries the live settings.
+    profile.reset();
+    profile = std::make_unique<CProfile>();
+    EXPECT_LT(profile->GetValue<float>(20), 0.8f);
+    EXPECT_FLOAT_EQ(profile->GetValue<float>(21), 0.0f);
+    EXPECT_FALSE(profile->GetValue<bool>(23));
+    EXPECT_FALSE(profile->GetValue<bool>(7));
+    EXPECT_FLOAT_EQ(profile->GetValue<float>(76), 0.0f);
+}
+
+TEST_F(SettingsPage, EscapeCancelsAndTheCreditsComeBackToThePage)
+{
+    Open();
+    ClickBox(248, 330);
+    Click(347 + 60, 471 + 22);
+    ASSERT_NE(CControllerSettings::credits, nullptr);
+    Escape();
+    Turn();
+    EXPECT_EQ(CControllerSettings::credits, nullptr);
+    EXPECT_EQ(CController::focus, page.get());
+    EXPECT_TRUE(page->EffectsChecked() == false);
+    Escape();
+    Turn();
+    EXPECT_EQ(page, nullptr);
+    EXPECT_TRUE(profile->GetValue<bool>(7)) << "the effects are back";
+    EXPECT_FLOAT_EQ(CSound::GetGlobalMusicVolume(), 0.6f);
+}
+
+struct SettingsScene : TrophyScreenTest {
+    SettingsScene() { SetUp(); }
+    ~SettingsScene() override { TearDown(); }
+    void TestBody() override {}
+
+    int Draw(const std::string& path)
+    {
+        CControllerSettings page;
+        opener.PassFocus(&page);
+        PointAt(478 + 14, 154 + 14);
+        Turn(8);
+        resources.Draw().Flip(false);
+        SavePng(Shown(), path);
+        return page.KnobX(CControllerSettings::kMouseSlider) != 406;
+    }
+};
+
+// Under a real X server, for a person to look at.
+TEST(SettingsOnX, DrawsThePage)
+{
+    ScreenshotOnX("Settings-x11.png", [](const std::string& path) { return SettingsScene().Draw(path); });
+}
+
+}  // namespace
