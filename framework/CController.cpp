@@ -28,7 +28,7 @@ CSound* CController::sndClick = nullptr;
 CSound* CController::sndRollover[3] = {nullptr, nullptr, nullptr};
 CSound* CController::sndDisallowed = nullptr;
 
-CController::CController() : parent(nullptr), hasFocus(false), returnCode(-2) {}
+CController::CController() : parent(nullptr), hasFocus(false), returnCode(-2), showTutorialExtras(false) {}
 
 CController::~CController() {}
 

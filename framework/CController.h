@@ -53,6 +53,9 @@ public:
     CController* parent;
     bool hasFocus;
     int returnCode;
+    // Set by the game screen: its tutorial dialogs carry the narration check
+    // box and the narration and end-tutorial labels.
+    bool showTutorialExtras;
 
     static CController* focus;
     static bool running;

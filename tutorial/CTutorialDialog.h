@@ -8,28 +8,51 @@
 // tutorial switch (bool property 67): a step is marked done whether the
 // tutorial is on or not, and callers test the switch before opening a dialog.
 //
-// Until the dialog is built this is its least stand-in: it shows nothing but
-// the two answer buttons of step 105 (ids 1105 and 1106, reported to the
-// owner), and keeps activeDialog and numTutorialsActive in step with its
-// life. The screen that constructs a dialog owns and deletes it.
+// A dialog is a world object: a translucent panel, the step's texts, its
+// okay button (or step 105's two answers), its spoken narration and, on a
+// screen that asks for the extras (the game screen), the narration check box
+// and the narration and end-tutorial labels. Its buttons call the owner's
+// GUICallback (1000 + step, 2000 for the check box). Hide closes it for good
+// and takes its widgets away; the object itself lives on until its owner
+// deletes it or CObject::UnloadAll does. An owner must hide or delete its
+// dialogs before it dies, since their widgets call it back.
 #pragma once
+
+#include "CObject.h"
 
 class CController;
 class CGuiButton;
+class CGuiCheckBox;
+class CSound;
+class CSprite;
 class CTutorialCircle;
 
-class CTutorialDialog {
+class CTutorialDialog : public CObject {
 public:
     static constexpr int kSteps = 107;
 
+    // A step outside 0..106 makes a dialog that shows nothing and is neither
+    // active nor counted.
     CTutorialDialog(int step, CController* owner);
-    virtual ~CTutorialDialog();
-    CTutorialDialog(const CTutorialDialog&) = delete;
-    CTutorialDialog& operator=(const CTutorialDialog&) = delete;
+    ~CTutorialDialog() override;
 
     int GetTutID() const { return step; }
-    // Closes the dialog for good; the object stays alive for its owner to delete.
-    virtual void Hide();
+    // Closes the dialog for good: the panel and texts hide, the widgets are
+    // deleted and the narration fades. Safe from the okay button's own click.
+    void Hide() override;
+    void UnHide() override {}
+    // Lights the labels under the pointer and acts on presses on them; the
+    // arguments are ignored (the dialog stands in screen pixels).
+    void Pump(int offsetX, int offsetY, int steps) override;
+    bool IsAtCoords(int& z, int x, int y) override;
+    void Clicked() override {}
+    void Rollover(bool) override {}
+
+    // A dialog is shown and stands at the top of the screen (steps 6 and 7
+    // stand at the bottom).
+    static bool AtTop();
+    // The pointer is over the shown dialog's panel or okay button.
+    static bool IsMouseOver();
 
     // Marks the step done, hides the active dialog when it shows that step
     // and recomputes nextTutorial. Steps outside 0..106 are ignored.
@@ -48,12 +71,24 @@ public:
     static int nextTutorial;                  // -1 none
     static int numTutorialsActive;            // dialogs constructed, not yet hidden or deleted
 
+    bool active;  // counted in numTutorialsActive
     CController* owner;
+    CSprite* boxSprite;
+    CSprite* textSprites[3];
+    CSprite* narrationLabel;  // null unless the owner shows the extras
+    CSprite* endLabel;
+    int step;
+    int boxSize;  // 0..7 for 'A'..'H'
+    CGuiButton* okayButton;    // or step 105's first answer; null none
+    CGuiButton* secondButton;  // step 105's second answer
+    CGuiCheckBox* narrationCheckBox;
+    bool mouseWasDown;
+    CSound* narration;  // the owner fades it when narration is switched off
 
 private:
+    void Build();
+    void MakePanel(char letter, int opacity, int x, int y);
+    CGuiButton* MakeButton(int x, int y, int id, int label);
     void Close();
-
-    int step;
-    bool open;  // counted in numTutorialsActive
-    CGuiButton* answers[2] = {nullptr, nullptr};
+    bool PressedOn(CSprite* label, bool down) const;
 };
