@@ -127,6 +127,27 @@ CGuiButton::CGuiButton(button_data record)
     }
 }
 
+button_data CGuiButton::ScreenButton(CController* owner, int id, int x, int y, int label, const char* base,
+                                     const char* shadow, const char* rollover, int textOffsetX, int textOffsetY)
+{
+    button_data data;
+    data.x = x;
+    data.y = y;
+    data.id = id;
+    data.owner = owner;
+    data.textId = label;
+    data.baseImage = base;
+    data.shadowImage = shadow;
+    data.rolloverImage = rollover;
+    data.rolloverFrames = 5;
+    data.labelShadowR = 46;
+    data.labelShadowG = 43;
+    data.labelShadowB = 24;
+    data.textOffsetX = textOffsetX;
+    data.textOffsetY = textOffsetY;
+    return data;
+}
+
 CGuiButton::~CGuiButton()
 {
     delete base;

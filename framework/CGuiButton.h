@@ -57,6 +57,13 @@ public:
     explicit CGuiButton(button_data data);
     ~CGuiButton() override;
 
+    // A screen's labelled button as the menus and dialogs draw it: five
+    // rollover frames (rollover holds one "%i") under the dark label shadow
+    // (46, 43, 24), the label moved by textOffsetX, textOffsetY; every other
+    // field keeps its default.
+    static button_data ScreenButton(CController* owner, int id, int x, int y, int label, const char* base,
+                                    const char* shadow, const char* rollover, int textOffsetX, int textOffsetY);
+
     void Pump() override;
     void Hide() override;
     void UnHide() override;

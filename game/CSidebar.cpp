@@ -165,7 +165,7 @@ void Delete(T*& pointer)
 }  // namespace
 
 CSidebar::CSidebar(CController* screen)
-    : textImagesBuilt(0), timedMessageFrames(0), tooltipState(HIDDEN), tooltipPrevious(HIDDEN),
+    : textImagesBuilt(0), timedMessageFrames(0), timedMessage{}, tooltipState(HIDDEN), tooltipPrevious(HIDDEN),
       detailInfoState(HIDDEN), detailInfoPrevious(HIDDEN), detailButtonState(HIDDEN),
       detailButtonPrevious(HIDDEN), namePlate(nullptr), tooltipText(nullptr), nameText(nullptr),
       topText(nullptr), bottomText(nullptr), picture(nullptr), countTexts{}, detailInUse(nullptr),
@@ -175,7 +175,7 @@ CSidebar::CSidebar(CController* screen)
       plateMovers{}, dustMovers{}, tooltipMover(nullptr), nameMover(nullptr), buttonMover(nullptr),
       buildButton(nullptr), scienceButton(nullptr), menuButton(nullptr), mapButton(nullptr),
       potionButton(nullptr), shownCounts{-1, -1, -1, -1, -1}, tooltipId(-1), tooltipNumber(-1),
-      timedMessage{}, nameId(-1), nameNumber(-1), buttonLabelId(-1), topId(-1), topNumber(-1),
+      nameId(-1), nameNumber(-1), buttonLabelId(-1), topId(-1), topNumber(-1),
       bottomId(-1), bottomNumber(-1), pictureId(-1), pictureChecksum(-1), tooltipRebuild(false),
       infoRebuild(false), buttonRebuild(false)
 {

@@ -88,22 +88,7 @@ CSprite* Label(const label_place& place)
 CGuiButton* PageButton(CController* owner, int id, int x, int y, int label, const char* base, const char* shadow,
                        const char* rollover)
 {
-    button_data data;
-    data.x = x;
-    data.y = y;
-    data.id = id;
-    data.owner = owner;
-    data.textId = label;
-    data.baseImage = base;
-    data.shadowImage = shadow;
-    data.rolloverImage = rollover;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    return new CGuiButton(data);
+    return new CGuiButton(CGuiButton::ScreenButton(owner, id, x, y, label, base, shadow, rollover, -2, -2));
 }
 
 // Box, box rollover, check mark and check-mark rollover of the three looks.
