@@ -296,11 +296,7 @@ int CCrateBarrel::DroppedOn()
     }
     opener->ChangeEmotion(tier == 2 ? kFaceWorried : kFaceNeutral, -1);
 
-    // Until the islanders name themselves, the name is the typed one or the
-    // string id of the given one, which the text shows as that name.
-    const person_data& record = opener->data;
-    openerName = record.customName[0] ? std::string(record.customName, strnlen(record.customName, sizeof record.customName))
-                                      : std::to_string(record.nameId);
+    openerName = opener->GetASCIIName();
     const bool female = opener->GetGender() == 1;
     genderText1 = female ? "24100" : "24101";
     genderText2 = female ? "24102" : "24103";

@@ -52,12 +52,9 @@ constexpr crate_effect kEffects[] = {
     {24206, effect::grey, 0, 0, kSurprised},      {24600, effect::lodestones, 10, 0, kSurprised},
 };
 
-// Until the islanders raise their own skills, the opener's record takes the
-// gain, at most 10000.
 void ImproveSkill(CPerson* opener, int task, int amount)
 {
-    int32_t& skill = opener->data.skills[task];
-    skill = std::min(10000, skill + amount);
+    opener->ActuallyImproveSkill(task, amount);
 }
 
 void DamageOneBuilding()

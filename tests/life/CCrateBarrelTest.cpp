@@ -61,7 +61,8 @@ TEST_F(CrateTest, TheFirstCrateAndTheNextFiveFollowTheirOrderAndRefusalsDoNotCou
     const feedback_data& asked = CObject::requestingFeedbackData;
     EXPECT_EQ(CObject::requestingFeedback, first);
     EXPECT_EQ(asked.id, 24501);
-    EXPECT_EQ(asked.insert[0], "7500") << "the given name's string id stands in for the name";
+    ASSERT_NE(CCrateBarrel::pickedUp, nullptr);
+    EXPECT_EQ(asked.insert[0], CCrateBarrel::pickedUp->GetASCIIName()) << "the opener's name as shown";
     EXPECT_EQ(asked.insert[1], "24100");
     EXPECT_EQ(asked.insert[2], "24102");
     EXPECT_EQ(asked.crate, 1);
