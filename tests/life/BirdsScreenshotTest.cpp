@@ -16,31 +16,6 @@ struct BirdScene : SeaLifeTest {
     void Begin() { SetUp(); }
     void End() { TearDown(); }
 
-    // A shore point with open sea to its right and grass to its left.
-    bool FindShore(CMap& island, int& atX, int& atY)
-    {
-        for (int y = 400; y < 3600; y += 16) {
-            for (int x = 400; x < 3600; x += 16) {
-                const float depth = island.GetDepth(x, y, 0);
-                if (depth > 1.02f && depth < 1.2f && island.GetWaterDepth(x + 200, y, 50) < 0.6f &&
-                    island.TileContainsTerrain_coords(x - 200, y, 512, false)) {
-                    atX = x;
-                    atY = y;
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-
-    void Frame(CMap& island)
-    {
-        island.Pump();
-        island.ground->Move(island.offsetX, island.offsetY);
-        CObject::MoveObjects(island.offsetX, island.offsetY, 1);
-        CRipple::PumpAll(island.offsetX, island.offsetY);
-        CSprite::renderer->Render(false);
-    }
 
     // 0 when floating gulls, a flying gull and birds are all on the screen.
     int Draw(const std::string& path)
@@ -49,7 +24,7 @@ struct BirdScene : SeaLifeTest {
         island.ToggleBig(true);
         CObject::UnHideAll();
         int x = 0, y = 0;
-        if (!FindShore(island, x, y)) {
+        if (!FindShore(island, x, y, 512, false)) {
             printf("no shore\n");
             return 1;
         }
@@ -74,7 +49,7 @@ struct BirdScene : SeaLifeTest {
             if (frame == 10) {
                 CGull::bird[4]->FlyAway();
             }
-            Frame(island);
+            ShoreFrame(island);
         }
         CSprite::renderer->RedrawScreen();
         CSprite::renderer->Render(true);

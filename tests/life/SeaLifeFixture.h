@@ -38,4 +38,34 @@ protected:
 
     // One drawn frame: the renderer steps every shown animation.
     static void Frame() { CSprite::renderer->Render(false); }
+
+    // A wet beach point with open sea 200 px to its right and, 200 px to its
+    // left, a tile of the given size holding grass (or not grass).
+    static bool FindShore(CMap& island, int& atX, int& atY, int tileSize, bool grass)
+    {
+        for (int y = 400; y < 3600; y += 16) {
+            for (int x = 400; x < 3600; x += 16) {
+                const float depth = island.GetDepth(x, y, 0);
+                if (depth > 1.02f && depth < 1.2f && island.GetWaterDepth(x + 200, y, 50) < 0.6f &&
+                    island.TileContainsTerrain_coords(x - 200, y, tileSize, grass)) {
+                    atX = x;
+                    atY = y;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // What the game screen does in one frame for the island and its life,
+    // then the whole screen drawn.
+    static void ShoreFrame(CMap& island)
+    {
+        island.Pump();
+        island.ground->Move(island.offsetX, island.offsetY);
+        CObject::MoveObjects(island.offsetX, island.offsetY, 1);
+        CFootprint::PumpAll(island.offsetX, island.offsetY);
+        CRipple::PumpAll(island.offsetX, island.offsetY);
+        CSprite::renderer->Render(false);
+    }
 };

@@ -15,33 +15,6 @@ struct ShoreScene : SeaLifeTest {
     void Begin() { SetUp(); }
     void End() { TearDown(); }
 
-    // The first wet beach point with open sea to its right and grass to its left.
-    bool FindShore(CMap& island, int& atX, int& atY)
-    {
-        for (int y = 400; y < 3600; y += 16) {
-            for (int x = 400; x < 3600; x += 16) {
-                const float depth = island.GetDepth(x, y, 0);
-                if (depth > 1.02f && depth < 1.2f && island.GetWaterDepth(x + 200, y, 50) < 0.6f &&
-                    island.TileContainsTerrain_coords(x - 200, y, 16, true)) {
-                    atX = x;
-                    atY = y;
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-
-    // What the game screen does in one frame, then the whole screen drawn.
-    void Frame(CMap& island)
-    {
-        island.Pump();
-        island.ground->Move(island.offsetX, island.offsetY);
-        CObject::MoveObjects(island.offsetX, island.offsetY, 1);
-        CFootprint::PumpAll(island.offsetX, island.offsetY);
-        CRipple::PumpAll(island.offsetX, island.offsetY);
-        CSprite::renderer->Render(false);
-    }
 
     // 0 when every kind of life is on the screen.
     int Draw(const std::string& path)
@@ -50,7 +23,7 @@ struct ShoreScene : SeaLifeTest {
         island.ToggleBig(true);
         CObject::UnHideAll();
         int x = 0, y = 0;
-        if (!FindShore(island, x, y)) {
+        if (!FindShore(island, x, y, 16, true)) {
             printf("no shore\n");
             return 1;
         }
@@ -79,7 +52,7 @@ struct ShoreScene : SeaLifeTest {
             one->y = static_cast<float>(y - 40 + (i / 5) * 45);
         }
         for (int frame = 0; frame < 9; frame++) {
-            Frame(island);
+            ShoreFrame(island);
         }
         CSprite::renderer->RedrawScreen();
         CSprite::renderer->Render(true);
