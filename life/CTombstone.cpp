@@ -25,6 +25,9 @@ constexpr int kGravesProperty = 30;
 constexpr int kTutorialsOnProperty = 67;
 constexpr int kVariants = 6;
 constexpr int kDragDepth = 8194000;
+// A grave kept as a record only, while nothing is drawn, measures as the
+// stones' pictures do.
+constexpr int kRecordStoneW = 40, kRecordStoneH = 52;
 constexpr int kPlacementTries = 100000;
 constexpr int kWalkStep = 5;
 constexpr int kWorldFirst = 1, kWorldLast = 3904;
@@ -63,11 +66,13 @@ CTombstone::CTombstone(int atX, int atY, const std::string& graveName, const std
     : variant(stone == -1 ? RangedRandom(0, kVariants - 1) : stone), name(graveName), specialtyText(specialty),
       rankText(rank), causeText(cause), age(years)
 {
-    dragSprite = new CSprite(kDragDepth);
-    dragSprite->LoadImage(TempSprintf("tombstone%i.png", variant));
-    dragSprite->LoadImage(CSprite::draw->LoadImage(TempSprintf("tombstone%i.png", variant), true, false));
-    dragSprite->SetRGBA(1.0f, 0.2f, 0.2f, 1.0f, 1);
-    dragSprite->Hide();
+    if (CSprite::draw) {
+        dragSprite = new CSprite(kDragDepth);
+        dragSprite->LoadImage(TempSprintf("tombstone%i.png", variant));
+        dragSprite->LoadImage(CSprite::draw->LoadImage(TempSprintf("tombstone%i.png", variant), true, false));
+        dragSprite->SetRGBA(1.0f, 0.2f, 0.2f, 1.0f, 1);
+        dragSprite->Hide();
+    }
     MoveTo(atX, atY, true, loading);
     tombstones.push_back(this);
 
@@ -86,9 +91,19 @@ CTombstone::~CTombstone()
     tombstones.erase(std::remove(tombstones.begin(), tombstones.end(), this), tombstones.end());
 }
 
+int CTombstone::StoneW()
+{
+    return dragSprite ? dragSprite->GetW() : kRecordStoneW;
+}
+
+int CTombstone::StoneH()
+{
+    return dragSprite ? dragSprite->GetH() : kRecordStoneH;
+}
+
 coordinate CTombstone::FootPoint()
 {
-    return coordinate{Round(x + dragSprite->GetW() / 2), Round(y + dragSprite->GetH())};
+    return coordinate{Round(x + StoneW() / 2), Round(y + StoneH())};
 }
 
 bool CTombstone::CanPlaceAt(int atX, int atY)
@@ -107,8 +122,7 @@ bool CTombstone::CanPlaceAt(int atX, int atY)
             return false;
         }
     }
-    const int w = dragSprite->GetW(), h = dragSprite->GetH();
-    return !Collision(Round(x - 5), Round(y - 20), w + 10, h + 40, true);
+    return !Collision(Round(x - 5), Round(y - 20), StoneW() + 10, StoneH() + 40, true);
 }
 
 bool CTombstone::MoveTo(int atX, int atY, bool search, bool loading)
@@ -131,6 +145,13 @@ bool CTombstone::MoveTo(int atX, int atY, bool search, bool loading)
     }
     footX = x;
     footY = y;
+    previousX = x;
+    previousY = y;
+    RemoveObstructions(this);
+    AddObstruction(Round(x - 5), Round(y + 30), StoneW() + 10, StoneH() - 25, this, false);
+    if (!CSprite::draw) {
+        return true;
+    }
 
     delete stoneSprite;
     delete shadowSprite;
@@ -148,9 +169,6 @@ bool CTombstone::MoveTo(int atX, int atY, bool search, bool loading)
         shadowSprite->Hide();
     }
 
-    RemoveObstructions(this);
-    AddObstruction(Round(x - 5), Round(y + 30), stoneSprite->GetW() + 10, stoneSprite->GetH() - 25, this, false);
-
     grassOver = grassTested = false;
     CMap* island = CControllerGame::island;
     if (island && island->playable) {
@@ -159,8 +177,6 @@ bool CTombstone::MoveTo(int atX, int atY, bool search, bool loading)
         grassOver = island->TileContainsTerrain_coords(foot.x, foot.y, kGrassMask, true);
     }
     DrawGrass();
-    previousX = x;
-    previousY = y;
     return true;
 }
 
@@ -176,7 +192,7 @@ void CTombstone::DrawGrass()
             grassOver = island->TileContainsTerrain_coords(foot.x, foot.y, kGrassMask, true);
         }
     }
-    if (!grassOver) {
+    if (!grassOver || !stoneSprite) {
         return;
     }
     shadowSprite->Hide();
@@ -192,6 +208,9 @@ void CTombstone::DrawGrass()
 
 void CTombstone::HideAll()
 {
+    if (!stoneSprite) {
+        return;
+    }
     dragSprite->Hide();
     stoneSprite->Hide();
     shadowSprite->Hide();
@@ -200,6 +219,9 @@ void CTombstone::HideAll()
 void CTombstone::Hide()
 {
     hidden = true;
+    if (!stoneSprite) {
+        return;
+    }
     stoneSprite->Hide();
     shadowSprite->Hide();
 }
@@ -207,7 +229,7 @@ void CTombstone::Hide()
 void CTombstone::UnHide()
 {
     hidden = false;
-    if (removed) {
+    if (removed || !stoneSprite) {
         return;
     }
     stoneSprite->UnHide();
@@ -222,12 +244,12 @@ void CTombstone::UnHide()
 
 bool CTombstone::Hidden()
 {
-    return stoneSprite->Hidden();
+    return stoneSprite ? stoneSprite->Hidden() : hidden || removed;
 }
 
 void CTombstone::Pump(int offsetX, int offsetY, int)
 {
-    if (removed) {
+    if (removed || !stoneSprite) {
         return;
     }
     if (held) {
@@ -274,7 +296,7 @@ void CTombstone::Pump(int offsetX, int offsetY, int)
 
 bool CTombstone::IsAtCoords(int& z, int atX, int atY)
 {
-    if (removed) {
+    if (removed || !stoneSprite) {
         return false;
     }
     if (atX != -1 || atY != -1) {
@@ -293,7 +315,9 @@ void CTombstone::Clicked() {}
 
 void CTombstone::Rollover(bool over)
 {
-    stoneSprite->Lighten(over, kLitFactor);
+    if (stoneSprite) {
+        stoneSprite->Lighten(over, kLitFactor);
+    }
 }
 
 int CTombstone::GetVariant()

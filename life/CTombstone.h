@@ -3,6 +3,8 @@
 // player drags graves to other free land; the epitaph's "yes" removes one.
 // The island saves graves as tombstone_data records and makes them again on
 // loading. The grave's creator owns it; the island's unloading deletes them.
+// Without a drawing context (a simulation of records only) a grave has no
+// pictures but keeps its place, texts and ground.
 #pragma once
 
 #include "CObject.h"
@@ -73,6 +75,8 @@ public:
 
 private:
     void HideAll();
+    int StoneW();
+    int StoneH();
     coordinate FootPoint();
 
     bool grassPainted = false;
