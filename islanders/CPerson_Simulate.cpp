@@ -477,6 +477,15 @@ void CarryOut(const simulated_task& record, step_targets& targets)
     }
 }
 
+// The dead stay listed until the run ends (loneliness and the draws of
+// names count the listed band), but a week away must not keep every dead
+// islander's pictures in memory.
+void DieAway(CPerson* person, bool scatter)
+{
+    person->Die(scatter);
+    person->UnloadSprites();
+}
+
 }  // namespace
 
 void CPerson::Simulate(int frames)
@@ -519,7 +528,7 @@ void CPerson::Simulate(int frames)
         const std::vector<CPerson*> band = people;
         for (CPerson* person : band) {
             if (person->dying) {
-                person->Die(false);
+                DieAway(person, false);
             }
         }
         if (!targets.huts.empty()) {
@@ -552,10 +561,13 @@ void CPerson::Simulate(int frames)
                     person->DieSoon(12023);
                 }
                 if (person->dying && !person->deleteMe) {
-                    person->Die(true);
+                    DieAway(person, true);
                     deathAge = person->lastYears;
                 }
             }
+            // One death ends this step's ageing for everyone after the dead
+            // in the band: their ages fall behind the island's clock by a
+            // step, which the game has always done and saved islands carry.
             if (deathAge != -1) {
                 if (!profile->GetValue<bool>(kDeathStopProperty) && deathAge <= kYoungDeathAge) {
                     stoppedSimForDeath = true;
@@ -587,6 +599,7 @@ void CPerson::Simulate(int frames)
             CarryOut(record, targets);
         }
     }
+    RemoveDeadPeople();
     simulating = false;
 }
 

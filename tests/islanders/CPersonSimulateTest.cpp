@@ -36,6 +36,16 @@ protected:
     // any death can end a step's ageing).
     static int StepsRun(int ageBefore) { return (CPerson::people[0]->data.age - ageBefore) / kStep; }
 
+    static CPerson* Listed(int id)
+    {
+        for (CPerson* person : CPerson::people) {
+            if (person->GetID() == id) {
+                return person;
+            }
+        }
+        return nullptr;
+    }
+
     static CPerson* LastAdult()
     {
         for (auto it = CPerson::people.rbegin(); it != CPerson::people.rend(); ++it) {
@@ -97,10 +107,11 @@ TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
     ASSERT_TRUE(victim && victim != CPerson::people[0]);
     CProfile::current->SetValue<bool>(kDeathStop, false);
     victim->data.food = -10000;
+    const int victimId = victim->GetID();
     const size_t graves = CTombstone::tombstones.size();
     int age = CPerson::people[0]->data.age;
     CPerson::Simulate(3 * kStep);
-    EXPECT_TRUE(victim->deleteMe);
+    EXPECT_EQ(Listed(victimId), nullptr) << "the dead leave the band when the run ends";
     EXPECT_EQ(CTombstone::tombstones.size(), graves + 1);
     EXPECT_TRUE(CPerson::stoppedSimForDeath);
     EXPECT_TRUE(CProfile::current->GetValue<bool>(kDeathStop));
@@ -111,9 +122,10 @@ TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
     CPerson* elder = LastAdult();
     ASSERT_TRUE(elder && elder != CPerson::people[0]);
     elder->data.age = elder->data.actualAge = 100 * kYear - 100;  // old age takes everyone at 100
+    const int elderId = elder->GetID();
     age = CPerson::people[0]->data.age;
     CPerson::Simulate(3 * kStep);
-    EXPECT_TRUE(elder->dying || elder->deleteMe);
+    EXPECT_EQ(Listed(elderId), nullptr);
     EXPECT_FALSE(CPerson::stoppedSimForDeath);
     EXPECT_FALSE(CProfile::current->GetValue<bool>(kDeathStop));
     EXPECT_EQ(StepsRun(age), 3);
