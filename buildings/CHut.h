@@ -21,6 +21,8 @@ public:
     static CHut* FindAvailableHut(CPerson* person, int& x, int& y, bool underMouse, bool force, bool reserve);
     // The first complete hut not being taken down, occupied or not.
     static CHut* FindFinishedHut();
+    // The first hut still being built, or null.
+    static CHut* FindUnfinishedHut();
     // Releases whatever hut person holds.
     static void LeaveHut(CPerson* person);
     // The point just inside the door.

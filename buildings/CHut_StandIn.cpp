@@ -106,3 +106,13 @@ int CHut::GetSleepZ()
 {
     return (sprite ? sprite->GetZ() : 0) + kSleepDepthAbove;
 }
+
+CHut* CHut::FindUnfinishedHut()
+{
+    for (CHut* hut : huts) {
+        if (!hut->IsComplete() && !hut->IsBeingDemolished()) {
+            return hut;
+        }
+    }
+    return nullptr;
+}

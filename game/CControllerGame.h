@@ -185,8 +185,22 @@ private:
     void HandOver(bool longForm);
     // Opens a question or notice of the game screen itself.
     void OpenPopUp(int stringId, bool noticeOnly, int depth, bool longHandOver);
-    // The tutorial's script; comes with the tutorial.
+    // ---- The tutorial's script (CControllerGame_Tutorial.cpp) ----
+    // Once a frame: steps completed by watching the player, the pending
+    // chain, and the next step's dialog with what opening it does.
     void RunTutorialScript();
+    void CheckTutorialCompletion();
+    // The next step when it must wait this frame, else -1.
+    int HoldTutorialStep();
+    void OpenNextTutorialStep(int heldStep);
+    void OpenTutorialStepAction(int step);
+    void TourMysteries();
+    void ShowMystery(int index);
+    // An adult becomes the selection unless one is selected; false when none.
+    bool SelectAdultForStep();
+    void Circle(int x, int y, bool onIsland, char letter);
+    void GlideTo(int x, int y, bool lock);
+    void LetGoOfView();
     void FollowSelectedIslander();
     bool OpenRequestedPopUp();
     void CentreViewOn(int x, int y);

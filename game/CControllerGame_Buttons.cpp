@@ -43,6 +43,7 @@ enum Button {
     MAKE_CLOTHES = 21, LAB = 22, NARRATION = 2000
 };
 constexpr int kTutorialOkayFirst = 1000, kTutorialOkayLast = 1999;
+constexpr int kNarrationFadeFrames = 15;
 
 // The colour painted by each flower button, from the first.
 constexpr int kFlowerColours[7] = {0, 6, 4, 2, 1, 3, 5};
@@ -263,6 +264,10 @@ void CControllerGame::GUICallback(int id, int)
     case NARRATION: {
         CProfile* profile = CProfile::current;
         profile->SetValue<bool>(kNarrationProperty, !profile->GetValue<bool>(kNarrationProperty));
+        CTutorialDialog* dialog = CTutorialDialog::activeDialog;
+        if (!profile->GetValue<bool>(kNarrationProperty) && dialog && dialog->narration) {
+            dialog->narration->FadeOut(kNarrationFadeFrames);
+        }
         return;
     }
     default:

@@ -326,8 +326,6 @@ void CControllerGame::RaiseTutorialSteps()
     }
 }
 
-void CControllerGame::RunTutorialScript() {}
-
 void CControllerGame::FollowSelectedIslander()
 {
     if (pickupCandidate) {

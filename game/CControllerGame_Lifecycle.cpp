@@ -232,6 +232,8 @@ void CControllerGame::LoadSprites(bool newPeople, bool noCatchUp)
 
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
+    // The tutorial's dialogs on this screen carry the narration box and the end-tutorial label.
+    showTutorialExtras = true;
     framesPerSecond = 30;
 
     catchUpFrames = 0;

@@ -302,6 +302,9 @@ public:
     void DecideWhatToDoBaby();
     // The tutorial's sleepy islander: energy -5000, and off to rest.
     void AsleepOnFeet();
+    // A thought of the moment, and one about the rain, shown at once.
+    void ThinkSomething();
+    void ThinkRain();
     // The mother while she is in the band (dead but not yet deleted too).
     CPerson* FindMom();
     // v -1 fills both needs of every islander of 14 or more; else adds v.

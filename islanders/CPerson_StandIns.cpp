@@ -51,3 +51,6 @@ void CPerson::HandleStatusAndThoughts(bool)
         surprisedFrames--;
     }
 }
+
+void CPerson::ThinkSomething() {}
+void CPerson::ThinkRain() {}

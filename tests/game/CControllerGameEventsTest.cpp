@@ -1,4 +1,5 @@
 #include "CControllerGameFixture.h"
+#include "CPerson.h"
 
 #include "CBuilding.h"
 #include "CCrateBarrel.h"
@@ -57,6 +58,8 @@ protected:
 TEST_F(IslandEventsTest, DustFallsOnItsTimersFasterOnceItsMysteryIsSolvedAndNotBeforeItsLesson)
 {
     CControllerGame& game = Open();
+    // A band lives: the lessons of a band that died out are closed at once.
+    CPerson::NewPerson(400, 400, nullptr, true, true, 30);
     InitRandom(5);
     std::set<int> star = Draws(game.stardustTimer, Frame);
     EXPECT_GE(*star.begin(), 1800);

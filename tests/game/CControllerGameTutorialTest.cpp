@@ -1,0 +1,156 @@
+// The game screen's tutorial script on a real island: the first lesson and
+// its circle, a lesson that waits its seconds, lessons the player completes
+// by doing what they ask, a finished ship that speaks up with the tutorial
+// off, a band that died out, and the chain of pending dialogs.
+#include "BuildingClasses.h"
+#include "CBuilding.h"
+#include "CControllerGameFixture.h"
+#include "CControllerTrophies.h"
+#include "CPersonMovement.h"
+#include "CTutorialCircle.h"
+#include "CTutorialDialog.h"
+
+namespace {
+
+constexpr int kTutorialOn = 67;
+
+class TutorialScriptTest : public GameScreenTest {
+protected:
+    CControllerGame& OpenIsland()
+    {
+        CProfile::current->SetValue<bool>(38, true);  // no first crate to interrupt
+        CPersonMovement::GeneratePathMap();
+        return Open(kFixedIslandSeeds[2]);
+    }
+
+    static int OpenStep()
+    {
+        return CTutorialDialog::activeDialog ? CTutorialDialog::activeDialog->GetTutID() : -1;
+    }
+
+    static void CompleteUpTo(int last)
+    {
+        for (int step = 0; step <= last; step++) {
+            CTutorialDialog::CompleteTutorial(step);
+        }
+    }
+
+    // Frames until a dialog is open; how many it took, -1 none within limit.
+    static int FramesUntilADialog(int limit)
+    {
+        for (int frame = 1; frame <= limit; frame++) {
+            Frame();
+            if (CTutorialDialog::activeDialog) {
+                return frame;
+            }
+        }
+        return -1;
+    }
+};
+
+TEST_F(TutorialScriptTest, ANewGameOpensTheFirstLessonAndCirclesItsButtonLater)
+{
+    CControllerGame& game = OpenIsland();
+    EXPECT_TRUE(game.showTutorialExtras) << "the narration box and the end label";
+    ASSERT_EQ(FramesUntilADialog(5), 1);
+    EXPECT_EQ(OpenStep(), 0);
+    for (int frame = 0; frame < 388 && !game.stepCircle; frame++) {
+        Frame();
+    }
+    EXPECT_EQ(game.stepCircle, nullptr);
+    Frame();
+    Frame();
+    EXPECT_NE(game.stepCircle, nullptr) << "step 0's button is circled after 390 frames";
+}
+
+TEST_F(TutorialScriptTest, StepEightWaitsFiveSecondsAfterStepSeven)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(7);
+    CTutorialDialog::DetermineNextTutorial();
+    ASSERT_EQ(CTutorialDialog::nextTutorial, 8);
+    const int waited = FramesUntilADialog(400);
+    EXPECT_EQ(waited, 151) << "150 frames of waiting, then the dialog";
+    EXPECT_EQ(OpenStep(), 8);
+    EXPECT_EQ(game.framesSinceDialog, 0);
+}
+
+TEST_F(TutorialScriptTest, LessonsAboutTheSelectionCompleteWhenThePlayerDoesIt)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(12);
+    CTutorialDialog::DetermineNextTutorial();
+    ASSERT_EQ(CTutorialDialog::nextTutorial, 13);
+    ASSERT_EQ(FramesUntilADialog(5), 1);
+    EXPECT_EQ(OpenStep(), 13);
+    ASSERT_NE(CObject::selectedObject, nullptr) << "an adult is selected for the lesson";
+    EXPECT_TRUE(CObject::selectedObject->isPerson);
+    Frame();
+    EXPECT_FALSE(CTutorialDialog::IsTutorialComplete(13));
+
+    CObject::selectedObject = nullptr;
+    Frame();
+    for (int step : {13, 14, 15}) {
+        EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(step)) << step;
+    }
+    (void)game;
+}
+
+TEST_F(TutorialScriptTest, WithTheTutorialOffAFinishedShipStillSpeaksAtOnce)
+{
+    CProfile::current->SetValue<bool>(kTutorialOn, false);
+    CControllerGame& game = OpenIsland();
+    Frame();
+    EXPECT_EQ(OpenStep(), -1) << "no ordinary lesson with the tutorial off";
+    // The first building's trophy is already held: a trophy's pop-up would
+    // put the lesson off.
+    CControllerTrophies::CompleteTrophy(1);
+    CControllerTrophies::trophyUnlockQueue = std::queue<int>();
+    CBuilding* ship = ClassOfType(13).place(2000, 2000, 21);
+    ship->FinishNow();
+    Frame();
+    ASSERT_EQ(CBuilding::isCompleteShip, ship);
+    EXPECT_EQ(game.pendingTutorial, 100);
+    EXPECT_EQ(CObject::selectedObject, ship);
+    EXPECT_EQ(OpenStep(), 100);
+}
+
+TEST_F(TutorialScriptTest, ABandThatDiedOutClosesTheLessonsAndOpensTheLastWord)
+{
+    CControllerGame& game = OpenIsland();
+    while (!CPerson::people.empty()) {
+        delete CPerson::people.back();
+    }
+    ASSERT_GE(FramesUntilADialog(5), 1);
+    for (int step = 0; step <= 72; step++) {
+        ASSERT_TRUE(CTutorialDialog::IsTutorialComplete(step)) << step;
+    }
+    EXPECT_EQ(OpenStep(), 106);
+    EXPECT_EQ(game.pendingTutorial, 106);
+
+    // Its okay ends the chain; a completed last step never runs past the table.
+    CTutorialDialog::CompleteTutorial(106);
+    Frame();
+    EXPECT_EQ(game.pendingTutorial, -1);
+}
+
+TEST_F(TutorialScriptTest, TheTrophyLessonIsNeverShownButCompletedByTheFirstTrophy)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(34);
+    CTutorialDialog::DetermineNextTutorial();
+    for (int frame = 0; frame < 5; frame++) {
+        Frame();
+    }
+    EXPECT_EQ(OpenStep(), -1);
+    EXPECT_FALSE(CTutorialDialog::IsTutorialComplete(35));
+
+    CControllerTrophies::CompleteTrophy(1);
+    CControllerTrophies::trophyUnlockQueue = std::queue<int>();
+    Frame();
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(35));
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(36)) << "with a trophy held, 36 has nothing to teach";
+    (void)game;
+}
+
+}  // namespace
