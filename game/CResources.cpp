@@ -6,6 +6,7 @@
 #include "CProfile.h"
 #include "CSprite.h"
 #include "CStone.h"
+#include "CTree.h"
 #include "CTutorialDialog.h"
 #include "Log.h"
 #include "Utilities.h"
@@ -352,6 +353,9 @@ void CResources::SetZone(int zone, int atX, int atY, int radius)
         return;
     }
     zones[zone] = {atX, atY, radius};
+    if (zone == 0) {
+        CTree::SetZone(atX, atY, radius);
+    }
     if (zone == 2) {
         CStone::SetZone(atX, atY, radius);
     }

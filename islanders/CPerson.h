@@ -73,6 +73,8 @@ public:
     // The least versions until families are built.
     static void ProcessBabyMakingCouples();
     static void CenterOnClosestAdult();
+    // Every islander that can walk to (x, y) drops its task and walks there.
+    static void MoveEveryoneTo(int x, int y);
     // A picture of a random adult for the quit dialog; -1 none.
     static int FindRandomAdultImage(int* gender, char* name);
 

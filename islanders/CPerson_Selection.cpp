@@ -248,3 +248,17 @@ void CPerson::SetASCIIName(const std::string& name)
     std::memset(data.customName, 0, sizeof data.customName);
     std::memcpy(data.customName, name.data(), std::min<size_t>(name.size(), kNameChars));
 }
+
+void CPerson::MoveEveryoneTo(int x, int y)
+{
+    const std::vector<CPerson*> band = people;
+    for (CPerson* person : band) {
+        int toX = x, toY = y;
+        person->OffsetByBodySize(toX, toY);
+        if (person->CanWeMoveTo(toX, toY)) {
+            person->EndTask(false);
+            person->SetSubTask(1, x, y);
+            person->ChangeTask(1);
+        }
+    }
+}

@@ -523,3 +523,23 @@ std::vector<CTree*> CTree::LoadTrees()
     }
     return loaded;
 }
+
+void CTree::SetZone(int atX, int atY, int)
+{
+    CMap* island = CControllerGame::island;
+    if (!island) {
+        return;
+    }
+    CTree* front = nullptr;
+    int frontZ = 0;
+    for (CTree* tree : island->trees) {
+        int z = 0;
+        if (tree->IsAtCoords(z, atX, atY) && (!front || z > frontZ)) {
+            front = tree;
+            frontZ = z;
+        }
+    }
+    if (front) {
+        AddToChoppable(front);
+    }
+}

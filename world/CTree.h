@@ -82,6 +82,8 @@ public:
     void RemoveFromVector();
 
     static void AddToChoppable(CTree* tree);
+    // Marks the frontmost tree of the island under world (x, y) for work; n is not read.
+    static void SetZone(int x, int y, int n);
     // As CStone::FindRockCoords.
     static CTree* FindTreeCoords(int& x, int& y, int& side, bool underMouse);
     static void SaveTrees();
