@@ -38,6 +38,7 @@ public:
     void GetEntryCoordinates(int& x, int& y);
     // The depth of an islander inside: over the building, under its door.
     int GetSleepZ();
+    CSprite* GetDoor() { return door; }
 
     // The first usable craftworks in list order; null when none.
     static CCraftworks* GetUseableCraftworks();
