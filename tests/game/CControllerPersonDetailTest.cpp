@@ -15,7 +15,7 @@
 #include "CSprite.h"
 #include "CTutorialDialog.h"
 #include "Utilities.h"
-#include "tests/islanders/IslanderRecords.h"
+#include "tests/game/PictureIslander.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -23,37 +23,7 @@
 
 namespace {
 
-constexpr int kYear = 172800;
 constexpr int kTutorialOn = 67;
-
-// An islander whose side-panel picture is red on its left quarter and blue
-// elsewhere, so that a mirrored portrait shows.
-class PictureIslander : public CPerson {
-public:
-    PictureIslander(int id, int ageYears, int gender) : CPerson(Record(id, ageYears, gender))
-    {
-        CDraw* draw = CSprite::draw;
-        picture = draw->CreateSizedBlank(20, 30, nullptr);
-        draw->ColourFill(picture, RGBA_data{0, 0, 255, 255}, 0, 0, 20, 30);
-        draw->ColourFill(picture, RGBA_data{255, 0, 0, 255}, 0, 0, 5, 30);
-    }
-    ~PictureIslander() override { CSprite::draw->RemoveImage(picture); }
-
-    sidebar_image GetSpriteForSidebar() override { return sidebar_image{picture, "", 1}; }
-
-    int picture;
-
-private:
-    static person_data Record(int id, int ageYears, int gender)
-    {
-        person_data record = IslanderRecord(1000 + 40 * id, 1000, ageYears * kYear, gender);
-        record.id = id;
-        for (int task = 0; task < 20; task++) {
-            record.permittedTasks[task] = 1;
-        }
-        return record;
-    }
-};
 
 struct DetailScreenTest : GameScreenTest {
     void SetUp() override
