@@ -345,36 +345,38 @@ void CControllerPersonDetail::ShowMeters()
 
 void CControllerPersonDetail::ShowTexts()
 {
-    Delete(skillsHeader);
-    skillsHeader = Text(kHeaderText, 50, kCentred, kSkillShadow, 586, 322);
-    for (int i = 0; i < kSkills; i++) {
-        Delete(skillNames[i]);
-        skillNames[i] = Text(kSkillNameText + i, 150, kLeft, kSkillShadow, 159, 345 + 20 * i);
+    // Texts that read the same for every islander are rendered once: the
+    // arrows step through the band quickly.
+    if (!skillsHeader) {
+        skillsHeader = Text(kHeaderText, 50, kCentred, kSkillShadow, 586, 322);
+        for (int i = 0; i < kSkills; i++) {
+            skillNames[i] = Text(kSkillNameText + i, 150, kLeft, kSkillShadow, 159, 345 + 20 * i);
+        }
+        constexpr int kFixedLabels[5] = {kAgeLabel, kGenderLabel, kHairLabel, kSpecialityLabel, kPhysicalLabel};
+        for (int i = 0; i < 5; i++) {
+            labels[i] = InfoText(kFixedLabels[i], kInfoX, kInfoY[i]);
+        }
     }
     std::snprintf(typedName, sizeof typedName, "%s", shownPerson->GetASCIIName());
     ShowName();
 
     for (int i = 0; i < 6; i++) {
-        Delete(labels[i]);
         Delete(values[i]);
     }
+    Delete(labels[5]);
     Delete(categories[0]);
     Delete(categories[1]);
     CPerson& person = *shownPerson;
 
-    labels[0] = InfoText(kAgeLabel, kInfoX, kInfoY[0]);
     const std::string actualAge = Decimal(person.GetActualAge()), age = Decimal(person.GetAge());
     values[0] = person.GetActualAge() == person.GetAge()
                     ? InfoText(kAgeText, RightOf(labels[0]) + 3, kInfoY[0], actualAge.c_str())
                     : InfoText(kAgesText, RightOf(labels[0]) + 3, kInfoY[0], actualAge.c_str(), age.c_str());
 
-    labels[1] = InfoText(kGenderLabel, kInfoX, kInfoY[1]);
     values[1] = InfoText(person.GetGender() == 0 ? kMaleText : kFemaleText, RightOf(labels[1]) + 3, kInfoY[1]);
 
-    labels[2] = InfoText(kHairLabel, kInfoX, kInfoY[2]);
     values[2] = InfoText(kHairText + person.GetHairColour(), RightOf(labels[2]) + 3, kInfoY[2]);
 
-    labels[3] = InfoText(kSpecialityLabel, kInfoX, kInfoY[3]);
     const int speciality = person.GetSkillSpecialty();
     const int specialityX = RightOf(labels[3]) + 3;
     if (speciality == -1) {
@@ -389,7 +391,6 @@ void CControllerPersonDetail::ShowTexts()
 
     const int strengths[2] = {person.GetPhysicalStrength(), person.GetMentalStrength()};
     const std::string mental = Decimal(strengths[1]), mentalCategory = Decimal(StrengthCategory(strengths[1]));
-    labels[4] = InfoText(kPhysicalLabel, kInfoX, kInfoY[4]);
     labels[5] = InfoText(kMentalLabel, kInfoX, kInfoY[5], mental.c_str(), mentalCategory.c_str());
     for (int i = 0; i < 2; i++) {
         const std::string strength = Decimal(strengths[i]);
