@@ -127,6 +127,15 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
     detail.InputKey(true, SDLK_LEFT);
     EXPECT_EQ(detail.shownPerson, girl);
 
+    // An islander gone from the band has no neighbours: the screen stays on it.
+    PictureIslander stranger(11, 30, 0);
+    CPerson::people.pop_back();
+    detail.shownPerson = &stranger;
+    detail.GUICallback(1, 0);
+    EXPECT_EQ(detail.shownPerson, &stranger);
+    CPerson::people.push_back(&stranger);
+    detail.shownPerson = girl;
+
     // A box allows or forbids its task at once.
     detail.checkBoxes[5]->SetChecked(false);
     detail.GUICallback(9, 0);
