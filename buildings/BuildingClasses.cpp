@@ -4,6 +4,7 @@
 #include "CFarm.h"
 #include "CFireplace.h"
 #include "CHut.h"
+#include "CScienceStation.h"
 #include "CStandInBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
@@ -33,9 +34,9 @@ constexpr building_class kClasses[kTypes] = {
      [](int x, int y, int) -> CBuilding* { return new CStorehouseWood(x, y); }, CStorehouseWood::PlacementCollision},
     kStandIn,  // 5 observatory
     {[](const building_data& saved) -> CBuilding* { return new CCraftworks(saved); },
-     [](int x, int y, int variant) -> CBuilding* { return new CCraftworks(variant, x, y); },
-     CStandInBuilding::PlacementCollision},
-    kStandIn,  // 7 science station
+     [](int x, int y, int) -> CBuilding* { return new CCraftworks(x, y); }, CCraftworks::PlacementCollision},
+    {[](const building_data& saved) -> CBuilding* { return new CScienceStation(saved); },
+     [](int x, int y, int) -> CBuilding* { return new CScienceStation(x, y); }, CScienceStation::PlacementCollision},
     kStandIn,  // 8 shipyard
     {[](const building_data& saved) -> CBuilding* { return new CFireplace(saved); },
      [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CStandInBuilding::PlacementCollision},

@@ -393,8 +393,8 @@ void CControllerGame::GotFocusBack()
         // The island chooser moves the band on once it exists.
         Restore();
     } else if (personGUI) {
-        const int result = personGUI->result;
-        CPerson* person = personGUI->person;
+        const int result = personGUI->changeClothes;
+        CPerson* person = personGUI->shownPerson;
         Delete(personGUI);
         if (result == 1) {
             clothes = new CControllerClothes(person);

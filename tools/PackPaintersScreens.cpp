@@ -204,7 +204,8 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     }
     const paint_colour tone = Shade(ScreenTone(job.name), 1.0f + 0.05f * roll);
     const bool ticked = job.name.find("0B") != std::string::npos ||
-                        (job.name.find("_checked") != std::string::npos);
+                        (job.name.find("_checked") != std::string::npos) ||
+                        (job.name.find("chkbox") != std::string::npos && job.name.find("B_") != std::string::npos);
     if (job.name.find("chkbox") != std::string::npos || job.name.find("checkbox") != std::string::npos) {
         // A tick box: the B face is ticked.
         const float s = std::min(area.w, area.h) - 4;

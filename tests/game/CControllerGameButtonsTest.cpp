@@ -136,8 +136,8 @@ TEST_F(GameScreenTest, EveryChildScreenComesBackInTheFixedOrderAndIsDeleted)
     CObject::selectedObject = adult;
     CControllerGame::sidebar->DetailButtonClicked();
     ASSERT_NE(CControllerGame::personGUI, nullptr);
-    EXPECT_EQ(CControllerGame::personGUI->person, adult);
-    CControllerGame::personGUI->result = 1;
+    EXPECT_EQ(CControllerGame::personGUI->shownPerson, adult);
+    CControllerGame::personGUI->changeClothes = 1;
     escape();
     ASSERT_NE(CControllerGame::clothes, nullptr);
     EXPECT_EQ(CControllerGame::clothes->person, adult);

@@ -1,12 +1,11 @@
 // The finds on the ground: how long they lie and how they fade, the relic's
 // sparkle, their collection as lab reagents with the notice while no science
 // station works, and where mushrooms and relics choose to lie.
-#include "BuildingClasses.h"
 #include "CGuano.h"
 #include "CMushroom.h"
 #include "CRelic.h"
 #include "CRenderer.h"
-#include "CStandInBuilding.h"
+#include "CScienceStation.h"
 #include "SeaLifeFixture.h"
 #include "TerrainTiles.h"
 #include "tests/buildings/BuildingsFixture.h"
@@ -43,12 +42,7 @@ struct FindTest : BuildingsTest {
 
     void UsableScienceStation()
     {
-        for (int variant = 0; variant < CBuilding::VARIANTS; variant++) {
-            if (TypeOfVariant(variant) == 7) {
-                (new CStandInBuilding(7, variant, 2000, 2000))->FinishNow();
-                return;
-            }
-        }
+        (new CScienceStation(2000, 2000))->FinishNow();
     }
 };
 

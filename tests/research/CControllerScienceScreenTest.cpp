@@ -1,6 +1,6 @@
 #include "tests/research/ResearchScreenFixture.h"
 
-#include "CStandInBuilding.h"
+#include "CScienceStation.h"
 #include "CDraw.h"
 #include "CTutorialCircle.h"
 #include "CTutorialDialog.h"
@@ -114,7 +114,7 @@ TEST_F(ResearchScreen, TheLabButtonLeadsToTheLabOnlyWithAFinishedScienceStation)
     EXPECT_EQ(CController::focus, &opener);
     EXPECT_EQ(opener.potionLab, nullptr) << "Escape never opens the lab";
 
-    CStandInBuilding station(7, 7, 1000, 1000);
+    CScienceStation station(1000, 1000);
     screen = OpenResearch();
     Press(screen, kLab);
     EXPECT_EQ(Notice(), 12160) << "still being built";

@@ -1,0 +1,74 @@
+// The workplaces in the running game: a man dropped on a finished science
+// station researches there and the band's science points rise; dropped on a
+// finished craftworks he works on the first clothes order until it waits to
+// be fetched.
+#include "CControllerScience.h"
+#include "CCraftworks.h"
+#include "CScienceStation.h"
+#include "tests/islanders/RoadFixture.h"
+
+namespace {
+
+class WorkplaceRoad : public RoadTest {
+protected:
+    void TearDown() override
+    {
+        CPerson::craftQueue.clear();
+        CPerson::pickupQueue.clear();
+        RoadTest::TearDown();
+    }
+
+    // Lifts the man and lets go of him over the middle of the building: the
+    // held man's pointer hangs below the grip, so the edge may miss.
+    void DropOn(CPerson* man, CBuilding* building)
+    {
+        Lift(man);
+        ASSERT_TRUE(man->IsPickedUp());
+        ReleaseAt(ToScreen(building->GetX(), building->GetY()));
+    }
+
+    // A finished building of the kind on open ground beside the camp.
+    template <typename Kind>
+    Kind* Finished(int dx)
+    {
+        CPerson* man = Man();
+        Kind* building = new Kind(Round(man->data.x) + dx, Round(man->data.y) - 100);
+        building->FinishNow();
+        // Past the announcement of the trophy a first building may win.
+        RunUntil([] { return false; }, 120);
+        EXPECT_EQ(CController::focus, game);
+        return building;
+    }
+};
+
+}  // namespace
+
+TEST_F(WorkplaceRoad, AManDroppedOnAScienceStationResearchesThere)
+{
+    CPerson* man = Man();
+    ASSERT_NE(man, nullptr);
+    CScienceStation* station = Finished<CScienceStation>(-180);
+    const int points = CControllerScience::GetSciencePoints();
+    DropOn(man, station);
+    Frame();
+    EXPECT_EQ(man->GetCurrentTask(), 11);
+    EXPECT_TRUE(RunUntil([&] { return CControllerScience::GetSciencePoints() > points; }));
+}
+
+TEST_F(WorkplaceRoad, AManDroppedOnACraftworksMakesTheFirstOrder)
+{
+    CPerson* man = Man();
+    ASSERT_NE(man, nullptr);
+    CCraftworks* works = Finished<CCraftworks>(260);
+    ASSERT_EQ(CCraftworks::numCraftworks, 1);
+    craft_data order{};
+    order.islanderId = man->GetID();
+    order.workNeeded = 2;
+    CPerson::craftQueue = {order};
+    DropOn(man, works);
+    Frame();
+    EXPECT_EQ(man->GetCurrentTask(), 12);
+    EXPECT_TRUE(RunUntil([] { return !CPerson::pickupQueue.empty(); }));
+    EXPECT_TRUE(CPerson::craftQueue.empty());
+    EXPECT_EQ(CPerson::pickupQueue[0].islanderId, man->GetID());
+}
