@@ -130,7 +130,9 @@ void CControllerMap::LoadSprites()
 
     delete sMap;
     sMap = new CSprite(kMiniMapX, kMiniMapY, kMiniMapZ);
-    sMap->LoadImage(CControllerGame::island->GetMiniMap());
+    if (CControllerGame::island) {
+        sMap->LoadImage(CControllerGame::island->GetMiniMap());
+    }
 
     cursorSquare = Still("map_myst_square.png", -100, -100, kCursorZ);
     listBoxA = Still("map_listbox_A.png", 2, 54, kBoxZ);

@@ -14,12 +14,7 @@ namespace {
 
 struct VoyageScenes : GameScreenTest {
     VoyageScenes() { SetUp(); }
-    ~VoyageScenes() override
-    {
-        delete CControllerMap::sMap;
-        CControllerMap::sMap = nullptr;
-        TearDown();
-    }
+    ~VoyageScenes() override { TearDown(); }
     void TestBody() override {}
 
     void Shoot(const std::string& path, int turns)

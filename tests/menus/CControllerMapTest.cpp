@@ -27,9 +27,6 @@ protected:
     {
         delete CControllerGame::trophies;
         CControllerGame::trophies = nullptr;
-        // The program's shut-down deletes the small island; here each test does.
-        delete CControllerMap::sMap;
-        CControllerMap::sMap = nullptr;
         GameScreenTest::TearDown();
     }
 
