@@ -1,7 +1,7 @@
 // The island map over the running game: clicks on the small island that move
 // the view, the ways out that do not, the trophy room behind it, the mystery
 // icons and statistics it reads, and the tutorial steps it teaches.
-#include "tests/game/CControllerGameFixture.h"
+#include "CControllerMainRoad.h"
 
 #include "CControllerIslandSelect.h"
 #include "CControllerMap.h"
@@ -21,13 +21,13 @@ namespace {
 constexpr int kMapButton = 19;
 constexpr int kViewCentreX = 322, kViewCentreY = 280;
 
-class MapScreenTest : public GameScreenTest {
+class MapScreenTest : public RoadTest {
 protected:
     void TearDown() override
     {
         delete CControllerGame::trophies;
         CControllerGame::trophies = nullptr;
-        GameScreenTest::TearDown();
+        RoadTest::TearDown();
     }
 
     // The game on a fixed island, named and numbered as the chooser leaves it.
@@ -49,42 +49,23 @@ protected:
         return CControllerGame::mapGUI;
     }
 
-    void Turn(int count = 1)
-    {
-        for (int i = 0; i < count; i++) {
-            CController::PumpFocus();
-            resources.Renderer().Render(true);
-        }
-    }
-
-    static void PointAt(int x, int y)
-    {
-        SDL_Event move{};
-        move.type = SDL_MOUSEMOTION;
-        move.motion.x = static_cast<Uint16>(x);
-        move.motion.y = static_cast<Uint16>(y);
-        SDL_PushEvent(&move);
-    }
-
     // The left button pressed at one point and released at another.
     void Drag(int fromX, int fromY, int toX, int toY)
     {
-        PointAt(fromX, fromY);
-        Turn();
-        Push(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-        Turn();
-        PointAt(toX, toY);
-        Turn();
-        Push(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-        Turn();
+        for (Uint8 type : {Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
+            PointAt(type == SDL_MOUSEBUTTONDOWN ? fromX : toX, type == SDL_MOUSEBUTTONDOWN ? fromY : toY);
+            Turn();
+            SDL_Event event{};
+            event.type = type;
+            event.button.button = SDL_BUTTON_LEFT;
+            Push(event);
+            Turn();
+        }
     }
-
-    void Click(int x, int y) { Drag(x, y, x, y); }
 
     void Escape()
     {
-        Push(SDL_KEYDOWN, 0, SDLK_ESCAPE);
-        Push(SDL_KEYUP, 0, SDLK_ESCAPE);
+        Key(SDLK_ESCAPE);
         Turn();
     }
 
@@ -103,7 +84,7 @@ TEST_F(MapScreenTest, AReleaseOnTheSmallIslandMovesTheViewThereAndEveryOtherWayO
     ASSERT_NE(map, nullptr);
     ASSERT_EQ(CController::focus, map);
     ASSERT_NE(CControllerMap::sMap, nullptr);
-    Click(287 + 100, 20 + 50);
+    ClickAt(287 + 100, 20 + 50);
     EXPECT_EQ(CControllerGame::mapGUI, nullptr);
     EXPECT_EQ(CController::focus, &game);
     EXPECT_TRUE(Centring(800, 400));
@@ -127,7 +108,7 @@ TEST_F(MapScreenTest, AReleaseOnTheSmallIslandMovesTheViewThereAndEveryOtherWayO
             Escape();
         } else {
             CGuiButton* button = way == 1 ? map->backButton : map->trophyButton;
-            Click(button->x + button->GetW() / 2, button->y + button->GetH() / 2);
+            ClickAt(button->x + button->GetW() / 2, button->y + button->GetH() / 2);
         }
         EXPECT_EQ(CControllerGame::mapGUI, nullptr);
         EXPECT_EQ(CControllerGame::island->centreTargetX, -1);

@@ -1,7 +1,7 @@
 // The crate screen over the game screen: its buttons and answers, the
 // container pictures, the masters' mist and sparkles, the opener's portrait,
 // and a whole opening in the running game.
-#include "tests/game/CControllerGameFixture.h"
+#include "tests/menus/CControllerMainRoad.h"
 
 #include "ArchiveBytes.h"
 #include "CControllerCrate.h"
@@ -68,51 +68,25 @@ feedback_data Request(int id, int crate, int tier)
     return request;
 }
 
-class CrateScreenTest : public GameScreenTest {
+class CrateScreenTest : public RoadTest {
 protected:
     void TearDown() override
     {
         crate.reset();
         CCrateBarrel::pickedUp = nullptr;
-        GameScreenTest::TearDown();
+        RoadTest::TearDown();
     }
 
     CControllerCrate& Show(const feedback_data& request)
     {
         crate = std::make_unique<CControllerCrate>(request);
-        opener.PassFocus(crate.get());
+        root.PassFocus(crate.get());
         return *crate;
     }
 
-    bool Closed() const { return CController::focus == &opener; }
+    bool Closed() const { return CController::focus == &root; }
 
-    void Turn(int count = 1)
-    {
-        for (int i = 0; i < count; i++) {
-            CController::PumpFocus();
-            resources.Renderer().Render(true);
-        }
-    }
-
-    static void Escape()
-    {
-        Push(SDL_KEYDOWN, 0, SDLK_ESCAPE);
-        Push(SDL_KEYUP, 0, SDLK_ESCAPE);
-    }
-
-    // A left click in the middle of a button: one turn to hover, one to press.
-    void Click(CGuiButton* button)
-    {
-        SDL_Event move{};
-        move.type = SDL_MOUSEMOTION;
-        move.motion.x = static_cast<Uint16>(button->x + button->GetW() / 2);
-        move.motion.y = static_cast<Uint16>(button->y + button->GetH() / 2);
-        SDL_PushEvent(&move);
-        Turn();
-        Push(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-        Push(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-        Turn();
-    }
+    void Click(CGuiButton* button) { ClickAt(button->x + button->GetW() / 2, button->y + button->GetH() / 2); }
 
     std::unique_ptr<CControllerCrate> crate;
 };
@@ -140,7 +114,7 @@ TEST_F(CrateScreenTest, AQuestionOffersBothButtonsAFirstCrateOnlyOkayAndEscapeAl
     EXPECT_TRUE(crate->answer);
 
     Show(first);
-    Escape();
+    Key(SDLK_ESCAPE);
     Turn();
     EXPECT_TRUE(Closed());
     EXPECT_FALSE(crate->answer) << "the okay-only question still closes with no";
