@@ -23,30 +23,15 @@ namespace {
 
 constexpr int kYear = 172800;
 
-RGBA_data PixelOf(int id, int x, int y)
+// Pixels of an image in one colour, whatever their alpha.
+int PixelsOfColour(int id, int r, int g, int b)
 {
-    SDL_Surface* surface = CSprite::draw->GetSurface(id);
-    Uint8 r, g, b, a;
-    SDL_LockSurface(surface);
-    const Uint32 pixel = static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
-    SDL_UnlockSurface(surface);
-    SDL_GetRGBA(pixel, surface->format, &r, &g, &b, &a);
-    return {r, g, b, a};
-}
-
-// The first pixel of an image that is not fully transparent.
-RGBA_data FirstSolidPixel(int id)
-{
-    const int w = CSprite::draw->GetW(id), h = CSprite::draw->GetH(id);
-    for (int y = 0; y < h; y++) {
-        for (int x = 0; x < w; x++) {
-            const RGBA_data pixel = PixelOf(id, x, y);
-            if (pixel.a > 0) {
-                return pixel;
-            }
-        }
+    const rgb_picture picture = PictureOf(CSprite::draw->GetSurface(id));
+    int count = 0;
+    for (size_t i = 0; i + 2 < picture.rgb.size(); i += 3) {
+        count += picture.rgb[i] == r && picture.rgb[i + 1] == g && picture.rgb[i + 2] == b;
     }
-    return {0, 0, 0, 0};
+    return count;
 }
 
 std::string NameOf(CSprite* sprite)
@@ -174,12 +159,10 @@ TEST_F(CrateScreenTest, AMastersJournalComesInItsOwnMistWithSparklesUntilTheMist
     EXPECT_TRUE(builder.showSet1);
     EXPECT_FALSE(builder.showSet2);
     EXPECT_FALSE(builder.mistA->Hidden());
-    const RGBA_data yellow = FirstSolidPixel(builder.mistA->GetImage(20));
-    EXPECT_EQ(std::make_tuple(yellow.r, yellow.g, yellow.b), std::make_tuple(255, 236, 117));
+    const int painted = builder.mistA->GetImage(20);
+    EXPECT_EQ(PixelsOfColour(painted, 255, 236, 117), CSprite::draw->GetW(painted) * CSprite::draw->GetH(painted));
     const int shared = CSprite::draw->LoadImage("mist_A_20.png", false, false);
-    const RGBA_data own = FirstSolidPixel(shared);
-    EXPECT_NE(std::make_tuple(own.r, own.g, own.b), std::make_tuple(255, 236, 117))
-        << "the game's own mist keeps its colours";
+    EXPECT_EQ(PixelsOfColour(shared, 255, 236, 117), 0) << "the game's own mist keeps its colours";
     CSprite::draw->RemoveImage(shared);
 
     std::set<std::pair<int, int>> placesWhileThick;
