@@ -9,6 +9,7 @@
 #include "CControllerCrate.h"
 #include "CControllerEndStory.h"
 #include "CControllerInGameMenu.h"
+#include "CControllerIslandSelect.h"
 #include "CControllerLab.h"
 #include "CControllerMap.h"
 #include "CControllerPersonDetail.h"
@@ -390,8 +391,10 @@ void CControllerGame::GotFocusBack()
         Restore();
     } else if (endStory) {
         Delete(endStory);
-        // The island chooser moves the band on once it exists.
         Restore();
+        // The band sails on: the next frame closes this screen, and the island
+        // chooser picks the band's new island.
+        CControllerIslandSelect::movingTarrow = true;
     } else if (personGUI) {
         const int result = personGUI->changeClothes;
         CPerson* person = personGUI->shownPerson;
@@ -449,8 +452,8 @@ void CControllerGame::GotFocusBack()
         Delete(trophies);
         Restore();
     } else if (mapGUI) {
-        const bool room = mapGUI->trophyRoom;
-        const int x = mapGUI->chosenX, y = mapGUI->chosenY;
+        const bool room = mapGUI->openTrophies;
+        const int x = mapGUI->centerX, y = mapGUI->centerY;
         Delete(mapGUI);
         if (room) {
             trophies = new CControllerTrophies();

@@ -6,6 +6,7 @@
 #include "CBuilding.h"
 #include "CControllerCrate.h"
 #include "CControllerEndStory.h"
+#include "CControllerIslandSelect.h"
 #include "CControllerScience.h"
 #include "CControllerTrophies.h"
 #include "CControllerTrophyUnlock.h"
@@ -133,6 +134,10 @@ bool CControllerGame::RunFrame()
     CObject::MoveObjects(offsetX, offsetY, 1);
     CFlyaway::PumpFlyaways();
     if (!hasFocus) {
+        return false;
+    }
+    if (CControllerIslandSelect::movingTarrow) {
+        ShutDown(0);
         return false;
     }
 

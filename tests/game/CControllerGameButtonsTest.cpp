@@ -109,6 +109,9 @@ TEST_F(GameScreenTest, EveryChildScreenComesBackInTheFixedOrderAndIsDeleted)
     EXPECT_EQ(game.buildMenu, nullptr);
     EXPECT_EQ(CController::focus, &game);
     EXPECT_EQ(CObject::placingBuilding, 4);
+    CProfile::current->SetValue<unsigned int>(46, 1);  // the island chooser's number and name
+    CProfile::current->SetValue<int>(47, 12300);
+    CProfile::current->SetValue<int>(48, 0);
     game.GUICallback(19, 0);
     ASSERT_NE(CControllerGame::mapGUI, nullptr);
     escape();

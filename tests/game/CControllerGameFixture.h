@@ -8,6 +8,7 @@
 
 #include "CControllerGame.h"
 #include "CControllerInGameMenu.h"
+#include "CControllerMap.h"
 #include "CControllerPopUp.h"
 #include "IslandSeeds.h"
 #include "tests/world/CMapGenerationFixture.h"
@@ -49,6 +50,9 @@ protected:
         CControllerGame::inGameMenu = nullptr;
         delete opener.screen;
         opener.screen = nullptr;
+        // The island map's small island outlives its screen until shut-down.
+        delete CControllerMap::sMap;
+        CControllerMap::sMap = nullptr;
         CController::focus = nullptr;
         IslandTest::TearDown();
     }

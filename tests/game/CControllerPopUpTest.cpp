@@ -90,7 +90,7 @@ TEST_F(GameScreenTest, ACrateAsksThroughItsOwnScreenAndIsAnsweredOncePerOpening)
     }
     ASSERT_NE(CControllerGame::crateGUI, nullptr);
     EXPECT_EQ(CControllerGame::popUp, nullptr);
-    CControllerGame::crateGUI->InputMouseClick(true, false, true);
+    CControllerGame::crateGUI->GUICallback(0, 0);
     Frame();
     EXPECT_EQ(CControllerGame::crateGUI, nullptr);
     EXPECT_EQ(crate->answers, 1);
