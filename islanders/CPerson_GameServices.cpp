@@ -2,7 +2,6 @@
 #include "CPerson.h"
 
 void CPerson::Simulate(int) {}
-void CPerson::ProcessBabyMakingCouples() {}
 
 int CPerson::FindRandomAdultImage(int*, char*)
 {
