@@ -125,8 +125,7 @@ void BabyThought(CPerson& p)
         p.data.babyThoughtShown = 1;
         p.thoughtId = kFirstBabyThought + 2 * RangedRandom(0, 4);
         p.thoughtCountdown = 0;
-    }
-    if (p.thoughtCountdown > -kShownFrames) {
+    } else if (p.thoughtCountdown > -kShownFrames) {
         p.thoughtCountdown--;
         if (p.thoughtCountdown == -kShownFrames) {
             p.thoughtId = -1;
