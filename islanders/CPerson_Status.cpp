@@ -84,10 +84,10 @@ bool WorkThought(CPerson& p)
         return false;
     }
     CResources* stock = CControllerGame::Resources();
-    const bool full[4] = {stock && stock->IsResourceMaxed(0), stock && stock->IsResourceMaxed(1),
-                          stock && stock->IsResourceMaxed(6), stock && stock->IsResourceMaxed(6) && !CFarm::farms.empty()};
-    const bool holds[6] = {!stock || stock->GetWood() < 1, !stock || stock->GetRock() < 1, full[0], full[1], full[2],
-                           full[3]};
+    const bool foodFull = stock && stock->IsResourceMaxed(6);
+    const bool holds[6] = {!stock || stock->GetWood() < 1,         !stock || stock->GetRock() < 1,
+                           stock && stock->IsResourceMaxed(0),     stock && stock->IsResourceMaxed(1),
+                           foodFull,                               foodFull && !CFarm::farms.empty()};
     constexpr work_thought kWork[6] = {{5, 33032, 5, false}, {5, 33042, 5, false}, {2, 33052, 8, true},
                                        {4, 33068, 8, true},  {3, 33084, 7, true},  {14, 33098, 8, true}};
     for (int i = 0; i < 6; i++) {
@@ -205,7 +205,8 @@ void CPerson::HandleStatusAndThoughts(bool held)
         } else if (!adult) {
             RunThoughtClock(*this, false);
         } else {
-            const bool resting = !idle && (currentTask == kEatTask || currentTask == kSleepTask || currentTask == kHutTask);
+            const bool resting =
+                !idle && (currentTask == kEatTask || currentTask == kSleepTask || currentTask == kHutTask);
             if (resting || !NeedThought(*this)) {
                 RunThoughtClock(*this, true);
             }
