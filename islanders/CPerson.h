@@ -15,6 +15,7 @@
 #include "PersonFrame.h"
 #include "PersonRecords.h"
 #include "PersonSprites.h"
+#include "ThoughtData.h"
 
 #include <functional>
 #include <string>
@@ -66,11 +67,10 @@ public:
     static void Simulate(int frames);
     // Ages every islander, delete-flagged ones too; nothing else.
     static void AdvanceTime(int ticks);
-    // One child for a fertile man and woman of the band, without a hut.
-    static void MakeSomeBaby(bool boy);
 
     // ---- What the game screen asks of the band (CPerson_GameServices.cpp) ----
-    // The least versions until families are built.
+    // Every couple in a hut gets its child (or twins) at once: the game
+    // screen is closing.
     static void ProcessBabyMakingCouples();
     static void CenterOnClosestAdult();
     // Every islander that can walk to (x, y) drops its task and walks there.
@@ -163,7 +163,22 @@ public:
     void ChangeHairStyle(int style);
     static void PreLoadClothes();
     static void UnPreLoadClothes();
+    // ---- Thoughts and status texts (CPerson_Thoughts.cpp, CPerson_Status.cpp) ----
+    // Builds the catalogue once; later calls leave it as it is.
     static void InitThoughts();
+    // The tutorial's nudges: a thought at once (rain only once a life).
+    void ThinkSomething();
+    void ThinkRain();
+    // No thought, and a quiet time of 600..900 frames, which it returns.
+    int ClearThoughts();
+    static void WipeTD(thought_data* rule);
+    // At the clock's zero: a rule from the catalogue that fits the islander
+    // now; false when 1000 draws found none.
+    bool PickCatalogueThought();
+    bool ThoughtConditionHolds(int kind);
+    static std::vector<thought_data> possibleThoughts;
+    int statusTimer = 0;  // frames until a new status text is drawn
+    bool rainThoughtShown = false;
     // Every islander of 3 or more who is not delete-flagged looks surprised
     // for 45 frames: the weather's thunder.
     static void Lightning();
@@ -235,8 +250,21 @@ public:
     int speechTimer = 0;
     std::string speechName;  // the other islander a remark is about
     int hutVariant = 0;  // the hut's variant, for the way out
-    // Met elsewhere: a stand-in until families exist (CPerson_WorkStandIns.cpp).
-    CPerson* ProduceChildWith(CPerson* other, int x);
+
+    // ---- Families and births (CPerson_Family.cpp) -------------------------------
+    // The islander under the drop point weighs up a pairing with the held
+    // one: a question, a notice saying why not, or nothing. Always task 0.
+    int DroppedOn() override;
+    // The player's answer to this islander's question or notice.
+    void GiveResponse(bool yes) override;
+    // The child of this islander and other, shown at once; sex 0 a boy, 1 a
+    // girl, else the band's balance decides. Null without another parent.
+    CPerson* ProduceChildWith(CPerson* other, int sex);
+    // A child of the first fertile woman and man found, without a hut (time
+    // away only).
+    static void MakeSomeBaby(bool boy);
+    // Both partners are inside their hut together.
+    bool MakingBabyRightNow() const;
 
     // Served by needs, thoughts and sprites.
     void DecideWhatToDo();
@@ -304,9 +332,6 @@ public:
     void DecideWhatToDoBaby();
     // The tutorial's sleepy islander: energy -5000, and off to rest.
     void AsleepOnFeet();
-    // A thought of the moment, and one about the rain, shown at once.
-    void ThinkSomething();
-    void ThinkRain();
     // The mother while she is in the band (dead but not yet deleted too).
     CPerson* FindMom();
     // v -1 fills both needs of every islander of 14 or more; else adds v.
@@ -379,6 +404,8 @@ public:
     bool wasAdult, wasKid;   // the stage when last looked at
 
     int thoughtId;  // -1 none
+    // Above 0 the quiet time before the next thought; from 0 down to -1200
+    // the thought is shown.
     int thoughtCountdown;
     int personalZGap;
     CUtilBounce* bounceA;  // owned

@@ -1,7 +1,6 @@
-// The least the game screen needs of the band until the islanders are built.
+// A picture of an adult for the quit dialog: the least it needs until the
+// dialog asks for more.
 #include "CPerson.h"
-
-void CPerson::ProcessBabyMakingCouples() {}
 
 int CPerson::FindRandomAdultImage(int*, char*)
 {

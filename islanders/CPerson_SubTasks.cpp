@@ -170,7 +170,8 @@ bool CPerson::PumpSubTask()
         return true;
 
     case 11: {
-        if (finishSoon) {
+        // A partner who died or was taken away ends the stay: no child of one.
+        if (finishSoon || !partner || partner->deleteMe) {
             subTaskDone = true;
             return true;
         }
