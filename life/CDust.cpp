@@ -70,6 +70,7 @@ CSprite* ParticleSprite(const char* prefix)
     // On its last image, so that the first pump gives it a place on the heap
     // before it is ever seen.
     particle->SetFrame(static_cast<unsigned int>(particle->GetNumImages() - 1));
+    particle->SetFrameCounter(kFramesPerImage - 1);
     particle->Hide();
     return particle;
 }
