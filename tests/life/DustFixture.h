@@ -36,13 +36,17 @@ protected:
         BuildingsTest::TearDown();
     }
 
+    // Sounds made with the sound off stay silent, so the ghosts' placing
+    // sound is made again.
     void SoundOn()
     {
+        CBuilding::DeleteSprites();
         folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
         CSound::Initialize(true);
         ASSERT_TRUE(CSound::soundInitialized);
         CSound::system->SetPullMixing(true);
         CSound::Preload(0, [](int) {});
+        CBuilding::InitSprites();
     }
 
     // With the island's scroll, which a test may move.
