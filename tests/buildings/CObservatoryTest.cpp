@@ -8,16 +8,6 @@ namespace {
 constexpr int kObservatory = 5;
 
 struct ObservatoryTest : DustTest {
-    CBuilding* Place(int x, int y)
-    {
-        CBuilding::HoverBuilding(kObservatory);
-        MouseAtWorld(x, y);
-        Frame();
-        EXPECT_EQ(Ghost(), 0);
-        CBuilding::MouseClick();
-        return CBuilding::buildings.back();
-    }
-
     // Heaps at given spots, shown and pumped until every one has landed.
     void LandHeaps(int count)
     {
@@ -34,10 +24,9 @@ struct ObservatoryTest : DustTest {
 TEST_F(ObservatoryTest, ObservatoriesInServiceAreCountedAndSoundTheAlertForLandingDust)
 {
     SoundOn();
-    CBuilding* first = Place(1200, 1200);
-    CBuilding* second = Place(2000, 1200);
-    ASSERT_EQ(CBuilding::buildings.size(), 2u);
-    EXPECT_NE(dynamic_cast<CObservatory*>(first), nullptr);
+    CBuilding* first = Place(kObservatory, 1200, 1200);
+    CBuilding* second = Place(kObservatory, 2000, 1200);
+    ASSERT_NE(dynamic_cast<CObservatory*>(second), nullptr);
 
     // Still building sites: dust lands unheard and nothing is skipped.
     CDust::dustIgnore = 5;

@@ -54,9 +54,8 @@ struct WondersScene : SeaLifeTest {
         }
         Frame(island);
         // The wonders' own showers fall unseen far away; these lie and fall in view.
-        CDust* heaps[6] = {Heap(true, x - 150, y + 190, 0.0f),  Heap(false, x + 80, y + 210, 0.0f),
-                           Heap(true, x + 190, y + 150, 0.0f),  Heap(true, x - 60, y + 40, 160.0f),
-                           Heap(false, x + 110, y + 20, 240.0f), Heap(true, x - 280, y + 120, 90.0f)};
+        CDust* heaps[4] = {Heap(true, x - 150, y + 190, 0.0f), Heap(false, x + 80, y + 210, 0.0f),
+                           Heap(true, x - 280, y + 120, 90.0f), Heap(false, x + 110, y + 20, 240.0f)};
         island.CenterScreen(x, y + 20, true, false, false);
         for (int frame = 0; frame < 12; frame++) {
             Frame(island);
@@ -70,11 +69,7 @@ struct WondersScene : SeaLifeTest {
             missing += !building->IsInService() || building->GetSprite()->Hidden();
         }
         for (CDust* heap : heaps) {
-            int glitter = 0;
-            for (int i = 0; i < CDust::SPARKLES; i++) {
-                glitter += !heap->sparkles[i]->Hidden() + !heap->glitters[i]->Hidden();
-            }
-            missing += heap->sprite->Hidden() || glitter == 0;
+            missing += heap->sprite->Hidden() || heap->glitters[0]->Hidden();
         }
         printf("missing %i\n", missing);
         return missing;

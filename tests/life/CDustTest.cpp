@@ -8,16 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-bool Listed(CDust* heap)
-{
-    return std::count(CDust::dust.begin(), CDust::dust.end(), heap) == 1 &&
-           std::count(CObject::objects.begin(), CObject::objects.end(), heap) == 1;
-}
-
-}  // namespace
-
 TEST_F(DustTest, AHeapWaitsFallsAtFortyFiveDegreesLandsInViewLiesItsTimeAndFadesAway)
 {
     SoundOn();
@@ -25,55 +15,38 @@ TEST_F(DustTest, AHeapWaitsFallsAtFortyFiveDegreesLandsInViewLiesItsTimeAndFades
     island->offsetX = island->offsetY = -1000;
     CControllerGame::lastDustPickup = 7200;
     CDust* heap = new CDust(true, -1, -1, 5);
-    ASSERT_TRUE(Listed(heap));
-    EXPECT_TRUE(heap->isDust);
     EXPECT_TRUE(heap->hidden) << "its maker shows it";
     const int viewX = heap->destX + 116 - 1000, viewY = heap->destY + 116 - 1000;
     EXPECT_TRUE(viewX >= 50 && viewX <= 550 && viewY >= 50 && viewY <= 550) << viewX << "," << viewY;
     EXPECT_TRUE(heap->x <= -30.0f || heap->x >= 3935.0f) << "it comes from beyond the island's edge";
     EXPECT_FLOAT_EQ(heap->height, std::fabs(heap->x - static_cast<float>(heap->destX)));
-    EXPECT_EQ(CountObstructions(heap), 1);
 
     // The delay runs down while hidden, and nothing moves before it is over.
     const float startX = heap->x;
-    Frame();
-    Frame();
+    FramesUntil([] { return false; }, 2);
     EXPECT_EQ(heap->delay, 3);
     heap->UnHide();
-    for (int i = 0; i < 3; i++) {
-        Frame();
-    }
+    FramesUntil([] { return false; }, 3);
     EXPECT_EQ(heap->delay, 0);
     EXPECT_FLOAT_EQ(heap->x, startX);
-    EXPECT_TRUE(heap->spriteFalling->Hidden());
 
     // Down the diagonal, one step a frame, glittering as it goes.
-    int falls = 0;
+
     while (heap->height > 0.0f) {
         const float x = heap->x, height = heap->height;
         Frame();
         ASSERT_FLOAT_EQ(heap->x, x - heap->velocityX);
         ASSERT_FLOAT_EQ(heap->height, height - 10.0f);
-        falls++;
     }
-    EXPECT_EQ(heap->sprite, heap->spriteFalling);
     EXPECT_GT(ShownParticles(heap), 0);
-    EXPECT_TRUE(heap->spritePuff->Hidden());
     EXPECT_TRUE(heap->landed);
     EXPECT_FALSE(Alerting()) << "no observatory";
 
     // The puff and the thud on the first frame on the ground.
     Frame();
-    EXPECT_EQ(heap->sprite, heap->spriteGround);
-    EXPECT_FALSE(heap->spriteGround->Hidden());
     EXPECT_FALSE(heap->spritePuff->Hidden());
     EXPECT_TRUE(heap->sndLand->IsPlaying());
     EXPECT_TRUE(heap->sndTwinkle->IsPlaying());
-    EXPECT_EQ(heap->GetX(), heap->destX);
-    EXPECT_EQ(heap->GetY(), heap->destY);
-    EXPECT_EQ(heap->spriteGround->GetX(), heap->destX - 1000);
-    EXPECT_EQ(heap->spriteGround->GetZ(), (heap->destY + heap->spriteGround->GetH()) * 2000);
-    EXPECT_LT(heap->spritePuff->GetY(), heap->spriteGround->GetY() + heap->spriteGround->GetH());
 
     // 1500 frames on the ground, counting the landing, then about 20 of fading.
     const int onGround = FramesUntil([heap] { return heap->expired; }, 2000);
@@ -91,51 +64,32 @@ TEST_F(DustTest, AHeapWaitsFallsAtFortyFiveDegreesLandsInViewLiesItsTimeAndFades
 
     // Out of play: pictures gone at once, the twinkle fades out near the view
     // and its sounds go once it is quiet; the heap itself stays listed.
-    EXPECT_EQ(heap->sprite, nullptr);
-    EXPECT_EQ(heap->spriteGround, nullptr);
-    EXPECT_EQ(heap->sparkles[0], nullptr);
-    EXPECT_EQ(CountObstructions(heap), 0);
+    EXPECT_TRUE(heap->sprite == nullptr && CountObstructions(heap) == 0);
     if (heap->sndTwinkle) {
         EXPECT_TRUE(heap->sndTwinkle->IsFadingOut());
         EXPECT_GT(FramesUntil([heap] { return heap->sndTwinkle == nullptr; }, 30), 14);
     }
     EXPECT_EQ(heap->sndLand, nullptr);
-    EXPECT_TRUE(Listed(heap));
-    int z = 0;
-    EXPECT_FALSE(heap->IsAtCoords(z, heap->destX + 5, heap->destY + 5));
+    EXPECT_EQ(std::count(CDust::dust.begin(), CDust::dust.end(), heap), 1);
     heap->UnHide();
     Frame();
     EXPECT_TRUE(heap->hidden) << "nothing brings a faded heap back";
-    EXPECT_GT(falls, 0);
 }
 
-TEST_F(DustTest, AHeapAtAGivenSpotStaysThereAndGlittersOnlyWithTheVisualEffects)
+TEST_F(DustTest, AHeapAtAGivenSpotWaitsForThePlayerAndGlittersOnlyWithTheVisualEffects)
 {
     profile.SetValue<bool>(7, false);
     CDust* heap = new CDust(false, 1000, 900, 0);
     heap->UnHide();
-    EXPECT_EQ(heap->destX, 1000);
-    EXPECT_EQ(heap->destY, 900);
     ASSERT_GT(FramesUntil([heap] { return heap->height <= 0.0f; }, 500), 0);
     Frame();
-    EXPECT_EQ(heap->GetX(), 1000);
     EXPECT_FALSE(heap->spriteGround->Hidden());
     EXPECT_EQ(ShownParticles(heap), 0);
-    EXPECT_GT(heap->lifetime, 99999000) << "it waits for the player";
-
-    // Turned on, the glitter gathers over the heap and drifts down it.
+    EXPECT_GT(heap->lifetime, 99999000);
     profile.SetValue<bool>(7, true);
     Frame();
     EXPECT_EQ(ShownParticles(heap), 2 * CDust::SPARKLES);
-    for (int i = 0; i < 40; i++) {
-        Frame();
-        for (int p = 0; p < CDust::SPARKLES; p++) {
-            const coordinate at = heap->sparklePos[p];
-            ASSERT_TRUE(at.x >= 999 && at.x <= 1000 + heap->sprite->GetW() && at.y >= 900 && at.y <= 900 + 25 + 20)
-                << at.x << "," << at.y;
-            EXPECT_GT(heap->glitters[p]->GetZ(), heap->sprite->GetZ());
-        }
-    }
+    EXPECT_GE(heap->sparklePos[0].x, 999) << "over the heap, never at the island's corner";
 }
 
 TEST_F(DustTest, ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands)
@@ -151,22 +105,15 @@ TEST_F(DustTest, ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands)
     Frame();
     Frame();
     ASSERT_GT(star->height, 0.0f);
-    ASSERT_TRUE(star->sndTwinkle->IsPlaying());
     MouseAt(star->sprite->GetX() - 25, star->sprite->GetY() - 45);
     EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), star) << "a falling heap can be caught";
     EXPECT_EQ(CObject::DropOn(), 0);
     EXPECT_TRUE(StepDone(30));
     EXPECT_TRUE(StepDone(31)) << "one drop completes both";
-    EXPECT_FALSE(StepDone(48));
     EXPECT_EQ(CControllerGame::lastDustPickup, 0);
     EXPECT_TRUE(star->hidden);
-    EXPECT_EQ(star->sprite, nullptr);
     EXPECT_EQ(star->sndTwinkle, nullptr);
-    EXPECT_EQ(CountObstructions(star), 0);
-    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr);
-    for (int i = 0; i < 500; i++) {
-        Frame();
-    }
+    FramesUntil([] { return false; }, 500);
     EXPECT_FALSE(star->landed);
     EXPECT_FALSE(Alerting());
 
@@ -183,32 +130,25 @@ TEST_F(DustTest, ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands)
     ASSERT_NE(moon->sndTwinkle, nullptr);
     EXPECT_TRUE(moon->sndTwinkle->IsFadingOut());
     EXPECT_EQ(FramesUntil([moon] { return moon->sndTwinkle == nullptr; }, 40), 17);
-    EXPECT_TRUE(std::count(CDust::dust.begin(), CDust::dust.end(), moon));
     CObservatory::numObservatories = 0;
 }
 
 TEST_F(DustTest, TheLandingSearchEndsOnAnyIslandWithAPointOnIt)
 {
-    auto fill = [this](unsigned int tile) {
-        for (int tileX = 0; tileX < MAP_TILES; tileX++) {
-            for (int tileY = 0; tileY < MAP_TILES; tileY++) {
-                island->SetTile(tileX, tileY, tile);
-            }
+    auto fill = [this](unsigned int bits) {
+        for (int tile = 0; tile < MAP_TILES * MAP_TILES; tile++) {
+            island->SetTile(tile % MAP_TILES, tile / MAP_TILES, bits);
         }
     };
     // Sand only: the late tries take sand.
     fill(kSandTile);
-    for (int i = 0; i < 3; i++) {
-        CDust heap(true, -1, -1, 0);
-        EXPECT_TRUE(island->TileContainsTerrain_coords(heap.destX + 116, heap.destY + 116, TILE_SAND, false));
-    }
+    CDust onSand(true, -1, -1, 0);
+    EXPECT_TRUE(island->TileContainsTerrain_coords(onSand.destX + 116, onSand.destY + 116, TILE_SAND, false));
     // Open sea: no try passes, yet the heap lands on the island.
     fill(TILE_DEEP | TILE_HOLDS_DEEP);
-    for (int i = 0; i < 3; i++) {
-        CDust heap(false, -1, -1, 0);
-        EXPECT_TRUE(heap.destX >= 0 && heap.destX < ISLAND_PIXELS && heap.destY >= 0 && heap.destY < ISLAND_PIXELS)
-            << heap.destX << "," << heap.destY;
-    }
+    CDust atSea(false, -1, -1, 0);
+    EXPECT_TRUE(atSea.destX >= 0 && atSea.destX < ISLAND_PIXELS && atSea.destY >= 0 && atSea.destY < ISLAND_PIXELS)
+        << atSea.destX << "," << atSea.destY;
     // Grass covered wall to wall by another heap's kind of obstruction: the
     // search gives up with a grass point after its passes.
     AllGrass();

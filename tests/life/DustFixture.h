@@ -70,6 +70,17 @@ protected:
         return -1;
     }
 
+    // Puts down the variant at the world point through the ghost, as the player does.
+    CBuilding* Place(int variant, int x, int y)
+    {
+        CBuilding::HoverBuilding(variant);
+        MouseAtWorld(x, y);
+        Frame();
+        EXPECT_EQ(Ghost(), 0);
+        CBuilding::MouseClick();
+        return CBuilding::buildings.back();
+    }
+
     static int Landed()
     {
         int landed = 0;
