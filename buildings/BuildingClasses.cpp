@@ -4,11 +4,14 @@
 #include "CFarm.h"
 #include "CFireplace.h"
 #include "CHut.h"
+#include "CObservatory.h"
 #include "CScienceStation.h"
 #include "CStandInBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
 #include "CStorehouseWood.h"
+#include "CWonderA.h"
+#include "CWonderB.h"
 
 #include <cassert>
 
@@ -32,7 +35,8 @@ constexpr building_class kClasses[kTypes] = {
      [](int x, int y, int) -> CBuilding* { return new CStorehouseRock(x, y); }, CStorehouseRock::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CStorehouseWood(saved); },
      [](int x, int y, int) -> CBuilding* { return new CStorehouseWood(x, y); }, CStorehouseWood::PlacementCollision},
-    kStandIn,  // 5 observatory
+    {[](const building_data& saved) -> CBuilding* { return new CObservatory(saved); },
+     [](int x, int y, int) -> CBuilding* { return new CObservatory(x, y); }, CObservatory::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CCraftworks(saved); },
      [](int x, int y, int) -> CBuilding* { return new CCraftworks(x, y); }, CCraftworks::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CScienceStation(saved); },
@@ -40,8 +44,10 @@ constexpr building_class kClasses[kTypes] = {
     kStandIn,  // 8 shipyard
     {[](const building_data& saved) -> CBuilding* { return new CFireplace(saved); },
      [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CStandInBuilding::PlacementCollision},
-    kStandIn,  // 10 wonder A
-    kStandIn,  // 11 wonder B
+    {[](const building_data& saved) -> CBuilding* { return new CWonderA(saved); },
+     [](int x, int y, int) -> CBuilding* { return new CWonderA(x, y); }, CWonderA::PlacementCollision},
+    {[](const building_data& saved) -> CBuilding* { return new CWonderB(saved); },
+     [](int x, int y, int) -> CBuilding* { return new CWonderB(x, y); }, CWonderB::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CFarm(saved); },
      [](int x, int y, int variant) -> CBuilding* { return new CFarm(variant, x, y); }, CStandInBuilding::PlacementCollision},
     kStandIn,  // 13 ship

@@ -128,10 +128,10 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
         }
     }
     for (CDust* heap : CDust::dust) {
-        if (!heap->collected) {
+        if (!heap->hidden) {
             const int y = heap->GetY() / kScale;
             creatures.Add(y + 3, heap->GetX() / kScale, y,
-                          heap->stardust ? "dust_stardust_ground_base.png" : "dust_moondust_ground_base.png");
+                          heap->isStardust ? "dust_stardust_ground_base.png" : "dust_moondust_ground_base.png");
         }
     }
     for (CRelic* relic : CRelic::relic) {

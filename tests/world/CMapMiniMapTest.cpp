@@ -101,8 +101,12 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     CGull::bird[6] = new CGull(300, 96);
     CGull::bird[6]->flying = true;
     (new CCrateBarrel(400, 368, false, false))->crate = true;
-    new CDust(true, 240, 200, 0);
-    (new CDust(false, 600, 200, 0))->collected = true;
+    CDust* landed = new CDust(true, 240, 200, 0);
+    landed->UnHide();
+    while (landed->height > 0.0f) {
+        landed->Pump(0, 0, 1);
+    }
+    new CDust(false, 600, 200, 0);  // not shown yet
     CRelic* relic = new CRelic(320, -40);
     relic->variant = 2;
     new CTombstone(160, 240, "Ana", "11124", "", "12021", 70, 1, true);
