@@ -117,4 +117,5 @@ constexpr picture_rule_data kPictureRules[] = {
     {"instructions_pics_*", PictureSubject::Backdrop, false},
     {"loadingA_*", PictureSubject::Backdrop, false},
     {"intro_panel*", PictureSubject::Backdrop, false},
+    {"clothtarr_swatch_*", PictureSubject::Button, false},
 };
