@@ -145,9 +145,9 @@ void CControllerClothes::LoadSprites()
     const char* letters = "ABC";
     const int rows[3] = {353, 395, 437};
     for (int s = 0; s < 3; s++) {
-        sliders[s] = new CGuiSliderBar(kKnobLeft, rows[s], TempSprintf("clothtarr_slider_%c_base.png", letters[s]),
-                                       TempSprintf("clothtarr_slider_%c_shad.png", letters[s]),
-                                       TempSprintf("clothtarr_slider_%c_roll%%i.png", letters[s]));
+        const std::string prefix = std::string("clothtarr_slider_") + letters[s];
+        sliders[s] = new CGuiSliderBar(kKnobLeft, rows[s], (prefix + "_base.png").c_str(), (prefix + "_shad.png").c_str(),
+                                       (prefix + "_roll%i.png").c_str());
     }
     for (int i = 0; i < kQuickPicks; i++) {
         swatches[i] = new CSprite(128, 362, 23000100);
@@ -185,26 +185,21 @@ void CControllerClothes::LoadSprites()
 
 void CControllerClothes::BuildButtons()
 {
+    auto named = [this](int id, int x, int y, int label, const std::string& name, int textOffsetY) {
+        const std::string prefix = "clothtarr_button_" + name;
+        return new CGuiButton(CGuiButton::ScreenButton(this, id, x, y, label, (prefix + "_base.png").c_str(),
+                                                       (prefix + "_shad.png").c_str(),
+                                                       (prefix + "_roll%i.png").c_str(), -3, textOffsetY));
+    };
     for (int id = 0; id < kFirstQuickPick; id++) {
         const button_place& place = kButtons[id];
-        const int label = id == kBack ? kBackText : id == kMakeClothes ? kMakeClothesText
-                                                  : id >= kFirstSlot ? kEmptySlotText
-                                                                     : -1;
         const bool slot = id >= kFirstSlot;
-        button_data data = CGuiButton::ScreenButton(
-            this, id, place.x, place.y, label, TempSprintf("clothtarr_button_%s_base.png", place.name),
-            TempSprintf("clothtarr_button_%s_shad.png", place.name),
-            TempSprintf("clothtarr_button_%s_roll%%i.png", place.name), -3, slot ? -1 : -3);
-        buttons[id] = new CGuiButton(data);
+        const int label = id == kBack ? kBackText : id == kMakeClothes ? kMakeClothesText : slot ? kEmptySlotText : -1;
+        buttons[id] = named(id, place.x, place.y, label, place.name, slot ? -1 : -3);
     }
     for (int i = 0; i < kQuickPicks; i++) {
-        const char* pick = TempSprintf("quickpick_%i", i + 1);
-        std::string base = TempSprintf("clothtarr_button_%s_base.png", pick);
-        std::string shadow = TempSprintf("clothtarr_button_%s_shad.png", pick);
-        button_data data = CGuiButton::ScreenButton(this, kFirstQuickPick + i, kQuickPickPlaces[i].x, kQuickPickPlaces[i].y, -1,
-                                                    base.c_str(), shadow.c_str(),
-                                                    TempSprintf("clothtarr_button_%s_roll%%i.png", pick), 0, 0);
-        quickPicks[i] = new CGuiButton(data);
+        quickPicks[i] = named(kFirstQuickPick + i, kQuickPickPlaces[i].x, kQuickPickPlaces[i].y, -1,
+                              "quickpick_" + std::to_string(i + 1), -3);
     }
     const char* tabs[2] = {"A", "B"};
     const coordinate tabPlaces[2] = {{252, 257}, {457, 258}};
@@ -241,10 +236,10 @@ void CControllerClothes::BuildGarments()
             for (int style = 0; style < 3; style++) {
                 const char* layers[2] = {"color", "line"};
                 for (int layer = 0; layer < 2; layer++) {
-                    const char* image =
+                    const std::string image =
                         TempSprintf("%s_%s%i_stand_SW_%s.png", genders[g], garments[garment], style, layers[layer]);
                     for (int facing = 0; facing < 2; facing++) {
-                        const int archive = draw->LoadImage(image, false, false);
+                        const int archive = draw->LoadImage(image.c_str(), false, false);
                         int shown = draw->DoubleImageSize(archive);
                         draw->RemoveImage(archive);
                         if (facing == 1) {
