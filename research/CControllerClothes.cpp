@@ -33,6 +33,8 @@ constexpr int kAskLeaveText = 12203, kUnchangedText = 12204, kAskRemoveText = 12
 constexpr int kMaxSteps = 99;
 constexpr RGBA_data kCaptionShadow = {28, 25, 15, 0};
 constexpr int kCentred = 3;
+// Stands in a rollover name for the button's frame numbers.
+constexpr const char* kFramePattern = "%i";
 
 // Where each garment sprite stands: [gender][garment][facing].
 constexpr coordinate kGarmentPlaces[2][2][2] = {
@@ -145,9 +147,10 @@ void CControllerClothes::LoadSprites()
     const char* letters = "ABC";
     const int rows[3] = {353, 395, 437};
     for (int s = 0; s < 3; s++) {
-        const std::string prefix = std::string("clothtarr_slider_") + letters[s];
-        sliders[s] = new CGuiSliderBar(kKnobLeft, rows[s], (prefix + "_base.png").c_str(), (prefix + "_shad.png").c_str(),
-                                       (prefix + "_roll%i.png").c_str());
+        const std::string knob = TempSprintf("clothtarr_slider_%c_base.png", letters[s]);
+        const std::string under = TempSprintf("clothtarr_slider_%c_shad.png", letters[s]);
+        const std::string grab = TempSprintf("clothtarr_slider_%c_roll%s.png", letters[s], kFramePattern);
+        sliders[s] = new CGuiSliderBar(kKnobLeft, rows[s], knob.c_str(), under.c_str(), grab.c_str());
     }
     for (int i = 0; i < kQuickPicks; i++) {
         swatches[i] = new CSprite(128, 362, 23000100);
@@ -186,10 +189,11 @@ void CControllerClothes::LoadSprites()
 void CControllerClothes::BuildButtons()
 {
     auto named = [this](int id, int x, int y, int label, const std::string& name, int textOffsetY) {
-        const std::string prefix = "clothtarr_button_" + name;
-        return new CGuiButton(CGuiButton::ScreenButton(this, id, x, y, label, (prefix + "_base.png").c_str(),
-                                                       (prefix + "_shad.png").c_str(),
-                                                       (prefix + "_roll%i.png").c_str(), -3, textOffsetY));
+        const std::string base = TempSprintf("clothtarr_button_%s_base.png", name.c_str());
+        const std::string shadow = TempSprintf("clothtarr_button_%s_shad.png", name.c_str());
+        const std::string rollover = TempSprintf("clothtarr_button_%s_roll%s.png", name.c_str(), kFramePattern);
+        return new CGuiButton(CGuiButton::ScreenButton(this, id, x, y, label, base.c_str(), shadow.c_str(),
+                                                       rollover.c_str(), -3, textOffsetY));
     };
     for (int id = 0; id < kFirstQuickPick; id++) {
         const button_place& place = kButtons[id];
@@ -212,7 +216,7 @@ void CControllerClothes::BuildButtons()
         data.y = tabPlaces[t].y;
         data.z = t == 0 ? kTabFrontZ : kTabBackZ;
         data.baseImage = TempSprintf("clothtarr_tab_%s_base.png", tabs[t]);
-        data.rolloverImage = TempSprintf("clothtarr_tab_%s_roll%%i.png", tabs[t]);
+        data.rolloverImage = TempSprintf("clothtarr_tab_%s_roll%s.png", tabs[t], kFramePattern);
         data.rolloverFrames = 5;
         data.pressedImage = TempSprintf("clothtarr_tab_%s_roll5.png", tabs[t]);
         data.labelShadowR = 46;
