@@ -30,7 +30,7 @@ std::vector<paint_point> Silhouette(bool pants, paint_box area)
                                       {0.72f, 0.4f}, {0.72f, 0.92f}, {0.28f, 0.92f}, {0.28f, 0.4f},
                                       {0.15f, 0.47f}, {0.05f, 0.3f}};
     std::vector<paint_point> corners;
-    auto add = [&](const float(&points)[][2], size_t n) {
+    auto add = [&](const float (*points)[2], size_t n) {
         for (size_t i = 0; i < n; i++) {
             corners.push_back({area.x + points[i][0] * area.w, area.y + points[i][1] * area.h});
         }
