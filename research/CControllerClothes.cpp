@@ -198,7 +198,8 @@ void CControllerClothes::BuildButtons()
     for (int id = 0; id < kFirstQuickPick; id++) {
         const button_place& place = kButtons[id];
         const bool slot = id >= kFirstSlot;
-        const int label = id == kBack ? kBackText : id == kMakeClothes ? kMakeClothesText : slot ? kEmptySlotText : -1;
+        // The queue slots are labelled by UpdateQueue once the layout stands.
+        const int label = id == kBack ? kBackText : id == kMakeClothes ? kMakeClothesText : -1;
         buttons[id] = named(id, place.x, place.y, label, place.name, slot ? -1 : -3);
     }
     for (int i = 0; i < kQuickPicks; i++) {
@@ -242,18 +243,14 @@ void CControllerClothes::BuildGarments()
                 for (int layer = 0; layer < 2; layer++) {
                     const std::string image =
                         TempSprintf("%s_%s%i_stand_SW_%s.png", genders[g], garments[garment], style, layers[layer]);
+                    const int archive = draw->LoadImage(image.c_str(), false, false);
+                    const int doubled = draw->DoubleImageSize(archive);
+                    draw->RemoveImage(archive);
                     for (int facing = 0; facing < 2; facing++) {
-                        const int archive = draw->LoadImage(image.c_str(), false, false);
-                        int shown = draw->DoubleImageSize(archive);
-                        draw->RemoveImage(archive);
-                        if (facing == 1) {
-                            const int doubled = shown;
-                            shown = draw->MirrorImageHorizontally(doubled);
-                            draw->RemoveImage(doubled);
-                        }
                         const coordinate at = kGarmentPlaces[g][garment][facing];
                         CSprite* sprite = new CSprite(at.x, at.y, layer == 0 ? colourZ[garment] : linesZ[garment]);
-                        sprite->LoadImage(shown);
+                        // Facing 1 is the doubled picture turned left to right.
+                        sprite->LoadImage(facing == 0 ? doubled : draw->MirrorImageHorizontally(doubled));
                         sprite->Hide();
                         (layer == 0 ? garmentColour : garmentLines)[g][garment][facing][style] = sprite;
                     }
