@@ -92,3 +92,4 @@ void PaintButton(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFrame(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMedal(CPictureCanvas&, const picture_job&, paint_box);
 void PaintGlow(CPictureCanvas&, const picture_job&, paint_box);
+void PaintGarment(CPictureCanvas&, const picture_job&, paint_box);

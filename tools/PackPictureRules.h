@@ -101,6 +101,8 @@ constexpr picture_rule_data kPictureRules[] = {
     {"profile_highlighter_*", PictureSubject::Frame, false},
     {"islandselector_cursor*", PictureSubject::Frame, false},
     {"*checkbox*", PictureSubject::Button, false},
+    {"clothtarr_tab_?_icon_*", PictureSubject::Garment, false},
+    {"clothtarr_swatch_*", PictureSubject::Garment, false},
     {"clothtarr_tab_*", PictureSubject::Button, false},
     {"*_base.*", PictureSubject::Button, false},
     {"*_shad.*", PictureSubject::Button, false},

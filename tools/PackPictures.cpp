@@ -22,8 +22,9 @@ constexpr picture_painter kPainters[] = {
     PaintWave, PaintFroth, PaintIslandThumb,
     PaintPointer, PaintHourglass, PaintFlask, PaintBubble, PaintItem, PaintBackdrop, PaintFader, PaintPanel,
     PaintButton, PaintFrame, PaintMedal, PaintGlow,
+    PaintGarment,
 };
-static_assert(sizeof(kPainters) / sizeof(kPainters[0]) == static_cast<size_t>(PictureSubject::Glow) + 1,
+static_assert(sizeof(kPainters) / sizeof(kPainters[0]) == static_cast<size_t>(PictureSubject::Garment) + 1,
               "one painter per subject, in the enum's order");
 
 }  // namespace

@@ -26,6 +26,8 @@ enum class PictureSubject {
     Cloud, Rain, RainStreak, Wave, Froth, IslandThumb,
     // pointers and screens
     Pointer, Hourglass, Flask, Bubble, Item, Backdrop, Fader, Panel, Button, Frame, Medal, Glow,
+    // the clothes designer's garment tab icons and quick-pick swatches
+    Garment,
 };
 
 struct picture_rule_data {
