@@ -102,7 +102,7 @@ TEST_F(RoadTest, TheDetailScreensClothesButtonDressesItsIslanderWhoIsSelectedOnR
     CObject::selectedObject = man;
     CControllerGame::sidebar->DetailButtonClicked();
     ASSERT_NE(CControllerGame::personGUI, nullptr);
-    CControllerGame::personGUI->result = 1;
+    CControllerGame::personGUI->changeClothes = 1;
     CControllerGame::personGUI->ShutDown(0);
     Frame();
     ASSERT_NE(CControllerGame::clothes, nullptr);
