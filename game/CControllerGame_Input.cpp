@@ -47,7 +47,7 @@ bool CControllerGame::OverPanel()
 void CControllerGame::CancelPlacing()
 {
     CTreeIndicator::placingTrees = -1;
-    CFlowerIndicator::placingFlowers = -1;
+    CFlowerIndicator::PlaceFlowers(-1);
     CBuilding::HoverBuilding(-1);
 }
 
@@ -80,6 +80,7 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         if (island) {
             island->EraseFlowers(world.x, world.y, kEraseRadius);
         }
+        CFlowerIndicator::EraseFlowers(world.x, world.y);
         return;
     }
     if (!left) {
@@ -105,6 +106,9 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
     }
     if (!released && !OverPanel() && !UseHeld()) {
         return;
+    }
+    if (released || !OverPanel()) {
+        CFlowerIndicator::Click(released);
     }
 
     if (released) {
@@ -152,6 +156,7 @@ void CControllerGame::InputMouseMove(int x, int y)
     if (pressX == -1 && gravePressX == -1 && island) {
         island->MouseMove(x, y);
     }
+    CFlowerIndicator::MouseMove();
     if (pressX != -1 && pickupCandidate && !pickupCandidate->IsPickedUp() &&
         GetDist(static_cast<float>(pressX), static_cast<float>(pressY), static_cast<float>(x),
                 static_cast<float>(y)) > kLiftDistance) {
