@@ -50,7 +50,7 @@ constexpr flower_spot kFlowerSpots[7] = {{20, 35, 6},  {41, 128, 0},  {52, 88, 2
 constexpr int kClearZoneX = 71, kClearZoneY = 130;
 constexpr float kClearZoneRadius = 120.0f;
 constexpr float kSpotReach = 8.0f;
-constexpr long long kFlowerReach = 12;
+constexpr int kFlowerReach = 12;
 
 // 0 none, 1 some, 2 master.
 int Grade(int skill)
@@ -288,7 +288,23 @@ void CMysteriousObject::FlowerPlaced()
     const int originX = mysteriousFlower->GetX() + kPatternX;
     const int originY = mysteriousFlower->GetY() + kPatternY;
     bool satisfied[7] = {};
+    // Flowers outside the pattern's box, grown by the reach, cannot count.
+    int left = originX, right = originX, top = originY, bottom = originY;
+    for (int i = 0; i < 7; i++) {
+        const flower_spot& spot = kFlowerSpots[i];
+        left = i == 0 ? originX + spot.dx : std::min(left, originX + spot.dx);
+        right = i == 0 ? originX + spot.dx : std::max(right, originX + spot.dx);
+        top = i == 0 ? originY + spot.dy : std::min(top, originY + spot.dy);
+        bottom = i == 0 ? originY + spot.dy : std::max(bottom, originY + spot.dy);
+    }
+    left -= kFlowerReach;
+    right += kFlowerReach;
+    top -= kFlowerReach;
+    bottom += kFlowerReach;
     for (const flower_data& flower : island->flowers) {
+        if (flower.x < left || flower.x > right || flower.y < top || flower.y > bottom) {
+            continue;
+        }
         for (int i = 0; i < 7; i++) {
             const flower_spot& spot = kFlowerSpots[i];
             if (satisfied[i] || flower.colour != spot.colour) {
@@ -297,7 +313,7 @@ void CMysteriousObject::FlowerPlaced()
             // Squared, as the test runs for every flower of the island.
             const long long dx = flower.x - (originX + spot.dx);
             const long long dy = flower.y - (originY + spot.dy);
-            satisfied[i] = dx * dx + dy * dy <= kFlowerReach * kFlowerReach;
+            satisfied[i] = dx * dx + dy * dy <= static_cast<long long>(kFlowerReach) * kFlowerReach;
         }
     }
     for (bool spot : satisfied) {
