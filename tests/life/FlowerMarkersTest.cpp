@@ -91,13 +91,6 @@ TEST_F(FlowerMarkerTest, APressPaintsOneMarkerWhereNothingStandsWithinTwelvePixe
     EXPECT_EQ(CFlowerIndicator::flowerData.size(), CFlowerIndicator::flowerIndicator.size());
 }
 
-TEST_F(FlowerMarkerTest, TheFirstMarkerCompletesTheTutorialStepThatWaitsForIt)
-{
-    CTutorialDialog::CompleteTutorial(65);
-    ASSERT_TRUE(PaintAt(300, 300, 0));
-    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(66));
-}
-
 TEST_F(FlowerMarkerTest, SprayScattersMarkersWithinFiftyPixelsOfThePointer)
 {
     CFlowerIndicator::SetSpray(true);
@@ -209,22 +202,6 @@ TEST_F(FlowerMarkerTest, TheSixtiethFailedWalkGivesTheMarkerUp)
     EXPECT_TRUE(CFlowerIndicator::flowerData.empty());
     EXPECT_TRUE(marker->deleteMe);
     Sweep();
-}
-
-TEST_F(FlowerMarkerTest, IslandersFindTheMarkerUnderThePointerOrTheNearestOne)
-{
-    ASSERT_TRUE(PaintAt(300, 300, 0));
-    CFlowerIndicator* left = Last();
-    ASSERT_TRUE(PaintAt(400, 300, 0));
-    CFlowerIndicator* right = Last();
-    Sweep();  // places the pictures
-    int x = 390, y = 290, side = 0;
-    EXPECT_EQ(CFlowerIndicator::FindClosestCoords(x, y, side), right);
-    EXPECT_TRUE((side == 1 && x == 396 - 48 && y == 296 - 25) || (side == 2 && x == 396 + 37 && y == 296 - 24));
-    MouseAt(285, 285);
-    EXPECT_EQ(CFlowerIndicator::FindCoords(x, y, side, true), left) << "within 20 px of its picture";
-    MouseAt(200, 200);
-    EXPECT_EQ(CFlowerIndicator::FindCoords(x, y, side, true), nullptr);
 }
 
 TEST_F(FlowerMarkerTest, SavedMarkersComeBackInPlaceAndAColourOutOfRangeIsSkipped)
