@@ -1,6 +1,7 @@
 #include "CMysteriousObject.h"
 
 #include "CControllerGame.h"
+#include "CDraw.h"
 #include "CMap.h"
 #include "CProfile.h"
 #include "CSprite.h"
@@ -113,7 +114,11 @@ CMysteriousObject::CMysteriousObject(int footX, int footY, int mysteryNumber)
         mysteriousFlower = this;
     }
 
-    mainSprite = HiddenSprite(0, TempSprintf("mysterious_%i.png", number));
+    // A private copy: grass is painted into it, and must not reach the
+    // shared picture that other islands' mysteries and the map draw.
+    mainSprite = new CSprite(0);
+    mainSprite->LoadImage(CSprite::draw->LoadImage(TempSprintf("mysterious_%i.png", number), true, true));
+    mainSprite->Hide();
     selectionMarker = HiddenSprite(kSelectionMarkerZ, look.marker);
     selectionOffsetX = look.markerX;
     selectionOffsetY = look.markerY;
