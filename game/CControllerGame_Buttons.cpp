@@ -116,7 +116,10 @@ void CControllerGame::GUICallback(int id, int)
             PlayDisallowed();
             return;
         }
-        CFlowerIndicator::placingFlowers = kFlowerColours[id - FIRST_COLOUR];
+        if (flowers) {
+            flowers->chosen = id - FIRST_COLOUR;
+        }
+        CFlowerIndicator::PlaceFlowers(kFlowerColours[id - FIRST_COLOUR]);
         return;
     }
     CResources* stock = Resources();
@@ -185,13 +188,23 @@ void CControllerGame::GUICallback(int id, int)
         return;
     case SPRAY:
         sprayMode = !sprayMode;
+        if (flowers) {
+            flowers->SetSpray(sprayMode);
+        }
+        CFlowerIndicator::SetSpray(sprayMode);
         return;
     case ERASER:
-        CFlowerIndicator::placingFlowers = -1;
+        CFlowerIndicator::PlaceFlowers(-1);
+        if (flowers) {
+            flowers->chosen = -1;
+        }
         eraserMode = true;
         return;
     case ERASE_ALL:
-        CFlowerIndicator::placingFlowers = -1;
+        CFlowerIndicator::PlaceFlowers(-1);
+        if (flowers) {
+            flowers->chosen = -1;
+        }
         OpenPopUp(kEraseAllQuestionId, false, -1, true);
         popUpPurpose = 0;
         return;
@@ -498,7 +511,7 @@ void CControllerGame::ApplyPopUpAnswer()
     if (popUpPurpose == 0) {
         if (yes && island) {
             island->EraseAllFlowers();
-            CFlowerIndicator::flowerData.clear();
+            CFlowerIndicator::DeleteAllFlowerIndicators();
         }
     } else if (popUpPurpose == 1) {
         if (yes) {

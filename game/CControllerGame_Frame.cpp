@@ -194,6 +194,9 @@ bool CControllerGame::RunFrame()
     if (eraserMode) {
         SetToolTipMessage(Tip(kEraserTip), 2);
     }
+    if (sprayMode && CFlowerIndicator::GetFlowerPlacementType() != -1) {
+        CFlowerIndicator::MouseMove();
+    }
     if (CFlowerIndicator::GetFlowerPlacementType() != -1) {
         SetToolTipMessage(Tip(kPaintingTip), 2);
     }

@@ -48,7 +48,7 @@ bool CControllerGame::OverPanel()
 void CControllerGame::CancelPlacing()
 {
     CTreeIndicator::placingTrees = -1;
-    CFlowerIndicator::placingFlowers = -1;
+    CFlowerIndicator::PlaceFlowers(-1);
     CBuilding::HoverBuilding(-1);
 }
 
@@ -81,6 +81,7 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         if (island) {
             island->EraseFlowers(world.x, world.y, kEraseRadius);
         }
+        CFlowerIndicator::EraseFlowers(world.x, world.y);
         return;
     }
     if (!left) {
@@ -108,6 +109,7 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         return;
     }
     if (released || !OverPanel()) {
+        CFlowerIndicator::Click(released);
         CTreeIndicator::Click(released);
     }
 
@@ -165,6 +167,7 @@ void CControllerGame::InputMouseMove(int x, int y)
     if (pressX == -1 && gravePressX == -1 && island) {
         island->MouseMove(x, y);
     }
+    CFlowerIndicator::MouseMove();
     CTreeIndicator::MouseMove();
     if (gravePressX != -1 && tombstoneCandidate && !pickupCandidate &&
         GetDist(static_cast<float>(gravePressX), static_cast<float>(gravePressY), static_cast<float>(x),

@@ -10,6 +10,7 @@
 #include "CFlyaway.h"
 #include "CFootprint.h"
 #include "CGuiFlowers.h"
+#include "CTutorialCircle.h"
 #include "CMap.h"
 #include "CMouseCursor.h"
 #include "CObject.h"
@@ -350,10 +351,13 @@ void CControllerGame::CloseFlowersGUI()
     if (CTutorialDialog::IsTutorialComplete(64) && !CTutorialDialog::IsTutorialComplete(67)) {
         CTutorialDialog::CompleteTutorial(67);
     }
+    if (game && game->stepCircle && flowers && flowers->IsVisible()) {
+        game->stepCircle->Hide();
+    }
     if (flowers) {
         flowers->Disappear();
     }
-    CFlowerIndicator::placingFlowers = -1;
+    CFlowerIndicator::PlaceFlowers(-1);
 }
 
 void CControllerGame::ForgetObject(CObject* object)

@@ -1,9 +1,11 @@
 #include "CMysteriousObject.h"
 
 #include "CControllerGame.h"
+#include "CDraw.h"
 #include "CMap.h"
 #include "CProfile.h"
 #include "CSprite.h"
+#include "Finds.h"
 #include "Utilities.h"
 
 #include <cassert>
@@ -13,6 +15,7 @@ namespace {
 
 constexpr int kProgressProperty = 40;
 constexpr int kSelectionMarkerZ = 30;
+constexpr int kPatternSolvedNotice = 26303;
 // The flower mystery's flowers lie under everything on the island.
 constexpr int kFlowerLayerZ = 2;
 constexpr float kLightenFactor = 1.5f;
@@ -58,22 +61,18 @@ constexpr mystery_look kLooks[8] = {
      "mysterious_7_shadow.png", 1, 113, kSmallMarker, -44, 86, 3, 104, 107, 67, 50},
 };
 
+// Where grass grows over the foot of mysteries 2, 3 and 4, from the top-left.
+constexpr int kNoPoint = -10000;
+constexpr coordinate kGrassPoints[3][6] = {
+    {{0, 177}, {33, 210}, {99, 210}, {130, 184}, {kNoPoint, 0}, {kNoPoint, 0}},
+    {{0, 182}, {28, 210}, {68, 217}, {116, 217}, {165, 204}, {176, 179}},
+    {{4, 118}, {35, 145}, {99, 215}, {133, 122}, {kNoPoint, 0}, {kNoPoint, 0}},
+};
+
 // Mystery 4 grows a sapling in its first stage, which blocks less ground.
 constexpr int kSaplingX = 50, kSaplingY = 15;
 constexpr int kSaplingBlockX = 40, kSaplingBlockY = 25, kSaplingBlockW = 50, kSaplingBlockH = 60;
 
-// The flower pattern of mystery 2, from (x - 45, y + 73) of the mystery, and
-// the disc kept clear around it.
-struct flower_spot {
-    int dx, dy;
-    int colour;
-};
-constexpr int kPatternX = -45, kPatternY = 73;
-constexpr flower_spot kFlowerSpots[7] = {{20, 35, 6},  {41, 128, 0},  {52, 88, 2},  {93, 129, 0},
-                                         {146, 110, 1}, {217, 78, 0}, {198, 56, 3}};
-constexpr int kClearZoneX = 71, kClearZoneY = 130;
-constexpr float kClearZoneRadius = 120.0f;
-constexpr float kSpotReach = 8.0f;
 
 CSprite* HiddenSprite(int z, const char* image)
 {
@@ -115,7 +114,11 @@ CMysteriousObject::CMysteriousObject(int footX, int footY, int mysteryNumber)
         mysteriousFlower = this;
     }
 
-    mainSprite = HiddenSprite(0, TempSprintf("mysterious_%i.png", number));
+    // A private copy: grass is painted into it, and must not reach the
+    // shared picture that other islands' mysteries and the map draw.
+    mainSprite = new CSprite(0);
+    mainSprite->LoadImage(CSprite::draw->LoadImage(TempSprintf("mysterious_%i.png", number), true, true));
+    mainSprite->Hide();
     selectionMarker = HiddenSprite(kSelectionMarkerZ, look.marker);
     selectionOffsetX = look.markerX;
     selectionOffsetY = look.markerY;
@@ -200,6 +203,25 @@ void CMysteriousObject::UnHide()
     if (shadow) {
         shadow->UnHide();
     }
+    PaintGrass();
+}
+
+void CMysteriousObject::PaintGrass()
+{
+    CMap* island = CControllerGame::island;
+    if (grassPainted || !island || !island->playable || number < 2 || number > 4) {
+        return;
+    }
+    const int left = GetX();
+    const int top = GetY();
+    std::vector<coordinate> points;
+    for (const coordinate& point : kGrassPoints[number - 2]) {
+        if (point.x != kNoPoint) {
+            points.push_back({left + point.x, top + point.y});
+        }
+    }
+    island->GetGrassOverSprite(mainSprite, points, -1);
+    grassPainted = true;
 }
 
 void CMysteriousObject::Pump(int offsetX, int offsetY, int)
@@ -277,9 +299,7 @@ void CMysteriousObject::Pump(int offsetX, int offsetY, int)
     const bool solvedNow = CheckVar(1 << number);
     if (number == 2 && !solved && solvedNow) {
         // The flower pattern was completed since the last frame.
-        requestingFeedback = this;
-        requestingFeedbackData.id = 26303;
-        requestingFeedbackData.noticeOnly = 1;
+        AskPlayer(this, kPatternSolvedNotice);
     }
     solved = solvedNow;
 }
@@ -464,21 +484,4 @@ bool CMysteriousObject::IsComplete(int mysteryNumber)
 void CMysteriousObject::ResetAllMysteriousObjects()
 {
     CProfile::current->SetValue<int>(kProgressProperty, 0);
-}
-
-bool CMysteriousObject::CheckFlower(int atX, int atY)
-{
-    if (!mysteriousFlower) {
-        return true;
-    }
-    const int mx = mysteriousFlower->GetX();
-    const int my = mysteriousFlower->GetY();
-    const int originX = mx + kPatternX;
-    const int originY = my + kPatternY;
-    for (const flower_spot& spot : kFlowerSpots) {
-        if (GetDist(atX, atY, originX + spot.dx, originY + spot.dy) <= kSpotReach) {
-            return true;
-        }
-    }
-    return GetDist(atX, atY, mx + kClearZoneX, my + kClearZoneY) >= kClearZoneRadius;
 }

@@ -35,6 +35,14 @@ public:
     int GetY() override;
     void GiveResponse(bool yes) override;
 
+    // Solving (CMysteriousObject_Solve.cpp). A drop always answers task 0:
+    // the islander takes up nothing, the mystery only raises a notice.
+    int DroppedOn() override;
+    // True when the dose was taken and is to be spent.
+    bool AcceptStardust() override;
+    bool AcceptMoondust() override;
+    bool AcceptPotion(int potion) override;
+
     int GetVariant();
     int GetW();  // of the main picture
     int GetH();
@@ -43,6 +51,11 @@ public:
     int GetLevelsUntilCompletion();
     // 0 untouched; 1 first stage done (or solved, for one-stage mysteries); 2 solved.
     int GetLevel();
+    // The next stage of a two-stage mystery: the first-stage bit, then solved.
+    void AddLevel();
+    // With a mystery: its trophy, then its solved bit (bits is not read).
+    // Without: only the bits, no trophy.
+    static void SetComplete(CMysteriousObject* mystery, int bits);
 
     // A random sand mystery (0, 5, 6 or 7) or grass mystery (1..4), one draw each.
     static int GetSandVariantNum();
@@ -57,6 +70,9 @@ public:
     // Whether a flower may go at world (x, y): near the flower mystery only on
     // the spots of its pattern.
     static bool CheckFlower(int x, int y);
+    // After each flower planted: solves the flower mystery once all seven
+    // spots of its pattern hold a flower of their colour.
+    static void FlowerPlaced();
 
     // The mystery 2 of the current island; null when none.
     static CMysteriousObject* mysteriousFlower;
@@ -65,6 +81,13 @@ public:
     int dustCharge;    // 0..1000; decays by one a frame
 
 private:
+    // The notice answering a drop: the islander's name and the two pronouns.
+    void DropNotice(int stringId, const char* name);
+    // One dose of the dust that mystery dustNumber takes; ids in the order
+    // first-stage refusal, first dose, solved.
+    bool TakeDust(int dustNumber, int refusalId, int firstDoseId, int solvedId);
+    void PaintGrass();
+
     int number;
     std::string pronounInsert1;
     std::string pronounInsert2;

@@ -20,8 +20,18 @@ const paint_colour kStoneGrey = Rgb(150, 146, 138);
 const paint_colour kFlowerColours[] = {Rgb(226, 48, 52),  Rgb(250, 214, 40),  Rgb(70, 110, 230), Rgb(248, 248, 244),
                                        Rgb(244, 120, 190), Rgb(248, 140, 30), Rgb(150, 70, 200)};
 
+// The flower panel's icons name their colour by word, in colour-number order.
+constexpr const char* kIconColourWords[] = {"white", "ltblue", "dkblue", "purple", "pink", "orange", "yellow"};
+
 paint_colour FlowerColour(const std::string& name)
 {
+    if (name.rfind("flowerGUI_icon_", 0) == 0) {
+        for (int i = 0; i < 7; i++) {
+            if (name.find(kIconColourWords[i], 15) == 15) {
+                return kFlowerColours[i];
+            }
+        }
+    }
     const int index = NumberAfter(name, "colour_", 0);
     return kFlowerColours[std::clamp(index, 0, 6)];
 }

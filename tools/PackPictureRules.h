@@ -123,4 +123,7 @@ constexpr picture_rule_data kPictureRules[] = {
     {"instructions_pics_*", PictureSubject::Backdrop, false},
     {"loadingA_*", PictureSubject::Backdrop, false},
     {"intro_panel*", PictureSubject::Backdrop, false},
+    // flower markers and the flower panel's colour icons
+    {"flower_indicator*", PictureSubject::SelectionRing, false},
+    {"flowerGUI_icon_*", PictureSubject::Flower, false},
 };
