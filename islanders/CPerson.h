@@ -68,7 +68,7 @@ public:
     // Ages every islander, delete-flagged ones too; nothing else.
     static void AdvanceTime(int ticks);
 
-    // ---- What the game screen asks of the band (CPerson_GameServices.cpp) ----
+    // ---- What the game screen asks of the band ------------------------------------
     // Every couple in a hut gets its child (or twins) at once: the game
     // screen is closing.
     static void ProcessBabyMakingCouples();

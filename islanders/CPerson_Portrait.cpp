@@ -5,7 +5,9 @@
 
 #include "CDraw.h"
 #include "CSprite.h"
+#include "Utilities.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -73,4 +75,28 @@ sidebar_image CPerson::GetSpriteForSidebar()
         }
     }
     return sidebar_image{portraitImage, "", -1};
+}
+
+int CPerson::FindRandomAdultImage(int* gender, char* name)
+{
+    if (people.empty()) {
+        return -1;
+    }
+    for (int pick = 0; pick < 1000; pick++) {
+        CPerson* person = people[RangedRandom(0, static_cast<int>(people.size()) - 1)];
+        if (person->deleteMe || person->dying || person->GetAge() < 14) {
+            continue;
+        }
+        person->ChangeEmotion(5, 10);
+        if (gender) {
+            *gender = person->data.gender;
+        }
+        if (name) {
+            // The caller's buffer holds any name: names are cut to 10 characters.
+            snprintf(name, sizeof(person->asciiName), "%s", person->GetASCIIName());
+        }
+        const sidebar_image portrait = person->GetSpriteForSidebar();
+        return portrait.id != -1 && CSprite::draw ? CSprite::draw->CopyImage(portrait.id) : -1;
+    }
+    return -1;
 }

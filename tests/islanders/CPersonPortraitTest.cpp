@@ -28,3 +28,25 @@ TEST_F(IslanderPortrait, IsBuiltOnceForEveryStageAndRebuiltWhenTheFaceChanges)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(IslanderPortrait, TheQuitDialogGetsACopyOfAnAdultsPortraitAndNothingWithoutOne)
+{
+    int gender = -1;
+    char name[64] = {};
+    EXPECT_EQ(CPerson::FindRandomAdultImage(&gender, name), -1) << "no band";
+    CPerson* child = Dressed(looks{1, 8});
+    EXPECT_EQ(CPerson::FindRandomAdultImage(&gender, name), -1) << "children only";
+    CPerson* adult = Dressed(looks{1, 30});
+    const int copy = CPerson::FindRandomAdultImage(&gender, name);
+    ASSERT_NE(copy, -1);
+    EXPECT_NE(copy, adult->GetSpriteForSidebar().id) << "the caller owns its own copy";
+    EXPECT_EQ(gender, adult->data.gender);
+    EXPECT_STREQ(name, adult->GetASCIIName());
+    CSprite::draw->RemoveImage(copy);
+    delete adult;
+    delete child;
+}
+
+}  // namespace

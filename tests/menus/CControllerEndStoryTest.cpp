@@ -15,11 +15,11 @@ namespace {
 constexpr int kVoyager = 0x800000, kExplorer = 0x4;
 constexpr int kButtonsY = 547, kSelectX = 499, kNextX = 703;
 
-class EndStoryTest : public RoadTest {
+class EndStoryTest : public ScreenRoadTest {
 protected:
     void SetUp() override
     {
-        RoadTest::SetUp();
+        ScreenRoadTest::SetUp();
         CBuilding::setSail = false;
         while (!CControllerTrophies::trophyUnlockQueue.empty()) {
             CControllerTrophies::trophyUnlockQueue.pop();
@@ -29,7 +29,7 @@ protected:
     void TearDown() override
     {
         CBuilding::setSail = false;
-        RoadTest::TearDown();
+        ScreenRoadTest::TearDown();
     }
 
     static int Int(int property) { return CProfile::current->GetValue<int>(property); }

@@ -8,7 +8,7 @@
 
 namespace {
 
-class IntroStoryTest : public RoadTest {
+class IntroStoryTest : public ScreenRoadTest {
 protected:
     CControllerIntroStory* Open()
     {

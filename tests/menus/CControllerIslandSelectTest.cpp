@@ -12,7 +12,7 @@ namespace {
 constexpr int kBackX = 133, kButtonsY = 547;
 constexpr int kPreviousX = 340, kSelectX = 499, kNextX = 703;
 
-class IslandSelectTest : public RoadTest {
+class IslandSelectTest : public ScreenRoadTest {
 protected:
     CControllerIslandSelect* Open(bool afterStory = true)
     {

@@ -46,7 +46,7 @@ public:
     int handBacks = 0;
 };
 
-class RoadTest : public GameScreenTest {
+class ScreenRoadTest : public GameScreenTest {
 protected:
     void SetUp() override
     {

@@ -15,7 +15,7 @@ namespace {
 constexpr int kButtonX = 680;
 constexpr int kPlayY = 195, kNewGameY = 258;
 
-class MainMenuTest : public RoadTest {
+class MainMenuTest : public ScreenRoadTest {
 protected:
     CControllerMain* Open()
     {

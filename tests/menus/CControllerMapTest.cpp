@@ -21,13 +21,13 @@ namespace {
 constexpr int kMapButton = 19;
 constexpr int kViewCentreX = 322, kViewCentreY = 280;
 
-class MapScreenTest : public RoadTest {
+class MapScreenTest : public ScreenRoadTest {
 protected:
     void TearDown() override
     {
         delete CControllerGame::trophies;
         CControllerGame::trophies = nullptr;
-        RoadTest::TearDown();
+        ScreenRoadTest::TearDown();
     }
 
     // The game on a fixed island, named and numbered as the chooser leaves it.

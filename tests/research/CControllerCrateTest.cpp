@@ -53,13 +53,13 @@ feedback_data Request(int id, int crate, int tier)
     return request;
 }
 
-class CrateScreenTest : public RoadTest {
+class CrateScreenTest : public ScreenRoadTest {
 protected:
     void TearDown() override
     {
         crate.reset();
         CCrateBarrel::pickedUp = nullptr;
-        RoadTest::TearDown();
+        ScreenRoadTest::TearDown();
     }
 
     CControllerCrate& Show(const feedback_data& request)
