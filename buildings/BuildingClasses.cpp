@@ -1,9 +1,11 @@
 #include "BuildingClasses.h"
 
+#include "CBoat.h"
 #include "CCraftworks.h"
 #include "CFarm.h"
 #include "CFireplace.h"
 #include "CHut.h"
+#include "CShipyard.h"
 #include "CStandInBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
@@ -36,14 +38,16 @@ constexpr building_class kClasses[kTypes] = {
      [](int x, int y, int variant) -> CBuilding* { return new CCraftworks(variant, x, y); },
      CStandInBuilding::PlacementCollision},
     kStandIn,  // 7 science station
-    kStandIn,  // 8 shipyard
+    {[](const building_data& saved) -> CBuilding* { return new CShipyard(saved); },
+     [](int x, int y, int) -> CBuilding* { return new CShipyard(x, y); }, CShipyard::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CFireplace(saved); },
-     [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CStandInBuilding::PlacementCollision},
+     [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CFireplace::PlacementCollision},
     kStandIn,  // 10 wonder A
     kStandIn,  // 11 wonder B
     {[](const building_data& saved) -> CBuilding* { return new CFarm(saved); },
-     [](int x, int y, int variant) -> CBuilding* { return new CFarm(variant, x, y); }, CStandInBuilding::PlacementCollision},
-    kStandIn,  // 13 ship
+     [](int x, int y, int) -> CBuilding* { return new CFarm(x, y); }, CFarm::PlacementCollision},
+    {[](const building_data& saved) -> CBuilding* { return new CBoat(saved); },
+     [](int x, int y, int variant) -> CBuilding* { return new CBoat(x, y, variant); }, CBoat::PlacementCollision},
 };
 
 }  // namespace

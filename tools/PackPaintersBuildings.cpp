@@ -238,6 +238,32 @@ void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box are
 
 void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.find("_fire_") != std::string::npos) {
+        // Flames alone, leaning a little differently in every frame.
+        const float lean = static_cast<float>(LastNumber(job.name, 0) % 5 - 2) * area.w * 0.04f;
+        const paint_point foot{area.x + area.w / 2, area.y + area.h - 2};
+        canvas.Polygon({{foot.x - area.w * 0.4f, foot.y}, {foot.x - area.w * 0.22f + lean, foot.y - area.h * 0.62f},
+                        {foot.x - area.w * 0.05f, foot.y - area.h * 0.4f}, {foot.x + lean * 1.5f, foot.y - area.h * 0.97f},
+                        {foot.x + area.w * 0.18f, foot.y - area.h * 0.45f}, {foot.x + area.w * 0.3f + lean, foot.y - area.h * 0.7f},
+                        {foot.x + area.w * 0.4f, foot.y}},
+                       Rgb(240, 110, 24));
+        canvas.Polygon({{foot.x - area.w * 0.22f, foot.y}, {foot.x - area.w * 0.08f + lean, foot.y - area.h * 0.45f},
+                        {foot.x + lean, foot.y - area.h * 0.62f}, {foot.x + area.w * 0.12f, foot.y - area.h * 0.35f},
+                        {foot.x + area.w * 0.22f, foot.y}},
+                       Rgb(255, 214, 70));
+        return;
+    }
+    if (job.name.find("_spark_") != std::string::npos) {
+        CPackRandom random(job.seed);
+        for (int i = 0; i < 6; i++) {
+            const paint_point p{area.x + static_cast<float>(random.Range(3, static_cast<int>(area.w) - 3)),
+                                area.y + static_cast<float>(random.Range(3, static_cast<int>(area.h) - 3))};
+            canvas.Ellipse(p, 1.6f, 1.6f, Rgb(255, random.Range(200, 250), 80));
+        }
+        return;
+    }
+    // The stages of a fireplace being built: the ring and the logs, unlit.
+    const bool unlit = job.name.find("construct1") != std::string::npos;
     const paint_point c{area.x + area.w / 2, area.y + area.h * 0.72f};
     const float rx = area.w * 0.42f, ry = area.h * 0.2f;
     canvas.Ellipse(c, rx, ry, Rgb(70, 50, 36));
@@ -249,11 +275,13 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     }
     PaintLog(canvas, {c.x - rx * 0.6f, c.y + 4}, {c.x + rx * 0.5f, c.y - 6}, 9, Rgb(118, 78, 44));
     PaintLog(canvas, {c.x + rx * 0.6f, c.y + 4}, {c.x - rx * 0.5f, c.y - 6}, 9, Rgb(108, 70, 40));
-    canvas.Polygon({{c.x - 20, c.y}, {c.x - 10, c.y - area.h * 0.45f}, {c.x, c.y - area.h * 0.25f},
-                    {c.x + 6, c.y - area.h * 0.6f}, {c.x + 20, c.y}},
-                   Rgb(240, 120, 30));
-    canvas.Polygon({{c.x - 10, c.y}, {c.x - 3, c.y - area.h * 0.28f}, {c.x + 5, c.y - area.h * 0.4f}, {c.x + 10, c.y}},
-                   Rgb(255, 220, 80));
+    if (!unlit) {
+        canvas.Polygon({{c.x - 20, c.y}, {c.x - 10, c.y - area.h * 0.45f}, {c.x, c.y - area.h * 0.25f},
+                        {c.x + 6, c.y - area.h * 0.6f}, {c.x + 20, c.y}},
+                       Rgb(240, 120, 30));
+        canvas.Polygon({{c.x - 10, c.y}, {c.x - 3, c.y - area.h * 0.28f}, {c.x + 5, c.y - area.h * 0.4f}, {c.x + 10, c.y}},
+                       Rgb(255, 220, 80));
+    }
     for (int i = 0; i <= 6; i++) {
         const float angle = i * 2 * kPi / 12;
         PaintStone(canvas, {c.x + std::cos(angle) * rx, c.y + std::sin(angle) * ry}, 9, 7,
@@ -451,6 +479,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"lava", "mysterious_5", PaintMystery},
         {"moondust", "dust_moondust_ground", PaintDustHeap},
         {"stardust", "dust_stardust_ground", PaintDustHeap},
+        {"boat", "boat_right1", PaintShip},
     };
     for (const icon_subject& subject : kIconSubjects) {
         if (job.name.find(subject.word) != std::string::npos) {

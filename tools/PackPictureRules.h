@@ -117,4 +117,5 @@ constexpr picture_rule_data kPictureRules[] = {
     {"instructions_pics_*", PictureSubject::Backdrop, false},
     {"loadingA_*", PictureSubject::Backdrop, false},
     {"intro_panel*", PictureSubject::Backdrop, false},
+    {"firesmoke_*", PictureSubject::Cloud, false},
 };
