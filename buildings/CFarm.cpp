@@ -37,8 +37,8 @@ constexpr coordinate kPlotTable[CFarm::PLOTS] = {
     {74, 136}, {56, 158}, {149, 82},  {131, 104}, {112, 126}, {93, 147}, {75, 169},
 };
 
-// The patch a gardener hoes, from the picture's top-left.
-constexpr coordinate kTendArea[4] = {{9, 128}, {109, 10}, {192, 69}, {92, 185}};
+// The patch a gardener hoes, from the picture's top-left; closed.
+constexpr coordinate kTendArea[5] = {{9, 128}, {109, 10}, {192, 69}, {92, 185}, {9, 128}};
 
 // Flagged: they keep other buildings off the patch but let islanders and
 // the ship's hull over it.
