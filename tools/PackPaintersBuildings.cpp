@@ -111,15 +111,27 @@ void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box are
     const bool moon = job.name.find("wonderB") != std::string::npos;
 
     // The cleared ground every stage stands on.
-    canvas.Ellipse({cx, ground}, (right - left) * 0.62f, area.h * 0.08f, WithAlpha(kEarth, 0.85f));
+    if (!farm) {
+        canvas.Ellipse({cx, ground}, (right - left) * 0.62f, area.h * 0.08f, WithAlpha(kEarth, 0.85f));
+    }
     if (farm) {
-        for (int row = 0; row < 4; row++) {
-            const float y = area.y + area.h * (0.3f + row * 0.17f);
-            const float inset = area.w * 0.06f, soil = std::max(2.0f, area.h * 0.043f);
-            canvas.Line({area.x + inset, y}, {area.x + area.w - inset, y}, soil, Rgb(110, 76, 44));
-            for (int i = 0; i < 6; i++) {
-                PaintVegetable(canvas, {area.x + 2 * inset + i * (area.w - 4 * inset) / 5, y}, soil * 0.55f,
-                               Rgb(80, 170, 60));
+        // A diamond of tilled earth with furrows along the plot rows; the
+        // game stands its vegetables on it. Pictures that stand for the
+        // whole garden (icons) show the vegetables too.
+        auto at = [&](float fx, float fy) { return paint_point{area.x + area.w * fx / 210, area.y + area.h * fy / 235}; };
+        canvas.OutlinedPolygon({at(9, 128), at(109, 10), at(200, 69), at(92, 195)}, Rgb(122, 84, 50), Rgb(90, 60, 34), 2);
+        for (int row = 0; row < 5; row++) {
+            const float f = (row + 0.5f) / 5;
+            canvas.Line(at(9 + 100 * f, 128 - 118 * f + 8), at(92 + 108 * f, 195 - 126 * f + 8), std::max(1.5f, area.h * 0.012f),
+                        Rgb(96, 64, 38));
+        }
+        if (job.name.find("construct") == std::string::npos) {
+            for (int row = 0; row < 5; row++) {
+                for (int i = 0; i < 5; i++) {
+                    const float f = (row + 0.5f) / 5, g = (i + 0.5f) / 5;
+                    const paint_point a = at(9 + 100 * f, 128 - 118 * f), b = at(92 + 108 * f, 195 - 126 * f);
+                    PaintVegetable(canvas, {a.x + (b.x - a.x) * g, a.y + (b.y - a.y) * g}, area.w * 0.03f, Rgb(236, 120, 30));
+                }
             }
         }
         return;
@@ -468,7 +480,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"shipyard", "shipyard_style0_construct4", PaintBuilding},
         {"wonderA", "wonderA_style0_construct4", PaintBuilding},
         {"wonderB", "wonderB_style0_construct4", PaintBuilding},
-        {"farm", "farm_style0_construct0", PaintBuilding},
+        {"farm", "farm_style0", PaintBuilding},
         {"ship", "boat_right0", PaintShip},
         {"firepit", "fireplace_style0_construct0", PaintFireplace},
         {"flowers", "mysterious_2_flowers", PaintMystery},
