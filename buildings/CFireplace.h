@@ -10,6 +10,7 @@
 
 #include "CBuildingKind.h"
 
+#include <cstdint>
 #include <vector>
 
 class CSound;
@@ -56,7 +57,16 @@ private:
         float drift;
     };
 
+    // The smoke's own draws: it moves only in rendering frames, whose number
+    // depends on the machine, so it must not draw from the island's shared
+    // generator that the simulation replays.
+    struct smoke_random {
+        uint32_t state;
+        uint32_t GenRand32();
+    };
+
     void InitFire(bool placing);
+    float NewDrift();
     int Depth();
     bool Standing();
     bool Supplied();
@@ -67,4 +77,5 @@ private:
     CSprite* fire;
     smoke_puff puffs[PUFFS];
     int smokeCountdown;
+    smoke_random smokeRandom;
 };
