@@ -59,13 +59,12 @@ bool OnPreview()
     return CControllerGame::island && !CControllerGame::island->playable;
 }
 
-int Clamped(int32_t& value, int low, int high, const char* what)
+void Clamp(int32_t& value, int low, int high, const char* what)
 {
     if (value < low || value > high) {
         errorMessage("A saved garden had its value out of range and was corrected: ", what, false, true);
         value = std::clamp<int32_t>(value, low, high);
     }
-    return value;
 }
 
 }  // namespace
@@ -75,17 +74,17 @@ std::vector<CFarm*> CFarm::farms;
 CFarm::CFarm(int atX, int atY) : CBuildingKind(kGardenLook, kGarden, kGardenVariant, atX, atY)
 {
     record.kindValues[0] = record.kindValues[1] = record.kindValues[2] = 0;
-    InitGarden(true);
+    InitGarden();
 }
 
 CFarm::CFarm(const building_data& saved) : CBuildingKind(kGardenLook, saved)
 {
     // A planting above 900 would show plots for ever; the others would let
     // the cycle run past its end.
-    Clamped(record.kindValues[0], 0, PLANTED, "planting points");
-    Clamped(record.kindValues[1], 0, FULL_GROWTH, "growth");
-    Clamped(record.kindValues[2], 0, PLOTS, "removed plots");
-    InitGarden(false);
+    Clamp(record.kindValues[0], 0, PLANTED, "planting points");
+    Clamp(record.kindValues[1], 0, FULL_GROWTH, "growth");
+    Clamp(record.kindValues[2], 0, PLOTS, "removed plots");
+    InitGarden();
     ShowPlotsFor(GetPlantingPoints() / kPointsPerPlot);
 }
 
@@ -102,7 +101,7 @@ CFarm::~CFarm()
     }
 }
 
-void CFarm::InitGarden(bool)
+void CFarm::InitGarden()
 {
     isGarden = true;
     CDraw* draw = CSprite::draw;

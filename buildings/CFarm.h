@@ -69,7 +69,8 @@ public:
     static std::vector<CFarm*> farms;
 
 private:
-    void InitGarden(bool placing);
+    // The garden's own pictures, plots and list entry, after the kind's.
+    void InitGarden();
     void ShowPlotsFor(int visible);
     int VisiblePlots() const;
     void SetPlotFrame(int plot, int frame);

@@ -57,12 +57,12 @@ std::vector<CFireplace*> CFireplace::fireplaces;
 
 CFireplace::CFireplace(int atX, int atY) : CBuildingKind(kFireplaceLook, kFireplace, kFireplace, atX, atY)
 {
-    InitFire(true);
+    InitFire();
 }
 
 CFireplace::CFireplace(const building_data& saved) : CBuildingKind(kFireplaceLook, saved)
 {
-    InitFire(false);
+    InitFire();
 }
 
 CFireplace::~CFireplace()
@@ -77,7 +77,7 @@ CFireplace::~CFireplace()
     fireplaces.erase(std::remove(fireplaces.begin(), fireplaces.end(), this), fireplaces.end());
 }
 
-void CFireplace::InitFire(bool)
+void CFireplace::InitFire()
 {
     CDraw* draw = CSprite::draw;
     crackle = new CSound("fire_crackle.ogg", false, 0.9f, false);

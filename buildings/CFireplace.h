@@ -65,7 +65,9 @@ private:
         uint32_t GenRand32();
     };
 
-    void InitFire(bool placing);
+    // The fireplace's own pictures, fire, smoke and list entry, after the
+    // kind's.
+    void InitFire();
     float NewDrift();
     int Depth();
     bool Standing();

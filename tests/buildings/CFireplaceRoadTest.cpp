@@ -6,7 +6,9 @@
 #include "CSoundSystem.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
+#include "IslandSeeds.h"
 #include "tests/buildings/BuildingsFixture.h"
+#include "tests/world/CMapGenerationFixture.h"
 
 namespace {
 
@@ -187,4 +189,16 @@ TEST_F(BuildingsTest, AFireplaceGhostIsRefusedOverAnotherAndPlacedBesideIt)
     EXPECT_EQ(Ghost(), 0);
     CBuilding::MouseClick();
     EXPECT_EQ(CFireplace::fireplaces.size(), 2u);
+}
+
+TEST_F(IslandTest, ANewIslandsCampFireplaceIsPutDownFinishedAndHidden)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[5]);
+    EXPECT_TRUE(CFireplace::fireplaces.empty());
+    island.ToggleBig(true);
+    ASSERT_EQ(CFireplace::fireplaces.size(), 1u);
+    CFireplace& camp = *CFireplace::fireplaces.front();
+    EXPECT_TRUE(camp.IsComplete());
+    EXPECT_TRUE(camp.GetSprite()->Hidden());
+    EXPECT_TRUE(camp.GetFire()->Hidden());
 }
