@@ -176,21 +176,6 @@ TEST_F(FireplaceTest, IslandersEatAtTheNearestStandingFireplaceTheFirstOfEquals)
     }
 }
 
-TEST_F(BuildingsTest, AFireplaceGhostIsRefusedOverAnotherAndPlacedBesideIt)
-{
-    new CFireplace(1500, 1500);
-    CBuilding::HoverBuilding(9);
-    MouseAtWorld(1520, 1510);
-    Frame();
-    EXPECT_EQ(Ghost(), 1);
-    EXPECT_EQ(CBuilding::toolTip.id, 10502);
-    MouseAtWorld(1900, 1500);
-    Frame();
-    EXPECT_EQ(Ghost(), 0);
-    CBuilding::MouseClick();
-    EXPECT_EQ(CFireplace::fireplaces.size(), 2u);
-}
-
 TEST_F(IslandTest, ANewIslandsCampFireplaceIsPutDownFinishedAndHidden)
 {
     CMap& island = PreviewOf(kFixedIslandSeeds[5]);
