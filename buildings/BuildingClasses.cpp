@@ -1,11 +1,13 @@
 #include "BuildingClasses.h"
 
+#include "CBoat.h"
 #include "CCraftworks.h"
 #include "CFarm.h"
 #include "CFireplace.h"
 #include "CHut.h"
 #include "CObservatory.h"
 #include "CScienceStation.h"
+#include "CShipyard.h"
 #include "CStandInBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
@@ -18,12 +20,6 @@
 namespace {
 
 constexpr int kTypes = 13;
-
-constexpr building_class kStandIn = {
-    [](const building_data& saved) -> CBuilding* { return new CStandInBuilding(saved); },
-    [](int x, int y, int variant) -> CBuilding* { return new CStandInBuilding(TypeOfVariant(variant), variant, x, y); },
-    CStandInBuilding::PlacementCollision,
-};
 
 // By type 1..13.
 constexpr building_class kClasses[kTypes] = {
@@ -41,16 +37,18 @@ constexpr building_class kClasses[kTypes] = {
      [](int x, int y, int) -> CBuilding* { return new CCraftworks(x, y); }, CCraftworks::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CScienceStation(saved); },
      [](int x, int y, int) -> CBuilding* { return new CScienceStation(x, y); }, CScienceStation::PlacementCollision},
-    kStandIn,  // 8 shipyard
+    {[](const building_data& saved) -> CBuilding* { return new CShipyard(saved); },
+     [](int x, int y, int) -> CBuilding* { return new CShipyard(x, y); }, CShipyard::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CFireplace(saved); },
-     [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CStandInBuilding::PlacementCollision},
+     [](int x, int y, int) -> CBuilding* { return new CFireplace(x, y); }, CFireplace::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CWonderA(saved); },
      [](int x, int y, int) -> CBuilding* { return new CWonderA(x, y); }, CWonderA::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CWonderB(saved); },
      [](int x, int y, int) -> CBuilding* { return new CWonderB(x, y); }, CWonderB::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CFarm(saved); },
-     [](int x, int y, int variant) -> CBuilding* { return new CFarm(variant, x, y); }, CStandInBuilding::PlacementCollision},
-    kStandIn,  // 13 ship
+     [](int x, int y, int) -> CBuilding* { return new CFarm(x, y); }, CFarm::PlacementCollision},
+    {[](const building_data& saved) -> CBuilding* { return new CBoat(saved); },
+     [](int x, int y, int variant) -> CBuilding* { return new CBoat(x, y, variant); }, CBoat::PlacementCollision},
 };
 
 }  // namespace

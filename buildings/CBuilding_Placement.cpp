@@ -229,6 +229,9 @@ void CBuilding::HandleBuildingPlacement()
                                                   kPileMarginY);
     }
     const bool inTheWay = ClassOfType(type).placementCollision();
+    // The ship's test may turn the ghost round: the turned ghost is the one
+    // a click reads.
+    ghost = sBuildingGhost[placingBuilding];
     const bool badGround =
         !JudgesOwnGround(variant) && BadGround(island, mouseX - island->offsetX, mouseY - island->offsetY);
     if (!nearPile && !inTheWay && !badGround) {

@@ -1,41 +1,85 @@
-// Stand-in for the garden until its own class is built: a stand-in building
-// that islanders hoe until it is planted; then its 25 plots grow together,
-// ripen and are harvested one by one.
+// The vegetable garden: a flat patch of 25 plots drawn under everything else,
+// complete the moment it is put down. Islanders plant it point by point (a
+// seedling shows every 36 points); once fully planted it grows a point a
+// frame, its plots ripen in three steps and wilt from growth 5000, harvested
+// or rotted plots vanish, and when all 25 are gone it waits to be planted
+// again. Stardust and potions 2 and 27 make it ripe at once.
+//
+// The world registry owns a garden; farms lists every live one in creation
+// order for the islanders' searches.
 #pragma once
 
-#include "CStandInBuilding.h"
+#include "CBuildingKind.h"
 
 #include <vector>
 
-class CFarm : public CStandInBuilding {
+class CFarm : public CBuildingKind {
 public:
-    CFarm(int variant, int x, int y);
+    static constexpr int PLOTS = 25;
+    static constexpr int PLANTED = 900;
+    static constexpr int FULL_GROWTH = 7000;
+
+    // At the placement point (x, y), world pixels.
+    CFarm(int x, int y);
+    // A saved garden; values out of range are clamped and logged.
     explicit CFarm(const building_data& saved);
     ~CFarm() override;
 
-    // Planting points + n, at most 900.
+    void Hide() override;
+    void UnHide() override;
+    void Pump(int offsetX, int offsetY, int steps) override;
+    int DroppedOn() override;
+    bool AcceptStardust() override;
+    // Moondust does nothing to a garden and is not spent.
+    bool AcceptMoondust() override;
+    bool AcceptPotion(int potion) override;
+    selection_result GetSelectedTopDetail() override;
+    void AddObstructions(bool complete) override;
+    int GetStandLocation(int& x, int& y, int& dir) override;
+
+    // Planting points + n, at most 900; seedlings show to match.
     void AddPoints(int n);
-    // One tick of growth once planted.
+    // One frame of growth: ripening, wilting, rot and the reset.
     void Grow();
     bool IsGrowing();
     bool ReadyForHarvest();
-    // Whether plot 0..24 is ripe now; it may have been harvested since an
-    // islander set out for it.
+    // Plot 0..24 is shown and ripe or wilted: it can be harvested.
     bool IsRipe(int plot);
-    // The carried-item code of the plot's vegetable, 3..5.
-    int GetVeggieType(int plot);
-    void RemoveVegetable(int plot);
-    // A ripe plot's index and its place, or -1 (and -1, -1) when none.
+    // A harvestable plot and the bottom centre of its vegetable in world
+    // pixels; -1 with x = y = -1 when 50 random picks find none.
     int GetVegetableCoords(int& x, int& y);
-    // A garden still being planted and a point beside it, or null.
+    // Nothing for -1 or a plot already gone.
+    void RemoveVegetable(int plot);
+    // The carried-item code of the plot's vegetable: 3, 4 or 5.
+    int GetVeggieType(int plot);
+
+    int GetPlantingPoints() const { return record.kindValues[0]; }
+    int GetGrowth() const { return record.kindValues[1]; }
+    int GetRemoved() const { return record.kindValues[2]; }
+    // The plot's stage 0..4 (seedling to wilted) and whether it shows.
+    int GetPlotFrame(int plot) const { return frames[plot]; }
+    bool IsPlotShown(int plot) const;
+
+    // A garden to tend and a point beside it, or null.
     static CFarm* FindWorkCoords(int& x, int& y, int& dir, bool underMouse);
-    // A garden with a ripe plot and the point by it, or null.
+    // A garden, a harvestable plot and the point to stand at, or null.
     static CFarm* FindHarvestCoords(int& x, int& y, int& plot, bool underMouse);
+    static bool PlacementCollision();
 
     static std::vector<CFarm*> farms;
 
 private:
-    int points = 0;
-    int growth = 0;
-    bool harvested[25] = {};
+    // The garden's own pictures, plots and list entry, after the kind's.
+    void InitGarden();
+    void ShowPlotsFor(int visible);
+    int VisiblePlots() const;
+    void SetPlotFrame(int plot, int frame);
+    void MovePlots(int offsetX, int offsetY);
+
+    CSprite* vegetables[PLOTS];  // owned
+    coordinate plotOffsets[PLOTS];
+    int kinds[PLOTS];
+    int frames[PLOTS];
+    int frameSum;
+    int wilted;
 };

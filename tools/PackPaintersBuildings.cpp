@@ -111,15 +111,27 @@ void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box are
     const bool moon = job.name.find("wonderB") != std::string::npos;
 
     // The cleared ground every stage stands on.
-    canvas.Ellipse({cx, ground}, (right - left) * 0.62f, area.h * 0.08f, WithAlpha(kEarth, 0.85f));
+    if (!farm) {
+        canvas.Ellipse({cx, ground}, (right - left) * 0.62f, area.h * 0.08f, WithAlpha(kEarth, 0.85f));
+    }
     if (farm) {
-        for (int row = 0; row < 4; row++) {
-            const float y = area.y + area.h * (0.3f + row * 0.17f);
-            const float inset = area.w * 0.06f, soil = std::max(2.0f, area.h * 0.043f);
-            canvas.Line({area.x + inset, y}, {area.x + area.w - inset, y}, soil, Rgb(110, 76, 44));
-            for (int i = 0; i < 6; i++) {
-                PaintVegetable(canvas, {area.x + 2 * inset + i * (area.w - 4 * inset) / 5, y}, soil * 0.55f,
-                               Rgb(80, 170, 60));
+        // A diamond of tilled earth with furrows along the plot rows; the
+        // game stands its vegetables on it. Pictures that stand for the
+        // whole garden (icons) show the vegetables too.
+        auto at = [&](float fx, float fy) { return paint_point{area.x + area.w * fx / 210, area.y + area.h * fy / 235}; };
+        canvas.OutlinedPolygon({at(9, 128), at(109, 10), at(200, 69), at(92, 195)}, Rgb(122, 84, 50), Rgb(90, 60, 34), 2);
+        for (int row = 0; row < 5; row++) {
+            const float f = (row + 0.5f) / 5;
+            canvas.Line(at(9 + 100 * f, 128 - 118 * f + 8), at(92 + 108 * f, 195 - 126 * f + 8), std::max(1.5f, area.h * 0.012f),
+                        Rgb(96, 64, 38));
+        }
+        if (job.name.find("construct") == std::string::npos) {
+            for (int row = 0; row < 5; row++) {
+                for (int i = 0; i < 5; i++) {
+                    const float f = (row + 0.5f) / 5, g = (i + 0.5f) / 5;
+                    const paint_point a = at(9 + 100 * f, 128 - 118 * f), b = at(92 + 108 * f, 195 - 126 * f);
+                    PaintVegetable(canvas, {a.x + (b.x - a.x) * g, a.y + (b.y - a.y) * g}, area.w * 0.03f, Rgb(236, 120, 30));
+                }
             }
         }
         return;
@@ -238,6 +250,32 @@ void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box are
 
 void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.find("_fire_") != std::string::npos) {
+        // Flames alone, leaning a little differently in every frame.
+        const float lean = static_cast<float>(LastNumber(job.name, 0) % 5 - 2) * area.w * 0.04f;
+        const paint_point foot{area.x + area.w / 2, area.y + area.h - 2};
+        canvas.Polygon({{foot.x - area.w * 0.4f, foot.y}, {foot.x - area.w * 0.22f + lean, foot.y - area.h * 0.62f},
+                        {foot.x - area.w * 0.05f, foot.y - area.h * 0.4f}, {foot.x + lean * 1.5f, foot.y - area.h * 0.97f},
+                        {foot.x + area.w * 0.18f, foot.y - area.h * 0.45f}, {foot.x + area.w * 0.3f + lean, foot.y - area.h * 0.7f},
+                        {foot.x + area.w * 0.4f, foot.y}},
+                       Rgb(240, 110, 24));
+        canvas.Polygon({{foot.x - area.w * 0.22f, foot.y}, {foot.x - area.w * 0.08f + lean, foot.y - area.h * 0.45f},
+                        {foot.x + lean, foot.y - area.h * 0.62f}, {foot.x + area.w * 0.12f, foot.y - area.h * 0.35f},
+                        {foot.x + area.w * 0.22f, foot.y}},
+                       Rgb(255, 214, 70));
+        return;
+    }
+    if (job.name.find("_spark_") != std::string::npos) {
+        CPackRandom random(job.seed);
+        for (int i = 0; i < 6; i++) {
+            const paint_point p{area.x + static_cast<float>(random.Range(3, static_cast<int>(area.w) - 3)),
+                                area.y + static_cast<float>(random.Range(3, static_cast<int>(area.h) - 3))};
+            canvas.Ellipse(p, 1.6f, 1.6f, Rgb(255, random.Range(200, 250), 80));
+        }
+        return;
+    }
+    // The stages of a fireplace being built: the ring and the logs, unlit.
+    const bool unlit = job.name.find("construct1") != std::string::npos;
     const paint_point c{area.x + area.w / 2, area.y + area.h * 0.72f};
     const float rx = area.w * 0.42f, ry = area.h * 0.2f;
     canvas.Ellipse(c, rx, ry, Rgb(70, 50, 36));
@@ -249,11 +287,13 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     }
     PaintLog(canvas, {c.x - rx * 0.6f, c.y + 4}, {c.x + rx * 0.5f, c.y - 6}, 9, Rgb(118, 78, 44));
     PaintLog(canvas, {c.x + rx * 0.6f, c.y + 4}, {c.x - rx * 0.5f, c.y - 6}, 9, Rgb(108, 70, 40));
-    canvas.Polygon({{c.x - 20, c.y}, {c.x - 10, c.y - area.h * 0.45f}, {c.x, c.y - area.h * 0.25f},
-                    {c.x + 6, c.y - area.h * 0.6f}, {c.x + 20, c.y}},
-                   Rgb(240, 120, 30));
-    canvas.Polygon({{c.x - 10, c.y}, {c.x - 3, c.y - area.h * 0.28f}, {c.x + 5, c.y - area.h * 0.4f}, {c.x + 10, c.y}},
-                   Rgb(255, 220, 80));
+    if (!unlit) {
+        canvas.Polygon({{c.x - 20, c.y}, {c.x - 10, c.y - area.h * 0.45f}, {c.x, c.y - area.h * 0.25f},
+                        {c.x + 6, c.y - area.h * 0.6f}, {c.x + 20, c.y}},
+                       Rgb(240, 120, 30));
+        canvas.Polygon({{c.x - 10, c.y}, {c.x - 3, c.y - area.h * 0.28f}, {c.x + 5, c.y - area.h * 0.4f}, {c.x + 10, c.y}},
+                       Rgb(255, 220, 80));
+    }
     for (int i = 0; i <= 6; i++) {
         const float angle = i * 2 * kPi / 12;
         PaintStone(canvas, {c.x + std::cos(angle) * rx, c.y + std::sin(angle) * ry}, 9, 7,
@@ -440,7 +480,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"shipyard", "shipyard_style0_construct4", PaintBuilding},
         {"wonderA", "wonderA_style0_construct4", PaintBuilding},
         {"wonderB", "wonderB_style0_construct4", PaintBuilding},
-        {"farm", "farm_style0_construct0", PaintBuilding},
+        {"farm", "farm_style0", PaintBuilding},
         {"ship", "boat_right0", PaintShip},
         {"firepit", "fireplace_style0_construct0", PaintFireplace},
         {"flowers", "mysterious_2_flowers", PaintMystery},
@@ -451,6 +491,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"lava", "mysterious_5", PaintMystery},
         {"moondust", "dust_moondust_ground", PaintDustHeap},
         {"stardust", "dust_stardust_ground", PaintDustHeap},
+        {"boat", "boat_right1", PaintShip},
     };
     for (const icon_subject& subject : kIconSubjects) {
         if (job.name.find(subject.word) != std::string::npos) {

@@ -416,7 +416,13 @@ void PaintCrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     }
     canvas.Line(foot, {foot.x, foot.y - area.h * 0.8f * grow}, 2.0f, Rgb(84, 176, 60));
     if (phase >= 4) {
-        PaintVegetable(canvas, {foot.x, foot.y - area.h * 0.18f}, area.w * 0.08f * phase, Rgb(236, 120, 30));
+        // The kind's colour; a wilted one browns and sags.
+        const paint_colour kinds[6] = {Rgb(236, 120, 30), Rgb(220, 60, 40), Rgb(150, 70, 160),
+                                       Rgb(240, 200, 60), Rgb(120, 190, 70), Rgb(235, 230, 210)};
+        const paint_colour ripe = kinds[std::clamp(LastNumber(job.name, 0), 0, 5)];
+        const bool wilted = phase == 5;
+        PaintVegetable(canvas, {foot.x, foot.y - area.h * (wilted ? 0.12f : 0.18f)}, area.w * 0.32f,
+                       wilted ? Mix(ripe, Rgb(110, 80, 40), 0.6f) : ripe);
     }
 }
 

@@ -126,4 +126,5 @@ constexpr picture_rule_data kPictureRules[] = {
     // flower markers and the flower panel's colour icons
     {"flower_indicator*", PictureSubject::SelectionRing, false},
     {"flowerGUI_icon_*", PictureSubject::Flower, false},
+    {"firesmoke_*", PictureSubject::Cloud, false},
 };
