@@ -36,3 +36,26 @@ TEST_F(RoadTest, ATiredManSleepsInAHutUntilRestedAndWalksOutWithAWakingRemark)
     EXPECT_LT(man->speechId, 34080);
     EXPECT_TRUE(RunUntil([&] { return man->zOverride == -1; }, 600)) << "drawn outside once through the door";
 }
+
+TEST_F(RoadTest, LeftToThemselvesAHungryManEatsAtTheFireAndATiredOneSleepsInTheHut)
+{
+    CPerson* man = Man();
+    ASSERT_TRUE(man && !CFireplace::fireplaces.empty());
+    CFireplace* camp = CFireplace::fireplaces.front();
+    CHut* hut = static_cast<CHut*>(ClassOfType(kHut).place(camp->GetX() - 200, camp->GetY() + 80, kHutVariant));
+    hut->FinishNow();
+    stock->AddWood(10);
+    stock->AddFood(10, 0);
+    for (int task : {8, 13}) {
+        man->PermitTask(task, true);
+    }
+
+    // No drop: the man's own deciding sends him.
+    man->EndTask(false);
+    man->data.food = 1000;
+    EXPECT_TRUE(RunUntil([&] { return man->data.food >= 4000; })) << "went and ate";
+    man->data.energy = 1000;
+    EXPECT_TRUE(RunUntil([&] { return man->GetCurrentTask() == 8 && man->GetCurrentSubTask() == 9; }))
+        << "went to bed";
+    EXPECT_TRUE(RunUntil([&] { return man->data.energy >= 9000; }));
+}
