@@ -210,3 +210,25 @@ TEST(ChopRoadOnX, AManMidChopAndAManCarryingHisLog)
     ScreenshotOnX("islander-carrying-log-x11.png",
                   [](const std::string& path) { return ChopScene().Draw(path, true); });
 }
+
+TEST_F(RoadTest, TheWholeBandCanBeSentWalkingToOnePoint)
+{
+    const int x = island->GetStartX() + 300, y = island->GetStartY() + 100;
+    auto distance = [&](CPerson* person) {
+        return GetDist(person->data.x, person->data.y, static_cast<float>(x), static_cast<float>(y));
+    };
+    std::vector<float> before;
+    for (CPerson* person : CPerson::people) {
+        before.push_back(distance(person));
+    }
+    CPerson::MoveEveryoneTo(x, y);
+    for (CPerson* person : CPerson::people) {
+        EXPECT_EQ(person->GetCurrentTask(), 1);
+    }
+    for (int frame = 0; frame < 120; frame++) {
+        Frame();
+    }
+    for (size_t i = 0; i < CPerson::people.size(); i++) {
+        EXPECT_LT(distance(CPerson::people[i]), before[i] - 50.0f) << "islander " << i << " walks there";
+    }
+}
