@@ -21,34 +21,7 @@ constexpr int kFindStep = 60;
 constexpr int kGrowingFramesPerImage = 2;
 constexpr float kGrowth[] = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f};
 
-}  // namespace
-
-void AskPlayer(CObject* asker, const feedback_data& request)
-{
-    CObject::requestingFeedbackData = request;
-    CObject::requestingFeedback = asker;
-}
-
-void AskPlayer(CObject* asker, int noticeId)
-{
-    feedback_data notice{};
-    notice.id = noticeId;
-    notice.noticeOnly = 1;
-    AskPlayer(asker, notice);
-}
-
-void AppendFadedCopies(CSprite* sprite, int image, const float* alphas, int count, const char* label)
-{
-    CDraw* draw = CSprite::draw;
-    for (int i = 0; i < count; i++) {
-        SDL_Surface* faded =
-            draw->AlterImageRGBA(image, RGBA_offset{1.0f, 1.0f, 1.0f, alphas[i]}, true, nullptr, 1.0f, 1.0f, 1.0f);
-        sprite->LoadImage(draw->ImageFreeSpot(faded, label));
-    }
-}
-
-namespace {
-
+// A free spot of ground, world pixels; after the last try the last point stands.
 void FindGroundSpot(bool relic, int& x, int& y)
 {
     CMap* island = CControllerGame::island;
@@ -83,6 +56,30 @@ void FindGroundSpot(bool relic, int& x, int& y)
 }
 
 }  // namespace
+
+void AskPlayer(CObject* asker, const feedback_data& request)
+{
+    CObject::requestingFeedbackData = request;
+    CObject::requestingFeedback = asker;
+}
+
+void AskPlayer(CObject* asker, int noticeId)
+{
+    feedback_data notice{};
+    notice.id = noticeId;
+    notice.noticeOnly = 1;
+    AskPlayer(asker, notice);
+}
+
+void AppendFadedCopies(CSprite* sprite, int image, const float* alphas, int count, const char* label)
+{
+    CDraw* draw = CSprite::draw;
+    for (int i = 0; i < count; i++) {
+        SDL_Surface* faded =
+            draw->AlterImageRGBA(image, RGBA_offset{1.0f, 1.0f, 1.0f, alphas[i]}, true, nullptr, 1.0f, 1.0f, 1.0f);
+        sprite->LoadImage(draw->ImageFreeSpot(faded, label));
+    }
+}
 
 void PlaceOnGround(CObject* find, bool relic)
 {

@@ -1,7 +1,8 @@
 // What the finds on the ground (guano, mushrooms, relics) and the washed-up
 // crates share: a request put to the player whole, the faded copies a find
-// fades through, the spot search of finds the island places itself, and the
-// collection of a find as a lab reagent.
+// fades through, the growing picture, hiding and showing of a find, the spot
+// search of finds the island places itself, and the collection of a find as a
+// lab reagent.
 #pragma once
 
 #include "WorldTypes.h"
