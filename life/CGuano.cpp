@@ -38,19 +38,12 @@ CGuano::~CGuano()
 
 void CGuano::Hide()
 {
-    hidden = true;
-    if (sprite) {
-        sprite->Hide();
-    }
+    HideFind(sprite, hidden);
 }
 
 void CGuano::UnHide()
 {
-    // Gone for good stays gone.
-    if (sprite) {
-        hidden = false;
-        sprite->UnHide();
-    }
+    ShowFind(sprite, hidden);
 }
 
 bool CGuano::Fading()
@@ -84,10 +77,7 @@ void CGuano::Pump(int offsetX, int offsetY, int)
 
 bool CGuano::IsAtCoords(int& z, int atX, int atY)
 {
-    if (!sprite || hidden || sprite->Hidden() || Faded()) {
-        return false;
-    }
-    return FindIsAt(sprite, z, atX, atY, 30, 60);
+    return sprite && !Faded() && FindIsAt(sprite, hidden, z, atX, atY, 30, 60);
 }
 
 void CGuano::Clicked() {}

@@ -1,6 +1,5 @@
 #include "CMushroom.h"
 
-#include "CDraw.h"
 #include "CSprite.h"
 #include "Finds.h"
 #include "Utilities.h"
@@ -8,8 +7,6 @@
 namespace {
 
 constexpr int kLifetime = 5400;
-constexpr int kFramesPerImage = 2;
-constexpr float kGrowth[] = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f};
 constexpr int kCountKey = 42;
 constexpr int kNoticeId = 12102;
 
@@ -30,14 +27,7 @@ CMushroom::CMushroom(int atX, int atY) : hidden(false), sprite(nullptr), lifetim
     footY = y;
     const int number = RangedRandom(0, 11);
     const int letter = RangedRandom('A', 'D');
-    const int base = CSprite::draw->LoadImage(TempSprintf("mushroom_%c_%i.png", letter, number), false, false);
-    sprite = new CSprite(0, kFramesPerImage);
-    AppendFadedCopies(sprite, base, kGrowth, 5, "MUSHROOM FADING");
-    sprite->LoadImage(base);
-    sprite->SetZ(Round((y + sprite->GetH()) * 2000.0f));
-    sprite->PauseWhenDone();
-    sprite->Move(-100, -100);
-    sprite->Hide();
+    sprite = MakeGrowingSprite(TempSprintf("mushroom_%c_%i.png", letter, number), "MUSHROOM FADING", y);
 }
 
 CMushroom::~CMushroom()
@@ -47,27 +37,17 @@ CMushroom::~CMushroom()
 
 void CMushroom::FindNewLocation()
 {
-    int atX = 0, atY = 0;
-    FindGroundSpot(false, atX, atY);
-    x = static_cast<float>(atX);
-    y = static_cast<float>(atY);
+    PlaceOnGround(this, false);
 }
 
 void CMushroom::Hide()
 {
-    hidden = true;
-    if (sprite) {
-        sprite->Hide();
-    }
+    HideFind(sprite, hidden);
 }
 
 void CMushroom::UnHide()
 {
-    // Gone for good stays gone.
-    if (sprite) {
-        hidden = false;
-        sprite->UnHide();
-    }
+    ShowFind(sprite, hidden);
 }
 
 void CMushroom::Finish()
@@ -82,10 +62,7 @@ void CMushroom::Pump(int offsetX, int offsetY, int)
     if (!sprite) {
         return;
     }
-    if (!hidden) {
-        sprite->UnHide();
-    }
-    sprite->Move(Round(x + offsetX), Round(y + offsetY));
+    KeepFindInView(sprite, hidden, x, y, offsetX, offsetY);
     if (lifetime > 0) {
         lifetime--;
         return;
@@ -103,10 +80,7 @@ void CMushroom::Pump(int offsetX, int offsetY, int)
 
 bool CMushroom::IsAtCoords(int& z, int atX, int atY)
 {
-    if (!sprite || hidden || sprite->Hidden()) {
-        return false;
-    }
-    return FindIsAt(sprite, z, atX, atY, 40, 60);
+    return FindIsAt(sprite, hidden, z, atX, atY, 40, 60);
 }
 
 void CMushroom::Clicked() {}

@@ -1,6 +1,5 @@
 #include "CRelic.h"
 
-#include "CDraw.h"
 #include "CSprite.h"
 #include "Finds.h"
 #include "Utilities.h"
@@ -10,8 +9,7 @@
 namespace {
 
 constexpr int kLifetime = 18000;
-constexpr int kFramesPerImage = 2;
-constexpr float kGrowth[] = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f};
+constexpr int kGlintFramesPerImage = 2;
 constexpr int kCountKey = 45;
 constexpr int kNoticeId = 12103;
 
@@ -33,7 +31,7 @@ CRelic::CRelic(int atX, int atY)
 {
     isFind = true;
     isRelic = true;
-    glint = new CSprite(0, kFramesPerImage);
+    glint = new CSprite(0, kGlintFramesPerImage);
     glint->LoadImage("relic_glint_", 0, 2, ".png");
     glint->LoadImage("relic_glint_", 2, 0, ".png");
     glint->Move(-100, -100);
@@ -49,14 +47,7 @@ CRelic::CRelic(int atX, int atY)
     footX = x;
     footY = y;
     variant = RangedRandom(0, 9);
-    const int base = CSprite::draw->LoadImage(TempSprintf("relic_%c.png", 'A' + variant), false, false);
-    sprite = new CSprite(0, kFramesPerImage);
-    AppendFadedCopies(sprite, base, kGrowth, 5, "RELIC FADING");
-    sprite->LoadImage(base);
-    sprite->SetZ(Round((y + sprite->GetH()) * 2000.0f));
-    sprite->PauseWhenDone();
-    sprite->Move(-100, -100);
-    sprite->Hide();
+    sprite = MakeGrowingSprite(TempSprintf("relic_%c.png", 'A' + variant), "RELIC FADING", y);
     relic.push_back(this);
 }
 
@@ -69,27 +60,17 @@ CRelic::~CRelic()
 
 void CRelic::FindNewLocation()
 {
-    int atX = 0, atY = 0;
-    FindGroundSpot(true, atX, atY);
-    x = static_cast<float>(atX);
-    y = static_cast<float>(atY);
+    PlaceOnGround(this, true);
 }
 
 void CRelic::Hide()
 {
-    hidden = true;
-    if (sprite) {
-        sprite->Hide();
-    }
+    HideFind(sprite, hidden);
 }
 
 void CRelic::UnHide()
 {
-    // Gone for good stays gone.
-    if (sprite && !ended) {
-        hidden = false;
-        sprite->UnHide();
-    }
+    ShowFind(sprite, hidden, ended);
 }
 
 void CRelic::Pump(int offsetX, int offsetY, int)
@@ -97,10 +78,7 @@ void CRelic::Pump(int offsetX, int offsetY, int)
     if (!sprite) {
         return;
     }
-    if (!hidden) {
-        sprite->UnHide();
-    }
-    sprite->Move(Round(x + offsetX), Round(y + offsetY));
+    KeepFindInView(sprite, hidden, x, y, offsetX, offsetY);
     if (lifetime > 0) {
         lifetime--;
     } else if (!hidden) {
@@ -142,10 +120,7 @@ void CRelic::Pump(int offsetX, int offsetY, int)
 
 bool CRelic::IsAtCoords(int& z, int atX, int atY)
 {
-    if (!sprite || hidden || sprite->Hidden()) {
-        return false;
-    }
-    return FindIsAt(sprite, z, atX, atY, 40, 60);
+    return FindIsAt(sprite, hidden, z, atX, atY, 40, 60);
 }
 
 void CRelic::Clicked() {}

@@ -71,6 +71,7 @@ void PaintSplash(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFootprint(CPictureCanvas&, const picture_job&, paint_box);
 void PaintButterfly(CPictureCanvas&, const picture_job&, paint_box);
 void PaintGull(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBird(CPictureCanvas&, const picture_job&, paint_box);
 void PaintSparkle(CPictureCanvas&, const picture_job&, paint_box);
 void PaintDustFall(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMist(CPictureCanvas&, const picture_job&, paint_box);

@@ -70,7 +70,7 @@ constexpr picture_rule_data kPictureRules[] = {
     {"footprint_*", PictureSubject::Footprint, false},
     {"butterfly_*", PictureSubject::Butterfly, false},
     {"gull_*", PictureSubject::Gull, false},
-    {"bird_*", PictureSubject::Gull, false},
+    {"bird_*", PictureSubject::Bird, false},
     {"mist_*", PictureSubject::Mist, false},
     {"dust_impactpuff*", PictureSubject::Cloud, false},
     {"map_cloud*", PictureSubject::Cloud, false},

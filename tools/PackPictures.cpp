@@ -18,7 +18,7 @@ constexpr picture_painter kPainters[] = {
     PaintDustHeap, PaintMystery, PaintIcon,
     PaintBuilding, PaintFireplace, PaintRoof, PaintShip, PaintHutCard,
     PaintPebble, PaintShell, PaintStarfish, PaintFishJump, PaintRipple, PaintSplash, PaintFootprint,
-    PaintButterfly, PaintGull, PaintSparkle, PaintDustFall, PaintMist, PaintCloud, PaintRain, PaintRainStreak,
+    PaintButterfly, PaintGull, PaintBird, PaintSparkle, PaintDustFall, PaintMist, PaintCloud, PaintRain, PaintRainStreak,
     PaintWave, PaintFroth, PaintIslandThumb,
     PaintPointer, PaintHourglass, PaintFlask, PaintBubble, PaintItem, PaintBackdrop, PaintFader, PaintPanel,
     PaintButton, PaintFrame, PaintMedal, PaintGlow,

@@ -22,7 +22,7 @@ enum class PictureSubject {
     // buildings
     Building, Fireplace, Roof, Ship, HutCard,
     // shore, sea and sky
-    Pebble, Shell, Starfish, FishJump, Ripple, Splash, Footprint, Butterfly, Gull, Sparkle, DustFall, Mist,
+    Pebble, Shell, Starfish, FishJump, Ripple, Splash, Footprint, Butterfly, Gull, Bird, Sparkle, DustFall, Mist,
     Cloud, Rain, RainStreak, Wave, Froth, IslandThumb,
     // pointers and screens
     Pointer, Hourglass, Flask, Bubble, Item, Backdrop, Fader, Panel, Button, Frame, Medal, Glow,

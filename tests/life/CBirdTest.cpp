@@ -2,8 +2,12 @@
 #include "CBird.h"
 #include "CDraw.h"
 #include "CPerson.h"
+#include "CSound.h"
+#include "CSoundSystem.h"
 #include "CSprite.h"
 #include "SeaLifeFixture.h"
+#include "SoundLayer.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
@@ -43,7 +47,59 @@ std::unique_ptr<CBird> StandingAt(int x, int y)
     return bird;
 }
 
+// With the sound system on its silent output, advanced only when a test
+// mixes, so that how long a flap has played is exact.
+class BirdSoundTest : public SeaLifeTest {
+protected:
+    void SetUp() override
+    {
+        SeaLifeTest::SetUp();
+        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
+        CSound::Initialize(true);
+        ASSERT_TRUE(CSound::soundInitialized);
+        CSound::system->SetPullMixing(true);
+        CSound::Preload(0, [](int) {});
+    }
+
+    void TearDown() override
+    {
+        CObject::UnloadAll();
+        if (CSound::soundInitialized) {
+            CSound::ShutDown();
+        }
+        SeaLifeTest::TearDown();
+    }
+
+    static void Play(int milliseconds)
+    {
+        std::vector<int16_t> out(static_cast<size_t>(SOUND_OUTPUT_RATE) * milliseconds / 1000 * 2);
+        CSound::system->Mix(out.data(), static_cast<int>(out.size() / 2));
+    }
+};
+
 }  // namespace
+
+TEST_F(BirdSoundTest, AClickSendsTheFlockOffAndABirdStillFlappingIsNotStartedAgain)
+{
+    TiledIsland([](int, int) { return kGrass; }, 4000);
+    CBird::LoadBirds();
+    CBird* flapping = CBird::bird[0];
+    flapping->flapSound->Play(false, 0, 0.0f, false);
+    Play(150);
+    ASSERT_TRUE(flapping->flapSound->IsPlaying());
+
+    CBird::bird[5]->Clicked();
+    for (CBird* one : CBird::bird) {
+        EXPECT_TRUE(one->flyingAway);
+        EXPECT_TRUE(one->flapSound->IsPlaying());
+    }
+    // The flap lasts 200 ms: one started afresh by the click would still sound.
+    Play(100);
+    EXPECT_FALSE(flapping->flapSound->IsPlaying()) << "the playing flap went on, not over";
+    for (int i = 1; i < CBird::BIRDS; i++) {
+        EXPECT_TRUE(CBird::bird[i]->flapSound->IsPlaying()) << "bird " << i;
+    }
+}
 
 TEST_F(SeaLifeTest, EachLayerTakesTheColourOfTheBirdsSetWhileTheSharedLayersStayGrey)
 {
