@@ -2,6 +2,7 @@
 
 #include "BuildingClasses.h"
 #include "CBuilding.h"
+#include "CControllerTrophies.h"
 #include "CFireplace.h"
 
 namespace {
@@ -47,4 +48,21 @@ TEST_F(RoadTest, AManDroppedOnABuildingSiteWorksOnItAndCarriesMaterialsThere)
     // Deciding takes the carrying up again at once, so the task itself may
     // never change: the site's progress tells the delivery.
     EXPECT_TRUE(RunUntil([&] { return site->PercentageComplete() > carried; }, 2000)) << "the load was delivered";
+}
+
+TEST_F(RoadTest, AStorehouseFinishedInPlayWinsTheFirstTrophyAndItsAnnouncementOpens)
+{
+    ASSERT_FALSE(CControllerTrophies::IsTrophyComplete(1));
+    CBuilding* store = ClassOfType(4).place(island->GetStartX() + 400, island->GetStartY() + 300, 4);
+    store->FinishNow();
+    for (int frame = 0; frame < 10 && CController::focus == game; frame++) {
+        Frame();
+    }
+    EXPECT_TRUE(CControllerTrophies::IsTrophyComplete(1));
+    ASSERT_NE(CControllerGame::trophyUnlock, nullptr);
+    EXPECT_EQ(CController::focus, CControllerGame::trophyUnlock);
+    CControllerGame::trophyUnlock->dismissed = true;
+    CControllerGame::trophyUnlock->ShutDown(0);
+    Frame();
+    EXPECT_EQ(CController::focus, game);
 }
