@@ -451,6 +451,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"lava", "mysterious_5", PaintMystery},
         {"moondust", "dust_moondust_ground", PaintDustHeap},
         {"stardust", "dust_stardust_ground", PaintDustHeap},
+        {"hut", "hut_style0_construct4", PaintBuilding},
     };
     for (const icon_subject& subject : kIconSubjects) {
         if (job.name.find(subject.word) != std::string::npos) {

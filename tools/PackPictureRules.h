@@ -47,6 +47,7 @@ constexpr picture_rule_data kPictureRules[] = {
     {"hut_roof_*", PictureSubject::Roof, false},
     {"boat_*", PictureSubject::Ship, false},
     {"loadingB_boat*", PictureSubject::Ship, false},
+    {"hut_style?_overlay.*", PictureSubject::GrassTuft, false},
     {"hut_style*", PictureSubject::Building, false},
     {"storehouse_*", PictureSubject::Building, false},
     {"observatory_*", PictureSubject::Building, false},
@@ -117,4 +118,6 @@ constexpr picture_rule_data kPictureRules[] = {
     {"instructions_pics_*", PictureSubject::Backdrop, false},
     {"loadingA_*", PictureSubject::Backdrop, false},
     {"intro_panel*", PictureSubject::Backdrop, false},
+    {"buildGUI_*", PictureSubject::Icon, false},
+    {"flyaway*", PictureSubject::Medal, true},
 };
