@@ -18,3 +18,13 @@ void CGuiFlowers::Disappear()
 {
     visible = false;
 }
+
+void CGuiFlowers::Appear()
+{
+    visible = true;
+}
+
+void CGuiFlowers::SetSpray(bool on)
+{
+    spray = on;
+}

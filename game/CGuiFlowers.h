@@ -11,8 +11,11 @@ public:
     void Pump();
     bool IsMouseOver();
     bool IsVisible();
+    void Appear();
     void Disappear();
+    void SetSpray(bool on);
 
     CController* owner;
     bool visible;
+    bool spray = false;
 };

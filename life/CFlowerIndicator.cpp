@@ -17,6 +17,13 @@ void CFlowerIndicator::Init() {}
 void CFlowerIndicator::Unload() {}
 void CFlowerIndicator::HandleFlowerPlacement() {}
 
+bool CFlowerIndicator::spraying = false;
+
+void CFlowerIndicator::SetSpray(bool on)
+{
+    spraying = on;
+}
+
 int CFlowerIndicator::GetFlowerPlacementType()
 {
     if (CControllerGame::flowers && CControllerGame::flowers->IsMouseOver()) {

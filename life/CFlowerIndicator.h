@@ -27,6 +27,8 @@ public:
     static void HandleFlowerPlacement();
     // The colour being placed, but -1 while the mouse is over the flower panel.
     static int GetFlowerPlacementType();
+    // Whether painting sprays a patch of flowers rather than one.
+    static void SetSpray(bool on);
     // The markers' records into the active profile, and back.
     static void Save();
     static void Load();
@@ -39,6 +41,7 @@ public:
     void CantReachFlower();
 
     static std::vector<CFlowerIndicator*> flowerIndicator;  // unplanted markers
+    static bool spraying;
     static int placingFlowers;  // colour 0..6 being placed, -1 none
     static std::vector<fi_data> flowerData;  // in painting order
 };

@@ -15,6 +15,23 @@ void CTreeIndicator::Init() {}
 void CTreeIndicator::Unload() {}
 void CTreeIndicator::HandleTreePlacement() {}
 
+bool CTreeIndicator::lmbDown = false;
+
+void CTreeIndicator::PlaceTrees(int mode)
+{
+    placingTrees = mode == 0 ? 0 : -1;
+}
+
+int CTreeIndicator::GetTreePlacementType()
+{
+    return placingTrees;
+}
+
+void CTreeIndicator::Click(bool released)
+{
+    lmbDown = !released;
+}
+
 void CTreeIndicator::Save()
 {
     CProfile::current->SetVectorValue<ti_data>(kSaplingsProperty, treeData);

@@ -28,6 +28,11 @@ public:
     static void Init();
     static void Unload();
     static void HandleTreePlacement();
+    // mode -1 (off) or 0 (placing); anything else switches placing off.
+    static void PlaceTrees(int mode);
+    static int GetTreePlacementType();
+    // The left button went down (false) or up (true).
+    static void Click(bool released);
     // The records into the active profile, and back.
     static void Save();
     static void Load();
@@ -40,5 +45,6 @@ public:
 
     static std::vector<CTreeIndicator*> treeIndicator;
     static int placingTrees;  // 0 while saplings are being placed, -1 none
+    static bool lmbDown;
     static std::vector<ti_data> treeData;  // in creation order
 };

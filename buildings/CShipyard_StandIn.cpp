@@ -1,0 +1,3 @@
+#include "CShipyard.h"
+
+int CShipyard::numBuilt = 0;
