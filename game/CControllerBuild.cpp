@@ -147,6 +147,9 @@ int CControllerBuild::ItemAt(int x, int y)
     if (x < 147 || x > 422 || y < 110 || y > 487) {
         return -1;
     }
+    // The columns and rows end one pixel later than the buttons' rectangles
+    // (x 237 still belongs to the first column, whose rectangle ends at 236):
+    // the item lit is the one this rule finds, whichever button reports.
     const int column = x <= 237 ? 0 : x <= 333 ? 1 : 2;
     const int row = y <= 184 ? 0 : y <= 260 ? 1 : y <= 337 ? 2 : y <= 416 ? 3 : 4;
     return row * 3 + column;

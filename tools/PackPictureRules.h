@@ -119,5 +119,5 @@ constexpr picture_rule_data kPictureRules[] = {
     {"loadingA_*", PictureSubject::Backdrop, false},
     {"intro_panel*", PictureSubject::Backdrop, false},
     {"buildGUI_*", PictureSubject::Icon, false},
-    {"flyaway*", PictureSubject::Medal, true},
+    {"flyaway*", PictureSubject::Button, true},
 };
