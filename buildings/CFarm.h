@@ -25,6 +25,8 @@ public:
     // The carried-item code of the plot's vegetable, 3..5.
     int GetVeggieType(int plot);
     void RemoveVegetable(int plot);
+    // A ripe plot's index and its place, or -1 (and -1, -1) when none.
+    int GetVegetableCoords(int& x, int& y);
     // A garden still being planted and a point beside it, or null.
     static CFarm* FindWorkCoords(int& x, int& y, int& dir, bool underMouse);
     // A garden with a ripe plot and the point by it, or null.

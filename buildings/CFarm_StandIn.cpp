@@ -74,6 +74,19 @@ int CFarm::GetVeggieType(int plot)
     return 3 + (plot < 0 ? 0 : plot % 3);
 }
 
+int CFarm::GetVegetableCoords(int& atX, int& atY)
+{
+    for (int plot = 0; plot < kPlots; plot++) {
+        if (IsRipe(plot)) {
+            atX = GetX() + (plot % 5) * 20;
+            atY = GetY() + (plot / 5) * 20;
+            return plot;
+        }
+    }
+    atX = atY = -1;
+    return -1;
+}
+
 void CFarm::RemoveVegetable(int plot)
 {
     if (plot >= 0 && plot < kPlots) {

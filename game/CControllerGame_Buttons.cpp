@@ -30,6 +30,7 @@
 #include "CSidebar.h"
 #include "CSound.h"
 #include "CSprite.h"
+#include "CTombstone.h"
 #include "CTreeIndicator.h"
 #include "CTutorialCircle.h"
 #include "CTutorialDialog.h"
@@ -362,7 +363,7 @@ void CControllerGame::GotFocusBack()
         }
     }
     if (tombstoneCandidate) {
-        // Graves are carried once they are built; until then there is nothing to drop.
+        tombstoneCandidate->Drop();
         tombstoneCandidate = nullptr;
         gravePressX = gravePressY = -1;
         if (island) {

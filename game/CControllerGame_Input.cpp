@@ -11,6 +11,7 @@
 #include "CPerson.h"
 #include "CRipple.h"
 #include "CSidebar.h"
+#include "CTombstone.h"
 #include "CTreeIndicator.h"
 #include "Utilities.h"
 
@@ -84,7 +85,7 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
     }
     if (!left) {
         if (released) {
-            CTreeIndicator::placingTrees = -1;
+            CTreeIndicator::PlaceTrees(-1);
         }
         CBuilding::HoverBuilding(-1);
         return;
@@ -106,6 +107,9 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
     if (!released && !OverPanel() && !UseHeld()) {
         return;
     }
+    if (released || !OverPanel()) {
+        CTreeIndicator::Click(released);
+    }
 
     if (released) {
         if (pickupCandidate) {
@@ -117,13 +121,17 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         pickupCandidate = nullptr;
         shiftCursorPending = true;
         pressX = pressY = -1;
+        if (tombstoneCandidate) {
+            // A grave only clicked shows its epitaph.
+            tombstoneCandidate->Drop();
+        }
         tombstoneCandidate = nullptr;
         gravePressX = gravePressY = -1;
         if (island) {
             island->personCarried = false;
             island->tombstoneCarried = false;
         }
-        CTreeIndicator::placingTrees = -1;
+        CTreeIndicator::PlaceTrees(-1);
         CBuilding::HoverBuilding(-1);
         return;
     }
@@ -131,6 +139,11 @@ void CControllerGame::InputMouseClick(bool left, bool right, bool released)
         pickupCandidate = CPerson::FindPickup(world.x, world.y);
         pressX = pickupCandidate ? CMouseCursor::GetMouseX() : -1;
         pressY = pickupCandidate ? CMouseCursor::GetMouseY() : -1;
+    }
+    if (!tombstoneCandidate && !sidebar->IsMouseOver()) {
+        tombstoneCandidate = CTombstone::FindPickup(world.x, world.y);
+        gravePressX = tombstoneCandidate ? CMouseCursor::GetMouseX() : -1;
+        gravePressY = tombstoneCandidate ? CMouseCursor::GetMouseY() : -1;
     }
     CBuilding::HoverBuilding(-1);
 }
@@ -151,6 +164,15 @@ void CControllerGame::InputMouseMove(int x, int y)
     CMouseCursor::usePincer = !OverPanel();
     if (pressX == -1 && gravePressX == -1 && island) {
         island->MouseMove(x, y);
+    }
+    CTreeIndicator::MouseMove();
+    if (gravePressX != -1 && tombstoneCandidate && !pickupCandidate &&
+        GetDist(static_cast<float>(gravePressX), static_cast<float>(gravePressY), static_cast<float>(x),
+                static_cast<float>(y)) > kLiftDistance) {
+        tombstoneCandidate->Pickup();
+        if (island) {
+            island->tombstoneCarried = true;
+        }
     }
     if (pressX != -1 && pickupCandidate && !pickupCandidate->IsPickedUp() &&
         GetDist(static_cast<float>(pressX), static_cast<float>(pressY), static_cast<float>(x),

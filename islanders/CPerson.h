@@ -59,10 +59,18 @@ public:
     static int NumPeople();
     static int NumAdults();
 
-    // ---- What the game screen asks of the band (CPerson_GameServices.cpp) ----
-    // The least versions until time away and families are built.
-    // Plays frames of time away in bulk.
+    // ---- Time away (CPerson_Simulate.cpp) -----------------------------------------
+    // Plays frames of time away in bulk, in steps of 9,000; it may stop after
+    // a step, once per profile, when an adult runs out of food or energy or an
+    // islander dies young.
     static void Simulate(int frames);
+    // Ages every islander, delete-flagged ones too; nothing else.
+    static void AdvanceTime(int ticks);
+    // One child for a fertile man and woman of the band, without a hut.
+    static void MakeSomeBaby(bool boy);
+
+    // ---- What the game screen asks of the band (CPerson_GameServices.cpp) ----
+    // The least versions until families are built.
     static void ProcessBabyMakingCouples();
     static void CenterOnClosestAdult();
     // A picture of a random adult for the quit dialog; -1 none.

@@ -1,7 +1,6 @@
 // The least the game screen needs of the band until the islanders are built.
 #include "CPerson.h"
 
-void CPerson::Simulate(int) {}
 void CPerson::ProcessBabyMakingCouples() {}
 
 int CPerson::FindRandomAdultImage(int*, char*)

@@ -17,3 +17,26 @@ CPerson* CPerson::ProduceChildWith(CPerson* other, int)
                       data.gender == 0 ? data.id : other ? other->data.id : 0);
     return child;
 }
+
+void CPerson::MakeSomeBaby(bool boy)
+{
+    CPerson* woman = nullptr;
+    CPerson* man = nullptr;
+    for (CPerson* person : people) {
+        if (person->deleteMe || person->dying) {
+            continue;
+        }
+        const int years = person->GetAge();
+        if (person->data.gender == 1 && years >= 18 && years <= 45) {
+            woman = person;
+        } else if (person->data.gender == 0 && years >= 18 && years <= 50) {
+            man = person;
+        }
+        if (woman && man) {
+            break;
+        }
+    }
+    if (woman && man) {
+        woman->ProduceChildWith(man, boy ? 0 : 1);
+    }
+}

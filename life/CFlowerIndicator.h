@@ -22,6 +22,7 @@ struct ProfileType<fi_data> : ProfileRecord<fi_data, 12> {
 
 class CFlowerIndicator {
 public:
+    bool deleteMe = false;  // flagged for the world's sweep
     static void Init();
     static void Unload();
     static void HandleFlowerPlacement();

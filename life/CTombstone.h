@@ -1,7 +1,10 @@
-// Stand-in for the graves until they are built: a grave's place, stone
-// variant and epitaph, the list of every grave that the island paints on its
-// preview and mini-map, and the saving and loading of the graves as
-// tombstone_data records. The grave's creator owns it.
+// A grave an islander leaves where it died: its name, rank, specialty,
+// cause of death and age, shown as an epitaph when the player clicks it. The
+// player drags graves to other free land; the epitaph's "yes" removes one.
+// The island saves graves as tombstone_data records and makes them again on
+// loading. The grave's creator owns it; the island's unloading deletes them.
+// Without a drawing context (a simulation of records only) a grave has no
+// pictures but keeps its place, texts and ground.
 #pragma once
 
 #include "CObject.h"
@@ -10,6 +13,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+class CSprite;
 
 // One saved grave: 144 bytes, written raw and zeroed before it is filled.
 struct tombstone_data {
@@ -30,36 +35,62 @@ struct ProfileType<tombstone_data> : ProfileRecord<tombstone_data, 144> {
 
 class CTombstone : public CObject {
 public:
-    // Top-left at world (x, y); stone variant 0..5.
-    CTombstone(int x, int y, int variant);
-    // An islander's grave: its name, and string ids as decimal text for its
-    // rank, specialty (empty none) and cause of death; variant -1 draws one.
+    // Top-left of the stone at world (x, y); the texts are string ids as
+    // decimal text (an empty specialty for none); variant -1 draws one of
+    // 0..5. Unless loading, the grave walks from (x, y) to the first free
+    // spot it finds.
     CTombstone(int x, int y, const std::string& name, const std::string& rank, const std::string& specialty,
                const std::string& cause, int age, int variant, bool loading);
-    // A saved grave at its rounded place.
-    explicit CTombstone(const tombstone_data& saved);
     ~CTombstone() override;
 
     void Hide() override;
     void UnHide() override;
     void Pump(int offsetX, int offsetY, int steps) override;
+    bool IsAtCoords(int& z, int x, int y) override;
+    void Clicked() override;
     void Rollover(bool over) override;
+    // The epitaph's answer: yes removes the grave for good.
+    void GiveResponse(bool yes) override;
 
+    // False when refused; without search the position is left where it was
+    // tried, with search it wanders up to 100,000 steps to a free spot.
+    bool MoveTo(int x, int y, bool search, bool loading);
+    bool CanPlaceAt(int x, int y);
+    void DrawGrass();
     int GetVariant();
+    bool Hidden();
     // The grave under world (x, y); null none.
     static CTombstone* FindPickup(int x, int y);
     void Pickup();
+    // The release of a drag (back where it was when refused), or of a plain
+    // click (the epitaph).
     void Drop();
-    bool Hidden();
 
-    // Every grave into the profile, and every grave rebuilt from it.
+    // Every grave still standing into the profile, and every grave rebuilt
+    // from it.
     static void Save();
     static void Load();
 
     static std::vector<CTombstone*> tombstones;
 
 private:
-    tombstone_data record;
-    bool hidden;
+    void HideAll();
+    int StoneW();
+    int StoneH();
+    coordinate FootPoint();
+
+    bool grassPainted = false;
+    bool removed = false;
+    float previousX = 0.0f, previousY = 0.0f;
+    CSprite* dragSprite = nullptr;
+    CSprite* stoneSprite = nullptr;
+    CSprite* shadowSprite = nullptr;
+    int variant = 0;
     bool held = false;
+    bool grassOver = false;
+    bool grassTested = false;
+    bool hidden = false;  // put away by the world, as opposed to removed
+    std::string name, specialtyText, rankText, causeText;
+    int age = 0;
+    bool clickBlocked = false;
 };

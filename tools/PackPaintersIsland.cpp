@@ -382,6 +382,18 @@ void PaintCrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     const int phase = tree ? 3 : std::clamp(NumberAfter(job.name, "phase", 1), 1, 5);
     const paint_point foot{area.x + area.w / 2, area.y + area.h - 2};
     const float grow = phase / 5.0f;
+    if (tree && job.name.find("size0") != std::string::npos) {
+        // Not yet planted: a seedling in its sacking root ball, beside the
+        // stake that marks the spot.
+        canvas.Line({area.x + 4, foot.y}, {area.x + 4, area.y + area.h * 0.35f}, 2.0f, Rgb(150, 110, 60));
+        canvas.Ellipse({area.x + 4, area.y + area.h * 0.35f}, 3.0f, 3.0f, Rgb(230, 60, 50));
+        canvas.Line(foot, {foot.x, area.y + area.h * 0.5f}, 2.0f, Rgb(110, 76, 40));
+        PaintBlob(canvas, {foot.x, area.y + area.h * 0.5f}, area.w * 0.3f, area.h * 0.14f, Rgb(110, 185, 70), job.seed,
+                  0.3f, true);
+        PaintBlob(canvas, {foot.x, foot.y - area.h * 0.08f}, area.w * 0.3f, area.h * 0.09f, Rgb(170, 130, 80), job.seed,
+                  0.2f, true);
+        return;
+    }
     if (tree) {
         canvas.Line(foot, {foot.x, area.y + area.h * 0.3f}, std::max(2.0f, area.w / 12), Rgb(110, 76, 40));
         PaintBlob(canvas, {foot.x, area.y + area.h * 0.28f}, area.w * 0.42f, area.h * 0.22f, Rgb(90, 170, 60), job.seed,

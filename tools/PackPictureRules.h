@@ -30,6 +30,7 @@ constexpr picture_rule_data kPictureRules[] = {
     // stock and things lying about
     {"pile_*_leather.*", PictureSubject::Mat, false},
     {"pile_*", PictureSubject::Pile, false},
+    {"tombstone?_shad.*", PictureSubject::Shadow, false},
     {"tombstone*", PictureSubject::Tombstone, false},
     {"crate_*", PictureSubject::Crate, false},
     {"barrel_*", PictureSubject::Barrel, false},

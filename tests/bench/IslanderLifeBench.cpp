@@ -4,6 +4,7 @@
 // birthday. Records only, no drawing. Reports the mean, the 99th percentile
 // and the worst pass, with what the worst pass did.
 #include "BenchServices.h"
+#include "CControllerGame.h"
 #include "CObject.h"
 #include "CPerson.h"
 #include "CPersonMovement.h"
@@ -27,6 +28,9 @@ struct quiet_island {
     quiet_island() : draw(CSprite::draw)
     {
         EnsureBenchServices();
+        // The stock draws its piles when it is first made: made here, while
+        // there is still a drawing context.
+        CControllerGame::Resources();
         CSprite::draw = nullptr;
         Clear();
         CObject::obstructions.clear();
@@ -43,6 +47,7 @@ struct quiet_island {
     {
         Clear();
         CSprite::draw = draw;
+        delete CControllerGame::resources;
     }
     static void Clear()
     {

@@ -191,8 +191,7 @@ struct ChopScene : ChopRoad {
             [&] {
                 return carrying ? man->GetCurrentSubTask() == 5 && man->taskFrames > 20
                                 : man->GetCurrentSubTask() == 2 && man->taskFrames > 40;
-            },
-            400);
+            });
         Show(Round(man->data.x), Round(man->data.y));
         CSprite::renderer->RedrawScreen();
         CSprite::renderer->Render(true);

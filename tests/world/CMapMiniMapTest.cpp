@@ -105,8 +105,8 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     (new CDust(false, 600, 200, 0))->collected = true;
     CRelic* relic = new CRelic(320, -40);
     relic->variant = 2;
-    new CTombstone(160, 240, 1);
-    (new CTombstone(800, 800, 2))->Hide();
+    new CTombstone(160, 240, "Ana", "11124", "", "12021", 70, 1, true);
+    (new CTombstone(800, 800, "Bo", "11124", "", "12021", 70, 2, true))->Hide();
 
     std::map<std::string, int> images;
     island.GatherMiniMapObjects(images);

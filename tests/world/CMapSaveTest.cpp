@@ -29,7 +29,7 @@ protected:
         island.trees[3]->DroppedOn();  // marked
         island.rocks[2]->RemoveResource();
         (new CFireplace(500, 600))->FinishNow();
-        new CTombstone(700, 800, 4);
+        new CTombstone(700, 800, "Ana", "11125", "11101", "12021", 70, 4, true);
         CControllerGame::Resources()->wood = 12;
     }
 };

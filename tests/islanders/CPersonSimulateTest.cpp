@@ -1,0 +1,175 @@
+// Time away played in bulk on a real island with its band: the work that
+// fills the stock, sleep in a hut or idling without one, the stops that end
+// a run once per profile, and the births that keep a band from dying out.
+#include "CHut.h"
+#include "CTree.h"
+#include "IslanderLifeFixture.h"
+#include "RoadFixture.h"
+
+namespace {
+
+constexpr int kStep = 9000;
+constexpr int kFoodStop = 71, kEnergyStop = 72, kDeathStop = 73;
+constexpr int kYear = 172800;
+
+class SimulateTest : public RoadTest {
+protected:
+    void SetUp() override
+    {
+        RoadTest::SetUp();
+        for (int stop : {kFoodStop, kEnergyStop, kDeathStop}) {
+            CProfile::current->SetValue<bool>(stop, true);
+        }
+        for (CPerson* person : CPerson::people) {
+            person->data.energy = person->data.food = 10000;
+        }
+    }
+
+    void TearDown() override
+    {
+        CPerson::stoppedSimForDeath = false;
+        CPerson::simulating = false;
+        RoadTest::TearDown();
+    }
+
+    // Whole steps run, read off the age of the first islander (aged before
+    // any death can end a step's ageing).
+    static int StepsRun(int ageBefore) { return (CPerson::people[0]->data.age - ageBefore) / kStep; }
+
+    static CPerson* Listed(int id)
+    {
+        for (CPerson* person : CPerson::people) {
+            if (person->GetID() == id) {
+                return person;
+            }
+        }
+        return nullptr;
+    }
+
+    static CPerson* LastAdult()
+    {
+        for (auto it = CPerson::people.rbegin(); it != CPerson::people.rend(); ++it) {
+            if ((*it)->IsAdult()) {
+                return *it;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(SimulateTest, TheBandChopsMarkedTreesAndATiredManSleepsOnlyWhereThereIsAHut)
+{
+    for (int i = 0; i < 3; i++) {
+        island->trees[i]->DroppedOn();
+    }
+    for (CPerson* person : CPerson::people) {
+        person->PermitTask(2, true);
+    }
+    CPerson* man = Man();
+    ASSERT_TRUE(man);
+    const int wood = stock->GetWood();
+    const int clock = CProfile::current->GetValue<int>(49);
+
+    ASSERT_TRUE(CHut::huts.empty());
+    man->data.energy = 3000;
+    CPerson::Simulate(kStep);
+    EXPECT_LT(man->data.energy, 3000) << "no hut: the whole step idles";
+    EXPECT_GT(stock->GetWood(), wood) << "the others chopped";
+    EXPECT_EQ(CProfile::current->GetValue<int>(49), clock + kStep);
+    EXPECT_FALSE(CPerson::simulating);
+
+    CHut* hut = new CHut(0, island->GetStartX() + 400, island->GetStartY());
+    hut->FinishNow();
+    man->data.energy = 3000;
+    CPerson::Simulate(kStep + 1);
+    EXPECT_GT(man->data.energy, 5000) << "slept in the hut once, then idled";
+    EXPECT_EQ(CProfile::current->GetValue<int>(49), clock + kStep + kStep + 1);
+}
+
+TEST_F(SimulateTest, AnAdultOutOfEnergyEndsTheRunOncePerProfile)
+{
+    CProfile::current->SetValue<bool>(kEnergyStop, false);
+    Man()->data.energy = 0;
+    int age = CPerson::people[0]->data.age;
+    CPerson::Simulate(5 * kStep);
+    EXPECT_EQ(StepsRun(age), 1);
+    EXPECT_TRUE(CProfile::current->GetValue<bool>(kEnergyStop));
+
+    Man()->data.energy = 0;
+    age = CPerson::people[0]->data.age;
+    CPerson::Simulate(3 * kStep);
+    EXPECT_EQ(StepsRun(age), 3) << "never again on this profile";
+}
+
+TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
+{
+    CPerson* victim = LastAdult();
+    ASSERT_TRUE(victim && victim != CPerson::people[0]);
+    CProfile::current->SetValue<bool>(kDeathStop, false);
+    victim->data.food = -10000;
+    const int victimId = victim->GetID();
+    const size_t graves = CTombstone::tombstones.size();
+    int age = CPerson::people[0]->data.age;
+    CPerson::Simulate(3 * kStep);
+    EXPECT_EQ(Listed(victimId), nullptr) << "the dead leave the band when the run ends";
+    EXPECT_EQ(CTombstone::tombstones.size(), graves + 1);
+    EXPECT_TRUE(CPerson::stoppedSimForDeath);
+    EXPECT_TRUE(CProfile::current->GetValue<bool>(kDeathStop));
+    EXPECT_EQ(StepsRun(age), 1);
+
+    CPerson::stoppedSimForDeath = false;
+    CProfile::current->SetValue<bool>(kDeathStop, false);
+    CPerson* elder = LastAdult();
+    ASSERT_TRUE(elder && elder != CPerson::people[0]);
+    elder->data.age = elder->data.actualAge = 100 * kYear - 100;  // old age takes everyone at 100
+    const int elderId = elder->GetID();
+    age = CPerson::people[0]->data.age;
+    CPerson::Simulate(3 * kStep);
+    EXPECT_EQ(Listed(elderId), nullptr);
+    EXPECT_FALSE(CPerson::stoppedSimForDeath);
+    EXPECT_FALSE(CProfile::current->GetValue<bool>(kDeathStop));
+    EXPECT_EQ(StepsRun(age), 3);
+}
+
+using BulkBirthTest = IslanderLifeTest;
+
+TEST_F(BulkBirthTest, ABabyWithoutAHutGoesToTheLatestWomanSeenWhenTheFirstManComes)
+{
+    Grown(30, 1, 1);
+    CPerson* b = Grown(25, 1, 2);
+    Grown(12, 0, 3);  // too young to father
+    CPerson* c = Grown(40, 0, 4);
+    Grown(20, 1, 5);
+    CPerson::MakeSomeBaby(true);
+    ASSERT_EQ(CPerson::people.size(), 6u);
+    const CPerson* child = CPerson::people.back();
+    EXPECT_EQ(child->data.motherId, b->GetID());
+    EXPECT_EQ(child->data.fatherId, c->GetID());
+}
+
+}  // namespace
+
+namespace {
+
+using TimeAwayTest = GameScreenTest;
+
+TEST_F(TimeAwayTest, ADayAwayIsSimulatedThenTheLast900FramesPlayAndTheGameGoesOn)
+{
+    CProfile::current->SetValue<bool>(38, true);
+    CPersonMovement::GeneratePathMap();
+    CProfile::current->SetValue<long>(33, GetCurrentTime() - 24 * 3600);
+    const int clock = CProfile::current->GetValue<int>(49);
+    CControllerGame& game = Open(kFixedIslandSeeds[2]);
+    EXPECT_EQ(game.catchUpFrames, 900);
+    const int simulated = CProfile::current->GetValue<int>(49) - clock;
+    EXPECT_GT(simulated, 24 * 3600 * 30 / 2) << "the bulk of a day went to the simulation";
+    EXPECT_FALSE(CPerson::simulating);
+    Frame();
+    EXPECT_EQ(game.catchUpFrames, 0);
+    EXPECT_EQ(game.frameCount, 901) << "900 catch-up frames and one ordinary frame";
+    Frame();
+    EXPECT_EQ(game.frameCount, 902);
+    CPerson::stoppedSimForDeath = false;
+}
+
+}  // namespace
