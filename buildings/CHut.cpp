@@ -10,6 +10,7 @@
 #include "Utilities.h"
 
 #include <algorithm>
+#include <cassert>
 #include <string>
 
 namespace {
@@ -119,6 +120,8 @@ CHut::~CHut()
 
 void CHut::Init(bool placing)
 {
+    assert(record.variant == 0 || record.variant == 1 ||
+           (record.variant >= kFirstRoofed && record.variant < kFirstRoofed + 8));
     isHut = true;
     large = record.variant % 2 != 0;
     occupant = nullptr;
