@@ -24,7 +24,7 @@ constexpr int kTypes = 13;
 // By type 1..13.
 constexpr building_class kClasses[kTypes] = {
     {[](const building_data& saved) -> CBuilding* { return new CHut(saved); },
-     [](int x, int y, int variant) -> CBuilding* { return new CHut(variant, x, y); }, CStandInBuilding::PlacementCollision},
+     [](int x, int y, int variant) -> CBuilding* { return new CHut(x, y, variant); }, CHut::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CStorehouseFood(saved); },
      [](int x, int y, int) -> CBuilding* { return new CStorehouseFood(x, y); }, CStorehouseFood::PlacementCollision},
     {[](const building_data& saved) -> CBuilding* { return new CStorehouseRock(saved); },

@@ -314,3 +314,13 @@ void CGuiFlowers::UnHide()
         tool->UnHide();
     }
 }
+
+void CGuiFlowers::Appear()
+{
+    visible = true;
+}
+
+void CGuiFlowers::SetSpray(bool on)
+{
+    spray = on;
+}

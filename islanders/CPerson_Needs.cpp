@@ -6,6 +6,7 @@
 #include "CPerson.h"
 
 #include "CControllerGame.h"
+#include "CHut.h"
 #include "CPersonMovement.h"
 #include "CProfile.h"
 #include "CTombstone.h"
@@ -198,6 +199,7 @@ void CPerson::Die(bool scatter)
     }
     partner = nullptr;
     pairingCandidate = nullptr;
+    CHut::LeaveHut(this);
     CControllerGame::ForgetObject(this);
     Rollover(false);
     HidePerson();

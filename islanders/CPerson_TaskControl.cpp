@@ -4,6 +4,7 @@
 
 #include "CBuilding.h"
 #include "CFish.h"
+#include "CHut.h"
 #include "CMysteriousObject.h"
 #include "CPersonMovement.h"
 #include "CSound.h"
@@ -99,6 +100,7 @@ void CPerson::EndTask(bool repeat)
     const int endedTask = currentTask;
     lastTask = repeat ? endedTask : 0;
     hutTimer = 0;
+    CHut::LeaveHut(this);
 
     if (partner) {
         if (!keepPartner) {

@@ -492,6 +492,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"moondust", "dust_moondust_ground", PaintDustHeap},
         {"stardust", "dust_stardust_ground", PaintDustHeap},
         {"boat", "boat_right1", PaintShip},
+        {"hut", "hut_style0_construct4", PaintBuilding},
     };
     for (const icon_subject& subject : kIconSubjects) {
         if (job.name.find(subject.word) != std::string::npos) {

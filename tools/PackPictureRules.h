@@ -48,6 +48,7 @@ constexpr picture_rule_data kPictureRules[] = {
     {"hut_roof_*", PictureSubject::Roof, false},
     {"boat_*", PictureSubject::Ship, false},
     {"loadingB_boat*", PictureSubject::Ship, false},
+    {"hut_style?_overlay.*", PictureSubject::GrassTuft, false},
     {"hut_style*", PictureSubject::Building, false},
     {"storehouse_*", PictureSubject::Building, false},
     {"observatory_*", PictureSubject::Building, false},
@@ -127,4 +128,6 @@ constexpr picture_rule_data kPictureRules[] = {
     {"flower_indicator*", PictureSubject::SelectionRing, false},
     {"flowerGUI_icon_*", PictureSubject::Flower, false},
     {"firesmoke_*", PictureSubject::Cloud, false},
+    {"buildGUI_*", PictureSubject::Icon, false},
+    {"flyaway*", PictureSubject::Button, true},
 };

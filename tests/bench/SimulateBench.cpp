@@ -80,7 +80,7 @@ struct busy_island {
         for (int i = 0; i < 5; i++) {
             (new CFarm(sx + 500 + i * 150, sy + 500))->FinishNow();
         }
-        (new CHut(0, sx + 400, sy - 300))->FinishNow();
+        (new CHut(sx + 400, sy - 300, 0))->FinishNow();
         CControllerGame::Resources()->AddFood(40, 0);
         CControllerGame::Resources()->AddWood(20);
     }

@@ -78,7 +78,7 @@ TEST_F(SimulateTest, TheBandChopsMarkedTreesAndATiredManSleepsOnlyWhereThereIsAH
     EXPECT_EQ(CProfile::current->GetValue<int>(49), clock + kStep);
     EXPECT_FALSE(CPerson::simulating);
 
-    CHut* hut = new CHut(0, island->GetStartX() + 400, island->GetStartY());
+    CHut* hut = new CHut(island->GetStartX() + 400, island->GetStartY(), 0);
     hut->FinishNow();
     man->data.energy = 3000;
     CPerson::Simulate(kStep + 1);

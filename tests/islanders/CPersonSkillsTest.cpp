@@ -90,8 +90,8 @@ TEST_F(SkillsTest, WorkRaisesASkillEvery60To90FramesByUpToAFifthOfTheMind)
         EXPECT_LE(frame - lastGainFrame, 90);
         EXPECT_GE(gain, 1);
         EXPECT_LE(gain, 10);
-        const CFlyaway& number = CFlyaway::flyaways.back();
-        EXPECT_EQ(number.value, gain);
+        const CFlyaway& number = *CFlyaway::flyaways.back();
+        EXPECT_EQ(number.number, gain);
         EXPECT_EQ(number.x, 700 + worker->GetShownHeadWidth() / 2 + 3) << "over the middle of the head";
         EXPECT_EQ(number.y, 475);
         lastGainFrame = frame;
@@ -107,7 +107,7 @@ TEST_F(SkillsTest, WorkRaisesASkillEvery60To90FramesByUpToAFifthOfTheMind)
     for (int frame = 0; frame < 90 * 400; frame++) {
         worker->ImproveSkill(11, true);
         if (!CFlyaway::flyaways.empty()) {
-            EXPECT_LE(CFlyaway::flyaways.back().value, 1);
+            EXPECT_LE(CFlyaway::flyaways.back()->number, 1);
             shown++;
             CFlyaway::RemoveFlyaways();
         }

@@ -1,0 +1,104 @@
+#include "CDraw.h"
+#include "CFlyaway.h"
+#include "CRenderer.h"
+#include "CSprite.h"
+#include "CUtilBounce.h"
+#include "tests/world/WorldFakes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class FlyawayTest : public WorldTest {
+protected:
+    void TearDown() override
+    {
+        CFlyaway::RemoveFlyaways();
+        WorldTest::TearDown();
+    }
+
+    // The digit picture a sprite starts on.
+    static int FirstPictureOfDigit(int digit)
+    {
+        const std::string name = "flyaway" + std::to_string(digit) + "-0.png";
+        return static_cast<int>(CSprite::draw->GetImageChecksum(CSprite::draw->LoadImage(name.c_str(), false, false)));
+    }
+};
+
+}  // namespace
+
+TEST(CUtilBounce, SwingsFromTheTopOfItsStrokeToZeroAtTheTurn)
+{
+    CUtilBounce bounce(0, 4, 3.0f, 2.2f, 0);
+    bounce.Pump();
+    EXPECT_EQ(bounce.position, 1);
+    EXPECT_FLOAT_EQ(bounce.value, static_cast<float>((1.0 - std::pow(0.25, 3.0)) * 2.2));
+    for (int i = 0; i < 3; i++) {
+        bounce.Pump();
+    }
+    EXPECT_EQ(bounce.direction, -1) << "turned at the end of its range";
+    EXPECT_FLOAT_EQ(bounce.value, 0.0f);
+    bounce.Pump();
+    EXPECT_LT(bounce.value, 0.0f) << "on the way back the offset is negative";
+
+    // A full period later it stands where it started.
+    CUtilBounce late(0, 4, 3.0f, 2.2f, 16);
+    CUtilBounce early(0, 4, 3.0f, 2.2f, 0);
+    late.Pump();
+    early.Pump();
+    EXPECT_EQ(late.position, early.position);
+    EXPECT_FLOAT_EQ(late.value, early.value);
+
+    CUtilBounce truncated(10, 4, 3.0f, 2.2f, 0);
+    truncated.value = -0.5f;
+    EXPECT_EQ(truncated.GetVal(), 9) << "toward zero, not down";
+}
+
+TEST_F(FlyawayTest, ANumberWithoutDigitsGoesAtTheNextPump)
+{
+    CFlyaway::AddFlyaway(0, 300, 200);
+    ASSERT_EQ(CFlyaway::flyaways.size(), 1u);
+    EXPECT_EQ(CFlyaway::flyaways[0]->digitCount, 0);
+    CFlyaway::PumpFlyaways();
+    EXPECT_TRUE(CFlyaway::flyaways.empty());
+}
+
+TEST_F(FlyawayTest, OnlyTheLastThreeDigitsRiseAndTheNumberVanishesWhenTheyHavePlayed)
+{
+    CFlyaway::AddFlyaway(1234, 300, 200);
+    CFlyaway& number = *CFlyaway::flyaways[0];
+    ASSERT_EQ(number.digitCount, 3);
+    for (int place = 0; place < 3; place++) {
+        ASSERT_NE(number.digits[place], nullptr);
+        EXPECT_TRUE(number.digits[place]->Hidden());
+        EXPECT_EQ(CSprite::draw->GetImageChecksum(number.digits[place]->GetImage(0)),
+                  static_cast<unsigned int>(FirstPictureOfDigit(2 + place)));
+    }
+    EXPECT_FLOAT_EQ(number.y, 200.0f) << "the rise starts at the given point";
+
+    // The digits come out two frames apart from the left and the number
+    // rises two pixels for each moving digit.
+    CFlyaway::PumpFlyaways();
+    EXPECT_FALSE(number.digits[0]->Hidden());
+    EXPECT_TRUE(number.digits[1]->Hidden());
+    EXPECT_FLOAT_EQ(number.y, 198.0f);
+    CFlyaway::PumpFlyaways();
+    resources.Renderer().Render(true);
+    CFlyaway::PumpFlyaways();
+    EXPECT_FALSE(number.digits[1]->Hidden());
+    EXPECT_TRUE(number.digits[2]->Hidden());
+    EXPECT_EQ(number.digits[1]->GetX() - number.digits[0]->GetX(), 10) << "one spacing apart";
+    EXPECT_EQ(number.digits[1]->GetY() - number.digits[0]->GetY(), -2) << "each a step above the one on its left";
+
+    int frames = 0;
+    while (!CFlyaway::flyaways.empty() && frames < 100) {
+        CFlyaway::PumpFlyaways();
+        resources.Renderer().Render(true);
+        frames++;
+    }
+    EXPECT_TRUE(CFlyaway::flyaways.empty());
+    EXPECT_GE(frames, 16) << "every digit plays its sixteen pictures";
+    EXPECT_LE(frames, 24);
+}

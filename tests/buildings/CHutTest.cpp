@@ -1,0 +1,222 @@
+#include "BuildingClasses.h"
+#include "BuildingsFixture.h"
+#include "CHut.h"
+#include "CSound.h"
+#include "CSoundSystem.h"
+#include "TestBytes.h"
+#include "tests/islanders/IslanderRecords.h"
+
+namespace {
+
+constexpr int kHut = 1, kYear = 172800;
+
+class HutTest : public BuildingsTest {
+protected:
+    void SetUp() override
+    {
+        BuildingsTest::SetUp();
+        CObject::rendering = true;
+    }
+
+    void TearDown() override
+    {
+        CObject::rendering = false;
+        BuildingsTest::TearDown();
+    }
+
+    static CHut* Place(int variant, int x, int y, bool finished)
+    {
+        CHut* hut = static_cast<CHut*>(ClassOfType(kHut).place(x, y, variant));
+        if (finished) {
+            hut->FinishNow();
+        }
+        Frame();
+        return hut;
+    }
+
+    static CPerson* Islander(int x, int y) { return new CPerson(IslanderRecord(x, y, 30 * kYear)); }
+
+    static void Asleep(CPerson* person)
+    {
+        person->currentTask = 8;
+        person->currentSubTask = 9;
+    }
+
+    // A screen point on the hut's own picture.
+    static bool PointOn(CHut* hut, int& x, int& y)
+    {
+        CSprite* sprite = hut->hutSprite;
+        for (y = sprite->GetY(); y < sprite->GetY() + sprite->GetH(); y += 3) {
+            for (x = sprite->GetX(); x < sprite->GetX() + sprite->GetW(); x += 3) {
+                if (hut->Overlaps(x, y)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+};
+
+// The interface sounds on the null output, to hear the door.
+class HutSoundTest : public HutTest {
+protected:
+    void SetUp() override
+    {
+        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
+        CSound::Initialize(true);
+        ASSERT_TRUE(CSound::soundInitialized);
+        CSound::system->SetPullMixing(true);
+        CSound::Preload(0, [](int) {});
+        HutTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        HutTest::TearDown();
+        CSound::ShutDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(HutTest, AHutIsReservedByOneSleeperUntilAnotherTakesItByForce)
+{
+    CHut* hut = Place(0, 900, 900, true);
+    CPerson* first = Islander(700, 700);
+    CPerson* second = Islander(720, 700);
+    int x = 0, y = 0;
+    EXPECT_EQ(CHut::FindAvailableHut(first, x, y, false, false, true), hut);
+    EXPECT_EQ(hut->occupant, first);
+    EXPECT_EQ(x, Round(hut->x) + 35) << "walks to the front of a small hut";
+    EXPECT_EQ(y, Round(hut->y) + 195);
+    int doorX = 0, doorY = 0;
+    hut->GetEntryCoordinates(doorX, doorY);
+    EXPECT_EQ(doorX, Round(hut->x) + 93) << "and goes in at the door";
+    EXPECT_EQ(doorY, Round(hut->y) + 138);
+
+    EXPECT_EQ(CHut::FindAvailableHut(second, x, y, false, false, true), nullptr);
+    EXPECT_EQ(x, -1);
+    EXPECT_EQ(CHut::FindAvailableHut(second, x, y, false, true, true), hut);
+    EXPECT_TRUE(first->finishSoon) << "the sleeper is sent out";
+    EXPECT_EQ(hut->occupant, second);
+
+    second->EndTask(false);
+    EXPECT_EQ(hut->occupant, nullptr) << "ending the task gives the hut up";
+    EXPECT_EQ(CHut::FindAvailableHut(first, x, y, false, false, true), hut);
+    first->Die(false);
+    EXPECT_EQ(hut->occupant, nullptr) << "so does dying";
+}
+
+TEST_F(HutTest, UnderTheMouseAHutIsFoundWhateverItsStateButAnUnfinishedOneNeverOtherwise)
+{
+    CHut* site = Place(1, 900, 900, false);
+    CPerson* person = Islander(700, 700);
+    int x = 0, y = 0;
+    EXPECT_EQ(CHut::FindAvailableHut(person, x, y, false, true, false), nullptr) << "nobody sleeps on a site";
+    EXPECT_EQ(CHut::FindUnfinishedHut(), site);
+    EXPECT_EQ(CHut::FindFinishedHut(), nullptr);
+
+    ASSERT_TRUE(PointOn(site, x, y));
+    MouseAt(x, y);
+    EXPECT_EQ(CHut::FindAvailableHut(person, x, y, true, false, false), site);
+    EXPECT_EQ(x, Round(site->x) + 195) << "the walk-to point of a large hut";
+    EXPECT_EQ(y, Round(site->y) + 185);
+    MouseAt(5, 5);
+    EXPECT_EQ(CHut::FindAvailableHut(person, x, y, true, false, false), nullptr);
+}
+
+TEST_F(HutTest, DroppingAnIslanderOnAnOccupiedHutWakesTheSleeperAndSendsTheNewOneToBed)
+{
+    CHut* site = Place(0, 500, 900, false);
+    EXPECT_EQ(site->DroppedOn(), 5) << "a site is built";
+    CHut* hut = Place(13, 1200, 900, true);
+    CPerson* sleeper = Islander(700, 700);
+    hut->occupant = sleeper;
+    EXPECT_EQ(hut->DroppedOn(), 8);
+    EXPECT_TRUE(sleeper->finishSoon);
+    EXPECT_EQ(hut->occupant, nullptr);
+}
+
+TEST_F(HutTest, AHutComingDownSendsItsOccupantOutEveryFrame)
+{
+    CHut* hut = Place(1, 900, 900, true);
+    CPerson* sleeper = Islander(700, 700);
+    hut->occupant = sleeper;
+    Frame();
+    EXPECT_FALSE(sleeper->finishSoon) << "a finished hut lets its sleeper be";
+    hut->SetBuildingDemolitionState(true);
+    hut->GiveResponse(true);
+    for (int frame = 0; frame < 3; frame++) {
+        sleeper->finishSoon = false;
+        Frame();
+        EXPECT_TRUE(sleeper->finishSoon) << frame;
+    }
+}
+
+TEST_F(HutSoundTest, TheDoorShutsOnASleeperAndOpensOnceWhenTheSleeperLeaves)
+{
+    CHut* hut = Place(0, 900, 900, true);
+    CPerson* sleeper = Islander(700, 700);
+    EXPECT_EQ(hut->GetAnimationFrame(), 4);
+    hut->occupant = sleeper;
+    Asleep(sleeper);
+    Frame();
+    EXPECT_EQ(hut->hutSprite->GetFrame(), 5u);
+    EXPECT_TRUE(hut->sndDoorClose->IsPlaying());
+    EXPECT_FALSE(hut->sndDoorOpen->IsPlaying());
+
+    sleeper->currentSubTask = 1;
+    Frame();
+    EXPECT_EQ(hut->hutSprite->GetFrame(), 4u);
+    EXPECT_TRUE(hut->sndDoorOpen->IsPlaying());
+    hut->sndDoorOpen->Stop();
+    for (int frame = 0; frame < 5; frame++) {
+        Frame();
+    }
+    EXPECT_FALSE(hut->sndDoorOpen->IsPlaying()) << "once, not every frame";
+}
+
+TEST_F(HutTest, EveryHutLookStandsWithItsRoofNameAndSidePanelPicture)
+{
+    struct look {
+        int variant;
+        bool roofed;
+        int grade;
+        const char* sidebar;
+    };
+    const look looks[] = {{0, false, 1, "sidebar_item_hutAA.png"},  {1, false, 1, "sidebar_item_hutBA.png"},
+                          {12, true, 2, "sidebar_item_hutAB.png"},  {15, true, 2, "sidebar_item_hutBB.png"},
+                          {16, true, 3, "sidebar_item_hutAC.png"},  {19, true, 3, "sidebar_item_hutBC.png"},
+                          {14, true, 2, "sidebar_item_hutAB.png"},  {17, true, 3, "sidebar_item_hutBC.png"},
+                          {13, true, 2, "sidebar_item_hutBB.png"},  {18, true, 3, "sidebar_item_hutAC.png"}};
+    int x = 400;
+    for (const look& expected : looks) {
+        CHut* hut = Place(expected.variant, x, 1400, true);
+        x += 320;
+        EXPECT_EQ(hut->GetType(), 1);
+        EXPECT_EQ(hut->large, expected.variant % 2 == 1);
+        EXPECT_EQ(hut->roof != nullptr, expected.roofed) << expected.variant;
+        if (hut->roof) {
+            EXPECT_FALSE(hut->roof->Hidden()) << "over the finished hut";
+        }
+        EXPECT_FALSE(hut->overlay->Hidden());
+        EXPECT_EQ(hut->GetSelectedName().number, expected.grade);
+        EXPECT_EQ(hut->GetSpriteForSidebar().name, expected.sidebar);
+        hut->Rollover(true);
+        hut->Rollover(false);
+    }
+    // Taken down, a hut is no longer hit anywhere.
+    CHut* last = CHut::huts.back();
+    int px = 0, py = 0;
+    ASSERT_TRUE(PointOn(last, px, py));
+    last->SetBuildingDemolitionState(true);
+    last->GiveResponse(true);
+    last->Build(100000);
+    last->AddResource(-1000, 0);
+    last->AddResource(-1000, 1);
+    ASSERT_TRUE(last->IsDemolished());
+    Frame();
+    int z = 0;
+    EXPECT_FALSE(last->IsAtCoords(z, px - kOffsetX, py - kOffsetY));
+    EXPECT_TRUE(last->hutSprite->Hidden());
+}

@@ -1,0 +1,237 @@
+#include "tests/game/BuildMenuFixture.h"
+
+#include "CControllerGame.h"
+#include "CDraw.h"
+#include "CControllerPopUp.h"
+#include "CGuiFlowers.h"
+#include "CTreeIndicator.h"
+#include "CTutorialCircle.h"
+#include "CTutorialDialog.h"
+
+#include <set>
+
+namespace {
+
+constexpr int kHutSmall = 0, kHutLarge = 1, kFireplace = 2, kScience = 3, kFlowers = 4, kSaplings = 5;
+constexpr int kFoodStore = 6, kShipyard = 12;
+
+std::set<int> Ghosts(CControllerBuild* menu)
+{
+    std::set<int> ghosts;
+    for (int item = 0; item < CControllerBuild::ITEMS; item++) {
+        if (CControllerBuild::IsGhosted(item)) {
+            ghosts.insert(item);
+            EXPECT_EQ(menu->itemPictures[item]->GetNumImages(), 1) << "a still ghost, item " << item;
+        } else {
+            EXPECT_EQ(menu->itemPictures[item]->GetNumImages(), 15) << "a bounce and its animation, item " << item;
+        }
+    }
+    return ghosts;
+}
+
+}  // namespace
+
+TEST_F(BuildMenuTest, ResearchUnlocksTheBoardFieldByField)
+{
+    struct {
+        int agriculture, construction;
+        std::set<int> ghosts;
+    } levels[] = {
+        {0, 0, {5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
+        {1, 1, {9, 11, 12, 13, 14}},
+        {2, 2, {}},
+    };
+    for (const auto& level : levels) {
+        SetLevels(level.agriculture, level.construction, 0, 0);
+        CControllerBuild* menu = OpenMenu();
+        EXPECT_EQ(Ghosts(menu), level.ghosts) << "construction " << level.construction;
+        menu->InputKey(true, SDLK_ESCAPE);
+        Frame();
+        EXPECT_EQ(builder.menu, nullptr) << "Escape closes";
+    }
+    EXPECT_FALSE(CControllerBuild::IsGhosted(15)) << "the back button";
+    EXPECT_EQ(CControllerBuild::GetBuildingType(kFlowers), -1);
+    EXPECT_EQ(CControllerBuild::GetBuildingType(1042), -1);
+}
+
+TEST_F(BuildMenuTest, ThePointerLightsOneItemAndItsTextsAreRenderedOnlyWhenItChanges)
+{
+    struct {
+        int x, y, item;
+    } borders[] = {{237, 150, 0}, {238, 150, 1}, {333, 150, 1}, {334, 150, 2}, {200, 184, 0},
+                   {200, 185, 3}, {146, 150, -1}, {200, 488, -1}, {422, 487, 14}, {423, 300, -1}};
+    for (const auto& point : borders) {
+        EXPECT_EQ(CControllerBuild::ItemAt(point.x, point.y), point.item) << point.x << ", " << point.y;
+    }
+
+    SetLevels(0, 0, 0, 0);
+    CControllerBuild* menu = OpenMenu();
+    MouseAt(238, 150);
+    Frame();
+    EXPECT_EQ(menu->hoveredItem, 1);
+    EXPECT_FALSE(menu->largePictures[1]->Hidden());
+    EXPECT_TRUE(menu->introText->Hidden());
+    EXPECT_FALSE(menu->cost->Hidden());
+    Frame(5);
+    EXPECT_EQ(menu->hoverRenders, 1) << "the same item: only shown again";
+    EXPECT_GT(menu->itemPictures[1]->GetFrame(), 4u) << "the picture plays while pointed at";
+
+    MouseAt(237, 150);
+    Frame();
+    EXPECT_EQ(menu->hoveredItem, 0);
+    EXPECT_EQ(menu->hoverRenders, 2);
+    EXPECT_TRUE(menu->largePictures[1]->Hidden());
+    for (int frame = 0; frame < 12 && menu->itemPictures[1]->GetFrame() != 0; frame++) {
+        const unsigned int shown = menu->itemPictures[1]->GetFrame();
+        EXPECT_TRUE(shown == 0 || shown >= 4) << "played back past the bounce straight to rest, not " << shown;
+        Frame();
+    }
+    EXPECT_EQ(menu->itemPictures[1]->GetFrame(), 0u);
+
+    // A locked item shows its locked words and no price or large picture.
+    MouseAt(190, 300);
+    Frame();
+    EXPECT_EQ(menu->hoverRenders, 3);
+    EXPECT_TRUE(menu->cost->Hidden());
+    EXPECT_TRUE(menu->largePictures[kFoodStore]->Hidden());
+    EXPECT_EQ(menu->description->GetY(), 264);
+
+    MouseAt(600, 500);
+    Frame();
+    EXPECT_EQ(menu->hoveredItem, -1);
+    EXPECT_FALSE(menu->introText->Hidden());
+    EXPECT_TRUE(menu->header->Hidden());
+}
+
+TEST_F(BuildMenuTest, AFinishedShipyardTurnsItsItemIntoTheShip)
+{
+    SetLevels(0, 2, 0, 0);
+    CShipyard::numBuilt = 1;
+    CControllerBuild* menu = OpenMenu();
+    EXPECT_EQ(CControllerBuild::GetBuildingType(kShipyard), 13);
+    EXPECT_EQ(menu->itemPictures[kShipyard]->GetX(), 140);
+    MouseAt(190, 450);
+    Frame();
+    CSprite reference(0);
+    int lines = 0;
+    reference.LoadTextShadow(10035, 170, 50, 2, lines, 41, 35, 28, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(CSprite::draw->GetImageChecksum(menu->header->GetFirstImage()),
+              CSprite::draw->GetImageChecksum(reference.GetFirstImage()));
+    Choose(kShipyard);
+    EXPECT_EQ(CObject::placingBuilding, 21);
+    EXPECT_EQ(builder.backs, 1);
+
+    CShipyard::numBuilt = 0;
+    menu = OpenMenu();
+    EXPECT_EQ(CControllerBuild::GetBuildingType(kShipyard), 8);
+    EXPECT_EQ(menu->itemPictures[kShipyard]->GetX(), 136);
+    Choose(kShipyard);
+    EXPECT_EQ(CObject::placingBuilding, 8);
+}
+
+TEST_F(BuildMenuTest, ALockedItemGivesTheNoticeAndTheMenuStays)
+{
+    SetLevels(0, 0, 0, 0);
+    CControllerBuild* menu = OpenMenu();
+    Choose(kFoodStore);
+    ASSERT_NE(CControllerBuild::popUp, nullptr);
+    EXPECT_EQ(CControllerBuild::popUp->request.id, 12017);
+    EXPECT_EQ(CController::focus, CControllerBuild::popUp);
+    CControllerBuild::popUp->GUICallback(0, 0);
+    Frame();
+    EXPECT_EQ(CControllerBuild::popUp, nullptr);
+    EXPECT_EQ(CController::focus, menu);
+    EXPECT_EQ(CObject::placingBuilding, -1);
+    EXPECT_EQ(builder.backs, 0);
+}
+
+TEST_F(BuildMenuTest, ChoosingWhatIsBeingPlacedClosesWithNothingPlaced)
+{
+    CObject::placingBuilding = 9;
+    OpenMenu();
+    Choose(kFireplace);
+    EXPECT_EQ(builder.backs, 1);
+    EXPECT_EQ(CObject::placingBuilding, -1);
+}
+
+TEST_F(BuildMenuTest, TheHutChooserCancelledBringsTheMenuBackAndAChoicePlacesItsLook)
+{
+    SetLevels(0, 1, 0, 0);
+    CControllerBuild* menu = OpenMenu();
+    Choose(kHutSmall);
+    ASSERT_NE(CControllerBuild::hutSelect, nullptr);
+    EXPECT_EQ(CController::focus, CControllerBuild::hutSelect);
+    EXPECT_TRUE(menu->itemPictures[kHutSmall]->Hidden()) << "the menu hides behind the chooser";
+    Escape(CControllerBuild::hutSelect);
+    EXPECT_EQ(CControllerBuild::hutSelect, nullptr);
+    EXPECT_EQ(CController::focus, menu);
+    EXPECT_FALSE(menu->itemPictures[kHutSmall]->Hidden());
+    EXPECT_EQ(CObject::placingBuilding, -1);
+
+    Choose(kHutLarge);
+    ASSERT_NE(CControllerBuild::hutSelect, nullptr);
+    Press(CControllerBuild::hutSelect, 2);
+    Frame();
+    EXPECT_EQ(builder.backs, 1) << "a choice closes the menu";
+    EXPECT_TRUE(CObject::placingBuilding == 13 || CObject::placingBuilding == 15) << CObject::placingBuilding;
+}
+
+TEST_F(BuildMenuTest, FlowersOpenThePanelAndSaplingsSwitchPaintingOnAndOff)
+{
+    SetLevels(1, 0, 0, 0);
+    CGuiFlowers panel(nullptr);
+    CControllerGame::flowers = &panel;
+    OpenMenu();
+    Choose(kFlowers);
+    EXPECT_TRUE(panel.visible);
+    EXPECT_EQ(CControllerGame::lastToolTip.id, 15007);
+    CControllerGame::flowers = nullptr;
+
+    OpenMenu();
+    Choose(kSaplings);
+    EXPECT_EQ(CTreeIndicator::placingTrees, 0);
+    OpenMenu();
+    Choose(kSaplings);
+    EXPECT_EQ(CTreeIndicator::placingTrees, -1);
+    EXPECT_EQ(builder.backs, 3);
+}
+
+TEST_F(BuildMenuTest, ATutorialStepShowsItsCircleAndAcceptsOnlyItsItem)
+{
+    struct {
+        int step;
+        int item;
+        bool escapeCloses;
+    } steps[] = {{25, kHutSmall, false}, {42, kScience, false}, {65, kFlowers, true}};
+    CGuiFlowers panel(nullptr);
+    CControllerGame::flowers = &panel;
+    SetLevels(0, 0, 0, 0);
+    profile->SetValue<bool>(67, true);
+    for (const auto& pending : steps) {
+        CompleteSteps(0, pending.step - 1);
+        CTutorialDialog::DetermineNextTutorial();
+        ASSERT_EQ(CTutorialDialog::nextTutorial, pending.step);
+        CControllerBuild* menu = OpenMenu();
+        Frame();
+        ASSERT_NE(CTutorialDialog::activeDialog, nullptr) << pending.step;
+        EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), pending.step);
+        EXPECT_NE(CTutorialDialog::tutorialCircle, nullptr);
+
+        Choose(kFireplace);
+        EXPECT_EQ(CController::focus, menu) << "another item is refused";
+        EXPECT_EQ(CObject::placingBuilding, -1);
+        menu->InputKey(true, SDLK_ESCAPE);
+        Frame();
+        EXPECT_EQ(builder.menu == nullptr, pending.escapeCloses) << pending.step;
+        if (!builder.menu) {
+            EXPECT_EQ(CTutorialDialog::tutorialCircle, nullptr) << "the menu takes its circle with it";
+            menu = OpenMenu();
+            Frame();
+        }
+        Choose(pending.item);
+        EXPECT_EQ(builder.menu, nullptr) << pending.step;
+        EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(pending.step));
+        CObject::placingBuilding = -1;
+    }
+    CControllerGame::flowers = nullptr;
+}
