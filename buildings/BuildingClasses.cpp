@@ -8,7 +8,6 @@
 #include "CObservatory.h"
 #include "CScienceStation.h"
 #include "CShipyard.h"
-#include "CStandInBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
 #include "CStorehouseWood.h"

@@ -18,8 +18,6 @@ namespace {
 constexpr int kHut = 1;
 constexpr int kSleepTask = 8;
 constexpr int kSleepSubTask = 9;
-constexpr int kFamilyTask = 10;
-constexpr int kFamilySubTask = 11;
 constexpr int kBuildTask = 5;
 // The construction stages, the same for both sizes.
 constexpr const char* kStageImages[] = {"hut_style0_construct0.png", "hut_style0_construct1.png",
@@ -79,14 +77,6 @@ bool StillAmongPeople(CPerson* person)
     return std::find(CPerson::people.begin(), CPerson::people.end(), person) != CPerson::people.end();
 }
 
-// Both partners inside the hut together.
-bool MakingBabyRightNow(CPerson* person)
-{
-    const auto inside = [](CPerson* p) {
-        return p->GetCurrentTask() == kFamilyTask && p->GetCurrentSubTask() == kFamilySubTask;
-    };
-    return inside(person) && person->partner && StillAmongPeople(person->partner) && inside(person->partner);
-}
 
 }  // namespace
 
@@ -259,7 +249,7 @@ int CHut::GetAnimationFrame()
     int frame = percent < 25.0f ? 0 : percent < 50.0f ? 1 : percent < 75.0f ? 2 : percent < 100.0f ? 3 : kFinished;
     if (frame == kFinished && occupant && StillAmongPeople(occupant) &&
         ((occupant->GetCurrentTask() == kSleepTask && occupant->GetCurrentSubTask() == kSleepSubTask) ||
-         MakingBabyRightNow(occupant))) {
+         occupant->MakingBabyRightNow())) {
         frame = kDoorShut;
     }
     if (shownFrame != -1 && frame != shownFrame && (frame == kDoorShut || shownFrame == kDoorShut)) {

@@ -314,13 +314,3 @@ void CGuiFlowers::UnHide()
         tool->UnHide();
     }
 }
-
-void CGuiFlowers::Appear()
-{
-    visible = true;
-}
-
-void CGuiFlowers::SetSpray(bool on)
-{
-    spray = on;
-}

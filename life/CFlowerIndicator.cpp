@@ -260,13 +260,6 @@ void CFlowerIndicator::SetSpray(bool on)
     spraying = on;
 }
 
-bool CFlowerIndicator::spraying = false;
-
-void CFlowerIndicator::SetSpray(bool on)
-{
-    spraying = on;
-}
-
 int CFlowerIndicator::GetFlowerPlacementType()
 {
     return OverPanel() ? -1 : placingFlowers;

@@ -2,7 +2,7 @@
 // question, the tutorial's dust steps, dust and potions both ways, storms,
 // and the completion effects a demolition must not earn.
 #include "CControllerGame.h"
-#include "CStandInBuilding.h"
+#include "tests/buildings/PlainBuilding.h"
 #include "CStorehouseFood.h"
 #include "tests/buildings/BuildingsFixture.h"
 
@@ -43,7 +43,7 @@ TEST_F(BuildingsTest, OnlyARealCompletionEarnsItsEffects)
 {
     GameScreenPresent game;
     // A wonder site taken down before anything was built is at once "done".
-    CBuilding* site = new CStandInBuilding(kWonderA, 10, 1500, 1500);
+    CBuilding* site = new PlainBuilding(kWonderA, 10, 1500, 1500);
     site->SetBuildingDemolitionState(true);
     site->GiveResponse(true);
     ASSERT_TRUE(site->IsDemolished());
@@ -51,7 +51,7 @@ TEST_F(BuildingsTest, OnlyARealCompletionEarnsItsEffects)
     EXPECT_EQ(Trophies() & (1 | 2), 0);
     EXPECT_EQ(CBuilding::isCompleteWonderA, nullptr);
 
-    CBuilding* wonder = new CStandInBuilding(kWonderA, 10, 2500, 1500);
+    CBuilding* wonder = new PlainBuilding(kWonderA, 10, 2500, 1500);
     wonder->FinishNow();
     PumpBuildings();
     EXPECT_EQ(Trophies() & (1 | 2), 1 | 2);
@@ -67,7 +67,7 @@ TEST_F(BuildingsTest, OnlyARealCompletionEarnsItsEffects)
     PumpBuildings();
     EXPECT_EQ(CBuilding::isCompleteWonderA, nullptr);
 
-    CBuilding* hut = new CStandInBuilding(kHut, 0, 1500, 2500);
+    CBuilding* hut = new PlainBuilding(kHut, 0, 1500, 2500);
     hut->FinishNow();
     PumpBuildings();
     EXPECT_TRUE(StepDone(24) && StepDone(34));
@@ -76,7 +76,7 @@ TEST_F(BuildingsTest, OnlyARealCompletionEarnsItsEffects)
 
 TEST_F(BuildingsTest, TheSailQuestionIsSettledByEveryAnswer)
 {
-    CBuilding* ship = new CStandInBuilding(kShip, 21, 1500, 1500);
+    CBuilding* ship = new PlainBuilding(kShip, 21, 1500, 1500);
     EXPECT_EQ(ship->DroppedOn(), 5);
     ship->FinishNow();
     EXPECT_EQ(ship->DroppedOn(), 0);
@@ -93,7 +93,7 @@ TEST_F(BuildingsTest, TheSailQuestionIsSettledByEveryAnswer)
     EXPECT_FALSE(CBuilding::setSail);
     EXPECT_TRUE(ship->IsBeingDemolished());
 
-    CBuilding* second = new CStandInBuilding(kShip, 22, 2500, 1500);
+    CBuilding* second = new PlainBuilding(kShip, 22, 2500, 1500);
     second->FinishNow();
     second->DroppedOn();
     second->GiveResponse(true);
@@ -133,7 +133,7 @@ TEST_F(BuildingsTest, TheTutorialDustStepsTopUpEveryBuildingButOneComingDown)
 
 TEST_F(BuildingsTest, DustPotionsAndStormsWorkOnTheConstructionState)
 {
-    CBuilding* hut = new CStandInBuilding(kHut, 0, 1500, 1500);
+    CBuilding* hut = new PlainBuilding(kHut, 0, 1500, 1500);
     hut->Build(1000);
     EXPECT_TRUE(hut->AcceptStardust());
     building_data saved = SavedOf(hut);
@@ -169,7 +169,7 @@ TEST_F(BuildingsTest, DustPotionsAndStormsWorkOnTheConstructionState)
     EXPECT_EQ(saved.rock, 3);
 
     // A garden needs nothing: it stands finished.
-    CBuilding* garden = new CStandInBuilding(kGarden, 20, 1500, 2500);
+    CBuilding* garden = new PlainBuilding(kGarden, 20, 1500, 2500);
     EXPECT_EQ(garden->PercentageComplete(), 100.0f);
     EXPECT_TRUE(garden->IsComplete());
 }

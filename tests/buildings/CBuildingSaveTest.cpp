@@ -1,6 +1,6 @@
 // Buildings in the profile: the record's layout, a save that loads back to
 // the same bytes, a storehouse loaded finished, and damaged records.
-#include "CStandInBuilding.h"
+#include "tests/buildings/PlainBuilding.h"
 #include "CStorehouseFood.h"
 #include "CStorehouseRock.h"
 #include "CStorehouseWood.h"
@@ -78,11 +78,11 @@ TEST_F(BuildingsTest, SavedBuildingsLoadBackToTheSameBytes)
     leaving->AddResource(-100, 0);
     leaving->AddResource(-99, 1);
     leaving->Build(100000);
-    CBuilding* gone = new CStandInBuilding(1, 0, 600, 1600);
+    CBuilding* gone = new PlainBuilding(1, 0, 600, 1600);
     gone->SetBuildingDemolitionState(true);
     gone->GiveResponse(true);
-    new CStandInBuilding(1, 13, 1000, 1600);
-    new CStandInBuilding(13, 22, 1400, 1600);
+    new PlainBuilding(1, 13, 1000, 1600);
+    new PlainBuilding(13, 22, 1400, 1600);
     Frame();
 
     CBuilding::SaveBuildings();

@@ -1,7 +1,7 @@
 // Finding buildings: the islanders' random search with its skip counters,
 // the nearest storehouse, and the roofed huts' ghost and placing point.
 #include "CDraw.h"
-#include "CStandInBuilding.h"
+#include "tests/buildings/PlainBuilding.h"
 #include "CStorehouseFood.h"
 #include "tests/buildings/BuildingsFixture.h"
 

@@ -183,7 +183,7 @@ TEST_F(BuildMenuTest, FlowersOpenThePanelAndSaplingsSwitchPaintingOnAndOff)
     CControllerGame::flowers = &panel;
     OpenMenu();
     Choose(kFlowers);
-    EXPECT_TRUE(panel.visible);
+    EXPECT_EQ(panel.wanted, 1) << "the panel is called in";
     EXPECT_EQ(CControllerGame::lastToolTip.id, 15007);
     CControllerGame::flowers = nullptr;
 

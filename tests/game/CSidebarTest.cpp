@@ -1,6 +1,6 @@
 #include "CControllerGameFixture.h"
 
-#include "CStandInBuilding.h"
+#include "tests/buildings/PlainBuilding.h"
 #include "CDraw.h"
 #include "CGuiButton.h"
 #include "CMap.h"
@@ -182,7 +182,7 @@ TEST_F(GameScreenTest, TheCraftButtonsFollowAFinishedBuildingAndThePictureClickC
 {
     Open(kFixedIslandSeeds[3]);
     CSidebar* panel = CControllerGame::sidebar;
-    CBuilding* craftworks = new CStandInBuilding(6, 6, 1000, 1000);
+    CBuilding* craftworks = new PlainBuilding(6, 6, 1000, 1000);
     craftworks->isCraftworks = true;
     CObject::selectedObject = craftworks;
     panel->Pump(false);

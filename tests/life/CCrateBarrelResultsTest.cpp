@@ -3,7 +3,7 @@
 #include "BuildingClasses.h"
 #include "CCrateBarrel.h"
 #include "CPerson.h"
-#include "CStandInBuilding.h"
+#include "tests/buildings/PlainBuilding.h"
 #include "CTree.h"
 #include "tests/buildings/BuildingsFixture.h"
 #include "tests/islanders/IslanderRecords.h"
@@ -44,7 +44,7 @@ struct CrateResultTest : BuildingsTest {
 
     CBuilding* Complete(int type, int x)
     {
-        CBuilding* building = new CStandInBuilding(type, Variant(type), x, 1500);
+        CBuilding* building = new PlainBuilding(type, Variant(type), x, 1500);
         building->FinishNow();
         return building;
     }
