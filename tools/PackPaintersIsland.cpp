@@ -4,6 +4,7 @@
 #include "PackPainters.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -289,12 +290,28 @@ void PaintShadow(CPictureCanvas& canvas, const picture_job&, paint_box area)
     canvas.Ellipse(c, area.w * 0.4f, area.h * 0.38f, Rgb(0, 0, 0, 50));
 }
 
-void PaintSelectionRing(CPictureCanvas& canvas, const picture_job&, paint_box area)
+void PaintSelectionRing(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
     const float thick = std::max(2.0f, area.h / 12);
-    canvas.Ring(c, area.w / 2 - 0.5f, area.h / 2 - 0.5f, thick + 2, Rgb(40, 30, 0, 150));
-    canvas.Ring(c, area.w / 2 - 1.5f, area.h / 2 - 1.5f, thick, Rgb(255, 236, 110, 235));
+    if (job.name.rfind("tut_circle_", 0) != 0) {
+        canvas.Ring(c, area.w / 2 - 0.5f, area.h / 2 - 0.5f, thick + 2, Rgb(40, 30, 0, 150));
+        canvas.Ring(c, area.w / 2 - 1.5f, area.h / 2 - 1.5f, thick, Rgb(255, 236, 110, 235));
+        return;
+    }
+    // The tutorial's ring draws itself round the thing it points at: each
+    // frame one more stretch of the arc, whole from the twelfth frame on.
+    const float sweep = std::min(1.0f, (LastNumber(job.name) + 1) / 12.0f) * 2.0f * kPi;
+    const int steps = std::max(2, static_cast<int>(sweep * 24.0f));
+    const float rx = area.w / 2 - thick - 1, ry = area.h / 2 - thick - 1;
+    for (const auto& [width, colour] : {std::make_pair(thick + 2, Rgb(40, 30, 0, 150)),
+                                        std::make_pair(thick, Rgb(255, 236, 110, 235))}) {
+        for (int i = 0; i < steps; i++) {
+            const float a0 = -kPi / 2 + sweep * i / steps, a1 = -kPi / 2 + sweep * (i + 1) / steps;
+            canvas.Line({c.x + std::cos(a0) * rx, c.y + std::sin(a0) * ry}, {c.x + std::cos(a1) * rx, c.y + std::sin(a1) * ry},
+                        width, colour);
+        }
+    }
 }
 
 void PaintRock(CPictureCanvas& canvas, const picture_job& job, paint_box area)
