@@ -103,14 +103,10 @@ TEST_F(Instructions, TheCreditsCloseOnTheReleaseOfEscapeOrByTheirButton)
     auto credits = std::make_unique<CControllerCredits>();
     opener.onHandBack = [&credits] { credits.reset(); };
     opener.PassFocus(credits.get());
-    SDL_Event press{};
-    press.type = SDL_KEYDOWN;
-    press.key.keysym.sym = SDLK_ESCAPE;
-    Push(press);
+    KeyEdge(SDLK_ESCAPE, true);
     Turn();
     ASSERT_NE(credits, nullptr);
-    press.type = SDL_KEYUP;
-    Push(press);
+    KeyEdge(SDLK_ESCAPE, false);
     Turn();
     EXPECT_EQ(credits, nullptr);
     credits = std::make_unique<CControllerCredits>();

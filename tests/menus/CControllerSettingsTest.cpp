@@ -51,13 +51,7 @@ protected:
         opener.PassFocus(page.get());
     }
 
-    static void Press(bool down)
-    {
-        SDL_Event event{};
-        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        event.button.button = SDL_BUTTON_LEFT;
-        Push(event);
-    }
+    static void Press(bool down) { ButtonEdge(SDL_BUTTON_LEFT, down); }
 
     // The pointer moves there in relative mode, at the normal speed.
     void PointRelative(int x, int y)
