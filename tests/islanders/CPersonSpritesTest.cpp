@@ -87,17 +87,12 @@ TEST_F(IslanderSprites, EachBodyStateShowsItsBodyClothesAndToolInPlace)
     const state_case cases[] = {
         {30, 0, 1, &CPerson::adultWalk, &CPerson::topWalk, nullptr, -4, 2},
         {30, 0, 2, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolAxe, -17, -1},
-        {30, 0, 3, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolPickaxe, -17, -1},
         {30, 1, 4, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolHammer, -14, 2},
         {30, 0, 5, &CPerson::adultHoe, &CPerson::topHoe, nullptr, 5, 0},
         {30, 1, 6, &CPerson::adultCarry, &CPerson::topCarry, nullptr, 0, 0},
-        {30, 0, 7, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
-        {30, 0, 8, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
         {30, 0, 9, &CPerson::adultStand, &CPerson::topStand, nullptr, 2, 3},
-        {30, 0, 10, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
         {30, 1, 0, &CPerson::adultStand, &CPerson::topStand, nullptr, 6, 2},
         {8, 1, 1, &CPerson::kidWalk, &CPerson::kidTopWalk, nullptr, -1, 19},
-        {8, 0, 9, &CPerson::adultStand, &CPerson::topStand, nullptr, 2, 3},
         {1, 0, 1, &CPerson::babyWalk, &CPerson::babyTopWalk, nullptr, 0, 35},
     };
     CObject::rendering = true;
