@@ -9,6 +9,7 @@
 #include "CSoundSystem.h"
 #include "CSprite.h"
 #include "Config.h"
+#include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 
@@ -23,11 +24,7 @@ protected:
     void SetUp() override
     {
         TrophyScreenTest::SetUp();
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         CSound::SetGlobalVolume(0.8f);
         CSound::SetGlobalMusicVolume(0.6f);
         CController::SetMouseMultiplier(1.0f);
