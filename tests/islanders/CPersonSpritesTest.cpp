@@ -171,37 +171,6 @@ TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
     EXPECT_EQ(worker->bodyDirection, FACING_NW);
 }
 
-// The head follows the hack: the head's place comes from the image the body
-// shows next, on the man's ninth image too.
-TEST_F(IslanderSprites, TheHeadSitsOnTheWorkingAndBabyBodies)
-{
-    CPerson* man = Dressed({0, 30});
-    man->AlterBodyDirection(FACING_SW);
-    man->ChangeState(2);
-    CSprite* hack = ShownBody(*man);
-    hack->Pause();
-    hack->SetFrame(8);
-    int x = man->headOffsetX, y = man->headOffsetY;
-    man->MoveHead(x, y);
-    EXPECT_EQ(x, 18 - 10);
-    EXPECT_EQ(y, 8 - 23);
-
-    man->ChangeState(5);
-    ShownBody(*man)->Pause();
-    ShownBody(*man)->SetFrame(3);
-    x = man->headOffsetX, y = man->headOffsetY;
-    man->MoveHead(x, y);
-    EXPECT_EQ(x, -11);
-    EXPECT_EQ(y, 14 - 26);
-
-    CPerson* baby = Dressed({1, 2}, 2);
-    baby->AlterBodyDirection(FACING_NW);
-    x = baby->headOffsetX, y = baby->headOffsetY;
-    baby->MoveHead(x, y);
-    EXPECT_EQ(x, 5 + 1);
-    EXPECT_EQ(y, -18 + 37);
-}
-
 // Blinking plays blank, half shut, shut, half shut, blank once; a drowsy
 // islander keeps its eyes shut and its head straight until it moves.
 TEST_F(IslanderSprites, EyesBlinkAndADrowsyIslanderKeepsThemShut)
