@@ -8,6 +8,7 @@
 #include "CSoundSystem.h"
 #include "ChildProcess.h"
 #include "FontSystem.h"
+#include "NullSound.h"
 #include "Screenshot.h"
 #include "Utilities.h"
 
@@ -241,12 +242,8 @@ protected:
         if (HasFatalFailure()) {
             return;
         }
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
         folder.Write(Resource("resource2.dat"), ArchiveBytes({{"tick.wav", fixtures::Wave({0, 0, 0}, 1, 44100)}}));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         tick = std::make_unique<CSound>("tick.wav", false, 1.0f, false);
         tick->SetFramesToDelay(1000);
     }

@@ -234,17 +234,6 @@ TEST_F(CDrawOperations, KeepsTheFirstChecksumUntilTheIdIsReleased)
     EXPECT_EQ(draw->GetImageChecksum(MakeFilled(1500, 1500, {255, 255, 255, 255})), 1500u * 1500u * 1020u);
 }
 
-TEST_F(CDrawOperations, PaintsSliderColumnsAlongTheirScale)
-{
-    const int hue = draw->CreateSizedBlank(241, 25, nullptr);
-    EXPECT_EQ(draw->CreateHueSliderImage(hue), hue);
-    const int saturation = draw->CreateSaturationSliderImage(draw->CreateSizedBlank(241, 25, nullptr), 0);
-    const int value = draw->CreateLightnessSliderImage(draw->CreateSizedBlank(241, 25, nullptr), 66, 100);
-    EXPECT_EQ(PixelAt(hue, 120, 12), (Rgba{0, 255, 255, 255})) << "the middle column: hue 50";
-    EXPECT_EQ(PixelAt(saturation, 0, 24), (Rgba{255, 255, 255, 255})) << "no saturation: white";
-    EXPECT_EQ(PixelAt(value, 0, 0), (Rgba{0, 0, 0, 255})) << "no value: black";
-}
-
 TEST_F(CDrawOperations, BlitsBetweenImagesAndTouchesNothingOutsideThem)
 {
     const int target = MakeFilled(6, 6, kBlue, false);

@@ -10,13 +10,6 @@
 #include <string>
 #include <sys/stat.h>
 
-TEST(RangedRandom, DrawsTheKnownSequenceAfterSeeding)
-{
-    InitRandom(1234);
-    EXPECT_EQ(RangedRandom(0, 9), 8);
-    EXPECT_EQ(RangedRandom(-5, 5), 3);
-}
-
 TEST(RangedRandom, IncludesBothEndsInEitherOrder)
 {
     InitRandom(99);
@@ -81,14 +74,6 @@ TEST(Geometry, AnglesRectanglesPolygonsAndRoundingHandleTheirEdges)
     float_coordinate out;
     PointOnCurve(out, 1.0f, {0, 0}, {1, 2}, {5, 6}, {9, 9});
     EXPECT_FLOAT_EQ(out.y, 6.0f);
-}
-
-TEST(StringToInt, ReadsDecimalHexAndOctal)
-{
-    EXPECT_EQ(StringToInt("0x5"), 5);
-    EXPECT_EQ(StringToInt("010"), 8);
-    EXPECT_EQ(StringToInt("-1"), -1);
-    EXPECT_EQ(StringToInt("abc"), 0);
 }
 
 TEST(TempSprintf, StaysInsideItsBufferAndIsOverwrittenByTheNextCall)

@@ -24,11 +24,7 @@ protected:
 TEST_F(CProfileManagement, ANewProfileHoldsTheDefaultsWithTheirTypesAndNothingOfThePreviousPlayer)
 {
     CProfile* profile = Open();
-    EXPECT_EQ(profile->GetValue<int>(51), 7);
-    EXPECT_EQ(profile->GetValue<int>(32), 22000);
     EXPECT_EQ(profile->GetValue<float>(20), 1.0f);
-    EXPECT_TRUE(profile->GetValue<bool>(7));
-    EXPECT_FALSE(profile->GetValue<bool>(1106));
     EXPECT_EQ(profile->GetValue<long>(50), 0L);
 
     profile->SetValue<unsigned int>(1, 1234u);

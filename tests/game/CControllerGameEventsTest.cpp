@@ -11,6 +11,7 @@
 #include "CSound.h"
 #include "CSoundSystem.h"
 #include "CStone.h"
+#include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 #include "Utilities.h"
@@ -168,11 +169,7 @@ TEST_F(IslandEventsTest, HeldDustIsDroppedByButtonsAndClosingAndWaitsUnderAPopUp
     CProfile::current->SetValue<bool>(7, true);
     CProfile::current->SetValue<bool>(75, true);
     // Sound on the null output, so that the twinkle can be heard.
-    folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-    CSound::Initialize(true);
-    ASSERT_TRUE(CSound::soundInitialized);
-    CSound::system->SetPullMixing(true);
-    CSound::Preload(0, [](int) {});
+    StartNullSound(folder);
     struct SoundOff {
         ~SoundOff() { CSound::ShutDown(); }
     } soundOff;

@@ -120,29 +120,3 @@ TEST_F(GenesTest, AChildTakesOneAlleleFromEachParent)
     EXPECT_EQ(baby->GetPhysicalStrength(), 100) << "every gene shows the dominant allele";
     EXPECT_EQ(baby->hairColour, 2);
 }
-
-TEST_F(GenesTest, ARandomGenomeDrawsSkinThenHairThenEachStrengthBlock)
-{
-    InitRandom(2024);
-    genome expected;
-    auto allele = [] { return static_cast<uint8_t>(RangedRandom(0, 100) > 62 ? 1 : 0); };
-    for (gene& g : expected.skinGenes) {
-        g.allele[0] = allele();
-        g.allele[1] = allele();
-    }
-    for (gene& g : expected.hairGenes) {
-        g.allele[0] = allele();
-        g.allele[1] = allele();
-    }
-    for (auto& block : expected.strengthGenes) {
-        const int p = RangedRandom(8, 40);
-        for (gene& g : block) {
-            g.allele[0] = p > RangedRandom(0, 100);
-            g.allele[1] = p > RangedRandom(0, 100);
-        }
-    }
-    InitRandom(2024);
-    genome drawn;
-    CPerson::RandomizeGenome(&drawn);
-    EXPECT_EQ(memcmp(&drawn, &expected, sizeof drawn), 0);
-}

@@ -8,7 +8,6 @@
 #include "CDraw.h"
 #include "CRenderer.h"
 #include "CSprite.h"
-#include "Screenshot.h"
 
 namespace {
 
@@ -172,43 +171,6 @@ TEST_F(ChopRoad, DroppedOnATreeAnotherIsChoppingTheNewcomerTakesItOver)
     EXPECT_EQ(second->GetCurrentTask(), 2);
     EXPECT_EQ(second->targetTree, tree);
     EXPECT_NE(first->GetCurrentTask(), 2);
-}
-
-namespace {
-
-// The road drawn in a real window at one moment of it, for a person to look
-// at: mid-chop, or walking home with the log.
-struct ChopScene : ChopRoad {
-    void TestBody() override {}
-
-    int Draw(const std::string& path, bool carrying)
-    {
-        SetUp();
-        CPerson* man = Man();
-        CTree* tree = WorkableTree(*island);
-        DropOnTree(man, tree);
-        const bool reached = RunUntil(
-            [&] {
-                return carrying ? man->GetCurrentSubTask() == 5 && man->taskFrames > 20
-                                : man->GetCurrentSubTask() == 2 && man->taskFrames > 40;
-            });
-        Show(Round(man->data.x), Round(man->data.y));
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
-        TearDown();
-        return reached ? 0 : 1;
-    }
-};
-
-}  // namespace
-
-TEST(ChopRoadOnX, AManMidChopAndAManCarryingHisLog)
-{
-    ScreenshotOnX("islander-mid-chop-x11.png", [](const std::string& path) { return ChopScene().Draw(path, false); });
-    ScreenshotOnX("islander-carrying-log-x11.png",
-                  [](const std::string& path) { return ChopScene().Draw(path, true); });
 }
 
 TEST_F(RoadTest, TheWholeBandCanBeSentWalkingToOnePoint)

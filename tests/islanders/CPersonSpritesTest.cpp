@@ -87,17 +87,12 @@ TEST_F(IslanderSprites, EachBodyStateShowsItsBodyClothesAndToolInPlace)
     const state_case cases[] = {
         {30, 0, 1, &CPerson::adultWalk, &CPerson::topWalk, nullptr, -4, 2},
         {30, 0, 2, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolAxe, -17, -1},
-        {30, 0, 3, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolPickaxe, -17, -1},
         {30, 1, 4, &CPerson::adultHack, &CPerson::topHack, &CPerson::toolHammer, -14, 2},
         {30, 0, 5, &CPerson::adultHoe, &CPerson::topHoe, nullptr, 5, 0},
         {30, 1, 6, &CPerson::adultCarry, &CPerson::topCarry, nullptr, 0, 0},
-        {30, 0, 7, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
-        {30, 0, 8, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
         {30, 0, 9, &CPerson::adultStand, &CPerson::topStand, nullptr, 2, 3},
-        {30, 0, 10, &CPerson::adultCarry, &CPerson::topCarry, nullptr, -2, 2},
         {30, 1, 0, &CPerson::adultStand, &CPerson::topStand, nullptr, 6, 2},
         {8, 1, 1, &CPerson::kidWalk, &CPerson::kidTopWalk, nullptr, -1, 19},
-        {8, 0, 9, &CPerson::adultStand, &CPerson::topStand, nullptr, 2, 3},
         {1, 0, 1, &CPerson::babyWalk, &CPerson::babyTopWalk, nullptr, 0, 35},
     };
     CObject::rendering = true;
@@ -174,37 +169,6 @@ TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
     worker->moveDY = -0.5f;
     worker->AdjustDisplayedSprite();
     EXPECT_EQ(worker->bodyDirection, FACING_NW);
-}
-
-// The head follows the hack: the head's place comes from the image the body
-// shows next, on the man's ninth image too.
-TEST_F(IslanderSprites, TheHeadSitsOnTheWorkingAndBabyBodies)
-{
-    CPerson* man = Dressed({0, 30});
-    man->AlterBodyDirection(FACING_SW);
-    man->ChangeState(2);
-    CSprite* hack = ShownBody(*man);
-    hack->Pause();
-    hack->SetFrame(8);
-    int x = man->headOffsetX, y = man->headOffsetY;
-    man->MoveHead(x, y);
-    EXPECT_EQ(x, 18 - 10);
-    EXPECT_EQ(y, 8 - 23);
-
-    man->ChangeState(5);
-    ShownBody(*man)->Pause();
-    ShownBody(*man)->SetFrame(3);
-    x = man->headOffsetX, y = man->headOffsetY;
-    man->MoveHead(x, y);
-    EXPECT_EQ(x, -11);
-    EXPECT_EQ(y, 14 - 26);
-
-    CPerson* baby = Dressed({1, 2}, 2);
-    baby->AlterBodyDirection(FACING_NW);
-    x = baby->headOffsetX, y = baby->headOffsetY;
-    baby->MoveHead(x, y);
-    EXPECT_EQ(x, 5 + 1);
-    EXPECT_EQ(y, -18 + 37);
 }
 
 // Blinking plays blank, half shut, shut, half shut, blank once; a drowsy

@@ -61,10 +61,7 @@ TEST_F(CrateResultTest, StockResultsFillAndEmptyTheStoresAndCountTheOpening)
     CResources* stock = Stock();
     const change changes[] = {
         {24180, [stock] { return stock->GetFood(-1); }, 50},
-        {24181, [stock] { return stock->GetRock(); }, 50},
-        {24182, [stock] { return stock->GetWood(); }, 50},
         {24189, [stock] { return stock->GetStardust(); }, 10},
-        {24190, [stock] { return stock->GetMoondust(); }, 10},
         {24191, [this] { return profile.GetValue<int>(25); }, 1000},
         {24600, [this] { return profile.GetValue<int>(44); }, 10},
     };

@@ -7,37 +7,6 @@
 
 namespace {
 
-// The name a doodad of this kind must pick from the generator as seeded, and
-// the draw that follows it, so a change in the number or order of draws shows.
-std::string ExpectedName(unsigned int seed, int kind, int& nextDraw)
-{
-    InitRandom(seed);
-    const int randomKind = RangedRandom(0, 4);
-    if (kind == -1) {
-        kind = randomKind;
-    }
-    std::string name;
-    if (kind == 0) {
-        name = "pebble_" + std::to_string(RangedRandom(0, 23)) + ".png";
-    } else if (kind >= 1 && kind <= 4) {
-        const int type = RangedRandom(0, 4);
-        int variant;
-        if (kind <= 2) {
-            variant = RangedRandom(0, 23);
-            const int highest[] = {23, 23, 19, 9, 17};
-            if (type >= 2) {
-                variant = RangedRandom(0, highest[type]);
-            }
-        } else {
-            variant = RangedRandom(0, 2);
-        }
-        const char* kinds[] = {"", "shell_small", "shell_big", "starfish_small", "starfish_big"};
-        name = std::string(kinds[kind]) + "_type" + std::to_string(type) + "_" + std::to_string(variant) + ".png";
-    }
-    nextDraw = RangedRandom(0, 1000000);
-    return name;
-}
-
 struct kind_size {
     int kind;
     int w, h;
@@ -48,21 +17,6 @@ constexpr kind_size kKinds[] = {{0, 7, 7, false}, {1, 16, 16, true}, {2, 24, 24,
                                 {4, 24, 24, true}};
 
 }  // namespace
-
-TEST_F(LifeTest, DoodadsDrawTheirPictureInAFixedOrder)
-{
-    for (int kind = -1; kind <= 4; kind++) {
-        for (unsigned int seed = 1; seed <= 40; seed++) {
-            SCOPED_TRACE(testing::Message() << "kind " << kind << " seed " << seed);
-            int expectedNext = 0;
-            const std::string expected = ExpectedName(seed, kind, expectedNext);
-            InitRandom(seed);
-            CDoodad doodad(100, 200, kind);
-            EXPECT_EQ(doodad.GetSpriteName(), expected);
-            EXPECT_EQ(RangedRandom(0, 1000000), expectedNext);
-        }
-    }
-}
 
 TEST_F(LifeTest, PebblesBlockPlacementAndShellsAndStarfishBlockWalkingToo)
 {
@@ -105,19 +59,6 @@ TEST_F(LifeTest, DoodadShowsOnlyAfterUnHideAndAPump)
     int z = 0;
     EXPECT_TRUE(doodad->IsAtCoords(z, 108, 208));
     EXPECT_FALSE(doodad->IsAtCoords(z, 108, 217));
-}
-
-TEST_F(LifeTest, ClickingOrHoveringOverADoodadChangesNothing)
-{
-    CDoodad* doodad = new CDoodad(100, 200, 2);
-    doodad->UnHide();
-    doodad->Pump(0, 0, 1);
-    MouseAt(110, 210);
-    CObject::ClickOn();
-    CObject::MouseMove();
-    EXPECT_EQ(CObject::selectedObject, nullptr);
-    EXPECT_FALSE(doodad->hover);
-    EXPECT_EQ(CObject::DropOn(), 0);
 }
 
 TEST_F(LifeTest, DoodadOfAnUnknownKindHasNoPictureAndNeverShows)

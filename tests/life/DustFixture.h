@@ -8,9 +8,7 @@
 #include "CObservatory.h"
 #include "CRenderer.h"
 #include "CSound.h"
-#include "CSoundSystem.h"
-#include "SoundLayer.h"
-#include "TestBytes.h"
+#include "NullSound.h"
 #include "tests/buildings/BuildingsFixture.h"
 
 #include <functional>
@@ -41,11 +39,7 @@ protected:
     void SoundOn()
     {
         CBuilding::DeleteSprites();
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         CBuilding::InitSprites();
     }
 

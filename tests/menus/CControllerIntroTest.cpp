@@ -8,6 +8,7 @@
 #include "CSprite.h"
 #include "GameResources.h"
 #include "Screenshot.h"
+#include "SdlInput.h"
 #include "TempFolder.h"
 #include "Utilities.h"
 
@@ -32,7 +33,7 @@ Uint32 FakeTicks()
 
 // The logo screen among the services start-up makes before it, on a clock
 // the test moves.
-class LogoTest : public testing::Test {
+class LogoTest : public testing::Test, public SdlInput {
 protected:
     void SetUp() override
     {
@@ -53,15 +54,6 @@ protected:
         CController::running = true;
         profile.reset();
         CController::input = nullptr;
-    }
-
-    static void Push(Uint8 type, int key = SDLK_SPACE)
-    {
-        SDL_Event event{};
-        event.type = type;
-        event.key.keysym.sym = static_cast<SDLKey>(key);
-        event.button.button = SDL_BUTTON_LEFT;
-        ASSERT_EQ(SDL_PushEvent(&event), 0);
     }
 
     static std::string JpegBytes()
@@ -165,7 +157,7 @@ TEST_F(LogoTest, TheMenuComesAfterFourSecondsOrAfterTheSplashesThereAre)
 TEST_F(LogoTest, KeysWaitForTheFadeAndTheirReleaseAndTheTextSlidesToRest)
 {
     Start();
-    Push(SDL_KEYUP);
+    KeyEdge(SDLK_SPACE, false);
     Frame();
     ASSERT_TRUE(logo->lastFrame->Fading()) << "the fade runs half a second";
     EXPECT_EQ(CController::focus, logo.get()) << "nothing during the fade";
@@ -177,11 +169,11 @@ TEST_F(LogoTest, KeysWaitForTheFadeAndTheirReleaseAndTheTextSlidesToRest)
     EXPECT_EQ(logo->textA->GetX(), 295 + 107);
     EXPECT_EQ(logo->textBShadow->GetX(), 304 + 107);
     EXPECT_FALSE(logo->textA->Hidden());
-    Push(SDL_KEYDOWN);
-    Push(SDL_MOUSEBUTTONDOWN);
+    KeyEdge(SDLK_SPACE, true);
+    ButtonEdge(SDL_BUTTON_LEFT, true);
     Frame();
     EXPECT_EQ(CController::focus, logo.get()) << "a press does nothing";
-    Push(SDL_MOUSEBUTTONUP);
+    ButtonEdge(SDL_BUTTON_LEFT, false);
     Frame();
     EXPECT_NE(dynamic_cast<CControllerMain*>(CController::focus), nullptr);
 }
@@ -207,7 +199,7 @@ TEST_F(LogoTest, ABrokenSplashFileIsLeftOut)
 TEST_F(LogoTest, AWindowCloseDuringTheLogoEndsTheProgram)
 {
     Start();
-    Push(SDL_QUIT);
+    CloseWindow();
     Frame();
     EXPECT_FALSE(CController::running);
 }

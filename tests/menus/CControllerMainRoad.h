@@ -13,6 +13,7 @@
 #include "CMouseCursor.h"
 #include "CRenderer.h"
 #include "Screenshot.h"
+#include "SdlInput.h"
 
 #include <SDL.h>
 
@@ -46,14 +47,14 @@ public:
     int handBacks = 0;
 };
 
-class ScreenRoadTest : public GameScreenTest {
+class ScreenRoadTest : public GameScreenTest, public SdlInput {
 protected:
+    using SdlInput::Push;
+
     void SetUp() override
     {
         GameScreenTest::SetUp();
-        SDL_Event drained;
-        while (SDL_PollEvent(&drained)) {
-        }
+        DrainEvents();
         root.GotFocus(nullptr, true);
     }
 
@@ -68,44 +69,6 @@ protected:
         CGuiButtonBase::currentButton = -1;
         CGuiButtonBase::leftMouseDown = false;
         GameScreenTest::TearDown();
-    }
-
-    static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
-
-    static void PointAt(int x, int y)
-    {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-        Push(event);
-    }
-
-    static void Button(Uint8 button)
-    {
-        for (Uint8 type : {Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
-            SDL_Event event{};
-            event.type = type;
-            event.button.button = button;
-            Push(event);
-        }
-    }
-
-    static void Key(int key)
-    {
-        for (Uint8 type : {Uint8(SDL_KEYDOWN), Uint8(SDL_KEYUP)}) {
-            SDL_Event event{};
-            event.type = type;
-            event.key.keysym.sym = static_cast<SDLKey>(key);
-            Push(event);
-        }
-    }
-
-    static void CloseWindow()
-    {
-        SDL_Event event{};
-        event.type = SDL_QUIT;
-        Push(event);
     }
 
     // A left click there: one turn to hover, one to click.

@@ -55,10 +55,7 @@ protected:
         for (Uint8 type : {Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
             PointAt(type == SDL_MOUSEBUTTONDOWN ? fromX : toX, type == SDL_MOUSEBUTTONDOWN ? fromY : toY);
             Turn();
-            SDL_Event event{};
-            event.type = type;
-            event.button.button = SDL_BUTTON_LEFT;
-            Push(event);
+            ButtonEdge(SDL_BUTTON_LEFT, type == SDL_MOUSEBUTTONDOWN);
             Turn();
         }
     }

@@ -42,17 +42,9 @@ protected:
     void ClickDelete() { ClickAt(482, 422); }
     void ClickUp() { ClickAt(537, 214); }
 
-    static void Key(int key, bool down)
-    {
-        SDL_Event event{};
-        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.keysym.sym = static_cast<SDLKey>(key);
-        Push(event);
-    }
-
     void Tap(int key)
     {
-        Key(key, true), Key(key, false);
+        Key(key);
         Turn();
     }
 
@@ -92,21 +84,21 @@ TEST_F(ProfileScreen, ANewPlayerIsNamedByTypingUpToTwelveLettersDigitsAndSpaces)
     Tap(SDLK_DELETE);
     EXPECT_EQ(Active(), "");
     EXPECT_NE(screen->Row(1), nullptr) << "an empty name still has its row";
-    Key(SDLK_LSHIFT, true);
+    KeyEdge(SDLK_LSHIFT, true);
     TypeText("m1 ");
-    Key(SDLK_LSHIFT, false);
+    KeyEdge(SDLK_LSHIFT, false);
     TypeText("o!-");
     EXPECT_EQ(Active(), "M1 o");
 
     // Held down, a key types again on the 16th frame, then every second one.
-    Key('z', true);
+    KeyEdge('z', true);
     Turn(15);
     EXPECT_EQ(Active(), "M1 oz");
     Turn();
     EXPECT_EQ(Active(), "M1 ozz");
     Turn(4);
     EXPECT_EQ(Active(), "M1 ozzzz");
-    Key('z', false);
+    KeyEdge('z', false);
     Turn(4);
     EXPECT_EQ(Active(), "M1 ozzzz");
 

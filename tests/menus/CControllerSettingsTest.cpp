@@ -9,6 +9,7 @@
 #include "CSoundSystem.h"
 #include "CSprite.h"
 #include "Config.h"
+#include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 
@@ -23,11 +24,7 @@ protected:
     void SetUp() override
     {
         TrophyScreenTest::SetUp();
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         CSound::SetGlobalVolume(0.8f);
         CSound::SetGlobalMusicVolume(0.6f);
         CController::SetMouseMultiplier(1.0f);
@@ -51,13 +48,7 @@ protected:
         opener.PassFocus(page.get());
     }
 
-    static void Press(bool down)
-    {
-        SDL_Event event{};
-        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        event.button.button = SDL_BUTTON_LEFT;
-        Push(event);
-    }
+    static void Press(bool down) { ButtonEdge(SDL_BUTTON_LEFT, down); }
 
     // The pointer moves there in relative mode, at the normal speed.
     void PointRelative(int x, int y)

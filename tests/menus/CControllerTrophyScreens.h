@@ -9,6 +9,7 @@
 #include "CGuiButtonBase.h"
 #include "CRenderer.h"
 #include "Screenshot.h"
+#include "SdlInput.h"
 
 #include <SDL.h>
 
@@ -33,13 +34,12 @@ public:
     std::function<void()> onHandBack;
 };
 
-class TrophyScreenTest : public ServicesTest {
+class TrophyScreenTest : public ServicesTest, public SdlInput {
 protected:
     void SetUp() override
     {
         ServicesTest::SetUp();
-        while (SDL_PollEvent(&drained)) {
-        }
+        DrainEvents();
         opener.GotFocus(nullptr, true);
     }
 
@@ -52,28 +52,6 @@ protected:
         ServicesTest::TearDown();
     }
 
-    static void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
-
-    // The pointer moves there; the next turn hears of it.
-    static void PointAt(int x, int y)
-    {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-        Push(event);
-    }
-
-    static void Button(Uint8 button)
-    {
-        for (Uint8 type : {Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
-            SDL_Event event{};
-            event.type = type;
-            event.button.button = button;
-            Push(event);
-        }
-    }
-
     // A left click on a button: one turn to hover it, one to click it.
     void ClickAt(int x, int y)
     {
@@ -81,16 +59,6 @@ protected:
         Turn();
         Button(SDL_BUTTON_LEFT);
         Turn();
-    }
-
-    static void Escape()
-    {
-        for (Uint8 type : {Uint8(SDL_KEYDOWN), Uint8(SDL_KEYUP)}) {
-            SDL_Event event{};
-            event.type = type;
-            event.key.keysym.sym = SDLK_ESCAPE;
-            Push(event);
-        }
     }
 
     // One turn of the main loop: the focused screen, then drawing.
@@ -119,6 +87,5 @@ protected:
 
     static void TutorialOn(bool on) { CProfile::current->SetValue<bool>(67, on); }
 
-    SDL_Event drained;
     Opener opener;
 };

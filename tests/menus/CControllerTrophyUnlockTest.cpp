@@ -197,9 +197,7 @@ TEST_F(TrophyPopUp, OnTheIslandTrophiesAreAnnouncedOneByOneAndTheViewLeadsToTheR
     EXPECT_EQ(island.trophyUnlock->trophy, 8);
 
     // A window close while the pop-up shows ends the program, room unopened.
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    Push(quit);
+    CloseWindow();
     Turn(3);
     EXPECT_FALSE(island.trophyUnlock);
     EXPECT_FALSE(island.trophies);

@@ -2,6 +2,7 @@
 
 #include "CSound.h"
 #include "CSoundSystem.h"
+#include "NullSound.h"
 #include "TestBytes.h"
 #include "Utilities.h"
 
@@ -19,11 +20,7 @@ protected:
     void SetUp() override
     {
         HutSelect::SetUp();
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         CController::LoadSounds();
     }
 

@@ -17,6 +17,7 @@
 #include "CSound.h"
 #include "CSoundSystem.h"
 #include "CSprite.h"
+#include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 
@@ -52,11 +53,7 @@ protected:
     void SetUp() override
     {
         IslanderTest::SetUp();
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         CController::LoadSounds();
         profile.SetValue<bool>(67, false);  // tests that want the tutorial switch it on
         opener.GotFocus(nullptr, true);

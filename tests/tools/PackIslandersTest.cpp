@@ -1,7 +1,6 @@
-// The islander pictures in the generated pack: everything one islander of
-// each stage asks for is there, layers placed at one position share a size,
-// garment masks hold only the grey the game recolours, garments sit on their
-// bodies, and the animations move.
+// The islander pictures in the generated pack: garment masks hold only the
+// grey the game recolours, garments sit on their bodies, and the animations
+// move.
 #include "ArchiveBytes.h"
 #include "PackBuilder.h"
 #include "PackImages.h"
@@ -98,146 +97,12 @@ protected:
         return picture;
     }
 
-    // Every name decodes at one size; returns it.
-    static std::pair<int, int> SharedSize(const std::vector<std::string>& names)
-    {
-        std::pair<int, int> size{-1, -1};
-        for (const std::string& name : names) {
-            const picture_data picture = Picture(name);
-            if (size.first < 0) {
-                size = {picture.w, picture.h};
-            }
-            EXPECT_EQ(std::make_pair(picture.w, picture.h), size) << name;
-            EXPECT_GT(picture.w, 0) << name;
-        }
-        return size;
-    }
-
     static std::map<std::string, std::string>* archive;
 };
 
 std::map<std::string, std::string>* PackIslanders::archive = new std::map<std::string, std::string>;
 
-const char* const kDirections[] = {"NE", "SE", "SW", "NW"};
-const char* const kSets[] = {"walk", "carry", "hack", "hoe"};
-
 }  // namespace
-
-// One man (skin 2, hair style 5 in grey, top style 1, bottom style 2), one
-// woman, one baby and one girl: every picture their sprites name, each
-// sprite's images at one size, and the layers the game places at one point
-// (head, eyelids, mouth; mask and line drawing) at one size.
-TEST_F(PackIslanders, EveryPictureOneIslanderOfEachStageNamesIsThereAtOneSizePerSprite)
-{
-    for (const char* g : {"male", "female"}) {
-        const int workFrames = std::string(g) == "male" ? 9 : 8;
-        for (int d = 0; d < 4; d++) {
-            const char* dir = kDirections[d];
-            SharedSize({Name("%s_stand_skin2_%s.png", g, dir), Name("%s_pants2_stand_%s_color.png", g, dir),
-                        Name("%s_pants2_stand_%s_line.png", g, dir), Name("%s_clothes1_stand_%s_color.png", g, dir),
-                        Name("%s_clothes1_stand_%s_line.png", g, dir)});
-            for (int set = 0; set < 4; set++) {
-                const bool working = set >= 2;
-                if (working && d != 1 && d != 2) {
-                    continue;
-                }
-                std::vector<std::string> body, garments;
-                for (int f = 0; f < (working ? workFrames : 10); f++) {
-                    body.push_back(Name("%s_%s_skin2_%s_%i.png", g, kSets[set], dir, f));
-                }
-                for (int f = 0; f < (working ? 8 : 10); f++) {
-                    for (const char* piece : {"pants2", "clothes1"}) {
-                        garments.push_back(Name("%s_%s_%s_%s_color_%i.png", g, piece, kSets[set], dir, f));
-                        garments.push_back(Name("%s_%s_%s_%s_line_%i.png", g, piece, kSets[set], dir, f));
-                    }
-                }
-                SharedSize(body);
-                SharedSize(garments);
-                if (set == 2) {
-                    for (const char* tool : {"stick", "axe", "pickaxe", "hammer"}) {
-                        std::vector<std::string> frames;
-                        for (int f = 0; f < workFrames; f++) {
-                            frames.push_back(Name("%s_hack_%s%s_%i.png", g, tool, dir, f));
-                        }
-                        SharedSize(frames);
-                    }
-                }
-            }
-        }
-        std::vector<std::string> face = {Name("%s_blink_skin0_0_0.png", g), Name("%s_head_mouth_blank.TGA", g)};
-        std::vector<std::string> hair;
-        for (int k = 0; k < 16; k++) {
-            face.push_back(Name("%s_head_skin2_%i.png", g, k));
-            hair.push_back(Name("%s_hair_style5_colour8_%i.png", g, k));
-            if (k >= 4 && k <= 12) {
-                face.push_back(Name("%s_blink_skin2_%i_0.png", g, k));
-                face.push_back(Name("%s_blink_skin2_%i_1.png", g, k));
-            }
-            for (const char* mouth : {"neutral", "smile", "angry", "frown", "surprised", "worried"}) {
-                if (k < 12) {
-                    face.push_back(Name("%s_head_mouth_%s_%i.png", g, mouth, k));
-                }
-            }
-        }
-        SharedSize(face);
-        SharedSize(hair);
-    }
-
-    // A baby wearing picture 4 on top and 0 below, and a girl whose top
-    // picture is 4 mod 3.
-    for (const char* dir : kDirections) {
-        std::vector<std::string> walk, girlWalk;
-        for (int f = 0; f < 16; f++) {
-            walk.push_back(Name("baby_walk_skin1_%s_%i.png", dir, f));
-            walk.push_back(Name("baby_clothes_walk_piece0_colour0_%s_%i.png", dir, f));
-            walk.push_back(Name("baby_clothes_walk_piece1_colour4_%s_%i.png", dir, f));
-        }
-        for (int f = 0; f < 10; f++) {
-            girlWalk.push_back(Name("boy_walk_%s_skin1_%i.png", dir, f));
-            girlWalk.push_back(Name("girl_clothes_walk_piece0_colour2_%s_%i.png", dir, f));
-            girlWalk.push_back(Name("girl_clothes_walk_piece1_colour1_%s_%i.png", dir, f));
-        }
-        SharedSize(walk);
-        SharedSize(girlWalk);
-        SharedSize({Name("baby_stand_skin1_%s.png", dir), Name("baby_diapers_%s_color0.png", dir),
-                    Name("baby_clothes_%s_color4.png", dir)});
-        SharedSize({Name("boy_stand_%s_skin1.png", dir), Name("girl_pants_%s_color_2.png", dir),
-                    Name("girl_clothes_%s_color_1.png", dir)});
-    }
-    std::vector<std::string> babyFace = {"baby_blink_skin0_0_0.png"};
-    for (int k = 0; k < 16; k++) {
-        babyFace.push_back(Name("baby_head_skin1_%i.png", k));
-        if (k >= 4 && k <= 12) {
-            babyFace.push_back(Name("baby_blink_skin1_%i_0.png", k));
-            babyFace.push_back(Name("baby_blink_skin1_%i_1.png", k));
-        }
-    }
-    SharedSize(babyFace);
-
-    std::vector<std::string> effects;
-    for (const char* good : {"wood", "rock", "fish", "vegetable0", "vegetable1", "vegetable2"}) {
-        Picture(Name("carry_%s_0.png", good));
-        SharedSize({Name("carry_%s_0.png", good), Name("carry_%s_1.png", good)});
-    }
-    for (const char* name : {"peopleshadow_baby.png", "peopleshadow_child.png", "peopleshadow_adult.png",
-                             "peopleshadow_adulthackmale.png", "peopleshadow_adulthackfemale.png",
-                             "selector_baby.png", "selector_child.png", "selector_adult.png",
-                             "selector_baby_rollover.png", "selector_child_rollover.png",
-                             "selector_adult_rollover.png"}) {
-        Picture(name);
-    }
-    std::vector<std::string> splash, dust;
-    for (int f = 0; f <= 16; f++) {
-        splash.push_back(Name("splash_people%i.png", f));
-    }
-    for (const char* kind : {"A", "B", "C", "D"}) {
-        for (int f = 0; f < 40; f++) {
-            dust.push_back(Name("dust_%s_%i.png", kind, f));
-        }
-    }
-    SharedSize(splash);
-    SharedSize(dust);
-}
 
 // The game paints the garment colour into exactly (85, 85, 85), keeping the
 // alpha: a mask holds that grey, opaque and sheer, and nothing else but

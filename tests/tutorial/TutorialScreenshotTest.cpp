@@ -8,8 +8,8 @@
 
 namespace {
 
-// The first step's dialog with the extras and its ring drawn whole, and the
-// closing question's two answers, in a real window.
+// The first step's dialog with the extras and its ring drawn whole, in a
+// real window.
 struct TutorialScenes : ServicesTest {
     TutorialScenes() { SetUp(); }
     ~TutorialScenes() override
@@ -42,20 +42,11 @@ struct TutorialScenes : ServicesTest {
         }
         return (shown != 19) + !dialog.narrationCheckBox + !dialog.okayButton + !dialog.endLabel;
     }
-
-    int Answers(const std::string& path)
-    {
-        TutorialScreen opener;
-        CTutorialDialog dialog(105, &opener);
-        Show(path);
-        return !dialog.okayButton + !dialog.secondButton;
-    }
 };
 
-TEST(TutorialOnX, DrawsTheFirstStepWithItsRingAndTheClosingQuestion)
+TEST(TutorialOnX, DrawsTheFirstStepWithItsRing)
 {
     ScreenshotOnX("TutorialFirstStep-x11.png", [](const std::string& path) { return TutorialScenes().FirstStep(path); });
-    ScreenshotOnX("TutorialAnswers-x11.png", [](const std::string& path) { return TutorialScenes().Answers(path); });
 }
 
 }  // namespace

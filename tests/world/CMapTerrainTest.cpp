@@ -188,48 +188,6 @@ TEST(CMap, LandOnTheRingMeansNotOutOnTheWater)
     }
 }
 
-TEST(CMap, PilesOutsideTheThreeAnswerMinusOne)
-{
-    CMap map(false);
-    for (int bad : {-1, 3, 1000}) {
-        EXPECT_EQ(map.GetPileX(bad), -1);
-        EXPECT_EQ(map.GetPileY(bad), -1);
-    }
-}
-
-TEST(CMap, SandColourFollowsTheSandNoiseAndThenTheHeights)
-{
-    CMap map(false);
-    Flood(map, 20, 10000, true);
-    // A fresh noise grid holds no noise yet: the colour is pulled toward the
-    // dark sand, which this one already is.
-    int r = 235, g = 185, b = 135;
-    map.ModifySandColour(5, 5, r, g, b, 4000);
-    EXPECT_EQ(r, 235);
-    EXPECT_EQ(g, 185);
-    EXPECT_EQ(b, 135);
-
-    // Without noise the heights take its place: 10000 pulls toward the light sand.
-    map.FreeSandNoise();
-    r = 255, g = 220, b = 190;
-    map.ModifySandColour(5, 5, r, g, b, 4000);
-    EXPECT_EQ(r, 255);
-    EXPECT_EQ(g, 220);
-    EXPECT_EQ(b, 190);
-    r = 235;
-    map.ModifySandColour(5, 5, r, g, b, 4000);
-    EXPECT_EQ(r, 241);
-
-    for (int h : {2999, 5001}) {
-        r = g = b = 0;
-        map.ModifySandColour(5, 5, r, g, b, h);
-        EXPECT_EQ(r, 0) << "height " << h << " is not sand";
-    }
-    r = 255;
-    map.ModifySandColour(500, 500, r, g, b, 4000);
-    EXPECT_EQ(r, 249) << "off the grid counts as 0";
-}
-
 TEST(CMap, DestroyingTheIslandLeavesNoPointerToIt)
 {
     CMap* first = new CMap(false);

@@ -81,40 +81,6 @@ TEST_F(TreeTest, AMysteriousTreeCanBeNeitherChoppedNorRefilled)
     ASSERT_EQ(CountObstructionsOf(tree), 1);
 }
 
-TEST_F(TreeTest, TheSidePanelPictureIsMadeOnceAndKept)
-{
-    CTree* tree = Tree(2, 4);
-    const sidebar_image first = tree->GetSpriteForSidebar();
-    ASSERT_NE(first.id, -1);
-    EXPECT_EQ(tree->GetSpriteForSidebar().id, first.id);
-    // Trunk and crown side by side: at least as large as either.
-    EXPECT_GE(CSprite::draw->GetW(first.id), 130);
-    EXPECT_GE(CSprite::draw->GetH(first.id), 128);
-}
-
-TEST_F(TreeTest, StandPointsFollowSizeStyleAndSide)
-{
-    CTree* mysterious = Tree(0, 0, true);
-    for (int style : {0, 5, 6}) {
-        CTree::choppable.clear();
-        CTree* tree = Tree(0, style);
-        tree->DroppedOn();
-        for (int i = 0; i < 30; i++) {
-            int x = 0, y = 0, side = 0;
-            ASSERT_EQ(CTree::FindTreeCoords(x, y, side, false), tree);
-            const tree_stand stand = kTreeStands[0][style];
-            EXPECT_EQ(x, 500 + (side == 1 ? stand.left : stand.right));
-            EXPECT_EQ(y, 700 - 45);
-        }
-    }
-    CTree::choppable.clear();
-    mysterious->DroppedOn();
-    int x = 0, y = 0, side = 0;
-    ASSERT_EQ(CTree::FindTreeCoords(x, y, side, false), mysterious);
-    EXPECT_EQ(x, 500 + (side == 1 ? -70 : 45) + 20);
-    EXPECT_EQ(y, 700 - 45 - 10);
-}
-
 TEST_F(TreeTest, TheTutorialStepsOfTreesAreCompletedByDropsClicksAndTheButton)
 {
     CTree* tree = Tree(1, 2);
