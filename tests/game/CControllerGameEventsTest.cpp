@@ -250,7 +250,7 @@ protected:
     }
 
     // A world point of the ground kind, free of obstructions around it.
-    static coordinate Find(CMap* island, const std::function<bool(int, int)>& kind)
+    static coordinate Find(CMap*, const std::function<bool(int, int)>& kind)
     {
         for (int y = 400; y < 3600; y += 16) {
             for (int x = 400; x < 3600; x += 16) {
