@@ -107,14 +107,6 @@ constexpr int kPortraitX = 240, kPortraitY = 165, kBabyY = 195, kBoyY = 180, kGi
 // mental strength.
 constexpr int kInfoY[6] = {111, 133, 155, 177, 227, 250};
 
-CSprite* Picture(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int align, text_colour shadow, int x, int y, const char* a1 = nullptr,
               const char* a2 = nullptr)
 {
@@ -205,19 +197,19 @@ void CControllerPersonDetail::LoadSprites()
     if (CControllerGame::game && CControllerGame::game->pendingTutorial == kPendingOnOpen) {
         CControllerGame::game->pendingTutorial = -1;
     }
-    textCursor = Picture("islandselector_cursor.png", 0, 0, kCursorZ);
+    textCursor = CSprite::ImageAt("islandselector_cursor.png", 0, 0, kCursorZ);
     portrait = nullptr;
-    fader = Picture("gui_fader.png", 0, 0, kFaderZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
     for (int i = 0; i < 8; i++) {
-        frame[i] = Picture(kFrame[i].name, kFrame[i].x, kFrame[i].y, kFrameZ);
+        frame[i] = CSprite::ImageAt(kFrame[i].name, kFrame[i].x, kFrame[i].y, kFrameZ);
     }
-    meterBacking = Picture("personGUI_meterbacking.jpg", 296, 337, kBackingZ);
+    meterBacking = CSprite::ImageAt("personGUI_meterbacking.jpg", 296, 337, kBackingZ);
     for (int i = 0; i < kSkills; i++) {
         char name[64];
         std::snprintf(name, sizeof name, "personGUI_meter%i.png", i);
-        meters[i] = Picture(name, kMeterX, kMeterY[i], kMeterZ);
+        meters[i] = CSprite::ImageAt(name, kMeterX, kMeterY[i], kMeterZ);
         std::snprintf(name, sizeof name, "personGUI_meter%iend.png", i);
-        meterEnds[i] = Picture(name, kMeterX - 4 + meters[i]->GetOriginalW(), kMeterY[i], kMeterEndZ);
+        meterEnds[i] = CSprite::ImageAt(name, kMeterX - 4 + meters[i]->GetOriginalW(), kMeterY[i], kMeterEndZ);
         meters[i]->dirtyOnDelete = meterEnds[i]->dirtyOnDelete = true;
     }
     skillsHeader = nameText = nullptr;

@@ -15,14 +15,6 @@ constexpr int kTextZ = 22000005;
 constexpr int kLeft = 0, kCentredBothWays = 3;
 constexpr int kCloseButton = 0;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int h, int alignment, const char* insert)
 {
     CSprite* text = new CSprite(kTextZ);
@@ -56,9 +48,9 @@ void CControllerCredits::LoadSprites()
     if (spritesLoaded) {
         return;
     }
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    outerPanel = ImageAt("credits_mainA.png", 119, 58, kPanelZ);
-    innerPanel = ImageAt("credits_mainB.jpg", 144, 84, kPanelZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    outerPanel = CSprite::ImageAt("credits_mainA.png", 119, 58, kPanelZ);
+    innerPanel = CSprite::ImageAt("credits_mainB.jpg", 144, 84, kPanelZ);
     creditsText = Text(13000, 470, 300, kLeft, nullptr);
     creditsText->Move(170, 132);
     heading = Text(13002, 100, 50, kCentredBothWays, nullptr);

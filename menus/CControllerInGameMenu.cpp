@@ -37,14 +37,6 @@ constexpr button_place kButtonPlaces[CControllerInGameMenu::kButtons] = {
 // Closing with this code closes the game screen and the island chooser too.
 constexpr int kBackToMainMenu = 2;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 }  // namespace
 
 CControllerInstructions* CControllerInGameMenu::instructions = nullptr;
@@ -73,8 +65,8 @@ void CControllerInGameMenu::LoadSprites()
     if (spritesLoaded) {
         return;
     }
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    panel = ImageAt("ingamemenu_main.png", 170, 60, kPanelZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    panel = CSprite::ImageAt("ingamemenu_main.png", 170, 60, kPanelZ);
     button_data data;
     data.owner = this;
     data.rolloverFrames = 5;

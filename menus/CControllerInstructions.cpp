@@ -26,14 +26,6 @@ constexpr int kLeft = 0, kRight = 1, kCentredBothWays = 3;
 
 constexpr int kCloseButton = 0, kLeftArrow = 1, kRightArrow = 2;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* MakeCaption(const caption_data& caption)
 {
     const int alignment = caption.rule == 'c' ? kCentredBothWays : caption.rule == 'l' ? kLeft : kRight;
@@ -80,9 +72,9 @@ void CControllerInstructions::LoadSprites()
         return;
     }
     page = 0;
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    frameA = ImageAt("instructions_main_A.png", 2, 0, kFrameZ);
-    frameB = ImageAt("instructions_main_B.jpg", 25, 26, kFrameZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    frameA = CSprite::ImageAt("instructions_main_A.png", 2, 0, kFrameZ);
+    frameB = CSprite::ImageAt("instructions_main_B.jpg", 25, 26, kFrameZ);
     RenderPage();
 
     button_data data;
@@ -160,8 +152,8 @@ void CControllerInstructions::RenderPage()
             captions[slot] = MakeCaption(layout.captions[slot]);
         }
         for (int slot = 0; slot < layout.pictureCount; slot++) {
-            pictures[slot] = ImageAt(TempSprintf("instructions_pics_%c_%i.jpg", layout.letter, slot),
-                                     layout.pictures[slot].x, layout.pictures[slot].y, kPictureZ);
+            pictures[slot] = CSprite::ImageAt(TempSprintf("instructions_pics_%c_%i.jpg", layout.letter, slot),
+                                              layout.pictures[slot].x, layout.pictures[slot].y, kPictureZ);
         }
     }
     // The next page may cover less: whatever goes must leave no trace.

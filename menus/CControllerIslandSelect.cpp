@@ -86,14 +86,6 @@ constexpr chooser_button kButtons[4] = {
 constexpr int kMysteryX[3] = {41, 114, 186};
 constexpr int kMysteryY = 294;
 
-CSprite* Picture(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int h, int align, unsigned char r, unsigned char g, unsigned char b, const char* insert,
               int z)
 {
@@ -184,7 +176,7 @@ void CControllerIslandSelect::LoadSprites()
         KeepLooping(CControllerGame::sndWaves);
     }
     for (int i = 0; i < 5; i++) {
-        frames[i] = Picture(kFrameParts[i].image, kFrameParts[i].x, kFrameParts[i].y, kFrameZ);
+        frames[i] = CSprite::ImageAt(kFrameParts[i].image, kFrameParts[i].x, kFrameParts[i].y, kFrameZ);
     }
     const int blank = draw->CreateSizedBlank(489, 489, frames[4]->GetFirstImage());
     draw->ColourFill(blank, RGBA_data{38, 72, 169, 255}, 0, 0, 489, 489);
@@ -202,11 +194,11 @@ void CControllerIslandSelect::LoadSprites()
     nameSprite = Text(kNameWaitingText, 200, 50, 2, 41, 35, 28, nullptr, kDataZ);
     nameSprite->Move(430, 494);
     nameSprite->dirtyOnDelete = true;
-    caret = Picture("islandselector_cursor.png", kCaretX, kCaretY, kDataZ);
+    caret = CSprite::ImageAt("islandselector_cursor.png", kCaretX, kCaretY, kDataZ);
     caret->Hide();
-    loading[0] = Picture("loadingA_A.png", 354, 177, kLoadingZ);
-    loading[1] = Picture("loadingA_B.jpg", 387, 214, kLoadingZ);
-    loading[2] = Picture("gui_fader2.png", 0, 0, kLoadingShadeZ);
+    loading[0] = CSprite::ImageAt("loadingA_A.png", 354, 177, kLoadingZ);
+    loading[1] = CSprite::ImageAt("loadingA_B.jpg", 387, 214, kLoadingZ);
+    loading[2] = CSprite::ImageAt("gui_fader2.png", 0, 0, kLoadingShadeZ);
     loading[3] = Text(6014, 282, 50, 3, 41, 35, 28, nullptr, kLoadingTextZ);
     loading[3]->CenterAt(492, 210);
     for (int i = 0; i < 4; i++) {
@@ -354,7 +346,7 @@ void CControllerIslandSelect::UpdateIslandData(bool force)
         CMysteriousObject* mystery = CControllerGame::island->mysteries[i];
         if (mystery) {
             const std::string name = "mysterious_islandselect_" + std::to_string(mystery->GetVariant()) + ".png";
-            mysterySprites[i] = Picture(name.c_str(), kMysteryX[i], kMysteryY, kMysteryZ);
+            mysterySprites[i] = CSprite::ImageAt(name.c_str(), kMysteryX[i], kMysteryY, kMysteryZ);
         }
     }
 }

@@ -110,13 +110,6 @@ void RaiseLevel(int field)
     }
 }
 
-CSprite* Picture(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(x, y, z);
-    sprite->LoadImage(name);
-    return sprite;
-}
-
 int RightEdge(CSprite* text)
 {
     return CSprite::draw->GetRightEdge(text->GetFirstImage());
@@ -183,9 +176,9 @@ void CControllerScience::LoadSprites()
         game->pendingTutorial = -1;
     }
 
-    background = Picture("settings_bg.jpg", 0, 0, kBackgroundZ);
-    panelA = Picture("science_main_A.png", 110, 54, kPanelZ);
-    panelB = Picture("science_main_B.jpg", 133, 92, kPanelZ);
+    background = CSprite::ImageAt("settings_bg.jpg", 0, 0, kBackgroundZ);
+    panelA = CSprite::ImageAt("science_main_A.png", 110, 54, kPanelZ);
+    panelB = CSprite::ImageAt("science_main_B.jpg", 133, 92, kPanelZ);
     DrawText();
 
     CGuiButton** buttons[] = {&backButton,         &labButton,          &researchButtons[0], &researchButtons[1],
