@@ -79,21 +79,8 @@ constexpr button_images kCancelImages = {"dialog_button_cancel_base.png", "dialo
 CGuiButton* DialogButton(CController* owner, int id, int textId, const button_images& images, int x, int y,
                          int labelX, int labelY, int z)
 {
-    button_data data;
-    data.x = x;
-    data.y = y;
-    data.id = id;
-    data.owner = owner;
-    data.textId = textId;
-    data.baseImage = images.base;
-    data.shadowImage = images.shadow;
-    data.rolloverImage = images.rollover;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = labelX;
-    data.textOffsetY = labelY;
+    button_data data = CGuiButton::ScreenButton(owner, id, x, y, textId, images.base, images.shadow, images.rollover,
+                                                labelX, labelY);
     data.z = z;
     return new CGuiButton(data);
 }

@@ -58,22 +58,9 @@ void CControllerCredits::LoadSprites()
     versionLine = Text(13003, 450, 100, kCentredBothWays, "Version 1.0");
     versionLine->CenterAt(395, 407);
 
-    button_data data;
-    data.x = 330;
-    data.y = 451;
-    data.id = kCloseButton;
-    data.owner = this;
-    data.textId = 13001;
-    data.baseImage = "credits_button_base.png";
-    data.shadowImage = "credits_button_shad.png";
-    data.rolloverImage = "credits_button_roll%i.png";
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    closeButton = new CGuiButton(data);
+    closeButton = new CGuiButton(CGuiButton::ScreenButton(this, kCloseButton, 330, 451, 13001,
+                                                          "credits_button_base.png", "credits_button_shad.png",
+                                                          "credits_button_roll%i.png", -2, -2));
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
 }

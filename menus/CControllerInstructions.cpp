@@ -77,38 +77,15 @@ void CControllerInstructions::LoadSprites()
     frameB = CSprite::ImageAt("instructions_main_B.jpg", 25, 26, kFrameZ);
     RenderPage();
 
-    button_data data;
-    data.x = 330;
-    data.y = 535;
-    data.id = kCloseButton;
-    data.owner = this;
-    data.textId = 17100;
-    data.baseImage = "credits_button_base.png";
-    data.shadowImage = "credits_button_shad.png";
-    data.rolloverImage = "credits_button_roll%i.png";
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    closeButton = new CGuiButton(data);
-    data.x = 172;
-    data.y = 526;
-    data.id = kLeftArrow;
-    data.textId = 17102;
-    data.baseImage = "instructions_button_arrowL_base.png";
-    data.shadowImage = "instructions_button_arrowL_shad.png";
-    data.rolloverImage = "instructions_button_arrowL_roll%i.png";
-    leftArrow = new CGuiButton(data);
-    data.x = 497;
-    data.y = 525;
-    data.id = kRightArrow;
-    data.textId = 17101;
-    data.baseImage = "instructions_button_arrowR_base.png";
-    data.shadowImage = "instructions_button_arrowR_shad.png";
-    data.rolloverImage = "instructions_button_arrowR_roll%i.png";
-    rightArrow = new CGuiButton(data);
+    closeButton = new CGuiButton(CGuiButton::ScreenButton(this, kCloseButton, 330, 535, 17100,
+                                                          "credits_button_base.png", "credits_button_shad.png",
+                                                          "credits_button_roll%i.png", -2, -2));
+    leftArrow = new CGuiButton(CGuiButton::ScreenButton(
+        this, kLeftArrow, 172, 526, 17102, "instructions_button_arrowL_base.png",
+        "instructions_button_arrowL_shad.png", "instructions_button_arrowL_roll%i.png", -2, -2));
+    rightArrow = new CGuiButton(CGuiButton::ScreenButton(
+        this, kRightArrow, 497, 525, 17101, "instructions_button_arrowR_base.png",
+        "instructions_button_arrowR_shad.png", "instructions_button_arrowR_roll%i.png", -2, -2));
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
 }

@@ -203,22 +203,8 @@ void CControllerIslandSelect::LoadSprites()
     loading[3]->CenterAt(492, 210);
     for (int i = 0; i < 4; i++) {
         const chooser_button& look = kButtons[i];
-        button_data data;
-        data.x = look.x;
-        data.y = look.y;
-        data.id = i;
-        data.owner = this;
-        data.textId = look.label;
-        data.baseImage = look.base;
-        data.shadowImage = look.shadow;
-        data.rolloverImage = look.rollover;
-        data.rolloverFrames = 5;
-        data.labelShadowR = 46;
-        data.labelShadowG = 43;
-        data.labelShadowB = 24;
-        data.textOffsetX = look.dx;
-        data.textOffsetY = look.dy;
-        buttons[i] = new CGuiButton(data);
+        buttons[i] = new CGuiButton(CGuiButton::ScreenButton(this, i, look.x, look.y, look.label, look.base,
+                                                             look.shadow, look.rollover, look.dx, look.dy));
     }
     for (CSprite* sprite : loading) {
         sprite->Hide();

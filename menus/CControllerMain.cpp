@@ -51,22 +51,9 @@ constexpr menu_button kLayout[CControllerMain::kButtons] = {
 
 CGuiButton* MenuButton(CController* owner, int id)
 {
-    button_data data;
-    data.x = id == CControllerMain::kProfiles ? 16 : 900;
-    data.y = kLayout[id].y;
-    data.id = id;
-    data.owner = owner;
-    data.textId = kLayout[id].label;
-    data.baseImage = kLayout[id].base;
-    data.shadowImage = kLayout[id].shadow;
-    data.rolloverImage = kLayout[id].rollover;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    return new CGuiButton(data);
+    const menu_button& look = kLayout[id];
+    return new CGuiButton(CGuiButton::ScreenButton(owner, id, id == CControllerMain::kProfiles ? 16 : 900, look.y,
+                                                   look.label, look.base, look.shadow, look.rollover, -2, -2));
 }
 
 template <typename T>

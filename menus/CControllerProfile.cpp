@@ -125,24 +125,10 @@ void CControllerProfile::LoadSprites()
     textCursor->Hide();
     RenderText();
 
-    button_data data;
-    data.owner = this;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
     for (int id = 0; id < kButtons; id++) {
         const button_place& place = kButtonPlaces[id];
-        data.x = place.x;
-        data.y = place.y;
-        data.id = id;
-        data.textId = place.label;
-        data.baseImage = place.base;
-        data.shadowImage = place.shadow;
-        data.rolloverImage = place.rollover;
-        buttons[id] = new CGuiButton(data);
+        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, place.x, place.y, place.label, place.base,
+                                                              place.shadow, place.rollover, -2, -2));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;

@@ -24,7 +24,6 @@ CControllerPopUp* CControllerScience::popUp = nullptr;
 namespace {
 
 constexpr int kBackgroundZ = 21999999, kPanelZ = 22000000, kTextZ = 22000005;
-constexpr int kRolloverFrames = 5;
 
 constexpr int kBackButton = 0, kLabButton = 9, kFirstResearchButton = 1, kFirstHelpButton = 5;
 constexpr int kFirstTutorialButton = 1000, kLastTutorialButton = 1999;
@@ -186,22 +185,9 @@ void CControllerScience::LoadSprites()
                               &helpButtons[2],     &helpButtons[3]};
     for (size_t i = 0; i < std::size(kButtons); i++) {
         const button_layout& layout = kButtons[i];
-        button_data data;
-        data.x = layout.x;
-        data.y = layout.y;
-        data.id = layout.id;
-        data.owner = this;
-        data.textId = layout.label;
-        data.baseImage = layout.base;
-        data.shadowImage = layout.shadow;
-        data.rolloverImage = layout.rollover;
-        data.rolloverFrames = kRolloverFrames;
-        data.labelShadowR = 46;
-        data.labelShadowG = 43;
-        data.labelShadowB = 24;
-        data.textOffsetX = layout.labelX;
-        data.textOffsetY = layout.labelY;
-        *buttons[i] = new CGuiButton(data);
+        *buttons[i] = new CGuiButton(CGuiButton::ScreenButton(this, layout.id, layout.x, layout.y, layout.label,
+                                                              layout.base, layout.shadow, layout.rollover,
+                                                              layout.labelX, layout.labelY));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
