@@ -129,13 +129,6 @@ int RightOf(CSprite* sprite)
     return sprite->GetX() + CSprite::draw->GetRightEdge(sprite->GetImage(0));
 }
 
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 std::string Decimal(int n)
 {
     return std::to_string(n);
@@ -164,9 +157,9 @@ CControllerPersonDetail::~CControllerPersonDetail()
     if (!CTutorialDialog::IsTutorialComplete(kStepKidsChores) && CControllerGame::game) {
         CControllerGame::game->pendingTutorial = -1;
     }
-    Delete(CTutorialDialog::tutorialCircle);
-    Delete(tutorialDialog);
-    Delete(popUp);
+    DeleteAndClear(CTutorialDialog::tutorialCircle);
+    DeleteAndClear(tutorialDialog);
+    DeleteAndClear(popUp);
     UnloadSprites();
 }
 
@@ -243,23 +236,23 @@ void CControllerPersonDetail::UnloadSprites()
     }
     for (CSprite** sprite : {&textCursor, &portrait, &fader, &meterBacking, &skillsHeader, &nameText,
                              &categories[0], &categories[1]}) {
-        Delete(*sprite);
+        DeleteAndClear(*sprite);
     }
     for (int i = 0; i < 8; i++) {
-        Delete(frame[i]);
+        DeleteAndClear(frame[i]);
     }
     for (int i = 0; i < kSkills; i++) {
-        Delete(meters[i]);
-        Delete(meterEnds[i]);
-        Delete(skillNames[i]);
-        Delete(checkBoxes[i]);
+        DeleteAndClear(meters[i]);
+        DeleteAndClear(meterEnds[i]);
+        DeleteAndClear(skillNames[i]);
+        DeleteAndClear(checkBoxes[i]);
     }
     for (int i = 0; i < 6; i++) {
-        Delete(labels[i]);
-        Delete(values[i]);
+        DeleteAndClear(labels[i]);
+        DeleteAndClear(values[i]);
     }
     for (int i = 0; i < 4; i++) {
-        Delete(buttons[i]);
+        DeleteAndClear(buttons[i]);
     }
     spritesLoaded = false;
 }
@@ -282,7 +275,7 @@ void CControllerPersonDetail::UpdateScreen()
 
 void CControllerPersonDetail::ShowPortrait(int dx, int dy)
 {
-    Delete(portrait);
+    DeleteAndClear(portrait);
     CDraw* draw = CSprite::draw;
     const sidebar_image picture = shownPerson->GetSpriteForSidebar();
     // The side panel keeps the picture's id; a named picture is our own use.
@@ -353,11 +346,11 @@ void CControllerPersonDetail::ShowTexts()
     ShowName();
 
     for (int i = 0; i < 6; i++) {
-        Delete(values[i]);
+        DeleteAndClear(values[i]);
     }
-    Delete(labels[5]);
-    Delete(categories[0]);
-    Delete(categories[1]);
+    DeleteAndClear(labels[5]);
+    DeleteAndClear(categories[0]);
+    DeleteAndClear(categories[1]);
     CPerson& person = *shownPerson;
 
     const std::string actualAge = Decimal(person.GetActualAge()), age = Decimal(person.GetAge());
@@ -393,7 +386,7 @@ void CControllerPersonDetail::ShowTexts()
 
 void CControllerPersonDetail::ShowName()
 {
-    Delete(nameText);
+    DeleteAndClear(nameText);
     if (typedName[0] != '\0') {
         nameText = Text(kNameTextId, kNameW, kCentred, kInfoShadow, kNameX, kNameY, typedName);
         nameText->dirtyOnDelete = true;

@@ -9,6 +9,7 @@
 #include "CSprite.h"
 #include "CTutorialCircle.h"
 #include "CTutorialDialog.h"
+#include "Utilities.h"
 
 #include <SDL.h>
 
@@ -85,13 +86,6 @@ CGuiButton* DialogButton(CController* owner, int id, int textId, const button_im
     return new CGuiButton(data);
 }
 
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 bool CControllerPopUp::UsesLargeLayout(int stringId)
@@ -131,7 +125,7 @@ CControllerPopUp::~CControllerPopUp()
             CControllerGame::game->pendingTutorial = -1;
         }
     }
-    Delete(CTutorialDialog::tutorialCircle);
+    DeleteAndClear(CTutorialDialog::tutorialCircle);
     UnloadSprites();
     delete tutorial;
 }
@@ -184,13 +178,13 @@ void CControllerPopUp::UnloadSprites()
     if (!loaded) {
         return;
     }
-    Delete(fader);
-    Delete(boxBack);
-    Delete(boxFront);
-    Delete(text);
-    Delete(narration);
-    Delete(firstButton);
-    Delete(cancelButton);
+    DeleteAndClear(fader);
+    DeleteAndClear(boxBack);
+    DeleteAndClear(boxFront);
+    DeleteAndClear(text);
+    DeleteAndClear(narration);
+    DeleteAndClear(firstButton);
+    DeleteAndClear(cancelButton);
     loaded = false;
 }
 
@@ -232,7 +226,7 @@ void CControllerPopUp::Pump()
         delete tutorial;
         tutorial = new CTutorialDialog(kPopUpTutorialStep, this);
         CMouseCursor::ShowMouse();
-        Delete(CTutorialDialog::tutorialCircle);
+        DeleteAndClear(CTutorialDialog::tutorialCircle);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "CSound.h"
 #include "CSprite.h"
 #include "ScreenSteps.h"
+#include "Utilities.h"
 
 #include <SDL.h>
 
@@ -40,13 +41,6 @@ constexpr int kContinueLabel = 50003;
 void RaiseInt(int property)
 {
     CProfile::current->SetValue<int>(property, CProfile::current->GetValue<int>(property) + 1);
-}
-
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 }  // namespace

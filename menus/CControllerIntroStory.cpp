@@ -83,13 +83,6 @@ CSprite* Caption(CDraw* draw, const caption& line)
     return sprite;
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 bool NarrationOn()
 {
     return CProfile::current->GetValue<bool>(kNarrationProperty);

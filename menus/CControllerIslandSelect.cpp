@@ -95,13 +95,6 @@ CSprite* Text(int id, int w, int h, int align, unsigned char r, unsigned char g,
     return sprite;
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 bool GameUnderWay()
 {
     return CProfile::current->GetValue<bool>(kGameUnderWayProperty);

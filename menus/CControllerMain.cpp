@@ -20,6 +20,7 @@
 #include "CSound.h"
 #include "CSprite.h"
 #include "ScreenSteps.h"
+#include "Utilities.h"
 
 namespace {
 
@@ -54,13 +55,6 @@ CGuiButton* MenuButton(CController* owner, int id)
     const menu_button& look = kLayout[id];
     return new CGuiButton(CGuiButton::ScreenButton(owner, id, id == CControllerMain::kProfiles ? 16 : 900, look.y,
                                                    look.label, look.base, look.shadow, look.rollover, -2, -2));
-}
-
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 }  // namespace

@@ -79,13 +79,6 @@ CGuiButton* MapButton(CController* owner, int id, int x, int y, int label, const
     return new CGuiButton(CGuiButton::ScreenButton(owner, id, x, y, label, base, shadow, rollover, -2, -2));
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 CSprite* CControllerMap::sMap = nullptr;

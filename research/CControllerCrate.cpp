@@ -100,13 +100,6 @@ const char* Insert(const std::string& text)
     return text.empty() ? nullptr : text.c_str();
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 CControllerCrate::CControllerCrate(const feedback_data& request)
