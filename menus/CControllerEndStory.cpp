@@ -68,8 +68,7 @@ void CControllerEndStory::LoadSprites()
         CControllerTrophies::CompleteTrophy(kExplorerTrophy);
     }
 
-    fader = new CSprite(0, 0, kFaderZ);
-    fader->LoadImage("gui_fader.png");
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
     for (int i = 0; i < kPictures; i++) {
         pictures[i] = new CSprite(kPicturePlaces[i].x, kPicturePlaces[i].y, kPictureZ);
         pictures[i]->LoadImage(kPicturePlaces[i].name);

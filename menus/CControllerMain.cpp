@@ -99,11 +99,8 @@ void CControllerMain::LoadSprites()
     }
     hovered = -1;
     islandSelect = nullptr;
-    background = new CSprite(kBackgroundZ);
-    background->LoadImage("mainmenu_main.jpg");
-    title = new CSprite(kTitleZ);
-    title->LoadImage("mainmenu_logo.png");
-    title->Move(565, 9);
+    background = CSprite::ImageAt("mainmenu_main.jpg", 0, 0, kBackgroundZ);
+    title = CSprite::ImageAt("mainmenu_logo.png", 565, 9, kTitleZ);
     for (int i = 0; i < kButtons; i++) {
         buttons[i] = MenuButton(this, i);
     }

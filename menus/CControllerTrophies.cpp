@@ -112,8 +112,7 @@ void CControllerTrophies::LoadSprites()
     if (spritesLoaded) {
         return;
     }
-    glow = new CSprite(kGlowZ);
-    glow->LoadImage("trophies_discglow.png");
+    glow = CSprite::ImageAt("trophies_discglow.png", 0, 0, kGlowZ);
     glow->Hide();
     background = CSprite::ImageAt("trophies_bg.jpg", 0, 0, kBackgroundZ);
     for (int box = 0; box < 3; box++) {
