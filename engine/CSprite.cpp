@@ -77,6 +77,13 @@ CSprite::CSprite(int x, int y, int z)
     }
 }
 
+CSprite* CSprite::ImageAt(const char* name, int x, int y, int z)
+{
+    CSprite* sprite = new CSprite(x, y, z);
+    sprite->LoadImage(name);
+    return sprite;
+}
+
 CSprite::~CSprite()
 {
     ReleaseTint();

@@ -25,6 +25,9 @@ public:
     explicit CSprite(int z);
     CSprite(int z, int framesPerStep);
     CSprite(int x, int y, int z);
+    // A still at (x, y) showing the archive image name (fatal when missing);
+    // the caller owns it.
+    static CSprite* ImageAt(const char* name, int x, int y, int z);
     ~CSprite();
     CSprite(const CSprite&) = delete;
     CSprite& operator=(const CSprite&) = delete;

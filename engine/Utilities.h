@@ -61,6 +61,15 @@ inline int RangedRandom(const ranged_span& span, Generator& generator)
     return static_cast<int>(span.lo + remainder);
 }
 
+// Ownership
+// Deletes what pointer owns and leaves it null, so a second unload is harmless.
+template <typename T>
+inline void DeleteAndClear(T*& pointer)
+{
+    delete pointer;
+    pointer = nullptr;
+}
+
 // Geometry
 float GetDist(float x1, float y1, float x2, float y2);
 float GetDist(float dx, float dy);

@@ -35,6 +35,7 @@
 #include "CTreeIndicator.h"
 #include "CTutorialCircle.h"
 #include "CTutorialDialog.h"
+#include "Utilities.h"
 
 namespace {
 
@@ -76,13 +77,6 @@ bool AnyUseableScienceStations()
         }
     }
     return false;
-}
-
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 }  // namespace
@@ -392,7 +386,7 @@ void CControllerGame::GotFocusBack()
 
     if (scienceScreen) {
         const bool openLab = scienceScreen->openLabOnClose;
-        Delete(scienceScreen);
+        DeleteAndClear(scienceScreen);
         if (openLab) {
             lab = new CControllerLab();
             PassFocus(lab);
@@ -400,10 +394,10 @@ void CControllerGame::GotFocusBack()
         }
         Restore();
     } else if (buildMenu) {
-        Delete(buildMenu);
+        DeleteAndClear(buildMenu);
         Restore();
     } else if (endStory) {
-        Delete(endStory);
+        DeleteAndClear(endStory);
         Restore();
         // The band sails on: the next frame closes this screen, and the island
         // chooser picks the band's new island.
@@ -411,7 +405,7 @@ void CControllerGame::GotFocusBack()
     } else if (personGUI) {
         const int result = personGUI->changeClothes;
         CPerson* person = personGUI->shownPerson;
-        Delete(personGUI);
+        DeleteAndClear(personGUI);
         if (result == 1) {
             clothes = new CControllerClothes(person);
             PassFocus(clothes);
@@ -421,13 +415,13 @@ void CControllerGame::GotFocusBack()
         Restore();
     } else if (crateGUI) {
         const bool yes = crateGUI->answer;
-        Delete(crateGUI);
+        DeleteAndClear(crateGUI);
         DeliverAnswer(yes);
         Restore();
     } else if (clothes) {
         const bool keep = clothes->keepSelection;
         CPerson* person = clothes->person;
-        Delete(clothes);
+        DeleteAndClear(clothes);
         if (keep) {
             SelectAndCentre(person);
         }
@@ -437,7 +431,7 @@ void CControllerGame::GotFocusBack()
         potionColour = lab->flaskColour;
         mistColourA = lab->mistColour1;
         mistColourB = lab->mistColour2;
-        Delete(lab);
+        DeleteAndClear(lab);
         if (heldPotion != 0 && potionPointerColour && draw) {
             draw->ReplaceColour(potionPointerColour->GetFirstImage(), RGBA_data{}, potionColour, false, true);
         }
@@ -450,7 +444,7 @@ void CControllerGame::GotFocusBack()
         popUpPurpose = -1;
     } else if (trophyUnlock) {
         const bool closed = trophyUnlock->dismissed;
-        Delete(trophyUnlock);
+        DeleteAndClear(trophyUnlock);
         // The next pop-up then opens over the frozen picture without a flash.
         if (!CControllerTrophies::trophyUnlockQueue.empty() && draw) {
             draw->skipFrames += 2;
@@ -462,12 +456,12 @@ void CControllerGame::GotFocusBack()
         }
         Restore();
     } else if (trophies) {
-        Delete(trophies);
+        DeleteAndClear(trophies);
         Restore();
     } else if (mapGUI) {
         const bool room = mapGUI->openTrophies;
         const int x = mapGUI->centerX, y = mapGUI->centerY;
-        Delete(mapGUI);
+        DeleteAndClear(mapGUI);
         if (room) {
             trophies = new CControllerTrophies();
             PassFocus(trophies);
@@ -483,7 +477,7 @@ void CControllerGame::GotFocusBack()
             }
         }
     } else if (inGameMenu) {
-        Delete(inGameMenu);
+        DeleteAndClear(inGameMenu);
         Restore();
     }
 }
@@ -506,7 +500,7 @@ void CControllerGame::DeliverAnswer(bool yes)
 void CControllerGame::ApplyPopUpAnswer()
 {
     const bool yes = popUp->answer;
-    Delete(popUp);
+    DeleteAndClear(popUp);
     CProfile* profile = CProfile::current;
     if (popUpPurpose == 0) {
         if (yes && island) {

@@ -81,13 +81,6 @@ CSprite* Mist(const char* prefix)
     return sprite;
 }
 
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 CControllerGame* CControllerGame::game = nullptr;
@@ -260,23 +253,23 @@ void CControllerGame::UnloadSprites()
     CProfile::current->SetValue<bool>(kGameUnderWayProperty, true);
     // Nothing held outlives the screen: no twinkle left looping, no pointer picture.
     DropHeld();
-    Delete(island);
+    DeleteAndClear(island);
     CObject::UnloadAll();
     CFlyaway::RemoveFlyaways();
-    Delete(sidebar);
-    Delete(flowers);
+    DeleteAndClear(sidebar);
+    DeleteAndClear(flowers);
     for (int i = 0; i < PARTICLES; i++) {
-        Delete(starSprites[i]);
-        Delete(moonSprites[i]);
+        DeleteAndClear(starSprites[i]);
+        DeleteAndClear(moonSprites[i]);
     }
-    Delete(heldStardustSprite);
-    Delete(heldMoondustSprite);
-    Delete(potionPointer);
-    Delete(potionPointerColour);
-    Delete(mistA);
-    Delete(mistB);
-    Delete(sndUsingDust);
-    Delete(sndTwinkle);
+    DeleteAndClear(heldStardustSprite);
+    DeleteAndClear(heldMoondustSprite);
+    DeleteAndClear(potionPointer);
+    DeleteAndClear(potionPointerColour);
+    DeleteAndClear(mistA);
+    DeleteAndClear(mistB);
+    DeleteAndClear(sndUsingDust);
+    DeleteAndClear(sndTwinkle);
     CFootprint::Unload();
     CRipple::Unload();
     spritesLoaded = false;

@@ -107,14 +107,6 @@ constexpr int kPortraitX = 240, kPortraitY = 165, kBabyY = 195, kBoyY = 180, kGi
 // mental strength.
 constexpr int kInfoY[6] = {111, 133, 155, 177, 227, 250};
 
-CSprite* Picture(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int align, text_colour shadow, int x, int y, const char* a1 = nullptr,
               const char* a2 = nullptr)
 {
@@ -135,13 +127,6 @@ CSprite* InfoText(int id, int x, int y, const char* a1 = nullptr, const char* a2
 int RightOf(CSprite* sprite)
 {
     return sprite->GetX() + CSprite::draw->GetRightEdge(sprite->GetImage(0));
-}
-
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 std::string Decimal(int n)
@@ -172,9 +157,9 @@ CControllerPersonDetail::~CControllerPersonDetail()
     if (!CTutorialDialog::IsTutorialComplete(kStepKidsChores) && CControllerGame::game) {
         CControllerGame::game->pendingTutorial = -1;
     }
-    Delete(CTutorialDialog::tutorialCircle);
-    Delete(tutorialDialog);
-    Delete(popUp);
+    DeleteAndClear(CTutorialDialog::tutorialCircle);
+    DeleteAndClear(tutorialDialog);
+    DeleteAndClear(popUp);
     UnloadSprites();
 }
 
@@ -205,19 +190,19 @@ void CControllerPersonDetail::LoadSprites()
     if (CControllerGame::game && CControllerGame::game->pendingTutorial == kPendingOnOpen) {
         CControllerGame::game->pendingTutorial = -1;
     }
-    textCursor = Picture("islandselector_cursor.png", 0, 0, kCursorZ);
+    textCursor = CSprite::ImageAt("islandselector_cursor.png", 0, 0, kCursorZ);
     portrait = nullptr;
-    fader = Picture("gui_fader.png", 0, 0, kFaderZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
     for (int i = 0; i < 8; i++) {
-        frame[i] = Picture(kFrame[i].name, kFrame[i].x, kFrame[i].y, kFrameZ);
+        frame[i] = CSprite::ImageAt(kFrame[i].name, kFrame[i].x, kFrame[i].y, kFrameZ);
     }
-    meterBacking = Picture("personGUI_meterbacking.jpg", 296, 337, kBackingZ);
+    meterBacking = CSprite::ImageAt("personGUI_meterbacking.jpg", 296, 337, kBackingZ);
     for (int i = 0; i < kSkills; i++) {
         char name[64];
         std::snprintf(name, sizeof name, "personGUI_meter%i.png", i);
-        meters[i] = Picture(name, kMeterX, kMeterY[i], kMeterZ);
+        meters[i] = CSprite::ImageAt(name, kMeterX, kMeterY[i], kMeterZ);
         std::snprintf(name, sizeof name, "personGUI_meter%iend.png", i);
-        meterEnds[i] = Picture(name, kMeterX - 4 + meters[i]->GetOriginalW(), kMeterY[i], kMeterEndZ);
+        meterEnds[i] = CSprite::ImageAt(name, kMeterX - 4 + meters[i]->GetOriginalW(), kMeterY[i], kMeterEndZ);
         meters[i]->dirtyOnDelete = meterEnds[i]->dirtyOnDelete = true;
     }
     skillsHeader = nameText = nullptr;
@@ -251,23 +236,23 @@ void CControllerPersonDetail::UnloadSprites()
     }
     for (CSprite** sprite : {&textCursor, &portrait, &fader, &meterBacking, &skillsHeader, &nameText,
                              &categories[0], &categories[1]}) {
-        Delete(*sprite);
+        DeleteAndClear(*sprite);
     }
     for (int i = 0; i < 8; i++) {
-        Delete(frame[i]);
+        DeleteAndClear(frame[i]);
     }
     for (int i = 0; i < kSkills; i++) {
-        Delete(meters[i]);
-        Delete(meterEnds[i]);
-        Delete(skillNames[i]);
-        Delete(checkBoxes[i]);
+        DeleteAndClear(meters[i]);
+        DeleteAndClear(meterEnds[i]);
+        DeleteAndClear(skillNames[i]);
+        DeleteAndClear(checkBoxes[i]);
     }
     for (int i = 0; i < 6; i++) {
-        Delete(labels[i]);
-        Delete(values[i]);
+        DeleteAndClear(labels[i]);
+        DeleteAndClear(values[i]);
     }
     for (int i = 0; i < 4; i++) {
-        Delete(buttons[i]);
+        DeleteAndClear(buttons[i]);
     }
     spritesLoaded = false;
 }
@@ -290,7 +275,7 @@ void CControllerPersonDetail::UpdateScreen()
 
 void CControllerPersonDetail::ShowPortrait(int dx, int dy)
 {
-    Delete(portrait);
+    DeleteAndClear(portrait);
     CDraw* draw = CSprite::draw;
     const sidebar_image picture = shownPerson->GetSpriteForSidebar();
     // The side panel keeps the picture's id; a named picture is our own use.
@@ -361,11 +346,11 @@ void CControllerPersonDetail::ShowTexts()
     ShowName();
 
     for (int i = 0; i < 6; i++) {
-        Delete(values[i]);
+        DeleteAndClear(values[i]);
     }
-    Delete(labels[5]);
-    Delete(categories[0]);
-    Delete(categories[1]);
+    DeleteAndClear(labels[5]);
+    DeleteAndClear(categories[0]);
+    DeleteAndClear(categories[1]);
     CPerson& person = *shownPerson;
 
     const std::string actualAge = Decimal(person.GetActualAge()), age = Decimal(person.GetAge());
@@ -401,7 +386,7 @@ void CControllerPersonDetail::ShowTexts()
 
 void CControllerPersonDetail::ShowName()
 {
-    Delete(nameText);
+    DeleteAndClear(nameText);
     if (typedName[0] != '\0') {
         nameText = Text(kNameTextId, kNameW, kCentred, kInfoShadow, kNameX, kNameY, typedName);
         nameText->dirtyOnDelete = true;

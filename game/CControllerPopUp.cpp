@@ -9,6 +9,7 @@
 #include "CSprite.h"
 #include "CTutorialCircle.h"
 #include "CTutorialDialog.h"
+#include "Utilities.h"
 
 #include <SDL.h>
 
@@ -79,30 +80,10 @@ constexpr button_images kCancelImages = {"dialog_button_cancel_base.png", "dialo
 CGuiButton* DialogButton(CController* owner, int id, int textId, const button_images& images, int x, int y,
                          int labelX, int labelY, int z)
 {
-    button_data data;
-    data.x = x;
-    data.y = y;
-    data.id = id;
-    data.owner = owner;
-    data.textId = textId;
-    data.baseImage = images.base;
-    data.shadowImage = images.shadow;
-    data.rolloverImage = images.rollover;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = labelX;
-    data.textOffsetY = labelY;
+    button_data data = CGuiButton::ScreenButton(owner, id, x, y, textId, images.base, images.shadow, images.rollover,
+                                                labelX, labelY);
     data.z = z;
     return new CGuiButton(data);
-}
-
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 }  // namespace
@@ -144,7 +125,7 @@ CControllerPopUp::~CControllerPopUp()
             CControllerGame::game->pendingTutorial = -1;
         }
     }
-    Delete(CTutorialDialog::tutorialCircle);
+    DeleteAndClear(CTutorialDialog::tutorialCircle);
     UnloadSprites();
     delete tutorial;
 }
@@ -197,13 +178,13 @@ void CControllerPopUp::UnloadSprites()
     if (!loaded) {
         return;
     }
-    Delete(fader);
-    Delete(boxBack);
-    Delete(boxFront);
-    Delete(text);
-    Delete(narration);
-    Delete(firstButton);
-    Delete(cancelButton);
+    DeleteAndClear(fader);
+    DeleteAndClear(boxBack);
+    DeleteAndClear(boxFront);
+    DeleteAndClear(text);
+    DeleteAndClear(narration);
+    DeleteAndClear(firstButton);
+    DeleteAndClear(cancelButton);
     loaded = false;
 }
 
@@ -245,7 +226,7 @@ void CControllerPopUp::Pump()
         delete tutorial;
         tutorial = new CTutorialDialog(kPopUpTutorialStep, this);
         CMouseCursor::ShowMouse();
-        Delete(CTutorialDialog::tutorialCircle);
+        DeleteAndClear(CTutorialDialog::tutorialCircle);
     }
 }
 

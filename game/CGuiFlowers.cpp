@@ -105,10 +105,8 @@ CGuiFlowers::CGuiFlowers(CController* owner)
       closeButton(nullptr),
       hidden(false)
 {
-    panelTop = new CSprite(0, kTopY, kPanelZ);
-    panelTop->LoadImage("flowerGUI_main_A.png");
-    panelBottom = new CSprite(0, kBottomY, kPanelZ);
-    panelBottom->LoadImage("flowerGUI_main_B.jpg");
+    panelTop = CSprite::ImageAt("flowerGUI_main_A.png", 0, kTopY, kPanelZ);
+    panelBottom = CSprite::ImageAt("flowerGUI_main_B.jpg", 0, kBottomY, kPanelZ);
 
     const bool orangeOpen = CMysteriousObject::IsComplete(kLockingMystery);
     for (int slot = 0; slot < SLOTS; slot++) {

@@ -127,21 +127,8 @@ constexpr int kPictureTutorialStep = 12;
 
 CGuiButton* MakeButton(const button_row& row, CController* owner, bool checkBox)
 {
-    button_data data;
-    data.x = row.x;
-    data.y = row.y;
-    data.id = row.id;
-    data.owner = owner;
-    data.textId = row.label;
-    data.baseImage = row.base;
-    data.shadowImage = row.shadow;
-    data.rolloverImage = row.rollover;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = row.labelX;
-    data.textOffsetY = row.labelY;
+    button_data data = CGuiButton::ScreenButton(owner, row.id, row.x, row.y, row.label, row.base, row.shadow,
+                                                row.rollover, row.labelX, row.labelY);
     if (checkBox) {
         data.checkBox = true;
         data.checkBoxOffsetX = 25;

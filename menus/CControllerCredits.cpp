@@ -15,14 +15,6 @@ constexpr int kTextZ = 22000005;
 constexpr int kLeft = 0, kCentredBothWays = 3;
 constexpr int kCloseButton = 0;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int h, int alignment, const char* insert)
 {
     CSprite* text = new CSprite(kTextZ);
@@ -56,9 +48,9 @@ void CControllerCredits::LoadSprites()
     if (spritesLoaded) {
         return;
     }
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    outerPanel = ImageAt("credits_mainA.png", 119, 58, kPanelZ);
-    innerPanel = ImageAt("credits_mainB.jpg", 144, 84, kPanelZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    outerPanel = CSprite::ImageAt("credits_mainA.png", 119, 58, kPanelZ);
+    innerPanel = CSprite::ImageAt("credits_mainB.jpg", 144, 84, kPanelZ);
     creditsText = Text(13000, 470, 300, kLeft, nullptr);
     creditsText->Move(170, 132);
     heading = Text(13002, 100, 50, kCentredBothWays, nullptr);
@@ -66,22 +58,9 @@ void CControllerCredits::LoadSprites()
     versionLine = Text(13003, 450, 100, kCentredBothWays, "Version 1.0");
     versionLine->CenterAt(395, 407);
 
-    button_data data;
-    data.x = 330;
-    data.y = 451;
-    data.id = kCloseButton;
-    data.owner = this;
-    data.textId = 13001;
-    data.baseImage = "credits_button_base.png";
-    data.shadowImage = "credits_button_shad.png";
-    data.rolloverImage = "credits_button_roll%i.png";
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    closeButton = new CGuiButton(data);
+    closeButton = new CGuiButton(CGuiButton::ScreenButton(this, kCloseButton, 330, 451, 13001,
+                                                          "credits_button_base.png", "credits_button_shad.png",
+                                                          "credits_button_roll%i.png", -2, -2));
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
 }

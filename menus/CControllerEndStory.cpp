@@ -7,6 +7,7 @@
 #include "CSound.h"
 #include "CSprite.h"
 #include "ScreenSteps.h"
+#include "Utilities.h"
 
 #include <SDL.h>
 
@@ -42,13 +43,6 @@ void RaiseInt(int property)
     CProfile::current->SetValue<int>(property, CProfile::current->GetValue<int>(property) + 1);
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 CControllerEndStory::CControllerEndStory()
@@ -74,8 +68,7 @@ void CControllerEndStory::LoadSprites()
         CControllerTrophies::CompleteTrophy(kExplorerTrophy);
     }
 
-    fader = new CSprite(0, 0, kFaderZ);
-    fader->LoadImage("gui_fader.png");
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
     for (int i = 0; i < kPictures; i++) {
         pictures[i] = new CSprite(kPicturePlaces[i].x, kPicturePlaces[i].y, kPictureZ);
         pictures[i]->LoadImage(kPicturePlaces[i].name);

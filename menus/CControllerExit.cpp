@@ -24,14 +24,6 @@ constexpr int kOkayButton = 0, kCancelButton = 1;
 constexpr int kFirstQuitLine = 53100, kLastQuitLine = 53109;
 constexpr int kSecondLineText = 53200;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Line(int id, const char* insert, int cx, int cy)
 {
     CSprite* text = new CSprite(kTextZ);
@@ -88,11 +80,11 @@ void CControllerExit::LoadSprites()
         return;
     }
     result = false;
-    sprites[kShade] = ImageAt("fader_lighter.png", 0, 0, kShadeZ);
-    sprites[kFrameA] = ImageAt("crateGUI_main_A.png", 175, 83, kFrameZ);
-    sprites[kFrameB] = ImageAt("crateGUI_main_B1.png", 222, 282, kFrameZ);
-    sprites[kFrameC] = ImageAt("crateGUI_main_C1.jpg", 239, 282, kFrameZ);
-    sprites[kBlank] = ImageAt("crateGUI_blank.jpg", 368, 200, kFrameZ);
+    sprites[kShade] = CSprite::ImageAt("fader_lighter.png", 0, 0, kShadeZ);
+    sprites[kFrameA] = CSprite::ImageAt("crateGUI_main_A.png", 175, 83, kFrameZ);
+    sprites[kFrameB] = CSprite::ImageAt("crateGUI_main_B1.png", 222, 282, kFrameZ);
+    sprites[kFrameC] = CSprite::ImageAt("crateGUI_main_C1.jpg", 239, 282, kFrameZ);
+    sprites[kBlank] = CSprite::ImageAt("crateGUI_blank.jpg", 368, 200, kFrameZ);
     // The name goes in as an insert, never as part of a format, so a '%' in
     // it is only text.
     sprites[kFirstLine] = Line(RangedRandom(kFirstQuitLine, kLastQuitLine), personName, 397, 355);
@@ -101,7 +93,7 @@ void CControllerExit::LoadSprites()
         sprites[kPortrait] = new CSprite(kPortraitZ);
         sprites[kPortrait]->LoadImage(draw->CopyImage(personImage));
         sprites[kPortrait]->Move(personGender ? 381 : 371, personGender ? 183 : 175);
-        sprites[kShadow] = ImageAt("peopleshadow_adult.png", personGender ? 374 : 371, 252, kShadowZ);
+        sprites[kShadow] = CSprite::ImageAt("peopleshadow_adult.png", personGender ? 374 : 371, 252, kShadowZ);
     }
     okayButton = DialogButton(this, kOkayButton, 403, 429, 53000, "dialog_button_okay_base.png",
                               "dialog_button_okay_shad.png", "dialog_button_okay_roll%i.png");

@@ -37,14 +37,6 @@ constexpr button_place kButtonPlaces[CControllerInGameMenu::kButtons] = {
 // Closing with this code closes the game screen and the island chooser too.
 constexpr int kBackToMainMenu = 2;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 }  // namespace
 
 CControllerInstructions* CControllerInGameMenu::instructions = nullptr;
@@ -73,26 +65,13 @@ void CControllerInGameMenu::LoadSprites()
     if (spritesLoaded) {
         return;
     }
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    panel = ImageAt("ingamemenu_main.png", 170, 60, kPanelZ);
-    button_data data;
-    data.owner = this;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetY = -2;
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    panel = CSprite::ImageAt("ingamemenu_main.png", 170, 60, kPanelZ);
     for (int id = 0; id < kButtons; id++) {
         const button_place& place = kButtonPlaces[id];
-        data.x = place.x;
-        data.y = place.y;
-        data.id = id;
-        data.textId = place.label;
-        data.textOffsetX = id == kResume ? -4 : -2;
-        data.baseImage = place.base;
-        data.shadowImage = place.shadow;
-        data.rolloverImage = place.rollover;
-        buttons[id] = new CGuiButton(data);
+        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, place.x, place.y, place.label, place.base,
+                                                              place.shadow, place.rollover,
+                                                              id == kResume ? -4 : -2, -2));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;

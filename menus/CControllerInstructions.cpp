@@ -26,14 +26,6 @@ constexpr int kLeft = 0, kRight = 1, kCentredBothWays = 3;
 
 constexpr int kCloseButton = 0, kLeftArrow = 1, kRightArrow = 2;
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* MakeCaption(const caption_data& caption)
 {
     const int alignment = caption.rule == 'c' ? kCentredBothWays : caption.rule == 'l' ? kLeft : kRight;
@@ -80,43 +72,20 @@ void CControllerInstructions::LoadSprites()
         return;
     }
     page = 0;
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    frameA = ImageAt("instructions_main_A.png", 2, 0, kFrameZ);
-    frameB = ImageAt("instructions_main_B.jpg", 25, 26, kFrameZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    frameA = CSprite::ImageAt("instructions_main_A.png", 2, 0, kFrameZ);
+    frameB = CSprite::ImageAt("instructions_main_B.jpg", 25, 26, kFrameZ);
     RenderPage();
 
-    button_data data;
-    data.x = 330;
-    data.y = 535;
-    data.id = kCloseButton;
-    data.owner = this;
-    data.textId = 17100;
-    data.baseImage = "credits_button_base.png";
-    data.shadowImage = "credits_button_shad.png";
-    data.rolloverImage = "credits_button_roll%i.png";
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    closeButton = new CGuiButton(data);
-    data.x = 172;
-    data.y = 526;
-    data.id = kLeftArrow;
-    data.textId = 17102;
-    data.baseImage = "instructions_button_arrowL_base.png";
-    data.shadowImage = "instructions_button_arrowL_shad.png";
-    data.rolloverImage = "instructions_button_arrowL_roll%i.png";
-    leftArrow = new CGuiButton(data);
-    data.x = 497;
-    data.y = 525;
-    data.id = kRightArrow;
-    data.textId = 17101;
-    data.baseImage = "instructions_button_arrowR_base.png";
-    data.shadowImage = "instructions_button_arrowR_shad.png";
-    data.rolloverImage = "instructions_button_arrowR_roll%i.png";
-    rightArrow = new CGuiButton(data);
+    closeButton = new CGuiButton(CGuiButton::ScreenButton(this, kCloseButton, 330, 535, 17100,
+                                                          "credits_button_base.png", "credits_button_shad.png",
+                                                          "credits_button_roll%i.png", -2, -2));
+    leftArrow = new CGuiButton(CGuiButton::ScreenButton(
+        this, kLeftArrow, 172, 526, 17102, "instructions_button_arrowL_base.png",
+        "instructions_button_arrowL_shad.png", "instructions_button_arrowL_roll%i.png", -2, -2));
+    rightArrow = new CGuiButton(CGuiButton::ScreenButton(
+        this, kRightArrow, 497, 525, 17101, "instructions_button_arrowR_base.png",
+        "instructions_button_arrowR_shad.png", "instructions_button_arrowR_roll%i.png", -2, -2));
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
 }
@@ -160,8 +129,8 @@ void CControllerInstructions::RenderPage()
             captions[slot] = MakeCaption(layout.captions[slot]);
         }
         for (int slot = 0; slot < layout.pictureCount; slot++) {
-            pictures[slot] = ImageAt(TempSprintf("instructions_pics_%c_%i.jpg", layout.letter, slot),
-                                     layout.pictures[slot].x, layout.pictures[slot].y, kPictureZ);
+            pictures[slot] = CSprite::ImageAt(TempSprintf("instructions_pics_%c_%i.jpg", layout.letter, slot),
+                                              layout.pictures[slot].x, layout.pictures[slot].y, kPictureZ);
         }
     }
     // The next page may cover less: whatever goes must leave no trace.

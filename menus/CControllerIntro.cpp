@@ -65,14 +65,6 @@ CSprite* TextLine(const char* prefix, int x, int y)
     return sprite;
 }
 
-CSprite* Still(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 // The whole of a JPEG file: it starts with the start-of-image marker and
 // ends with the end-of-image marker. Anything shorter is no picture: the
 // decoder would fill a cut-off file with grey rather than fail.
@@ -124,14 +116,14 @@ void CControllerIntro::LoadSprites()
     lastFrame = new CSprite(kLastFrameZ);
     lastFrame->LoadImage(draw->CopyBackbuffer());
     lastFrame->FadeOut(kFadeMs);
-    background = Still("logo_bg.jpg", 0, 0, kBackgroundZ);
+    background = CSprite::ImageAt("logo_bg.jpg", 0, 0, kBackgroundZ);
     emblem = Animation("Brinemark_logo_main_", kEmblemX, kEmblemY, kEmblemZ);
     emblemShadow = Animation("Brinemark_logo_mainshad_", kEmblemX, kEmblemY, kEmblemZ - 1);
     textA = TextLine("Brinemark_logo_textA_", kTextAX, kTextAY);
-    textAShadow = Still("Brinemark_logo_textAshad.png", kTextAX, kTextAY, kTextZ - 1);
+    textAShadow = CSprite::ImageAt("Brinemark_logo_textAshad.png", kTextAX, kTextAY, kTextZ - 1);
     textAShadow->Hide();
     textB = TextLine("Brinemark_logo_textB_", kTextBX, kTextBY);
-    textBShadow = Still("Brinemark_logo_textBshad.png", kTextBX, kTextBY, kTextZ - 1);
+    textBShadow = CSprite::ImageAt("Brinemark_logo_textBshad.png", kTextBX, kTextBY, kTextZ - 1);
     textBShadow->Hide();
     splash2 = LoadSplash(2, "INTRO SCREEN 2", kSplash2Z);
     splash3 = LoadSplash(3, "INTRO SCREEN 3", kSplash3Z);

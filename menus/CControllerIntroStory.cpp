@@ -83,13 +83,6 @@ CSprite* Caption(CDraw* draw, const caption& line)
     return sprite;
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 bool NarrationOn()
 {
     return CProfile::current->GetValue<bool>(kNarrationProperty);
@@ -191,19 +184,10 @@ void CControllerIntroStory::LoadSprites()
     prompt->LoadText(23050, 400, 30, 3, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
     prompt->CenterAt(400, 580);
     prompt->Hide();
-    button_data data;
-    data.x = 695;
-    data.y = 539;
-    data.owner = this;  // the skip button is button 0
-    data.textId = 23000;
-    data.baseImage = "intro_button_skip_base.png";
-    data.shadowImage = "intro_button_skip_shad.png";
-    data.rolloverImage = "intro_button_skip_roll%i.png";
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    skipButton = new CGuiButton(data);
+    // The skip button is button 0.
+    skipButton = new CGuiButton(CGuiButton::ScreenButton(this, 0, 695, 539, 23000, "intro_button_skip_base.png",
+                                                         "intro_button_skip_shad.png",
+                                                         "intro_button_skip_roll%i.png", 0, 0));
     CSound::PlayMusicIntro();
     NewLastFrame();
     if (NarrationOn()) {

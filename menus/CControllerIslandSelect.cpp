@@ -86,14 +86,6 @@ constexpr chooser_button kButtons[4] = {
 constexpr int kMysteryX[3] = {41, 114, 186};
 constexpr int kMysteryY = 294;
 
-CSprite* Picture(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int h, int align, unsigned char r, unsigned char g, unsigned char b, const char* insert,
               int z)
 {
@@ -101,13 +93,6 @@ CSprite* Text(int id, int w, int h, int align, unsigned char r, unsigned char g,
     int lines = 0;
     sprite->LoadTextShadow(id, w, h, align, lines, r, g, b, insert, nullptr, nullptr, nullptr, nullptr);
     return sprite;
-}
-
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 bool GameUnderWay()
@@ -184,7 +169,7 @@ void CControllerIslandSelect::LoadSprites()
         KeepLooping(CControllerGame::sndWaves);
     }
     for (int i = 0; i < 5; i++) {
-        frames[i] = Picture(kFrameParts[i].image, kFrameParts[i].x, kFrameParts[i].y, kFrameZ);
+        frames[i] = CSprite::ImageAt(kFrameParts[i].image, kFrameParts[i].x, kFrameParts[i].y, kFrameZ);
     }
     const int blank = draw->CreateSizedBlank(489, 489, frames[4]->GetFirstImage());
     draw->ColourFill(blank, RGBA_data{38, 72, 169, 255}, 0, 0, 489, 489);
@@ -202,31 +187,17 @@ void CControllerIslandSelect::LoadSprites()
     nameSprite = Text(kNameWaitingText, 200, 50, 2, 41, 35, 28, nullptr, kDataZ);
     nameSprite->Move(430, 494);
     nameSprite->dirtyOnDelete = true;
-    caret = Picture("islandselector_cursor.png", kCaretX, kCaretY, kDataZ);
+    caret = CSprite::ImageAt("islandselector_cursor.png", kCaretX, kCaretY, kDataZ);
     caret->Hide();
-    loading[0] = Picture("loadingA_A.png", 354, 177, kLoadingZ);
-    loading[1] = Picture("loadingA_B.jpg", 387, 214, kLoadingZ);
-    loading[2] = Picture("gui_fader2.png", 0, 0, kLoadingShadeZ);
+    loading[0] = CSprite::ImageAt("loadingA_A.png", 354, 177, kLoadingZ);
+    loading[1] = CSprite::ImageAt("loadingA_B.jpg", 387, 214, kLoadingZ);
+    loading[2] = CSprite::ImageAt("gui_fader2.png", 0, 0, kLoadingShadeZ);
     loading[3] = Text(6014, 282, 50, 3, 41, 35, 28, nullptr, kLoadingTextZ);
     loading[3]->CenterAt(492, 210);
     for (int i = 0; i < 4; i++) {
         const chooser_button& look = kButtons[i];
-        button_data data;
-        data.x = look.x;
-        data.y = look.y;
-        data.id = i;
-        data.owner = this;
-        data.textId = look.label;
-        data.baseImage = look.base;
-        data.shadowImage = look.shadow;
-        data.rolloverImage = look.rollover;
-        data.rolloverFrames = 5;
-        data.labelShadowR = 46;
-        data.labelShadowG = 43;
-        data.labelShadowB = 24;
-        data.textOffsetX = look.dx;
-        data.textOffsetY = look.dy;
-        buttons[i] = new CGuiButton(data);
+        buttons[i] = new CGuiButton(CGuiButton::ScreenButton(this, i, look.x, look.y, look.label, look.base,
+                                                             look.shadow, look.rollover, look.dx, look.dy));
     }
     for (CSprite* sprite : loading) {
         sprite->Hide();
@@ -354,7 +325,7 @@ void CControllerIslandSelect::UpdateIslandData(bool force)
         CMysteriousObject* mystery = CControllerGame::island->mysteries[i];
         if (mystery) {
             const std::string name = "mysterious_islandselect_" + std::to_string(mystery->GetVariant()) + ".png";
-            mysterySprites[i] = Picture(name.c_str(), kMysteryX[i], kMysteryY, kMysteryZ);
+            mysterySprites[i] = CSprite::ImageAt(name.c_str(), kMysteryX[i], kMysteryY, kMysteryZ);
         }
     }
 }

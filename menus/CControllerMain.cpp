@@ -20,6 +20,7 @@
 #include "CSound.h"
 #include "CSprite.h"
 #include "ScreenSteps.h"
+#include "Utilities.h"
 
 namespace {
 
@@ -51,29 +52,9 @@ constexpr menu_button kLayout[CControllerMain::kButtons] = {
 
 CGuiButton* MenuButton(CController* owner, int id)
 {
-    button_data data;
-    data.x = id == CControllerMain::kProfiles ? 16 : 900;
-    data.y = kLayout[id].y;
-    data.id = id;
-    data.owner = owner;
-    data.textId = kLayout[id].label;
-    data.baseImage = kLayout[id].base;
-    data.shadowImage = kLayout[id].shadow;
-    data.rolloverImage = kLayout[id].rollover;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
-    return new CGuiButton(data);
-}
-
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
+    const menu_button& look = kLayout[id];
+    return new CGuiButton(CGuiButton::ScreenButton(owner, id, id == CControllerMain::kProfiles ? 16 : 900, look.y,
+                                                   look.label, look.base, look.shadow, look.rollover, -2, -2));
 }
 
 }  // namespace
@@ -118,11 +99,8 @@ void CControllerMain::LoadSprites()
     }
     hovered = -1;
     islandSelect = nullptr;
-    background = new CSprite(kBackgroundZ);
-    background->LoadImage("mainmenu_main.jpg");
-    title = new CSprite(kTitleZ);
-    title->LoadImage("mainmenu_logo.png");
-    title->Move(565, 9);
+    background = CSprite::ImageAt("mainmenu_main.jpg", 0, 0, kBackgroundZ);
+    title = CSprite::ImageAt("mainmenu_logo.png", 565, 9, kTitleZ);
     for (int i = 0; i < kButtons; i++) {
         buttons[i] = MenuButton(this, i);
     }

@@ -64,13 +64,6 @@ std::string Number(long value)
     return std::to_string(value);
 }
 
-CSprite* Still(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(x, y, z);
-    sprite->LoadImage(name);
-    return sprite;
-}
-
 CSprite* Text(int id, int w, int h, int alignment, int r, int g, int b, const char* insert)
 {
     CSprite* sprite = new CSprite(kTextZ);
@@ -84,13 +77,6 @@ CGuiButton* MapButton(CController* owner, int id, int x, int y, int label, const
                       const char* rollover)
 {
     return new CGuiButton(CGuiButton::ScreenButton(owner, id, x, y, label, base, shadow, rollover, -2, -2));
-}
-
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
 }
 
 }  // namespace
@@ -134,12 +120,12 @@ void CControllerMap::LoadSprites()
         sMap->LoadImage(CControllerGame::island->GetMiniMap());
     }
 
-    cursorSquare = Still("map_myst_square.png", -100, -100, kCursorZ);
-    listBoxA = Still("map_listbox_A.png", 2, 54, kBoxZ);
-    listBoxB = Still("map_listbox_B.jpg", 11, 63, kBoxZ);
-    mysterySlots = Still("map_myst_slots.png", 27, 397, kBoxZ);
+    cursorSquare = CSprite::ImageAt("map_myst_square.png", -100, -100, kCursorZ);
+    listBoxA = CSprite::ImageAt("map_listbox_A.png", 2, 54, kBoxZ);
+    listBoxB = CSprite::ImageAt("map_listbox_B.jpg", 11, 63, kBoxZ);
+    mysterySlots = CSprite::ImageAt("map_myst_slots.png", 27, 397, kBoxZ);
     for (int i = 0; i < kMysteries; i++) {
-        mysteryIcons[i] = Still(kIcons[i].name, kIcons[i].x, kIcons[i].y, kIconZ);
+        mysteryIcons[i] = CSprite::ImageAt(kIcons[i].name, kIcons[i].x, kIcons[i].y, kIconZ);
         if (!CControllerTrophies::IsTrophyComplete(kIcons[i].trophy)) {
             mysteryIcons[i]->Hide();
         }
@@ -149,9 +135,9 @@ void CControllerMap::LoadSprites()
         mysteriesSolved += CMysteriousObject::IsComplete(mystery) ? 1 : 0;
     }
 
-    nameBox1 = Still("map_islandnamebox.png", 22, 1, kBoxZ);
-    nameBox2 = Still("map_islandnamebox.png", 417, 1, kBoxZ);
-    numberBox = Still("map_islandnumberbox.jpg", 373, 535, kBoxZ);
+    nameBox1 = CSprite::ImageAt("map_islandnamebox.png", 22, 1, kBoxZ);
+    nameBox2 = CSprite::ImageAt("map_islandnamebox.png", 417, 1, kBoxZ);
+    numberBox = CSprite::ImageAt("map_islandnumberbox.jpg", 373, 535, kBoxZ);
     heading = Text(28100, 200, 50, 3, 41, 35, 28, nullptr);
     heading->CenterAt(139, 30);
     hint = Text(28200, 200, 50, 3, 0, 0, 0, nullptr);

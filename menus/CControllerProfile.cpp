@@ -60,14 +60,6 @@ constexpr button_place kButtonPlaces[CControllerProfile::kButtons] = {
     {"profile_button_down_base.png", "profile_button_down_shad.png", "profile_button_down_roll%i.png", 522, 272,
      -1}};
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CProfile& Profile()
 {
     return *CProfile::current;
@@ -119,38 +111,24 @@ void CControllerProfile::LoadSprites()
     editing = shift = false;
     editBuffer[0] = 0;
     keyRepeatCounter = heldKey = 0;
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    outerPanel = ImageAt("profile_mainA.png", 230, 106, kPanelZ);
-    innerPanel = ImageAt("profile_mainB.jpg", 241, 132, kPanelZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    outerPanel = CSprite::ImageAt("profile_mainA.png", 230, 106, kPanelZ);
+    innerPanel = CSprite::ImageAt("profile_mainB.jpg", 241, 132, kPanelZ);
     for (int row = 0; row < kRows; row++) {
         highlighters[row] =
-            ImageAt(TempSprintf("profile_highlighter_%c.png", 'A' + row), kHighlighterX, kHighlighterY[row],
-                    kHighlighterZ);
+            CSprite::ImageAt(TempSprintf("profile_highlighter_%c.png", 'A' + row), kHighlighterX, kHighlighterY[row],
+                             kHighlighterZ);
         highlighters[row]->Hide();
         rows[row] = nullptr;
     }
-    textCursor = ImageAt("islandselector_cursor.png", 0, 0, kCursorZ);
+    textCursor = CSprite::ImageAt("islandselector_cursor.png", 0, 0, kCursorZ);
     textCursor->Hide();
     RenderText();
 
-    button_data data;
-    data.owner = this;
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
     for (int id = 0; id < kButtons; id++) {
         const button_place& place = kButtonPlaces[id];
-        data.x = place.x;
-        data.y = place.y;
-        data.id = id;
-        data.textId = place.label;
-        data.baseImage = place.base;
-        data.shadowImage = place.shadow;
-        data.rolloverImage = place.rollover;
-        buttons[id] = new CGuiButton(data);
+        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, place.x, place.y, place.label, place.base,
+                                                              place.shadow, place.rollover, -2, -2));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;

@@ -63,14 +63,6 @@ constexpr int kFactorBoxX[CControllerSettings::kFactors] = {240, 330, 414, 510};
 constexpr int kFactorLabelX[CControllerSettings::kFactors] = {265, 355, 439, 535};
 constexpr int kFactorBoxSet[CControllerSettings::kFactors] = {0, 1, 2, 0};
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Label(const label_place& place)
 {
     CSprite* text = new CSprite(kTextZ);
@@ -180,9 +172,9 @@ void CControllerSettings::LoadSprites()
         return;
     }
     heldSlider = appliedSlider = -1;
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
-    outerPanel = ImageAt("settings_main_A.png", 190, 57, kPanelZ);
-    innerPanel = ImageAt("settings_main_B.jpg", 215, 87, kPanelZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    outerPanel = CSprite::ImageAt("settings_main_A.png", 190, 57, kPanelZ);
+    innerPanel = CSprite::ImageAt("settings_main_B.jpg", 215, 87, kPanelZ);
     for (int i = 0; i < 7; i++) {
         labels[i] = Label(kLabels[i]);
     }

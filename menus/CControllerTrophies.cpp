@@ -55,14 +55,6 @@ bool TutorialOn()
     return CProfile::current->GetValue<bool>(kTutorialOnProperty);
 }
 
-CSprite* ImageAt(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(name);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* HiddenText(int id, int cx, int cy)
 {
     CSprite* text = new CSprite(kTextZ);
@@ -120,19 +112,19 @@ void CControllerTrophies::LoadSprites()
     if (spritesLoaded) {
         return;
     }
-    glow = new CSprite(kGlowZ);
-    glow->LoadImage("trophies_discglow.png");
+    glow = CSprite::ImageAt("trophies_discglow.png", 0, 0, kGlowZ);
     glow->Hide();
-    background = ImageAt("trophies_bg.jpg", 0, 0, kBackgroundZ);
+    background = CSprite::ImageAt("trophies_bg.jpg", 0, 0, kBackgroundZ);
     for (int box = 0; box < 3; box++) {
-        boxes[box] = ImageAt(kBoxImages[box], kBoxX[box], kBoxY[box], kBoxZ);
+        boxes[box] = CSprite::ImageAt(kBoxImages[box], kBoxX[box], kBoxY[box], kBoxZ);
     }
     for (int trophy = 0; trophy < kTrophies; trophy++) {
         const trophy_data& look = kTrophyLooks[trophy];
         discs[trophy] =
-            ImageAt(TempSprintf("trophies_disc%c_base.png", look.disc), look.roomDisc.x, look.roomDisc.y, kDiscZ);
-        pictures[trophy] = ImageAt(TempSprintf("trophies_tr_%s.png", look.name), look.roomPicture.x,
-                                   look.roomPicture.y, kPictureZ);
+            CSprite::ImageAt(TempSprintf("trophies_disc%c_base.png", look.disc), look.roomDisc.x, look.roomDisc.y,
+                             kDiscZ);
+        pictures[trophy] = CSprite::ImageAt(TempSprintf("trophies_tr_%s.png", look.name), look.roomPicture.x,
+                                            look.roomPicture.y, kPictureZ);
         if (!IsTrophyComplete(1 << trophy)) {
             pictures[trophy]->Hide();
         }

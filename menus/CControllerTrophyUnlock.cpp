@@ -52,14 +52,6 @@ bool TutorialOn()
     return CProfile::current->GetValue<bool>(kTutorialOnProperty);
 }
 
-CSprite* ImageAt(const char* image, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(z);
-    sprite->LoadImage(image);
-    sprite->Move(x, y);
-    return sprite;
-}
-
 CSprite* Text(int id, int cx, int cy, int h, unsigned char r, unsigned char g, unsigned char b)
 {
     CSprite* text = new CSprite(kTextZ);
@@ -133,17 +125,18 @@ void CControllerTrophyUnlock::LoadSprites(int mask)
     trophy = TrophyIndex(mask);
     yOffset = TutorialOn() && !CTutorialDialog::IsTutorialComplete(kPopUpStep) ? kTutorialDrop : 0;
 
-    fader = ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
     for (int panel = 0; panel < 3; panel++) {
-        panels[panel] = ImageAt(kPanelImages[panel], kPanelAt[panel].x, kPanelAt[panel].y + yOffset, kPanelZ);
-        boxes[panel] = ImageAt(kBoxImages[panel], kBoxAt[panel].x, kBoxAt[panel].y + yOffset, kPanelZ);
+        panels[panel] = CSprite::ImageAt(kPanelImages[panel], kPanelAt[panel].x, kPanelAt[panel].y + yOffset, kPanelZ);
+        boxes[panel] = CSprite::ImageAt(kBoxImages[panel], kBoxAt[panel].x, kBoxAt[panel].y + yOffset, kPanelZ);
     }
     // A mask without a trophy gets the heading and the buttons only.
     if (trophy >= 0) {
         const trophy_data& look = kTrophyLooks[trophy];
-        disc = ImageAt(TempSprintf("trophies_disc%c_base.png", look.disc), kDiscAt.x, kDiscAt.y + yOffset, kDiscZ);
-        picture = ImageAt(TempSprintf("trophies_tr_%s.png", look.name), look.popUpPicture.x,
-                          look.popUpPicture.y + yOffset, kPictureZ);
+        disc = CSprite::ImageAt(TempSprintf("trophies_disc%c_base.png", look.disc), kDiscAt.x, kDiscAt.y + yOffset,
+                                kDiscZ);
+        picture = CSprite::ImageAt(TempSprintf("trophies_tr_%s.png", look.name), look.popUpPicture.x,
+                                   look.popUpPicture.y + yOffset, kPictureZ);
     }
 
     heading = Text(kHeadingId, 401, 77 + yOffset, 50, 41, 35, 28);

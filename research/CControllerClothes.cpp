@@ -115,26 +115,19 @@ void CControllerClothes::LoadSprites()
     colourHintShown = false;
     tutorialFrames = 0;
 
-    fader = new CSprite(0, 0, kFaderZ);
-    fader->LoadImage("gui_fader.png");
-    backPanels[0] = new CSprite(42, 0, kPanelZ);
-    backPanels[0]->LoadImage("clothtarr_mainback_A.png");
-    backPanels[1] = new CSprite(103, 47, kPanelZ);
-    backPanels[1]->LoadImage("clothtarr_mainback_B.jpg");
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    backPanels[0] = CSprite::ImageAt("clothtarr_mainback_A.png", 42, 0, kPanelZ);
+    backPanels[1] = CSprite::ImageAt("clothtarr_mainback_B.jpg", 103, 47, kPanelZ);
     const char* mains[3] = {"clothtarr_main_A.png", "clothtarr_main_B.jpg", "clothtarr_main_C.jpg"};
     const coordinate mainPlaces[3] = {{100, 295}, {111, 302}, {107, 362}};
     for (int i = 0; i < 3; i++) {
         mainPanels[i] = new CSprite(mainPlaces[i].x, mainPlaces[i].y, kMainPanelZ);
         mainPanels[i]->LoadImage(mains[i]);
     }
-    tabAColour = new CSprite(391, 260, kTabAColourZ);
-    tabAColour->LoadImage("clothtarr_tab_A_icon_clr.png");
-    tabALines = new CSprite(391, 260, kTabALinesZ);
-    tabALines->LoadImage("clothtarr_tab_A_icon_lines.png");
-    tabBColour = new CSprite(595, 262, kTabBColourZ);
-    tabBColour->LoadImage("clothtarr_tab_B_icon_clr.png");
-    tabBLines = new CSprite(595, 262, kTabBLinesZ);
-    tabBLines->LoadImage("clothtarr_tab_B_icon_lines.png");
+    tabAColour = CSprite::ImageAt("clothtarr_tab_A_icon_clr.png", 391, 260, kTabAColourZ);
+    tabALines = CSprite::ImageAt("clothtarr_tab_A_icon_lines.png", 391, 260, kTabALinesZ);
+    tabBColour = CSprite::ImageAt("clothtarr_tab_B_icon_clr.png", 595, 262, kTabBColourZ);
+    tabBLines = CSprite::ImageAt("clothtarr_tab_B_icon_lines.png", 595, 262, kTabBLinesZ);
     for (int i = 0; i < 9; i++) {
         captions[i] = new CSprite(kCaptionZ);
         int lines = 0;

@@ -50,13 +50,6 @@ const mist_colours* MistFor(int textId)
     return nullptr;
 }
 
-CSprite* Still(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(x, y, z);
-    sprite->LoadImage(name);
-    return sprite;
-}
-
 // A mist that plays once; its own copies are painted in the colour so the
 // game's potion mist, which shares the pictures, keeps its own.
 CSprite* Mist(CDraw* draw, const char* prefix, const RGBA_data* colour, int z)
@@ -107,13 +100,6 @@ const char* Insert(const std::string& text)
     return text.empty() ? nullptr : text.c_str();
 }
 
-template <typename T>
-void DeleteAndClear(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 CControllerCrate::CControllerCrate(const feedback_data& request)
@@ -152,15 +138,15 @@ void CControllerCrate::LoadSprites(const feedback_data& request)
     showSet1 = showSet2 = false;
     const bool notice = noticeOnly != 0;
 
-    fader = Still("gui_fader.png", 0, 0, kFaderZ);
-    panelA = Still("crateGUI_main_A.png", 175, 83, kPanelZ);
-    panelB = Still(notice ? "crateGUI_main_B2.png" : "crateGUI_main_B1.png", 222, 282, kPanelZ);
-    panelC = Still(notice ? "crateGUI_main_C2.jpg" : "crateGUI_main_C1.jpg", 239, 282, kPanelZ);
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    panelA = CSprite::ImageAt("crateGUI_main_A.png", 175, 83, kPanelZ);
+    panelB = CSprite::ImageAt(notice ? "crateGUI_main_B2.png" : "crateGUI_main_B1.png", 222, 282, kPanelZ);
+    panelC = CSprite::ImageAt(notice ? "crateGUI_main_C2.jpg" : "crateGUI_main_C1.jpg", 239, 282, kPanelZ);
     const std::string pictureName = (request.number != 0 ? "crateGUI_crate" : "crateGUI_barrel") +
                                     std::to_string(request.crateTier) + ".jpg";
-    picture = Still(pictureName.c_str(), 368, 200, kPictureZ);
+    picture = CSprite::ImageAt(pictureName.c_str(), 368, 200, kPictureZ);
     LoadPortrait();
-    portraitShadow = Still("peopleshadow_adult.png", 336, 252, kPictureZ);
+    portraitShadow = CSprite::ImageAt("peopleshadow_adult.png", 336, 252, kPictureZ);
 
     const mist_colours* colours = MistFor(request.id);
     if (colours) {

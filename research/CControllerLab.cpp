@@ -125,12 +125,9 @@ void CControllerLab::LoadSprites()
     selMain = selWater = selDust = prevWater = -1;
 
     sndPotion = new CSound("potion_loop.ogg", false, 0.4f, false);
-    fader = new CSprite(0, 0, kFaderZ);
-    fader->LoadImage("gui_fader.png");
-    backgroundA = new CSprite(130, 41, kPanelZ);
-    backgroundA->LoadImage("scilabGUI_main_A.png");
-    backgroundB = new CSprite(154, 81, kPanelZ);
-    backgroundB->LoadImage("scilabGUI_main_B.jpg");
+    fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    backgroundA = CSprite::ImageAt("scilabGUI_main_A.png", 130, 41, kPanelZ);
+    backgroundB = CSprite::ImageAt("scilabGUI_main_B.jpg", 154, 81, kPanelZ);
     for (int i = 0; i < kIngredients; i++) {
         selectors[i] = new CSprite(kItems[i].framePoint.x, kItems[i].framePoint.y, kFrameZ);
         selectors[i]->LoadImage(TempSprintf("scilabGUI_button_selector_%i.png", kItems[i].frame));
@@ -152,14 +149,11 @@ void CControllerLab::LoadSprites()
         bubbles[b]->Move(-100, -100);
         bubbles[b]->Hide();
     }
-    flaskFull = new CSprite(kFlaskX, kFlaskY, kFlaskZ);
-    flaskFull->LoadImage("scilabGUI_potion_main.png");
+    flaskFull = CSprite::ImageAt("scilabGUI_potion_main.png", kFlaskX, kFlaskY, kFlaskZ);
     flaskFull->Hide();
-    flaskEmpty = new CSprite(kFlaskX, kFlaskY, kFlaskZ);
-    flaskEmpty->LoadImage("scilabGUI_potion_mainempty.png");
+    flaskEmpty = CSprite::ImageAt("scilabGUI_potion_mainempty.png", kFlaskX, kFlaskY, kFlaskZ);
     // Painted in the colour of the choice; only the lab shows this picture.
-    flaskLiquid = new CSprite(kFlaskX, kFlaskY, kLiquidZ);
-    flaskLiquid->LoadImage("scilabGUI_potion_colour90.png");
+    flaskLiquid = CSprite::ImageAt("scilabGUI_potion_colour90.png", kFlaskX, kFlaskY, kLiquidZ);
     flaskLiquid->Hide();
 
     for (int i = 0; i < kIngredients; i++) {

@@ -24,7 +24,6 @@ CControllerPopUp* CControllerScience::popUp = nullptr;
 namespace {
 
 constexpr int kBackgroundZ = 21999999, kPanelZ = 22000000, kTextZ = 22000005;
-constexpr int kRolloverFrames = 5;
 
 constexpr int kBackButton = 0, kLabButton = 9, kFirstResearchButton = 1, kFirstHelpButton = 5;
 constexpr int kFirstTutorialButton = 1000, kLastTutorialButton = 1999;
@@ -110,13 +109,6 @@ void RaiseLevel(int field)
     }
 }
 
-CSprite* Picture(const char* name, int x, int y, int z)
-{
-    CSprite* sprite = new CSprite(x, y, z);
-    sprite->LoadImage(name);
-    return sprite;
-}
-
 int RightEdge(CSprite* text)
 {
     return CSprite::draw->GetRightEdge(text->GetFirstImage());
@@ -183,9 +175,9 @@ void CControllerScience::LoadSprites()
         game->pendingTutorial = -1;
     }
 
-    background = Picture("settings_bg.jpg", 0, 0, kBackgroundZ);
-    panelA = Picture("science_main_A.png", 110, 54, kPanelZ);
-    panelB = Picture("science_main_B.jpg", 133, 92, kPanelZ);
+    background = CSprite::ImageAt("settings_bg.jpg", 0, 0, kBackgroundZ);
+    panelA = CSprite::ImageAt("science_main_A.png", 110, 54, kPanelZ);
+    panelB = CSprite::ImageAt("science_main_B.jpg", 133, 92, kPanelZ);
     DrawText();
 
     CGuiButton** buttons[] = {&backButton,         &labButton,          &researchButtons[0], &researchButtons[1],
@@ -193,22 +185,9 @@ void CControllerScience::LoadSprites()
                               &helpButtons[2],     &helpButtons[3]};
     for (size_t i = 0; i < std::size(kButtons); i++) {
         const button_layout& layout = kButtons[i];
-        button_data data;
-        data.x = layout.x;
-        data.y = layout.y;
-        data.id = layout.id;
-        data.owner = this;
-        data.textId = layout.label;
-        data.baseImage = layout.base;
-        data.shadowImage = layout.shadow;
-        data.rolloverImage = layout.rollover;
-        data.rolloverFrames = kRolloverFrames;
-        data.labelShadowR = 46;
-        data.labelShadowG = 43;
-        data.labelShadowB = 24;
-        data.textOffsetX = layout.labelX;
-        data.textOffsetY = layout.labelY;
-        *buttons[i] = new CGuiButton(data);
+        *buttons[i] = new CGuiButton(CGuiButton::ScreenButton(this, layout.id, layout.x, layout.y, layout.label,
+                                                              layout.base, layout.shadow, layout.rollover,
+                                                              layout.labelX, layout.labelY));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;

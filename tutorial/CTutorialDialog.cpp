@@ -174,22 +174,10 @@ void CTutorialDialog::MakePanel(char letter, int opacity, int x, int y)
 
 CGuiButton* CTutorialDialog::MakeButton(int x, int y, int id, int label)
 {
-    button_data data;
-    data.x = x;
-    data.y = y;
-    data.id = id;
-    data.owner = owner;
-    data.textId = label;
-    data.baseImage = "tutorial_button_okay_base.png";
-    data.shadowImage = "tutorial_button_okay_shad.png";
-    data.rolloverImage = "tutorial_button_okay_roll%i.png";
-    data.rolloverFrames = 5;
-    data.labelShadowR = 46;
-    data.labelShadowG = 43;
-    data.labelShadowB = 24;
+    button_data data = CGuiButton::ScreenButton(owner, id, x, y, label, "tutorial_button_okay_base.png",
+                                                "tutorial_button_okay_shad.png", "tutorial_button_okay_roll%i.png",
+                                                -2, -2);
     data.z = kWidgetZ;
-    data.textOffsetX = -2;
-    data.textOffsetY = -2;
     return new CGuiButton(data);
 }
 
