@@ -13,6 +13,7 @@
 #include "CResources.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
+#include "Utilities.h"
 
 #include <string>
 
@@ -142,13 +143,6 @@ CDropper* MakeMover(const mover_data& m)
     return new CDropper(m.start, m.speed, m.acceleration, m.limit, m.delay, m.hold);
 }
 
-template <typename T>
-void Delete(T*& pointer)
-{
-    delete pointer;
-    pointer = nullptr;
-}
-
 }  // namespace
 
 CSidebar::CSidebar(CController* screen)
@@ -218,30 +212,30 @@ CSidebar::CSidebar(CController* screen)
 CSidebar::~CSidebar()
 {
     for (CSprite*& panel : panels) {
-        Delete(panel);
+        DeleteAndClear(panel);
     }
     for (CSprite*& count : countTexts) {
-        Delete(count);
+        DeleteAndClear(count);
     }
     for (CDropper*& mover : plateMovers) {
-        Delete(mover);
+        DeleteAndClear(mover);
     }
     for (CDropper*& mover : dustMovers) {
-        Delete(mover);
+        DeleteAndClear(mover);
     }
-    Delete(namePlate);
-    Delete(tooltipText);
-    Delete(nameText);
-    Delete(topText);
-    Delete(bottomText);
-    Delete(picture);
-    Delete(tooltipMover);
-    Delete(nameMover);
-    Delete(buttonMover);
+    DeleteAndClear(namePlate);
+    DeleteAndClear(tooltipText);
+    DeleteAndClear(nameText);
+    DeleteAndClear(topText);
+    DeleteAndClear(bottomText);
+    DeleteAndClear(picture);
+    DeleteAndClear(tooltipMover);
+    DeleteAndClear(nameMover);
+    DeleteAndClear(buttonMover);
     for (CGuiButton** button : {&stardustButton, &moondustButton, &detailPlain, &detailCheck, &buildButton,
                                 &scienceButton, &menuButton, &previousButton, &nextButton, &mapButton,
                                 &potionButton, &clothesButton, &labButton}) {
-        Delete(*button);
+        DeleteAndClear(*button);
     }
     detailInUse = detailNext = nullptr;
     tooltipFrame = tooltipBack = nullptr;
