@@ -1,5 +1,5 @@
-// The islander detail screen over the game screen, for an adult and for a
-// child, drawn in a real window for a person to look at.
+// The islander detail screen over the game screen, drawn in a real window
+// for a person to look at.
 #include "CControllerGameFixture.h"
 
 #include "CControllerPersonDetail.h"
@@ -52,9 +52,4 @@ struct DetailScene : GameScreenTest {
 TEST(DetailScreenOnX, AnAdultsDetails)
 {
     ScreenshotOnX("person-detail-adult-x11.png", [](const std::string& path) { return DetailScene().Draw(path, 30); });
-}
-
-TEST(DetailScreenOnX, AChildsDetails)
-{
-    ScreenshotOnX("person-detail-child-x11.png", [](const std::string& path) { return DetailScene().Draw(path, 7); });
 }
