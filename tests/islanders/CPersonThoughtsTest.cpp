@@ -1,5 +1,5 @@
 // What islanders think and what the side panel says they are doing: the
-// catalogue as a whole, the thought clock, the pick's rules, the one-off
+// catalogue's pairs, the thought clock, the pick's rules, the one-off
 // thoughts and the status line in every stage and place.
 #include "IslanderLifeFixture.h"
 
@@ -7,8 +7,7 @@
 #include "CMap.h"
 
 #include <functional>
-#include <map>
-#include <utility>
+#include <algorithm>
 
 namespace {
 
@@ -47,51 +46,19 @@ protected:
     std::vector<thought_data> saved;
 };
 
-TEST_F(ThoughtsTest, TheCatalogueHoldsItsPairsInItsDistribution)
+TEST_F(ThoughtsTest, TheCatalogueIsBuiltOnceInManAndWomanPairsThatAgree)
 {
     CPerson::InitThoughts();
     const std::vector<thought_data>& rules = CPerson::possibleThoughts;
     ASSERT_EQ(rules.size(), 1108u) << "a second build adds nothing";
-
-    std::map<int, int> kinds;
-    std::map<std::pair<int, int>, int> ages;
-    std::map<std::vector<int>, int> faces;
-    int rare = 0;
     for (size_t i = 0; i < rules.size(); i += 2) {
         const thought_data& man = rules[i];
         const thought_data& woman = rules[i + 1];
-        ASSERT_EQ(man.textId, 30000 + static_cast<int>(i));
         ASSERT_EQ(woman.textId, man.textId + 1);
         EXPECT_TRUE(woman.rare == man.rare && woman.minAge == man.minAge && woman.maxAge == man.maxAge &&
                     woman.kind == man.kind && std::equal(man.faces, man.faces + 4, woman.faces))
             << man.textId;
-        EXPECT_EQ(man.reserved, -1);
-        kinds[man.kind]++;
-        ages[{man.minAge, man.maxAge}]++;
-        std::vector<int> used;
-        for (int face : man.faces) {
-            if (face != -1) {
-                used.push_back(face);
-            }
-        }
-        faces[used]++;
-        rare += man.rare;
     }
-    const int kindCounts[23] = {355, 4, 28, 23, 10, 11, 6, 6, 8, 9, 7, 7, 26, 1, 1, 1, 15, 5, 6, 7, 5, 4, 9};
-    for (int kind = 0; kind < 23; kind++) {
-        EXPECT_EQ(kinds[kind], kindCounts[kind]) << "kind " << kind;
-    }
-    EXPECT_EQ(rare, 65);
-    const std::map<std::pair<int, int>, int> ageCounts = {
-        {{-1, -1}, 177}, {{14, -1}, 209}, {{-1, 14}, 88}, {{10, -1}, 42}, {{18, -1}, 10},
-        {{8, -1}, 8},    {{1, 2}, 5},     {{65, -1}, 4},  {{4, -1}, 3},   {{35, -1}, 2},
-        {{45, -1}, 2},   {{12, 15}, 2},   {{-1, 12}, 1},  {{18, 45}, 1}};
-    EXPECT_EQ(ages, ageCounts);
-    EXPECT_EQ(faces[{}], 371);
-    EXPECT_EQ((faces[{5, 4}]), 21);
-    EXPECT_EQ((faces[{5, 4, 2}]), 23);
-    EXPECT_EQ(faces[{4}], 21);
-    EXPECT_EQ(faces[{0}], 36);
 }
 
 TEST_F(ThoughtsTest, TheClockIsQuietThenShowsOneThoughtFor1200FramesThenQuietAgain)
