@@ -13,12 +13,12 @@ struct DetailScene : GameScreenTest {
     void TestBody() override {}
 
     // The number of expected things that did not show.
-    int Draw(const std::string& path, int ageYears)
+    int Draw(const std::string& path)
     {
         SetUp();
         Open(kFixedIslandSeeds[3]);
         CProfile::current->SetValue<bool>(67, false);  // no tutorial step over the screen
-        PictureIslander* shown = new PictureIslander(4, ageYears, 1);
+        PictureIslander* shown = new PictureIslander(4, 30, 1);
         shown->data.skills[2] = 10000;
         shown->data.skills[11] = 4000;
         shown->mentalStrength = 60;
@@ -51,5 +51,5 @@ struct DetailScene : GameScreenTest {
 
 TEST(DetailScreenOnX, AnAdultsDetails)
 {
-    ScreenshotOnX("person-detail-adult-x11.png", [](const std::string& path) { return DetailScene().Draw(path, 30); });
+    ScreenshotOnX("person-detail-adult-x11.png", [](const std::string& path) { return DetailScene().Draw(path); });
 }
