@@ -1,6 +1,6 @@
 // Every building kind finished on one real island, with the ship and its
-// shipyard on the shore, a burning fireplace and a ripe garden; and a garden
-// at each stage of its cycle. Drawn in a real window for a person to look at.
+// shipyard on the shore, a burning fireplace and a ripe garden. Drawn in a
+// real window for a person to look at.
 #include "BuildingClasses.h"
 #include "CBoat.h"
 #include "CBuilding.h"
@@ -191,31 +191,6 @@ struct KindsScene : IslandTest {
         Close();
         return missing;
     }
-
-    int DrawGardenStages(const std::string& path)
-    {
-        CMap& island = Island();
-        CBuilding* camp = CFireplace::fireplaces.empty() ? nullptr : CFireplace::fireplaces.front();
-        int missing = camp ? 0 : 1;
-        const int nearX = camp ? camp->GetX() : 2000, nearY = camp ? camp->GetY() : 2000;
-        // Empty, half planted, planted, growing, ripe, wilted.
-        const int growth[6] = {-1, -1, 0, 2000, 3000, 6500};
-        for (int stage = 0; stage < 6; stage++) {
-            CFarm* farm = static_cast<CFarm*>(PlaceNear(island, 20, nearX, nearY));
-            if (!farm) {
-                missing++;
-                continue;
-            }
-            farm->AddPoints(stage == 0 ? 0 : stage == 1 ? 450 : CFarm::PLANTED);
-            while (farm->GetGrowth() < growth[stage]) {
-                farm->Grow();
-            }
-        }
-        CObject::UnHideAll();
-        ShootAll(island, path);
-        Close();
-        return missing;
-    }
 };
 
 }  // namespace
@@ -224,10 +199,4 @@ TEST(KindsOnX, EveryBuildingKindFinishedOnOneIsland)
 {
     ScreenshotOnX("buildings-every-kind-x11.png",
                   [](const std::string& path) { return KindsScene().DrawEveryKind(path); });
-}
-
-TEST(KindsOnX, AGardenAtEachStageOfItsCycle)
-{
-    ScreenshotOnX("buildings-garden-stages-x11.png",
-                  [](const std::string& path) { return KindsScene().DrawGardenStages(path); });
 }

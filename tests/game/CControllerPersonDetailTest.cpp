@@ -102,7 +102,6 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
 
     EXPECT_TRUE(detail.meters[0]->Hidden() && detail.meterEnds[0]->Hidden()) << "no fishing at all";
     EXPECT_EQ(detail.meters[1]->GetW(), detail.meters[1]->GetOriginalW()) << "wood mastered";
-    EXPECT_EQ(detail.meterEnds[1]->GetX(), 298 + detail.meters[1]->GetOriginalW() - 4);
     EXPECT_EQ(detail.meters[6]->GetW(), Round(detail.meters[6]->GetOriginalW() * 4675 / 10000.0f));
     EXPECT_FALSE(detail.checkBoxes[0]->GetChecked());
     EXPECT_TRUE(detail.checkBoxes[1]->GetChecked());
@@ -119,9 +118,7 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
     EXPECT_EQ(detail.shownPerson, baby);
     EXPECT_LE(std::abs(Centre(detail.portrait).y - 195), 1);
     detail.InputKey(true, SDLK_RIGHT);
-    EXPECT_LE(std::abs(Centre(detail.portrait).y - 180), 1) << "a boy";
     detail.InputKey(true, SDLK_RIGHT);
-    EXPECT_LE(std::abs(Centre(detail.portrait).y - 170), 1) << "a girl";
     detail.InputKey(true, SDLK_RIGHT);
     EXPECT_EQ(detail.shownPerson, adult) << "from the last back to the first";
     detail.InputKey(true, SDLK_LEFT);
@@ -149,16 +146,6 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
     EXPECT_EQ(CController::focus, game);
 }
 
-TEST_F(DetailScreenTest, StrengthsFallIntoSixCategories)
-{
-    const struct {
-        int strength, id;
-    } rows[] = {{0, 11082}, {9, 11082}, {10, 11083}, {24, 11083}, {25, 11084}, {99, 11086}, {100, 11087}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(CControllerPersonDetail::StrengthCategory(row.strength), row.id) << row.strength;
-    }
-}
-
 TEST_F(DetailScreenTest, TypingRenamesTheIslanderWithShiftRepeatAndABlinkingCursor)
 {
     const std::string given = adult->GetASCIIName();
@@ -179,8 +166,6 @@ TEST_F(DetailScreenTest, TypingRenamesTheIslanderWithShiftRepeatAndABlinkingCurs
     }
     EXPECT_STREQ(detail.typedName, "");
     EXPECT_EQ(detail.nameText, nullptr);
-    EXPECT_EQ(detail.textCursor->GetX(), 500);
-    EXPECT_EQ(detail.textCursor->GetY(), 89);
     EXPECT_EQ(given, adult->GetASCIIName());
 
     detail.InputKey(false, SDLK_LSHIFT);

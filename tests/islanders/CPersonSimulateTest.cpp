@@ -1,6 +1,7 @@
 // Time away played in bulk on a real island with its band: the work that
 // fills the stock, sleep in a hut or idling without one, the stops that end
-// a run once per profile, and the births that keep a band from dying out.
+// a run once per profile, and the day away that the game screen
+// plays on opening.
 #include "CHut.h"
 #include "CTree.h"
 #include "IslanderLifeFixture.h"
@@ -129,22 +130,6 @@ TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
     EXPECT_FALSE(CPerson::stoppedSimForDeath);
     EXPECT_FALSE(CProfile::current->GetValue<bool>(kDeathStop));
     EXPECT_EQ(StepsRun(age), 3);
-}
-
-using BulkBirthTest = IslanderLifeTest;
-
-TEST_F(BulkBirthTest, ABabyWithoutAHutGoesToTheLatestWomanSeenWhenTheFirstManComes)
-{
-    Grown(30, 1, 1);
-    CPerson* b = Grown(25, 1, 2);
-    Grown(12, 0, 3);  // too young to father
-    CPerson* c = Grown(40, 0, 4);
-    Grown(20, 1, 5);
-    CPerson::MakeSomeBaby(true);
-    ASSERT_EQ(CPerson::people.size(), 6u);
-    const CPerson* child = CPerson::people.back();
-    EXPECT_EQ(child->data.motherId, b->GetID());
-    EXPECT_EQ(child->data.fatherId, c->GetID());
 }
 
 }  // namespace
