@@ -158,3 +158,23 @@ TEST_F(TimeAwayTest, ADayAwayIsSimulatedThenTheLast900FramesPlayAndTheGameGoesOn
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TimeAwayTest, AYoungDeathWhileAwayIsToldOnTheFourthOrdinaryFrame)
+{
+    CProfile::current->SetValue<bool>(38, true);
+    CPersonMovement::GeneratePathMap();
+    Open(kFixedIslandSeeds[2]);
+    CPerson::stoppedSimForDeath = true;
+    for (int frame = 0; frame < 3; frame++) {
+        Frame();
+        EXPECT_EQ(CControllerGame::popUp, nullptr) << "frame " << frame + 1;
+    }
+    Frame();
+    ASSERT_NE(CControllerGame::popUp, nullptr);
+    EXPECT_EQ(CControllerGame::popUp->request.id, 12353);
+    EXPECT_FALSE(CPerson::stoppedSimForDeath) << "told once";
+}
+
+}  // namespace

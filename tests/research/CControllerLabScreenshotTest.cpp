@@ -35,16 +35,12 @@ struct LabScene : LabTest {
         resources.Draw().Flip(false);
         SavePng(PictureOf(SDL_GetVideoSurface()), path);
 
+        // Whether a bubble is rising at the captured frame depends on draws
+        // that differ from run to run, and the blend with it: the lab's own
+        // tests check both; here only what must show on every run.
         CControllerLab& lab = Lab();
-        int bubbles = 0;
-        for (CSprite* bubble : lab.bubbles) {
-            bubbles += !bubble->Hidden();
-        }
-        const bool blending = lab.shownColour.r != lab.flaskColour.r || lab.shownColour.g != lab.flaskColour.g ||
-                              lab.shownColour.b != lab.flaskColour.b;
-        const int missing = (bubbles == 0) + !blending + lab.hoverText[kRock]->Hidden() +
-                            lab.flaskLiquid->Hidden() + lab.selectors[kRock]->Hidden() +
-                            lab.slots[1].names[0]->Hidden();
+        const int missing = lab.hoverText[kRock]->Hidden() + lab.flaskLiquid->Hidden() +
+                            lab.selectors[kRock]->Hidden() + lab.slots[1].names[0]->Hidden();
         TearDown();
         return missing;
     }
