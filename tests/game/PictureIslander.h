@@ -31,8 +31,8 @@ private:
     {
         person_data record = IslanderRecord(1000 + 40 * id, 1000, ageYears * kYear, gender);
         record.id = id;
-        for (int task = 0; task < 20; task++) {
-            record.permittedTasks[task] = 1;
+        for (uint8_t& permitted : record.permittedTasks) {
+            permitted = 1;
         }
         return record;
     }
