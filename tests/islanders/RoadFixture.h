@@ -4,8 +4,11 @@
 // it over a screen point. Sound is off (the dummy audio driver).
 #pragma once
 
+#include "CBird.h"
+#include "CButterfly.h"
 #include "CControllerGame.h"
 #include "CControllerTrophyUnlock.h"
+#include "CGull.h"
 #include "CMap.h"
 #include "CPerson.h"
 #include "CPersonMovement.h"
@@ -29,6 +32,11 @@ protected:
         CPersonMovement::GeneratePathMap();
         game = &Open(kIslandSeed());
         island = CControllerGame::island;
+        // Creatures choose their spots from the clock, so one may settle where
+        // a road drops an islander; the roads run without them.
+        ClearSlots(CBird::bird);
+        ClearSlots(CGull::bird);
+        ClearSlots(CButterfly::butterfly);
         stock = CControllerGame::Resources();
         CControllerGame::stopFollowing = true;
         Frame();
@@ -36,6 +44,15 @@ protected:
     }
 
     static unsigned int kIslandSeed() { return kFixedIslandSeeds[2]; }
+
+    template <class Creature, size_t N>
+    static void ClearSlots(Creature* (&slots)[N])
+    {
+        for (Creature*& creature : slots) {
+            delete creature;
+            creature = nullptr;
+        }
+    }
 
     // The first grown man of the band.
     static CPerson* Man()

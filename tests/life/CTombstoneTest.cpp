@@ -61,7 +61,8 @@ TEST_F(GraveTest, ADeathLeavesAGraveWhoseClickAsksAndWhoseYesClearsItAway)
     game->pendingTutorial = -1;
     CTutorialDialog::UncompleteTutorial(kGraveStep);
     const std::string name = man->GetASCIIName();
-    man->Die(false);
+    const int years = man->data.age / 172800;
+    man->Die(false);  // the world's next sweep deletes him
     ASSERT_EQ(CTombstone::tombstones.size(), 1u);
     CTombstone* grave = CTombstone::tombstones[0];
     EXPECT_EQ(game->pendingTutorial, kGraveStep) << "the lesson about graves";
@@ -83,7 +84,7 @@ TEST_F(GraveTest, ADeathLeavesAGraveWhoseClickAsksAndWhoseYesClearsItAway)
     EXPECT_EQ(asked.insert[1], "11126");
     EXPECT_EQ(asked.insert[2], "11101");
     EXPECT_EQ(asked.insert[3], "12020");
-    EXPECT_EQ(asked.number, man->data.age / 172800);
+    EXPECT_EQ(asked.number, years);
 
     for (int frame = 0; frame < 4 && !CControllerGame::popUp; frame++) {
         Frame();
