@@ -64,6 +64,11 @@ public:
     bool AcceptStardust() override;
     // Only potion 4, only on a building under construction.
     bool AcceptPotion(int potion) override;
+    // The side panel's line for a building under construction or coming
+    // down (never 100%), and its demolish button, which asks first.
+    selection_result GetSelectedTopDetail() override;
+    selection_result GetSelectedDetailButton() override;
+    void RespondToDetailButtonClick() override;
     // true asks the player whether to take the building down; false stops a
     // demolition at once.
     virtual void SetBuildingDemolitionState(bool demolish);
@@ -172,6 +177,12 @@ protected:
     // Puts the building's request to the player whole, with nothing left of
     // an earlier one.
     void Ask(int stringId);
+    // Moondust on a workplace that takes dust of its own: up to five doses of
+    // stardust, stopping once the building's completion changes.
+    bool DoseMoondust();
+    // The answer to one of the building's two own notices closes it; any
+    // other answer is the building's question's.
+    void AnswerNotices(bool yes, int notice, int otherNotice);
 
     bool firstPump;
     int requiredWork;

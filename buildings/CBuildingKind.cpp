@@ -15,9 +15,6 @@ constexpr int kStages = 5;
 constexpr int kSpriteZ = 10;
 constexpr int kMarkerZ = 30;
 constexpr float kRolloverLight = 1.5f;
-constexpr int kBuildingId = 2024;
-constexpr int kDemolishingId = 2025;
-constexpr int kDemolishButtonId = 3020;
 
 int ScrollX()
 {
@@ -170,38 +167,6 @@ void CBuildingKind::Rollover(bool over)
 selection_result CBuildingKind::GetSelectedName()
 {
     return selection_result{look.nameId, 0, nullptr, nullptr, 0, 0};
-}
-
-selection_result CBuildingKind::GetSelectedTopDetail()
-{
-    selection_result detail{};
-    if (record.demolishing) {
-        detail.id = kDemolishingId;
-        detail.number = Round(100.0f - PercentageComplete());
-    } else if (!IsComplete()) {
-        detail.id = kBuildingId;
-        detail.number = Round(PercentageComplete());
-    } else {
-        return detail;
-    }
-    // Never reads 100: a finished building shows no percentage at all.
-    detail.number = detail.number > 99 ? 99 : detail.number < 1 ? 0 : detail.number;
-    return detail;
-}
-
-selection_result CBuildingKind::GetSelectedBottomDetail()
-{
-    return selection_result{};
-}
-
-selection_result CBuildingKind::GetSelectedDetailButton()
-{
-    return selection_result{record.demolishing ? -1 : kDemolishButtonId, 0, nullptr, nullptr, 0, 0};
-}
-
-void CBuildingKind::RespondToDetailButtonClick()
-{
-    SetBuildingDemolitionState(true);
 }
 
 sidebar_image CBuildingKind::GetSpriteForSidebar()

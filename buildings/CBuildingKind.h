@@ -57,10 +57,6 @@ public:
     void Clicked() override;
     void Rollover(bool over) override;
     selection_result GetSelectedName() override;
-    selection_result GetSelectedTopDetail() override;
-    selection_result GetSelectedBottomDetail() override;
-    selection_result GetSelectedDetailButton() override;
-    void RespondToDetailButtonClick() override;
     sidebar_image GetSpriteForSidebar() override;
     int GetX() override;
     int GetY() override;

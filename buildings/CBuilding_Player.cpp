@@ -1,6 +1,7 @@
 #include "CBuilding.h"
 
 #include "CTutorialDialog.h"
+#include "Utilities.h"
 
 #include <algorithm>
 
@@ -15,6 +16,10 @@ constexpr int kPotionToolTipFrames = 270;
 constexpr int kBuildingPotion = 4;
 constexpr int kStardustWork = 1500;
 constexpr int kNoQuestion = 0;
+constexpr int kBuildingId = 2024;
+constexpr int kDemolishingId = 2025;
+constexpr int kDemolishButtonId = 3020;
+constexpr int kMoondustDoses = 5;
 
 }  // namespace
 
@@ -140,4 +145,54 @@ bool CBuilding::AcceptPotion(int potion)
 void CBuilding::Damage()
 {
     record.work /= 2;
+}
+
+selection_result CBuilding::GetSelectedTopDetail()
+{
+    selection_result detail{};
+    if (record.demolishing) {
+        detail.id = kDemolishingId;
+        detail.number = Round(100.0f - PercentageComplete());
+    } else if (!IsComplete()) {
+        detail.id = kBuildingId;
+        detail.number = Round(PercentageComplete());
+    } else {
+        return detail;
+    }
+    // Never reads 100: a finished building shows no percentage at all.
+    detail.number = std::clamp(detail.number, 0, 99);
+    return detail;
+}
+
+selection_result CBuilding::GetSelectedDetailButton()
+{
+    return selection_result{record.demolishing ? -1 : kDemolishButtonId, 0, nullptr, nullptr, 0, 0};
+}
+
+void CBuilding::RespondToDetailButtonClick()
+{
+    SetBuildingDemolitionState(true);
+}
+
+bool CBuilding::DoseMoondust()
+{
+    const bool wasComplete = IsComplete();
+    bool taken = false;
+    for (int dose = 0; dose < kMoondustDoses && IsComplete() == wasComplete; dose++) {
+        taken = AcceptStardust() || taken;
+    }
+    return taken;
+}
+
+void CBuilding::AnswerNotices(bool yes, int notice, int otherNotice)
+{
+    const int id = requestingFeedbackData.id;
+    if (id != notice && id != otherNotice) {
+        CBuilding::GiveResponse(yes);
+        return;
+    }
+    if (requestingFeedback == this) {
+        requestingFeedback = nullptr;
+        requestingFeedbackData.noticeOnly = 0;
+    }
 }

@@ -17,7 +17,6 @@ constexpr int kDoorZ = 11;
 constexpr int kDoorAbove = 1000, kInsideAbove = 500;
 constexpr int kFinishedStage = 4;
 constexpr float kRolloverLight = 1.5f;
-constexpr int kMoondustDoses = 5;
 constexpr int kStardustShare = 5;  // a stardust does a fifth of an order's work
 constexpr int kRaise = 12;
 
@@ -192,25 +191,12 @@ bool CCraftworks::AcceptMoondust()
         requestingFeedbackData.noticeOnly = 1;
         return true;
     }
-    const bool wasComplete = IsComplete();
-    bool taken = false;
-    for (int dose = 0; dose < kMoondustDoses && IsComplete() == wasComplete; dose++) {
-        taken = AcceptStardust() || taken;
-    }
-    return taken;
+    return DoseMoondust();
 }
 
 void CCraftworks::GiveResponse(bool yes)
 {
-    const int id = requestingFeedbackData.id;
-    if (id != kStardustNotice && id != kMoondustNotice) {
-        CBuilding::GiveResponse(yes);
-        return;
-    }
-    if (requestingFeedback == this) {
-        requestingFeedback = nullptr;
-        requestingFeedbackData.noticeOnly = 0;
-    }
+    AnswerNotices(yes, kStardustNotice, kMoondustNotice);
 }
 
 bool CCraftworks::PlacementCollision()

@@ -37,9 +37,6 @@ constexpr int kRoofLeft = 14, kRoofUp = 41;
 constexpr float kRolloverLight = 1.5f;
 constexpr float kDoorVolume = 0.5f;
 constexpr int kNameId = 2814;
-constexpr int kBuildingId = 2024;
-constexpr int kDemolishingId = 2025;
-constexpr int kDemolishButtonId = 3020;
 constexpr int kFirstRoofed = 12;
 
 // Grass tufts painted into the finished pictures, from the picture's
@@ -321,37 +318,6 @@ void CHut::Rollover(bool over)
 selection_result CHut::GetSelectedName()
 {
     return selection_result{kNameId, Grade(record.variant) + 1, nullptr, nullptr, 0, 0};
-}
-
-selection_result CHut::GetSelectedTopDetail()
-{
-    selection_result detail{};
-    if (record.demolishing) {
-        detail.id = kDemolishingId;
-        detail.number = Round(100.0f - PercentageComplete());
-    } else if (!IsComplete()) {
-        detail.id = kBuildingId;
-        detail.number = Round(PercentageComplete());
-    } else {
-        return detail;
-    }
-    detail.number = std::clamp(detail.number, 0, 99);
-    return detail;
-}
-
-selection_result CHut::GetSelectedBottomDetail()
-{
-    return selection_result{};
-}
-
-selection_result CHut::GetSelectedDetailButton()
-{
-    return selection_result{record.demolishing ? -1 : kDemolishButtonId, 0, nullptr, nullptr, 0, 0};
-}
-
-void CHut::RespondToDetailButtonClick()
-{
-    SetBuildingDemolitionState(true);
 }
 
 sidebar_image CHut::GetSpriteForSidebar()

@@ -17,7 +17,6 @@ constexpr int kResearchTask = 11, kBuildTask = 5;
 constexpr int kStardustNotice = 12351, kMoondustNotice = 12352;
 constexpr int kStardustPoints[3] = {100, 200, 400};
 constexpr int kMoondustPoints[3] = {500, 1000, 2000};
-constexpr int kMoondustDoses = 5;
 constexpr int kGrassFromImage = 3;
 constexpr int kFacing = 3;
 
@@ -136,25 +135,12 @@ bool CScienceStation::AcceptMoondust()
     if (CTutorialDialog::IsTutorialComplete(49) && !CTutorialDialog::IsTutorialComplete(50)) {
         return AcceptStardust();
     }
-    const bool wasComplete = IsComplete();
-    bool taken = false;
-    for (int dose = 0; dose < kMoondustDoses && IsComplete() == wasComplete; dose++) {
-        taken = AcceptStardust() || taken;
-    }
-    return taken;
+    return DoseMoondust();
 }
 
 void CScienceStation::GiveResponse(bool yes)
 {
-    const int id = requestingFeedbackData.id;
-    if (id != kStardustNotice && id != kMoondustNotice) {
-        CBuilding::GiveResponse(yes);
-        return;
-    }
-    if (requestingFeedback == this) {
-        requestingFeedback = nullptr;
-        requestingFeedbackData.noticeOnly = 0;
-    }
+    AnswerNotices(yes, kStardustNotice, kMoondustNotice);
 }
 
 bool CScienceStation::PlacementCollision()

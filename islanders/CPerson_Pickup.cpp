@@ -31,7 +31,6 @@ constexpr int kPileFoodNotice = 12308;
 constexpr int kShallowNotice = 12215;
 constexpr int kWoodFull = 12309, kRockFull = 12310, kFoodFull = 12311;
 constexpr int kNotOnCrateTip = 15010, kDeepWaterTip = 15009;
-constexpr int kTipFrames = 270;
 constexpr int kRemarkFrames = 1200, kPairRemarkFrames = 400, kFishRemarkFrames = 300;
 constexpr int kStayTogether = 450;
 
@@ -59,13 +58,6 @@ void NoticeAbout(CPerson& person, int id, bool withName)
         CObject::requestingFeedbackData.insert[0] = person.GetASCIIName();
     }
     CObject::requestingFeedbackData.noticeOnly = 1;
-}
-
-void ToolTip(int id)
-{
-    selection_result tip{};
-    tip.id = id;
-    CControllerGame::SetToolTipMessage(tip, kTipFrames);
 }
 
 coordinate MapOffset()
