@@ -174,49 +174,6 @@ void CPictureCanvas::RoundedBox(float left, float top, float w, float h, float r
 
 void CPictureCanvas::Text(const std::string& text, int scale, int cx, int cy, paint_colour ink)
 {
-    const int textWidth = static_cast<int>(text.size()) * (kGlyphWidth + 1) * scale - scale;
-    const int textHeight = kGlyphHeight * scale;
-    const int left = cx - textWidth / 2;
-    const int top = cy - textHeight / 2;
-    std::vector<uint8_t> mask(static_cast<size_t>(textWidth + 2) * (textHeight + 2), 0);
-    auto at = [&](int x, int y) -> uint8_t& { return mask[static_cast<size_t>(y + 1) * (textWidth + 2) + x + 1]; };
-    for (size_t i = 0; i < text.size(); i++) {
-        int c = static_cast<unsigned char>(text[i]);
-        if (c < kFirstGlyph || c > kLastGlyph) {
-            c = '?';
-        }
-        const uint8_t* rows = kGlyphs[c - kFirstGlyph];
-        const int glyphLeft = static_cast<int>(i) * (kGlyphWidth + 1) * scale;
-        for (int row = 0; row < kGlyphHeight; row++) {
-            for (int column = 0; column < kGlyphWidth; column++) {
-                if (!(rows[row] & (0x10 >> column))) {
-                    continue;
-                }
-                for (int dy = 0; dy < scale; dy++) {
-                    for (int dx = 0; dx < scale; dx++) {
-                        at(glyphLeft + column * scale + dx, row * scale + dy) = 1;
-                    }
-                }
-            }
-        }
-    }
     const paint_colour halo = Rgb(20, 20, 26);
-    for (int y = -1; y <= textHeight; y++) {
-        for (int x = -1; x <= textWidth; x++) {
-            if (at(x, y)) {
-                Blend(left + x, top + y, ink);
-                continue;
-            }
-            bool near = false;
-            for (int dy = -1; dy <= 1 && !near; dy++) {
-                for (int dx = -1; dx <= 1 && !near; dx++) {
-                    const int nx = x + dx, ny = y + dy;
-                    near = nx >= 0 && ny >= 0 && nx < textWidth && ny < textHeight && at(nx, ny);
-                }
-            }
-            if (near) {
-                Blend(left + x, top + y, halo);
-            }
-        }
-    }
+    LayOutText(text, scale, cx, cy, [&](int x, int y, bool letter) { Blend(x, y, letter ? ink : halo); });
 }
