@@ -461,3 +461,10 @@ void CGuiButton::AlterMouseoverRect(int rectX, int rectY, int rectW, int rectH)
     mouseOverW = rectW;
     mouseOverH = rectH;
 }
+
+button_data CGuiButton::ScreenButton(CController* owner, int id, const screen_button_place& place, int textOffsetX,
+                                     int textOffsetY)
+{
+    return ScreenButton(owner, id, place.x, place.y, place.label, place.base, place.shadow, place.rollover,
+                        textOffsetX, textOffsetY);
+}

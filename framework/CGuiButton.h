@@ -52,6 +52,16 @@ struct button_data {
     bool checkBoxSecondSet = false;
 };
 
+// Where a screen's labelled button stands and what it shows: the rows of a
+// screen's button table.
+struct screen_button_place {
+    const char* base;
+    const char* shadow;
+    const char* rollover;  // holds one "%i"
+    int x, y;
+    int label;  // string id, -1 none
+};
+
 class CGuiButton : public CGuiButtonBase {
 public:
     explicit CGuiButton(button_data data);
@@ -63,6 +73,8 @@ public:
     // field keeps its default.
     static button_data ScreenButton(CController* owner, int id, int x, int y, int label, const char* base,
                                     const char* shadow, const char* rollover, int textOffsetX, int textOffsetY);
+    static button_data ScreenButton(CController* owner, int id, const screen_button_place& place, int textOffsetX,
+                                    int textOffsetY);
 
     void Pump() override;
     void Hide() override;

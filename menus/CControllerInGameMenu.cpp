@@ -15,14 +15,7 @@ namespace {
 constexpr int kFaderZ = 21999999;
 constexpr int kPanelZ = 22000000;
 
-struct button_place {
-    const char* base;
-    const char* shadow;
-    const char* rollover;
-    int x, y;
-    int label;
-};
-constexpr button_place kButtonPlaces[CControllerInGameMenu::kButtons] = {
+constexpr screen_button_place kButtonPlaces[CControllerInGameMenu::kButtons] = {
     {"ingamemenu_button_A_base.png", "ingamemenu_button_A_shad.png", "ingamemenu_button_A_roll%i.png", 288, 151,
      14000},
     {"ingamemenu_button_B_base.png", "ingamemenu_button_B_shad.png", "ingamemenu_button_B_roll%i.png", 305, 220,
@@ -68,10 +61,7 @@ void CControllerInGameMenu::LoadSprites()
     fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
     panel = CSprite::ImageAt("ingamemenu_main.png", 170, 60, kPanelZ);
     for (int id = 0; id < kButtons; id++) {
-        const button_place& place = kButtonPlaces[id];
-        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, place.x, place.y, place.label, place.base,
-                                                              place.shadow, place.rollover,
-                                                              id == kResume ? -4 : -2, -2));
+        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, kButtonPlaces[id], id == kResume ? -4 : -2, -2));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;

@@ -39,14 +39,7 @@ constexpr int kDoubleClickFrames = 29;
 constexpr int kBackspace = 8, kReturn = 13, kEscape = 27, kDelete = 127, kKeypadEnter = 271;
 constexpr int kRightShift = 303, kLeftShift = 304;
 
-struct button_place {
-    const char* base;
-    const char* shadow;
-    const char* rollover;
-    int x, y;
-    int label;
-};
-constexpr button_place kButtonPlaces[CControllerProfile::kButtons] = {
+constexpr screen_button_place kButtonPlaces[CControllerProfile::kButtons] = {
     {"profile_button_new_base.png", "profile_button_new_shad.png", "profile_button_new_roll%i.png", 267, 343,
      52000},
     {"profile_button_select_base.png", "profile_button_select_shad.png", "profile_button_select_roll%i.png", 415, 342,
@@ -126,9 +119,7 @@ void CControllerProfile::LoadSprites()
     RenderText();
 
     for (int id = 0; id < kButtons; id++) {
-        const button_place& place = kButtonPlaces[id];
-        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, place.x, place.y, place.label, place.base,
-                                                              place.shadow, place.rollover, -2, -2));
+        buttons[id] = new CGuiButton(CGuiButton::ScreenButton(this, id, kButtonPlaces[id], -2, -2));
     }
     CMouseCursor::ShowMouse();
     spritesLoaded = true;
