@@ -1,7 +1,9 @@
 #include "CController.h"
 
 #include "CDraw.h"
+#include "CGuiButtonBase.h"
 #include "CInput.h"
+#include "CMouseCursor.h"
 #include "CSound.h"
 #include "Utilities.h"
 
@@ -190,5 +192,23 @@ void CController::PlayDisallowed()
 {
     if (sndDisallowed) {
         sndDisallowed->Play(false, 0, 0.0f, false);
+    }
+}
+
+void CController::InputMouseMove(int, int)
+{
+    if (hasFocus) {
+        CMouseCursor::ShowMouse();
+    }
+}
+
+void CController::InputMouseClick(bool left, bool, bool released)
+{
+    if (!hasFocus) {
+        return;
+    }
+    CMouseCursor::ShowMouse();
+    if (left) {
+        CGuiButtonBase::LeftMouseClick(released, false);
     }
 }

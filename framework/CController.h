@@ -21,8 +21,10 @@ public:
     virtual void GotFocusBack() = 0;
     virtual void Pump() = 0;
     virtual void InputKey(bool released, int key) = 0;
-    virtual void InputMouseMove(int x, int y) = 0;
-    virtual void InputMouseClick(bool left, bool right, bool released) = 0;
+    // What a screen of buttons does, unless it overrides them: a move shows
+    // the pointer; a left button goes to the buttons.
+    virtual void InputMouseMove(int x, int y);
+    virtual void InputMouseClick(bool left, bool right, bool released);
     virtual void GUICallback(int id, int value);
     virtual void EndTutorial();
 

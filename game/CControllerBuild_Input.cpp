@@ -171,24 +171,6 @@ void CControllerBuild::InputKey(bool released, int key)
     }
 }
 
-void CControllerBuild::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerBuild::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerBuild::GUICallback(int id, int)
 {
     if (TutorialRefuses(id)) {

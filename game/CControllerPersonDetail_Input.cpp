@@ -172,24 +172,6 @@ void CControllerPersonDetail::Type(char c)
     PlaceCursor();
 }
 
-void CControllerPersonDetail::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerPersonDetail::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerPersonDetail::DirtyAroundPointer()
 {
     if (renderer) {

@@ -237,24 +237,6 @@ void CControllerPopUp::InputKey(bool released, int key)
     }
 }
 
-void CControllerPopUp::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerPopUp::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerPopUp::GUICallback(int id, int)
 {
     if (id >= kTutorialOkayFirst && id <= kTutorialOkayLast) {

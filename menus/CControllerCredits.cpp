@@ -97,24 +97,6 @@ void CControllerCredits::InputKey(bool released, int key)
     }
 }
 
-void CControllerCredits::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerCredits::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerCredits::GUICallback(int, int)
 {
     Close();

@@ -126,24 +126,6 @@ void CControllerEndStory::InputKey(bool released, int key)
     }
 }
 
-void CControllerEndStory::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerEndStory::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerEndStory::GUICallback(int, int)
 {
     CloseScreen(this);

@@ -143,24 +143,6 @@ void CControllerExit::InputKey(bool released, int key)
     }
 }
 
-void CControllerExit::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerExit::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerExit::GUICallback(int id, int)
 {
     result = id == kOkayButton;

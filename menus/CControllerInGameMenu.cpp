@@ -149,24 +149,6 @@ void CControllerInGameMenu::InputKey(bool released, int key)
     }
 }
 
-void CControllerInGameMenu::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerInGameMenu::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerInGameMenu::HourglassAndRender()
 {
     CMouseCursor::ShowHourglass(true);

@@ -166,24 +166,6 @@ void CControllerInstructions::InputKey(bool released, int key)
     }
 }
 
-void CControllerInstructions::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerInstructions::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerInstructions::GUICallback(int id, int)
 {
     if (id == kLeftArrow) {

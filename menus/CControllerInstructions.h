@@ -21,8 +21,6 @@ public:
     void GotFocusBack() override;
     void Pump() override;
     void InputKey(bool released, int key) override;
-    void InputMouseMove(int x, int y) override;
-    void InputMouseClick(bool left, bool right, bool released) override;
     // 1 the page before, 2 the page after; any other id closes.
     void GUICallback(int id, int value) override;
 

@@ -371,13 +371,6 @@ void CControllerIntroStory::RunShore(int f)
 
 void CControllerIntroStory::InputKey(bool, int) {}
 
-void CControllerIntroStory::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
 void CControllerIntroStory::InputMouseClick(bool left, bool, bool released)
 {
     if (!hasFocus) {

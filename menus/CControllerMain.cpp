@@ -183,17 +183,6 @@ void CControllerMain::InputMouseMove(int, int)
     hovered = over;
 }
 
-void CControllerMain::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerMain::PrepareChild(bool fullScreen)
 {
     HourglassSteps();

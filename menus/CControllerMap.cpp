@@ -271,13 +271,6 @@ void CControllerMap::InputKey(bool released, int key)
     }
 }
 
-void CControllerMap::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
 void CControllerMap::InputMouseClick(bool left, bool, bool released)
 {
     if (!hasFocus) {

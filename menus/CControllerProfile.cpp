@@ -316,13 +316,6 @@ void CControllerProfile::InputKey(bool released, int key)
     }
 }
 
-void CControllerProfile::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
 void CControllerProfile::InputMouseClick(bool left, bool, bool released)
 {
     if (!hasFocus) {

@@ -270,24 +270,6 @@ void CControllerTrophies::InputKey(bool released, int key)
     }
 }
 
-void CControllerTrophies::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerTrophies::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerTrophies::HourglassAndRender()
 {
     CMouseCursor::ShowHourglass(true);

@@ -232,24 +232,6 @@ void CControllerTrophyUnlock::InputKey(bool released, int key)
     }
 }
 
-void CControllerTrophyUnlock::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerTrophyUnlock::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerTrophyUnlock::GUICallback(int id, int)
 {
     if (id >= kFirstTutorialId && id <= kLastTutorialId) {

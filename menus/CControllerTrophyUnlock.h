@@ -28,8 +28,6 @@ public:
     void GotFocusBack() override;
     void Pump() override;
     void InputKey(bool released, int key) override;
-    void InputMouseMove(int x, int y) override;
-    void InputMouseClick(bool left, bool right, bool released) override;
     // 0 view the room, 1 close, 1000 + step a tutorial dialog's okay.
     void GUICallback(int id, int value) override;
 

@@ -287,24 +287,6 @@ void CControllerCrate::InputKey(bool released, int key)
     }
 }
 
-void CControllerCrate::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerCrate::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerCrate::GUICallback(int id, int)
 {
     answer = id == 0;

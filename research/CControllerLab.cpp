@@ -337,24 +337,6 @@ void CControllerLab::InputKey(bool released, int key)
     Close();
 }
 
-void CControllerLab::InputMouseMove(int, int)
-{
-    if (hasFocus) {
-        CMouseCursor::ShowMouse();
-    }
-}
-
-void CControllerLab::InputMouseClick(bool left, bool, bool released)
-{
-    if (!hasFocus) {
-        return;
-    }
-    CMouseCursor::ShowMouse();
-    if (left) {
-        CGuiButtonBase::LeftMouseClick(released, false);
-    }
-}
-
 void CControllerLab::GotFocusBack()
 {
     if (!popUp) {

@@ -51,8 +51,6 @@ public:
     void GotFocusBack() override;
     void Pump() override;
     void InputKey(bool released, int key) override;
-    void InputMouseMove(int x, int y) override;
-    void InputMouseClick(bool left, bool right, bool released) override;
     void GUICallback(int id, int value) override;
 
     void LoadSprites();

@@ -8,6 +8,7 @@
 #include "CMap.h"
 #include "CObject.h"
 #include "CProfile.h"
+#include "CSound.h"
 #include "IslandSeeds.h"
 
 #include <benchmark/benchmark.h>

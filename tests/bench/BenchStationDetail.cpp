@@ -40,7 +40,7 @@ private:
         record.age = record.actualAge = 30 * 172800;
         record.gender = gender;
         record.nameId = gender == 0 ? 7000 : 7500;
-        for (int task = 0; task < 20; task++) {
+        for (int task = 0; task < kTaskCount; task++) {
             record.skills[task] = 700 * task;
             record.permittedTasks[task] = task % 2;
         }

@@ -8,6 +8,7 @@
 #include "CObject.h"
 #include "CPerson.h"
 #include "CPersonMovement.h"
+#include "CResources.h"
 #include "CSprite.h"
 #include "CTombstone.h"
 #include "Utilities.h"
