@@ -577,18 +577,20 @@ void LessonSleep(CPictureCanvas& c, paint_box a)
     c.Text("z", 1, static_cast<int>(a.x + 100), static_cast<int>(a.y + 6), Rgb(255, 255, 255));
 }
 
-void LessonIllness(CPictureCanvas& c, paint_box a)
+void LessonPotions(CPictureCanvas& c, paint_box a)
 {
     Meadow(c, a);
     PaintIslander(c, BandMember(6), a.x + 40, a.y + a.h - 8, 0.85f, 1);
     PaintNamed(c, "potion_pointer_main.png", {a.x + 62, a.y + 14, 30, 40});
 }
 
-void LessonHealer(CPictureCanvas& c, paint_box a)
+void LessonFeeding(CPictureCanvas& c, paint_box a)
 {
+    // The band round the food pile.
     Meadow(c, a);
-    PaintIslander(c, BandMember(2), a.x + 35, a.y + a.h - 8, 0.85f, 1);
-    PaintIslander(c, BandMember(3), a.x + 72, a.y + a.h - 10, 0.85f, 2);
+    PaintNamed(c, "pile_fish3.png", {a.x + 36, a.y + a.h - 40, 40, 34});
+    PaintIslander(c, BandMember(2), a.x + 22, a.y + a.h - 8, 0.85f, 1);
+    PaintIslander(c, BandMember(3), a.x + 88, a.y + a.h - 10, 0.85f, 2);
 }
 
 void LessonRain(CPictureCanvas& c, paint_box a)
@@ -738,7 +740,7 @@ constexpr lesson_scene kLessons[] = {
     {"Science", LessonScience},     {"Points", LessonPoints},       {"Fields", LessonFields},
     {"Lab", LessonFlask},           {"Stardust", LessonStardust},   {"Potion", LessonPotion},
     {"Moondust", LessonMoondust},   {"Hunger", LessonHunger},       {"Sleep", LessonSleep},
-    {"Illness", LessonIllness},     {"Healer", LessonHealer},       {"Rain", LessonRain},
+    {"Potions", LessonPotions},     {"Feeding", LessonFeeding},       {"Rain", LessonRain},
     {"Mood", LessonMood},           {"Couple", LessonCouple},       {"Baby", LessonBaby},
     {"Kids", LessonKids},           {"Elder", LessonElder},         {"Grave", LessonGrave},
     {"Skills", LessonSkills},       {"Clothes", LessonClothes},     {"Crate", LessonCrate},
