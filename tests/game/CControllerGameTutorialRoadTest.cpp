@@ -119,15 +119,6 @@ protected:
         ASSERT_TRUE(who->IsPickedUp()) << "the islander is in the hand";
     }
 
-    void Carry(CPerson* who, const std::function<std::optional<point>()>& where)
-    {
-        Lift(who);
-        const std::optional<point> target = where();
-        ASSERT_TRUE(target) << "a place to let go";
-        GlideTo(*target);
-        Button(false);
-    }
-
     // ---- what the player sees ----------------------------------------------
 
     static int Shown() { return CTutorialDialog::activeDialog ? CTutorialDialog::activeDialog->GetTutID() : -1; }
@@ -147,32 +138,18 @@ protected:
         EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(step)) << "step " << step << " completes";
     }
 
-    // The first point, nearest the middle of the area, where hit() holds with
-    // the pointer resting there; the pointer goes back where it was.
-    // With middle, the hit nearest the middle of all hits instead, for a
-    // thing that moves.
+    // A point of the area where hit() holds with the pointer resting there:
+    // the one nearest the area's middle, or with middle the one nearest the
+    // middle of all hits (for a thing that walks). The pointer stays put.
     std::optional<point> PointWhere(box area, const std::function<bool()>& hit, bool middle = false)
     {
         const int keepX = input.mouseX, keepY = input.mouseY;
-        std::vector<point> points;
-        for (int y = area.y; y < area.y + area.h; y += 2) {
-            for (int x = area.x; x < area.x + area.w; x += 2) {
-                if (x >= 0 && y >= 0 && x < 800 && y < 600) {
-                    points.push_back({x, y});
-                }
-            }
-        }
-        const int cx = area.x + area.w / 2, cy = area.y + area.h / 2;
-        std::stable_sort(points.begin(), points.end(), [cx, cy](point a, point b) {
-            return std::hypot(a.x - cx, a.y - cy) < std::hypot(b.x - cx, b.y - cy);
-        });
         std::vector<point> hits;
-        for (point p : points) {
-            MouseAt(p.x, p.y);
-            if (hit()) {
-                hits.push_back(p);
-                if (!middle) {
-                    break;
+        for (int y = std::max(0, area.y); y < std::min(600, area.y + area.h); y += 2) {
+            for (int x = std::max(0, area.x); x < std::min(800, area.x + area.w); x += 2) {
+                MouseAt(x, y);
+                if (hit()) {
+                    hits.push_back({x, y});
                 }
             }
         }
@@ -180,15 +157,18 @@ protected:
         if (hits.empty()) {
             return std::nullopt;
         }
-        long sumX = 0, sumY = 0;
-        for (point p : hits) {
-            sumX += p.x;
-            sumY += p.y;
+        point aim{area.x + area.w / 2, area.y + area.h / 2};
+        if (middle) {
+            long sumX = 0, sumY = 0;
+            for (point p : hits) {
+                sumX += p.x;
+                sumY += p.y;
+            }
+            aim = {static_cast<int>(sumX / static_cast<long>(hits.size())),
+                   static_cast<int>(sumY / static_cast<long>(hits.size()))};
         }
-        const int mx = static_cast<int>(sumX / static_cast<long>(hits.size()));
-        const int my = static_cast<int>(sumY / static_cast<long>(hits.size()));
-        return *std::min_element(hits.begin(), hits.end(), [mx, my](point a, point b) {
-            return std::hypot(a.x - mx, a.y - my) < std::hypot(b.x - mx, b.y - my);
+        return *std::min_element(hits.begin(), hits.end(), [aim](point a, point b) {
+            return std::hypot(a.x - aim.x, a.y - aim.y) < std::hypot(b.x - aim.x, b.y - aim.y);
         });
     }
 
@@ -227,61 +207,46 @@ protected:
         return {x, y, ring->frameSprites[0]->GetW(), ring->frameSprites[0]->GetH()};
     }
 
-    // A button of the screen in front that the pointer is on, the lesson's
-    // own okay excepted.
-    static CGuiButtonBase* ScreenButtonUnderPointer()
+    // A live button under the pointer, of the id or, with -1, any but a
+    // lesson's own okay.
+    static bool ButtonUnderPointer(int id)
     {
         for (CGuiButtonBase* button : CGuiButtonBase::buttons) {
-            if (button->IsLive() && button->id < kOkayFirst && button->IsMouseOver()) {
-                return button;
+            if (button->IsLive() && (id == -1 ? button->id < kOkayFirst : button->id == id) && button->IsMouseOver()) {
+                return true;
             }
         }
-        return nullptr;
+        return false;
     }
 
-    // Clicks the focused screen's button of that id, wherever it stands.
-    void PressScreenButton(int id)
+    // Clicks the button, waiting for it while it slides in.
+    void PressButton(box area, int id)
     {
         std::optional<point> at;
-        for (int frame = 0; frame < 120 && !at; frame++) {
-            at = PointWhere({0, 0, 800, 600}, [id] {
-                CGuiButtonBase* button = ScreenButtonUnderPointer();
-                return button && button->id == id;
-            });
-            if (!at) {
-                Frame();
-            }
-        }
-        ASSERT_TRUE(at) << "the screen shows its button " << id;
-        ClickAt(*at);
-        Frame();
-    }
-
-    // "Click the ... in the ring": the button that the ring goes round.
-    void ClickButtonInRing()
-    {
-        // A button may still be sliding in: the player waits for it.
-        std::optional<point> at;
-        for (int frame = 0; frame < 120 && !(at = PointWhere(Ring(), [] { return ScreenButtonUnderPointer(); })); frame++) {
+        for (int frame = 0; frame < 120 && !(at = PointWhere(area, [id] { return ButtonUnderPointer(id); })); frame++) {
             Frame();
         }
-        ASSERT_TRUE(at) << "a button lies in the ring of step " << Shown();
+        ASSERT_TRUE(at) << "button " << id << " of step " << Shown() << " in " << area.x << ", " << area.y;
         ClickAt(*at);
     }
 
-    void PressOkay()
+    // "Click the ... in the ring".
+    void ClickButtonInRing() { PressButton(Ring(), -1); }
+    void PressOkay() { PressScreenButton(kOkayFirst + Shown()); }
+
+    // Clicks the front screen's button of that id, wherever it stands.
+    void PressScreenButton(int id)
     {
-        const int step = Shown();
-        for (CGuiButtonBase* button : CGuiButtonBase::buttons) {
-            if (button->IsLive() && button->id == kOkayFirst + step) {
-                const std::optional<point> at =
-                    PointWhere({button->x - 10, button->y - 10, 120, 60}, [button] { return button->IsMouseOver(); });
-                ASSERT_TRUE(at) << "the okay button of step " << step << " can be pointed at";
-                ClickAt(*at);
-                return;
+        for (int frame = 0; frame < 120; frame++) {
+            for (CGuiButtonBase* button : CGuiButtonBase::buttons) {
+                if (button->IsLive() && button->id == id) {
+                    PressButton({button->x - 20, button->y - 20, 240, 120}, id);
+                    return;
+                }
             }
+            Frame();
         }
-        FAIL() << "step " << step << " has an okay button";
+        FAIL() << "no button " << id << " on the screen of step " << Shown();
     }
 
     // An adult of the band that stands in the view, other than not.
@@ -352,7 +317,7 @@ protected:
     // Carries the islander toward a world point far off: the view scrolls
     // while the hand rests at its edge, as it does for a player; then
     // at() names where to let go.
-    void CarryFar(std::pair<CPerson*, point> who, point world, const std::function<std::optional<point>()>& at)
+    void Carry(std::pair<CPerson*, point> who, point world, const std::function<std::optional<point>()>& at)
     {
         const CMap* island = CControllerGame::island;
         Lift(who.first);
@@ -425,7 +390,7 @@ TEST_F(TutorialRoadTest, ANewPlayerWhoDoesWhatTheLessonsSayMarksOutTheFirstHut)
     // "Pick one up with the mouse, move them and drop them somewhere else."
     WaitForLesson(4);
     const std::pair<CPerson*, point> carried = AnAdult();
-    Carry(carried.first, [&] {
+    Carry(carried, {carried.first->GetX(), carried.first->GetY()}, [&] {
         return PointWhere({carried.second.x - 80, carried.second.y - 80, 160, 160}, [&] {
             const int x = CMouseCursor::GetMouseX(), y = CMouseCursor::GetMouseY();
             return OverOpenView() && island->IsNotOnWater(x - island->offsetX, y - island->offsetY) &&
@@ -460,7 +425,7 @@ TEST_F(TutorialRoadTest, ANewPlayerWhoDoesWhatTheLessonsSayMarksOutTheFirstHut)
 
     // "To open it, drop an islander onto the crate."
     WaitForLesson(9);
-    CarryFar(AnAdult(), {crate->GetX(), crate->GetY()}, [&] { return PointOn(crate); });
+    Carry(AnAdult(), {crate->GetX(), crate->GetY()}, [&] { return PointOn(crate); });
     ExpectDone(9);
 
     // The crate asks whether to open it; the player says yes, and then
@@ -506,7 +471,7 @@ TEST_F(TutorialRoadTest, ANewPlayerWhoDoesWhatTheLessonsSayMarksOutTheFirstHut)
         }
     }
     ASSERT_NE(sea.x, -1) << "deep water somewhere";
-    CarryFar(fisher, sea, [&] {
+    Carry(fisher, sea, [&] {
         return PointWhere({0, 0, kViewWidth, kViewHeight}, [&] {
             return OverOpenView() && deepAt(CMouseCursor::GetMouseX() - island->offsetX,
                                             CMouseCursor::GetMouseY() - island->offsetY);
@@ -554,7 +519,7 @@ TEST_F(TutorialRoadTest, ANewPlayerWhoDoesWhatTheLessonsSayMarksOutTheFirstHut)
         }
     }
     ASSERT_NE(tree, nullptr) << "the island has trees";
-    CarryFar(chopper, {tree->GetX(), tree->GetY()}, [&] { return PointOn(tree); });
+    Carry(chopper, {tree->GetX(), tree->GetY()}, [&] { return PointOn(tree); });
     ExpectDone(16);
 
     // "Wait until the first wood comes in."
