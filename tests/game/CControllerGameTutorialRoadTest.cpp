@@ -590,4 +590,43 @@ TEST_F(TutorialRoadTest, ANewPlayerWhoDoesWhatTheLessonsSayMarksOutTheFirstHut)
     WaitForLesson(27, 400);
 }
 
+// The tree lessons, played as their words say: the chosen tree's button is
+// the next lesson's subject, so that lesson must stay up until it is used.
+TEST_F(TutorialRoadTest, TheTreeLessonStaysUpUntilTheTreeInTheSidePanelIsMarked)
+{
+    for (int step = 0; step <= 60; step++) {
+        CTutorialDialog::CompleteTutorial(step);
+    }
+
+    // "Click on a tree to see how much wood it holds."
+    WaitForLesson(61, 400);
+    CTree* tree = nullptr;
+    for (CObject* object : CObject::objects) {
+        if (object->isTree && !tree) {
+            tree = static_cast<CTree*>(object);
+        }
+    }
+    ASSERT_NE(tree, nullptr);
+    BringIntoView({tree->GetX(), tree->GetY()});
+    const std::optional<point> onTree = PointOn(tree);
+    ASSERT_TRUE(onTree) << "the tree can be pointed at";
+    ClickAt(*onTree);
+    ExpectDone(61);
+    EXPECT_EQ(CObject::selectedObject, tree);
+
+    // "The button in the ring marks the tree for chopping. Click it."
+    WaitForLesson(62);
+    for (int frame = 0; frame < 120; frame++) {
+        Frame();
+    }
+    ASSERT_EQ(Shown(), 62) << "the lesson stays up while its tree is chosen";
+    ClickButtonInRing();
+    ExpectDone(62);
+    EXPECT_NE(std::find(CTree::choppable.begin(), CTree::choppable.end(), tree), CTree::choppable.end())
+        << "the tree is marked for chopping";
+
+    // "Well done. Everything on the island tells you about itself."
+    WaitForLesson(63);
+}
+
 }  // namespace
