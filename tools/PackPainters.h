@@ -94,3 +94,8 @@ void PaintFrame(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMedal(CPictureCanvas&, const picture_job&, paint_box);
 void PaintGlow(CPictureCanvas&, const picture_job&, paint_box);
 void PaintGarment(CPictureCanvas&, const picture_job&, paint_box);
+// Scenes that tell something (PackPaintersStories.cpp).
+void PaintStory(CPictureCanvas&, const picture_job&, paint_box);
+void PaintLesson(CPictureCanvas&, const picture_job&, paint_box);
+void PaintEmblem(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMenuScene(CPictureCanvas&, const picture_job&, paint_box);

@@ -23,8 +23,9 @@ constexpr picture_painter kPainters[] = {
     PaintPointer, PaintHourglass, PaintFlask, PaintBubble, PaintItem, PaintBackdrop, PaintFader, PaintPanel,
     PaintButton, PaintFrame, PaintMedal, PaintGlow,
     PaintGarment,
+    PaintStory, PaintLesson, PaintEmblem, PaintMenuScene,
 };
-static_assert(sizeof(kPainters) / sizeof(kPainters[0]) == static_cast<size_t>(PictureSubject::Garment) + 1,
+static_assert(sizeof(kPainters) / sizeof(kPainters[0]) == static_cast<size_t>(PictureSubject::MenuScene) + 1,
               "one painter per subject, in the enum's order");
 
 }  // namespace

@@ -28,6 +28,8 @@ enum class PictureSubject {
     Pointer, Hourglass, Flask, Bubble, Item, Backdrop, Fader, Panel, Button, Frame, Medal, Glow,
     // the clothes designer's garment tab icons and quick-pick swatches
     Garment,
+    // scenes that tell something: the stories, the instruction pages, the emblem, the main menu
+    Story, Lesson, Emblem, MenuScene,
 };
 
 struct picture_rule_data {
