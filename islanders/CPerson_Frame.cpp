@@ -1,6 +1,7 @@
 // One islander's frame: walking and the task machine, then every layer of its
 // picture placed at its depth, sinking, puffs, wake, footprints and ripples,
-// ageing, dying and its thoughts, always in this order.
+// ageing, dying, its thoughts and the lessons its age calls for, always in
+// this order.
 #include "CPerson.h"
 
 #include "CControllerGame.h"
