@@ -1,6 +1,6 @@
 // The one table that turns a building type into its class: how a saved
 // record is rebuilt, how a new building is put down and how the class judges
-// a ghost's place. Types without their own class yet are the stand-in kind.
+// a ghost's place. Every type has a class of its own.
 #pragma once
 
 class CBuilding;

@@ -66,6 +66,15 @@ void CGuiButtonBase::PumpAll()
 void CGuiButtonBase::LeftMouseClick(bool released, bool useDefault)
 {
     if (leftMouseDown && released) {
+        // The pointer may have moved since the last pump (a move and the
+        // release in one frame): the click goes to what is under it now.
+        currentButton = -1;
+        for (CGuiButtonBase* widget : buttons) {
+            if (widget->IsLive() && widget->IsMouseOver()) {
+                currentButton = widget->id;
+                break;
+            }
+        }
         ClickActive(useDefault);
     }
     leftMouseDown = !released;

@@ -45,8 +45,9 @@ public:
     // Once a frame, from the focused screen's Pump.
     static void PumpAll();
     // Every left-button event of the focused screen (released true on the
-    // button's release); a press followed by a release clicks the widget
-    // hovered at the release. Screens pass false for useDefault.
+    // button's release); a press followed by a release clicks the first live
+    // widget under the pointer at the release, even when the pointer moved
+    // there after the last pump. Screens pass false for useDefault.
     static void LeftMouseClick(bool released, bool useDefault);
     // Clicks the hovered widget; failing that, with useDefault, the first
     // live default widget.

@@ -11,6 +11,7 @@
 #include "CControllerTrophies.h"
 #include "CControllerTrophyUnlock.h"
 #include "CControllerPopUp.h"
+#include "CCraftworks.h"
 #include "CDraw.h"
 #include "CDust.h"
 #include "CFlyaway.h"
@@ -301,6 +302,16 @@ void CControllerGame::RaiseTutorialSteps()
         }
         if (stock->IsResourceMaxed(1) && undone(98)) {
             pendingTutorial = 98;
+        }
+    }
+    if (pendingTutorial == -1 && tutorialOn && CCraftworks::AnyUseableCraftworks() && undone(88)) {
+        // The lesson points at the craftworks while the view glides there;
+        // its reopening delay stays as it is.
+        CCraftworks* craftworks = CCraftworks::GetUseableCraftworks();
+        pendingTutorial = 88;
+        CObject::selectedObject = craftworks;
+        if (island) {
+            island->CenterScreen(craftworks->GetX(), craftworks->GetY(), false, false, false);
         }
     }
     struct finished_building {

@@ -13,6 +13,7 @@
 #include "CSidebar.h"
 #include "CTombstone.h"
 #include "CTreeIndicator.h"
+#include "CTutorialDialog.h"
 #include "Utilities.h"
 
 #include <SDL.h>
@@ -42,7 +43,8 @@ coordinate WorldPoint()
 
 bool CControllerGame::OverPanel()
 {
-    return (sidebar && sidebar->IsMouseOver()) || (flowers && flowers->IsMouseOver());
+    return (sidebar && sidebar->IsMouseOver()) || (flowers && flowers->IsMouseOver()) ||
+           CTutorialDialog::IsMouseOver();
 }
 
 void CControllerGame::CancelPlacing()

@@ -212,21 +212,26 @@ void CControllerPopUp::Pump()
     if (!hasFocus) {
         return;
     }
-    if (!CProfile::current->GetValue<bool>(kTutorialOnProperty)) {
-        return;
+    if (CProfile::current->GetValue<bool>(kTutorialOnProperty)) {
+        int step = CTutorialDialog::nextTutorial;
+        if (step == -1) {
+            CTutorialDialog::DetermineNextTutorial();
+        }
+        if ((step == -1 || step > kLastOwnScriptStep) && CControllerGame::game) {
+            step = CControllerGame::game->pendingTutorial;
+        }
+        if (!CTutorialDialog::activeDialog && step == kPopUpTutorialStep) {
+            delete tutorial;
+            tutorial = new CTutorialDialog(kPopUpTutorialStep, this);
+            CMouseCursor::ShowMouse();
+            DeleteAndClear(CTutorialDialog::tutorialCircle);
+            return;
+        }
     }
-    int step = CTutorialDialog::nextTutorial;
-    if (step == -1) {
-        CTutorialDialog::DetermineNextTutorial();
-    }
-    if ((step == -1 || step > kLastOwnScriptStep) && CControllerGame::game) {
-        step = CControllerGame::game->pendingTutorial;
-    }
-    if (!CTutorialDialog::activeDialog && step == kPopUpTutorialStep) {
-        delete tutorial;
-        tutorial = new CTutorialDialog(kPopUpTutorialStep, this);
-        CMouseCursor::ShowMouse();
-        DeleteAndClear(CTutorialDialog::tutorialCircle);
+    // The world stands still under the notice, but a ring it points at
+    // keeps moving.
+    if (CTutorialDialog::tutorialCircle) {
+        CTutorialDialog::tutorialCircle->Pump(0, 0, 1);
     }
 }
 

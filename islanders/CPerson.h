@@ -228,6 +228,8 @@ public:
     bool PumpSubTask();
     void HandleWake();
     void InitWakeParticle(wake_particle& p);
+    // A young adult or a senior makes its lesson the pending one, once.
+    void RaiseAgeTutorials(int years);
 
     // ---- Picking up, dropping and the work (CPerson_Pickup.cpp,
     // CPerson_TaskSteps.cpp, CPerson_SubTasks.cpp) ------------------------------
@@ -433,8 +435,9 @@ public:
     void ChangeHeadDirection(int index);
     // A baby turning 3: the grown-up head, eyelids and hair take over.
     void SwitchToGrownUpHead();
-    // The hair pictures again, for the style and colour of the current age.
-    void RebuildHair();
+    // The hair pictures again, for the style and colour of the current age,
+    // or in the given style 0..7 (-1: by age).
+    void RebuildHair(int style = -1);
     // Frames per animation step of every body, tool and adult garment.
     void SetBodyFramesPerStep(int frames);
     void LoadClothes();

@@ -3,8 +3,8 @@
 // wandering, adults by their needs first and then by their own priority list.
 #include "CPerson.h"
 
-#include "CBuilding.h"
 #include "CControllerGame.h"
+#include "CHut.h"
 #include "CMap.h"
 #include "CProfile.h"
 #include "CResources.h"
@@ -22,7 +22,6 @@ constexpr int kWalkTask = 1, kSleepTask = 8, kHutWithPartnerTask = 10, kEatTask 
 constexpr int kWalkSubTask = 1;
 constexpr int kTutorialsProperty = 67;
 constexpr int kNoHutLesson = 85, kNoFoodLesson = 83, kNoWoodLesson = 84, kWanderFarLesson = 72;
-constexpr int kHutType = 1;
 constexpr int kSpacing = 25, kSpacingWalk = 200;
 constexpr int kIslandLow = 300, kIslandHigh = 3605, kNearStart = 300;
 constexpr float kNearMother = 100.0f;
@@ -46,16 +45,6 @@ void RaiseLesson(CPerson* person, int step)
 {
     CControllerGame::game->pendingTutorial = step;
     CObject::selectedObject = person;
-}
-
-bool AnyHutToSleepIn()
-{
-    for (CBuilding* building : CBuilding::buildings) {
-        if (building->GetType() == kHutType && building->IsComplete() && !building->IsBeingDemolished()) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool OnLand(float x, float y)
@@ -101,7 +90,8 @@ void CPerson::DecideWhatToDo()
             return;
         }
     } else if (sleepCountdown != -1) {
-        if (MayRaiseLesson(kNoHutLesson) && !AnyHutToSleepIn()) {
+        int hutX = 0, hutY = 0;
+        if (MayRaiseLesson(kNoHutLesson) && !CHut::FindAvailableHut(this, hutX, hutY, false, false, false)) {
             RaiseLesson(this, kNoHutLesson);
         }
         KeepPeopleSpacedApart();

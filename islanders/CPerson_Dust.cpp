@@ -304,6 +304,7 @@ void CPerson::Rejuvenate()
     if (movement) {
         movement->SetWalkSpeed(walkSpeed);
     }
+    SetBodyFramesPerStep(animRate);
     UnHide();
     CMysteriousObject::SetVar(kYouthMysteryBit);
 }

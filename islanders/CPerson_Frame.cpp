@@ -1,6 +1,7 @@
 // One islander's frame: walking and the task machine, then every layer of its
 // picture placed at its depth, sinking, puffs, wake, footprints and ripples,
-// ageing, dying and its thoughts, always in this order.
+// ageing, dying, its thoughts and the lessons its age calls for, always in
+// this order.
 #include "CPerson.h"
 
 #include "CControllerGame.h"
@@ -13,6 +14,7 @@
 #include "CRipple.h"
 #include "CSound.h"
 #include "CSprite.h"
+#include "CTutorialDialog.h"
 #include "CUtilBounce.h"
 #include "FrameTables.h"
 #include "Utilities.h"
@@ -35,6 +37,8 @@ constexpr int kExhaustionDeath = 12023;
 constexpr int kHackFrame = 3;
 constexpr int kHoeFrame = 2;
 constexpr int kNeverPlaced = -100;
+constexpr int kTutorialsOnProperty = 67;
+constexpr int kYoungAdultStep = 79, kSeniorStep = 82;
 
 // The pointer area a held islander keeps to, so it never hangs off the view.
 constexpr int kHoldLeft = 10, kHoldRight = 585, kHoldTop = 100, kHoldBottom = 520;
@@ -285,7 +289,10 @@ void CPerson::Pump(int offsetX, int offsetY, int)
     if (dying) {
         const bool offScreen = bodyDrawX >= 851 || bodyDrawY >= 651 || bodyDrawX + body.width + 50 < 0 ||
                                bodyDrawY + body.height + 50 < 0;
-        if (offScreen) {
+        // In view the death waits for the player to look away, unless the
+        // frame is one the player never sees.
+        CControllerGame* game = CControllerGame::game;
+        if (offScreen || (game && game->catchUpFrames >= 1)) {
             Die(false);
         }
     }
@@ -299,6 +306,24 @@ void CPerson::Pump(int offsetX, int offsetY, int)
     HandleStatusAndThoughts(held);
     if (data.actualAge / kTicksPerYear > kOldestTrophyYears) {
         CControllerTrophies::CompleteTrophy(kOldestTrophy);
+    }
+    RaiseAgeTutorials(years);
+}
+
+void CPerson::RaiseAgeTutorials(int years)
+{
+    CControllerGame* game = CControllerGame::game;
+    if (!game || game->pendingTutorial != -1 || !CProfile::current ||
+        !CProfile::current->GetValue<bool>(kTutorialsOnProperty)) {
+        return;
+    }
+    if (years >= 14 && years <= 17 && !CTutorialDialog::IsTutorialComplete(kYoungAdultStep)) {
+        game->pendingTutorial = kYoungAdultStep;
+        selectedObject = this;
+    }
+    if (game->pendingTutorial == -1 && years >= 65 && !CTutorialDialog::IsTutorialComplete(kSeniorStep)) {
+        game->pendingTutorial = kSeniorStep;
+        selectedObject = this;
     }
 }
 

@@ -214,12 +214,12 @@ bool CPerson::DecreaseAttribute(int block, int amount)
 void CPerson::PrematureGray()
 {
     data.prematureGrey = 1;
-    // The hair sprites come with the body sprites; until then a full reload
-    // is the whole of the change. An islander out of sight stays so.
+    // Grey hair comes in the mature style even on a young head; a later full
+    // reload goes back to the style of the age. An islander out of sight
+    // stays so.
     const bool wasHidden = hidden;
     Hide();
-    UnloadSprites();
-    LoadSprites();
+    RebuildHair(data.matureHairStyle);
     Pump(lastOffsetX, lastOffsetY, 1);
     if (!wasHidden) {
         UnHide();

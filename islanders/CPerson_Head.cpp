@@ -227,12 +227,15 @@ void CPerson::SwitchToGrownUpHead()
     hairImages = hair;
 }
 
-void CPerson::RebuildHair()
+void CPerson::RebuildHair(int style)
 {
     if (!CSprite::draw) {
         return;
     }
-    const int style = std::min(std::max(GetAge() < 35 ? data.youngHairStyle : data.matureHairStyle, 0), 7);
+    if (style == -1) {
+        style = GetAge() < 35 ? data.youngHairStyle : data.matureHairStyle;
+    }
+    style = std::min(std::max(style, 0), 7);
     const int colour = GetHairColour();
     const char* gender = isMale ? "male" : "female";
     for (int k = 0; k < kHeadFrames; k++) {

@@ -303,11 +303,18 @@ void CPerson::Drop()
         depth = island ? island->GetDepth(dropPoint.x, dropPoint.y, 50) : 1.0f;
         if (depth >= 0.975f) {
             PlayOnce(sndDrop);
-        } else if (sndSplash && !sndSplash->IsPlaying()) {
-            sndSplash->Play(false, 0, 0.0f, false);
+        } else if (!sndSplash || !sndSplash->IsPlaying()) {
+            if (sndSplash) {
+                sndSplash->Play(false, 0, 0.0f, false);
+            }
             splashX = Round(data.x + body.offsetX) - 22;
             const int bottom = Round(data.y + body.offsetY) + body.height;
             splashY = bottom - (IsBaby() ? 48 : IsKid() ? 72 : 88);
+            if (splashSprite) {
+                splashSprite->UnHide();
+                splashSprite->ResetStart();
+                splashSprite->PlayForward();
+            }
         }
     }
     if (IsBaby() && depth <= 0.75f) {
@@ -466,6 +473,7 @@ void CPerson::Drop()
                ProfileBool(kTutorialsOn) && !CTutorialDialog::IsTutorialComplete(92)) {
         CTutorialDialog::CompleteTutorial(92);
         game->pendingTutorial = 93;
+        game->pendingDelay = 0;
         selectedObject = this;
     }
 

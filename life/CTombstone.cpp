@@ -32,7 +32,7 @@ constexpr int kPlacementTries = 100000;
 constexpr int kWalkStep = 5;
 constexpr int kWorldFirst = 1, kWorldLast = 3904;
 constexpr float kStartClearance = 200.0f;
-constexpr int kWaterMask = 128 | 64 | 32;
+constexpr int kWaterKinds[] = {128, 64, 32};  // shallow, middle, deep
 constexpr int kGrassMask = 0x200;
 constexpr float kLitFactor = 1.5f;
 constexpr int kRefusedTip = 15008;
@@ -115,8 +115,11 @@ bool CTombstone::CanPlaceAt(int atX, int atY)
     // Without an island only the obstructions can be asked.
     if (CMap* island = CControllerGame::island) {
         const coordinate foot = FootPoint();
-        if (island->TileContainsTerrain_coords(foot.x, foot.y, kWaterMask, true)) {
-            return false;
+        // A tile of any water refuses, whatever depth it holds.
+        for (int water : kWaterKinds) {
+            if (island->TileContainsTerrain_coords(foot.x, foot.y, water, true)) {
+                return false;
+            }
         }
         if (island->GetDistanceFromStartLocation(Round(x - 5), Round(y - 20)) < kStartClearance) {
             return false;

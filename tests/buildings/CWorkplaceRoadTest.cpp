@@ -1,13 +1,16 @@
 // The workplaces in the running game: a man dropped on a finished science
 // station researches there and the band's science points rise; dropped on a
 // finished craftworks he works on the first clothes order until it waits to
-// be fetched.
+// be fetched, and the lesson on fetching clothes moves on.
 #include "CControllerScience.h"
 #include "CCraftworks.h"
 #include "CScienceStation.h"
+#include "CTutorialDialog.h"
 #include "tests/islanders/RoadFixture.h"
 
 namespace {
+
+constexpr int kTutorialOn = 67;
 
 class WorkplaceRoad : public RoadTest {
 protected:
@@ -65,9 +68,22 @@ TEST_F(WorkplaceRoad, AManDroppedOnACraftworksMakesTheFirstOrder)
     order.islanderId = man->GetID();
     order.workNeeded = 2;
     CPerson::craftQueue = {order};
+    // The lesson on fetching clothes waits for the drop, then its dialog
+    // opens on the next frame.
+    CProfile::current->SetValue<bool>(kTutorialOn, true);
+    for (int step = 0; step <= 72; step++) {
+        CTutorialDialog::CompleteTutorial(step);
+    }
+    game->pendingTutorial = 92;
+    game->pendingDelay = 1000;
     DropOn(man, works);
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(92));
+    EXPECT_EQ(game->pendingTutorial, 93);
+    EXPECT_EQ(CObject::selectedObject, man);
     Frame();
     EXPECT_EQ(man->GetCurrentTask(), 12);
+    ASSERT_NE(CTutorialDialog::activeDialog, nullptr);
+    EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), 93);
     EXPECT_TRUE(RunUntil([] { return !CPerson::pickupQueue.empty(); }));
     EXPECT_TRUE(CPerson::craftQueue.empty());
     EXPECT_EQ(CPerson::pickupQueue[0].islanderId, man->GetID());

@@ -41,6 +41,22 @@ TEST_F(CGuiButtonBaseTest, TheWidgetHoveredAtTheReleaseTakesTheClickAndTheFirstC
         EXPECT_EQ(screen.calls, c.expected) << c.pressX << " to " << c.releaseX;
     }
     EXPECT_TRUE(overlapping.GetButtonRolloverSprite()->Hidden());
+
+    // The pointer's move and the release in one frame, before any pump sees
+    // the move: the click follows the pointer.
+    const struct {
+        int releaseX;
+        Calls expected;
+    } sameFrame[] = {{350, {{2, 0}}}, {20, {}}};
+    for (const auto& c : sameFrame) {
+        screen.calls.clear();
+        MouseAt(150, 130);
+        Frame();
+        Left(false);
+        MouseAt(c.releaseX, 130);
+        Left(true);
+        EXPECT_EQ(screen.calls, c.expected) << "moved to " << c.releaseX << " as it was let go";
+    }
 }
 
 TEST_F(CGuiButtonBaseTest, HiddenInactiveAndUnfocusedWidgetsStayInert)

@@ -48,6 +48,7 @@ TEST(CSoundWithSoundOff, EveryOperationDoesNothingAndAnswersZero)
     EXPECT_EQ(CSound::currentSong, nullptr);
     EXPECT_FALSE(CSound::playingStage);
     EXPECT_TRUE(CSound::sounds.empty() && CSound::soundObjects.empty());
+    CSound::UnloadMusic();
 }
 
 TEST_F(SoundOn, PlaysAtTheObjectsVolumeTimesTheGlobalOneAndMutedOnlyLoopsStart)

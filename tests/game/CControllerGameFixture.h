@@ -6,10 +6,17 @@
 // unless a test turns them on.
 #pragma once
 
+#include "CControllerClothes.h"
+#include "CControllerCrate.h"
+#include "CControllerEndStory.h"
 #include "CControllerGame.h"
 #include "CControllerInGameMenu.h"
+#include "CControllerLab.h"
 #include "CControllerMap.h"
+#include "CControllerPersonDetail.h"
 #include "CControllerPopUp.h"
+#include "CControllerTrophies.h"
+#include "CControllerTrophyUnlock.h"
 #include "IslandSeeds.h"
 #include "tests/world/CMapGenerationFixture.h"
 
@@ -44,10 +51,18 @@ protected:
 
     void TearDown() override
     {
-        delete CControllerGame::popUp;
-        CControllerGame::popUp = nullptr;
-        delete CControllerGame::inGameMenu;
-        CControllerGame::inGameMenu = nullptr;
+        // A screen the game opened and the test left open would hold widgets
+        // and the focus into the next test.
+        Close(CControllerGame::popUp);
+        Close(CControllerGame::inGameMenu);
+        Close(CControllerGame::personGUI);
+        Close(CControllerGame::crateGUI);
+        Close(CControllerGame::endStory);
+        Close(CControllerGame::trophyUnlock);
+        Close(CControllerGame::trophies);
+        Close(CControllerGame::mapGUI);
+        Close(CControllerGame::lab);
+        Close(CControllerGame::clothes);
         delete opener.screen;
         opener.screen = nullptr;
         // The island map's small island outlives its screen until shut-down.
@@ -67,6 +82,13 @@ protected:
         opener.screen = new CControllerGame(seed != 0, false);
         opener.PassFocus(opener.screen);
         return *opener.screen;
+    }
+
+    template <class Screen>
+    static void Close(Screen*& screen)
+    {
+        delete screen;
+        screen = nullptr;
     }
 
     // One turn of the main loop for the focused screen.

@@ -1,13 +1,15 @@
-// The game screen's tutorial script on a real island: the first lesson and
-// its circle, a lesson that waits its seconds, lessons the player completes
-// by doing what they ask, a finished ship that speaks up with the tutorial
-// off, a band that died out, and the chain of pending dialogs.
+// The game screen's tutorial script on a real island: the first lesson, its
+// circle and its panel that keeps presses from the island, a lesson that
+// waits its seconds, lessons the player completes by doing what they ask, a
+// craftworks and a finished ship that speak up, a band that died out, and the
+// chain of pending dialogs.
 #include "BuildingClasses.h"
 #include "CBuilding.h"
 #include "CControllerGameFixture.h"
 #include "CControllerTrophies.h"
 #include "CPersonMovement.h"
 #include "CTutorialCircle.h"
+#include "CSprite.h"
 #include "CTutorialDialog.h"
 
 namespace {
@@ -54,6 +56,21 @@ TEST_F(TutorialScriptTest, ANewGameOpensTheFirstLessonAndCirclesItsButtonLater)
     EXPECT_TRUE(game.showTutorialExtras) << "the narration box and the end label";
     ASSERT_EQ(FramesUntilADialog(5), 1);
     EXPECT_EQ(OpenStep(), 0);
+
+    // A press on the lesson's panel is the lesson's, not the island's under it.
+    FakeObject* under = new FakeObject(true, 1 << 30);
+    CSprite* box = CTutorialDialog::activeDialog->boxSprite;
+    MouseAt(box->GetX() + box->GetW() / 2, box->GetY() + box->GetH() / 2);
+    ASSERT_TRUE(CTutorialDialog::IsMouseOver());
+    game.InputMouseClick(true, false, false);
+    game.InputMouseClick(true, false, true);
+    EXPECT_EQ(under->clicks, 0);
+    MouseAt(300, 500);
+    game.InputMouseClick(true, false, false);
+    game.InputMouseClick(true, false, true);
+    EXPECT_EQ(under->clicks, 1) << "away from the panel the island takes it";
+    EXPECT_EQ(OpenStep(), 0);
+
     for (int frame = 0; frame < 388 && !game.stepCircle; frame++) {
         Frame();
     }
@@ -113,6 +130,25 @@ TEST_F(TutorialScriptTest, WithTheTutorialOffAFinishedShipStillSpeaksAtOnce)
     EXPECT_EQ(game.pendingTutorial, 100);
     EXPECT_EQ(CObject::selectedObject, ship);
     EXPECT_EQ(OpenStep(), 100);
+}
+
+TEST_F(TutorialScriptTest, AUsableCraftworksCallsForItsLessonAndTheViewGoesThere)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(72);
+    CTutorialDialog::DetermineNextTutorial();
+    CControllerTrophies::CompleteTrophy(1);
+    CControllerTrophies::trophyUnlockQueue = std::queue<int>();
+    CBuilding* works = ClassOfType(6).place(2000, 2000, 6);
+    works->FinishNow();
+    Frame();
+    EXPECT_EQ(game.pendingTutorial, 88);
+    EXPECT_EQ(CObject::selectedObject, works);
+    CMap* island = CControllerGame::island;
+    EXPECT_EQ(island->centreTargetX, 322 - works->GetX());
+    EXPECT_EQ(island->centreTargetY, 280 - works->GetY());
+    EXPECT_GE(FramesUntilADialog(100), 1);
+    EXPECT_EQ(OpenStep(), 88);
 }
 
 TEST_F(TutorialScriptTest, ABandThatDiedOutClosesTheLessonsAndOpensTheLastWord)

@@ -109,16 +109,21 @@ TEST_F(GameScreenTest, ACrateAsksThroughItsOwnScreenAndIsAnsweredOncePerOpening)
     EXPECT_EQ(CControllerGame::crateGUI, nullptr);
 }
 
-TEST_F(GameScreenTest, ThePopUpsOwnTutorialStepOpensOverItAndIsDoneWhenItCloses)
+TEST_F(GameScreenTest, ARingTurnsUnderThePopUpUntilItsOwnTutorialStepOpensAndIsDoneWhenItCloses)
 {
     CControllerGame& game = Open();
     CProfile::current->SetValue<bool>(67, true);
     CTutorialDialog::CompleteTutorial(77);
     CTutorialDialog::nextTutorial = 80;
-    game.pendingTutorial = 78;
-    CTutorialDialog::tutorialCircle = new CTutorialCircle(10, 10, false, 'A');
+    CTutorialCircle* circle = new CTutorialCircle(10, 10, false, 'A');
+    CTutorialDialog::tutorialCircle = circle;
     auto* popUp = new CControllerPopUp(Request(12214), false, -1);
     game.PassFocus(popUp);
+    const int cycle = circle->cycle;
+    popUp->Pump();
+    EXPECT_EQ(circle->cycle, cycle + 1) << "a ring under the notice keeps turning";
+
+    game.pendingTutorial = 78;
     const int active = CTutorialDialog::numTutorialsActive;
     popUp->Pump();
     ASSERT_NE(popUp->tutorial, nullptr);

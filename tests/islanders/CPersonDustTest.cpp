@@ -123,6 +123,8 @@ TEST_F(PersonDustTest, TheYouthPotionMakesASeniorThirtySixAgainAndAgeingStartsOv
     EXPECT_EQ(elder->GetActualAge(), 70);
     EXPECT_EQ(elder->stageAge, 36) << "reaching 65 again makes her a senior again";
     EXPECT_EQ(elder->speedLevel, speed + 1);
+    ASSERT_EQ(speed, 0) << "a weak senior";
+    EXPECT_EQ(elder->adultWalk.entry[0].sprite->GetFramesPerStep(), 3) << "her steps quicken with her walk";
     EXPECT_EQ(elder->data.ageAtLastPotion, 0) << "the year starts over too";
     EXPECT_EQ(NoticeFor(elder), 26406);
     EXPECT_TRUE(CControllerTrophies::IsTrophyComplete(0x800));

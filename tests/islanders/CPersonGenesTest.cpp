@@ -1,4 +1,6 @@
+#include "CDraw.h"
 #include "CProfile.h"
+#include "CSprite.h"
 #include "IslanderFixture.h"
 
 namespace {
@@ -90,6 +92,8 @@ TEST_F(GenesTest, HairTurnsGreyAtSixtyFiveUnlessKeptAndAtOnceWhenPrematurelyGrey
 {
     person_data record = IslanderRecord(800, 800, 64 * kYear);
     record.genes.hairGenes[0] = {1, 1};
+    record.youngHairStyle = 1;
+    record.matureHairStyle = 6;
     CPerson* p = new CPerson(record);
     EXPECT_EQ(p->GetHairColour(), 4);
     p->data.age = 65 * kYear;
@@ -100,6 +104,11 @@ TEST_F(GenesTest, HairTurnsGreyAtSixtyFiveUnlessKeptAndAtOnceWhenPrematurelyGrey
     p->PrematureGray();
     EXPECT_EQ(p->GetHairColour(), 8);
     EXPECT_EQ(p->hairColour, 4) << "the genes are unchanged";
+    for (int k : {0, 15}) {
+        EXPECT_STREQ(CSprite::draw->GetImageName(p->hair[k]->GetFirstImage()),
+                     TempSprintf("male_hair_style6_colour8_%i.png", k))
+            << "grey hair is the mature style, also at 20";
+    }
 }
 
 TEST_F(GenesTest, AChildTakesOneAlleleFromEachParent)

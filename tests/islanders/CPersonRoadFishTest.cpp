@@ -43,6 +43,9 @@ TEST_F(RoadTest, AManDroppedInShallowSeaFishesThereAndBringsTheFishHome)
     MouseAt(at.x, at.y);
     ASSERT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr);
     ReleaseAt(at);
+    ASSERT_TRUE(man->splashSprite);
+    EXPECT_FALSE(man->splashSprite->Hidden()) << "the water he lands in splashes";
+    EXPECT_TRUE(man->splashSprite->AtStart());
     ASSERT_EQ(man->GetCurrentTask(), 3);
     EXPECT_NEAR(man->data.fishingX, seaX, 5);
     EXPECT_NEAR(man->data.fishingY, seaY, 5);

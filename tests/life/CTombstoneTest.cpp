@@ -33,11 +33,13 @@ protected:
         return new CTombstone(x, y, "Tala", "11126", specialty, "12022", 41, 3, loading);
     }
 
-    // Presses on the grave, carries it to the screen point and lets go; true
-    // when it lies somewhere new.
-    bool DragTo(CTombstone* grave, coordinate to)
+    // Presses on the grave, carries it to the world point and lets go; true
+    // when it lies somewhere new. The point is taken to the screen once the
+    // view stands on the grave.
+    bool DragTo(CTombstone* grave, int worldX, int worldY)
     {
         Show(grave->GetX(), grave->GetY());
+        const coordinate to = ToScreen(worldX, worldY);
         const int fromX = grave->GetX(), fromY = grave->GetY();
         const coordinate on = PointOn(grave);
         EXPECT_NE(on.x, -1);
@@ -137,7 +139,7 @@ TEST_F(GraveTest, ADragOntoTheSeaIsRefusedAndTheGraveGoesBackWhileOneOntoFreeLan
     ASSERT_GT(seaX, 0);
     // Laid by the shore as a loaded grave is, without a test, then dragged out.
     grave->MoveTo(seaX + 150, homeY, false, true);
-    EXPECT_FALSE(DragTo(grave, ToScreen(seaX - 40, homeY + 26)));
+    EXPECT_FALSE(DragTo(grave, seaX - 40, homeY + 26));
     EXPECT_EQ(CControllerGame::sidebar->timedMessage.id, 15008) << "red over the sea, with the reason";
     EXPECT_EQ(grave->GetX(), seaX + 150);
     EXPECT_EQ(grave->GetY(), homeY);
@@ -147,7 +149,7 @@ TEST_F(GraveTest, ADragOntoTheSeaIsRefusedAndTheGraveGoesBackWhileOneOntoFreeLan
     bool moved = false;
     for (int step = 1; step < 12 && !moved; step++) {
         const int dx = (step % 2 ? 1 : -1) * 40 * step, dy = (step % 3 - 1) * 40 * step;
-        moved = DragTo(grave, ToScreen(grave->GetX() + dx + 20, grave->GetY() + dy + 26));
+        moved = DragTo(grave, grave->GetX() + dx + 20, grave->GetY() + dy + 26);
         if (!moved) {
             EXPECT_EQ(grave->GetX(), homeX) << "a refused drop leaves it where it was";
         }

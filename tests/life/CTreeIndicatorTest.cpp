@@ -7,6 +7,7 @@
 #include "CSprite.h"
 #include "CTree.h"
 #include "CTreeIndicator.h"
+#include "CTutorialDialog.h"
 #include "tests/islanders/RoadFixture.h"
 
 #include <algorithm>
@@ -30,7 +31,8 @@ protected:
         RoadTest::TearDown();
     }
 
-    // A screen point near the start where a marker may go.
+    // A screen point near the start where a marker may go, clear of the
+    // lesson's panel, which takes the presses over it.
     coordinate FreeLand()
     {
         const int sx = island->GetStartX(), sy = island->GetStartY();
@@ -39,7 +41,7 @@ protected:
             const int wx = CMouseCursor::GetMouseX() - island->offsetX;
             const int wy = CMouseCursor::GetMouseY() - island->offsetY;
             return island->IsNotOnWater(wx, wy) && !CObject::Collision(wx - 90, wy - 90, 180, 180, true) &&
-                   !island->IsMouseOverResourcePile();
+                   !island->IsMouseOverResourcePile() && !CTutorialDialog::IsMouseOver();
         });
     }
 

@@ -8,6 +8,7 @@
 #include "engine/FontSystem.h"
 #include "engine/Utilities.h"
 #include "framework/CController.h"
+#include "menus/CControllerExit.h"
 #include "TempFolder.h"
 #include "TestBytes.h"
 
@@ -83,6 +84,10 @@ GameResources::GameResources(const TempFolder&)
 
 GameResources::~GameResources()
 {
+    // The quit dialog keeps the last game's islander picture across screens,
+    // as the program keeps one drawing service for its whole run; a later
+    // test's service would otherwise be handed that stale image id.
+    CControllerExit::ForgetPerson();
     renderer.reset();
     draw.reset();
     CSprite::draw = nullptr;

@@ -5,7 +5,9 @@
 
 #include "CController.h"
 #include "CControllerGame.h"
+#include "CControllerTrophies.h"
 #include "CFlowerIndicator.h"
+#include "CGuiButtonBase.h"
 #include "CInput.h"
 #include "CObject.h"
 #include "CPerson.h"
@@ -102,6 +104,12 @@ protected:
         CTreeIndicator::placingTrees = -1;
         CTutorialDialog::nextTutorial = -1;
         CPerson::didRollover = nullptr;
+        // Run-wide game state a test may leave behind: a trophy waiting to be
+        // announced, a death while away still to be told, a half click.
+        CControllerTrophies::trophyUnlockQueue = {};
+        CPerson::stoppedSimForDeath = false;
+        CGuiButtonBase::currentButton = -1;
+        CGuiButtonBase::leftMouseDown = false;
     }
 
     void MouseAt(int x, int y)
