@@ -251,6 +251,16 @@ bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box ro
 void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const paint_colour tone = ScreenTone(job.name);
+    if (HasOwnLabel(job) && area.h < 48) {
+        // A title strip: too low for a framed panel, so a plain band whose
+        // word takes all its height. The band leaves the strip's left 12 px
+        // clear, where the screens let other pieces reach under it.
+        const float h = area.h - 2;
+        canvas.RoundedBox(area.x + 12, area.y + 1, area.w - 16, h, h / 2, kFrameWood);
+        canvas.RoundedBox(area.x + 14, area.y + 3, area.w - 20, h - 4, h / 2 - 2, Mix(tone, kParchment, 0.5f));
+        PaintLabel(canvas, job.label, {area.x + 14, area.y, area.w - 20, area.h}, Shade(kFrameWood, 0.6f));
+        return;
+    }
     const float radius = job.opaque ? 0.0f : std::min(area.w, area.h) * 0.08f;
     canvas.RoundedBox(area.x, area.y, area.w, area.h, radius, kFrameWood);
     canvas.RoundedBox(area.x + 4, area.y + 4, area.w - 8, area.h - 8, std::max(0.0f, radius - 3), Shade(kFrameWood, 1.4f));

@@ -84,6 +84,10 @@ TEST_F(MainMenuTest, ReadsCleanlyAndGreetsThePlayerStillAfterTheProfileScreen)
     for (const std::string& problem : LayoutProblems()) {
         ADD_FAILURE() << problem;
     }
+    CSprite::renderer->RedrawScreen();
+    Turn();
+    resources.Draw().Flip(false);
+    SavePng(PictureOf(SDL_GetVideoSurface()), ScreenshotPath("MainMenu-dummy.png"));
 
     menu->GUICallback(CControllerMain::kProfiles, 0);
     Turn(30);
