@@ -252,6 +252,52 @@ void CheckButtonLabels(const std::vector<shown_sprite>& shown, const std::vector
     }
 }
 
+// A labelled button stands wholly on the pictures beneath it (a frame may
+// come in pieces, so together they must cover its face's rim) whenever any
+// picture beneath, smaller than the window, holds the face's centre. The
+// face's own shadow and rollover, of its size, are not panels. Symbol
+// buttons (arrows, dust) are set on panels' corners and edges on purpose.
+void CheckButtonFrames(const std::vector<shown_sprite>& shown, std::vector<std::string>& problems)
+{
+    const PF_Rect window = {0, 0, kWindowW, kWindowH};
+    for (CGuiButtonBase* widget : CGuiButtonBase::buttons) {
+        auto* button = dynamic_cast<CGuiButton*>(widget);
+        if (!button || button->data.textId < 0) {
+            continue;
+        }
+        CSprite* base = button->GetButtonSprite();
+        auto face = std::find_if(shown.begin(), shown.end(), [&](const shown_sprite& s) { return s.sprite == base; });
+        if (face == shown.end() || !Inside(face->box, window)) {
+            continue;
+        }
+        std::vector<const shown_sprite*> beneath;
+        for (const shown_sprite& s : shown) {
+            if (!s.text && s.z < face->z && !(s.box.w >= kWindowW && s.box.h >= kWindowH) &&
+                !(s.box.w == face->box.w && s.box.h == face->box.h)) {
+                beneath.push_back(&s);
+            }
+        }
+        auto covered = [&](int x, int y) {
+            return std::any_of(beneath.begin(), beneath.end(), [&](const shown_sprite* s) { return Holds(s->box, x, y); });
+        };
+        const PF_Rect& f = face->box;
+        if (!covered(f.x + f.w / 2, f.y + f.h / 2)) {
+            continue;
+        }
+        bool rimCovered = true;
+        for (int x = f.x; x < f.x + f.w; x += 2) {
+            rimCovered = rimCovered && covered(x, f.y) && covered(x, f.y + f.h - 1);
+        }
+        for (int y = f.y; y < f.y + f.h; y += 2) {
+            rimCovered = rimCovered && covered(f.x, y) && covered(f.x + f.w - 1, y);
+        }
+        if (!rimCovered) {
+            problems.push_back("button " + std::to_string(button->id) + " " + Describe(f) +
+                               " overhangs the pictures it stands on");
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutProblems()
@@ -268,6 +314,7 @@ std::vector<std::string> LayoutProblems()
     }
     CheckOverlaps(texts, shown, problems);
     CheckButtonLabels(shown, texts, problems);
+    CheckButtonFrames(shown, problems);
     return problems;
 }
 

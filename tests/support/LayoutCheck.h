@@ -13,7 +13,8 @@
 //   lines (a count badge of up to three digits excepted),
 // - its lines cross another text's lines;
 // and a shown button built with a label breaks it when no shown text of
-// that label lies on it.
+// that label lies on it, or when its face reaches off the panel pieces it
+// stands on.
 #pragma once
 
 #include <string>
