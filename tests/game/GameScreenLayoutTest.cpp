@@ -1,0 +1,72 @@
+// The game screen's main states read cleanly: the side panel with an
+// islander, a building and a crate chosen (the first tutorial dialog open
+// over the island all along), then a short and a long question in the
+// pop-up. The screenshot scenes check the other screens.
+#include "CControllerGameFixture.h"
+
+#include "CBuilding.h"
+#include "CCrateBarrel.h"
+#include "CPerson.h"
+
+#include <algorithm>
+#include "CDraw.h"
+#include "CRenderer.h"
+#include "LayoutCheck.h"
+#include "Screenshot.h"
+
+namespace {
+
+// Checks the screen as it stands and saves it for a person to look at.
+void ExpectCleanLayout(const std::string& state)
+{
+    for (const std::string& problem : LayoutProblems()) {
+        ADD_FAILURE() << state << ": " << problem;
+    }
+    CSprite::renderer->RedrawScreen();
+    CSprite::renderer->Render(true);
+    CSprite::draw->Flip(false);
+    std::string name = "game-layout-" + state + ".png";
+    std::replace(name.begin(), name.end(), ' ', '-');
+    SavePng(PictureOf(SDL_GetVideoSurface()), ScreenshotPath(name));
+}
+
+}  // namespace
+
+TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
+{
+    Open(kFixedIslandSeeds[3]);
+    ASSERT_FALSE(CPerson::people.empty());
+    ASSERT_FALSE(CBuilding::buildings.empty());
+    CCrateBarrel* crate = new CCrateBarrel(-1, -1, false, true);
+    crate->crate = true;
+    const std::pair<const char*, CObject*> chosen[] = {
+        {"an islander", CPerson::people.front()}, {"a building", CBuilding::buildings.front()}, {"a crate", crate}};
+    for (const auto& [state, object] : chosen) {
+        CObject::selectedObject = object;
+        for (int i = 0; i < 60; i++) {
+            Frame();
+        }
+        ExpectCleanLayout(state);
+    }
+
+    // 12350 takes the large box, 12001 the small one.
+    for (int question : {12350, 12001}) {
+        Asker* asker = new Asker();
+        asker->onPump = [question](FakeObject* self) {
+            if (self->pumps == 1) {
+                CObject::requestingFeedback = self;
+                CObject::requestingFeedbackData = feedback_data{};
+                CObject::requestingFeedbackData.id = question;
+            }
+        };
+        for (int i = 0; i < 10 && !CControllerGame::popUp; i++) {
+            Frame();
+        }
+        ASSERT_NE(CControllerGame::popUp, nullptr) << question;
+        Frame();
+        ExpectCleanLayout(question == 12350 ? "a long question" : "a short question");
+        CControllerGame::popUp->GUICallback(1, 0);
+        Frame();
+        Frame();
+    }
+}
