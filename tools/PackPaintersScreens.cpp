@@ -266,6 +266,17 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     canvas.RoundedBox(area.x + 4, area.y + 4, area.w - 8, area.h - 8, std::max(0.0f, radius - 3), Shade(kFrameWood, 1.4f));
     canvas.RoundedBox(area.x + 7, area.y + 7, area.w - 14, area.h - 14, std::max(0.0f, radius - 5),
                       Mix(tone, kParchment, 0.5f));
+    if (job.name.rfind("settings_main_B", 0) == 0) {
+        // The settings page's three slider tracks, where a press moves a
+        // knob: x 368-550 of the screen on the rows of the sound, music and
+        // mouse-speed sliders (the panel stands at 215, 87).
+        const float rows[3][2] = {{168, 183}, {208, 222}, {271, 283}};
+        for (const auto& row : rows) {
+            const float top = area.y + row[0] - 87, h = row[1] - row[0];
+            canvas.RoundedBox(area.x + 368 - 215, top, 182, h, h / 2, Shade(kFrameWood, 0.8f));
+            canvas.RoundedBox(area.x + 370 - 215, top + 2, 178, h - 4, h / 2 - 2, Shade(kParchment, 0.75f));
+        }
+    }
     if (HasOwnLabel(job)) {
         PaintLabel(canvas, job.label, {area.x + 8, area.y + 8, area.w - 16, std::min(40.0f, area.h - 16)}, kInk);
     } else if (!job.readable) {
