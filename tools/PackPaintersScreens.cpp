@@ -266,6 +266,14 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     canvas.RoundedBox(area.x + 4, area.y + 4, area.w - 8, area.h - 8, std::max(0.0f, radius - 3), Shade(kFrameWood, 1.4f));
     canvas.RoundedBox(area.x + 7, area.y + 7, area.w - 14, area.h - 14, std::max(0.0f, radius - 5),
                       Mix(tone, kParchment, 0.5f));
+    // Inner pieces whose screen sets a heading across their top edge (the
+    // research screen's points, the clothes designer's islander name) have
+    // no rim there, so that no line runs through the heading.
+    for (const char* open : {"science_main_B", "clothtarr_mainback_B"}) {
+        if (job.name.rfind(open, 0) == 0) {
+            canvas.RoundedBox(area.x + 7, area.y, area.w - 14, 8, 0, Mix(tone, kParchment, 0.5f));
+        }
+    }
     if (job.name.rfind("settings_main_B", 0) == 0) {
         // The settings page's three slider tracks, where a press moves a
         // knob: x 368-550 of the screen on the rows of the sound, music and

@@ -14,10 +14,9 @@ namespace {
 
 const int kWindowW = 800;
 const int kWindowH = 600;
-// Texts whose place puts them across the top edge of an opaque inner panel
-// (the research screen's points, the clothes designer's islander name):
-// their panels need a rim drawn for them. Printed, but not counted, until
-// then.
+// Texts set across the top edge of an inner panel piece, which is drawn
+// without a rim there so that they read as one with the frame around it:
+// the research screen's points and the clothes designer's islander name.
 const int kAcrossPanelEdge[] = {21002, 21003, 25300};
 
 // Counts of up to three digits sit across a corner of the picture they
@@ -166,8 +165,6 @@ void CheckHolder(const shown_sprite& text, const std::vector<shown_sprite>& show
         }
         if (holder && !Inside(line, holder->box)) {
             if (std::count(std::begin(kAcrossPanelEdge), std::end(kAcrossPanelEdge), text.text->id)) {
-                printf("layout (known): %s crosses the edge of %s\n", Name(text).c_str(),
-                       Describe(holder->box).c_str());
                 continue;
             }
             problems.push_back(Name(text) + ": line " + Describe(line) + " leaves the picture holding it " +
