@@ -1,6 +1,7 @@
 // The screens' layout check finds what a player would see as broken: texts
-// run together, glyphs cut by their box, a text half off the window, a
-// labelled button whose label wrote nothing, and is quiet about a clean one.
+// run together, glyphs cut by their box, a text half off the window or half
+// under a button, a labelled button whose label wrote nothing, and is quiet
+// about a clean one.
 #include "CGuiTestFixture.h"
 
 #include "FontSystem.h"
@@ -58,6 +59,12 @@ TEST_F(LayoutCheckTest, FindsTextsRunTogetherCutOrOffTheWindowAndButtonsWithoutT
     {
         auto hanging = Text(kTwoLines, 200, 60, 700, 300);
         EXPECT_NE(AllProblems().find("leaves the window"), std::string::npos) << AllProblems();
+    }
+    {
+        // A text under the face, its second line hidden.
+        auto under = Text(kTwoLines, 200, 60, 50, 72);
+        under->SetZ(1);
+        EXPECT_NE(AllProblems().find("partly under the picture"), std::string::npos) << AllProblems();
     }
     EXPECT_EQ(AllProblems(), "");
 

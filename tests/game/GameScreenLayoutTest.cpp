@@ -48,6 +48,14 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
         }
         ExpectCleanLayout(state);
     }
+    // The longest of the islanders' activity lines wraps to two lines.
+    CPerson* islander = CPerson::people.front();
+    CObject::selectedObject = islander;
+    for (int i = 0; i < 60; i++) {
+        islander->statusTextId = 9155;
+        Frame();
+    }
+    ExpectCleanLayout("an islander wading");
 
     // 12350 takes the large box, 12001 the small one.
     for (int question : {12350, 12001}) {

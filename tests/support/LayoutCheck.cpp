@@ -5,6 +5,7 @@
 #include "engine/CSprite.h"
 #include "engine/FontSystem.h"
 #include "framework/CGuiButton.h"
+#include "framework/CMouseCursor.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -249,6 +250,39 @@ void CheckButtonLabels(const std::vector<shown_sprite>& shown, const std::vector
     }
 }
 
+// A text partly hidden under a picture drawn over it (a button sliding over
+// the second line of a text) reads as cut: a tenth or more of a line's
+// visible pixels lie under the picture's visible pixels while the text is
+// not wholly covered. Wholly covered texts are meant to be out of sight; a thin
+// ring or the pointer passing over a line hides too little to count.
+void CheckCoveredLines(const shown_sprite& text, const std::vector<shown_sprite>& shown,
+                       std::vector<std::string>& problems)
+{
+    for (const shown_sprite& s : shown) {
+        if (s.text || s.z <= text.z || s.sprite == CMouseCursor::sCursor || s.sprite == CMouseCursor::sHourglass ||
+            !Crosses(text.written, s.box) || Inside(text.written, s.box)) {
+            continue;
+        }
+        for (const PF_Rect& line : text.lines) {
+            const PF_Rect ink = Ink(line);
+            int samples = 0, hidden = 0;
+            for (int y = ink.y; y < ink.y + ink.h; y++) {
+                for (int x = ink.x; x < ink.x + ink.w; x++) {
+                    if (text.sprite->IsCollisionPixelPerfect(x, y)) {
+                        samples++;
+                        hidden += s.sprite->IsCollisionPixelPerfect(x, y);
+                    }
+                }
+            }
+            if (samples > 0 && hidden * 10 >= samples) {
+                problems.push_back(Name(text) + ": line " + Describe(line) + " is partly under the picture " +
+                                   Describe(s.box));
+                break;
+            }
+        }
+    }
+}
+
 // A labelled button stands wholly on the pictures beneath it (a frame may
 // come in pieces, so together they must cover its face's rim) whenever any
 // picture beneath, smaller than the window, holds the face's centre. The
@@ -307,6 +341,7 @@ std::vector<std::string> LayoutProblems()
             texts.push_back(&s);
             CheckOwnBox(s, problems);
             CheckHolder(s, shown, problems);
+            CheckCoveredLines(s, shown, problems);
         }
     }
     CheckOverlaps(texts, shown, problems);
