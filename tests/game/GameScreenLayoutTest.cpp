@@ -1,18 +1,20 @@
 // The game screen's main states read cleanly: the side panel with an
 // islander, a building and a crate chosen (the first tutorial dialog open
 // over the island all along), then a short and a long question in the
-// pop-up. The screenshot scenes check the other screens.
+// pop-up, and every notice the pop-up can show. The screenshot scenes check
+// the other screens.
 #include "CControllerGameFixture.h"
 
 #include "CBuilding.h"
+#include "CControllerPopUp.h"
 #include "CCrateBarrel.h"
-#include "CPerson.h"
-
-#include <algorithm>
 #include "CDraw.h"
+#include "CPerson.h"
 #include "CRenderer.h"
 #include "LayoutCheck.h"
 #include "Screenshot.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -76,5 +78,29 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
         CControllerGame::popUp->GUICallback(1, 0);
         Frame();
         Frame();
+    }
+}
+
+// Every notice and question the pop-up can show fits its box; inserted
+// names are given at their longest (ten letters), the second and third
+// inserts name the pronouns' texts as the askers do.
+TEST_F(GameScreenTest, EveryNoticeFitsThePopUp)
+{
+    Open();
+    for (const auto& [id, entry] : strings) {
+        if ((id < 12000 || id >= 13000) && (id < 26000 || id >= 27000)) {
+            continue;
+        }
+        feedback_data request{};
+        request.id = id;
+        request.insert[0] = "Wwwwwwwwww";
+        request.insert[1] = "24100";
+        request.insert[2] = "24102";
+        request.insert[3] = "Wwwwwwwwww";
+        request.number = 99999;
+        CControllerPopUp popUp(request, true, -1);
+        for (const std::string& problem : LayoutProblems()) {
+            ADD_FAILURE() << "notice " << id << ": " << problem;
+        }
     }
 }
