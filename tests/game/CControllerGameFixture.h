@@ -6,6 +6,8 @@
 // unless a test turns them on.
 #pragma once
 
+#include "CControllerClothes.h"
+#include "CControllerExit.h"
 #include "CControllerGame.h"
 #include "CControllerInGameMenu.h"
 #include "CControllerMap.h"
@@ -48,8 +50,14 @@ protected:
         CControllerGame::popUp = nullptr;
         delete CControllerGame::inGameMenu;
         CControllerGame::inGameMenu = nullptr;
+        // A test may end on the clothes designer the detail screen opened.
+        delete CControllerGame::clothes;
+        CControllerGame::clothes = nullptr;
         delete opener.screen;
         opener.screen = nullptr;
+        // Closing the game keeps a portrait for the quit dialog; it is an
+        // image of the drawing context the fixture is about to close.
+        CControllerExit::ForgetPerson();
         // The island map's small island outlives its screen until shut-down.
         delete CControllerMap::sMap;
         CControllerMap::sMap = nullptr;
