@@ -39,6 +39,8 @@ protected:
     void SetUp() override
     {
         IslandTest::SetUp();
+        // A portrait another test kept belongs to a drawing context that is gone.
+        CControllerExit::personImage = -1;
         CProfile::current->SetValue<bool>(7, false);
         CController::running = true;
         opener.GotFocus(nullptr, true);

@@ -18,6 +18,14 @@ constexpr int kPlayY = 195, kNewGameY = 258;
 
 class MainMenuTest : public ScreenRoadTest {
 protected:
+    void TearDown() override
+    {
+        // A cancelled new game leaves the simulation stopped, as the game would;
+        // the next test starts a game of its own.
+        CPerson::stoppedSimForDeath = false;
+        ScreenRoadTest::TearDown();
+    }
+
     CControllerMain* Open()
     {
         menu = root.Open<CControllerMain>();
