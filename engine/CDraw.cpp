@@ -185,6 +185,7 @@ void CDraw::RemoveImage(int id)
 {
     CheckId(id);
     checksums.erase(id);
+    textLayouts.erase(id);
     if (!images[id]) {
         return;
     }
@@ -203,6 +204,12 @@ void CDraw::RemoveImage(int id)
     }
     SDL_FreeSurface(images[id]);
     images[id] = nullptr;
+}
+
+const text_layout* CDraw::TextLayout(int id) const
+{
+    auto found = textLayouts.find(id);
+    return found == textLayouts.end() ? nullptr : &found->second;
 }
 
 int CDraw::ImageFreeSpot(SDL_Surface* surface, const char*)

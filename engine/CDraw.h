@@ -12,6 +12,7 @@
 // and CController::draw.
 #pragma once
 
+#include "FontSystem.h"
 #include "Types.h"
 
 #include <SDL.h>
@@ -71,6 +72,9 @@ public:
     // Gives back one use; the last use frees the image and its id. An empty
     // slot is ignored.
     void RemoveImage(int id);
+    // Where a text image's written lines lie (FontSystem_LastLayout at its
+    // render); null for every other image. Valid until the image is removed.
+    const text_layout* TextLayout(int id) const;
     // The store takes the surface over and returns its id: the lowest free one.
     int ImageFreeSpot(SDL_Surface* surface, const char* label);
     // Decodes one image (type: the name's last three characters) and frees
@@ -262,6 +266,7 @@ private:
 
     int loadingTotal;
     std::map<int, unsigned int> checksums;
+    std::map<int, text_layout> textLayouts;
     std::map<int, image_data*> decodedEntries;
     std::map<std::string, image_data*> entriesByName;
     std::map<image_data*, std::string, mapCmp> namesByEntry;

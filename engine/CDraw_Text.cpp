@@ -21,7 +21,9 @@ int CDraw::LoadText(int id, int w, int h, int alignment, int& lines, const char*
                                                           nullptr, nullptr, nullptr, a1, a2, a3, a4, a5, nullptr);
     // The font system answers even a text without words with a (blank) surface.
     assert(rendered);
-    return ImageFreeSpot(FormatImage(rendered, true), kTextLabel);
+    const int image = ImageFreeSpot(FormatImage(rendered, true), kTextLabel);
+    textLayouts[image] = FontSystem_LastLayout();
+    return image;
 }
 
 int CDraw::LoadTextColour(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
@@ -32,7 +34,9 @@ int CDraw::LoadTextColour(int id, int w, int h, int alignment, int& lines, unsig
         FontSystem_RenderStringNumberColoured(w, h, alignment, id, lines, r, g, b, nullptr, nullptr, nullptr,
                                               nullptr, nullptr, nullptr, a1, a2, a3, a4, a5, nullptr);
     assert(rendered);
-    return ImageFreeSpot(FormatImage(rendered, true), kColourLabel);
+    const int image = ImageFreeSpot(FormatImage(rendered, true), kColourLabel);
+    textLayouts[image] = FontSystem_LastLayout();
+    return image;
 }
 
 int CDraw::LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsigned char r, unsigned char g,
@@ -50,9 +54,18 @@ int CDraw::LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsig
     const int text = LoadText(id, w, h, alignment, lines, a1, a2, a3, a4, a5);
     // A pixel of shadow round every glyph and two more towards the lower
     // right; the text lands at (1, 1).
-    return CombineImages({{shadows[0], -1, -1},
-                          {shadows[1], 2, 2},
-                          {shadows[2], -1, 1},
-                          {shadows[3], 1, -1},
-                          {text, 0, 0}});
+    text_layout layout = textLayouts[text];
+    const int combined = CombineImages({{shadows[0], -1, -1},
+                                        {shadows[1], 2, 2},
+                                        {shadows[2], -1, 1},
+                                        {shadows[3], 1, -1},
+                                        {text, 0, 0}});
+    layout.w += 3;
+    layout.h += 3;
+    for (PF_Rect& line : layout.lines) {
+        line.x += 1;
+        line.y += 1;
+    }
+    textLayouts[combined] = layout;
+    return combined;
 }

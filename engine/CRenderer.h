@@ -54,6 +54,10 @@ public:
     // The debug outline of every dirty rectangle.
     void ToggleDirty();
 
+    // Every sprite shown this frame, in registration order (hidden ones
+    // have left the list).
+    const std::vector<CSprite*>& Sprites() const { return sprites; }
+
     // Sprites below the side-panel depth never reach the side panel: false
     // when the rectangle lies wholly on it, else it is cut at its edge.
     static bool OptimizeRectForSidebar(PF_Rect* rect, int z);

@@ -271,6 +271,7 @@ int wordX = 0;
 int lineNum = 1;
 std::vector<word_data> words;
 std::vector<int> wordsLengthOnLine;
+text_layout lastLayout;
 
 // Inserted text is scanned again, so a text that inserts itself (or a name
 // typed as "%1") would expand for ever; past this many insertions a code
@@ -402,6 +403,13 @@ void PlaceWords(SDL_Surface* result, int alignment, int spacing, int fontHeight)
     if (alignment == 3) {
         top = FloorHalf(h - (fontHeight * lineCount + (lineCount - 1) * spacing));
     }
+    for (int i = 0; i < lineCount; i++) {
+        const int lineWidth = wordsLengthOnLine[i];
+        if (lineWidth > 0) {
+            const int x = alignment == 0 ? 0 : alignment == 1 ? w - lineWidth : (w - lineWidth) / 2;
+            lastLayout.lines.push_back({x, i * (fontHeight + spacing) + top, lineWidth, fontHeight});
+        }
+    }
     int previousLine = 0;
     int x = 0;
     for (const word_data& word : words) {
@@ -460,6 +468,9 @@ SDL_Surface* FontSystem_RenderStringUnicode(int w, int h, int alignment, int spa
     const TextArguments args = {{u1, u2, u3, u4, u5, u6}, {a1, a2, a3, a4, a5, a6}};
     lineNum = 1;
     wordX = 0;
+    lastLayout = text_layout();
+    lastLayout.w = w;
+    lastLayout.h = h;
 
     int fontSize = 0;
     char* fontBytes = GetBufferFromResource(RESOURCE_FOLDER "resource3.dat", font, &fontSize);
@@ -581,8 +592,16 @@ SDL_Surface* FontSystem_RenderStringNumberColoured(int w, int h, int alignment, 
     const string_data& entry = TableEntry(id);
     ustring text = entry.text;
     const std::string font = entry.font;
-    return FontSystem_RenderStringUnicode(w, h, alignment, entry.spacing, font.c_str(), entry.size, r, g, b,
-                                          text.c_str(), lines, u1, u2, u3, u4, u5, u6, a1, a2, a3, a4, a5, a6);
+    SDL_Surface* surface =
+        FontSystem_RenderStringUnicode(w, h, alignment, entry.spacing, font.c_str(), entry.size, r, g, b,
+                                       text.c_str(), lines, u1, u2, u3, u4, u5, u6, a1, a2, a3, a4, a5, a6);
+    lastLayout.id = id;
+    return surface;
+}
+
+const text_layout& FontSystem_LastLayout()
+{
+    return lastLayout;
 }
 
 SDL_Surface* FontSystem_RenderStringNumber(int w, int h, int alignment, int id, int& lines,

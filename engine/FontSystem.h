@@ -12,6 +12,7 @@
 // written in the first to fourth 8-bit argument.
 #pragma once
 
+#include "Types.h"
 #include "ustring.h"
 
 #include <SDL.h>
@@ -19,6 +20,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <vector>
 
 // One text of the table with the font settings in force where it was read.
 struct string_data {
@@ -55,6 +57,18 @@ std::string FontSystem_ToASCIIString(const unsigned short* text);
 // Each byte becomes the character of the same number (0xE9 is U+00E9).
 ustring FontSystem_ASCIItoUnicode(const char* text);
 unsigned short SwapUInt16(unsigned short value);
+
+// Where the last render put its written lines, so that screens can be
+// checked for texts that leave their box or run into each other without
+// reading pixels: the box, and per line with words the rectangle of its
+// recorded width (trailing blank included) by the font's height. id is the
+// table entry for renders by number, else -1.
+struct text_layout {
+    int w = 0, h = 0;
+    int id = -1;
+    std::vector<PF_Rect> lines;
+};
+const text_layout& FontSystem_LastLayout();
 
 // Tutorial mode: italics are drawn upright, and white italics in yellow.
 void FontSystem_RenderItalicsYellow(bool on);

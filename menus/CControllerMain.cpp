@@ -300,15 +300,14 @@ void CControllerMain::GotFocusBack()
     }
     bool quit = false;
     bool newGame = false;
+    bool renamed = false;
     if (instructions) {
         DeleteAndClear(instructions);
     } else if (settings) {
         DeleteAndClear(settings);
     } else if (profileGUI) {
         DeleteAndClear(profileGUI);
-        if (!closing) {
-            MakePlayerName();
-        }
+        renamed = true;
     } else if (trophies) {
         DeleteAndClear(trophies);
     } else if (exitGUI) {
@@ -341,6 +340,11 @@ void CControllerMain::GotFocusBack()
         return;
     }
     OverlayReturn();
+    // Made only now: a sprite made while the overlay's list was in force
+    // would leave with that list and the greeting would vanish.
+    if (renamed) {
+        MakePlayerName();
+    }
     if (quit) {
         ShutDown(0);
         return;

@@ -33,6 +33,10 @@ void PaintVegetable(CPictureCanvas& canvas, paint_point centre, float radius, pa
 // The label in the largest scale that fits width x height around (cx, cy);
 // nothing when even the smallest does not fit.
 void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room, paint_colour ink);
+// A picture in place of words for a button or plate the game labels with
+// no text: star, moon, map, lab (a flask), the arrows < > ^ v, and what the
+// stock counts: wood, rock, food. False, drawing nothing, for any other word.
+bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box room);
 // Is the picture readable and its label one the manifest gave (not the
 // name's own stem, not ".")?
 bool HasOwnLabel(const picture_job& job);

@@ -492,6 +492,8 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"moondust", "dust_moondust_ground", PaintDustHeap},
         {"stardust", "dust_stardust_ground", PaintDustHeap},
         {"boat", "boat_right1", PaintShip},
+        {"crate", "crate_1", PaintCrate},
+        {"barrel", "barrel_1", PaintBarrel},
         {"hut", "hut_style0_construct4", PaintBuilding},
     };
     for (const icon_subject& subject : kIconSubjects) {

@@ -4,6 +4,7 @@
 #include "PackPainters.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 #include <cmath>
 
@@ -467,6 +468,16 @@ void PaintPile(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         PaintLog(canvas, {area.x + area.w * 0.2f, bottom - t * 1.4f - 1}, {area.x + area.w * 0.78f, bottom - t * 1.4f - 1},
                  t, Shade(kBark, 0.95f));
     } else if (job.name.find("rock") != std::string::npos) {
+        // The heap's frames share one canvas, as the frames of one sprite
+        // must; the heap grows inside it from the first frame to the last.
+        const size_t dot = job.name.rfind('.');
+        const int step = dot != std::string::npos && dot > 0 && isdigit(static_cast<unsigned char>(job.name[dot - 1]))
+                             ? job.name[dot - 1] - '0'
+                             : 2;
+        const float scale = 0.7f + 0.15f * static_cast<float>(std::min(step, 2));
+        area.x += area.w * (1 - scale) / 2;
+        area.w *= scale;
+        area.h *= scale;
         const float r = area.h * 0.34f;
         PaintStone(canvas, {area.x + r * 1.1f, bottom - r * 0.8f - 1}, r, r * 0.8f, kStoneGrey, job.seed);
         PaintStone(canvas, {area.x + area.w - r * 1.1f, bottom - r * 0.8f - 1}, r, r * 0.8f, Shade(kStoneGrey, 0.9f),

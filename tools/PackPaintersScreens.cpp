@@ -12,6 +12,7 @@ namespace {
 const paint_colour kParchment = Rgb(238, 218, 172);
 const paint_colour kFrameWood = Rgb(120, 80, 44);
 const paint_colour kInk = Rgb(255, 255, 255);
+const float kPi = 3.14159265f;
 
 // A colour per screen, so the screens' pieces differ but each screen agrees.
 paint_colour ScreenTone(const std::string& name)
@@ -180,16 +181,116 @@ void PaintFader(CPictureCanvas& canvas, const picture_job&, paint_box area)
                 [](float, float) { return Rgb(0, 0, 0, 140); });
 }
 
+bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box room)
+{
+    const float s = std::min(room.w, room.h);
+    const paint_point c{room.x + room.w / 2, room.y + room.h / 2};
+    const paint_colour edge = Rgb(60, 44, 30);
+    auto at = [&](float x, float y) { return paint_point{c.x + x * s / 2, c.y + y * s / 2}; };
+    if (symbol == "star") {
+        std::vector<paint_point> corners;
+        for (int i = 0; i < 10; i++) {
+            const float angle = -kPi / 2 + i * kPi / 5;
+            const float r = i % 2 ? 0.42f : 0.95f;
+            corners.push_back(at(r * std::cos(angle), r * std::sin(angle)));
+        }
+        canvas.OutlinedPolygon(corners, Rgb(255, 214, 70), edge, std::max(1.0f, s / 24));
+    } else if (symbol == "moon") {
+        const float r = s * 0.45f;
+        const paint_point bite{c.x + r * 0.45f, c.y - r * 0.25f};
+        auto inDisc = [](paint_point centre, float radius, float px, float py) {
+            return (px - centre.x) * (px - centre.x) + (py - centre.y) * (py - centre.y) <= radius * radius;
+        };
+        canvas.Fill(c.x - r - 1, c.y - r - 1, c.x + r + 1, c.y + r + 1,
+                    [&](float px, float py) { return inDisc(c, r, px, py) && !inDisc(bite, r * 0.8f, px, py); },
+                    [&](float px, float py) {
+                        const bool rim = !inDisc(c, r - 1.5f, px, py) || inDisc(bite, r * 0.8f + 1.5f, px, py);
+                        return rim ? edge : Rgb(220, 226, 240);
+                    });
+    } else if (symbol == "map") {
+        // A folded sheet with a dotted way to a cross.
+        const std::vector<paint_point> sheet = {at(-0.85f, -0.6f), at(-0.3f, -0.75f), at(0.3f, -0.6f), at(0.85f, -0.75f),
+                                                at(0.85f, 0.6f), at(0.3f, 0.75f), at(-0.3f, 0.6f), at(-0.85f, 0.75f)};
+        canvas.OutlinedPolygon(sheet, Rgb(240, 226, 180), edge, std::max(1.0f, s / 28));
+        canvas.Line(at(-0.3f, -0.75f), at(-0.3f, 0.6f), 1, Shade(edge, 1.6f));
+        canvas.Line(at(0.3f, -0.6f), at(0.3f, 0.75f), 1, Shade(edge, 1.6f));
+        for (int i = 0; i < 4; i++) {
+            canvas.Ellipse(at(-0.6f + i * 0.22f, 0.35f - i * 0.18f), s / 28 + 0.5f, s / 28 + 0.5f, Rgb(150, 60, 40));
+        }
+        canvas.Line(at(0.32f, -0.45f), at(0.6f, -0.15f), std::max(1.5f, s / 16), Rgb(200, 40, 30));
+        canvas.Line(at(0.6f, -0.45f), at(0.32f, -0.15f), std::max(1.5f, s / 16), Rgb(200, 40, 30));
+    } else if (symbol == "lab") {
+        picture_job flask{};
+        flask.name = "flask";
+        PaintFlask(canvas, flask, {c.x - s * 0.35f, c.y - s * 0.48f, s * 0.7f, s * 0.96f});
+    } else if (symbol == "<" || symbol == ">" || symbol == "^" || symbol == "v") {
+        // One arrow head, turned to point where the button leads.
+        const paint_point tip = symbol == "<" ? at(-0.6f, 0) : symbol == ">" ? at(0.6f, 0) : symbol == "^" ? at(0, -0.6f) : at(0, 0.6f);
+        const bool across = symbol == "<" || symbol == ">";
+        const float back = symbol == "<" || symbol == "^" ? 0.5f : -0.5f;
+        const paint_point a = across ? at(back, -0.55f) : at(-0.55f, back);
+        const paint_point b = across ? at(back, 0.55f) : at(0.55f, back);
+        canvas.OutlinedPolygon({tip, a, b}, Rgb(250, 240, 210), edge, std::max(1.0f, s / 20));
+    } else if (symbol == "wood") {
+        PaintLog(canvas, at(-0.8f, 0.35f), at(0.8f, -0.2f), s * 0.32f, Rgb(118, 78, 44));
+        PaintLog(canvas, at(-0.7f, -0.2f), at(0.7f, -0.55f), s * 0.28f, Rgb(130, 88, 50));
+    } else if (symbol == "rock") {
+        PaintStone(canvas, at(-0.3f, 0.25f), s * 0.3f, s * 0.22f, Rgb(150, 146, 138), 7);
+        PaintStone(canvas, at(0.35f, 0.3f), s * 0.26f, s * 0.2f, Rgb(130, 126, 120), 8);
+        PaintStone(canvas, at(0.05f, -0.2f), s * 0.3f, s * 0.24f, Rgb(166, 160, 150), 9);
+    } else if (symbol == "food") {
+        PaintFish(canvas, at(0, -0.3f), s * 0.9f, 0.0f, Rgb(90, 130, 170), Rgb(230, 236, 240), true);
+        PaintVegetable(canvas, at(-0.4f, 0.45f), s * 0.22f, Rgb(236, 120, 30));
+        PaintVegetable(canvas, at(0.35f, 0.45f), s * 0.22f, Rgb(200, 40, 50));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const paint_colour tone = ScreenTone(job.name);
+    if (HasOwnLabel(job) && area.h < 48) {
+        // A title strip: too low for a framed panel, so a plain band whose
+        // word takes all its height. The band leaves the strip's left 12 px
+        // clear, where the screens let other pieces reach under it.
+        const float h = area.h - 2;
+        canvas.RoundedBox(area.x + 12, area.y + 1, area.w - 16, h, h / 2, kFrameWood);
+        canvas.RoundedBox(area.x + 14, area.y + 3, area.w - 20, h - 4, h / 2 - 2, Mix(tone, kParchment, 0.5f));
+        PaintLabel(canvas, job.label, {area.x + 14, area.y, area.w - 20, area.h}, Shade(kFrameWood, 0.6f));
+        return;
+    }
     const float radius = job.opaque ? 0.0f : std::min(area.w, area.h) * 0.08f;
     canvas.RoundedBox(area.x, area.y, area.w, area.h, radius, kFrameWood);
     canvas.RoundedBox(area.x + 4, area.y + 4, area.w - 8, area.h - 8, std::max(0.0f, radius - 3), Shade(kFrameWood, 1.4f));
     canvas.RoundedBox(area.x + 7, area.y + 7, area.w - 14, area.h - 14, std::max(0.0f, radius - 5),
                       Mix(tone, kParchment, 0.5f));
+    // Inner pieces whose screen sets a heading across their top edge (the
+    // research screen's points, the clothes designer's islander name) have
+    // no rim there, so that no line runs through the heading.
+    for (const char* open : {"science_main_B", "clothtarr_mainback_B"}) {
+        if (job.name.rfind(open, 0) == 0) {
+            canvas.RoundedBox(area.x + 7, area.y, area.w - 14, 8, 0, Mix(tone, kParchment, 0.5f));
+        }
+    }
+    if (job.name.rfind("settings_main_B", 0) == 0) {
+        // The settings page's three slider tracks, where a press moves a
+        // knob: x 368-550 of the screen on the rows of the sound, music and
+        // mouse-speed sliders (the panel stands at 215, 87).
+        const float rows[3][2] = {{168, 183}, {208, 222}, {271, 283}};
+        for (const auto& row : rows) {
+            const float top = area.y + row[0] - 87, h = row[1] - row[0];
+            canvas.RoundedBox(area.x + 368 - 215, top, 182, h, h / 2, Shade(kFrameWood, 0.8f));
+            canvas.RoundedBox(area.x + 370 - 215, top + 2, 178, h - 4, h / 2 - 2, Shade(kParchment, 0.75f));
+        }
+    }
     if (HasOwnLabel(job)) {
         PaintLabel(canvas, job.label, {area.x + 8, area.y + 8, area.w - 16, std::min(40.0f, area.h - 16)}, kInk);
+    } else if (!job.readable) {
+        // A counter plate shows what it counts at its left; its number
+        // stands on the right.
+        PaintSymbol(canvas, job.label, {area.x + 10, area.y + 8, area.h - 16, area.h - 16});
     }
 }
 
@@ -230,6 +331,11 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
                 [&](float, float py) { return Shade(tone, 1.2f - 0.35f * (py - area.y) / area.h); });
     if (HasOwnLabel(job)) {
         PaintLabel(canvas, job.label, {area.x + 4, area.y + 3, area.w - 10, area.h - 8}, kInk);
+    } else if (!job.readable) {
+        // A button the game gives no text label shows its symbol instead.
+        const float face = std::min(area.w - 10, area.h - 8) * 0.8f;
+        PaintSymbol(canvas, job.label,
+                    {area.x + 3 + (area.w - 8 - face) / 2, area.y + 3 + (area.h - 8 - face) / 2, face, face});
     }
 }
 

@@ -184,6 +184,43 @@ TEST_F(CDrawText, PutsTheTextAtOneOneOverAShadowOnePixelRoundAndTwoMoreToTheLowe
     draw->RemoveImage(shadowed);
 }
 
+// The layout check of the screens trusts these rectangles instead of pixels.
+TEST_F(CDrawText, KnowsWhereEachTextImageWroteItsLinesUntilTheImageGoes)
+{
+    int lines = 0;
+    const int text = draw->LoadText(kLong, 100, 120, 3, lines, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const text_layout* layout = draw->TextLayout(text);
+    ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(layout->id, kLong);
+    ASSERT_EQ(static_cast<int>(layout->lines.size()), lines);
+    ASSERT_GE(lines, 3);
+    const Box ink = Ink(text);
+    const PF_Rect& first = layout->lines.front();
+    const PF_Rect& last = layout->lines.back();
+    EXPECT_LE(first.y, ink[1]);
+    EXPECT_GE(last.y + last.h, ink[3]);
+    EXPECT_NEAR(first.y, 120 - (last.y + last.h), 1) << "centred both ways, as much room above as below";
+    for (const PF_Rect& line : layout->lines) {
+        EXPECT_EQ(line.x, (100 - line.w) / 2);
+        EXPECT_LE(line.w, 100);
+    }
+
+    const int shadowed = draw->LoadTextShadow(kLong, 100, 120, 3, lines, 0, 0, 0, nullptr, nullptr, nullptr,
+                                              nullptr, nullptr);
+    const text_layout* moved = draw->TextLayout(shadowed);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(moved->w, 103);
+    EXPECT_EQ(moved->lines.front().x, first.x + 1);
+    EXPECT_EQ(moved->lines.front().y, first.y + 1);
+
+    draw->RemoveImage(text);
+    EXPECT_EQ(draw->TextLayout(text), nullptr);
+    const int copy = draw->CopyImage(shadowed);
+    EXPECT_EQ(draw->TextLayout(copy), nullptr) << "only text images have written lines";
+    draw->RemoveImage(copy);
+    draw->RemoveImage(shadowed);
+}
+
 TEST_F(CDrawText, EveryTextImageIsPrivateAndItsFirstReleaseFreesIt)
 {
     int lines = 0;

@@ -2,6 +2,7 @@
 
 #include "CBuilding.h"
 #include "CControllerGame.h"
+#include "CDraw.h"
 #include "CMap.h"
 #include "CProfile.h"
 #include "CStorehouseFood.h"
@@ -246,6 +247,14 @@ TEST_F(StockTest, PilesShowTheStockInStepsOfTen)
     EXPECT_EQ(places, (std::set<int>{12, 13}));
     EXPECT_EQ(stock->vegetableSprites[0][12]->GetX(), kAnchors[2].x - 24 + kOffsetX);
     EXPECT_EQ(Shown(stock->vegetableSprites[1]) + Shown(stock->vegetableSprites[2]), 0);
+
+    // A heap's looks are frames of one sprite, so they share one size.
+    for (CSprite* heap : {stock->rockSprites[0], stock->fishSprites[0]}) {
+        for (int i = 1; i < heap->GetNumImages(); i++) {
+            EXPECT_EQ(CSprite::draw->GetW(heap->GetImage(i)), CSprite::draw->GetW(heap->GetImage(0))) << i;
+            EXPECT_EQ(CSprite::draw->GetH(heap->GetImage(i)), CSprite::draw->GetH(heap->GetImage(0))) << i;
+        }
+    }
 
     stock->RemoveAllFood();
     stock->RemoveWood(1000);

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "CControllerGame.h"
+#include "CControllerTrophies.h"
 #include "CMap.h"
 #include "CResources.h"
 #include "CSprite.h"
 #include "tests/world/WorldFakes.h"
 
 #include <memory>
+#include <queue>
 
 class StockTest : public WorldTest {
 protected:
@@ -36,6 +38,9 @@ protected:
     void TearDown() override
     {
         island.reset();
+        // Trophies the stock earned wait to be announced by the next game
+        // screen, which belongs to another test.
+        std::queue<int>().swap(CControllerTrophies::trophyUnlockQueue);
         WorldTest::TearDown();
     }
 

@@ -2,6 +2,8 @@
 // and its notices, where containers float and when they show, and the
 // container without an opener.
 #include "CCrateBarrel.h"
+
+#include "CControllerExit.h"
 #include "CControllerGame.h"
 #include "CPerson.h"
 #include "CResources.h"
@@ -20,6 +22,8 @@ struct CrateTest : SeaLifeTest {
     void TearDown() override
     {
         game.reset();
+        // Closing the game keeps a portrait of this drawing context for the quit dialog.
+        CControllerExit::ForgetPerson();
         CCrateBarrel::pickedUp = nullptr;
         SeaLifeTest::TearDown();
     }

@@ -1,6 +1,7 @@
 // Solving the mysteries: islanders dropped on them with the skills, genes and
 // dust in their past that each one asks for, three quick doses of dust, the
 // potion that opens the bush, and the trophies and notices along the way.
+#include "CControllerExit.h"
 #include "CControllerGame.h"
 #include "CControllerScience.h"
 #include "CControllerTrophies.h"
@@ -27,6 +28,8 @@ struct MysteryTest : SeaLifeTest {
     void TearDown() override
     {
         game.reset();
+        // Closing the game keeps a portrait of this drawing context for the quit dialog.
+        CControllerExit::ForgetPerson();
         CControllerTrophies::trophyUnlockQueue = {};
         CObject::requestingFeedback = nullptr;
         SeaLifeTest::TearDown();

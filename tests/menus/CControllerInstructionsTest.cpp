@@ -4,6 +4,7 @@
 #include "CControllerInstructions.h"
 #include "CSprite.h"
 #include "InstructionPages.h"
+#include "LayoutCheck.h"
 
 #include <memory>
 
@@ -61,6 +62,19 @@ TEST_F(Instructions, ArrowsWrapRoundAndAPageLeavesNothingOfTheOneBefore)
     PointAt(20, 20);
     Turn(8);
     EXPECT_EQ(Shown().CountDifferences(pageOne), 0);
+}
+
+TEST_F(Instructions, EveryPageReadsCleanly)
+{
+    for (int page = 0; page < CControllerInstructions::kPages; page++) {
+        ASSERT_EQ(screen->Page(), page);
+        PointAt(20, 20);
+        Turn(8);
+        for (const std::string& problem : LayoutProblems()) {
+            ADD_FAILURE() << "page " << page << ": " << problem;
+        }
+        Right();
+    }
 }
 
 TEST_F(Instructions, SideCaptionsKeepToTheirEdgeAndCentreTheirWrittenLines)

@@ -3,6 +3,7 @@
 #include "CControllerPopUp.h"
 #include "CPerson.h"
 #include "CTutorialDialog.h"
+#include "LayoutCheck.h"
 #include "Utilities.h"
 
 #include <sys/stat.h>
@@ -17,6 +18,14 @@ constexpr int kPlayY = 195, kNewGameY = 258;
 
 class MainMenuTest : public ScreenRoadTest {
 protected:
+    void TearDown() override
+    {
+        // A cancelled new game leaves the simulation stopped, as the game would;
+        // the next test starts a game of its own.
+        CPerson::stoppedSimForDeath = false;
+        ScreenRoadTest::TearDown();
+    }
+
     CControllerMain* Open()
     {
         menu = root.Open<CControllerMain>();
@@ -60,8 +69,42 @@ protected:
         return stat(path.c_str(), &info) == 0;
     }
 
+    // Whether the player's greeting is among the sprites drawn now.
+    static bool GreetingShown()
+    {
+        constexpr int kGreeting = 20;
+        for (CSprite* sprite : CSprite::renderer->Sprites()) {
+            const text_layout* text = CSprite::draw->TextLayout(sprite->GetImage(static_cast<int>(sprite->GetFrame())));
+            if (text && text->id == kGreeting && !sprite->Hidden()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     CControllerMain* menu = nullptr;
 };
+
+TEST_F(MainMenuTest, ReadsCleanlyAndGreetsThePlayerStillAfterTheProfileScreen)
+{
+    Open();
+    EXPECT_TRUE(GreetingShown());
+    for (const std::string& problem : LayoutProblems()) {
+        ADD_FAILURE() << problem;
+    }
+    CSprite::renderer->RedrawScreen();
+    Turn();
+    resources.Draw().Flip(false);
+    SavePng(PictureOf(SDL_GetVideoSurface()), ScreenshotPath("MainMenu-dummy.png"));
+
+    menu->GUICallback(CControllerMain::kProfiles, 0);
+    Turn(30);
+    ASSERT_NE(CControllerMain::profileGUI, nullptr);
+    Escape();
+    Turn(30);
+    ASSERT_EQ(CController::focus, menu);
+    EXPECT_TRUE(GreetingShown());
+}
 
 TEST_F(MainMenuTest, ANewGameResetsTheGamesKeysAndKeepsTrophiesTutorialAndSettings)
 {

@@ -28,5 +28,7 @@ bool SavePng(const rgb_picture& picture, const std::string& path);
 // server alone while it draws. draw is given <build>/screenshots/name to save
 // what it shows, and returns how many of the things it expected to see were
 // missing; the calling test fails unless that is 0. Without an X server the
-// calling test is skipped.
+// child draws under the dummy video driver instead. Every picture draw saves
+// with SavePng has its screen's layout checked (LayoutCheck.h) as it is
+// saved, and each problem counts as a missing thing.
 void ScreenshotOnX(const std::string& name, const std::function<int(const std::string& path)>& draw);

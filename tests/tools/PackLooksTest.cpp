@@ -124,6 +124,22 @@ TEST(PackLooks, OnlyPicturesThatStandForWordsShowTheirLabel)
               DrawPlaceholder("brand_new_thing.png", 40, 40, "new", false));
 }
 
+TEST(PackLooks, ButtonsAndPlatesWithoutACaptionShowTheirSymbol)
+{
+    for (const char* symbol : {"star", "moon", "map", "lab", "<", ">", "^", "v"}) {
+        EXPECT_NE(DrawImage("sidebar_button_star_base.png", 64, 72, symbol, false),
+                  DrawImage("sidebar_button_star_base.png", 64, 72, ".", false))
+            << symbol;
+    }
+    EXPECT_NE(DrawImage("sidebar_button_arrowL_base.png", 40, 40, "<", false),
+              DrawImage("sidebar_button_arrowL_base.png", 40, 40, ">", false));
+    EXPECT_NE(DrawImage("sidebar_info_wood.png", 130, 48, "wood", false),
+              DrawImage("sidebar_info_wood.png", 130, 48, "rock", false));
+    EXPECT_EQ(DrawImage("sidebar_button_star_shad.png", 64, 72, "star", false),
+              DrawImage("sidebar_button_star_shad.png", 64, 72, ".", false))
+        << "a shadow stays a plain shade";
+}
+
 TEST(PackLooks, PatternsMatchTheWholeName)
 {
     EXPECT_TRUE(MatchPattern("tree_size?_leaf*", "tree_size1_leaf3.png"));

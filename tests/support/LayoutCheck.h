@@ -1,0 +1,27 @@
+// Whether a screen reads cleanly, measured rather than looked at: every text
+// shown is judged by the lines the font system really wrote (their widths
+// and count), not by its image's box, which may overlap others and leave the
+// window. Works under the dummy video driver, so it runs wherever the
+// screenshot scenes run.
+//
+// A shown text breaks the layout when
+// - a written line leaves its own image (glyphs cut at the top, bottom or a
+//   side),
+// - a written line leaves the window,
+// - its lines leave the panel or button that holds it: the highest picture
+//   beneath the text, smaller than the window, holding the centre of its
+//   lines (a count badge of up to three digits excepted),
+// - its lines cross another text's lines;
+// and a shown button built with a label breaks it when no shown text of
+// that label lies on it, or when its face reaches off the panel pieces it
+// stands on.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The problems of everything the renderer shows now, one sentence each.
+std::vector<std::string> LayoutProblems();
+// Prints the problems under the screen's name and returns how many there
+// were, so that a screenshot scene can count them as missing things.
+int CheckLayout(const std::string& screen);
