@@ -210,6 +210,6 @@ void CCrateBarrel::EnactResult()
         opener->ChangeEmotion(face, -1);
     }
     if (!first) {
-        profile->SetValue<int>(kCratesOpenedKey, profile->GetValue<int>(kCratesOpenedKey) + 1);
+        profile->SetValue<int>(kCratesOpenedKey, SaturatingAdd(profile->GetValue<int>(kCratesOpenedKey), 1));
     }
 }

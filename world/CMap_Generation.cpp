@@ -277,7 +277,7 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
     } else {
         CFish::InitFish(seed);
         if (CProfile* profile = CProfile::current) {
-            profile->SetValue<int>(kIslandsMadeProperty, profile->GetValue<int>(kIslandsMadeProperty) + 1);
+            profile->SetValue<int>(kIslandsMadeProperty, SaturatingAdd(profile->GetValue<int>(kIslandsMadeProperty), 1));
         }
     }
 
