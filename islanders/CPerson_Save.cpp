@@ -29,7 +29,7 @@ constexpr int kMaxAgeTicks = 1000 * 172800;
 constexpr int kMaxChildren = 1000;
 // Ids are issued one after another from 1; this leaves room for a life of
 // births without ever reaching INT_MAX.
-constexpr int kMaxId = 1000000000;
+constexpr int kMaxId = 1000 * 1000 * 1000;
 // The largest band a trophy asks for is 50; no island feeds four times that,
 // and every islander holds megabytes of pictures.
 constexpr size_t kMaxIslanders = 200;

@@ -34,7 +34,7 @@ constexpr int kGrassMargin = 29;
 // Saved saplings outside these bounds come from damaged data.
 constexpr int kWorldMin = -1000, kWorldMax = 5000;
 constexpr size_t kMaxSaplings = 20000;
-constexpr int kOldestSapling = 1000000000;
+constexpr int kOldestSapling = 1000 * 1000 * 1000;
 
 constexpr int kBlockedTip = 10504, kWaterTip = 10505, kPileTip = 10506, kPlaceTip = 15113;
 constexpr int kRefusedTipFrames = 270, kPlaceTipFrames = 150, kClearTipFrames = 3;
