@@ -192,6 +192,13 @@ void CPerson::LoadPeople()
             queue->resize(kMaxOrders);
             tally.Note("clothes orders past the most the game takes were left out");
         }
+        for (craft_data& order : *queue) {
+            bool mended = Clamp(order.topStyle, 0, 2);
+            mended |= Clamp(order.bottomStyle, 0, 2);
+            mended |= Clamp(order.workNeeded, 0, kNeedLimit);
+            mended |= Clamp(order.progress, 0, order.workNeeded);
+            tally.Note(mended, "a clothes order with a style or amount of work no order has was mended");
+        }
     }
 }
 

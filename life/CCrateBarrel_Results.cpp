@@ -200,7 +200,7 @@ void CCrateBarrel::EnactResult()
             }
             break;
         case effect::lodestones:
-            profile->SetValue<int>(kLodestonesKey, profile->GetValue<int>(kLodestonesKey) + e.amount);
+            profile->SetValue<int>(kLodestonesKey, SaturatingAdd(profile->GetValue<int>(kLodestonesKey), e.amount));
             break;
         }
     } else if (first) {
