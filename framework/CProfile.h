@@ -12,7 +12,10 @@
 //
 // Reading a key that was never written, reading it as another type or writing
 // it as a second type ends the program: those are programming errors. Damaged
-// files never do: loading falls back to the backups and then to defaults.
+// files never do: loading falls back to the backups and then to defaults. A
+// file that verifies is still checked: values no play could store are brought
+// into range, and a game under way that lacks its island's keys counts as a
+// failed rung, given up only when no backup holds a game that loads.
 #pragma once
 
 #include "ProfileTypes.h"

@@ -5,9 +5,11 @@
 // holds, nothing crashes, overflows or reads outside a record.
 #include "CController.h"
 #include "CControllerGame.h"
+#include "CControllerInGameMenu.h"
 #include "CControllerIntroStory.h"
 #include "CControllerIslandSelect.h"
 #include "CControllerMap.h"
+#include "CControllerPopUp.h"
 #include "CFlowerIndicator.h"
 #include "CInput.h"
 #include "CObject.h"
@@ -91,6 +93,10 @@ void PlayAndLeave(Root& root, int frames)
 
 void Forget()
 {
+    delete CControllerGame::popUp;
+    CControllerGame::popUp = nullptr;
+    delete CControllerGame::inGameMenu;
+    CControllerGame::inGameMenu = nullptr;
     delete CControllerMap::sMap;
     CControllerMap::sMap = nullptr;
     CControllerIntroStory::DeleteAmbientSounds();
