@@ -105,7 +105,8 @@ int SDL_main(int argc, char* argv[])
     }
     CProfile* profile = CProfile::CurrentProfile();
     // The total is stored in 32 bits: it stops at their top instead of wrapping.
-    const double played = static_cast<double>(profile->GetValue<long>(50)) + GetTimeDiff(GetCurrentTime(), CProfile::startTime);
+    const double played =
+        static_cast<double>(profile->GetValue<long>(50)) + GetTimeDiff(GetCurrentTime(), CProfile::startTime);
     profile->SetValue<long>(50, static_cast<long>(std::min(std::max(played, 0.0), 2147483647.0)));
     CObject::UnloadAll();
     CController::UnloadSounds();

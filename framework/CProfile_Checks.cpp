@@ -79,7 +79,8 @@ void CProfile::RepairScalars(ScalarMap& scalars)
     for (const float_range& range : kFloatRanges) {
         float value;
         if (Decode(scalars, range.key, value) && !(value >= range.low && value <= range.high)) {
-            Encode(scalars, range.key, std::isnan(value) ? range.high : std::min(std::max(value, range.low), range.high));
+            const float inside = std::isnan(value) ? range.high : std::min(std::max(value, range.low), range.high);
+            Encode(scalars, range.key, inside);
             tally.Note("a setting outside its control's range was brought inside it");
         }
     }

@@ -446,11 +446,13 @@ void CTombstone::Load()
         // random numbers while the island loads.
         const int x = Round(std::clamp(saved.x, static_cast<float>(kWorldFirst), static_cast<float>(kWorldLast)));
         const int y = Round(std::clamp(saved.y, static_cast<float>(kWorldFirst), static_cast<float>(kWorldLast)));
-        tally.Note(saved.x < kWorldFirst || saved.x > kWorldLast || saved.y < kWorldFirst || saved.y > kWorldLast, "a grave off the island was brought to its edge");
+        tally.Note(saved.x < kWorldFirst || saved.x > kWorldLast || saved.y < kWorldFirst || saved.y > kWorldLast,
+                   "a grave off the island was brought to its edge");
         const int stone = saved.variant >= 0 && saved.variant < kVariants ? saved.variant : 0;
         tally.Note(stone != saved.variant, "a stone that does not exist became the first one");
         const int age = std::clamp(saved.age, 0, kMaxGraveAge);
         tally.Note(age != saved.age, "an age past what the game makes was cut");
-        new CTombstone(x, y, TextOf(saved.name), TextOf(saved.rank), TextOf(saved.specialty), TextOf(saved.cause), age, stone, true);
+        new CTombstone(x, y, TextOf(saved.name), TextOf(saved.rank), TextOf(saved.specialty), TextOf(saved.cause), age,
+                       stone, true);
     }
 }

@@ -69,7 +69,8 @@ void CMap::SaveMap()
     CControllerGame::Resources()->SaveResources();
     CTombstone::Save();
     if (!profile->GetValue<bool>(kGameUnderWayProperty)) {
-        profile->SetValue<int>(kSavesOutsideGameProperty, SaturatingAdd(profile->GetValue<int>(kSavesOutsideGameProperty), 1));
+        const int saves = profile->GetValue<int>(kSavesOutsideGameProperty);
+        profile->SetValue<int>(kSavesOutsideGameProperty, SaturatingAdd(saves, 1));
     }
     profile->SetValue<long>(kLastSaveProperty, GetCurrentTime());
 }

@@ -339,8 +339,9 @@ TEST_F(CProfileLadder, SettingsAndCountersComeBackInsideTheRangesTheGameOffers)
         delete profile;
     }
     // Relative mode at speed 0 froze the pointer for good.
-    PrepareProfiles(ProfileFile({ScalarRecord(22, "f", FloatBytes(0.0f)), ScalarRecord(23, "b", std::string(1, '\0'))}, {}),
-                    "", "");
+    const std::string relative = std::string(1, '\0');
+    PrepareProfiles(ProfileFile({ScalarRecord(22, "f", FloatBytes(0.0f)), ScalarRecord(23, "b", relative)}, {}), "",
+                    "");
     delete Open();
     EXPECT_EQ(CController::GetMouseMultiplier(), 0.15f);
 }

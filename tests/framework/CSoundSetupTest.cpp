@@ -222,8 +222,9 @@ TEST(CSoundSetUp, AnOutputThatCannotOpenLeavesSoundOffWithOnlyTheGamesMessage)
             continue;
         }
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(result.output, std::string(kLoadedLine) +
-                                     "ERROR!  Sound library initialization error 2: The sound output could not be opened. \n");
+        EXPECT_EQ(result.output,
+                  std::string(kLoadedLine) +
+                      "ERROR!  Sound library initialization error 2: The sound output could not be opened. \n");
     }
 }
 
