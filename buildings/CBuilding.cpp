@@ -4,17 +4,23 @@
 #include "CControllerGame.h"
 #include "CControllerTrophies.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "CTutorialDialog.h"
 #include "Log.h"
 #include "Utilities.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
 
 constexpr int kBuildingsProperty = 6;
 constexpr int kTypes = 13;
+// Saved positions are kept within a margin of the island's 3904 pixels.
+constexpr float kWorldLow = -1000.0f, kWorldHigh = 5000.0f;
+// Buildings take at least a few thousand square pixels of a 3904-pixel island.
+constexpr size_t kMaxBuildings = 2000;
 constexpr int kHut = 1, kFoodStorehouse = 2, kRockStorehouse = 3, kWoodStorehouse = 4, kObservatory = 5,
               kScienceStation = 7, kShipyard = 8, kFireplace = 9, kWonderA = 10, kWonderB = 11, kGarden = 12,
               kShip = 13;
@@ -369,18 +375,38 @@ std::vector<CBuilding*> CBuilding::LoadBuildings()
     while (!buildings.empty()) {
         delete buildings.back();
     }
+    CRepairTally tally("Saved buildings");
     std::vector<building_data> records = CProfile::current->GetVectorValue<building_data>(kBuildingsProperty);
+    if (records.size() > kMaxBuildings) {
+        records.resize(kMaxBuildings);
+        tally.Note("buildings past the most an island has room for were left out");
+    }
     std::vector<int> variants;
     for (building_data& saved : records) {
         if (saved.type < 1 || saved.type > kTypes || TypeOfVariant(saved.variant) != saved.type) {
-            logMessage("A saved building of an unknown type or variant was dropped: ",
-                       TempSprintf("%i %i", saved.type, saved.variant));
+            tally.Note("a building of an unknown type or variant was left out");
             saved.type = 0;
             continue;
         }
+        if (!std::isfinite(saved.x) || !std::isfinite(saved.y)) {
+            tally.Note("a building without a usable position was left out");
+            saved.type = 0;
+            continue;
+        }
+        // Every later sum over a building's position and size stays in range.
+        const float x = std::min(std::max(saved.x, kWorldLow), kWorldHigh);
+        const float y = std::min(std::max(saved.y, kWorldLow), kWorldHigh);
+        const int placeX = std::min(std::max(saved.placeX, static_cast<int>(kWorldLow)), static_cast<int>(kWorldHigh));
+        const int placeY = std::min(std::max(saved.placeY, static_cast<int>(kWorldLow)), static_cast<int>(kWorldHigh));
+        if (x != saved.x || y != saved.y || placeX != saved.placeX || placeY != saved.placeY) {
+            tally.Note("a position far off the island was brought to its edge");
+            saved.x = x;
+            saved.y = y;
+            saved.placeX = placeX;
+            saved.placeY = placeY;
+        }
         if (saved.work < 0 || saved.wood < 0 || saved.rock < 0) {
-            logMessage("A saved building's negative counts became 0: ",
-                       TempSprintf("%i %i %i", saved.work, saved.wood, saved.rock));
+            tally.Note("negative construction counts became 0");
             saved.work = std::max(0, saved.work);
             saved.wood = std::max(0, saved.wood);
             saved.rock = std::max(0, saved.rock);

@@ -12,6 +12,7 @@
 #include "CSound.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
+#include "Utilities.h"
 
 #include <set>
 #include <string>
@@ -277,7 +278,7 @@ void CBuilding::MouseClick()
     }
     ClassOfType(type).place(atX, atY, variant);
     CProfile* profile = CProfile::current;
-    profile->SetValue<int>(kPlacedProperty, profile->GetValue<int>(kPlacedProperty) + 1);
+    profile->SetValue<int>(kPlacedProperty, SaturatingAdd(profile->GetValue<int>(kPlacedProperty), 1));
     if (sndPlace) {
         sndPlace->Play(false, 0, 0.0f, false);
     }

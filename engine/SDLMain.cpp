@@ -30,6 +30,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 int SDL_main(int argc, char* argv[])
 {
     const CommandLine commandLine = ReadCommandLine(argc, argv);
@@ -102,8 +104,10 @@ int SDL_main(int argc, char* argv[])
         CControllerExit::personImage = -1;
     }
     CProfile* profile = CProfile::CurrentProfile();
-    profile->SetValue<long>(50, profile->GetValue<long>(50) +
-                                    static_cast<long>(GetTimeDiff(GetCurrentTime(), CProfile::startTime)));
+    // The total is stored in 32 bits: it stops at their top instead of wrapping.
+    const double played =
+        static_cast<double>(profile->GetValue<long>(50)) + GetTimeDiff(GetCurrentTime(), CProfile::startTime);
+    profile->SetValue<long>(50, static_cast<long>(std::min(std::max(played, 0.0), 2147483647.0)));
     CObject::UnloadAll();
     CController::UnloadSounds();
     CSound::UnloadMusic();

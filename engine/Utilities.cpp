@@ -3,6 +3,7 @@
 #include "SFMT.h"
 #include "UserFolders.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cerrno>
 #include <climits>
@@ -232,6 +233,12 @@ int ipow(int base, int exp)
 
 int Round(float value) { return static_cast<int>(lroundf(value)); }
 int NearestInt(float value) { return static_cast<int>(lroundf(value)); }
+
+int SaturatingAdd(int value, int amount)
+{
+    const long long sum = static_cast<long long>(value) + amount;
+    return static_cast<int>(std::min<long long>(std::max<long long>(sum, INT_MIN), INT_MAX));
+}
 
 bool RectanglesIntersect(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2)
 {

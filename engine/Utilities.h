@@ -78,6 +78,9 @@ float NormalizeAngle(float angle);             // into 0..6.28318
 float FindAngle(float x1, float y1, float x2, float y2);
 int ipow(int base, int exp);
 int Round(float value);                        // halves away from zero
+// value + amount, held at INT_MIN and INT_MAX instead of wrapping: a counter
+// that has run a whole lifetime stops rather than turning negative.
+int SaturatingAdd(int value, int amount);
 int NearestInt(float value);
 bool RectanglesIntersect(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2);
 bool PointInRectangle(int px, int py, int x, int y, int w, int h);

@@ -12,7 +12,10 @@
 //
 // Reading a key that was never written, reading it as another type or writing
 // it as a second type ends the program: those are programming errors. Damaged
-// files never do: loading falls back to the backups and then to defaults.
+// files never do: loading falls back to the backups and then to defaults. A
+// file that verifies is still checked: values no play could store are brought
+// into range, and a game under way that lacks its island's keys counts as a
+// failed rung, given up only when no backup holds a game that loads.
 #pragma once
 
 #include "ProfileTypes.h"
@@ -111,8 +114,22 @@ private:
     // user data folder, rather than after a whole session at the first save.
     void CheckProfileCanBeSaved() const;
     static bool ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors);
-    // Fills the store from a whole profile file; untouched unless it all reads well.
-    bool ReadProfileFile(const std::vector<char>& bytes);
+    // A profile file as read, before the store takes it.
+    struct ProfileImage {
+        char reserved[RESERVED_SIZE];
+        ScalarMap scalars;
+        VectorMap vectors;
+    };
+    // Fills image from a whole profile file, repairing values no play could
+    // have stored; false when the file does not verify or read.
+    static bool ReadProfileFile(const std::vector<char>& bytes, ProfileImage& image);
+    void TakeImage(ProfileImage& image);
+    static void KeepDamaged(const std::string& path);
+    // Brings settings, stocks and counters into the ranges play produces.
+    static void RepairScalars(ScalarMap& scalars);
+    // False for a game under way that lacks what its island needs.
+    static bool GameLoadable(const ScalarMap& scalars, const VectorMap& vectors);
+    static void ClearGame(ScalarMap& scalars);
     bool ReadHeaderFile(const std::vector<char>& bytes);
     void ApplySettings();
     void ApplySoundAndMouseSettings();  // 20 to 23 and the input grab

@@ -258,7 +258,7 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
     return true;
 }
 
-bool CProfile::ReadProfileFile(const std::vector<char>& bytes)
+bool CProfile::ReadProfileFile(const std::vector<char>& bytes, ProfileImage& image)
 {
     const size_t head = 4 + RESERVED_SIZE;
     if (bytes.size() < head || !ChecksumHolds(bytes)) {
@@ -273,10 +273,18 @@ bool CProfile::ReadProfileFile(const std::vector<char>& bytes)
     // A file that lacks a key with a default (the settings among them) would
     // otherwise end the game at its first read.
     StoreDefaults(scalars);
-    memcpy(reserved, bytes.data() + 4, RESERVED_SIZE);
-    properties.swap(scalars);
-    vectorProperties.swap(vectors);
+    RepairScalars(scalars);
+    memcpy(image.reserved, bytes.data() + 4, RESERVED_SIZE);
+    image.scalars.swap(scalars);
+    image.vectors.swap(vectors);
     return true;
+}
+
+void CProfile::TakeImage(ProfileImage& image)
+{
+    memcpy(reserved, image.reserved, RESERVED_SIZE);
+    properties.swap(image.scalars);
+    vectorProperties.swap(image.vectors);
 }
 
 bool CProfile::ReadHeaderFile(const std::vector<char>& bytes)
@@ -373,32 +381,59 @@ void CProfile::SaveHeader()
 void CProfile::Load(int attempt)
 {
     assert(attempt >= 0 && attempt <= kLastRung);
-    const std::string path = ProfilePath(kRungSuffix[attempt]);
-    std::vector<char> bytes;
-    const FileState state = ReadWholeFile(path, bytes);
-    if (state == FileState::Missing) {
-        if (attempt == kLastRung) {
-            CreateNewProfile(false);
-        } else {
-            Load(attempt + 1);
+    // A rung whose file verifies but whose game cannot be played fails like
+    // a damaged one, so an older save that still holds the island is found;
+    // when none does, the first verified rung keeps the player's settings,
+    // trophies and statistics with its game given up.
+    ProfileImage fallback;
+    bool haveFallback = false;
+    bool failedBeforeLast = false;
+    for (int rung = attempt; rung <= kLastRung; rung++) {
+        const std::string path = ProfilePath(kRungSuffix[rung]);
+        std::vector<char> bytes;
+        const FileState state = ReadWholeFile(path, bytes);
+        if (state == FileState::Missing) {
+            continue;
         }
-        return;
-    }
-    if (state != FileState::Read || !ReadProfileFile(bytes)) {
-        logMessage("Damaged profile file: ", path.c_str());
-        if (attempt == kLastRung) {
-            CreateNewProfile(false);
+        ProfileImage image;
+        const bool verified = state == FileState::Read && ReadProfileFile(bytes, image);
+        if (verified && GameLoadable(image.scalars, image.vectors)) {
+            TakeImage(image);
+            if (rung < kLastRung && FileCopy(path.c_str(), ProfilePath(".BAKL").c_str()) != 0) {
+                errorMessage("Failed to backup profile: ", path.c_str(), false, true);
+            }
+            ApplySettings();
             return;
         }
-        Load(attempt + 1);
-        // Whatever the later rungs left (a backup or the defaults) is applied.
+        logMessage(verified ? "A profile's game cannot be loaded: " : "Damaged profile file: ", path.c_str());
+        KeepDamaged(path);
+        failedBeforeLast = failedBeforeLast || rung < kLastRung;
+        if (verified && !haveFallback) {
+            fallback = std::move(image);
+            haveFallback = true;
+        }
+    }
+    if (haveFallback) {
+        logMessage("No saved copy of the profile holds a game that loads; its game was given up");
+        ClearGame(fallback.scalars);
+        TakeImage(fallback);
         ApplySettings();
         return;
     }
-    if (attempt < kLastRung && FileCopy(path.c_str(), ProfilePath(".BAKL").c_str()) != 0) {
-        errorMessage("Failed to backup profile: ", path.c_str(), false, true);
+    CreateNewProfile(false);
+    if (failedBeforeLast) {
+        // A damaged main file or ".BAKS" applies what the store now holds.
+        ApplySettings();
     }
-    ApplySettings();
+}
+
+void CProfile::KeepDamaged(const std::string& path)
+{
+    // The next saves replace the main file and ".BAKS"; the damaged file
+    // stays beside them for whoever wants to look at it.
+    if (FileCopy(path.c_str(), (path + ".BAD").c_str()) != 0) {
+        logMessage("Failed to keep the damaged file: ", path.c_str());
+    }
 }
 
 void CProfile::LoadHeader(int attempt)
@@ -410,6 +445,7 @@ void CProfile::LoadHeader(int attempt)
     if (state != FileState::Read || !ReadHeaderFile(bytes)) {
         if (state != FileState::Missing) {
             logMessage("Damaged profile header: ", path.c_str());
+            KeepDamaged(path);
         }
         if (attempt == kLastRung) {
             CreateNewHeader();

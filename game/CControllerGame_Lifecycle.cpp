@@ -36,6 +36,8 @@ constexpr int kGameUnderWayProperty = 31;
 constexpr int kLastSaveProperty = 33;
 constexpr int kCatchUpFactorProperty = 76;
 constexpr int kCatchUpPlayed = 900;
+// Thirty days of frames, after the catch-up factor.
+constexpr int kLongestAbsenceFrames = 30 * 24 * 60 * 60 * 30;
 constexpr int kParticleZ = 22999990;
 constexpr int kHeldDustZ = 899999999;
 constexpr int kPotionZ = 900000002, kPotionColourZ = 900000001;
@@ -309,7 +311,9 @@ int CControllerGame::CatchUpFramesFor(double secondsAway, float factor)
     // double precision a count beyond an int saturates instead of wrapping.
     const double frames = std::round(std::round(secondsAway) * 30.0);
     const double scaled = std::round(frames * static_cast<double>(factor));
-    return scaled >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(scaled);
+    // A return after a very long absence (or from a clock far ahead) plays
+    // the longest absence instead, so the player waits seconds, not minutes.
+    return scaled >= static_cast<double>(kLongestAbsenceFrames) ? kLongestAbsenceFrames : static_cast<int>(scaled);
 }
 
 CResources* CControllerGame::Resources()

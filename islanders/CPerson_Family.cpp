@@ -68,7 +68,7 @@ bool TooOld(const CPerson& p) { return p.GetAge() > (p.isMale ? 50 : 45); }
 void AddToProfileInt(int key, int amount)
 {
     if (CProfile::current) {
-        CProfile::current->SetValue<int>(key, CProfile::current->GetValue<int>(key) + amount);
+        CProfile::current->SetValue<int>(key, SaturatingAdd(CProfile::current->GetValue<int>(key), amount));
     }
 }
 

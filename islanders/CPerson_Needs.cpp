@@ -223,7 +223,7 @@ void CPerson::Die(bool scatter)
 
     if (CProfile::current) {
         CProfile::current->SetValue<int>(kDeadIslandersProperty,
-                                         CProfile::current->GetValue<int>(kDeadIslandersProperty) + 1);
+                                         SaturatingAdd(CProfile::current->GetValue<int>(kDeadIslandersProperty), 1));
     }
 
     if (NumAdults() == 0) {

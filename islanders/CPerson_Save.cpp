@@ -4,6 +4,7 @@
 #include "CMap.h"
 #include "CPersonMovement.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "Log.h"
 #include "Utilities.h"
 
@@ -22,6 +23,17 @@ constexpr int kPickupQueueProperty = 39;
 // may take them further; only values no game could reach are damage.
 constexpr int kNeedLimit = 1000000000;
 constexpr int kMaxSkill = 10000;
+// Ages are ticks of 172,800 a year; the oldest islander the game can make
+// (a trophy asks for 969 years) stays well inside this.
+constexpr int kMaxAgeTicks = 1000 * 172800;
+constexpr int kMaxChildren = 1000;
+// Ids are issued one after another from 1; this leaves room for a life of
+// births without ever reaching INT_MAX.
+constexpr int kMaxId = 1000 * 1000 * 1000;
+// The largest band a trophy asks for is 50; no island feeds four times that,
+// and every islander holds megabytes of pictures.
+constexpr size_t kMaxIslanders = 200;
+constexpr size_t kMaxOrders = 1000;
 
 template <typename T>
 bool Clamp(T& value, T low, T high)
@@ -108,6 +120,13 @@ bool CPerson::RepairRecord(person_data& record)
         changed = true;
     }
     changed |= RepairPosition(record);
+    changed |= Clamp(record.age, 0, kMaxAgeTicks);
+    changed |= Clamp(record.actualAge, 0, kMaxAgeTicks);
+    changed |= Clamp(record.ageAtLastBirth, 0, kMaxAgeTicks);
+    changed |= Clamp(record.ageAtLastPotion, 0, kMaxAgeTicks);
+    changed |= Clamp(record.childCount, 0, kMaxChildren);
+    changed |= Clamp(record.motherId, 0, kMaxId);
+    changed |= Clamp(record.fatherId, 0, kMaxId);
     return changed;
 }
 
@@ -135,23 +154,52 @@ void CPerson::LoadPeople()
     DeleteAllPeople();
     taskQueue = ValidTasks(profile->GetVectorValue<task_item>(kTaskQueueProperty));
 
+    CRepairTally tally("Saved islanders");
+    std::vector<person_data> records = profile->GetVectorValue<person_data>(kPeopleProperty);
+    if (records.size() > kMaxIslanders) {
+        records.resize(kMaxIslanders);
+        tally.Note("islanders past the most an island can hold were left out");
+    }
     int highestId = 0;
-    for (person_data record : profile->GetVectorValue<person_data>(kPeopleProperty)) {
-        if (RepairRecord(record)) {
-            logMessage("A saved islander was damaged and has been mended", TempSprintf("id %i", record.id));
+    for (person_data& record : records) {
+        tally.Note(RepairRecord(record), "a value no play could store was mended");
+        if (record.id >= 1 && record.id <= kMaxId) {
+            highestId = std::max(highestId, record.id);
         }
-        highestId = std::max(highestId, record.id);
+    }
+    for (person_data& record : records) {
+        // A new id keeps the islander; only its family links to it are lost.
+        if (record.id < 1 || record.id > kMaxId) {
+            record.id = ++highestId;
+            tally.Note("an id outside those the game issues was replaced by a new one");
+        }
         new CPerson(record);
     }
 
     gameData = profile->GetValue<game_data>(kLastIdProperty);
+    if (gameData.lastId > kMaxId) {
+        gameData.lastId = kMaxId;
+    }
     if (gameData.lastId < highestId) {
         // A new islander must never take the id of one already on the island.
-        logMessage("The saved last islander id was behind the band; it now follows the highest id");
+        tally.Note("the last islander id was behind the band; it now follows the highest id");
         gameData.lastId = highestId;
     }
     craftQueue = profile->GetVectorValue<craft_data>(kCraftQueueProperty);
     pickupQueue = profile->GetVectorValue<craft_data>(kPickupQueueProperty);
+    for (std::vector<craft_data>* queue : {&craftQueue, &pickupQueue}) {
+        if (queue->size() > kMaxOrders) {
+            queue->resize(kMaxOrders);
+            tally.Note("clothes orders past the most the game takes were left out");
+        }
+        for (craft_data& order : *queue) {
+            bool mended = Clamp(order.topStyle, 0, 2);
+            mended |= Clamp(order.bottomStyle, 0, 2);
+            mended |= Clamp(order.workNeeded, 0, kNeedLimit);
+            mended |= Clamp(order.progress, 0, order.workNeeded);
+            tally.Note(mended, "a clothes order with a style or amount of work no order has was mended");
+        }
+    }
 }
 
 void CPerson::SaveTaskQueue()

@@ -195,7 +195,8 @@ bool CPerson::PumpSubTask()
         if (potion || RangedRandom(0, 20) == 0) {
             twinsBorn = true;
             if (CProfile::current) {
-                CProfile::current->SetValue<int>(kTwinBirths, CProfile::current->GetValue<int>(kTwinBirths) + 1);
+                CProfile* profile = CProfile::current;
+                profile->SetValue<int>(kTwinBirths, SaturatingAdd(profile->GetValue<int>(kTwinBirths), 1));
             }
             data.twinsPotion = 0;
             if (partner) {

@@ -200,7 +200,7 @@ void CCrateBarrel::EnactResult()
             }
             break;
         case effect::lodestones:
-            profile->SetValue<int>(kLodestonesKey, profile->GetValue<int>(kLodestonesKey) + e.amount);
+            profile->SetValue<int>(kLodestonesKey, SaturatingAdd(profile->GetValue<int>(kLodestonesKey), e.amount));
             break;
         }
     } else if (first) {
@@ -210,6 +210,6 @@ void CCrateBarrel::EnactResult()
         opener->ChangeEmotion(face, -1);
     }
     if (!first) {
-        profile->SetValue<int>(kCratesOpenedKey, profile->GetValue<int>(kCratesOpenedKey) + 1);
+        profile->SetValue<int>(kCratesOpenedKey, SaturatingAdd(profile->GetValue<int>(kCratesOpenedKey), 1));
     }
 }

@@ -7,6 +7,7 @@
 #include "CMysteriousObject.h"
 #include "CPerson.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
 #include "Log.h"
@@ -20,6 +21,9 @@ namespace {
 constexpr int kMarkersProperty = 8;
 constexpr int kFlowersPlantedProperty = 62;
 constexpr int kColours = 7;
+constexpr int kWorldMin = -1000, kWorldMax = 5000;
+// Markers stand at least 12 pixels apart on a 3904-pixel island.
+constexpr size_t kMaxMarkers = 120000;
 constexpr int kMarkerZ = 10;
 constexpr int kGhostZ = 899999999;
 constexpr int kMarkerImages = 3;
@@ -376,7 +380,7 @@ void CFlowerIndicator::PlaceFlower(CFlowerIndicator* marker)
         island->AddFlower(marker->GetX(), marker->GetY(), marker->colour, size, type);
     }
     CProfile* profile = CProfile::current;
-    profile->SetValue<int>(kFlowersPlantedProperty, profile->GetValue<int>(kFlowersPlantedProperty) + 1);
+    profile->SetValue<int>(kFlowersPlantedProperty, SaturatingAdd(profile->GetValue<int>(kFlowersPlantedProperty), 1));
     DeleteFlowerIndicator(marker);
     CMysteriousObject::FlowerPlaced();
 }
@@ -456,10 +460,19 @@ void CFlowerIndicator::Load()
     }
     flowerIndicator.clear();
     flowerData.clear();
-    const std::vector<fi_data> records = CProfile::current->GetVectorValue<fi_data>(kMarkersProperty);
+    CRepairTally tally("Saved flower markers");
+    std::vector<fi_data> records = CProfile::current->GetVectorValue<fi_data>(kMarkersProperty);
+    if (records.size() > kMaxMarkers) {
+        records.resize(kMaxMarkers);
+        tally.Note("markers past the most the island has room for were left out");
+    }
     for (const fi_data& record : records) {
         if (record.colour < 0 || record.colour >= kColours) {
-            logMessage(TempSprintf("A saved flower marker with colour %i was skipped.", record.colour));
+            tally.Note("a marker of a colour that does not exist was left out");
+            continue;
+        }
+        if (record.x < kWorldMin || record.x > kWorldMax || record.y < kWorldMin || record.y > kWorldMax) {
+            tally.Note("a marker far off the island was left out");
             continue;
         }
         flowerData.push_back(record);

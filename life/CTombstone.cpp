@@ -7,6 +7,7 @@
 #include "CMouseCursor.h"
 #include "CPerson.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "CSound.h"
 #include "CSprite.h"
 #include "CTutorialCircle.h"
@@ -31,6 +32,8 @@ constexpr int kRecordStoneW = 40, kRecordStoneH = 52;
 constexpr int kPlacementTries = 100000;
 constexpr int kWalkStep = 5;
 constexpr int kWorldFirst = 1, kWorldLast = 3904;
+constexpr size_t kMaxGraves = 10000;
+constexpr int kMaxGraveAge = 1000;  // years; the oldest islander the game makes is 969
 constexpr float kStartClearance = 200.0f;
 constexpr int kWaterKinds[] = {128, 64, 32};  // shallow, middle, deep
 constexpr int kGrassMask = 0x200;
@@ -431,14 +434,28 @@ void CTombstone::Load()
     while (!tombstones.empty()) {
         delete tombstones.back();
     }
-    for (const tombstone_data& saved : CProfile::current->GetVectorValue<tombstone_data>(kGravesProperty)) {
-        if (!std::isfinite(saved.x) || !std::isfinite(saved.y) || std::fabs(saved.x) > 1.0e6f ||
-            std::fabs(saved.y) > 1.0e6f) {
-            logMessage("A saved grave had no usable position; it was left out");
+    CRepairTally tally("Saved graves");
+    std::vector<tombstone_data> records = CProfile::current->GetVectorValue<tombstone_data>(kGravesProperty);
+    if (records.size() > kMaxGraves) {
+        records.resize(kMaxGraves);
+        tally.Note("graves past the most an island has room for were left out");
+    }
+    for (const tombstone_data& saved : records) {
+        if (!std::isfinite(saved.x) || !std::isfinite(saved.y)) {
+            tally.Note("a grave without a usable position was left out");
             continue;
         }
+        // Only the island's bounds: a search for a free spot would draw
+        // random numbers while the island loads.
+        const int x = Round(std::clamp(saved.x, static_cast<float>(kWorldFirst), static_cast<float>(kWorldLast)));
+        const int y = Round(std::clamp(saved.y, static_cast<float>(kWorldFirst), static_cast<float>(kWorldLast)));
+        tally.Note(saved.x < kWorldFirst || saved.x > kWorldLast || saved.y < kWorldFirst || saved.y > kWorldLast,
+                   "a grave off the island was brought to its edge");
         const int stone = saved.variant >= 0 && saved.variant < kVariants ? saved.variant : 0;
-        new CTombstone(Round(saved.x), Round(saved.y), TextOf(saved.name), TextOf(saved.rank),
-                       TextOf(saved.specialty), TextOf(saved.cause), saved.age, stone, true);
+        tally.Note(stone != saved.variant, "a stone that does not exist became the first one");
+        const int age = std::clamp(saved.age, 0, kMaxGraveAge);
+        tally.Note(age != saved.age, "an age past what the game makes was cut");
+        new CTombstone(x, y, TextOf(saved.name), TextOf(saved.rank), TextOf(saved.specialty), TextOf(saved.cause), age,
+                       stone, true);
     }
 }

@@ -6,6 +6,7 @@
 #include "CMouseCursor.h"
 #include "CPerson.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "Log.h"
 #include "CSidebar.h"
 #include "CSprite.h"
@@ -32,6 +33,8 @@ constexpr int kFirstDepth = 15;
 constexpr int kGrassMargin = 29;
 // Saved saplings outside these bounds come from damaged data.
 constexpr int kWorldMin = -1000, kWorldMax = 5000;
+constexpr size_t kMaxSaplings = 20000;
+constexpr int kOldestSapling = 1000 * 1000 * 1000;
 
 constexpr int kBlockedTip = 10504, kWaterTip = 10505, kPileTip = 10506, kPlaceTip = 15113;
 constexpr int kRefusedTipFrames = 270, kPlaceTipFrames = 150, kClearTipFrames = 3;
@@ -411,7 +414,7 @@ void CTreeIndicator::PlaceTree(CTreeIndicator* sapling)
     const coordinate offset = kTreeOffsets[size][look];
     island->AddTree(sapling->GetX() + offset.x, sapling->GetY() + offset.y, size, look, true, false, false);
     CProfile* profile = CProfile::current;
-    profile->SetValue<int>(kSaplingsGrownProperty, profile->GetValue<int>(kSaplingsGrownProperty) + 1);
+    profile->SetValue<int>(kSaplingsGrownProperty, SaturatingAdd(profile->GetValue<int>(kSaplingsGrownProperty), 1));
     DeleteTreeIndicator(sapling);
 }
 
@@ -438,11 +441,22 @@ void CTreeIndicator::Load()
 {
     treeIndicator.clear();
     treeData.clear();
-    for (const ti_data& saved : CProfile::current->GetVectorValue<ti_data>(kSaplingsProperty)) {
+    CRepairTally tally("Saved saplings");
+    std::vector<ti_data> records = CProfile::current->GetVectorValue<ti_data>(kSaplingsProperty);
+    if (records.size() > kMaxSaplings) {
+        records.resize(kMaxSaplings);
+        tally.Note("saplings past the most the island has room for were left out");
+    }
+    for (ti_data& saved : records) {
         if (saved.x < kWorldMin || saved.x > kWorldMax || saved.y < kWorldMin || saved.y > kWorldMax) {
-            logMessage("A saved sapling lay far off the island; it was left out");
+            tally.Note("a sapling far off the island was left out");
             continue;
         }
+        // -1 marks a sapling not yet planted. A ripe one in view waits to
+        // become a tree and goes on ageing, but not for a year of frames.
+        const int age = std::min(std::max(saved.age, -1), kOldestSapling);
+        tally.Note(age != saved.age, "an age no sapling reaches was brought to its bound");
+        saved.age = age;
         treeData.push_back(saved);
     }
     recordOwners.assign(treeData.size(), nullptr);

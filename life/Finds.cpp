@@ -135,7 +135,7 @@ void CollectFind(CObject* find, int countKey, int noticeId, bool tutorial)
         AskPlayer(find, noticeId);
     }
     CProfile* profile = CProfile::current;
-    profile->SetValue<int>(countKey, profile->GetValue<int>(countKey) + 1);
+    profile->SetValue<int>(countKey, SaturatingAdd(profile->GetValue<int>(countKey), 1));
 }
 
 void AnswerFindNotice(CObject* find)

@@ -40,7 +40,7 @@ constexpr int kContinueLabel = 50003;
 
 void RaiseInt(int property)
 {
-    CProfile::current->SetValue<int>(property, CProfile::current->GetValue<int>(property) + 1);
+    CProfile::current->SetValue<int>(property, SaturatingAdd(CProfile::current->GetValue<int>(property), 1));
 }
 
 }  // namespace

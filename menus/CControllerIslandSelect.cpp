@@ -17,6 +17,8 @@
 #include "CSound.h"
 #include "CSprite.h"
 #include "CTutorialCircle.h"
+#include "FontSystem.h"
+#include "Log.h"
 #include "ScreenSteps.h"
 #include "Utilities.h"
 
@@ -394,7 +396,14 @@ void CControllerIslandSelect::FillMissingIslandKeys()
     if (!profile->HasValue(kIslandNumberProperty)) {
         profile->SetValue<unsigned int>(kIslandNumberProperty, seed);
     }
-    if (!profile->HasValue(kIslandNameProperty) || !profile->HasValue(kIslandPrefixProperty)) {
+    // The island map shows the name by its text id: one the table lacks
+    // would end the game there.
+    const bool nameKnown =
+        profile->HasValue(kIslandNameProperty) && strings.count(profile->GetValue<int>(kIslandNameProperty)) != 0;
+    if (!nameKnown || !profile->HasValue(kIslandPrefixProperty)) {
+        if (profile->HasValue(kIslandNameProperty)) {
+            logMessage("The saved island name is not in the string table; the name comes from the seed again");
+        }
         int nameId = 0, prefixId = 0;
         IslandName(seed, nameId, prefixId);
         profile->SetValue<int>(kIslandNameProperty, nameId);
@@ -448,7 +457,16 @@ void CControllerIslandSelect::Pump()
         CControllerGame::island = nullptr;
         CPersonMovement::GeneratePathMap();
         CMap* island = new CMap(false);
-        island->LoadMap(true);
+        if (!island->LoadMap(true)) {
+            // The island is lost with its seed; the player chooses a new
+            // one and keeps everything else the profile holds.
+            delete island;
+            CObject::UnloadAll();
+            CProfile::current->SetValue<bool>(kGameUnderWayProperty, false);
+            direct = false;
+            LoadSprites();
+            return;
+        }
         island->Pump();
         FillMissingIslandKeys();
         MakeBig(false, true);

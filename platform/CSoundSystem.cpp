@@ -10,6 +10,10 @@
 #include <cmath>
 #include <cstdio>
 
+#ifdef __linux__
+#include <dlfcn.h>
+#endif
+
 namespace {
 
 const char* const kDriverNames[] = {"Default audio device", "No sound"};
@@ -31,6 +35,35 @@ const char* const kErrorTexts[SOUND_ERR_COUNT] = {
     "The sound system is not initialized. ",
     "Cannot change the output once the sound system is initialized. ",
 };
+
+#ifdef __linux__
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// SDL reaches ALSA through the shared library, whose own error printer
+// writes to the terminal when no device exists; the game reports a failed
+// output itself. Loading the library first and keeping it loaded makes SDL
+// use this same copy, with its printer silenced. Without ALSA nothing
+// happens.
+void SilenceAlsa()
+{
+    static bool done = false;
+    if (done) {
+        return;
+    }
+    done = true;
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_GLOBAL);
+    if (!alsa) {
+        return;
+    }
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(ErrorHandler);
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) {
+        set(IgnoreAlsaError);
+    }
+}
+#else
+void SilenceAlsa() {}
+#endif
 
 // SDL's audio lock, held for the scope: it keeps the audio callback out.
 class AudioLock {
@@ -133,6 +166,7 @@ SoundResult CSoundSystem::Init(int maxChannels)
     channels.assign(static_cast<size_t>(maxChannels), channel_state());
     mixBuffer.assign(static_cast<size_t>(kDeviceFrames) * SOUND_OUTPUT_CHANNELS, 0.0f);
     if (output != SOUND_OUTPUT_NOSOUND) {
+        SilenceAlsa();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {
             return SOUND_ERR_OUTPUT_INIT;
         }

@@ -206,10 +206,12 @@ public:
     bool IsMouseOverResourcePile();
 
     // ---- Saving and loading (CMap_Save.cpp) ------------------------------------
-    // Into and out of the active profile; no file is written. A stored seed of
-    // 0 makes a new island in place of the saved one (logged).
+    // Into and out of the active profile; no file is written. False when the
+    // saved seed makes no island (0, or one the generator turns down): the
+    // loaded objects are then left for the caller to unload, never placed on
+    // another island.
     void SaveMap();
-    void LoadMap(bool force);
+    bool LoadMap(bool force);
     void SaveFlowers();
     void LoadFlowers();
 

@@ -277,7 +277,8 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
     } else {
         CFish::InitFish(seed);
         if (CProfile* profile = CProfile::current) {
-            profile->SetValue<int>(kIslandsMadeProperty, profile->GetValue<int>(kIslandsMadeProperty) + 1);
+            const int made = profile->GetValue<int>(kIslandsMadeProperty);
+            profile->SetValue<int>(kIslandsMadeProperty, SaturatingAdd(made, 1));
         }
     }
 

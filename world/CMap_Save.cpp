@@ -9,6 +9,7 @@
 #include "CFlowerIndicator.h"
 #include "CPerson.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "CResources.h"
 #include "CStone.h"
 #include "CTombstone.h"
@@ -26,6 +27,8 @@ constexpr int kFlowersProperty = 9;
 constexpr int kGameUnderWayProperty = 31;
 constexpr int kLastSaveProperty = 33;
 constexpr int kSavesOutsideGameProperty = 59;
+// Flowers stand a few pixels apart on a 3904-pixel ground.
+constexpr size_t kMaxFlowers = 400000;
 
 // Deletes every object of the list, newest first, and empties it.
 template <typename T>
@@ -66,28 +69,22 @@ void CMap::SaveMap()
     CControllerGame::Resources()->SaveResources();
     CTombstone::Save();
     if (!profile->GetValue<bool>(kGameUnderWayProperty)) {
-        profile->SetValue<int>(kSavesOutsideGameProperty, profile->GetValue<int>(kSavesOutsideGameProperty) + 1);
+        const int saves = profile->GetValue<int>(kSavesOutsideGameProperty);
+        profile->SetValue<int>(kSavesOutsideGameProperty, SaturatingAdd(saves, 1));
     }
     profile->SetValue<long>(kLastSaveProperty, GetCurrentTime());
 }
 
-void CMap::LoadMap(bool force)
+bool CMap::LoadMap(bool force)
 {
     if (!playable && ScanningForIsland() && !force) {
-        return;
+        return true;
     }
     const unsigned int seed = CProfile::current->GetValue<unsigned int>(kSeedProperty);
     if (seed == 0) {
-        // No island was ever saved under 0: its objects would land on a
-        // random island, so a new island takes its place.
-        logMessage("The saved island has no seed; a new island is made in its place");
-        const bool wasPlayable = playable;
-        playable = false;
-        CreateMap(0, -1, -1, false, false, force);
-        if (wasPlayable) {
-            ToggleBig(true);
-        }
-        return;
+        // 0 asks for a new island: the saved objects would land on it.
+        logMessage("The saved island has no seed; its game cannot be loaded");
+        return false;
     }
 
     loading = true;
@@ -103,8 +100,15 @@ void CMap::LoadMap(bool force)
     CTreeIndicator::Load();
     CControllerGame::Resources()->LoadResources();
     CTombstone::Load();
-    CreateMap(seed, -1, -1, true, false, true);
+    // The first try only: a seed the generator turns down would otherwise
+    // become a random island under the saved objects.
+    const bool made = GenerateOnce(seed, -1, -1, true, false, true);
     loading = false;
+    if (!made) {
+        HideLoading();
+        logMessage("The saved island's seed makes no island; its game cannot be loaded: ", TempSprintf("%u", seed));
+    }
+    return made;
 }
 
 void CMap::SaveFlowers()
@@ -115,12 +119,17 @@ void CMap::SaveFlowers()
 void CMap::LoadFlowers()
 {
     flowers.clear();
-    for (const flower_data& flower : CProfile::current->GetVectorValue<flower_data>(kFlowersProperty)) {
+    CRepairTally tally("Saved flowers");
+    std::vector<flower_data> records = CProfile::current->GetVectorValue<flower_data>(kFlowersProperty);
+    if (records.size() > kMaxFlowers) {
+        records.resize(kMaxFlowers);
+        tally.Note("flowers past the most the ground has room for were left out");
+    }
+    for (const flower_data& flower : records) {
         // A damaged record would be painted outside the ground or name a
         // picture that does not exist; the rest of the island still loads.
         if (!FlowerRecordFits(flower)) {
-            logMessage("A saved flower that cannot be painted was dropped: ",
-                       TempSprintf("%i %i %i %i %i", flower.x, flower.y, flower.colour, flower.size, flower.type));
+            tally.Note("a flower that cannot be painted was left out");
             continue;
         }
         flowers.push_back(flower);

@@ -6,6 +6,7 @@
 #include "CInput.h"
 #include "CMap.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "CSprite.h"
 #include "Log.h"
 #include "RockKinds.h"
@@ -17,6 +18,8 @@
 #include <cstring>
 
 namespace {
+
+constexpr size_t kMaxRecords = 20000;
 
 constexpr int kRocksProperty = 3;
 constexpr int kSelectionMarkerZ = 30;
@@ -48,26 +51,24 @@ coordinate MousePosition()
 // A saved record fit to build a rock from: amounts brought within the size's
 // table, flags made 0 or 1. False for a size or variant no rock has, or a
 // place off the island.
-bool RepairRecord(rock_data& record)
+bool RepairRecord(rock_data& record, CRepairTally& tally)
 {
     if (record.footX < 0 || record.footX >= ISLAND_PIXELS || record.footY < 0 || record.footY >= ISLAND_PIXELS) {
-        logMessage("A saved rock off the island was dropped: ", TempSprintf("%i %i", record.footX, record.footY));
+        tally.Note("a rock off the island was dropped");
         return false;
     }
     if (record.size < 0 || record.size >= ROCK_SIZES || record.variant < 0 ||
         record.variant >= kRockKinds[record.size].variants) {
-        logMessage("A saved rock of an unknown size or variant was dropped: ",
-                   TempSprintf("%i %i", record.size, record.variant));
+        tally.Note("a rock of an unknown size or variant was dropped");
         return false;
     }
     const int amount = kRockKinds[record.size].amount;
     if (record.maximum <= 0 || record.maximum > amount) {
-        logMessage("A saved rock's maximum was out of range and became the size's amount: ",
-                   TempSprintf("%i", record.maximum));
+        tally.Note("the rock's maximum was out of range and became the size's amount");
         record.maximum = amount;
     }
     if (record.remaining < 1 || record.remaining > record.maximum) {
-        logMessage("A saved rock's amount was out of range: ", TempSprintf("%i", record.remaining));
+        tally.Note("the rock's amount was out of range");
         record.remaining = std::min(std::max(record.remaining, 1), static_cast<int>(record.maximum));
     }
     record.consumed = 0;
@@ -441,8 +442,14 @@ void CStone::SaveRocks()
 std::vector<CStone*> CStone::LoadRocks()
 {
     std::vector<CStone*> loaded;
-    for (rock_data record : CProfile::current->GetVectorValue<rock_data>(kRocksProperty)) {
-        if (RepairRecord(record)) {
+    CRepairTally tally("Saved rocks");
+    std::vector<rock_data> records = CProfile::current->GetVectorValue<rock_data>(kRocksProperty);
+    if (records.size() > kMaxRecords) {
+        records.resize(kMaxRecords);
+        tally.Note("rocks past the most an island grows were left out");
+    }
+    for (rock_data& record : records) {
+        if (RepairRecord(record, tally)) {
             loaded.push_back(new CStone(record));
         }
     }

@@ -4,6 +4,7 @@
 #include "CDraw.h"
 #include "CMap.h"
 #include "CProfile.h"
+#include "CRepairTally.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
 #include "Log.h"
@@ -15,6 +16,8 @@
 #include <cstring>
 
 namespace {
+
+constexpr size_t kMaxRecords = 20000;
 
 constexpr int kTreesProperty = 2;
 constexpr int kSelectionMarkerZ = 30;
@@ -41,26 +44,24 @@ const char* const kMysteriousSidebar = "sidebar_item_myst4b.png";
 // A saved record fit to build a tree from: amounts brought within the size's
 // table, flags made 0 or 1. False for a size or trunk style no tree has, or
 // a place off the island.
-bool RepairRecord(tree_data& record)
+bool RepairRecord(tree_data& record, CRepairTally& tally)
 {
     if (record.footX < 0 || record.footX >= ISLAND_PIXELS || record.footY < 0 || record.footY >= ISLAND_PIXELS) {
-        logMessage("A saved tree off the island was dropped: ", TempSprintf("%i %i", record.footX, record.footY));
+        tally.Note("a tree off the island was dropped");
         return false;
     }
     if (record.size < 0 || record.size >= TREE_SIZES || record.trunk < 0 ||
         record.trunk >= kTreeKinds[record.size].styles) {
-        logMessage("A saved tree of an unknown size or trunk style was dropped: ",
-                   TempSprintf("%i %i", record.size, record.trunk));
+        tally.Note("a tree of an unknown size or trunk style was dropped");
         return false;
     }
     const int wood = kTreeKinds[record.size].wood;
     if (record.maximum <= 0 || record.maximum > wood) {
-        logMessage("A saved tree's maximum was out of range and became the size's wood: ",
-                   TempSprintf("%i", record.maximum));
+        tally.Note("the tree's maximum was out of range and became the size's wood");
         record.maximum = wood;
     }
     if (record.remaining < 1 || record.remaining > record.maximum) {
-        logMessage("A saved tree's wood was out of range: ", TempSprintf("%i", record.remaining));
+        tally.Note("the tree's wood was out of range");
         record.remaining = std::min(std::max(record.remaining, 1), static_cast<int>(record.maximum));
     }
     record.consumed = 0;
@@ -516,8 +517,14 @@ void CTree::SaveTrees()
 std::vector<CTree*> CTree::LoadTrees()
 {
     std::vector<CTree*> loaded;
-    for (tree_data record : CProfile::current->GetVectorValue<tree_data>(kTreesProperty)) {
-        if (RepairRecord(record)) {
+    CRepairTally tally("Saved trees");
+    std::vector<tree_data> records = CProfile::current->GetVectorValue<tree_data>(kTreesProperty);
+    if (records.size() > kMaxRecords) {
+        records.resize(kMaxRecords);
+        tally.Note("trees past the most an island grows were left out");
+    }
+    for (tree_data& record : records) {
+        if (RepairRecord(record, tally)) {
             loaded.push_back(new CTree(record));
         }
     }

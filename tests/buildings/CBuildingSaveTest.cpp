@@ -133,5 +133,6 @@ TEST_F(BuildingsTest, DamagedRecordsAreDroppedOrMendedNotFatal)
     EXPECT_EQ(mended.work, 0);
     EXPECT_EQ(mended.wood, 30);
     EXPECT_EQ(mended.rock, 0);
-    EXPECT_NE(Log().find("A saved building of an unknown type or variant was dropped: 12 21"), std::string::npos);
+    EXPECT_NE(Log().find("Saved buildings: a building of an unknown type or variant was left out: 6"),
+              std::string::npos);
 }

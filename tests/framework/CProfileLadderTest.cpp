@@ -4,11 +4,13 @@
 
 #include <sys/time.h>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -240,4 +242,106 @@ TEST_F(CProfileLadder, AKilledSaveLeavesTheLastOrThePreviousSave)
     // The timer must have struck while saves were under way.
     EXPECT_GT(savesCompleted, 0);
     EXPECT_GT(lastCompleted, 0);
+}
+
+namespace {
+
+// A profile with a game under way, told apart by key 60. complete: every key
+// its island needs; seed: key 1.
+std::string GameProfile(int marker, bool complete, unsigned int seed = 7)
+{
+    std::vector<std::string> scalars = {ScalarRecord(1, "j", Int32(static_cast<int>(seed))),
+                                        ScalarRecord(31, "b", std::string(1, '\1')),
+                                        ScalarRecord(60, "i", Int32(marker)),
+                                        ScalarRecord(22, "f", FloatBytes(2.0f))};
+    for (int key : {11, 12, 13, 16, 17, 18, 34, 35}) {
+        scalars.push_back(ScalarRecord(key, "i", Int32(1)));
+    }
+    if (complete) {
+        scalars.push_back(ScalarRecord(14, "9game_data", Int32(1)));
+    }
+    std::sort(scalars.begin(), scalars.end());
+    const std::pair<int, StoredType> islandVectors[] = {
+        {2, {"9tree_data", 32}},     {3, {"9rock_data", 32}},       {4, {"11person_data", 632}},
+        {5, {"9task_item", 8}},      {6, {"13building_data", 56}},  {8, {"7fi_data", 12}},
+        {9, {"11flower_data", 28}},  {15, {"10craft_data", 28}},    {19, {"7ti_data", 16}},
+        {30, {"14tombstone_data", 144}}, {39, {"10craft_data", 28}},
+    };
+    std::vector<std::string> vectors;
+    for (const auto& [key, type] : islandVectors) {
+        vectors.push_back(VectorRecord(key, type.width, type.tag, ""));
+    }
+    return ProfileFile(scalars, vectors);
+}
+
+}  // namespace
+
+// A file that verifies but holds a game the island cannot be made from fails
+// like a damaged one; when no rung has a game that loads, the first verified
+// rung stays with its game given up, so nothing else of the player is lost.
+TEST_F(CProfileLadder, ARungWhoseGameCannotLoadGivesWayToAnOlderSaveOrGivesUpOnlyTheGame)
+{
+    const std::string broken = GameProfile(1, false);
+    const std::string seedless = GameProfile(2, true, 0);
+    const std::string noGame = MarkedProfile(3);
+    struct Case {
+        const char* what;
+        std::string main, saved, loaded;
+        int marker;
+        bool underWay;
+        bool copiedToBakl;
+    };
+    const Case cases[] = {
+        {"a key missing, .BAKS without a game", broken, noGame, "", 3, false, true},
+        {"seed 0, .BAKL without a game", seedless, "", noGame, 3, false, false},
+        {"no rung loads its game", broken, seedless, "", 1, false, false},
+        {"no rung verifies", Flipped(broken, 600), "", "", 0, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PrepareProfiles(c.main, c.saved, c.loaded);
+        RemoveUserFile("PROFILE1v8.DAT.BAD");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<int>(60), c.marker);
+        EXPECT_EQ(profile->GetValue<bool>(31), c.underWay);
+        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAKL"), c.copiedToBakl || !c.loaded.empty());
+        EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD"), c.main) << "the damaged file is kept beside";
+        if (c.marker == 1) {
+            EXPECT_EQ(CController::GetMouseMultiplier(), 2.0f) << "its settings are applied";
+        }
+        delete profile;
+    }
+}
+
+// Values a verified file holds that no control or play could store.
+TEST_F(CProfileLadder, SettingsAndCountersComeBackInsideTheRangesTheGameOffers)
+{
+    struct Case {
+        int key;
+        float stored, loaded;  // int keys hold whole numbers
+    };
+    const Case floats[] = {{20, -1.0f, 0.0f}, {21, 7.0f, 1.0f},  {22, 0.0f, 0.15f},
+                           {22, 1e30f, 3.0f}, {76, 0.7f, 0.5f}, {76, -5.0f, 0.0f}};
+    for (const Case& c : floats) {
+        SCOPED_TRACE(c.key);
+        PrepareProfiles(ProfileFile({ScalarRecord(c.key, "f", FloatBytes(c.stored))}, {}), "", "");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<float>(c.key), c.loaded);
+        delete profile;
+    }
+    const std::tuple<int, int, int> ints[] = {
+        {32, -4, 22000}, {27, 9, 2}, {34, INT_MAX, 999}, {36, INT_MIN, 0}, {60, INT_MAX, INT_MAX}};
+    for (const auto& [key, stored, loaded] : ints) {
+        SCOPED_TRACE(key);
+        PrepareProfiles(ProfileFile({ScalarRecord(key, "i", Int32(stored))}, {}), "", "");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<int>(key), loaded);
+        delete profile;
+    }
+    // Relative mode at speed 0 froze the pointer for good.
+    const std::string relative = std::string(1, '\0');
+    PrepareProfiles(ProfileFile({ScalarRecord(22, "f", FloatBytes(0.0f)), ScalarRecord(23, "b", relative)}, {}), "",
+                    "");
+    delete Open();
+    EXPECT_EQ(CController::GetMouseMultiplier(), 0.15f);
 }

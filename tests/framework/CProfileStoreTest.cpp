@@ -11,12 +11,12 @@ class CProfileStore : public ProfileFixture {};
 TEST_F(CProfileStore, RoundTripsEveryStoredTypeThroughItsFileWithTheFormatsTagAndWidth)
 {
     CProfile* profile = Open();
-    profile->SetValue<int>(11, INT_MIN);
+    profile->SetValue<int>(10, INT_MIN);
     profile->SetValue<unsigned int>(1, 0xFFFFFFFFu);
     profile->SetValue<long>(50, -123456789L);
     profile->SetValue<long>(33, 0x01020304L);
     profile->SetValue<bool>(38, true);
-    profile->SetValue<float>(76, -0.5f);
+    profile->SetValue<float>(43, -0.5f);
     profile->SetValue<stand_in_game_data>(14, {4242});
     profile->SetVectorValue<stand_in_task_item>(5, {{3, 1}, {8, -2}});
     stand_in_person_data first, second;
@@ -30,7 +30,7 @@ TEST_F(CProfileStore, RoundTripsEveryStoredTypeThroughItsFileWithTheFormatsTagAn
 
     const StoredBlock block = ParseProfile(ReadUserFile("PROFILE1v8.DAT"));
     const std::tuple<int, const char*, size_t> scalars[] = {
-        {7, "b", 1}, {11, "i", 4}, {1, "j", 4}, {14, "9game_data", 4}, {76, "f", 4}, {33, "l", 4},
+        {7, "b", 1}, {10, "i", 4}, {1, "j", 4}, {14, "9game_data", 4}, {43, "f", 4}, {33, "l", 4},
     };
     for (const auto& [key, tag, width] : scalars) {
         EXPECT_EQ(block.scalars.at(key).tag, tag) << key;
@@ -44,11 +44,11 @@ TEST_F(CProfileStore, RoundTripsEveryStoredTypeThroughItsFileWithTheFormatsTagAn
     EXPECT_TRUE(block.vectors.at(500).bytes.empty());
 
     profile = Reopen();
-    EXPECT_EQ(profile->GetValue<int>(11), INT_MIN);
+    EXPECT_EQ(profile->GetValue<int>(10), INT_MIN);
     EXPECT_EQ(profile->GetValue<unsigned int>(1), 0xFFFFFFFFu);
     EXPECT_EQ(profile->GetValue<long>(50), -123456789L);
     EXPECT_TRUE(profile->GetValue<bool>(38));
-    EXPECT_EQ(profile->GetValue<float>(76), -0.5f);
+    EXPECT_EQ(profile->GetValue<float>(43), -0.5f);
     EXPECT_EQ(profile->GetValue<stand_in_game_data>(14).lastId, 4242);
     const auto tasks = profile->GetVectorValue<stand_in_task_item>(5);
     ASSERT_EQ(tasks.size(), 2u);

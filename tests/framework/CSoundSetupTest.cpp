@@ -200,20 +200,32 @@ TEST(CSoundSetUp, InitializeFromTheConsoleTurnsSoundOn)
     EXPECT_EQ(CSound::GetGlobalVolume(), 1.0f);
 }
 
-TEST(CSoundSetUp, AnOutputThatCannotOpenLeavesSoundOff)
+// The game's own message and nothing from the audio library: ALSA prints its
+// failures to the terminal unless told not to.
+TEST(CSoundSetUp, AnOutputThatCannotOpenLeavesSoundOffWithOnlyTheGamesMessage)
 {
     TempFolder folder;
     WriteSettings(folder, SOUND_OUTPUT_DEVICE, 0);
-    ChildResult result = RunInChild([] {
-        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-        CSound::Initialize(true);
-        CSound sound("never-looked-up.wav", false, 1.0f, false);
-        sound.Play(false, 0, 0.0f, false);
-        _exit(!CSound::soundInitialized && !CSound::system && !sound.IsPlaying() ? 0 : 2);
-    });
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output, std::string(kLoadedLine) +
-                                 "ERROR!  Sound library initialization error 2: The sound output could not be opened. \n");
+    for (const char* driver : {"no-such-driver", "alsa"}) {
+        SCOPED_TRACE(driver);
+        ChildResult result = RunInChild([driver] {
+            setenv("SDL_AUDIODRIVER", driver, 1);
+            CSound::Initialize(true);
+            if (CSound::soundInitialized) {
+                _exit(3);  // this machine has a sound device
+            }
+            CSound sound("never-looked-up.wav", false, 1.0f, false);
+            sound.Play(false, 0, 0.0f, false);
+            _exit(!CSound::system && !sound.IsPlaying() ? 0 : 2);
+        });
+        if (result.exitCode == 3) {
+            continue;
+        }
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.output,
+                  std::string(kLoadedLine) +
+                      "ERROR!  Sound library initialization error 2: The sound output could not be opened. \n");
+    }
 }
 
 TEST(CSoundSetUp, TheSoundArchiveMustBeThereAndWhole)

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -24,15 +24,13 @@ void WriteFile(const std::string& name, const uint8_t* data, size_t size)
     }
 }
 
+// Every file goes, whichever profile id an earlier input's header named, so
+// each input runs on an empty folder and reproduces alone.
 void Clear()
 {
-    const char* names[] = {"PALMORAv8.DAT", "PROFILE1v8.DAT"};
-    const char* suffixes[] = {"", ".BAKS", ".BAKL", ".TMP", ".BAKL.TMP"};
-    for (const char* name : names) {
-        for (const char* suffix : suffixes) {
-            unlink((folder + name + suffix).c_str());
-        }
-    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    std::filesystem::create_directories(folder);
 }
 
 }  // namespace

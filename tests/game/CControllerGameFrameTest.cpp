@@ -18,7 +18,11 @@ TEST(CControllerGame, TurnsTimeAwayIntoFramesWithoutOverflowOrNegativeCounts)
     EXPECT_EQ(CControllerGame::CatchUpFramesFor(30, -1.0f), 0);
     EXPECT_EQ(CControllerGame::CatchUpFramesFor(30, NAN), 900);
     EXPECT_EQ(CControllerGame::CatchUpFramesFor(30, INFINITY), 900);
-    EXPECT_EQ(CControllerGame::CatchUpFramesFor(4e9, 1000.0f), INT_MAX);
+    // Longer absences count as thirty days of frames, after the factor.
+    const int month = 30 * 86400 * 30;
+    EXPECT_EQ(CControllerGame::CatchUpFramesFor(4e9, 1000.0f), month);
+    EXPECT_EQ(CControllerGame::CatchUpFramesFor(20 * 86400, 2.0f), month);
+    EXPECT_EQ(CControllerGame::CatchUpFramesFor(20 * 86400, 1.0f), 20 * 86400 * 30);
 }
 
 TEST(CControllerGame, AStallIsAGapOfMoreThanAMinuteAfterTheFirstFrame)

@@ -80,6 +80,6 @@ TEST_F(GameScreenTest, LeavingThroughTheMenuStoresTheIslandAndTheNextVisitContin
     EXPECT_EQ(TreePlaces(*again), trees);
     EXPECT_EQ(again->rocks.size(), rocks);
     EXPECT_EQ(again->flowers.size(), flowerCount);
-    EXPECT_NE(Log().find("A saved tree off the island was dropped"), std::string::npos);
-    EXPECT_NE(Log().find("A saved flower that cannot be painted was dropped"), std::string::npos);
+    EXPECT_NE(Log().find("Saved trees: a tree off the island was dropped: "), std::string::npos);
+    EXPECT_NE(Log().find("Saved flowers: a flower that cannot be painted was left out: 4"), std::string::npos);
 }

@@ -1,0 +1,134 @@
+// What a verified profile file may hold: the settings stay inside the ranges
+// their controls offer, counters and stocks inside what play can reach, and a
+// game under way has every key its island needs. A checksum only proves that
+// the file is as it was written; an edited or damaged value passes it.
+#include "CProfile.h"
+
+#include "CRepairTally.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <map>
+
+namespace {
+
+constexpr int kSeedKey = 1;
+constexpr int kGameUnderWayKey = 31;
+
+struct float_range {
+    int key;
+    float low, high;
+};
+// Volumes and the mouse speed as their sliders offer them.
+constexpr float_range kFloatRanges[] = {{20, 0.0f, 1.0f}, {21, 0.0f, 1.0f}, {22, 0.15f, 3.0f}};
+constexpr int kCatchUpFactorKey = 76;
+constexpr float kCatchUpFactors[] = {0.0f, 0.5f, 1.0f, 2.0f};
+
+struct int_range {
+    int key;
+    int count;  // consecutive keys sharing the range
+    int low, high;
+};
+// Stocks, research levels, the hint id and the counters: nothing in play
+// makes a negative count or a level past the last.
+constexpr int kIntMax = 0x7fffffff;
+constexpr int_range kIntRanges[] = {
+    {11, 3, 0, kIntMax},       // wood, fish, rock in stock
+    {16, 3, 0, kIntMax},       // food kinds 1 to 3
+    {25, 1, 0, kIntMax},       // science points
+    {26, 4, 0, 2},             // research levels
+    {32, 1, 22000, 22038},     // next loading-screen hint
+    {34, 2, 0, 999},           // stardust and moondust
+    {36, 2, 0, kIntMax},       // islands generated, crates opened
+    {41, 2, 0, kIntMax},       // guano, mushrooms
+    {44, 2, 0, kIntMax},       // lodestones, relics
+    {49, 1, 0, kIntMax},       // game time on this island
+    {51, 14, 0, kIntMax},      // band size and the lifetime counters (51..64)
+    {74, 1, 0, kIntMax},       // endings reached
+};
+
+// Scalars and vectors a saved island cannot be played without.
+constexpr int kIslandScalars[] = {1, 11, 12, 13, 14, 16, 17, 18, 34, 35};
+constexpr int kIslandVectors[] = {2, 3, 4, 5, 6, 8, 9, 15, 19, 30, 39};
+
+template <typename T>
+bool Decode(const std::map<int, property_data>& scalars, int key, T& value)
+{
+    const auto found = scalars.find(key);
+    if (found == scalars.end() || found->second.type != ProfileType<T>::tag ||
+        found->second.value.size() != static_cast<size_t>(ProfileType<T>::width)) {
+        return false;
+    }
+    value = ProfileType<T>::Decode(found->second.value.data());
+    return true;
+}
+
+template <typename T>
+void Encode(std::map<int, property_data>& scalars, int key, T value)
+{
+    ProfileType<T>::Encode(value, scalars[key].value.data());
+}
+
+}  // namespace
+
+void CProfile::RepairScalars(ScalarMap& scalars)
+{
+    CRepairTally tally("Saved settings and counters");
+    for (const float_range& range : kFloatRanges) {
+        float value;
+        if (Decode(scalars, range.key, value) && !(value >= range.low && value <= range.high)) {
+            const float inside = std::isnan(value) ? range.high : std::min(std::max(value, range.low), range.high);
+            Encode(scalars, range.key, inside);
+            tally.Note("a setting outside its control's range was brought inside it");
+        }
+    }
+    float factor;
+    if (Decode(scalars, kCatchUpFactorKey, factor) &&
+        std::find(std::begin(kCatchUpFactors), std::end(kCatchUpFactors), factor) == std::end(kCatchUpFactors)) {
+        float nearest = 1.0f;
+        for (float offered : kCatchUpFactors) {
+            if (std::fabs(offered - factor) < std::fabs(nearest - factor)) {
+                nearest = offered;
+            }
+        }
+        Encode(scalars, kCatchUpFactorKey, nearest);
+        tally.Note("a catch-up factor the settings do not offer became the nearest one offered");
+    }
+    for (const int_range& range : kIntRanges) {
+        for (int key = range.key; key < range.key + range.count; key++) {
+            int value;
+            if (Decode(scalars, key, value) && (value < range.low || value > range.high)) {
+                Encode(scalars, key, std::min(std::max(value, range.low), range.high));
+                tally.Note("a count or level past what play can reach was brought back to its bound");
+            }
+        }
+    }
+}
+
+bool CProfile::GameLoadable(const ScalarMap& scalars, const VectorMap& vectors)
+{
+    bool underWay = false;
+    if (!Decode(scalars, kGameUnderWayKey, underWay) || !underWay) {
+        return true;
+    }
+    for (int key : kIslandScalars) {
+        if (scalars.count(key) == 0) {
+            return false;
+        }
+    }
+    for (int key : kIslandVectors) {
+        if (vectors.count(key) == 0) {
+            return false;
+        }
+    }
+    // 0 asks the generator for a new island: the band would be lost on it.
+    unsigned int seed = 0;
+    return Decode(scalars, kSeedKey, seed) && seed != 0;
+}
+
+void CProfile::ClearGame(ScalarMap& scalars)
+{
+    Encode(scalars, kGameUnderWayKey, false);
+}
