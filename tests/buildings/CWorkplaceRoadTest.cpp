@@ -1,10 +1,6 @@
-// The workplaces in the running game: a man dropped on a finished science
-// station researches there and the band's science points rise; dropped on a
-// finished craftworks he works on the first clothes order until it waits to
-// be fetched.
-#include "CControllerScience.h"
+// The craftworks in the running game: a man dropped on a finished one works
+// on the first clothes order until it waits to be fetched.
 #include "CCraftworks.h"
-#include "CScienceStation.h"
 #include "tests/islanders/RoadFixture.h"
 
 namespace {
@@ -42,18 +38,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(WorkplaceRoad, AManDroppedOnAScienceStationResearchesThere)
-{
-    CPerson* man = Man();
-    ASSERT_NE(man, nullptr);
-    CScienceStation* station = Finished<CScienceStation>(-180);
-    const int points = CControllerScience::GetSciencePoints();
-    DropOn(man, station);
-    Frame();
-    EXPECT_EQ(man->GetCurrentTask(), 11);
-    EXPECT_TRUE(RunUntil([&] { return CControllerScience::GetSciencePoints() > points; }));
-}
 
 TEST_F(WorkplaceRoad, AManDroppedOnACraftworksMakesTheFirstOrder)
 {
