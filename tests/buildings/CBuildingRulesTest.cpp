@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kHut = 1, kFoodStore = 2, kRockStore = 3, kWoodStore = 4;
+constexpr int kHut = 1;
 
 bool Saved(CProfile& profile)
 {
@@ -88,20 +88,4 @@ TEST_F(BuildingsTest, AHutSiteIsRaisedAndTakenDownByItsExactAmounts)
     EXPECT_TRUE(hut->IsComplete()) << "a finished demolition counts as done";
     EXPECT_TRUE(hut->IsDemolished());
     EXPECT_FALSE(Saved(profile));
-}
-
-TEST_F(BuildingsTest, StorehousesCountForTheirOwnGoodsOnlyWhileTheyStand)
-{
-    for (int type : {kFoodStore, kRockStore, kWoodStore, kWoodStore}) {
-        (new PlainBuilding(type, type, 1000 + 300 * static_cast<int>(CBuilding::buildings.size()), 1500))->FinishNow();
-    }
-    CBuilding* site = new PlainBuilding(kRockStore, kRockStore, 1000, 2500);
-    site->Build(40000);
-    const int counts[] = {2, 1, 1, 1, 0, 0, 1, 0};  // wood, rock, three foods, nothing
-    for (int resource = 0; resource < 8; resource++) {
-        EXPECT_EQ(CBuilding::GetNumStorehouses(resource), counts[resource]) << resource;
-    }
-    CBuilding::buildings[3]->SetBuildingDemolitionState(true);
-    CBuilding::buildings[3]->GiveResponse(true);
-    EXPECT_EQ(CBuilding::GetNumStorehouses(0), 1) << "from the yes on";
 }
