@@ -8,6 +8,7 @@
 #include "CMushroom.h"
 #include "CMysteriousObject.h"
 #include "CResources.h"
+#include "CSidebar.h"
 #include "CSound.h"
 #include "CSoundSystem.h"
 #include "CStone.h"
@@ -343,7 +344,7 @@ TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
     EXPECT_FALSE(game.mistA->Hidden());
 }
 
-TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyAndAChildGetsThePlainNo)
+TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyByNameAndAChildGetsThePlainNo)
 {
     CControllerGame& game = Open(kFixedIslandSeeds[2]);
     CMap* island = CControllerGame::island;
@@ -368,6 +369,7 @@ TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyAndAChildGetsThePl
         CPerson* adult = new CPerson(IslanderRecord(x + 500, y - 300, 30 * 172800));
         offer(groundOnly[i], adult);
         EXPECT_EQ(CControllerGame::lastToolTip.id, 15100 + i) << groundOnly[i];
+        EXPECT_STREQ(CControllerGame::sidebar->timedMessage.text1, adult->GetASCIIName()) << "named";
         delete adult;
     }
     offer(21, new CPerson(IslanderRecord(x + 500, y - 300, 8 * 172800)));
