@@ -153,6 +153,12 @@ TEST_F(HutTest, AHutComingDownSendsItsOccupantOutEveryFrame)
         Frame();
         EXPECT_TRUE(sleeper->finishSoon) << frame;
     }
+    hut->Build(1000);
+    hut->AddResource(-10, 0);
+    hut->AddResource(-10, 1);
+    ASSERT_TRUE(hut->IsComplete()) << "taken down to the ground counts as done";
+    EXPECT_EQ(CHut::FindAvailableHut(other, x, y, false, true, false), nullptr) << "and is still no bed";
+    EXPECT_EQ(CHut::FindFinishedHut(), nullptr);
 }
 
 TEST_F(HutSoundTest, TheDoorShutsOnASleeperAndOpensOnceWhenTheSleeperLeaves)
