@@ -39,8 +39,6 @@ TEST_F(BuildingsTest, TheFirstOfEquallyNearStorehousesTakesTheDelivery)
     EXPECT_EQ(atX, 1000);
     atX = 1201;
     EXPECT_EQ(CBuilding::GetPileCoordinates(atX, atY, 6), east);
-    EXPECT_EQ(CBuilding::GetNumStorehouses(2), 2);
-    EXPECT_EQ(CBuilding::GetNumStorehouses(5), 0);
     atX = 7;
     EXPECT_EQ(CBuilding::GetPileCoordinates(atX, atY, 0), nullptr);
     EXPECT_EQ(atX, 7);

@@ -87,7 +87,8 @@ TEST_F(HutTest, AHutIsReservedByOneSleeperUntilAnotherTakesItByForce)
     int x = 0, y = 0;
     EXPECT_EQ(CHut::FindAvailableHut(first, x, y, false, false, true), hut);
     EXPECT_EQ(hut->occupant, first);
-    EXPECT_NE(x, -1);
+    EXPECT_EQ(x, Round(hut->x) + 35) << "a small hut's door";
+    EXPECT_EQ(y, Round(hut->y) + 195);
 
     EXPECT_EQ(CHut::FindAvailableHut(second, x, y, false, false, true), nullptr);
     EXPECT_EQ(x, -1);
@@ -137,13 +138,27 @@ TEST_F(HutTest, AHutComingDownSendsItsOccupantOutEveryFrame)
     hut->occupant = sleeper;
     Frame();
     EXPECT_FALSE(sleeper->finishSoon) << "a finished hut lets its sleeper be";
+    CPerson* other = Islander(720, 700);
+    int x = 0, y = 0;
+    EXPECT_EQ(CHut::FindAvailableHut(other, x, y, false, true, false), hut);
+    EXPECT_EQ(x, Round(hut->x) + 195) << "a large hut's door";
+    EXPECT_EQ(y, Round(hut->y) + 185);
     hut->SetBuildingDemolitionState(true);
     hut->GiveResponse(true);
+    EXPECT_EQ(CHut::FindAvailableHut(other, x, y, false, true, false), nullptr) << "no bed in a hut coming down";
+    EXPECT_EQ(CHut::FindFinishedHut(), nullptr);
+    EXPECT_EQ(CHut::FindUnfinishedHut(), nullptr) << "nor is it a site to build";
     for (int frame = 0; frame < 3; frame++) {
         sleeper->finishSoon = false;
         Frame();
         EXPECT_TRUE(sleeper->finishSoon) << frame;
     }
+    hut->Build(1000);
+    hut->AddResource(-10, 0);
+    hut->AddResource(-10, 1);
+    ASSERT_TRUE(hut->IsComplete()) << "taken down to the ground counts as done";
+    EXPECT_EQ(CHut::FindAvailableHut(other, x, y, false, true, false), nullptr) << "and is still no bed";
+    EXPECT_EQ(CHut::FindFinishedHut(), nullptr);
 }
 
 TEST_F(HutSoundTest, TheDoorShutsOnASleeperAndOpensOnceWhenTheSleeperLeaves)

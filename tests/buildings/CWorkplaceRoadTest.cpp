@@ -1,10 +1,7 @@
-// The workplaces in the running game: a man dropped on a finished science
-// station researches there and the band's science points rise; dropped on a
-// finished craftworks he works on the first clothes order until it waits to
-// be fetched, and the lesson on fetching clothes moves on.
-#include "CControllerScience.h"
+// The craftworks in the running game: a man dropped on a finished one works
+// on the first clothes order until it waits to be fetched, and the lesson on
+// fetching clothes moves on.
 #include "CCraftworks.h"
-#include "CScienceStation.h"
 #include "CTutorialDialog.h"
 #include "tests/islanders/RoadFixture.h"
 
@@ -45,18 +42,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(WorkplaceRoad, AManDroppedOnAScienceStationResearchesThere)
-{
-    CPerson* man = Man();
-    ASSERT_NE(man, nullptr);
-    CScienceStation* station = Finished<CScienceStation>(-180);
-    const int points = CControllerScience::GetSciencePoints();
-    DropOn(man, station);
-    Frame();
-    EXPECT_EQ(man->GetCurrentTask(), 11);
-    EXPECT_TRUE(RunUntil([&] { return CControllerScience::GetSciencePoints() > points; }));
-}
 
 TEST_F(WorkplaceRoad, AManDroppedOnACraftworksMakesTheFirstOrder)
 {

@@ -2,6 +2,7 @@
 
 #include "CControllerGame.h"
 #include "CControllerPopUp.h"
+#include "CDraw.h"
 #include "CGuiFlowers.h"
 #include "CTreeIndicator.h"
 #include "CTutorialCircle.h"
@@ -26,6 +27,27 @@ std::set<int> Ghosts(CControllerBuild* menu)
         }
     }
     return ghosts;
+}
+
+// Whether the sprite shows the price text with these inserts, pixel for pixel.
+bool ShowsPrice(CSprite* cost, const char* wood, const char* rock, const char* work)
+{
+    CSprite price(0, 0, 0);
+    int lines = 0;
+    price.LoadTextShadow(10090, 180, 70, 2, lines, 41, 37, 22, wood, rock, work, nullptr, nullptr);
+    CDraw* draw = CSprite::draw;
+    const int shown = cost->GetImage(0), made = price.GetImage(0);
+    if (draw->GetW(shown) != draw->GetW(made) || draw->GetH(shown) != draw->GetH(made)) {
+        return false;
+    }
+    for (int y = 0; y < draw->GetH(made); y++) {
+        for (int x = 0; x < draw->GetW(made); x++) {
+            if (draw->getpixel(shown, x, y) != draw->getpixel(made, x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -83,10 +105,21 @@ TEST_F(BuildMenuTest, ThePointerLightsOneItemAndItsTextsAreRenderedOnlyWhenItCha
     }
     EXPECT_EQ(menu->itemPictures[1]->GetFrame(), 0u);
 
+    // The fireplace needs rock but no wood: the price names each in its place.
+    MouseAt(380, 150);
+    Frame();
+    ASSERT_EQ(menu->hoveredItem, kFireplace);
+    EXPECT_TRUE(ShowsPrice(menu->cost, "0", "2", "500"));
+    EXPECT_FALSE(ShowsPrice(menu->cost, "2", "0", "500"));
+    MouseAt(285, 220);
+    Frame();
+    ASSERT_EQ(menu->hoveredItem, kFlowers);
+    EXPECT_TRUE(ShowsPrice(menu->cost, "0", "0", "1")) << "flowers cost nothing but a moment";
+
     // A locked item shows its locked words and no price or large picture.
     MouseAt(190, 300);
     Frame();
-    EXPECT_EQ(menu->hoverRenders, 3);
+    EXPECT_EQ(menu->hoverRenders, 5);
     EXPECT_TRUE(menu->cost->Hidden());
     EXPECT_TRUE(menu->largePictures[kFoodStore]->Hidden());
     EXPECT_EQ(menu->description->GetY(), 264);

@@ -63,29 +63,6 @@ TEST_F(GameScreenTest, TheArrowsStepThroughTheBandAndTheSearchesPickTheRightIsla
     EXPECT_TRUE(CControllerGame::island->IsCenteringScreen());
 }
 
-TEST_F(GameScreenTest, AnIslandersSidePanelLinesFollowAgeSkillAndSleep)
-{
-    Open();
-    CPerson* toddler = new CPerson(IslanderRecord(0, 0, 2 * kYear));
-    CPerson* girl = new CPerson(IslanderRecord(0, 0, 5 * kYear, 1));
-    CPerson* boy = new CPerson(IslanderRecord(0, 0, 13 * kYear));
-    CPerson* adult = new CPerson(IslanderRecord(0, 0, 30 * kYear));
-    EXPECT_EQ(toddler->GetSelectedTopDetail().id, 8003);
-    EXPECT_EQ(girl->GetSelectedTopDetail().id, 8005);
-    EXPECT_EQ(boy->GetSelectedTopDetail().id, 8006);
-    const selection_result top = adult->GetSelectedTopDetail();
-    EXPECT_EQ(top.id, 8000);
-    EXPECT_EQ(top.text1, nullptr);
-
-    adult->currentTask = 3;
-    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9003);
-    adult->statusTextId = 9001;
-    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9001);
-    adult->currentSubTask = 9;
-    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9019) << "asleep in a hut wins over a status text";
-    EXPECT_EQ(adult->GetSelectedBottomDetail().offsetY, 10);
-}
-
 TEST_F(GameScreenTest, EveryChildScreenComesBackInTheFixedOrderAndIsDeleted)
 {
     CControllerGame& game = Open();

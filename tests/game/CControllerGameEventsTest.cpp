@@ -8,6 +8,7 @@
 #include "CMushroom.h"
 #include "CMysteriousObject.h"
 #include "CResources.h"
+#include "CSidebar.h"
 #include "CSound.h"
 #include "CSoundSystem.h"
 #include "CStone.h"
@@ -15,6 +16,7 @@
 #include "SoundLayer.h"
 #include "TestBytes.h"
 #include "Utilities.h"
+#include "tests/islanders/IslanderRecords.h"
 
 #include <map>
 #include <set>
@@ -340,4 +342,36 @@ TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
     EXPECT_EQ(CObject::objects.size(), objects);
     EXPECT_EQ(CControllerGame::lastToolTip.id, 15032);
     EXPECT_FALSE(game.mistA->Hidden());
+}
+
+TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyByNameAndAChildGetsThePlainNo)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[2]);
+    CMap* island = CControllerGame::island;
+    // Offers the potion with a press on the islander, as the player does.
+    auto offer = [&](int potion, CPerson* person) {
+        island->CenterScreen(Round(person->data.x), Round(person->data.y), true, false, false);
+        Frame();
+        Frame();
+        for (int dy = -60; dy <= 20 && CObject::FindObjectAt(-1, -1, false, true) != person; dy += 2) {
+            for (int dx = -10; dx <= 40 && CObject::FindObjectAt(-1, -1, false, true) != person; dx += 2) {
+                MouseAt(Round(person->data.x) + island->offsetX + dx, Round(person->data.y) + island->offsetY + dy);
+            }
+        }
+        ASSERT_EQ(CObject::FindObjectAt(-1, -1, false, true), person);
+        game.heldPotion = potion;
+        game.InputMouseClick(true, false, false);
+        EXPECT_EQ(game.heldPotion, 0);
+    };
+    const int x = island->GetStartX(), y = island->GetStartY();
+    const int groundOnly[] = {1, 2, 4, 5, 6, 7, 9, 11, 12, 16, 17, 19, 27};
+    for (int i = 0; i < 13; i++) {
+        CPerson* adult = new CPerson(IslanderRecord(x + 500, y - 300, 30 * 172800));
+        offer(groundOnly[i], adult);
+        EXPECT_EQ(CControllerGame::lastToolTip.id, 15100 + i) << groundOnly[i];
+        EXPECT_STREQ(CControllerGame::sidebar->timedMessage.text1, adult->GetASCIIName()) << "named";
+        delete adult;
+    }
+    offer(21, new CPerson(IslanderRecord(x + 500, y - 300, 8 * 172800)));
+    EXPECT_EQ(CControllerGame::lastToolTip.id, 15012) << "a child is refused without a word of why";
 }

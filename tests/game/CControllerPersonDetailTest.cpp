@@ -107,6 +107,12 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
     EXPECT_TRUE(detail.checkBoxes[1]->GetChecked());
     const int twoAges = TextWidth(detail.values[0]);
     EXPECT_STREQ(detail.typedName, adult->GetASCIIName());
+    // Each strength word covers a closed range; the last is for 100 and more.
+    const int words[][2] = {{0, 11082},   {9, 11082},   {10, 11083},  {24, 11083},  {25, 11084}, {49, 11084},
+                            {50, 11085},  {74, 11085},  {75, 11086},  {99, 11086},  {100, 11087}, {140, 11087}};
+    for (const auto& word : words) {
+        EXPECT_EQ(CControllerPersonDetail::StrengthCategory(word[0]), word[1]) << word[0];
+    }
 
     // The arrows, by button and by key, wrap round the band.
     detail.GUICallback(1, 0);

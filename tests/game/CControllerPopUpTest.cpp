@@ -48,6 +48,24 @@ TEST_F(GameScreenTest, APopUpIsANoticeOrAQuestionAndEscapeAnswersCancel)
     EXPECT_EQ(question.returnCode, 0);
 }
 
+TEST(CControllerPopUp, TheLongTextsOfGravesDeathsAndMysteriesTakeTheLargeBox)
+{
+    const int ranges[][2] = {{12005, 12005}, {12009, 12016}, {12018, 12019}, {12307, 12307}, {12313, 12313},
+                             {12350, 12350}, {12353, 12353}, {26001, 26011}, {26100, 26106}, {26200, 26208},
+                             {26300, 26303}, {26400, 26402}, {26405, 26406}, {26500, 26504}, {26600, 26605},
+                             {26609, 26611}};
+    int large = 0;
+    for (int id = 11000; id < 28000; id++) {
+        bool listed = false;
+        for (const auto& range : ranges) {
+            listed = listed || (id >= range[0] && id <= range[1]);
+        }
+        EXPECT_EQ(CControllerPopUp::UsesLargeLayout(id), listed) << id;
+        large += listed;
+    }
+    EXPECT_EQ(large, 65);
+}
+
 TEST_F(GameScreenTest, TheDialogKeepsItsOwnCopyOfTheAskersTexts)
 {
     Asker* asker = new Asker();

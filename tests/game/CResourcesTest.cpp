@@ -224,6 +224,9 @@ TEST_F(StockTest, PilesShowTheStockInStepsOfTen)
     EXPECT_EQ(stock->rockSprites[1]->GetX(), kAnchors[1].x - 12 + kOffsetX);
     EXPECT_EQ(stock->rockSprites[1]->GetFrame(), 0u) << "and a small one";
 
+    stock->SetFood(1, 0);
+    Pump();
+    EXPECT_EQ(Shown(stock->fishSprites), 1) << "a single fish is on the mat";
     stock->SetFood(25, 0);
     Pump();
     EXPECT_EQ(Shown(stock->fishSprites), 1);

@@ -3,6 +3,8 @@
 #include "CMysteriousObject.h"
 #include "IslanderFixture.h"
 
+#include <algorithm>
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -106,6 +108,54 @@ TEST_F(PersonDustTest, OnePotionAnIslanderYearWithTheTwinsOnlyForWomenOfAge)
     EXPECT_TRUE(man->AcceptPotion(18));
     EXPECT_EQ(woman->data.food, 10000);
     EXPECT_EQ(baby->data.food, IslanderRecord(0, 0, 2 * kYear, 1).food) << "babies have no need of food";
+}
+
+TEST_F(PersonDustTest, EachGrownUpsPotionDoesItsOwnThingUnderItsOwnTip)
+{
+    int id = 10;
+    auto give = [&](int potion, int tip, const std::function<void(CPerson*)>& before,
+                    const std::function<bool(CPerson*)>& done) {
+        CPerson* person = Islander(30, 0, id++);
+        before(person);
+        EXPECT_TRUE(person->AcceptPotion(potion)) << potion;
+        EXPECT_EQ(CControllerGame::lastToolTip.id, tip) << potion;
+        EXPECT_TRUE(done(person)) << potion;
+    };
+    const auto nothing = [](CPerson*) {};
+    give(8, 15019, [](CPerson* p) { p->data.energy = 9000; }, [](CPerson* p) { return p->data.energy == 4000; });
+    give(10, 15020, [](CPerson* p) { p->data.food = 9000; }, [](CPerson* p) { return p->data.food == 4000; });
+    int mind = 0;
+    give(22, 15031, [&](CPerson* p) { mind = p->GetMentalStrength(); },
+         [&](CPerson* p) { return p->GetMentalStrength() == std::min(100, mind + 20); });
+    const int skillOf[][3] = {{13, 5, 15023}, {14, 11, 15024}, {15, 12, 15025}, {23, 3, 15026},
+                              {24, 4, 15027}, {25, 2, 15028},  {26, 14, 15029}};  // potion, skill slot, tip
+    for (const auto& skill : skillOf) {
+        const int slot = skill[1];
+        give(skill[0], skill[2], nothing, [slot](CPerson* p) { return p->data.skills[slot] == 4000; });
+    }
+    const int dyes[] = {0, 1, 3, 7, 6, 2, 5, 4};
+    for (int i = 0; i < 8; i++) {
+        const int colour = dyes[i];
+        give(31 + i, 15039 + i, [colour](CPerson* p) { p->ChangeHairColour((colour + 1) % 8); },
+             [colour](CPerson* p) { return p->GetHairColour() == colour && p->data.keepHairColour; });
+    }
+    for (int style = 0; style < 8; style++) {
+        give(39 + style, 15047 + style, [style](CPerson* p) { p->ChangeHairStyle((style + 1) % 8); },
+             [style](CPerson* p) { return p->data.youngHairStyle == style && p->data.matureHairStyle == style; });
+    }
+    const int faces[] = {4, 0, 2, 5, 3};
+    for (int i = 0; i < 5; i++) {
+        const int face = faces[i];
+        give(47 + i, 15055 + i, nothing, [face](CPerson* p) { return p->currentMouth == p->mouthSets[face]; });
+    }
+
+    // What only touches the ground, or the wrong age, is refused.
+    for (int potion : {1, 2, 4, 5, 6, 7, 9, 11, 12, 16, 17, 19, 27}) {
+        EXPECT_FALSE(Islander(30, 1, id++)->AcceptPotion(potion)) << potion;
+    }
+    EXPECT_FALSE(Islander(13, 0, id++)->AcceptPotion(21)) << "a child";
+    EXPECT_FALSE(Islander(46, 1, id++)->AcceptPotion(3)) << "twins from 18 to 45";
+    EXPECT_TRUE(Islander(18, 1, id++)->AcceptPotion(3));
 }
 
 TEST_F(PersonDustTest, TheYouthPotionMakesASeniorThirtySixAgainAndAgeingStartsOver)

@@ -2,14 +2,14 @@
 
 #include "CFireplace.h"
 
-TEST_F(RoadTest, AHungryManDroppedOnTheFoodMatEatsAtTheBurningFire)
+TEST_F(RoadTest, AManDroppedOnTheFoodMatEatsAtTheBurningFireUpToFull)
 {
     CPerson* man = Man();
     ASSERT_TRUE(man && !CFireplace::fireplaces.empty());
     stock->AddWood(10);
     stock->AddFood(10, 0);
     ASSERT_TRUE(CFireplace::IsBurning());
-    man->data.food = 1000;
+    man->data.food = 8000;
     const int food = stock->GetFood(-1);
 
     Carry(man, stock->GetPileX(2), stock->GetPileY(2));
@@ -24,7 +24,7 @@ TEST_F(RoadTest, AHungryManDroppedOnTheFoodMatEatsAtTheBurningFire)
     EXPECT_EQ(stock->GetFood(-1), food - 1);
     EXPECT_GE(man->carriedItem, 2);
     ASSERT_TRUE(RunUntil([&] { return man->GetCurrentTask() != 13; }, 1500));
-    EXPECT_GE(man->data.food, 1000 + 3333 - 50) << "at least a meal (a hungry man may go on to eat again)";
+    EXPECT_EQ(man->data.food, 10000) << "a meal tops up to full and no further";
     EXPECT_EQ(man->carriedItem, -1);
     EXPECT_EQ(man->lastTask, 0) << "eating is not taken up again";
 

@@ -53,6 +53,40 @@ TEST_F(SkillsTest, MeterRankAndSpecialtyComeFromTheSevenShownSkills)
     EXPECT_TRUE(person->MultipleMaster());
 }
 
+TEST_F(SkillsTest, TheSidePanelLinesFollowAgeAtItsEdgesSkillAndSleep)
+{
+    const int tops[][3] = {{1, 0, 8002}, {2, 1, 8003}, {3, 0, 8004}, {5, 1, 8005},
+                           {6, 0, 8006}, {13, 1, 8007}, {14, 0, 8000}};  // years, gender, text
+    int id = 1;
+    for (const auto& top : tops) {
+        CPerson* person = Grown(top[0], top[1], id++);
+        const selection_result line = person->GetSelectedTopDetail();
+        EXPECT_EQ(line.id, top[2]) << top[0] << " years";
+        EXPECT_EQ(line.text1, nullptr);
+        delete person;
+    }
+
+    // A skilled grown-up names the rank and the speciality by their text ids.
+    CPerson* adult = Grown(30, 1, id++);
+    adult->data.skills[11] = 6666;  // research, rank 2
+    selection_result top = adult->GetSelectedTopDetail();
+    EXPECT_EQ(top.id, 8001);
+    EXPECT_STREQ(top.text1, "11122");
+    EXPECT_STREQ(top.text2, "11105");
+    adult->data.skills[3] = adult->data.skills[12] = 10000;
+    EXPECT_EQ(adult->GetSelectedTopDetail().id, 8008);
+
+    adult->currentTask = 3;
+    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9003);
+    adult->idle = true;
+    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9000) << "idle says so whatever the task";
+    adult->statusTextId = 9001;
+    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9001);
+    adult->currentSubTask = 9;
+    EXPECT_EQ(adult->GetSelectedBottomDetail().id, 9019) << "asleep in a hut wins over a status text";
+    EXPECT_EQ(adult->GetSelectedBottomDetail().offsetY, 10);
+}
+
 TEST_F(SkillsTest, SkillsOutsideTheirRangesAreIgnored)
 {
     CPerson* person = Grown(30, 0, 1);

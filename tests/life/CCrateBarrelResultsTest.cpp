@@ -9,6 +9,7 @@
 #include "tests/islanders/IslanderRecords.h"
 
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -61,7 +62,11 @@ TEST_F(CrateResultTest, StockResultsFillAndEmptyTheStoresAndCountTheOpening)
     CResources* stock = Stock();
     const change changes[] = {
         {24180, [stock] { return stock->GetFood(-1); }, 50},
+        {24181, [stock] { return stock->GetRock(); }, 50},
+        {24182, [stock] { return stock->GetWood(); }, 50},
+        {24188, [this] { return profile.GetValue<int>(25); }, 100},
         {24189, [stock] { return stock->GetStardust(); }, 10},
+        {24190, [stock] { return stock->GetMoondust(); }, 10},
         {24191, [this] { return profile.GetValue<int>(25); }, 1000},
         {24600, [this] { return profile.GetValue<int>(44); }, 10},
     };
@@ -91,6 +96,18 @@ TEST_F(CrateResultTest, OpenerResultsTeachStrengthenWeakenAndGreyTheOpenerOnly)
     EXPECT_EQ(opener->data.skills[11], 10000) << "at most mastered";
     EXPECT_EQ(bystander->data.skills[11], 0);
 
+    // Each lesson teaches its own skill, a little or to mastery.
+    const int lessons[][3] = {{24183, 3, 2000},   {24184, 5, 2000},   {24185, 14, 2000},  {24187, 12, 2000},
+                              {24192, 3, 10000},  {24193, 2, 10000},  {24194, 4, 10000},  {24195, 5, 10000},
+                              {24196, 14, 10000}, {24198, 12, 10000}};  // result, skill slot, skill after
+    for (const auto& lesson : lessons) {
+        CPerson* pupil = Adult();
+        Enact(lesson[0], pupil);
+        for (int slot = 0; slot < static_cast<int>(std::size(pupil->data.skills)); slot++) {
+            EXPECT_EQ(pupil->data.skills[slot], slot == lesson[1] ? lesson[2] : 0) << lesson[0] << " slot " << slot;
+        }
+    }
+
     const int physical = opener->GetPhysicalStrength(), mental = opener->GetMentalStrength();
     Enact(24199, opener);
     EXPECT_GT(opener->GetPhysicalStrength(), physical);
@@ -99,6 +116,9 @@ TEST_F(CrateResultTest, OpenerResultsTeachStrengthenWeakenAndGreyTheOpenerOnly)
     Enact(24204, opener);
     EXPECT_LT(opener->GetPhysicalStrength(), stronger);
     EXPECT_EQ(opener->GetMentalStrength(), sharper);
+    Enact(24205, opener);
+    EXPECT_LT(opener->GetMentalStrength(), sharper);
+    EXPECT_LT(opener->GetPhysicalStrength(), stronger) << "the body is left as it was";
     Enact(24206, opener);
     EXPECT_EQ(opener->data.prematureGrey, 1);
     EXPECT_EQ(bystander->data.prematureGrey, 0);

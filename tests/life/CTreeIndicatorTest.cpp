@@ -172,6 +172,28 @@ TEST_F(SaplingTest, AManDroppedOnAMarkerPlantsItAndTheSaplingBecomesATreeOnceThe
     EXPECT_TRUE(CTreeIndicator::treeData.empty()) << "the record goes with the sapling";
 }
 
+TEST_F(SaplingTest, ASaplingRipensOnItsHundredAndEightThousandthTickInViewOnlyWhenForced)
+{
+    const coordinate spot = FreeLand();
+    ASSERT_NE(spot.x, -1);
+    const int wx = spot.x - island->offsetX, wy = spot.y - island->offsetY;
+    CTreeIndicator* inView = Marker(wx, wy);
+    CTreeIndicator* away = Marker(wx + 1500 < 3900 ? wx + 1500 : wx - 1500, wy);
+    Show(wx, wy);  // every game frame ages a sapling: none runs from planting on
+    CTreeIndicator::GrowTree(inView);
+    CTreeIndicator::GrowTree(away);
+    const size_t trees = island->trees.size();
+    for (int tick = 1; tick < 108000; tick++) {
+        inView->Age(true);
+        away->Age(false);
+    }
+    EXPECT_EQ(CTreeIndicator::treeIndicator.size(), 2u) << "not a tick early";
+    inView->Age(true);
+    away->Age(false);
+    EXPECT_TRUE(CTreeIndicator::treeIndicator.empty());
+    EXPECT_EQ(island->trees.size(), trees + 2);
+}
+
 TEST_F(SaplingTest, DustTurnsMarkersIntoTreesAtOnce)
 {
     const coordinate spot = FreeLand();

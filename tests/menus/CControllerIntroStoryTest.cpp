@@ -22,6 +22,7 @@ protected:
         ClickAt(740, 561);
         ASSERT_NE(CControllerIntroStory::popUp, nullptr);
         ASSERT_EQ(CController::focus, CControllerIntroStory::popUp);
+        EXPECT_EQ(CControllerIntroStory::popUp->request.id, 12306) << "asks whether to skip the story";
         Turn(5);
         if (yes) {
             CControllerIntroStory::popUp->GUICallback(0, 0);

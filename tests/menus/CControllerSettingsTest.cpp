@@ -177,6 +177,8 @@ TEST_F(SettingsPage, CancelPutsBackWhatHeldButNarrationAndSaveKeepsEverythingOve
     const bool fullScreen = Config_GetFullscreen();
     profile->SetValue<bool>(66, true);
     for (bool keep : {false, true}) {
+        profile->SetValue<bool>(7, true);
+        profile->SetValue<float>(76, 2.0f);
         Open();
         Drag(CControllerSettings::kSoundSlider, 380), Let();
         ClickBox(359, 297);  // relative mouse
@@ -200,6 +202,13 @@ TEST_F(SettingsPage, CancelPutsBackWhatHeldButNarrationAndSaveKeepsEverythingOve
         EXPECT_EQ(page, nullptr) << keep;
         EXPECT_EQ(Config_GetFullscreen(), fullScreen) << "two toggles leave the mode as it was";
         EXPECT_FALSE(profile->GetValue<bool>(66)) << "narration stays off either way";
+        if (!keep) {
+            EXPECT_FLOAT_EQ(CSound::GetGlobalVolume(), 0.8f);
+            EXPECT_FLOAT_EQ(CSound::GetGlobalMusicVolume(), 0.6f);
+            EXPECT_TRUE(CController::GetMouseAbsolute());
+            EXPECT_TRUE(profile->GetValue<bool>(7)) << "effects back on";
+            EXPECT_FLOAT_EQ(profile->GetValue<float>(76), 2.0f) << "the pace from before";
+        }
     }
     // Kept after Save; the profile's next save carries the live settings.
     profile.reset();

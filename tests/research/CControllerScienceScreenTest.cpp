@@ -42,45 +42,61 @@ int RightEdge(CSprite* text)
     return CSprite::draw->GetRightEdge(text->GetFirstImage());
 }
 
-TEST_F(ResearchScreen, BuyingConstructionTakesItsCostAndTellsWhatItUnlocks)
+TEST_F(ResearchScreen, BuyingConstructionShowsItsNextCostAndTheHelpNamesEachField)
 {
     profile->SetValue<bool>(67, false);
     profile->SetValue<int>(25, 100);
     CControllerScience* screen = OpenResearch();
     EXPECT_TRUE(Shows(screen->costValues[1], 21012, "100"));
-
     Press(screen, kResearchConstruction);
-    EXPECT_EQ(Notice(), 12011);
-    EXPECT_EQ(CControllerScience::GetSciencePoints(), 0) << "points equal to the cost buy the level";
-    EXPECT_EQ(CControllerScience::GetLevelConstruction(), 1);
     EXPECT_TRUE(Shows(screen->levelValues[1], 21012, "2"));
     EXPECT_TRUE(Shows(screen->costValues[1], 21012, "400000"));
     CloseNotice();
     ASSERT_EQ(CController::focus, screen) << "the notice hands back to the screen";
-
-    profile->SetValue<int>(25, 399999);
-    Press(screen, kResearchConstruction);
-    EXPECT_EQ(Notice(), 12007);
-    EXPECT_EQ(CControllerScience::GetSciencePoints(), 399999);
-    EXPECT_EQ(CControllerScience::GetLevelConstruction(), 1);
-    CloseNotice();
-
     profile->SetValue<int>(25, 400000);
     Press(screen, kResearchConstruction);
-    EXPECT_EQ(Notice(), 12012);
     EXPECT_TRUE(Shows(screen->costValues[1], 21013, nullptr));
     CloseNotice();
 
-    profile->SetValue<int>(25, 500000);
-    Press(screen, kResearchConstruction);
-    EXPECT_EQ(Notice(), 12008) << "fully researched";
-    EXPECT_EQ(CControllerScience::GetSciencePoints(), 500000) << "nothing taken";
-    CloseNotice();
-
-    // Each field's help.
     for (int field = 0; field < 4; field++) {
         Press(screen, kFirstHelp + field);
         EXPECT_EQ(Notice(), 12150 + field);
+        CloseNotice();
+    }
+}
+
+TEST_F(ResearchScreen, EveryFieldSellsItsTwoLevelsAtItsOwnPricesWithItsOwnWords)
+{
+    profile->SetValue<bool>(67, false);
+    CControllerScience* screen = OpenResearch();
+    EXPECT_EQ(CControllerScience::GetUpgradeCost(9), 500) << "any other field is the arts";
+    const struct {
+        int levelProperty, costs[2], words[2];
+    } fields[] = {{29, {2000, 5000}, {12009, 12010}},
+                  {27, {100, 400000}, {12011, 12012}},
+                  {28, {20000, 50000}, {12013, 12014}},
+                  {26, {500, 200000}, {12015, 12016}}};
+    for (int field = 0; field < 4; field++) {
+        const int button = field + 1;
+        for (int level = 0; level < 2; level++) {
+            const int cost = fields[field].costs[level];
+            EXPECT_EQ(CControllerScience::GetUpgradeCost(field), cost) << field;
+            profile->SetValue<int>(25, cost - 1);
+            Press(screen, button);
+            EXPECT_EQ(Notice(), 12007) << "one point short, field " << field;
+            EXPECT_EQ(profile->GetValue<int>(fields[field].levelProperty), level);
+            CloseNotice();
+
+            profile->SetValue<int>(25, cost + 7);
+            Press(screen, button);
+            EXPECT_EQ(Notice(), fields[field].words[level]) << field;
+            EXPECT_EQ(CControllerScience::GetSciencePoints(), 7);
+            EXPECT_EQ(profile->GetValue<int>(fields[field].levelProperty), level + 1) << field;
+            CloseNotice();
+        }
+        EXPECT_EQ(CControllerScience::GetUpgradeCost(field), -1);
+        Press(screen, button);
+        EXPECT_EQ(Notice(), 12008);
         CloseNotice();
     }
 }

@@ -1,6 +1,9 @@
 #include "CSprite.h"
 #include "ServicesFixture.h"
 
+#include <fstream>
+#include <regex>
+
 namespace {
 
 using TutorialCircle = ServicesTest;
@@ -45,6 +48,24 @@ TEST_F(TutorialCircle, DrawsItsRingArcByArcHoldsItThenStartsAgain)
     circle.UnHide();
     circle.Pump(0, 0, 1);
     EXPECT_EQ(Shown(circle), 5);
+}
+
+// A ring draws every picture the pack has for its letter, and no more.
+TEST(TutorialCircleFrames, EachLetterRunsThroughAllItsDrawnArcs)
+{
+    std::ifstream manifest(PALMORA_SOURCE_DIR "/tools/manifest/tutorial.manifest");
+    ASSERT_TRUE(manifest);
+    const std::regex ring(R"(image tut_circle_([A-L])_\{0\.\.(\d+)\}\.png.*)");
+    int letters = 0;
+    for (std::string line; std::getline(manifest, line);) {
+        std::smatch match;
+        if (std::regex_match(line, match, ring)) {
+            EXPECT_EQ(CTutorialCircle::FramesOf(match[1].str()[0]), std::stoi(match[2]) + 1) << match[1];
+            letters++;
+        }
+    }
+    EXPECT_EQ(letters, 12);
+    EXPECT_EQ(CTutorialCircle::FramesOf('M'), 0);
 }
 
 TEST_F(TutorialCircle, OnTheIslandItFollowsTheScrollAndKeepsItsOwnPoint)
