@@ -512,15 +512,7 @@ void CPerson::Simulate(int frames)
             rot = 0;
             stock->RemoveWood(1);
         }
-        for (int tick = 0; tick < kStepFrames; tick++) {
-            // Planting a tree takes the sapling off the list being walked.
-            const std::vector<CTreeIndicator*> saplings = CTreeIndicator::treeIndicator;
-            for (CTreeIndicator* sapling : saplings) {
-                if (!sapling->deleteMe) {
-                    sapling->Age(true);
-                }
-            }
-        }
+        CTreeIndicator::AgeAll(kStepFrames);
         for (int tick = 0; tick < kGardenTicks; tick++) {
             for (CFarm* farm : CFarm::farms) {
                 if (Standing(farm) && farm->IsGrowing()) {
