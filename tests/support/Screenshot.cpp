@@ -1,7 +1,7 @@
 #include "Screenshot.h"
 
 #include "ChildProcess.h"
-#include "XDisplayLock.h"
+#include "TestXServer.h"
 
 #include <gtest/gtest.h>
 
@@ -72,12 +72,12 @@ bool SavePng(const rgb_picture& picture, const std::string& path)
 
 void ScreenshotOnX(const std::string& name, const std::function<int(const std::string& path)>& draw)
 {
-    const char* display = getenv("PALMORA_XVFB_DISPLAY");
-    if (!display || !*display) {
-        GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
+    const TestXServer server;
+    if (server.Display().empty()) {
+        GTEST_SKIP() << server.Why();
     }
+    const char* display = server.Display().c_str();
     const std::string path = ScreenshotPath(name);
-    const XDisplayLock onlyWindow(display);
     const ChildResult result = RunInChild([&] {
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("DISPLAY", display, 1);
