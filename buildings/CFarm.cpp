@@ -270,7 +270,9 @@ void CFarm::Grow()
     if (wilted == PLOTS && removed < PLOTS && RangedRandom(0, kRotChance) == 0) {
         removed++;
     }
-    int hidden = PLOTS - VisiblePlots();
+    // Counting the shown plots is the dearest part of a growing frame and
+    // only a rotting garden needs it.
+    int hidden = removed > 0 ? PLOTS - VisiblePlots() : 0;
     while (hidden < removed) {
         for (int pick = 0; pick < kPicks; pick++) {
             CSprite* vegetable = vegetables[RangedRandom(0, PLOTS - 1)];

@@ -69,7 +69,8 @@ CDraw::CDraw(NoLoadingScreen)
       loadingBar(nullptr),
       loadingBarShown(0),
       frameLock(33),
-      loadingCount(0)
+      loadingCount(0),
+      loadingScreenShown(false)
 {
     // The program draws its own pointer.
     SDL_ShowCursor(SDL_DISABLE);

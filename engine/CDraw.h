@@ -293,4 +293,6 @@ private:
     int loadingBarShown;
     int frameLock;
     int loadingCount;
+    // The loading screen is up: long loads pause now and then for its music.
+    bool loadingScreenShown;
 };

@@ -80,6 +80,8 @@ CRenderer::~CRenderer()
         CSprite::draw->RemoveImage(dirtyImage);
     }
     sprites.clear();
+    slotOf.clear();
+    gaps = 0;
     keptSprites.clear();
     specialDirty.clear();
     dirty.clear();
@@ -94,15 +96,42 @@ CRenderer::~CRenderer()
 
 void CRenderer::AddSprite(CSprite* sprite)
 {
-    sprites.push_back(sprite);
+    if (slotOf.emplace(sprite, sprites.size()).second) {
+        sprites.push_back(sprite);
+    }
 }
 
 void CRenderer::RemoveSprite(CSprite* sprite)
 {
-    const size_t before = sprites.size();
-    sprites.erase(std::remove(sprites.begin(), sprites.end(), sprite), sprites.end());
-    if (before - sprites.size() != 1) {
+    const auto slot = slotOf.find(sprite);
+    if (slot == slotOf.end()) {
         keptSprites.erase(std::remove(keptSprites.begin(), keptSprites.end(), sprite), keptSprites.end());
+        return;
+    }
+    sprites[slot->second] = nullptr;
+    slotOf.erase(slot);
+    // Closed once they are half the list, so a removal costs a constant
+    // share of one pass.
+    if (++gaps > 32 && gaps * 2 > sprites.size()) {
+        Compact();
+    }
+}
+
+void CRenderer::Compact()
+{
+    if (gaps == 0) {
+        return;
+    }
+    sprites.erase(std::remove(sprites.begin(), sprites.end(), nullptr), sprites.end());
+    IndexSprites();
+}
+
+void CRenderer::IndexSprites()
+{
+    gaps = 0;
+    slotOf.clear();
+    for (size_t i = 0; i < sprites.size(); i++) {
+        slotOf.emplace(sprites[i], i);
     }
 }
 
@@ -216,10 +245,13 @@ void CRenderer::Render(bool clear)
     if (clear) {
         dirty.clear();
     }
+    Compact();
     // Indexed: a pump may not add or remove sprites, but the list must not be
     // invalidated if one ever does.
     for (size_t i = 0; i < sprites.size(); i++) {
-        sprites[i]->Pump();
+        if (sprites[i]) {
+            sprites[i]->Pump();
+        }
     }
     dirty.splice(dirty.end(), specialDirty);
     OptimizeDirty();
@@ -227,6 +259,9 @@ void CRenderer::Render(bool clear)
     std::vector<CSprite*> onScreen;
     onScreen.reserve(sprites.size());
     for (CSprite* sprite : sprites) {
+        if (!sprite) {
+            continue;
+        }
         const int x = sprite->GetX();
         const int y = sprite->GetY();
         if (x >= kScreenW + 1 || y > kScreenH || x + sprite->GetW() < 0 || y + sprite->GetH() < 0) {
@@ -270,7 +305,12 @@ void CRenderer::RemovePointer()
         if (!pointer) {
             continue;
         }
-        sprites.erase(std::remove(sprites.begin(), sprites.end(), pointer), sprites.end());
+        const auto slot = slotOf.find(pointer);
+        if (slot != slotOf.end()) {
+            sprites[slot->second] = nullptr;
+            slotOf.erase(slot);
+            gaps++;
+        }
         keptSprites.erase(std::remove(keptSprites.begin(), keptSprites.end(), pointer), keptSprites.end());
     }
 }
@@ -280,7 +320,7 @@ void CRenderer::AppendPointer()
     // A hidden pointer sprite is out of the renderer and rejoins when shown.
     for (CSprite* pointer : {CMouseCursor::sCursor, CMouseCursor::sHourglass}) {
         if (pointer && !pointer->Hidden()) {
-            sprites.push_back(pointer);
+            AddSprite(pointer);
         }
     }
 }
@@ -292,11 +332,13 @@ void CRenderer::Swap()
     CDraw* draw = CSprite::draw;
     draw->HandleShakeEnd(true);
     RemovePointer();
+    Compact();
 
     if (!swapped) {
         backdropImage = draw->CopyBackbuffer();
         keptSprites.clear();
         std::swap(sprites, keptSprites);
+        IndexSprites();
         swapped = true;
         backdrop = new CSprite(kBackdropZ);
         backdrop->LoadImage(backdropImage);
@@ -312,6 +354,7 @@ void CRenderer::Swap()
         backdropImage = -1;
         sprites.clear();
         std::swap(sprites, keptSprites);
+        IndexSprites();
         swapped = false;
     }
 

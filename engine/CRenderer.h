@@ -14,8 +14,10 @@
 
 #include "Types.h"
 
+#include <cstddef>
 #include <list>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 class CSprite;
@@ -30,9 +32,10 @@ public:
     CRenderer(const CRenderer&) = delete;
     CRenderer& operator=(const CRenderer&) = delete;
 
+    // A sprite is listed once; adding a listed sprite again changes nothing.
     void AddSprite(CSprite* sprite);
-    // Every occurrence leaves the active list; the kept list is searched too
-    // unless exactly one was found there.
+    // The sprite leaves the active list, or the kept list when it was not
+    // active; the others keep their order.
     void RemoveSprite(CSprite* sprite);
     // Queue the sprite's rectangle, kept off the side panel by its depth.
     void AddDirty(CSprite* sprite);
@@ -72,8 +75,17 @@ private:
     // Takes the pointer and hourglass out of both lists.
     void RemovePointer();
     void AppendPointer();
+    // Closes the gaps that removals leave, keeping the order.
+    void Compact();
+    // Numbers a list without gaps afresh.
+    void IndexSprites();
 
+    // Equal depths draw in list order, so removal leaves a gap (null) and
+    // the gaps close in one pass later, instead of every removal moving
+    // the rest of the list.
     std::vector<CSprite*> sprites;
+    std::unordered_map<const CSprite*, size_t> slotOf;
+    size_t gaps = 0;
     std::vector<CSprite*> keptSprites;
     std::list<PF_Rect> specialDirty;
     bool swapped;

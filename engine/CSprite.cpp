@@ -477,6 +477,16 @@ void CSprite::Lighten(bool on, float factor)
     BuildTint();
 }
 
+void CSprite::OwnImages()
+{
+    assert(draw);
+    for (int& id : images) {
+        const int copy = draw->CopyImage(id);
+        draw->RemoveImage(id);
+        id = copy;
+    }
+}
+
 // --- Hit tests ---
 
 bool CSprite::IsCollision(int px, int py, int marginX, int marginY)

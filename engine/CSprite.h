@@ -125,6 +125,9 @@ public:
     int GetFirstImage();
     // Fatal for an index beyond the images.
     int GetImage(int i);
+    // Swaps every image for a copy of the sprite's own, to be drawn into
+    // without changing the picture for the other holders.
+    void OwnImages();
 
     // --- Visibility ---
     // A hidden sprite leaves the renderer: it is neither pumped nor drawn.

@@ -271,7 +271,13 @@ public:
     // Served by needs, thoughts and sprites.
     void DecideWhatToDo();
     void GetTired(int effort);
+    // The same as calls GetTired(effort) in a row, drawing the same numbers.
+    void GetTiredFor(int effort, int calls);
     void HandleAgeing();
+    // How many coming HandleAgeing calls would only count the ticks: the
+    // birthday, its draws and the looks of a new stage wait for later.
+    int QuietAgeingTicks() const;
+    void CountAgeingTicks(int ticks);
     void Die(bool scatter);
     void DieSoon(int cause);
     void HandleStatusAndThoughts(bool held);
@@ -346,6 +352,8 @@ public:
     // Out-of-range tasks and meters read 0 and change nothing.
     int GetSkill(int task) const;
     void ImproveSkill(int task, bool showNumber);
+    // The same as calls ImproveSkill(task, false) in a row, drawing the same numbers.
+    void ImproveSkillFor(int task, int calls);
     void ActuallyImproveSkill(int task, int amount);
     int GetSkillMeter(int shown) const;  // shown skill 0..6
     int GetSkillSpecialty() const;       // -1 none, 0..7

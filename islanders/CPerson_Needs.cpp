@@ -54,6 +54,68 @@ void CPerson::GetTired(int effort)
     }
 }
 
+void CPerson::GetTiredFor(int effort, int calls)
+{
+    if (effort <= 0) {
+        for (int i = 0; i < calls; i++) {
+            GetTired(effort);
+        }
+        return;
+    }
+    if (YearsOf(this) < 14) {
+        return;
+    }
+    const int foodStep = Round(effort * 0.5f);
+    while (calls > 0) {
+        // The next interval is drawn by the call after a timer ran out, never
+        // sooner, so a run that ends on an empty timer leaves it empty.
+        if (energyTimer < 0) {
+            energyTimer = RangedRandom(20, 30);
+        }
+        if (foodTimer < 0) {
+            foodTimer = 25;
+        }
+        // Calls until either timer runs out; none of the calls before that
+        // does more than count down.
+        int run = energyTimer < 1 ? 1 : (energyTimer - 1) / effort + 1;
+        if (foodStep > 0) {
+            run = std::min(run, std::max(1, (foodTimer + foodStep - 1) / foodStep));
+        }
+        run = std::min(run, calls);
+        calls -= run;
+        energyTimer -= effort * run;
+        foodTimer -= foodStep * run;
+        if (energyTimer < 1) {
+            energyTimer = -1;
+            data.energy -= 1;
+        }
+        if (foodTimer <= 0) {
+            foodTimer = -1;
+            data.food -= 2;
+        }
+    }
+}
+
+int CPerson::QuietAgeingTicks() const
+{
+    const int years = YearsOf(this);
+    if (lastYears != years) {
+        return 0;
+    }
+    for (int stage : {3, 14, 35, 65}) {
+        if (years >= stage && stageAge < stage) {
+            return 0;
+        }
+    }
+    return kTicksPerYear - 1 - data.age % kTicksPerYear;
+}
+
+void CPerson::CountAgeingTicks(int ticks)
+{
+    data.age += ticks;
+    data.actualAge += ticks;
+}
+
 void CPerson::RevitalizeAll(int v)
 {
     for (CPerson* person : people) {

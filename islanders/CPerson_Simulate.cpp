@@ -149,18 +149,25 @@ bool OrderWaitingFor(int id)
                        [id](const craft_data& order) { return order.islanderId == id; });
 }
 
-// One kind of work's planned record, or task -1 when its conditions fail.
-simulated_task PlanKind(int kind, CPerson* person, const step_targets& targets)
+// What each kind of work needs and pays, judged once for a pass of one
+// adult: nothing it reads changes while the band is planned, but the next
+// adult's ageing may (a new stage reloads looks and walks a frame).
+struct kind_rule {
+    int task;
+    bool allowed;
+    float durationUnits;
+};
+
+struct pass_rules {
+    kind_rule kinds[11];
+};
+
+pass_rules JudgeKinds(CPerson* person, const step_targets& targets)
 {
     CResources* stock = CControllerGame::Resources();
     CProfile* profile = CProfile::current;
-    struct kind_rule {
-        int task;
-        bool allowed;
-        float durationUnits;
-    };
     const bool craftworks = CCraftworks::AnyUseableCraftworks();
-    const kind_rule rules[11] = {
+    return {{
         {2, !targets.trees.empty() && !stock->IsResourceMaxed(0), 8.0f},
         {4, !targets.rocks.empty() && !stock->IsResourceMaxed(1), 8.0f},
         {3, person->data.fishingX > 0 && !stock->IsResourceMaxed(6), 16.0f},
@@ -177,8 +184,12 @@ simulated_task PlanKind(int kind, CPerson* person, const step_targets& targets)
               CTutorialDialog::IsTutorialComplete(kClothesLessonStep)) &&
              OrderWaitingFor(person->GetID()),
          8.0f},
-    };
-    const kind_rule& rule = rules[kind];
+    }};
+}
+
+// One kind of work's planned record, or task -1 when its conditions fail.
+simulated_task PlanKind(const kind_rule& rule, CPerson* person)
+{
     if (!rule.allowed || !person->IsTaskPermitted(rule.task)) {
         return {-1, person, 0, 0};
     }
@@ -230,6 +241,7 @@ void PlanAdult(std::vector<simulated_task>& plan, CPerson* person, bool tired, b
             PlanIdle(plan, person, budget);
             continue;
         }
+        const pass_rules rules = JudgeKinds(person, targets);
         bool tried[11] = {};
         for (int done = 0; done < 11; done++) {
             int kind;
@@ -237,7 +249,7 @@ void PlanAdult(std::vector<simulated_task>& plan, CPerson* person, bool tired, b
                 kind = RangedRandom(0, 10);
             } while (tried[kind]);
             tried[kind] = true;
-            const simulated_task record = PlanKind(kind, person, targets);
+            const simulated_task record = PlanKind(rules.kinds[kind], person);
             if (record.task != -1) {
                 plan.push_back(record);
                 budget -= record.duration;
@@ -249,16 +261,12 @@ void PlanAdult(std::vector<simulated_task>& plan, CPerson* person, bool tired, b
 
 void Practise(const simulated_task& record)
 {
-    for (int i = 0; i < record.unit; i++) {
-        record.person->ImproveSkill(record.task, false);
-    }
+    record.person->ImproveSkillFor(record.task, record.unit);
 }
 
 void Tire(const simulated_task& record, int effort)
 {
-    for (int i = 0; i < record.duration; i++) {
-        record.person->GetTired(effort);
-    }
+    record.person->GetTiredFor(effort, record.duration);
 }
 
 void CarryOutBuilding(const simulated_task& record, step_targets& targets)
@@ -504,15 +512,7 @@ void CPerson::Simulate(int frames)
             rot = 0;
             stock->RemoveWood(1);
         }
-        for (int tick = 0; tick < kStepFrames; tick++) {
-            // Planting a tree takes the sapling off the list being walked.
-            const std::vector<CTreeIndicator*> saplings = CTreeIndicator::treeIndicator;
-            for (CTreeIndicator* sapling : saplings) {
-                if (!sapling->deleteMe) {
-                    sapling->Age(true);
-                }
-            }
-        }
+        CTreeIndicator::AgeAll(kStepFrames);
         for (int tick = 0; tick < kGardenTicks; tick++) {
             for (CFarm* farm : CFarm::farms) {
                 if (Standing(farm) && farm->IsGrowing()) {
@@ -552,6 +552,14 @@ void CPerson::Simulate(int frames)
             }
             int deathAge = -1;
             for (int tick = 0; tick < kStepFrames; tick++) {
+                // Between birthdays a frame of ageing only counts; the need
+                // checks below cannot change their answer either.
+                const int quiet = std::min(person->QuietAgeingTicks(), kStepFrames - tick);
+                if (quiet > 0 && !person->dying && person->data.food >= -9999 && person->data.energy >= -9999) {
+                    person->CountAgeingTicks(quiet);
+                    tick += quiet - 1;
+                    continue;
+                }
                 person->HandleAgeing();
                 person->lastYears = person->GetAge();
                 if (person->data.food < -9999) {

@@ -76,6 +76,26 @@ void CPerson::ImproveSkill(int task, bool showNumber)
     }
 }
 
+void CPerson::ImproveSkillFor(int task, int calls)
+{
+    if (!ValidTask(task)) {
+        return;
+    }
+    while (calls > 0) {
+        if (skillTimer == -1) {
+            skillTimer = RangedRandom(60, 90);
+        }
+        // Only the call that empties the timer does more than count down.
+        const int run = std::min(calls, std::max(1, skillTimer));
+        calls -= run;
+        skillTimer -= run;
+        if (skillTimer < 1) {
+            skillTimer++;
+            ImproveSkill(task, false);
+        }
+    }
+}
+
 void CPerson::ActuallyImproveSkill(int task, int amount)
 {
     if (!ValidTask(task)) {

@@ -231,6 +231,59 @@ void CTreeIndicator::Age(bool forced)
     PlaceTree(this);
 }
 
+void CTreeIndicator::CountAge(int ticks)
+{
+    if (!IsGrown() || age == -1 || ticks <= 0) {
+        return;
+    }
+    if (age < 0) {
+        for (int i = 0; i < ticks; i++) {
+            Age(true);
+        }
+        return;
+    }
+    // Only the last of the record's refreshes in the run is left to see.
+    const int last = age + ticks - 1;
+    const int refreshed = last - last % kRecordEvery;
+    if (refreshed >= age) {
+        if (ti_data* record = Record()) {
+            record->age = refreshed;
+        }
+    }
+    age += ticks;
+}
+
+void CTreeIndicator::AgeAll(int ticks)
+{
+    // Ripening draws the new tree's looks, so the ticks on which a sapling
+    // ripens are played whole, in list order; the ticks between only count.
+    int tick = 0;
+    while (tick < ticks) {
+        int quiet = ticks - tick;
+        for (CTreeIndicator* marker : treeIndicator) {
+            if (!marker->deleteMe && marker->IsGrown() && marker->age >= 0) {
+                quiet = std::min(quiet, std::max(0, kRipeAge - 1 - marker->age));
+            }
+        }
+        for (CTreeIndicator* marker : treeIndicator) {
+            if (!marker->deleteMe) {
+                marker->CountAge(quiet);
+            }
+        }
+        tick += quiet;
+        if (tick < ticks) {
+            // Ripening takes the sapling off the list being walked.
+            const std::vector<CTreeIndicator*> markers = treeIndicator;
+            for (CTreeIndicator* marker : markers) {
+                if (!marker->deleteMe) {
+                    marker->Age(true);
+                }
+            }
+            tick++;
+        }
+    }
+}
+
 void CTreeIndicator::CantReachTree()
 {
     if (++failedReaches >= kMaxFailedReaches) {

@@ -53,6 +53,9 @@ public:
     bool IsGrown();
     // One tick of growth; forced places a ripe sapling even in view.
     void Age(bool forced);
+    // Every listed marker's Age(true), ticks times over, in the same order
+    // and with the same draws.
+    static void AgeAll(int ticks);
     void CantReachTree();
 
     // The ghost that follows the pointer while saplings are placed.
@@ -86,6 +89,8 @@ public:
 private:
     // The sapling's own record; null once it has none.
     ti_data* Record();
+    // Ages by ticks that cannot ripen the sapling.
+    void CountAge(int ticks);
 
     bool needsGrass;
     int left, top;  // the sapling image's top-left, world pixels

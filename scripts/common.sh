@@ -24,9 +24,16 @@ install_missing() {
 # checkouts build on one machine.
 JOBS="${PALMORA_JOBS:-$(nproc)}"
 
-# build DIR [cmake options...]
+# build DIR [cmake options...]: configures DIR and builds the targets named
+# in BUILD_TARGETS (separated by spaces), or every target when it is empty.
 build() {
   local dir="$1"; shift
+  echo "Configuring $dir"
   cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
-  cmake --build "$dir" -j "$JOBS"
+  local targets=()
+  for target in ${BUILD_TARGETS:-}; do
+    targets+=(--target "$target")
+  done
+  echo "Building ${BUILD_TARGETS:-everything} in $dir with $JOBS jobs"
+  cmake --build "$dir" -j "$JOBS" "${targets[@]}"
 }

@@ -165,7 +165,10 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
 
     if (!playable && travel) {
         InitSpline(seedGiven);
-        if (groundImage != -1) {
+        // Only a preview's picture slides away: the playable island's ground
+        // (61 MB) would show its corner in the frame and cost its memory
+        // again while the big grids are still held.
+        if (groundImage != -1 && ground && ground->GetZ() == kPreviewZ) {
             delete previewCopy;
             previewCopy = new CSprite(kPreviewZ);
             previewCopy->LoadImage(draw->CopyImage(groundImage));
@@ -174,6 +177,11 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
     } else if (playable) {
         delete previewCopy;
         previewCopy = nullptr;
+    }
+    if (!playable) {
+        // Froth belongs to the playable island's sea; kept, its pictures would
+        // still be held when the next playable island is made.
+        EraseFroth();
     }
     if (playable) {
         // What the previews kept goes back to the system before the big grids

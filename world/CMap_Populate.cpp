@@ -54,8 +54,8 @@ constexpr rock_group kRockGroups[] = {
 };
 constexpr int kRockGroupCounts[] = {2, 5, 10, 20};
 
-// One use of each picture from which the objects being placed take their
-// private copies, so that each is decoded once rather than once an object.
+// One use of each picture the objects being placed show or copy, so that
+// each is decoded once rather than once an object or once a preview.
 void HoldPictures(std::vector<int>& held, bool trees)
 {
     CDraw* draw = CSprite::draw;
@@ -69,6 +69,9 @@ void HoldPictures(std::vector<int>& held, bool trees)
                     held.push_back(
                         draw->LoadImage(TempSprintf("tree_size%i_trunk%i_chop%i.png", size, style, chop), false, true));
                 }
+            }
+            for (int leaves = 0; leaves < TREE_LEAF_PATTERNS; leaves++) {
+                held.push_back(draw->LoadImage(TempSprintf("tree_size%i_leaf%i.png", size, leaves), false, true));
             }
         }
     } else {

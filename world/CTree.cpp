@@ -24,7 +24,6 @@ constexpr int kSelectionMarkerZ = 30;
 constexpr int kTreeZ = 10;
 constexpr int kShadowZ = 0;
 constexpr int kStages = 4;
-constexpr int kLeafPatterns = 5;
 constexpr int kDelayPicks = 150;
 constexpr float kLighten = 1.5f;
 
@@ -104,7 +103,7 @@ void CTree::Initialize(int atX, int atY, int treeSize, int treeTrunk, bool loade
     assert(size >= 0 && size < TREE_SIZES);
     trunk = treeTrunk == -1 ? RangedRandom(0, kTreeKinds[size].styles - 1) : treeTrunk;
     assert(trunk >= 0 && trunk < kTreeKinds[size].styles);
-    const int leafPattern = RangedRandom(0, kLeafPatterns - 1);
+    const int leafPattern = RangedRandom(0, TREE_LEAF_PATTERNS - 1);
 
     selectionMarker = new CSprite(kSelectionMarkerZ);
     selectionMarker->LoadImage("selector_adult.png");
@@ -129,16 +128,17 @@ void CTree::Initialize(int atX, int atY, int treeSize, int treeTrunk, bool loade
     trunkAnchor = kTrunkAnchors[size][trunk];
     leavesAnchor = kLeavesAnchors[size][trunk];
 
-    // Private copies of the trunk, so that grass can be painted into them.
+    // The shared trunk pictures; the tree takes copies of its own when grass
+    // is first painted into them, which a preview's trees never need.
     CDraw* draw = CSprite::draw;
     trunkSprite = new CSprite(kTreeZ);
     if (mysterious) {
-        trunkImage = draw->LoadImage(kMysteriousTrunk, true, true);
+        trunkImage = draw->LoadImage(kMysteriousTrunk, false, true);
         trunkSprite->LoadImage(trunkImage);
     } else {
         for (int chop = 0; chop < kStages; chop++) {
             const int image =
-                draw->LoadImage(TempSprintf("tree_size%i_trunk%i_chop%i.png", size, trunk, chop), true, true);
+                draw->LoadImage(TempSprintf("tree_size%i_trunk%i_chop%i.png", size, trunk, chop), false, true);
             if (chop == 0) {
                 trunkImage = image;
             }
@@ -211,6 +211,8 @@ void CTree::UnHide()
     DisplayResource();
     if (!grassPainted && CControllerGame::island) {
         const tree_kind& kind = kTreeKinds[size];
+        trunkSprite->OwnImages();
+        trunkImage = trunkSprite->GetImage(0);
         CControllerGame::island->GetGrassOverSprite(trunkSprite,
                                                     trunk < 2 ? kind.grassMarginNarrow : kind.grassMarginWide, -1);
         grassPainted = true;

@@ -8,6 +8,8 @@
 
 constexpr int TREE_SIZES = 3;
 constexpr int TREE_MAX_STYLES = 7;
+// Leaf pictures of every size: tree_size<size>_leaf<0..4>.png.
+constexpr int TREE_LEAF_PATTERNS = 5;
 
 struct tree_kind {
     int styles;

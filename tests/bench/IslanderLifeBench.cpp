@@ -26,9 +26,10 @@ constexpr int kYear = 172800;
 constexpr int kSoakFrames = 18000;
 
 struct quiet_island {
-    quiet_island() : draw(CSprite::draw)
+    quiet_island()
     {
         EnsureBenchServices();
+        draw = CSprite::draw;
         // The stock draws its piles when it is first made: made here, while
         // there is still a drawing context.
         CControllerGame::Resources();

@@ -1,8 +1,9 @@
 // Time away: one bulk step of a busy island (20 islanders, 20 saplings, 5
 // gardens, its fish and 30 marked trees), a day and a week away at factor 1,
-// and the 900 catch-up frames that follow with 20 and 50 islanders. The stops
-// that end a run early are spent first, so every run plays in full. Run
-// headless: `build/tests/bench --benchmark_filter=Simulate`.
+// and the 900 catch-up frames that follow with 20 and 50 islanders, and a
+// band of fifty kept fed and rested through a day and a week (aims: 1 s and
+// 5 s). The stops that end a run early are spent first, so every run plays in
+// full. Run headless: `build/tests/bench --benchmark_filter=Simulate`.
 #include "BenchServices.h"
 #include "CController.h"
 #include "CControllerGame.h"
@@ -15,6 +16,7 @@
 #include "CResources.h"
 #include "CTree.h"
 #include "CTreeIndicator.h"
+#include "FedBand.h"
 #include "IslandSeeds.h"
 #include "Utilities.h"
 
@@ -45,7 +47,7 @@ long ResidentKilobytes()
 // The game screen on a fixed island with its band grown to size, work marked
 // and every early stop already spent.
 struct busy_island {
-    explicit busy_island(int islanders)
+    explicit busy_island(int islanders, bool fed = false)
     {
         EnsureBenchServices();
         CProfile::current->SetValue<bool>(7, false);
@@ -61,6 +63,10 @@ struct busy_island {
         game = new CControllerGame(true, false);
         game->hasFocus = true;
         CController::focus = game;
+        if (fed) {
+            SettleFedBand(*island, islanders, 53u);
+            return;
+        }
         InitRandom(31u);
         const int sx = island->GetStartX(), sy = island->GetStartY();
         while (static_cast<int>(CPerson::people.size()) < islanders) {
@@ -112,6 +118,16 @@ void BM_SimulateDaysAway(benchmark::State& state)
     state.counters["islanders_left"] = static_cast<double>(CPerson::people.size());
 }
 BENCHMARK(BM_SimulateDaysAway)->Arg(1)->Arg(7)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_SimulateFedBandAway(benchmark::State& state)
+{
+    busy_island island(50, true);
+    for (auto _ : state) {
+        CPerson::Simulate(static_cast<int>(state.range(0)) * kDay);
+    }
+    state.counters["islanders_left"] = static_cast<double>(CPerson::people.size());
+}
+BENCHMARK(BM_SimulateFedBandAway)->Arg(1)->Arg(7)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SimulateCatchUpFrames(benchmark::State& state)
 {

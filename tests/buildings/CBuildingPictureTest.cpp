@@ -8,7 +8,7 @@
 #include "ChildProcess.h"
 #include "IslandSeeds.h"
 #include "Screenshot.h"
-#include "XDisplayLock.h"
+#include "TestXServer.h"
 #include "tests/world/CMapGenerationFixture.h"
 
 #include <cstdio>
@@ -103,17 +103,16 @@ TEST_F(IslandTest, TheMiniMapShowsABuildingCentredOnItsPlacementPoint)
     }
 }
 
-// Under a real X server (scripts/test starts one and names it in
-// PALMORA_XVFB_DISPLAY).
+// Under a real X server (TestXServer).
 TEST(BuildingsOnX, AStorehouseAtEachStageAndAWhiteAndARedGhost)
 {
-    const char* display = getenv("PALMORA_XVFB_DISPLAY");
-    if (!display || !*display) {
-        GTEST_SKIP() << "no X server for screenshots (PALMORA_XVFB_DISPLAY)";
+    const TestXServer server;
+    if (server.Display().empty()) {
+        GTEST_SKIP() << server.Why();
     }
+    const char* display = server.Display().c_str();
     const std::string stages = ScreenshotPath("building-stages-x11.png");
     const std::string ghosts = ScreenshotPath("building-ghosts-x11.png");
-    const XDisplayLock onlyWindow(display);
     const ChildResult result = RunInChild([&] {
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("DISPLAY", display, 1);

@@ -117,6 +117,26 @@ TEST_F(CRendererTest, DrawsOnlyInsideDirtyRectanglesInDepthThenRegistrationOrder
     EXPECT_EQ(ScreenPixel(15, 15), kGrey) << "uncovered ground redrawn";
     EXPECT_EQ(ScreenPixel(65, 65), kRed);
     EXPECT_EQ(ScreenPixel(35, 15), (Pixel{0, 0, 0, 255})) << "nothing drawn outside the dirty rectangles";
+
+    // Removals among many sprites keep the rest in their order.
+    std::vector<std::unique_ptr<CSprite>> crowd;
+    for (int i = 0; i < 80; i++) {
+        crowd.emplace_back(Block(30, 10, kIsland + 1, 10, 10, i % 2 ? kRed : kGrey));
+    }
+    std::unique_ptr<CSprite> last(Block(30, 10, kIsland + 1, 10, 10, kGreen));
+    crowd.clear();
+    const auto redraw = [this]() {
+        renderer.RedrawScreen();
+        renderer.Render(false);
+    };
+    redraw();
+    EXPECT_EQ(ScreenPixel(35, 15), kGreen);
+    last.reset();
+    redraw();
+    EXPECT_EQ(ScreenPixel(35, 15), kBlue) << "the later of the two left is still on top";
+    second.reset();
+    redraw();
+    EXPECT_EQ(ScreenPixel(35, 15), kGreen);
 }
 
 TEST_F(CRendererTest, SwapFreezesThePictureUnderANewListAndRestoresTheOld)

@@ -100,8 +100,7 @@ public:
     bool WaitFor(Done done)
     {
         for (int attempt = 0; attempt < 3000; attempt++) {
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                pid = -1;
+            if (!Running()) {
                 return false;
             }
             if (done()) {
@@ -119,8 +118,7 @@ public:
     {
         for (int attempt = 0; attempt < times; attempt++) {
             usleep(200000);
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                pid = -1;
+            if (!Running()) {
                 return false;
             }
             if (done()) {
@@ -183,6 +181,8 @@ public:
         x.flush(dpy);
     }
 
+    // Once the game has ended nothing is waited for again: a wait on pid -1
+    // would be a wait on any child, such as the test's own X server.
     bool Running()
     {
         if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) {

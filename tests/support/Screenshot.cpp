@@ -2,8 +2,8 @@
 
 #include "ChildProcess.h"
 #include "LayoutCheck.h"
+#include "TestXServer.h"
 #include "engine/CSprite.h"
-#include "XDisplayLock.h"
 
 #include <gtest/gtest.h>
 
@@ -86,8 +86,8 @@ bool SavePng(const rgb_picture& picture, const std::string& path)
 
 void ScreenshotOnX(const std::string& name, const std::function<int(const std::string& path)>& draw)
 {
-    const char* display = getenv("PALMORA_XVFB_DISPLAY");
-    if (!display || !*display) {
+    const TestXServer server;
+    if (server.Display().empty()) {
         // The scene still runs headless, so that what it counts (its layout
         // check above all) holds wherever the tests run; the picture is the
         // dummy driver's.
@@ -103,8 +103,8 @@ void ScreenshotOnX(const std::string& name, const std::function<int(const std::s
         EXPECT_EQ(result.exitCode, 0) << result.output;
         return;
     }
+    const char* display = server.Display().c_str();
     const std::string path = ScreenshotPath(name);
-    const XDisplayLock onlyWindow(display);
     const ChildResult result = RunInChild([&] {
         setenv("SDL_VIDEODRIVER", "x11", 1);
         setenv("DISPLAY", display, 1);

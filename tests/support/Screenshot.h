@@ -23,9 +23,8 @@ rgb_picture PictureOf(SDL_Surface* surface);
 std::string ScreenshotPath(const std::string& name);
 bool SavePng(const rgb_picture& picture, const std::string& path);
 
-// Runs draw in a child process whose SDL video opens a real window on the
-// test X server (PALMORA_XVFB_DISPLAY, started by scripts/test), holding that
-// server alone while it draws. draw is given <build>/screenshots/name to save
+// Runs draw in a child process whose SDL video opens a real window on an X
+// server of the test's own (TestXServer). draw is given <build>/screenshots/name to save
 // what it shows, and returns how many of the things it expected to see were
 // missing; the calling test fails unless that is 0. Without an X server the
 // child draws under the dummy video driver instead. Every picture draw saves
