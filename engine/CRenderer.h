@@ -58,7 +58,8 @@ public:
     void ToggleDirty();
 
     // Every sprite shown this frame, in registration order (hidden ones
-    // have left the list).
+    // have left the list); one removed since the last render leaves a null
+    // in its place.
     const std::vector<CSprite*>& Sprites() const { return sprites; }
 
     // Sprites below the side-panel depth never reach the side panel: false

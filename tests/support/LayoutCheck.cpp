@@ -88,7 +88,7 @@ std::vector<shown_sprite> ShownSprites()
 {
     std::vector<shown_sprite> shown;
     for (CSprite* sprite : CSprite::renderer->Sprites()) {
-        if (sprite->Hidden() || sprite->GetNumImages() == 0) {
+        if (!sprite || sprite->Hidden() || sprite->GetNumImages() == 0) {
             continue;
         }
         shown_sprite s = {sprite, {sprite->GetX(), sprite->GetY(), sprite->GetW(), sprite->GetH()},
