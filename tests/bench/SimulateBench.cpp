@@ -127,7 +127,7 @@ void BM_SimulateFedBandAway(benchmark::State& state)
     }
     state.counters["islanders_left"] = static_cast<double>(CPerson::people.size());
 }
-BENCHMARK(BM_SimulateFedBandAway)->Arg(1)->Arg(7)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SimulateFedBandAway)->Arg(1)->Arg(7)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SimulateCatchUpFrames(benchmark::State& state)
 {
