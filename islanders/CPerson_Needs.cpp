@@ -29,21 +29,20 @@ int YearsOf(const CPerson* person)
     return person->data.age / kTicksPerYear;
 }
 
-}  // namespace
-
-void CPerson::GetTired(int effort)
+// The next tiring interval is drawn by the call after a timer ran out, never
+// sooner; a timer that runs out costs its need and stays empty until then.
+void RefillTimers(int& energyTimer, int& foodTimer)
 {
-    if (YearsOf(this) < 14) {
-        return;
-    }
     if (energyTimer < 0) {
         energyTimer = RangedRandom(20, 30);
     }
     if (foodTimer < 0) {
         foodTimer = 25;
     }
-    energyTimer -= effort;
-    foodTimer -= Round(effort * 0.5f);
+}
+
+void SpendRunOutTimers(int& energyTimer, int& foodTimer, person_data& data)
+{
     if (energyTimer < 1) {
         energyTimer = -1;
         data.energy -= 1;
@@ -52,6 +51,19 @@ void CPerson::GetTired(int effort)
         foodTimer = -1;
         data.food -= 2;
     }
+}
+
+}  // namespace
+
+void CPerson::GetTired(int effort)
+{
+    if (YearsOf(this) < 14) {
+        return;
+    }
+    RefillTimers(energyTimer, foodTimer);
+    energyTimer -= effort;
+    foodTimer -= Round(effort * 0.5f);
+    SpendRunOutTimers(energyTimer, foodTimer, data);
 }
 
 void CPerson::GetTiredFor(int effort, int calls)
@@ -67,14 +79,8 @@ void CPerson::GetTiredFor(int effort, int calls)
     }
     const int foodStep = Round(effort * 0.5f);
     while (calls > 0) {
-        // The next interval is drawn by the call after a timer ran out, never
-        // sooner, so a run that ends on an empty timer leaves it empty.
-        if (energyTimer < 0) {
-            energyTimer = RangedRandom(20, 30);
-        }
-        if (foodTimer < 0) {
-            foodTimer = 25;
-        }
+        // A run that ends on an empty timer leaves it empty.
+        RefillTimers(energyTimer, foodTimer);
         // Calls until either timer runs out; none of the calls before that
         // does more than count down.
         int run = energyTimer < 1 ? 1 : (energyTimer - 1) / effort + 1;
@@ -85,14 +91,7 @@ void CPerson::GetTiredFor(int effort, int calls)
         calls -= run;
         energyTimer -= effort * run;
         foodTimer -= foodStep * run;
-        if (energyTimer < 1) {
-            energyTimer = -1;
-            data.energy -= 1;
-        }
-        if (foodTimer <= 0) {
-            foodTimer = -1;
-            data.food -= 2;
-        }
+        SpendRunOutTimers(energyTimer, foodTimer, data);
     }
 }
 
