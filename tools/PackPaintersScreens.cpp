@@ -24,7 +24,8 @@ paint_colour ScreenTone(const std::string& name)
 
 // The detail screen's skill meters: a backing with one sunk track per
 // skill row, a bar the screen cuts to the skill's share of its width, and a
-// rounded end that the screen sets over the bar's last pixels.
+// rounded end that the screen sets over the bar's last pixels. The loading
+// screen's progress bar is such a bar too.
 void PaintMeter(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const paint_colour fill = Rgb(236, 170, 52), edge = Rgb(96, 58, 20);
@@ -283,7 +284,7 @@ bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box ro
 
 void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
-    if (job.name.rfind("personGUI_meter", 0) == 0) {
+    if (job.name.rfind("personGUI_meter", 0) == 0 || job.name.rfind("loadingscreen_loading", 0) == 0) {
         PaintMeter(canvas, job, area);
         return;
     }
