@@ -56,6 +56,21 @@ void PaintMeter(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     });
 }
 
+// The island chooser's frame piece over the island picture's top-left
+// corner: the shade the frame casts into the picture, so that the frame
+// reads raised above the island. The piece stands 5 px below the top band,
+// so its top shade starts already that far faded.
+void PaintCornerShade(CPictureCanvas& canvas, paint_box area)
+{
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                [&](float px, float py) {
+                    const float x = px - area.x, y = py - area.y;
+                    const float fromLeft = std::max(0.0f, 1 - x / 10) * std::max(0.0f, 1 - y / area.h);
+                    const float fromTop = std::max(0.0f, 1 - (y + 5) / 10) * std::max(0.0f, 1 - x / area.w);
+                    return Rgb(20, 14, 8, static_cast<int>(110 * std::max(fromLeft, fromTop)));
+                });
+}
+
 }  // namespace
 
 void PaintPointer(CPictureCanvas& canvas, const picture_job& job, paint_box area)
@@ -284,6 +299,10 @@ bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box ro
 
 void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("islandselector_mainA", 0) == 0) {
+        PaintCornerShade(canvas, area);
+        return;
+    }
     if (job.name.rfind("personGUI_meter", 0) == 0 || job.name.rfind("loadingscreen_loading", 0) == 0) {
         PaintMeter(canvas, job, area);
         return;
