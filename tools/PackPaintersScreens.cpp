@@ -42,9 +42,11 @@ void PaintMeter(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     }
     const bool end = job.name.find("end") != std::string::npos;
     const float right = area.x + area.w, bottom = area.y + area.h;
-    // The cap's outer corners are left clear, so its end reads round.
+    // The cap's outer corners are left clear, so its end reads round; the
+    // top-left pixel stays clear as on every sprite.
     auto inside = [&](float px, float py) {
-        const bool corner = end && px > right - 1 && (py < area.y + 1 || py > bottom - 1);
+        const bool corner = (end && px > right - 1 && (py < area.y + 1 || py > bottom - 1)) ||
+                            (px < area.x + 1 && py < area.y + 1);
         return px > area.x && px < right && py > area.y && py < bottom && !corner;
     };
     canvas.Fill(area.x, area.y, right, bottom, inside, [&](float px, float py) {
@@ -62,7 +64,9 @@ void PaintMeter(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 // so its top shade starts already that far faded.
 void PaintCornerShade(CPictureCanvas& canvas, paint_box area)
 {
-    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+    // The top-left pixel stays clear as on every sprite.
+    auto inside = [&](float px, float py) { return px > area.x + 1 || py > area.y + 1; };
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, inside,
                 [&](float px, float py) {
                     const float x = px - area.x, y = py - area.y;
                     const float fromLeft = std::max(0.0f, 1 - x / 10) * std::max(0.0f, 1 - y / area.h);
