@@ -455,10 +455,16 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
 
 void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
-    canvas.RoundedBox(area.x + 2, area.y + 2, area.w - 4, area.h - 4, area.w * 0.15f, Rgb(110, 80, 50));
-    canvas.RoundedBox(area.x + 5, area.y + 5, area.w - 10, area.h - 10, area.w * 0.12f, Rgb(236, 216, 170));
+    // The build menu's item pictures stand on their buttons' cards, packed
+    // close in the grid: a card of their own would hide the neighbours'.
+    const bool onCard = job.name.rfind("buildGUI_", 0) == 0 && job.name.find("large") == std::string::npos;
+    if (!onCard) {
+        canvas.RoundedBox(area.x + 2, area.y + 2, area.w - 4, area.h - 4, area.w * 0.15f, Rgb(110, 80, 50));
+        canvas.RoundedBox(area.x + 5, area.y + 5, area.w - 10, area.h - 10, area.w * 0.12f, Rgb(236, 216, 170));
+    }
     picture_job inner = job;
-    const paint_box room{area.x + 12, area.y + 12, area.w - 24, area.h - 24};
+    const float inset = onCard ? 4 : 12;
+    const paint_box room{area.x + inset, area.y + inset, area.w - 2 * inset, area.h - 2 * inset};
     if (NumberAfter(job.name, "myst", -1) >= 0) {
         inner.name = "mysterious_" + std::to_string(NumberAfter(job.name, "myst", 0)) + ".png";
         PaintMystery(canvas, inner, room);

@@ -22,6 +22,59 @@ paint_colour ScreenTone(const std::string& name)
     return tones[CPackRandom::HashName(name.substr(0, cut)) % 4];
 }
 
+// The detail screen's skill meters: a backing with one sunk track per
+// skill row, a bar the screen cuts to the skill's share of its width, and a
+// rounded end that the screen sets over the bar's last pixels. The loading
+// screen's progress bar is such a bar too.
+void PaintMeter(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const paint_colour fill = Rgb(236, 170, 52), edge = Rgb(96, 58, 20);
+    if (job.name.find("backing") != std::string::npos) {
+        // The meter rows stand 3, 24, 43, 64, 83, 104 and 125 px below the
+        // backing's top, 14 px high, from 2 px in to the full bar's end.
+        canvas.RoundedBox(area.x, area.y, area.w, area.h, 0, kFrameWood);
+        canvas.RoundedBox(area.x + 2, area.y + 2, area.w - 4, area.h - 4, 0, Mix(ScreenTone(job.name), kParchment, 0.5f));
+        for (const float row : {3, 24, 43, 64, 83, 104, 125}) {
+            canvas.RoundedBox(area.x + 1, area.y + row - 1, 286, 16, 7, Shade(kFrameWood, 0.8f));
+            canvas.RoundedBox(area.x + 3, area.y + row + 1, 282, 12, 5, Shade(kParchment, 0.7f));
+        }
+        return;
+    }
+    const bool end = job.name.find("end") != std::string::npos;
+    const float right = area.x + area.w, bottom = area.y + area.h;
+    // The cap's outer corners are left clear, so its end reads round; the
+    // top-left pixel stays clear as on every sprite.
+    auto inside = [&](float px, float py) {
+        const bool corner = (end && px > right - 1 && (py < area.y + 1 || py > bottom - 1)) ||
+                            (px < area.x + 1 && py < area.y + 1);
+        return px > area.x && px < right && py > area.y && py < bottom && !corner;
+    };
+    canvas.Fill(area.x, area.y, right, bottom, inside, [&](float px, float py) {
+        const float down = (py - area.y) / area.h;
+        if (down < 0.12f || down > 0.88f || (end && px > right - 2)) {
+            return edge;
+        }
+        return Shade(fill, 1.25f - 0.5f * down);
+    });
+}
+
+// The island chooser's frame piece over the island picture's top-left
+// corner: the shade the frame casts into the picture, so that the frame
+// reads raised above the island. The piece stands 5 px below the top band,
+// so its top shade starts already that far faded.
+void PaintCornerShade(CPictureCanvas& canvas, paint_box area)
+{
+    // The top-left pixel stays clear as on every sprite.
+    auto inside = [&](float px, float py) { return px > area.x + 1 || py > area.y + 1; };
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, inside,
+                [&](float px, float py) {
+                    const float x = px - area.x, y = py - area.y;
+                    const float fromLeft = std::max(0.0f, 1 - x / 10) * std::max(0.0f, 1 - y / area.h);
+                    const float fromTop = std::max(0.0f, 1 - (y + 5) / 10) * std::max(0.0f, 1 - x / area.w);
+                    return Rgb(20, 14, 8, static_cast<int>(110 * std::max(fromLeft, fromTop)));
+                });
+}
+
 }  // namespace
 
 void PaintPointer(CPictureCanvas& canvas, const picture_job& job, paint_box area)
@@ -250,6 +303,14 @@ bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box ro
 
 void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("islandselector_mainA", 0) == 0) {
+        PaintCornerShade(canvas, area);
+        return;
+    }
+    if (job.name.rfind("personGUI_meter", 0) == 0 || job.name.rfind("loadingscreen_loading", 0) == 0) {
+        PaintMeter(canvas, job, area);
+        return;
+    }
     const paint_colour tone = ScreenTone(job.name);
     if (HasOwnLabel(job) && area.h < 48) {
         // A title strip: too low for a framed panel, so a plain band whose

@@ -92,7 +92,7 @@ constexpr picture_rule_data kPictureRules[] = {
     {"scilabGUI_item_*", PictureSubject::Item, false},
     {"*fader*", PictureSubject::Fader, false},
     {"*_bg.*", PictureSubject::Backdrop, false},
-    {"loadingscreen_loading*", PictureSubject::Button, true},
+    {"loadingscreen_loading*", PictureSubject::Panel, false},
     {"loadingscreen_*", PictureSubject::Backdrop, true},
     {"trophies_discglow*", PictureSubject::Glow, false},
     {"trophies_disc*", PictureSubject::Medal, false},

@@ -4,6 +4,7 @@
 #include "CPerson.h"
 #include "CResources.h"
 #include "CTutorialDialog.h"
+#include "Screenshot.h"
 
 #include <cstdint>
 
@@ -223,4 +224,28 @@ TEST_F(IslandSelectTest, AWindowCloseAtAnyDepthClosesEverythingAndMakesNoIsland)
     EXPECT_TRUE(CProfile::current->GetValue<bool>(31)) << "the game stored its island";
 }
 
+// The chooser as a player first sees it, with the island's name, number
+// and mysteries; its layout is checked as it is saved.
+struct ChooserScene : IslandSelectTest {
+    void TestBody() override {}
+
+    int Draw(const std::string& path)
+    {
+        SetUp();
+        Open();
+        PointAt(kSelectX, kButtonsY);
+        Turn(3);
+        resources.Draw().Flip(false);
+        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        const int missing = (chooser->nameSprite == nullptr) + (chooser->numberSprite == nullptr) + (MysteryPictures() == 0);
+        TearDown();
+        return missing;
+    }
+};
+
 }  // namespace
+
+TEST(IslandChooserOnX, ShowsAFreshIslandWithItsNameAndMysteries)
+{
+    ScreenshotOnX("IslandChooser-x11.png", [](const std::string& path) { return ChooserScene().Draw(path); });
+}

@@ -248,6 +248,9 @@ TEST_F(ClothesDesigner, TeachesStyleColourAndOrderingThenTheWayBack)
     EXPECT_EQ(game->pendingTutorial, 90);
     EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(89));
     Frame();
+    // The closed dialog leaves no trace of its okay button below the
+    // designer's panels: only the dimmed picture beneath shows there.
+    EXPECT_TRUE(Plain({345, 562, 96, 26})) << "the okay button of step 89 still shows";
     ASSERT_NE(CTutorialDialog::activeDialog, nullptr);
     EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), 90);
     const int onStyles = CTutorialDialog::tutorialCircle->GetY();

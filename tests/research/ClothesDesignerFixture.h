@@ -23,6 +23,7 @@
 
 #include <SDL.h>
 
+#include <cstring>
 #include <memory>
 
 class ClothesOpener : public CController {
@@ -65,6 +66,8 @@ protected:
         CControllerClothes::popUp = nullptr;
         delete opener.clothes;
         opener.clothes = nullptr;
+        delete backdrop;
+        backdrop = nullptr;
         game.reset();
         CController::focus = nullptr;
         CController::UnloadSounds();
@@ -88,8 +91,18 @@ protected:
         return new CPerson(record);
     }
 
+    // The game hands the screen over with a frozen picture of itself under
+    // everything (the renderer's backdrop); the designer's panels and its
+    // translucent fader leave parts of it showing, so the designer is opened
+    // over such a picture here too.
     CControllerClothes& Open(CPerson* person)
     {
+        if (!backdrop) {
+            SDL_Surface* plain = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, 0xff0000, 0xff00, 0xff, 0);
+            SDL_FillRect(plain, nullptr, SDL_MapRGB(plain->format, 40, 90, 60));
+            backdrop = new CSprite(kBackdropZ);
+            backdrop->LoadImage(CSprite::draw->ImageFreeSpot(plain, "FROZEN GAME SCREEN"));
+        }
         opener.clothes = new CControllerClothes(person);
         opener.PassFocus(opener.clothes);
         return *opener.clothes;
@@ -184,6 +197,31 @@ protected:
 
     static bool Same(RGBA_data a, RGBA_data b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
+    // Whether the screen shows one colour all over the area.
+    static bool Plain(SDL_Rect area)
+    {
+        SDL_Surface* screen = SDL_GetVideoSurface();
+        SDL_LockSurface(screen);
+        const int bytes = screen->format->BytesPerPixel;
+        auto at = [&](int x, int y) {
+            Uint32 value = 0;
+            memcpy(&value, static_cast<const Uint8*>(screen->pixels) + y * screen->pitch + x * bytes,
+                   static_cast<size_t>(bytes));
+            return value;
+        };
+        bool plain = true;
+        for (int y = area.y; y < area.y + area.h; y++) {
+            for (int x = area.x; x < area.x + area.w; x++) {
+                plain = plain && at(x, y) == at(area.x, area.y);
+            }
+        }
+        SDL_UnlockSurface(screen);
+        return plain;
+    }
+
+    static constexpr int kBackdropZ = -1000000;
+
     ClothesOpener opener;
     std::unique_ptr<CControllerGame> game;
+    CSprite* backdrop = nullptr;
 };
