@@ -2,6 +2,8 @@
 
 #include "CController.h"
 #include "CInput.h"
+#include "CMap.h"
+#include "CObject.h"
 #include "CProfile.h"
 #include "GameResources.h"
 #include "TempFolder.h"
@@ -49,4 +51,16 @@ struct Services {
 void EnsureBenchServices()
 {
     static Services services;
+}
+
+std::unique_ptr<CMap> BenchIsland(unsigned int seed)
+{
+    EnsureBenchServices();
+    CObject::UnloadAll();
+    CObject::obstructions.clear();
+    CMap::mysteriousObjectsLoaded = false;
+    auto island = std::make_unique<CMap>(false);
+    island->CreateMap(seed, -1, -1, false, true, false);
+    island->ToggleBig(true);
+    return island;
 }

@@ -5,4 +5,12 @@
 // the build's binaries.
 #pragma once
 
+#include <memory>
+
+class CMap;
+
 void EnsureBenchServices();
+
+// The enlarged playable island of a seed, with nothing left over from an
+// earlier benchmark's island.
+std::unique_ptr<CMap> BenchIsland(unsigned int seed);

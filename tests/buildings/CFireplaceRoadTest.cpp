@@ -4,6 +4,7 @@
 #include "CResources.h"
 #include "CSound.h"
 #include "CSoundSystem.h"
+#include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 #include "IslandSeeds.h"
@@ -18,11 +19,7 @@ protected:
     {
         BuildingsTest::SetUp();
         // Sound on the null output, so that the crackle can be heard.
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
     }
 
     void TearDown() override

@@ -3,6 +3,7 @@
 #include "CHut.h"
 #include "CSound.h"
 #include "CSoundSystem.h"
+#include "NullSound.h"
 #include "TestBytes.h"
 #include "tests/islanders/IslanderRecords.h"
 
@@ -62,11 +63,7 @@ class HutSoundTest : public HutTest {
 protected:
     void SetUp() override
     {
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         HutTest::SetUp();
     }
 
