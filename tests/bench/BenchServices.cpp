@@ -1,10 +1,12 @@
 #include "BenchServices.h"
 
 #include "CController.h"
+#include "CControllerGame.h"
 #include "CInput.h"
 #include "CMap.h"
 #include "CObject.h"
 #include "CProfile.h"
+#include "CSprite.h"
 #include "GameResources.h"
 #include "TempFolder.h"
 
@@ -63,4 +65,17 @@ std::unique_ptr<CMap> BenchIsland(unsigned int seed)
     island->CreateMap(seed, -1, -1, false, true, false);
     island->ToggleBig(true);
     return island;
+}
+
+BenchNoSprites::BenchNoSprites()
+{
+    EnsureBenchServices();
+    CControllerGame::Resources();
+    draw = CSprite::draw;
+    CSprite::draw = nullptr;
+}
+
+BenchNoSprites::~BenchNoSprites()
+{
+    CSprite::draw = draw;
 }
