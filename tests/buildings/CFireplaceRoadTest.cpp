@@ -3,13 +3,8 @@
 #include "CFireplace.h"
 #include "CResources.h"
 #include "CSound.h"
-#include "CSoundSystem.h"
 #include "NullSound.h"
-#include "SoundLayer.h"
-#include "TestBytes.h"
-#include "IslandSeeds.h"
 #include "tests/buildings/BuildingsFixture.h"
-#include "tests/world/CMapGenerationFixture.h"
 
 namespace {
 
@@ -171,16 +166,4 @@ TEST_F(FireplaceTest, IslandersEatAtTheNearestStandingFireplaceTheFirstOfEquals)
     for (int attempt = 0; attempt < 20; attempt++) {
         EXPECT_NE(CFireplace::FindWorkCoords(x, y, dir, false), &west);
     }
-}
-
-TEST_F(IslandTest, ANewIslandsCampFireplaceIsPutDownFinishedAndHidden)
-{
-    CMap& island = PreviewOf(kFixedIslandSeeds[5]);
-    EXPECT_TRUE(CFireplace::fireplaces.empty());
-    island.ToggleBig(true);
-    ASSERT_EQ(CFireplace::fireplaces.size(), 1u);
-    CFireplace& camp = *CFireplace::fireplaces.front();
-    EXPECT_TRUE(camp.IsComplete());
-    EXPECT_TRUE(camp.GetSprite()->Hidden());
-    EXPECT_TRUE(camp.GetFire()->Hidden());
 }

@@ -2,9 +2,7 @@
 #include "BuildingsFixture.h"
 #include "CHut.h"
 #include "CSound.h"
-#include "CSoundSystem.h"
 #include "NullSound.h"
-#include "TestBytes.h"
 #include "tests/islanders/IslanderRecords.h"
 
 namespace {

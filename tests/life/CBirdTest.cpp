@@ -8,7 +8,6 @@
 #include "NullSound.h"
 #include "SeaLifeFixture.h"
 #include "SoundLayer.h"
-#include "TestBytes.h"
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
