@@ -24,14 +24,9 @@ struct DustIsland {
     DustIsland()
     {
         EnsureBenchServices();
-        CObject::UnloadAll();
-        CObject::obstructions.clear();
-        CMap::mysteriousObjectsLoaded = false;
         CProfile::current->SetValue<bool>(7, true);
         CControllerGame::lastDustPickup = 0;
-        island = std::make_unique<CMap>(false);
-        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
-        island->ToggleBig(true);
+        island = BenchIsland(kFixedIslandSeeds[0]);
     }
 
     ~DustIsland()

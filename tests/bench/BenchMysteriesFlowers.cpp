@@ -20,13 +20,7 @@ namespace {
 struct Meadow {
     explicit Meadow(int markers)
     {
-        EnsureBenchServices();
-        CObject::UnloadAll();
-        CObject::obstructions.clear();
-        CMap::mysteriousObjectsLoaded = false;
-        island = std::make_unique<CMap>(false);
-        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
-        island->ToggleBig(true);
+        island = BenchIsland(kFixedIslandSeeds[0]);
         // Far from the start, where no pattern is asked for.
         for (int i = static_cast<int>(island->flowers.size()); i < 5000; i++) {
             flower_data flower{};

@@ -1,8 +1,12 @@
 #include "BenchServices.h"
 
 #include "CController.h"
+#include "CControllerGame.h"
 #include "CInput.h"
+#include "CMap.h"
+#include "CObject.h"
 #include "CProfile.h"
+#include "CSprite.h"
 #include "GameResources.h"
 #include "TempFolder.h"
 
@@ -49,4 +53,29 @@ struct Services {
 void EnsureBenchServices()
 {
     static Services services;
+}
+
+std::unique_ptr<CMap> BenchIsland(unsigned int seed)
+{
+    EnsureBenchServices();
+    CObject::UnloadAll();
+    CObject::obstructions.clear();
+    CMap::mysteriousObjectsLoaded = false;
+    auto island = std::make_unique<CMap>(false);
+    island->CreateMap(seed, -1, -1, false, true, false);
+    island->ToggleBig(true);
+    return island;
+}
+
+BenchNoSprites::BenchNoSprites()
+{
+    EnsureBenchServices();
+    CControllerGame::Resources();
+    draw = CSprite::draw;
+    CSprite::draw = nullptr;
+}
+
+BenchNoSprites::~BenchNoSprites()
+{
+    CSprite::draw = draw;
 }

@@ -5,4 +5,23 @@
 // the build's binaries.
 #pragma once
 
+#include <memory>
+
+class CDraw;
+class CMap;
+
 void EnsureBenchServices();
+
+// The enlarged playable island of a seed, with nothing left over from an
+// earlier benchmark's island.
+std::unique_ptr<CMap> BenchIsland(unsigned int seed);
+
+// Holds the drawing context away for as long as it lives. The services come
+// first, and the stock, which draws its piles when it is first made:
+// whichever benchmark of the run happens to be the first, the context held
+// away is theirs.
+struct BenchNoSprites {
+    BenchNoSprites();
+    ~BenchNoSprites();
+    CDraw* draw;
+};

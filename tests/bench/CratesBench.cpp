@@ -19,13 +19,7 @@ namespace {
 struct Beach {
     Beach()
     {
-        EnsureBenchServices();
-        CObject::UnloadAll();
-        CObject::obstructions.clear();
-        CMap::mysteriousObjectsLoaded = false;
-        island = std::make_unique<CMap>(false);
-        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
-        island->ToggleBig(true);
+        island = BenchIsland(kFixedIslandSeeds[0]);
     }
 
     ~Beach()

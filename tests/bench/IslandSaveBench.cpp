@@ -30,12 +30,7 @@ CMap& Island()
     EnsureBenchServices();
     static std::unique_ptr<CMap> island;
     if (!island) {
-        CObject::UnloadAll();
-        CObject::obstructions.clear();
-        CMap::mysteriousObjectsLoaded = false;
-        island = std::make_unique<CMap>(false);
-        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
-        island->ToggleBig(true);
+        island = BenchIsland(kFixedIslandSeeds[0]);
     }
     return *island;
 }

@@ -18,21 +18,6 @@
 
 namespace {
 
-struct NoSprites {
-    // The services come first, and the stock, which draws its piles when it
-    // is first made: whichever benchmark of the run happens to be the first,
-    // the context held away is theirs.
-    NoSprites() : draw(MadeServices()) { CSprite::draw = nullptr; }
-    static CDraw* MadeServices()
-    {
-        EnsureBenchServices();
-        CControllerGame::Resources();
-        return CSprite::draw;
-    }
-    ~NoSprites() { CSprite::draw = draw; }
-    CDraw* draw;
-};
-
 // Open land: a fresh walk grid, nothing in the way, an empty band.
 struct open_land {
     open_land()
@@ -60,7 +45,7 @@ struct open_land {
             delete CPerson::people.back();
         }
     }
-    NoSprites noSprites;
+    BenchNoSprites noSprites;
 };
 
 CPerson* AdultAt(int x, int y, int id)

@@ -28,13 +28,8 @@ struct Shore {
     Shore()
     {
         EnsureBenchServices();
-        CObject::UnloadAll();
-        CObject::obstructions.clear();
-        CMap::mysteriousObjectsLoaded = false;
         CProfile::current->SetValue<bool>(7, true);
-        island = std::make_unique<CMap>(false);
-        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
-        island->ToggleBig(true);
+        island = BenchIsland(kFixedIslandSeeds[0]);
     }
 
     ~Shore()

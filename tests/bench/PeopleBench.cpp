@@ -14,22 +14,6 @@ namespace {
 
 constexpr int kBand = 50;
 
-// Holds the drawing context away for as long as it lives.
-struct NoSprites {
-    // The services come first, and the stock, which draws its piles when it
-    // is first made: whichever benchmark of the run happens to be the first,
-    // the context held away is theirs.
-    NoSprites() : draw(MadeServices()) { CSprite::draw = nullptr; }
-    static CDraw* MadeServices()
-    {
-        EnsureBenchServices();
-        CControllerGame::Resources();
-        return CSprite::draw;
-    }
-    ~NoSprites() { CSprite::draw = draw; }
-    CDraw* draw;
-};
-
 void MakeBand()
 {
     InitRandom(50);
@@ -55,7 +39,7 @@ void ClearBand()
 static void BM_SavePeople(benchmark::State& state)
 {
     EnsureBenchServices();
-    NoSprites noSprites;
+    BenchNoSprites noSprites;
     MakeBand();
     for (auto _ : state) {
         CPerson::SavePeople();
@@ -68,7 +52,7 @@ BENCHMARK(BM_SavePeople)->Unit(benchmark::kMicrosecond);
 static void BM_LoadPeople(benchmark::State& state)
 {
     EnsureBenchServices();
-    NoSprites noSprites;
+    BenchNoSprites noSprites;
     MakeBand();
     CPerson::SavePeople();
     for (auto _ : state) {

@@ -5,19 +5,15 @@
 #include "CController.h"
 #include "CObject.h"
 #include "CTutorialDialog.h"
+#include "QuietScreen.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class GameScreen : public CController {
+class GameScreen : public QuietScreen {
 public:
     GameScreen() { showTutorialExtras = true; }
-    void GotFocusBack() override {}
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 };
 
 void BM_TutorialDialogFirstStepOnTheGameScreen(benchmark::State& state)

@@ -45,12 +45,7 @@ struct World {
         // The waves move only with the visual effects on, whatever an earlier
         // benchmark of the run chose.
         CProfile::current->SetValue<bool>(7, true);
-        CObject::UnloadAll();
-        CObject::obstructions.clear();
-        CMap::mysteriousObjectsLoaded = false;
-        island = std::make_unique<CMap>(false);
-        island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
-        island->ToggleBig(true);
+        island = BenchIsland(kFixedIslandSeeds[0]);
 
         // More waves out on the open sea, each heading for the island's middle.
         InitRandom(1);

@@ -3,12 +3,8 @@
 #include "CFireplace.h"
 #include "CResources.h"
 #include "CSound.h"
-#include "CSoundSystem.h"
-#include "SoundLayer.h"
-#include "TestBytes.h"
-#include "IslandSeeds.h"
+#include "NullSound.h"
 #include "tests/buildings/BuildingsFixture.h"
-#include "tests/world/CMapGenerationFixture.h"
 
 namespace {
 
@@ -18,11 +14,7 @@ protected:
     {
         BuildingsTest::SetUp();
         // Sound on the null output, so that the crackle can be heard.
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
     }
 
     void TearDown() override
@@ -174,16 +166,4 @@ TEST_F(FireplaceTest, IslandersEatAtTheNearestStandingFireplaceTheFirstOfEquals)
     for (int attempt = 0; attempt < 20; attempt++) {
         EXPECT_NE(CFireplace::FindWorkCoords(x, y, dir, false), &west);
     }
-}
-
-TEST_F(IslandTest, ANewIslandsCampFireplaceIsPutDownFinishedAndHidden)
-{
-    CMap& island = PreviewOf(kFixedIslandSeeds[5]);
-    EXPECT_TRUE(CFireplace::fireplaces.empty());
-    island.ToggleBig(true);
-    ASSERT_EQ(CFireplace::fireplaces.size(), 1u);
-    CFireplace& camp = *CFireplace::fireplaces.front();
-    EXPECT_TRUE(camp.IsComplete());
-    EXPECT_TRUE(camp.GetSprite()->Hidden());
-    EXPECT_TRUE(camp.GetFire()->Hidden());
 }

@@ -2,8 +2,7 @@
 #include "BuildingsFixture.h"
 #include "CHut.h"
 #include "CSound.h"
-#include "CSoundSystem.h"
-#include "TestBytes.h"
+#include "NullSound.h"
 #include "tests/islanders/IslanderRecords.h"
 
 namespace {
@@ -62,11 +61,7 @@ class HutSoundTest : public HutTest {
 protected:
     void SetUp() override
     {
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
         HutTest::SetUp();
     }
 

@@ -2,7 +2,6 @@
 // stardust and moondust lying glittering and others still falling, drawn in a
 // real window for a person to look at.
 #include "CDust.h"
-#include "CDraw.h"
 #include "CObservatory.h"
 #include "CProfile.h"
 #include "CWonderA.h"
@@ -60,10 +59,7 @@ struct WondersScene : SeaLifeTest {
         for (int frame = 0; frame < 12; frame++) {
             Frame(island);
         }
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
         int missing = 0;
         for (CBuildingKind* building : buildings) {
             missing += !building->IsInService() || building->GetSprite()->Hidden();

@@ -3,6 +3,7 @@
 #include "CController.h"
 #include "ChildProcess.h"
 #include "Config.h"
+#include "QuietScreen.h"
 #include "Utilities.h"
 
 #include <gmock/gmock.h>
@@ -21,14 +22,10 @@ std::vector<int> Values(int x, int y, int w, int h)
 }
 
 // A screen that ends itself with a fixed code on its first frame.
-class EndingScreen : public CController {
+class EndingScreen : public QuietScreen {
 public:
     explicit EndingScreen(int code) : code(code) {}
-    void GotFocusBack() override {}
     void Pump() override { ShutDown(code); }
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
 private:
     int code;

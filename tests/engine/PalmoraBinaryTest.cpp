@@ -140,11 +140,6 @@ protected:
 
 }  // namespace
 
-TEST_F(PalmoraBinary, ShutsDownInOrderWhenAskedToClose)
-{
-    ExpectCleanRun(RunGameUntilClosed(binary));
-}
-
 TEST_F(PalmoraBinary, SavesTheProfileOnItsFirstRunAndLoadsItOnTheNext)
 {
     const std::string data = folder.File("userdata/");

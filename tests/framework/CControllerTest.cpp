@@ -1,4 +1,5 @@
 #include "CController.h"
+#include "QuietScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ using Journal = std::vector<std::string>;
 
 // A screen that writes what happens to it into a shared journal and runs a
 // one-off action in its next Pump.
-class FakeScreen : public CController {
+class FakeScreen : public QuietScreen {
 public:
     FakeScreen(const std::string& name, Journal& journal) : name(name), journal(journal) {}
 
@@ -26,9 +27,6 @@ public:
             action();
         }
     }
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
     std::string name;
     Journal& journal;

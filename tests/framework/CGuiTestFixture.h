@@ -9,6 +9,7 @@
 #include "CInput.h"
 #include "CSprite.h"
 #include "GameResources.h"
+#include "QuietScreen.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,8 @@ const int kLabel = 91000, kGreeting = 91010;
 
 using Calls = std::vector<std::pair<int, int>>;
 
-class RecordingScreen : public CController {
+class RecordingScreen : public QuietScreen {
 public:
-    void GotFocusBack() override {}
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
     void GUICallback(int id, int value) override
     {
         calls.emplace_back(id, value);

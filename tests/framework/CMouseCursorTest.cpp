@@ -9,6 +9,7 @@
 #include "CSprite.h"
 #include "ChildProcess.h"
 #include "GameResources.h"
+#include "QuietScreen.h"
 #include "TempFolder.h"
 
 #include <gmock/gmock.h>
@@ -19,17 +20,13 @@ using testing::HasSubstr;
 namespace {
 
 // Hears where the pump says the mouse went.
-class MoveScreen : public CController {
+class MoveScreen : public QuietScreen {
 public:
-    void GotFocusBack() override {}
-    void Pump() override {}
-    void InputKey(bool, int) override {}
     void InputMouseMove(int x, int y) override
     {
         lastX = x;
         lastY = y;
     }
-    void InputMouseClick(bool, bool, bool) override {}
     int lastX = -1, lastY = -1;
 };
 

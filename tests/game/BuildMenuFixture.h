@@ -9,23 +9,9 @@
 #include "CBuilding.h"
 #include "CControllerBuild.h"
 #include "CShipyard.h"
+#include "QuietScreen.h"
 
-class BuildMenuOpener : public CController {
-public:
-    void GotFocusBack() override
-    {
-        backs++;
-        delete menu;
-        menu = nullptr;
-    }
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
-
-    CControllerBuild* menu = nullptr;
-    int backs = 0;
-};
+using BuildMenuOpener = ClosingOpener<CControllerBuild>;
 
 class BuildMenuTest : public ScreenTest {
 protected:
@@ -41,8 +27,8 @@ protected:
 
     void TearDown() override
     {
-        delete builder.menu;
-        builder.menu = nullptr;
+        delete builder.screen;
+        builder.screen = nullptr;
         CObject::placingBuilding = -1;
         CShipyard::numBuilt = 0;
         ScreenTest::TearDown();
@@ -50,9 +36,9 @@ protected:
 
     CControllerBuild* OpenMenu()
     {
-        builder.menu = new CControllerBuild;
-        builder.PassFocus(builder.menu);
-        return builder.menu;
+        builder.screen = new CControllerBuild;
+        builder.PassFocus(builder.screen);
+        return builder.screen;
     }
 
     // Points inside the item's cell and clicks it.
@@ -62,13 +48,13 @@ protected:
         constexpr int kColumns[3] = {190, 285, 380}, kRows[5] = {150, 220, 300, 380, 450};
         MouseAt(kColumns[column], kRows[row]);
         Frame();
-        CControllerBuild* menu = builder.menu;
+        CControllerBuild* menu = builder.screen;
         menu->InputMouseClick(true, false, false);
         menu->InputMouseClick(true, false, true);
         Frame();
     }
 
-    bool MenuOpen() const { return builder.menu && CController::focus == builder.menu; }
+    bool MenuOpen() const { return builder.screen && CController::focus == builder.screen; }
 
     BuildMenuOpener builder;
 };

@@ -1,7 +1,6 @@
 // The build menu drawn in a real window, for a person to look at.
 #include "tests/game/BuildMenuFixture.h"
 
-#include "CDraw.h"
 #include "CMouseCursor.h"
 #include "Screenshot.h"
 
@@ -27,10 +26,7 @@ struct BuildScenes : BuildMenuTest {
             ghosts += CControllerBuild::IsGhosted(item) && !menu->itemPictures[item]->Hidden();
         }
         missing += ghosts != 6;
-        resources.Renderer().RedrawScreen();
-        resources.Renderer().Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
         TearDown();
         return missing;
     }

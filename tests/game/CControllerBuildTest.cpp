@@ -68,7 +68,7 @@ TEST_F(BuildMenuTest, ResearchUnlocksTheBoardFieldByField)
         EXPECT_EQ(Ghosts(menu), level.ghosts) << "construction " << level.construction;
         menu->InputKey(true, SDLK_ESCAPE);
         Frame();
-        EXPECT_EQ(builder.menu, nullptr) << "Escape closes";
+        EXPECT_EQ(builder.screen, nullptr) << "Escape closes";
     }
     EXPECT_FALSE(CControllerBuild::IsGhosted(15)) << "the back button";
     EXPECT_EQ(CControllerBuild::GetBuildingType(kFlowers), -1);
@@ -233,14 +233,14 @@ TEST_F(BuildMenuTest, ATutorialStepShowsItsCircleAndAcceptsOnlyItsItem)
         EXPECT_EQ(CObject::placingBuilding, -1);
         menu->InputKey(true, SDLK_ESCAPE);
         Frame();
-        EXPECT_EQ(builder.menu == nullptr, pending.escapeCloses) << pending.step;
-        if (!builder.menu) {
+        EXPECT_EQ(builder.screen == nullptr, pending.escapeCloses) << pending.step;
+        if (!builder.screen) {
             EXPECT_EQ(CTutorialDialog::tutorialCircle, nullptr) << "the menu takes its circle with it";
             menu = OpenMenu();
             Frame();
         }
         Choose(pending.item);
-        EXPECT_EQ(builder.menu, nullptr) << pending.step;
+        EXPECT_EQ(builder.screen, nullptr) << pending.step;
         EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(pending.step));
         CObject::placingBuilding = -1;
     }

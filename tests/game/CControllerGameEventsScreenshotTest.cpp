@@ -1,8 +1,6 @@
 // Held stardust sparkling at the pointer, drawn in a real window for a person to look at.
 #include "CControllerGameFixture.h"
 
-#include "CDraw.h"
-#include "CRenderer.h"
 #include "CResources.h"
 #include "CSprite.h"
 #include "Screenshot.h"
@@ -33,10 +31,7 @@ struct HeldThingsScene : GameScreenTest {
         }
         missing += sparks == 60 ? 0 : 1;
         SDL_FillRect(SDL_GetVideoSurface(), nullptr, 0);
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
         TearDown();
         return missing;
     }

@@ -18,26 +18,12 @@
 #include "CControllerTrophies.h"
 #include "CControllerTrophyUnlock.h"
 #include "IslandSeeds.h"
+#include "QuietScreen.h"
 #include "tests/world/CMapGenerationFixture.h"
 
 #include <SDL.h>
 
-class GameOpener : public CController {
-public:
-    void GotFocusBack() override
-    {
-        backs++;
-        delete screen;
-        screen = nullptr;
-    }
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
-
-    CControllerGame* screen = nullptr;
-    int backs = 0;
-};
+using GameOpener = ClosingOpener<CControllerGame>;
 
 class GameScreenTest : public IslandTest {
 protected:

@@ -2,7 +2,6 @@
 #include "CControllerGameFixture.h"
 
 #include "CControllerPersonDetail.h"
-#include "CRenderer.h"
 #include "Screenshot.h"
 #include "tests/game/PictureIslander.h"
 
@@ -35,10 +34,7 @@ struct DetailScene : GameScreenTest {
             missing += detail->meters[1]->Hidden() ? 1 : 0;
         }
         SDL_FillRect(SDL_GetVideoSurface(), nullptr, 0);
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
         delete CControllerGame::personGUI;
         CControllerGame::personGUI = nullptr;
         TearDown();

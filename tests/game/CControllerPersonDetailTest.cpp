@@ -6,12 +6,10 @@
 
 #include "CControllerClothes.h"
 #include "CControllerPersonDetail.h"
-#include "CControllerScience.h"
 #include "CCraftworks.h"
 #include "CDraw.h"
 #include "CGuiCheckBox.h"
 #include "CPerson.h"
-#include "CScienceStation.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
 #include "Utilities.h"
@@ -298,18 +296,4 @@ TEST_F(DetailScreenTest, TheScreensTutorialSteps)
     }
     EXPECT_EQ(game->pendingTutorial, -1);
     EXPECT_EQ(CTutorialDialog::tutorialCircle, nullptr);
-}
-
-TEST_F(DetailScreenTest, StardustOnAFinishedStationPaysAndASecondDoseRaisesTheResearchStep)
-{
-    CProfile::current->SetValue<bool>(kTutorialOn, true);
-    CProfile::current->SetValue<int>(25, 0);
-    CScienceStation* station = new CScienceStation(1500, 1500);
-    station->FinishNow();
-    CObject::MoveObjects(0, 0, 1);
-    EXPECT_TRUE(station->AcceptStardust());
-    EXPECT_EQ(CControllerScience::GetSciencePoints(), 100);
-    EXPECT_EQ(game->pendingTutorial, -1) << "100 is not more than the next level's cost";
-    EXPECT_TRUE(station->AcceptStardust());
-    EXPECT_EQ(game->pendingTutorial, 73);
 }

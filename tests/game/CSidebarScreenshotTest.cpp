@@ -1,9 +1,7 @@
 // The game screen with its side panel and a selected islander, drawn in a real window for a person to look at.
 #include "CControllerGameFixture.h"
 
-#include "CDraw.h"
 #include "CPerson.h"
-#include "CRenderer.h"
 #include "CResources.h"
 #include "CSidebar.h"
 #include "Screenshot.h"
@@ -30,10 +28,7 @@ struct SidePanelScene : GameScreenTest {
         missing += panel->nameText ? 0 : 1;
         missing += panel->detailInfoState == CSidebar::SHOWN ? 0 : 1;
         SDL_FillRect(SDL_GetVideoSurface(), nullptr, 0);
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
         TearDown();
         return missing;
     }

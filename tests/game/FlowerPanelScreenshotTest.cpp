@@ -1,7 +1,6 @@
 // The flower panel slid in over the island, beside markers waiting to be
 // planted and the flowers already planted around the flower mystery, drawn in
 // a real window for a person to look at.
-#include "CDraw.h"
 #include "CFlowerIndicator.h"
 #include "CGuiButtonBase.h"
 #include "CGuiFlowers.h"
@@ -58,10 +57,7 @@ struct PanelScene : IslandTest {
             CObject::MoveObjects(island.offsetX, island.offsetY, 1);
             CSprite::renderer->Render(false);
         }
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
 
         MouseAt(60, 120);
         const bool panelIn = panel.slideState == 1 && panel.IsMouseOver();

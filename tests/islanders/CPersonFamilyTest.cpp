@@ -66,22 +66,6 @@ TEST_F(FamilyTest, ClosingTheScreenDeliversEveryCoupleInTheHutAndUnlinksThem)
     }
 }
 
-TEST_F(FamilyTest, ABirthFindsANameWhenEveryNameOfItsSexIsTaken)
-{
-    CPerson* mother = Grown(30, 1, 1);
-    CPerson* father = Grown(30, 0, 2);
-    for (int n = 0; n < 100; n++) {
-        Grown(70, 1, 10 + n)->data.nameId = 7500 + n;
-    }
-    father->partner = mother;
-    mother->partner = father;
-    mother->currentTask = father->currentTask = 10;
-    mother->data.twinsPotion = 1;
-    CPerson::ProcessBabyMakingCouples();
-    CPerson::MakeSomeBaby(false);
-    EXPECT_EQ(mother->data.childCount, 3) << "twins, then a girl of time away with every girl's name taken";
-}
-
 TEST_F(FamilyTest, AChildOfOneParentIsNeverMade)
 {
     CPerson* woman = Grown(30, 1, 1);

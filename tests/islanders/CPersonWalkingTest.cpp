@@ -265,18 +265,3 @@ TEST_F(WalkingTest, AHeldIslanderHangsFromThePointerInsideTheViewAboveEverything
     EXPECT_EQ(held->selectionOffsetY, 2000);
     CObject::rendering = false;
 }
-
-TEST_F(WalkingTest, AnIslanderStarvingInViewDiesOnlyOnceTheViewLeavesIt)
-{
-    CPerson* starving = AdultAt(600, 500, 1);
-    starving->data.food = -10000;
-    CObject::MoveObjects(0, 0, 1);
-    EXPECT_TRUE(starving->dying);
-    EXPECT_EQ(starving->deathCause, "12022");
-    for (int frame = 0; frame < 50; frame++) {
-        CObject::MoveObjects(0, 0, 1);
-    }
-    ASSERT_EQ(CPerson::people.size(), 1u) << "still standing in view";
-    CObject::MoveObjects(-1000, 0, 1);  // the view scrolls away
-    EXPECT_TRUE(CPerson::people.empty());
-}

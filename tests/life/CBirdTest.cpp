@@ -5,9 +5,9 @@
 #include "CSound.h"
 #include "CSoundSystem.h"
 #include "CSprite.h"
+#include "NullSound.h"
 #include "SeaLifeFixture.h"
 #include "SoundLayer.h"
-#include "TestBytes.h"
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
@@ -54,11 +54,7 @@ protected:
     void SetUp() override
     {
         SeaLifeTest::SetUp();
-        folder.Write("userdata/SOUNDv8.DAT", Word32(SOUND_OUTPUT_NOSOUND) + Word32(0));
-        CSound::Initialize(true);
-        ASSERT_TRUE(CSound::soundInitialized);
-        CSound::system->SetPullMixing(true);
-        CSound::Preload(0, [](int) {});
+        StartNullSound(folder);
     }
 
     void TearDown() override

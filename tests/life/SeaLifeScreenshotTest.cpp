@@ -1,6 +1,5 @@
 // A shore with its life, drawn in a real window for a person to look at.
 #include "CButterfly.h"
-#include "CDraw.h"
 #include "IslandSeeds.h"
 #include "Screenshot.h"
 #include "SeaLifeFixture.h"
@@ -54,10 +53,7 @@ struct ShoreScene : SeaLifeTest {
         for (int frame = 0; frame < 9; frame++) {
             ShoreFrame(island);
         }
-        CSprite::renderer->RedrawScreen();
-        CSprite::renderer->Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
         const bool fishShown = !fish->jumpSprite->Hidden();
         const bool rippleShown = !CRipple::ripples.empty() && !CRipple::ripples[0].sprite->Hidden();
         const bool printShown = !CFootprint::feet[1][0][2].empty();

@@ -12,6 +12,7 @@
 #include "CGuiButtonBase.h"
 #include "CMouseCursor.h"
 #include "CRenderer.h"
+#include "QuietScreen.h"
 #include "Screenshot.h"
 #include "SdlInput.h"
 
@@ -20,7 +21,7 @@
 #include <functional>
 
 // The root under the screen tested; it deletes what comes back to it.
-class RoadRoot : public CController {
+class RoadRoot : public QuietScreen {
 public:
     void GotFocusBack() override
     {
@@ -29,9 +30,6 @@ public:
         child = nullptr;
     }
     void Pump() override { GetInput(); }
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
     // Hands the focus to the screen made now.
     template <class Screen, class... Args>

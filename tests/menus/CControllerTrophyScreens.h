@@ -8,6 +8,7 @@
 #include "CDraw.h"
 #include "CGuiButtonBase.h"
 #include "CRenderer.h"
+#include "QuietScreen.h"
 #include "Screenshot.h"
 #include "SdlInput.h"
 
@@ -16,7 +17,7 @@
 #include <functional>
 
 // The screen that opens the one tested; it records each hand-back.
-class Opener : public CController {
+class Opener : public QuietScreen {
 public:
     void GotFocusBack() override
     {
@@ -26,9 +27,6 @@ public:
         }
     }
     void Pump() override { GetInput(); }
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
     int handBacks = 0;
     std::function<void()> onHandBack;

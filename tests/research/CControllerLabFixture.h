@@ -16,12 +16,13 @@
 #include "CSprite.h"
 #include "NullSound.h"
 #include "PotionLabLayout.h"
+#include "QuietScreen.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 
 #include <memory>
 
-class LabOpener : public CController {
+class LabOpener : public QuietScreen {
 public:
     void GotFocusBack() override
     {
@@ -32,10 +33,6 @@ public:
         delete lab;
         lab = nullptr;
     }
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
     void Open()
     {

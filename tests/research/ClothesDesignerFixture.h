@@ -18,6 +18,7 @@
 #include "CSoundSystem.h"
 #include "CSprite.h"
 #include "NullSound.h"
+#include "QuietScreen.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 
@@ -26,7 +27,7 @@
 #include <cstring>
 #include <memory>
 
-class ClothesOpener : public CController {
+class ClothesOpener : public QuietScreen {
 public:
     void GotFocusBack() override
     {
@@ -36,10 +37,6 @@ public:
         delete clothes;
         clothes = nullptr;
     }
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
     CControllerClothes* clothes = nullptr;
     int backs = 0;

@@ -13,6 +13,7 @@
 #include "CGuiButton.h"
 #include "CRenderer.h"
 #include "CSprite.h"
+#include "QuietScreen.h"
 
 #include <SDL.h>
 
@@ -21,7 +22,7 @@
 // Opens the research screen as the game screen does and, when it comes back,
 // opens the potion lab if the screen asked for it; keeps a hut chooser as the
 // build menu does and notes its result.
-class Opener : public CController {
+class Opener : public QuietScreen {
 public:
     void GotFocusBack() override
     {
@@ -42,10 +43,6 @@ public:
             potionLab = nullptr;
         }
     }
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
 
     CControllerScience* research = nullptr;
     CControllerLab* potionLab = nullptr;

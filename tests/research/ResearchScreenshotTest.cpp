@@ -2,7 +2,6 @@
 // person to look at.
 #include "tests/research/ResearchScreenFixture.h"
 
-#include "CDraw.h"
 #include "CMouseCursor.h"
 #include "Screenshot.h"
 
@@ -13,10 +12,7 @@ struct Scenes : ScreenTest {
 
     void Save(const std::string& path)
     {
-        resources.Renderer().RedrawScreen();
-        resources.Renderer().Render(true);
-        resources.Draw().Flip(false);
-        SavePng(PictureOf(SDL_GetVideoSurface()), path);
+        SaveRedrawnScreen(path);
     }
 
     // Mixed levels, and the research step the game raised. The number of

@@ -3,6 +3,8 @@
 #include "ChildProcess.h"
 #include "LayoutCheck.h"
 #include "TestXServer.h"
+#include "engine/CDraw.h"
+#include "engine/CRenderer.h"
 #include "engine/CSprite.h"
 
 #include <gtest/gtest.h>
@@ -118,4 +120,12 @@ void ScreenshotOnX(const std::string& name, const std::function<int(const std::s
     });
     EXPECT_EQ(result.exitCode, 0) << result.output;
     printf("%s -> %s\n", result.output.c_str(), path.c_str());
+}
+
+bool SaveRedrawnScreen(const std::string& path)
+{
+    CSprite::renderer->RedrawScreen();
+    CSprite::renderer->Render(true);
+    CSprite::draw->Flip(false);
+    return SavePng(PictureOf(SDL_GetVideoSurface()), path);
 }

@@ -22,6 +22,8 @@ rgb_picture PictureOf(SDL_Surface* surface);
 // <build>/screenshots/name, the folder made when missing.
 std::string ScreenshotPath(const std::string& name);
 bool SavePng(const rgb_picture& picture, const std::string& path);
+// Draws every sprite again over the whole screen, presents it and saves it.
+bool SaveRedrawnScreen(const std::string& path);
 
 // Runs draw in a child process whose SDL video opens a real window on an X
 // server of the test's own (TestXServer). draw is given <build>/screenshots/name to save

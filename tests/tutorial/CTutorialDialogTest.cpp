@@ -54,38 +54,6 @@ protected:
     }
 };
 
-TEST(TutorialSteps, EveryRowFitsTheDialogsThatShowIt)
-{
-    int okay = 0, without = 0, answers = 0, ownAreas = 0;
-    for (int step = 0; step < kTutorialStepCount; step++) {
-        const tutorial_step_data& row = kTutorialSteps[step];
-        SCOPED_TRACE(step);
-        okay += row.buttons == kOkay;
-        without += row.buttons == kNoButton;
-        answers += row.buttons == kTwoAnswers;
-        EXPECT_EQ(row.box == 'G', step == 0);
-        EXPECT_EQ(row.box == 'H', step == 105);
-        EXPECT_EQ(row.buttons == kTwoAnswers, row.box == 'H');
-        ASSERT_TRUE(row.numTexts >= 1 && row.numTexts <= 3);
-        bool own = false;
-        for (int i = 0; i < row.numTexts; i++) {
-            const step_text_data& text = row.texts[i];
-            EXPECT_TRUE(text.stringId >= 41001 && text.stringId <= 41225);
-            EXPECT_TRUE(i == 0 || text.stringId > row.texts[i - 1].stringId) << "texts read in order";
-            own = own || text.width > 0;
-            const text_area_data area = TutorialTextArea(row, i);
-            EXPECT_GT(area.width * area.height, 0);
-        }
-        ownAreas += own;
-        EXPECT_EQ(own, step == 5 || step == 72 || step == 106);
-        EXPECT_TRUE(row.opacity == 84 || row.opacity == 93 || row.opacity == 100);
-    }
-    EXPECT_EQ(okay, 58);
-    EXPECT_EQ(without, 48);
-    EXPECT_EQ(answers, 1);
-    EXPECT_EQ(ownAreas, 3);
-}
-
 // Off the game screen a step that the game completes has room below its
 // texts; a step with an okay button does not, and neither do the game
 // screen's dialogs, whose labels take that room.

@@ -5,21 +5,17 @@
 
 #include "CController.h"
 #include "CTutorialDialog.h"
+#include "QuietScreen.h"
 
 #include <vector>
 
-class TutorialScreen : public CController {
+class TutorialScreen : public QuietScreen {
 public:
     explicit TutorialScreen(bool extras = false)
     {
         hasFocus = true;
         showTutorialExtras = extras;
     }
-    void GotFocusBack() override {}
-    void Pump() override {}
-    void InputKey(bool, int) override {}
-    void InputMouseMove(int, int) override {}
-    void InputMouseClick(bool, bool, bool) override {}
     void GUICallback(int id, int value) override
     {
         calls.push_back({id, value});

@@ -103,6 +103,10 @@ TEST_F(IslandTest, ThePlayableIslandGetsItsCampOnceAndThePreviewShowsIt)
     EXPECT_EQ(fireplace->GetX(), startX * 8 - 95);
     EXPECT_EQ(fireplace->GetY(), startY * 8 - 285);
     EXPECT_EQ(fireplace->GetAnimationFrame(), 4);
+    CFireplace* camp = static_cast<CFireplace*>(fireplace);
+    EXPECT_TRUE(camp->IsComplete());
+    EXPECT_TRUE(camp->GetSprite()->Hidden());
+    EXPECT_TRUE(camp->GetFire()->Hidden());
     const coordinate anchors[3] = {{startX, startY + 8}, {startX + 13, startY - 8}, {startX - 13, startY - 8}};
     for (int i = 0; i < 3; i++) {
         EXPECT_EQ(island.GetPileX(i), anchors[i].x * 8 - 96);
