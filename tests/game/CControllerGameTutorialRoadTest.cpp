@@ -30,6 +30,8 @@
 namespace {
 
 constexpr int kViewWidth = 605, kViewHeight = 600;
+// The map, stock and potion buttons stand along the view's bottom edge.
+constexpr int kAboveButtonRow = 530;
 constexpr int kOkayFirst = 1000;
 constexpr unsigned int kRoadSeed = 50;
 
@@ -263,15 +265,18 @@ protected:
         return std::nullopt;
     }
 
-    // Drags the island by dx, dy from a spot of bare ground.
+    // Drags the island by dx, dy from a spot of bare ground, letting go above
+    // the row of map, stock and potion buttons: a release over one of them
+    // would press it.
     void DragView(int dx, int dy)
     {
-        const std::optional<point> start =
-            PointWhere({100, 100, 400, 400}, [] { return OverOpenView() && !CObject::FindObjectAt(-1, -1, false, true); });
+        const int height = std::max(50, kAboveButtonRow - 100 - std::max(dy, 0));
+        const std::optional<point> start = PointWhere(
+            {100, 100, 400, height}, [] { return OverOpenView() && !CObject::FindObjectAt(-1, -1, false, true); });
         ASSERT_TRUE(start) << "bare ground to take hold of";
         MoveTo(*start);
         Button(true);
-        GlideTo({std::clamp(start->x + dx, 0, kViewWidth - 1), std::clamp(start->y + dy, 0, kViewHeight - 1)});
+        GlideTo({std::clamp(start->x + dx, 0, kViewWidth - 1), std::clamp(start->y + dy, 0, kAboveButtonRow)});
         Button(false);
     }
 
