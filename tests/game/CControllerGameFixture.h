@@ -25,8 +25,6 @@
 
 using GameOpener = ClosingOpener<CControllerGame>;
 
-constexpr int kIslandNumberKey = 46;
-
 class GameScreenTest : public IslandTest {
 protected:
     void SetUp() override
@@ -66,9 +64,6 @@ protected:
         if (seed != 0) {
             CMap* island = new CMap(false);
             island->CreateMap(seed, -1, -1, false, true, false);
-            // The chooser names the island by its number before the game
-            // opens; the island map reads it.
-            CProfile::current->SetValue<unsigned int>(kIslandNumberKey, seed);
         }
         opener.screen = new CControllerGame(seed != 0, false);
         opener.PassFocus(opener.screen);
