@@ -377,10 +377,7 @@ std::vector<CBuilding*> CBuilding::LoadBuildings()
     }
     CRepairTally tally("Saved buildings");
     std::vector<building_data> records = CProfile::current->GetVectorValue<building_data>(kBuildingsProperty);
-    if (records.size() > kMaxBuildings) {
-        records.resize(kMaxBuildings);
-        tally.Note("buildings past the most an island has room for were left out");
-    }
+    tally.Cap(records, kMaxBuildings, "buildings past the most an island has room for were left out");
     std::vector<int> variants;
     for (building_data& saved : records) {
         if (saved.type < 1 || saved.type > kTypes || TypeOfVariant(saved.variant) != saved.type) {

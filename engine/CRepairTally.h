@@ -3,8 +3,10 @@
 // thousands of bad records costs a handful of lines, not one per record.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
+#include <vector>
 
 class CRepairTally {
 public:
@@ -19,6 +21,15 @@ public:
     // Notes the kind when mended is set; returns mended.
     bool Note(bool mended, const char* kind);
     int Total() const;
+    // Keeps at most the first most records, noting the kind when any go.
+    template <class Record>
+    void Cap(std::vector<Record>& records, size_t most, const char* kind)
+    {
+        if (records.size() > most) {
+            records.resize(most);
+            Note(kind);
+        }
+    }
 
 private:
     std::string records;

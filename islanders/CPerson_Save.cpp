@@ -156,10 +156,7 @@ void CPerson::LoadPeople()
 
     CRepairTally tally("Saved islanders");
     std::vector<person_data> records = profile->GetVectorValue<person_data>(kPeopleProperty);
-    if (records.size() > kMaxIslanders) {
-        records.resize(kMaxIslanders);
-        tally.Note("islanders past the most an island can hold were left out");
-    }
+    tally.Cap(records, kMaxIslanders, "islanders past the most an island can hold were left out");
     int highestId = 0;
     for (person_data& record : records) {
         tally.Note(RepairRecord(record), "a value no play could store was mended");

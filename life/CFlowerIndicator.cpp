@@ -462,10 +462,7 @@ void CFlowerIndicator::Load()
     flowerData.clear();
     CRepairTally tally("Saved flower markers");
     std::vector<fi_data> records = CProfile::current->GetVectorValue<fi_data>(kMarkersProperty);
-    if (records.size() > kMaxMarkers) {
-        records.resize(kMaxMarkers);
-        tally.Note("markers past the most the island has room for were left out");
-    }
+    tally.Cap(records, kMaxMarkers, "markers past the most the island has room for were left out");
     for (const fi_data& record : records) {
         if (record.colour < 0 || record.colour >= kColours) {
             tally.Note("a marker of a colour that does not exist was left out");

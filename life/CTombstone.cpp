@@ -436,10 +436,7 @@ void CTombstone::Load()
     }
     CRepairTally tally("Saved graves");
     std::vector<tombstone_data> records = CProfile::current->GetVectorValue<tombstone_data>(kGravesProperty);
-    if (records.size() > kMaxGraves) {
-        records.resize(kMaxGraves);
-        tally.Note("graves past the most an island has room for were left out");
-    }
+    tally.Cap(records, kMaxGraves, "graves past the most an island has room for were left out");
     for (const tombstone_data& saved : records) {
         if (!std::isfinite(saved.x) || !std::isfinite(saved.y)) {
             tally.Note("a grave without a usable position was left out");

@@ -496,10 +496,7 @@ void CTreeIndicator::Load()
     treeData.clear();
     CRepairTally tally("Saved saplings");
     std::vector<ti_data> records = CProfile::current->GetVectorValue<ti_data>(kSaplingsProperty);
-    if (records.size() > kMaxSaplings) {
-        records.resize(kMaxSaplings);
-        tally.Note("saplings past the most the island has room for were left out");
-    }
+    tally.Cap(records, kMaxSaplings, "saplings past the most the island has room for were left out");
     for (ti_data& saved : records) {
         if (saved.x < kWorldMin || saved.x > kWorldMax || saved.y < kWorldMin || saved.y > kWorldMax) {
             tally.Note("a sapling far off the island was left out");

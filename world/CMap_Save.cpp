@@ -121,10 +121,7 @@ void CMap::LoadFlowers()
     flowers.clear();
     CRepairTally tally("Saved flowers");
     std::vector<flower_data> records = CProfile::current->GetVectorValue<flower_data>(kFlowersProperty);
-    if (records.size() > kMaxFlowers) {
-        records.resize(kMaxFlowers);
-        tally.Note("flowers past the most the ground has room for were left out");
-    }
+    tally.Cap(records, kMaxFlowers, "flowers past the most the ground has room for were left out");
     for (const flower_data& flower : records) {
         // A damaged record would be painted outside the ground or name a
         // picture that does not exist; the rest of the island still loads.

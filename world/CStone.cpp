@@ -444,10 +444,7 @@ std::vector<CStone*> CStone::LoadRocks()
     std::vector<CStone*> loaded;
     CRepairTally tally("Saved rocks");
     std::vector<rock_data> records = CProfile::current->GetVectorValue<rock_data>(kRocksProperty);
-    if (records.size() > kMaxRecords) {
-        records.resize(kMaxRecords);
-        tally.Note("rocks past the most an island grows were left out");
-    }
+    tally.Cap(records, kMaxRecords, "rocks past the most an island grows were left out");
     for (rock_data& record : records) {
         if (RepairRecord(record, tally)) {
             loaded.push_back(new CStone(record));

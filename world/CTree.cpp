@@ -521,10 +521,7 @@ std::vector<CTree*> CTree::LoadTrees()
     std::vector<CTree*> loaded;
     CRepairTally tally("Saved trees");
     std::vector<tree_data> records = CProfile::current->GetVectorValue<tree_data>(kTreesProperty);
-    if (records.size() > kMaxRecords) {
-        records.resize(kMaxRecords);
-        tally.Note("trees past the most an island grows were left out");
-    }
+    tally.Cap(records, kMaxRecords, "trees past the most an island grows were left out");
     for (tree_data& record : records) {
         if (RepairRecord(record, tally)) {
             loaded.push_back(new CTree(record));
