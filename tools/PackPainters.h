@@ -103,3 +103,11 @@ void PaintStory(CPictureCanvas&, const picture_job&, paint_box);
 void PaintLesson(CPictureCanvas&, const picture_job&, paint_box);
 void PaintEmblem(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMenuScene(CPictureCanvas&, const picture_job&, paint_box);
+// Keepsakes of the meta screens (PackPaintersTrophies.cpp).
+void PaintCabinet(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSettingGlow(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSetting(CPictureCanvas&, const picture_job&, paint_box);
+void PaintTrophy(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMysteryBadge(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMysterySlots(CPictureCanvas&, const picture_job&, paint_box);
+void PaintTrophyButton(CPictureCanvas&, const picture_job&, paint_box);
