@@ -114,3 +114,4 @@ void PaintTrophy(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMysteryBadge(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMysterySlots(CPictureCanvas&, const picture_job&, paint_box);
 void PaintTrophyButton(CPictureCanvas&, const picture_job&, paint_box);
+void PaintChooserOverlay(CPictureCanvas&, const picture_job&, paint_box);

@@ -1,7 +1,7 @@
 // Painters of the keepsakes the meta screens show: the trophy room's six
 // empty settings and the 25 medals that sit in them, the island map's strip
 // of eight mystery sockets, the badge of each mystery (on the map and in the
-// island chooser) and the map's trophy button.
+// island chooser), the map's trophy button and the chooser's name plate.
 //
 // The room places each setting and each medal by its own top-left corner,
 // and those corners differ trophy by trophy; the medal is drawn where its
@@ -829,4 +829,34 @@ void PaintTrophyButton(CPictureCanvas& canvas, const picture_job& job, paint_box
     SoftPolygon(canvas, {f.at(-0.6f, 0.7f), f.at(0.6f, 0.7f), f.at(0.6f, 0.92f), f.at(-0.6f, 0.92f)},
                 Mix(gold, kInkDark, 0.45f));
     SoftEllipse(canvas, f.at(-0.28f, -0.45f), f.len(0.1f), f.len(0.22f), Shade(gold, 1.3f));
+}
+
+void PaintChooserOverlay(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    // The frame piece over the chooser's island picture, from its top-left
+    // corner (286, 25) to its lower edge and the frame below it: the shade
+    // the frame casts into the corner, as the frame's painter draws it, and
+    // a dark plate under the island's name (its text box 430-630 wide, its
+    // line ending at the island picture's edge, y 509), so that the name
+    // reads over sea and cloud.
+    const float sx = area.w / 489, sy = area.h / 485;
+    picture_job corner = job;
+    corner.width = corner.height = 40;
+    PaintPanel(canvas, corner, {area.x, area.y, 40 * sx, 40 * sy});
+    const float left = area.x + (445 - 286) * sx, right = area.x + (615 - 286) * sx;
+    const float top = area.y + (489 - 25) * sy, bottom = area.y + area.h;
+    const paint_colour wood = Rgb(84, 56, 34);
+    canvas.RoundedBox(left - 1, top - 1, right - left + 2, bottom - top + 2, 6, Rgb(40, 26, 16));
+    canvas.Fill(left, top, right, bottom,
+                [&](float px, float py) {
+                    const float r = 5;
+                    const float dx = std::max(0.0f, std::max(left + r - px, px - (right - r)));
+                    const float dy = std::max(0.0f, top + r - py);
+                    return px >= left && px <= right && py >= top && dx * dx + dy * dy <= r * r;
+                },
+                [&](float px, float py) {
+                    const float grain = 0.9f + 0.14f * PixelNoise(static_cast<int>(px) / 4, static_cast<int>(py), job.seed);
+                    const float edge = py < top + 2 ? 1.35f : 1.0f;
+                    return Shade(wood, grain * edge);
+                });
 }

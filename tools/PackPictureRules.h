@@ -104,6 +104,7 @@ constexpr picture_rule_data kPictureRules[] = {
     {"trophies_tr_*", PictureSubject::Trophy, true},
     {"map_button_trophy_base*", PictureSubject::TrophyButton, false},
     {"map_button_trophy_roll*", PictureSubject::TrophyButton, false},
+    {"islandselector_mainA*", PictureSubject::ChooserOverlay, false},
     {"scilabGUI_button_selector_*", PictureSubject::Frame, false},
     {"*_selector.*", PictureSubject::Frame, false},
     {"profile_highlighter_*", PictureSubject::Frame, false},

@@ -31,7 +31,7 @@ enum class PictureSubject {
     // scenes that tell something: the stories, the instruction pages, the emblem, the main menu
     Story, Lesson, Emblem, MenuScene,
     // keepsakes: the trophy room's settings and medals, the mystery badges and sockets, the map's trophy button
-    Cabinet, SettingGlow, Setting, Trophy, MysteryBadge, MysterySlots, TrophyButton,
+    Cabinet, SettingGlow, Setting, Trophy, MysteryBadge, MysterySlots, TrophyButton, ChooserOverlay,
 };
 
 struct picture_rule_data {
