@@ -705,7 +705,7 @@ void PaintCrate(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     const int tier = ScreenTier(job.name);
     if (tier >= 0) {
         CrateScreenBehind(canvas, area);
-        canvas.Ellipse({area.x + area.w * 0.5f, area.y + area.h * 0.88f}, area.w * 0.48f, area.h * 0.06f,
+        canvas.Ellipse({area.x + area.w * 0.5f, area.y + area.h * 0.88f}, area.w * 0.42f, area.h * 0.06f,
                        Rgb(40, 30, 20, 90));
         area = {area.x + 2, area.y + area.h * 0.16f, area.w - 4, area.h * 0.74f};
     }

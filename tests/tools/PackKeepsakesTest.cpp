@@ -3,12 +3,15 @@
 // text box, and every setting, medal and mystery badge is a picture of its
 // own.
 #include "PackImages.h"
+#include "PackLettering.h"
 #include "PackManifest.h"
 #include "TrophyTable.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -206,6 +209,56 @@ TEST_F(Keepsakes, TheMapsTrophyButtonShowsAGoldCupOnEveryFace)
         }
         EXPECT_GT(gold, button.w * button.h / 16) << face;
     }
+}
+
+TEST_F(Keepsakes, TheChoosersIslandNameStandsOnADarkPlate)
+{
+    // The name's line: white, ending at the island picture's lower edge
+    // (y 509), centred in its box at x 430-630; the frame piece stands at
+    // 286, 25. Under every pixel a name can reach, the plate must be dark
+    // enough for white text to read at 4.5:1 or better.
+    const placed_picture overlay = Place("islandselector_mainA.png", 286, 25);
+    for (int y = 495; y < 509; y++) {
+        for (int x = 462; x < 598; x++) {
+            const uint8_t* p = &overlay.rgba[(static_cast<size_t>(y - 25) * overlay.w + x - 286) * 4];
+            ASSERT_EQ(p[3], 255) << x << ", " << y;
+            auto linear = [](uint8_t c) {
+                const double v = c / 255.0;
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            const double luminance = 0.2126 * linear(p[0]) + 0.7152 * linear(p[1]) + 0.0722 * linear(p[2]);
+            ASSERT_GE(1.05 / (luminance + 0.05), 4.5) << x << ", " << y;
+        }
+    }
+    // Above the plate the island shows through.
+    EXPECT_EQ(overlay.Alpha(530, 300), 0);
+}
+
+TEST(Lettering, ANameFittedToARibbonStaysWithinItAndCentred)
+{
+    for (const char* name : {"50", "Voyager", "Full Moon", "Atoll of Pearlstrand"}) {
+        SCOPED_TRACE(name);
+        const float size = FitLettering(name, 60, 14);
+        EXPECT_LE(LetteringWidth(name, size), 60.0f);
+        EXPECT_LE(size, 14.0f);
+        CPictureCanvas canvas(100, 40);
+        PaintLettering(canvas, name, {50, 20}, size, Rgb(0, 0, 0));
+        int left = 100, right = -1, ink = 0;
+        for (int y = 0; y < 40; y++) {
+            for (int x = 0; x < 100; x++) {
+                if (canvas.AlphaAt(x, y) > 0.5f) {
+                    ink++;
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        EXPECT_GT(ink, 10);
+        EXPECT_GE(left, 20 - 1);
+        EXPECT_LE(right, 80 + 1);
+        EXPECT_LE(std::abs((left + right) / 2 - 50), 2);
+    }
+    EXPECT_LT(LetteringWidth("Voyager", 10), LetteringWidth("Voyager", 14));
 }
 
 }  // namespace

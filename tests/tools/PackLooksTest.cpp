@@ -195,6 +195,50 @@ TEST(PackLooks, EachStorehouseHasABodyOfItsOwnAndAHutShutsItsDoor)
     }
 }
 
+TEST(PackLooks, EachStoresMatShowsWhatItHolds)
+{
+    // Sleepers on wood chips are brown, a ring of stones round gravel grey,
+    // a woven mat under a leaf straw and green.
+    const looks wood = Measure("pile_wood_leather.png", 96, 64);
+    const looks food = Measure("pile_food_leather.png", 96, 64);
+    const std::vector<uint8_t> rock = DrawImage("pile_rock_leather.png", 96, 64, "", false);
+    int opaque = 0, grey = 0;
+    for (size_t i = 0; i < rock.size(); i += 4) {
+        if (rock[i + 3] >= 128) {
+            opaque++;
+            grey += std::max({rock[i], rock[i + 1], rock[i + 2]}) - std::min({rock[i], rock[i + 1], rock[i + 2]}) < 40;
+        }
+    }
+    EXPECT_GT(wood.brown, wood.opaque * 8 / 10);
+    EXPECT_GT(grey, opaque * 8 / 10);
+    EXPECT_GT(food.green, food.opaque / 8);
+    EXPECT_GT(food.brown, food.opaque / 2);
+}
+
+TEST(PackLooks, TheCrateScreensContainerShowsThePanelsAroundIt)
+{
+    // The crate screen sets its container's picture at 368, 200 over its
+    // upper panel (at 175, 83) and lower panel (at 239, 282): round the
+    // container the picture matches them, pixel for pixel.
+    const std::vector<uint8_t> upper = DrawImage("crateGUI_main_A.png", 450, 200, ".", false);
+    const std::vector<uint8_t> lower = DrawImage("crateGUI_main_C1.jpg", 320, 200, ".", true);
+    for (const char* name : {"crateGUI_crate0.jpg", "crateGUI_crate2.jpg", "crateGUI_barrel1.jpg"}) {
+        SCOPED_TRACE(name);
+        const std::vector<uint8_t> picture = DrawImage(name, 64, 84, ".", true);
+        for (int y = 0; y < 84; y++) {
+            for (const int x : {0, 1, 62, 63}) {
+                const int sx = 368 + x, sy = 200 + y;
+                const uint8_t* seen = sy >= 282 ? &lower[(static_cast<size_t>(sy - 282) * 320 + sx - 239) * 4]
+                                                : &upper[(static_cast<size_t>(sy - 83) * 450 + sx - 175) * 4];
+                const uint8_t* own = &picture[(static_cast<size_t>(y) * 64 + x) * 4];
+                for (int c = 0; c < 3; c++) {
+                    ASSERT_NEAR(own[c], seen[c], 2) << x << ", " << y;
+                }
+            }
+        }
+    }
+}
+
 TEST(PackLooks, OnlyPicturesThatStandForWordsShowTheirLabel)
 {
     EXPECT_EQ(DrawImage("rock_large0.png", 68, 56, "ROCK", false), DrawImage("rock_large0.png", 68, 56, "", false));
