@@ -163,15 +163,27 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
         canvas.Line({c.x - 20, bottom - area.h * 0.6f}, {c.x + 10, bottom - area.h * 0.3f}, 3, Rgb(255, 120, 20));
         canvas.Line({c.x + 10, bottom - area.h * 0.3f}, {c.x + 25, bottom - area.h * 0.45f}, 3, Rgb(255, 170, 40));
         return;
-    default: {  // a carved standing stone (fossil, night, comet)
-        const paint_colour stone = number == 0 ? Rgb(200, 186, 150) : Rgb(140, 140, 156);
+    default: {  // a carved standing stone (fossil, flowers, moondust, stardust)
+        const paint_colour stone = number == 0 ? Rgb(200, 186, 150) : number == 2 ? Rgb(170, 160, 150) : Rgb(140, 140, 156);
         canvas.RoundedBox(area.x + area.w * 0.18f, area.y + 4, area.w * 0.64f, area.h - 8, area.w * 0.25f, Shade(stone, 0.45f));
         canvas.RoundedBox(area.x + area.w * 0.18f + 2, area.y + 6, area.w * 0.64f - 4, area.h - 12, area.w * 0.24f, stone);
         const paint_point mark{c.x, area.y + area.h * 0.4f};
         if (number == 0) {
-            for (int i = 0; i < 3; i++) {
-                canvas.Ring(mark, 6.0f + i * 6, 6.0f + i * 6, 2, Rgb(120, 100, 70));
+            // The coiled shell set in the stone.
+            paint_point previous = mark;
+            for (int i = 1; i <= 48; i++) {
+                const float t = i / 48.0f, angle = t * 5.2f * kPi, r = 2 + 18 * t;
+                const paint_point p{mark.x + r * std::cos(angle), mark.y + r * std::sin(angle)};
+                canvas.Line(previous, p, 2.5f, Rgb(120, 100, 70));
+                previous = p;
             }
+        } else if (number == 2) {
+            // A flower carved in the stone, the one the flowers round it copy.
+            for (int i = 0; i < 5; i++) {
+                const float angle = -kPi / 2 + i * 2 * kPi / 5;
+                canvas.Ellipse({mark.x + std::cos(angle) * 9, mark.y + std::sin(angle) * 9}, 7, 7, Rgb(236, 120, 170));
+            }
+            canvas.Ellipse(mark, 5, 5, Rgb(250, 214, 60));
         } else if (number == 6) {
             canvas.Ellipse(mark, 14, 14, Rgb(230, 230, 250));
             canvas.Ellipse({mark.x + 6, mark.y - 3}, 12, 12, stone);
