@@ -1148,16 +1148,19 @@ void PaintRoof(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     const int style = std::clamp(LastNumber(job.name, 0), 0, 3);
     const paint_colour tones[4] = {Rgb(150, 150, 76), Rgb(190, 90, 60), Rgb(150, 106, 64), Rgb(104, 112, 128)};
     const paint_colour roof = tones[style];
+    // Its outline covers the small hut's cone and the large hut's hipped
+    // roof beneath it, with little to spare: a roofed hut keeps its height.
     const float foot = area.y + area.h - 3;
     const std::vector<paint_point> outline = {{area.x + 2, foot},
-                                              {area.x + area.w * 0.22f, area.y + area.h * 0.42f},
-                                              {area.x + area.w / 2, area.y + 3},
-                                              {area.x + area.w * 0.78f, area.y + area.h * 0.42f},
+                                              {area.x + area.w * 0.18f, area.y + area.h * 0.55f},
+                                              {area.x + area.w * 0.42f, area.y + area.h * 0.23f},
+                                              {area.x + area.w * 0.58f, area.y + area.h * 0.23f},
+                                              {area.x + area.w * 0.82f, area.y + area.h * 0.55f},
                                               {area.x + area.w - 2, foot}};
     const region inside = [&](float px, float py) { return InsidePolygon(outline, px, py); };
     const paint_box box{area.x, area.y, area.w, area.h};
     if (style == 0) {
-        Thatch(canvas, box, inside, roof, {area.x + area.w / 2, area.y - 20}, 15, job.seed);
+        Thatch(canvas, box, inside, roof, {area.x + area.w / 2, area.y + area.h * 0.05f}, 15, job.seed);
         for (float x = area.x + 5; x < area.x + area.w - 4; x += 6) {
             canvas.Polygon({{x - 3.5f, foot - 2}, {x + 3.5f, foot - 2}, {x + 0.5f, foot + 3}}, Shade(roof, 0.75f));
         }
@@ -1165,11 +1168,11 @@ void PaintRoof(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         Tiles(canvas, box, inside, roof, style == 3 ? 12 : 10, style == 2 ? 11 : 15, job.seed);
     }
     Outline(canvas, outline, 2, Shade(roof, 0.4f));
-    canvas.Line({area.x + area.w / 2, area.y + 3}, {area.x + area.w / 2, area.y - 0.0f}, 4, Shade(roof, 0.5f));
+    canvas.RoundedBox(area.x + area.w * 0.41f, area.y + area.h * 0.23f - 4, area.w * 0.18f, 7, 3, Shade(roof, 0.55f));
     if (style == 3) {
         // A chimney on the grandest.
-        const float x = area.x + area.w * 0.68f, top = area.y + area.h * 0.18f;
-        canvas.RoundedBox(x - 9, top, 18, area.h * 0.2f, 1, Rgb(150, 96, 80));
+        const float x = area.x + area.w * 0.68f, top = area.y + area.h * 0.3f;
+        canvas.RoundedBox(x - 9, top, 18, area.h * 0.16f, 1, Rgb(150, 96, 80));
         canvas.RoundedBox(x - 11, top - 4, 22, 6, 1, Rgb(120, 76, 64));
     }
 }
