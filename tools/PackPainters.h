@@ -37,6 +37,9 @@ void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room,
 // no text: star, moon, map, lab (a flask), the arrows < > ^ v, and what the
 // stock counts: wood, rock, food. False, drawing nothing, for any other word.
 bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box room);
+// The finished hut of a size (0 small, 1 large) under the roof of its grade
+// (0 none, 1 roofed, 2 grand), fitted into the area.
+void PaintHutPicture(CPictureCanvas& canvas, int size, int grade, paint_box area);
 // Is the picture readable and its label one the manifest gave (not the
 // name's own stem, not ".")?
 bool HasOwnLabel(const picture_job& job);
@@ -103,3 +106,12 @@ void PaintStory(CPictureCanvas&, const picture_job&, paint_box);
 void PaintLesson(CPictureCanvas&, const picture_job&, paint_box);
 void PaintEmblem(CPictureCanvas&, const picture_job&, paint_box);
 void PaintMenuScene(CPictureCanvas&, const picture_job&, paint_box);
+// Keepsakes of the meta screens (PackPaintersTrophies.cpp).
+void PaintCabinet(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSettingGlow(CPictureCanvas&, const picture_job&, paint_box);
+void PaintSetting(CPictureCanvas&, const picture_job&, paint_box);
+void PaintTrophy(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMysteryBadge(CPictureCanvas&, const picture_job&, paint_box);
+void PaintMysterySlots(CPictureCanvas&, const picture_job&, paint_box);
+void PaintTrophyButton(CPictureCanvas&, const picture_job&, paint_box);
+void PaintChooserOverlay(CPictureCanvas&, const picture_job&, paint_box);

@@ -1,7 +1,6 @@
-// Painters of buildings at each stage of building (a staked site, a frame,
-// half walls, walls under rafters, then the finished house), the ships, the
-// fireplace, the hut cards of the chooser, the mysteries and the side-panel
-// icons that show them small.
+// Painters of the fireplace, the ships, the mysteries and the side-panel
+// icons that show buildings and mysteries small. The buildings themselves
+// are PackPaintersHouses.cpp's.
 #include "CPackRandom.h"
 #include "PackPainters.h"
 
@@ -12,241 +11,9 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-const paint_colour kPlank = Rgb(196, 150, 92);
-const paint_colour kPlankEdge = Rgb(96, 64, 32);
-const paint_colour kThatch = Rgb(214, 176, 90);
-const paint_colour kEarth = Rgb(140, 104, 66);
 const paint_colour kStone = Rgb(168, 164, 156);
 
-struct building_look {
-    const char* word;     // in the picture's name
-    float wallTop;        // fractions of the picture's height
-    float roofTop;
-    float bodyLeft, bodyRight;  // fractions of the width
-    paint_colour wall;
-    paint_colour roof;
-};
-
-constexpr int kLooks = 10;
-const building_look kBuildingLooks[kLooks] = {
-    {"hut", 0.56f, 0.14f, 0.14f, 0.86f, Rgb(196, 150, 92), Rgb(214, 176, 90)},
-    {"storehouse_food", 0.5f, 0.16f, 0.1f, 0.9f, Rgb(186, 140, 86), Rgb(150, 110, 60)},
-    {"storehouse_rock", 0.5f, 0.16f, 0.1f, 0.9f, Rgb(170, 166, 156), Rgb(150, 110, 60)},
-    {"storehouse_wood", 0.5f, 0.16f, 0.1f, 0.9f, Rgb(176, 124, 70), Rgb(150, 110, 60)},
-    {"observatory", 0.36f, 0.06f, 0.22f, 0.78f, Rgb(210, 200, 180), Rgb(90, 110, 160)},
-    {"craftworks", 0.5f, 0.2f, 0.08f, 0.92f, Rgb(190, 130, 90), Rgb(160, 70, 50)},
-    {"science", 0.48f, 0.14f, 0.1f, 0.9f, Rgb(220, 214, 200), Rgb(80, 150, 170)},
-    {"shipyard", 0.62f, 0.3f, 0.05f, 0.95f, Rgb(180, 130, 80), Rgb(150, 110, 60)},
-    {"wonderA", 0.1f, 0.04f, 0.3f, 0.7f, Rgb(236, 214, 150), Rgb(250, 200, 40)},
-    {"wonderB", 0.1f, 0.04f, 0.3f, 0.7f, Rgb(200, 206, 220), Rgb(220, 228, 250)},
-};
-
-const building_look& LookFor(const std::string& name)
-{
-    for (const building_look& look : kBuildingLooks) {
-        if (name.find(look.word) != std::string::npos) {
-            return look;
-        }
-    }
-    return kBuildingLooks[0];
-}
-
-void Post(CPictureCanvas& canvas, float x, float top, float bottom, float width)
-{
-    canvas.Line({x, top}, {x, bottom}, width + 2, kPlankEdge);
-    canvas.Line({x, top}, {x, bottom}, width, kPlank);
-}
-
-void Scaffold(CPictureCanvas& canvas, float left, float right, float top, float bottom)
-{
-    const float w = std::max(3.0f, (right - left) / 40);
-    for (float x : {left, right}) {
-        Post(canvas, x, top, bottom, w);
-    }
-    for (int i = 1; i <= 3; i++) {
-        const float y = bottom - (bottom - top) * i / 3.5f;
-        canvas.Line({left, y}, {right, y}, w + 2, kPlankEdge);
-        canvas.Line({left, y}, {right, y}, w, Shade(kPlank, 1.1f));
-    }
-    canvas.Line({left, bottom}, {right, top}, w * 0.8f, Shade(kPlank, 0.8f));
-}
-
-// The stock a storehouse shows at its door.
-void Goods(CPictureCanvas& canvas, const std::string& name, paint_box base, uint64_t seed)
-{
-    const float r = base.h * 0.5f;
-    for (int i = 0; i < 3; i++) {
-        const paint_point at{base.x + r + i * (base.w - 2 * r) / 2, base.y + base.h - r};
-        if (name.find("wood") != std::string::npos) {
-            PaintLog(canvas, {at.x - r * 1.2f, at.y}, {at.x + r * 0.8f, at.y}, r, Rgb(118, 78, 44));
-        } else if (name.find("rock") != std::string::npos) {
-            PaintStone(canvas, at, r, r * 0.8f, kStone, seed + i);
-        } else {
-            PaintVegetable(canvas, at, r * 0.7f, i == 1 ? Rgb(200, 40, 50) : Rgb(236, 120, 30));
-        }
-    }
-}
-
 }  // namespace
-
-void PaintBuilding(CPictureCanvas& canvas, const picture_job& job, paint_box area)
-{
-    building_look look = LookFor(job.name);
-    if (std::string(look.word) == "hut") {
-        // Grander huts: plaster under tiles, then stone under slate.
-        const int style = NumberAfter(job.name, "style", 0);
-        const paint_colour walls[3] = {look.wall, Rgb(236, 226, 200), Rgb(176, 172, 164)};
-        const paint_colour roofs[3] = {look.roof, Rgb(184, 84, 52), Rgb(96, 104, 120)};
-        look.wall = walls[std::clamp(style, 0, 2)];
-        look.roof = roofs[std::clamp(style, 0, 2)];
-    }
-    const int stage = std::clamp(NumberAfter(job.name, "construct", 4), 0, 4);
-    const float ground = area.y + area.h * 0.9f;
-    const float left = area.x + area.w * look.bodyLeft, right = area.x + area.w * look.bodyRight;
-    const float wallTop = area.y + area.h * look.wallTop;
-    const float roofTop = area.y + area.h * look.roofTop;
-    const float cx = (left + right) / 2;
-    const bool farm = job.name.find("farm") != std::string::npos;
-    const bool wonder = job.name.find("wonder") != std::string::npos;
-    const bool moon = job.name.find("wonderB") != std::string::npos;
-
-    // The cleared ground every stage stands on.
-    if (!farm) {
-        canvas.Ellipse({cx, ground}, (right - left) * 0.62f, area.h * 0.08f, WithAlpha(kEarth, 0.85f));
-    }
-    if (farm) {
-        // A diamond of tilled earth with furrows along the plot rows; the
-        // game stands its vegetables on it. Pictures that stand for the
-        // whole garden (icons) show the vegetables too.
-        auto at = [&](float fx, float fy) { return paint_point{area.x + area.w * fx / 210, area.y + area.h * fy / 235}; };
-        canvas.OutlinedPolygon({at(9, 128), at(109, 10), at(200, 69), at(92, 195)}, Rgb(122, 84, 50), Rgb(90, 60, 34), 2);
-        for (int row = 0; row < 5; row++) {
-            const float f = (row + 0.5f) / 5;
-            canvas.Line(at(9 + 100 * f, 128 - 118 * f + 8), at(92 + 108 * f, 195 - 126 * f + 8), std::max(1.5f, area.h * 0.012f),
-                        Rgb(96, 64, 38));
-        }
-        if (job.name.find("construct") == std::string::npos) {
-            for (int row = 0; row < 5; row++) {
-                for (int i = 0; i < 5; i++) {
-                    const float f = (row + 0.5f) / 5, g = (i + 0.5f) / 5;
-                    const paint_point a = at(9 + 100 * f, 128 - 118 * f), b = at(92 + 108 * f, 195 - 126 * f);
-                    PaintVegetable(canvas, {a.x + (b.x - a.x) * g, a.y + (b.y - a.y) * g}, area.w * 0.03f, Rgb(236, 120, 30));
-                }
-            }
-        }
-        return;
-    }
-    if (stage == 0) {
-        // A staked-out site with string between the stakes and planks waiting.
-        for (float x : {left, right}) {
-            for (float y : {ground - area.h * 0.06f, ground + area.h * 0.04f}) {
-                Post(canvas, x, y - area.h * 0.08f, y, 3);
-            }
-        }
-        canvas.Line({left, ground - area.h * 0.12f}, {right, ground - area.h * 0.12f}, 1, Rgb(240, 240, 230));
-        for (int i = 0; i < 3; i++) {
-            const float y = ground - i * 6.0f;
-            canvas.Line({cx - area.w * 0.2f, y}, {cx + area.w * 0.2f, y - 4}, 6, kPlankEdge);
-            canvas.Line({cx - area.w * 0.2f, y}, {cx + area.w * 0.2f, y - 4}, 4, kPlank);
-        }
-        return;
-    }
-    const float wallHeight = ground - wallTop;
-    const float builtTop = stage == 1 ? ground : stage == 2 ? ground - wallHeight * 0.5f : wallTop;
-    if (wonder) {
-        // A tall stone needle crowned by a sun or a moon.
-        const float top = stage >= 3 ? roofTop + area.w * 0.3f : ground - (ground - roofTop) * stage / 4.0f;
-        canvas.OutlinedPolygon({{left, ground}, {cx - area.w * 0.08f, top}, {cx + area.w * 0.08f, top}, {right, ground}},
-                               look.wall, Shade(look.wall, 0.5f), 2);
-        canvas.Line({cx + area.w * 0.04f, ground - 4}, {cx + area.w * 0.04f, top + 6}, area.w * 0.03f, Shade(look.wall, 0.85f));
-        if (stage == 4) {
-            const paint_point orb{cx, roofTop + area.w * 0.16f};
-            canvas.Ellipse(orb, area.w * 0.16f, area.w * 0.16f, Shade(look.roof, 0.6f));
-            canvas.Ellipse(orb, area.w * 0.14f, area.w * 0.14f, look.roof);
-            if (moon) {
-                canvas.Ellipse({orb.x + area.w * 0.06f, orb.y - area.w * 0.03f}, area.w * 0.11f, area.w * 0.11f,
-                               Rgb(60, 70, 110));
-            }
-        } else {
-            Scaffold(canvas, left - 4, right + 4, top, ground);
-        }
-        return;
-    }
-    if (builtTop < ground) {
-        const paint_colour wall = look.wall;
-        canvas.OutlinedPolygon({{left, ground}, {left, builtTop}, {right, builtTop}, {right, ground}}, wall,
-                               Shade(wall, 0.45f), 2);
-        for (float y = ground - 12; y > builtTop + 4; y -= 14) {
-            canvas.Line({left + 2, y}, {right - 2, y}, 1.2f, Shade(wall, 0.78f));
-        }
-    }
-    if (stage < 4) {
-        Scaffold(canvas, left + 3, right - 3, stage >= 3 ? roofTop + (wallTop - roofTop) * 0.5f : wallTop, ground);
-        if (stage == 3) {
-            for (int i = 0; i <= 4; i++) {
-                const float x = left + (right - left) * i / 4;
-                canvas.Line({x, wallTop}, {cx, roofTop}, 4, kPlankEdge);
-            }
-        }
-        return;
-    }
-    // Finished: the roof, a door and a window, and what makes each house its own.
-    const paint_colour roof = look.roof;
-    const float eave = area.w * 0.05f;
-    if (job.name.find("observatory") != std::string::npos) {
-        // A dome on the tower, open along its slot for the telescope.
-        const float rx = (right - left) / 2, ry = wallTop - roofTop;
-        canvas.Fill(left - 2, roofTop - 2, right + 2, wallTop,
-                    [&](float px, float py) {
-                        const float u = (px - cx) / (rx + 2), v = (py - wallTop) / (ry + 2);
-                        return py <= wallTop && u * u + v * v <= 1.0f;
-                    },
-                    [&](float px, float py) {
-                        const float u = (px - cx) / rx, v = (py - wallTop) / ry;
-                        return u * u + v * v > 1.0f ? Shade(roof, 0.5f) : Shade(roof, 1.15f - 0.3f * (u + 1) / 2);
-                    });
-        canvas.Line({cx, wallTop - (wallTop - roofTop) * 0.5f}, {right + eave * 2, roofTop}, area.w * 0.06f, Rgb(70, 60, 50));
-        canvas.Polygon({{left - 2, wallTop}, {right + 2, wallTop}, {right + 2, wallTop + 6}, {left - 2, wallTop + 6}},
-                       Shade(look.wall, 0.6f));
-    } else {
-        canvas.OutlinedPolygon({{left - eave, wallTop + 4}, {cx, roofTop}, {right + eave, wallTop + 4}}, roof,
-                               Shade(roof, 0.45f), 2);
-        for (int i = 1; i < 8; i++) {
-            const float t = i / 8.0f;
-            canvas.Line({cx, roofTop + 6}, {left - eave + (right - left + 2 * eave) * t, wallTop + 2}, 1.2f,
-                        Shade(roof, 0.75f));
-        }
-    }
-    const float doorW = std::min((right - left) * 0.22f, area.h * 0.16f);
-    const float doorH = wallHeight * 0.62f;
-    canvas.RoundedBox(cx - doorW / 2 - 1, ground - doorH - 1, doorW + 2, doorH + 1, doorW / 2, Shade(look.wall, 0.4f));
-    canvas.RoundedBox(cx - doorW / 2, ground - doorH, doorW, doorH, doorW / 2, Rgb(70, 46, 28));
-    const float windowY = ground - wallHeight * 0.72f;
-    for (float x : {left + (cx - left) * 0.45f, right - (right - cx) * 0.45f}) {
-        canvas.RoundedBox(x - doorW * 0.35f - 1, windowY - 1, doorW * 0.7f + 2, doorW * 0.6f + 2, 2, Shade(look.wall, 0.4f));
-        canvas.RoundedBox(x - doorW * 0.35f, windowY, doorW * 0.7f, doorW * 0.6f, 2, Rgb(60, 80, 100));
-    }
-    if (job.name.find("storehouse") != std::string::npos) {
-        Goods(canvas, job.name, {left, ground - area.h * 0.1f, right - left, area.h * 0.1f}, job.seed);
-    } else if (job.name.find("craftworks") != std::string::npos) {
-        canvas.OutlinedPolygon({{right - area.w * 0.2f, roofTop + area.h * 0.12f}, {right - area.w * 0.2f, roofTop - area.h * 0.12f},
-                                {right - area.w * 0.12f, roofTop - area.h * 0.12f}, {right - area.w * 0.12f, roofTop + area.h * 0.2f}},
-                               Rgb(150, 80, 60), Rgb(70, 40, 30), 2);
-        for (int i = 0; i < 3; i++) {
-            canvas.Ellipse({right - area.w * 0.14f + i * 8, roofTop - area.h * 0.16f - i * 12}, 9 + i * 3, 7 + i * 2,
-                           Rgb(220, 220, 224, 170));
-        }
-    } else if (job.name.find("science") != std::string::npos) {
-        const paint_point flask{cx, roofTop + (wallTop - roofTop) * 0.55f};
-        canvas.OutlinedPolygon({{flask.x - 4, flask.y - 16}, {flask.x + 4, flask.y - 16}, {flask.x + 4, flask.y - 4},
-                                {flask.x + 14, flask.y + 14}, {flask.x - 14, flask.y + 14}, {flask.x - 4, flask.y - 4}},
-                               Rgb(120, 220, 160), Rgb(30, 60, 50), 2);
-    } else if (job.name.find("shipyard") != std::string::npos) {
-        canvas.OutlinedPolygon({{area.x + 10, ground - area.h * 0.25f}, {area.x + area.w * 0.55f, ground - area.h * 0.25f},
-                                {area.x + area.w * 0.48f, ground - 4}, {area.x + area.w * 0.08f, ground - 4}},
-                               Rgb(150, 100, 56), Rgb(70, 44, 20), 2);
-    }
-}
 
 void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
@@ -301,20 +68,6 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     }
 }
 
-void PaintRoof(CPictureCanvas& canvas, const picture_job& job, paint_box area)
-{
-    const int style = LastNumber(job.name, 0);
-    const paint_colour tones[4] = {kThatch, Rgb(170, 90, 60), Rgb(110, 130, 90), Rgb(150, 150, 160)};
-    const paint_colour roof = tones[style % 4];
-    canvas.OutlinedPolygon({{area.x + 2, area.y + area.h - 4}, {area.x + area.w / 2, area.y + 3},
-                            {area.x + area.w - 2, area.y + area.h - 4}},
-                           roof, Shade(roof, 0.45f), 2);
-    for (int i = 1; i < 7; i++) {
-        canvas.Line({area.x + area.w / 2, area.y + 8}, {area.x + area.w * i / 7, area.y + area.h - 5}, 1.2f,
-                    Shade(roof, 0.75f));
-    }
-}
-
 void PaintShip(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const bool left = job.name.find("left") != std::string::npos;
@@ -332,29 +85,6 @@ void PaintShip(CPictureCanvas& canvas, const picture_job& job, paint_box area)
                            Rgb(236, 228, 206), Rgb(120, 110, 90), std::max(1.0f, area.h / 150));
 }
 
-void PaintHutCard(CPictureCanvas& canvas, const picture_job& job, paint_box area)
-{
-    const bool ghost = job.name.find("ghost") != std::string::npos;
-    picture_job hut = job;
-    // buildGUI_hutXY: Y is the grade, A plain, B roofed, C grand.
-    const size_t at = job.name.find("hut");
-    const char grade = at + 4 < job.name.size() ? job.name[at + 4] : 'A';
-    hut.name = "hut_style" + std::to_string(std::clamp(grade - 'A', 0, 2)) + "_construct4";
-    PaintBuilding(canvas, hut, {area.x + 2, area.y + 4, area.w - 4, area.h - 6});
-    if (ghost) {
-        // Locked: greyed out and behind a lock.
-        std::vector<uint8_t>& pixels = canvas.Pixels();
-        for (size_t i = 0; i < pixels.size(); i += 4) {
-            const uint8_t grey = static_cast<uint8_t>((pixels[i] + pixels[i + 1] + pixels[i + 2]) / 3);
-            pixels[i] = pixels[i + 1] = pixels[i + 2] = grey;
-            pixels[i + 3] = static_cast<uint8_t>(pixels[i + 3] / 2);
-        }
-        const paint_point c{area.x + area.w / 2, area.y + area.h * 0.6f};
-        canvas.Ring({c.x, c.y - 8}, 7, 8, 3, Rgb(90, 90, 96));
-        canvas.RoundedBox(c.x - 10, c.y - 4, 20, 16, 3, Rgb(200, 170, 60));
-    }
-}
-
 void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const int number = NumberAfter(job.name, "mysterious_", 0);
@@ -368,11 +98,12 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
         return;
     }
     if (job.name.find("_tree") != std::string::npos) {
+        // A broad-leaved tree, unlike the palms of its size on the island.
         picture_job trunk = job;
-        trunk.name = "tree_size0_trunk0_chop0";
+        trunk.name = "tree_size1_trunk0_chop0";
         PaintTreeTrunk(canvas, trunk, {c.x - 30, area.y + area.h - 240, 60, 240});
         picture_job crown = job;
-        crown.name = "tree_size0_leaf3";
+        crown.name = "tree_size1_leaf3";
         PaintTreeCrown(canvas, crown, {area.x, area.y, area.w, area.h * 0.7f});
         return;
     }
@@ -432,15 +163,27 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
         canvas.Line({c.x - 20, bottom - area.h * 0.6f}, {c.x + 10, bottom - area.h * 0.3f}, 3, Rgb(255, 120, 20));
         canvas.Line({c.x + 10, bottom - area.h * 0.3f}, {c.x + 25, bottom - area.h * 0.45f}, 3, Rgb(255, 170, 40));
         return;
-    default: {  // a carved standing stone (fossil, night, comet)
-        const paint_colour stone = number == 0 ? Rgb(200, 186, 150) : Rgb(140, 140, 156);
+    default: {  // a carved standing stone (fossil, flowers, moondust, stardust)
+        const paint_colour stone = number == 0 ? Rgb(200, 186, 150) : number == 2 ? Rgb(170, 160, 150) : Rgb(140, 140, 156);
         canvas.RoundedBox(area.x + area.w * 0.18f, area.y + 4, area.w * 0.64f, area.h - 8, area.w * 0.25f, Shade(stone, 0.45f));
         canvas.RoundedBox(area.x + area.w * 0.18f + 2, area.y + 6, area.w * 0.64f - 4, area.h - 12, area.w * 0.24f, stone);
         const paint_point mark{c.x, area.y + area.h * 0.4f};
         if (number == 0) {
-            for (int i = 0; i < 3; i++) {
-                canvas.Ring(mark, 6.0f + i * 6, 6.0f + i * 6, 2, Rgb(120, 100, 70));
+            // The coiled shell set in the stone.
+            paint_point previous = mark;
+            for (int i = 1; i <= 48; i++) {
+                const float t = i / 48.0f, angle = t * 5.2f * kPi, r = 2 + 18 * t;
+                const paint_point p{mark.x + r * std::cos(angle), mark.y + r * std::sin(angle)};
+                canvas.Line(previous, p, 2.5f, Rgb(120, 100, 70));
+                previous = p;
             }
+        } else if (number == 2) {
+            // A flower carved in the stone, the one the flowers round it copy.
+            for (int i = 0; i < 5; i++) {
+                const float angle = -kPi / 2 + i * 2 * kPi / 5;
+                canvas.Ellipse({mark.x + std::cos(angle) * 9, mark.y + std::sin(angle) * 9}, 7, 7, Rgb(236, 120, 170));
+            }
+            canvas.Ellipse(mark, 5, 5, Rgb(250, 214, 60));
         } else if (number == 6) {
             canvas.Ellipse(mark, 14, 14, Rgb(230, 230, 250));
             canvas.Ellipse({mark.x + 6, mark.y - 3}, 12, 12, stone);
@@ -475,39 +218,54 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         const char* word;
         const char* picture;
         picture_painter painter;
+        float w, h;  // the picture's own proportions, kept in the icon; 0 fills the room
     };
     static const icon_subject kIconSubjects[] = {
-        {"storefood", "storehouse_food_style0_construct4", PaintBuilding},
-        {"storerock", "storehouse_rock_style0_construct4", PaintBuilding},
-        {"storewood", "storehouse_wood_style0_construct4", PaintBuilding},
-        {"craftworks", "craftworks_style0_construct4", PaintBuilding},
-        {"observatory", "observatory_style0_construct4", PaintBuilding},
-        {"science", "science_style0_construct4", PaintBuilding},
-        {"shipyard", "shipyard_style0_construct4", PaintBuilding},
-        {"wonderA", "wonderA_style0_construct4", PaintBuilding},
-        {"wonderB", "wonderB_style0_construct4", PaintBuilding},
-        {"farm", "farm_style0", PaintBuilding},
-        {"ship", "boat_right0", PaintShip},
-        {"firepit", "fireplace_style0_construct0", PaintFireplace},
-        {"flowers", "mysterious_2_flowers", PaintMystery},
-        {"trees", "tree_sapling_size1_0", PaintCrop},
-        {"drybush", "mysterious_1", PaintMystery},
-        {"fountain", "mysterious_3", PaintMystery},
-        {"stump", "mysterious_4", PaintMystery},
-        {"lava", "mysterious_5", PaintMystery},
-        {"moondust", "dust_moondust_ground", PaintDustHeap},
-        {"stardust", "dust_stardust_ground", PaintDustHeap},
-        {"boat", "boat_right1", PaintShip},
-        {"crate", "crate_1", PaintCrate},
-        {"barrel", "barrel_1", PaintBarrel},
-        {"hut", "hut_style0_construct4", PaintBuilding},
+        {"storefood", "storehouse_food_style0_construct4", PaintBuilding, 240, 300},
+        {"storerock", "storehouse_rock_style0_construct4", PaintBuilding, 240, 300},
+        {"storewood", "storehouse_wood_style0_construct4", PaintBuilding, 240, 300},
+        {"craftworks", "craftworks_style0_construct4", PaintBuilding, 330, 390},
+        {"observatory", "observatory_style0_construct4", PaintBuilding, 280, 350},
+        {"science", "science_style0_construct4", PaintBuilding, 330, 370},
+        {"shipyard", "shipyard_style0_construct4", PaintBuilding, 480, 390},
+        {"wonderA", "wonderA_style0_construct4", PaintBuilding, 360, 740},
+        {"wonderB", "wonderB_style0_construct4", PaintBuilding, 360, 740},
+        {"farm", "farm_style0", PaintBuilding, 210, 235},
+        {"ship", "boat_right0", PaintShip, 660, 400},
+        {"firepit", "fireplace_style0_construct0", PaintFireplace, 140, 125},
+        {"flowers", "mysterious_2_flowers", PaintMystery, 0, 0},
+        {"trees", "tree_sapling_size1_0", PaintCrop, 0, 0},
+        {"drybush", "mysterious_1", PaintMystery, 0, 0},
+        {"fountain", "mysterious_3", PaintMystery, 0, 0},
+        {"stump", "mysterious_4", PaintMystery, 0, 0},
+        {"lava", "mysterious_5", PaintMystery, 0, 0},
+        {"moondust", "dust_moondust_ground", PaintDustHeap, 0, 0},
+        {"stardust", "dust_stardust_ground", PaintDustHeap, 0, 0},
+        {"boat", "boat_right1", PaintShip, 660, 400},
+        {"crate", "crate_1", PaintCrate, 0, 0},
+        {"barrel", "barrel_1", PaintBarrel, 0, 0},
     };
+    bool drawn = false;
     for (const icon_subject& subject : kIconSubjects) {
         if (job.name.find(subject.word) != std::string::npos) {
             inner.name = subject.picture;
-            subject.painter(canvas, inner, room);
+            paint_box fitted = room;
+            if (subject.w > 0) {
+                const float scale = std::min(room.w / subject.w, room.h / subject.h);
+                fitted = {room.x + (room.w - subject.w * scale) / 2, room.y + (room.h - subject.h * scale) / 2,
+                          subject.w * scale, subject.h * scale};
+            }
+            subject.painter(canvas, inner, fitted);
+            drawn = true;
             break;
         }
+    }
+    const size_t hut = job.name.find("hut");
+    if (!drawn && hut != std::string::npos) {
+        // ...hutXY: X the size (A small, B large), Y the grade.
+        const char size = hut + 3 < job.name.size() ? job.name[hut + 3] : 'A';
+        const char grade = hut + 4 < job.name.size() ? job.name[hut + 4] : 'A';
+        PaintHutPicture(canvas, size == 'B' ? 1 : 0, std::clamp(grade - 'A', 0, 2), room);
     }
     if (job.name.find("ghost") != std::string::npos) {
         std::vector<uint8_t>& pixels = canvas.Pixels();

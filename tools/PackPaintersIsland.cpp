@@ -2,6 +2,7 @@
 // flowers, stock piles, graves, crates, dust and the mysteries.
 #include "CPackRandom.h"
 #include "PackPainters.h"
+#include "PackPictures.h"
 
 #include <algorithm>
 #include <cctype>
@@ -175,19 +176,25 @@ void PaintTreeTrunk(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     const int size = std::clamp(NumberAfter(job.name, "size", 0), 0, 2);
     const int style = std::clamp(NumberAfter(job.name, "trunk", 0), 0, 6);
     const int chop = std::clamp(NumberAfter(job.name, "chop", 0), 0, 3);
-    const bool palm = style >= 5;
+    // The largest trees are palms: every crown of that size is a palm's, so
+    // every trunk of it is one, upright or leaning (styles 5 and 6).
+    const bool palm = size == 0;
+    const bool leaning = style >= 5;
     const paint_point foot{area.x + area.w / 2, area.y + area.h - 6};
     paint_point top = kTreeShapes[size].trunkTop[style];
     top.x = std::clamp(area.x + top.x, area.x + 6, area.x + area.w - 6);
     top.y = area.y + top.y + 4;
-    const float baseHalf = std::clamp(area.w * 0.2f, 6.0f, 11.0f);
+    const float baseHalf = palm && !leaning ? 7.5f : std::clamp(area.w * 0.2f, 6.0f, 11.0f);
     const float topHalf = palm ? baseHalf * 0.7f : baseHalf * 0.5f;
     // Felled trunks end low: at a cut, or at a stump.
     const float keep = chop <= 1 ? 1.0f : chop == 2 ? 0.42f : 0.12f;
-    // A palm bends: the control point sits above the foot.
+    // A leaning palm bends from its foot; an upright one sways a little, a
+    // way of its own for each style.
+    const float sway = palm && !leaning ? (style % 3 - 1) * 5.0f + 2.0f : 0.0f;
     auto centre = [&](float s) {
-        if (!palm) {
-            return paint_point{foot.x + (top.x - foot.x) * s, foot.y + (top.y - foot.y) * s};
+        if (!leaning) {
+            const float bow = sway * 4 * s * (1 - s);
+            return paint_point{foot.x + (top.x - foot.x) * s + bow, foot.y + (top.y - foot.y) * s};
         }
         const paint_point control{foot.x, (foot.y + top.y) / 2};
         const float a = (1 - s) * (1 - s), b = 2 * s * (1 - s), d = s * s;
@@ -203,12 +210,14 @@ void PaintTreeTrunk(CPictureCanvas& canvas, const picture_job& job, paint_box ar
         const float length = std::sqrt(dx * dx + dy * dy) + 1e-6f;
         dx /= length;
         dy /= length;
-        const float half = baseHalf + (topHalf - baseHalf) * s + (s < 0.08f ? (0.08f - s) * baseHalf * 6 : 0.0f);
+        const float flare = palm ? 3.0f : 6.0f;
+        const float half = baseHalf + (topHalf - baseHalf) * s + (s < 0.08f ? (0.08f - s) * baseHalf * flare : 0.0f);
         left.push_back({p.x + dy * half, p.y - dx * half});
         right.push_back({p.x - dy * half, p.y + dx * half});
     }
     std::vector<paint_point> outline = left;
     outline.insert(outline.end(), right.rbegin(), right.rend());
+    const paint_colour bark = palm ? Rgb(150, 118, 80) : kBark;
     canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
                 [&](float px, float py) { return InsidePolygon(outline, px, py); },
                 [&](float px, float py) {
@@ -216,11 +225,13 @@ void PaintTreeTrunk(CPictureCanvas& canvas, const picture_job& job, paint_box ar
                     const float across = (px - centre(s).x) / baseHalf;
                     float light = 1.12f - 0.45f * (across + 0.4f) * 0.6f;
                     if (palm) {
-                        light *= std::fmod(foot.y - py, 9.0f) < 1.5f ? 0.7f : 1.0f;
+                        // The scars of old fronds ring a palm's trunk.
+                        const float ring = std::fmod(foot.y - py + across * 2.0f, 8.0f);
+                        light *= ring < 1.6f ? 0.66f : ring < 3.0f ? 1.08f : 1.0f;
                     } else {
                         light *= 0.82f + 0.3f * PixelNoise(static_cast<int>(px) / 2, static_cast<int>(py) / 5, job.seed);
                     }
-                    return Shade(kBark, light);
+                    return Shade(bark, light);
                 });
     for (size_t i = 1; i < left.size(); i++) {
         canvas.Line(left[i - 1], left[i], 1.3f, kBarkEdge);
@@ -233,16 +244,92 @@ void PaintTreeTrunk(CPictureCanvas& canvas, const picture_job& job, paint_box ar
         canvas.Ellipse(end, endHalf, endHalf * 0.45f, kWoodCut);
         canvas.Ring(end, endHalf * 0.55f, endHalf * 0.25f, 1.0f, Shade(kWoodCut, 0.8f));
     } else if (chop == 1) {
-        // Stripped of its crown: a bare top with two broken branches and an
-        // axe notch near the foot.
-        canvas.Line(centre(0.85f), {centre(0.85f).x - baseHalf * 2, centre(0.85f).y - baseHalf * 2}, topHalf, kBarkEdge);
-        canvas.Line(centre(0.75f), {centre(0.75f).x + baseHalf * 2, centre(0.75f).y - baseHalf * 1.5f}, topHalf * 0.8f,
-                    kBarkEdge);
         const paint_point notch = centre(0.1f);
         canvas.Polygon({{notch.x + baseHalf * 1.1f, notch.y - 5}, {notch.x + 1, notch.y}, {notch.x + baseHalf * 1.1f, notch.y + 4}},
                        kWoodCut);
+        if (palm) {
+            // Stripped of its fronds: their dry stubs hang from the top.
+            const paint_point crown = centre(1.0f);
+            for (int i = 0; i < 5; i++) {
+                const float angle = kPi * (0.15f + 0.175f * i);
+                canvas.Line(crown, {crown.x + std::cos(angle) * 14, crown.y + std::sin(angle) * 9 + 4}, 3.5f,
+                            Rgb(150, 120, 70));
+            }
+            return;
+        }
+        // Stripped of its crown: a bare top with two broken branches.
+        canvas.Line(centre(0.85f), {centre(0.85f).x - baseHalf * 2, centre(0.85f).y - baseHalf * 2}, topHalf, kBarkEdge);
+        canvas.Line(centre(0.75f), {centre(0.75f).x + baseHalf * 2, centre(0.75f).y - baseHalf * 1.5f}, topHalf * 0.8f,
+                    kBarkEdge);
     }
 }
+
+namespace {
+
+// A palm's crown: fronds from the crown's anchor, where the trunk's top
+// meets it, each a drooping rib with leaflets along both sides; coconuts
+// under them. The back fronds lie in shade.
+void PaintPalmCrown(CPictureCanvas& canvas, const picture_job& job, paint_box area, paint_colour leaf)
+{
+    const int variant = LastNumber(job.name, 0);
+    CPackRandom random(job.seed);
+    const paint_point anchor{area.x + area.w * kTreeShapes[0].crownAnchor.x / 220,
+                             area.y + area.h * kTreeShapes[0].crownAnchor.y / 200};
+    const float reach = area.w * 0.47f;
+    struct frond {
+        float angle, length, droop;
+        bool back;
+    };
+    std::vector<frond> fronds;
+    const int count = 10 + variant % 3;
+    for (int i = 0; i < count; i++) {
+        // Spread round the crown, fewer straight up; the back ones first.
+        const float t = (i + 0.5f) / count;
+        const float angle = -kPi / 2 + (t - 0.5f) * 2 * kPi * 0.92f + static_cast<float>(random.Unit() - 0.5) * 0.3f;
+        const float side = std::fabs(std::cos(angle));
+        const float length = reach * (0.6f + 0.4f * side) * static_cast<float>(0.85 + 0.2 * random.Unit());
+        fronds.push_back({angle, length, static_cast<float>(0.35 + 0.3 * random.Unit()), i % 2 == 0});
+    }
+    std::stable_sort(fronds.begin(), fronds.end(), [](const frond& a, const frond& b) { return a.back && !b.back; });
+    for (const frond& f : fronds) {
+        const paint_colour tone = Shade(leaf, f.back ? 0.78f : 1.08f);
+        const paint_point dir{std::cos(f.angle), std::sin(f.angle)};
+        // The rib: out along its angle, then bowing down under its weight.
+        auto rib = [&](float t) {
+            const float along = f.length * t;
+            return paint_point{anchor.x + dir.x * along, anchor.y + dir.y * along + f.droop * f.length * t * t};
+        };
+        paint_point previous = anchor;
+        for (int k = 1; k <= 24; k++) {
+            const float t = k / 24.0f;
+            const paint_point p = rib(t);
+            const paint_point q = rib(std::min(1.0f, t + 0.04f));
+            float tx = q.x - p.x, ty = q.y - p.y;
+            const float length = std::sqrt(tx * tx + ty * ty) + 1e-6f;
+            tx /= length;
+            ty /= length;
+            // Leaflets on both sides, longest mid-frond, hanging toward the tip
+            // and the ground.
+            const float leaflet = f.length * 0.24f * (0.25f + 0.75f * std::sin(kPi * std::min(1.0f, t * 1.1f)));
+            for (int side : {-1, 1}) {
+                const float nx = -ty * side, ny = tx * side;
+                const paint_point tip{p.x + (nx * 0.8f + tx * 0.55f) * leaflet,
+                                      p.y + (ny * 0.8f + ty * 0.55f) * leaflet + leaflet * 0.45f};
+                canvas.Line(p, tip, k % 2 ? 2.2f : 1.8f, k % 3 ? tone : Shade(tone, 0.88f));
+            }
+            canvas.Line(previous, p, 2.2f, Shade(tone, 0.7f));
+            previous = p;
+        }
+    }
+    // Coconuts in the shade under the fronds.
+    for (int i = 0; i < 4; i++) {
+        const paint_point nut{anchor.x + (i - 1.5f) * 7.0f, anchor.y + 7.0f + (i % 2) * 5.0f};
+        canvas.Ellipse(nut, 6, 6, Rgb(70, 50, 24));
+        canvas.Ellipse({nut.x - 1.2f, nut.y - 1.2f}, 4.5f, 4.5f, Rgb(110, 82, 40));
+    }
+}
+
+}  // namespace
 
 void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
@@ -251,6 +338,10 @@ void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     const paint_colour greens[5] = {Rgb(62, 140, 46), Rgb(76, 150, 40), Rgb(50, 128, 56), Rgb(88, 146, 44),
                                     Rgb(56, 120, 40)};
     const paint_colour leaf = greens[variant % 5];
+    if (NumberAfter(job.name, "size", 1) == 0) {
+        PaintPalmCrown(canvas, job, area, Shade(leaf, 1.05f));
+        return;
+    }
     struct cluster {
         paint_point c;
         float r;
@@ -446,13 +537,70 @@ void PaintCrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 
 void PaintMat(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    // Each store's ground shows what is laid on it, even while it is empty:
+    // sleeper logs on a bed of chips for wood, a ring of stones round a
+    // gravel floor for rock, a woven palm mat under a broad leaf for food.
     const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
-    PaintBlob(canvas, c, area.w / 2 - 1, area.h / 2 - 1, Rgb(176, 124, 76), job.seed, 0.12f, true);
-    // Stitches round the hide's edge.
-    for (int i = 0; i < 24; i++) {
-        const float angle = i * 2 * kPi / 24;
-        canvas.Ellipse({c.x + std::cos(angle) * (area.w / 2 - 7), c.y + std::sin(angle) * (area.h / 2 - 6)}, 1.2f, 1.2f,
-                       Rgb(90, 58, 32));
+    const float rx = area.w / 2 - 1, ry = area.h / 2 - 1;
+    auto inside = [&](float px, float py) {
+        const float u = (px - c.x) / rx, v = (py - c.y) / ry;
+        return u * u + v * v <= 1.0f;
+    };
+    if (job.name.find("wood") != std::string::npos) {
+        canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, inside, [&](float px, float py) {
+            const float chip = PixelNoise(static_cast<int>(px) / 2, static_cast<int>(py), job.seed);
+            return chip > 0.86f ? Rgb(226, 190, 130) : chip > 0.7f ? Rgb(150, 104, 62) : Rgb(112, 80, 50);
+        });
+        for (float side : {-1.0f, 1.0f}) {
+            const paint_point back{c.x + side * rx * 0.45f, c.y - ry * 0.55f};
+            const paint_point front{c.x + side * rx * 0.58f, c.y + ry * 0.6f};
+            PaintLog(canvas, back, front, std::max(6.0f, area.h * 0.14f), Rgb(108, 72, 40));
+        }
+        return;
+    }
+    if (job.name.find("rock") != std::string::npos) {
+        canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, inside, [&](float px, float py) {
+            const float grit = PixelNoise(static_cast<int>(px), static_cast<int>(py), job.seed);
+            return Shade(Rgb(168, 160, 146), 0.82f + 0.3f * grit);
+        });
+        CPackRandom random(job.seed);
+        for (int i = 0; i < 18; i++) {
+            const float angle = i * 2 * kPi / 18 + static_cast<float>(random.Unit() * 0.15);
+            const float r = area.h * static_cast<float>(0.09 + 0.04 * random.Unit());
+            PaintStone(canvas, {c.x + std::cos(angle) * (rx - r * 0.9f), c.y + std::sin(angle) * (ry - r * 0.7f)}, r * 1.2f,
+                       r, Mix(kStoneGrey, Rgb(120, 116, 110), static_cast<float>(random.Unit() * 0.6)), job.seed + i);
+        }
+        return;
+    }
+    // A woven mat: strips over and under, a fringe at its ends.
+    const paint_colour straw = Rgb(214, 182, 110);
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, inside, [&](float px, float py) {
+        const float u = px - c.x, v = py - c.y;
+        const float a = u * 0.7f + v, b = u * 0.7f - v;
+        const int ia = static_cast<int>(std::floor(a / 7)), ib = static_cast<int>(std::floor(b / 7));
+        const bool over = (ia + ib) % 2 == 0;
+        const float along = std::fmod(std::fabs(over ? a : b), 7.0f) / 7;
+        const float light = (over ? 1.08f : 0.86f) * (1.0f - 0.25f * std::fabs(along - 0.5f));
+        return Shade(straw, light);
+    });
+    canvas.Ring(c, rx, ry, 2.5f, Rgb(150, 116, 60));
+    // A broad leaf laid on it for the food to lie on.
+    std::vector<paint_point> leaf;
+    for (int i = 0; i <= 16; i++) {
+        const float t = i / 16.0f;
+        leaf.push_back({c.x - rx * 0.62f + rx * 1.24f * t, c.y - ry * 0.05f - ry * 0.42f * std::sin(kPi * t)});
+    }
+    for (int i = 16; i >= 0; i--) {
+        const float t = i / 16.0f;
+        leaf.push_back({c.x - rx * 0.62f + rx * 1.24f * t, c.y - ry * 0.05f + ry * 0.42f * std::sin(kPi * t)});
+    }
+    canvas.OutlinedPolygon(leaf, Rgb(70, 150, 60), Rgb(40, 96, 40), 1.2f);
+    canvas.Line({c.x - rx * 0.7f, c.y - ry * 0.05f}, {c.x + rx * 0.6f, c.y - ry * 0.05f}, 1.5f, Rgb(150, 200, 110));
+    for (int i = 1; i < 8; i++) {
+        const float x = c.x - rx * 0.6f + rx * 1.2f * i / 8;
+        const float h = ry * 0.36f * std::sin(kPi * i / 8);
+        canvas.Line({x, c.y - ry * 0.05f}, {x + 4, c.y - ry * 0.05f - h}, 1, Rgb(100, 176, 80));
+        canvas.Line({x, c.y - ry * 0.05f}, {x + 4, c.y - ry * 0.05f + h}, 1, Rgb(100, 176, 80));
     }
 }
 
@@ -515,8 +663,52 @@ void PaintTombstone(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     canvas.Line({cx - w * 0.25f, top + area.h * 0.3f}, {cx + w * 0.25f, top + area.h * 0.3f}, 2.0f, Rgb(70, 70, 76));
 }
 
-void PaintCrate(CPictureCanvas& canvas, const picture_job&, paint_box area)
+namespace {
+
+// The crate screen sets its picture of the crate (an opaque JPEG) at
+// 368, 200, across its upper panel's lower edge and the top of its lower
+// panel. The picture carries exactly what lies behind it there, drawn by the
+// panels' own painters, so the crate stands on the panel with no box round it.
+void CrateScreenBehind(CPictureCanvas& canvas, paint_box area)
 {
+    struct piece {
+        const char* name;
+        float x, y, w, h;
+        bool opaque;
+    };
+    constexpr piece kPieces[] = {{"crateGUI_main_A.png", 175, 83, 450, 200, false},
+                                 {"crateGUI_main_C1.jpg", 239, 282, 320, 200, true}};
+    constexpr float kPictureX = 368, kPictureY = 200, kPictureW = 64, kPictureH = 84;
+    const float sx = area.w / kPictureW, sy = area.h / kPictureH;
+    for (const piece& p : kPieces) {
+        const picture_rule_data rule = FindPictureRule(p.name);
+        const picture_painter painter = PainterFor(rule.subject);
+        if (!painter) {
+            continue;
+        }
+        const picture_job job{p.name, ".", static_cast<int>(p.w), static_cast<int>(p.h), p.opaque,
+                              CPackRandom::HashName(p.name), rule.readable};
+        painter(canvas, job, {area.x + (p.x - kPictureX) * sx, area.y + (p.y - kPictureY) * sy, p.w * sx, p.h * sy});
+    }
+}
+
+// The crate screen's tier: the number in "crateGUI_crate2"; -1 for any other.
+int ScreenTier(const std::string& name)
+{
+    return name.rfind("crateGUI_", 0) == 0 ? std::clamp(LastNumber(name, 0), 0, 2) : -1;
+}
+
+}  // namespace
+
+void PaintCrate(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const int tier = ScreenTier(job.name);
+    if (tier >= 0) {
+        CrateScreenBehind(canvas, area);
+        canvas.Ellipse({area.x + area.w * 0.5f, area.y + area.h * 0.88f}, area.w * 0.42f, area.h * 0.06f,
+                       Rgb(40, 30, 20, 90));
+        area = {area.x + 2, area.y + area.h * 0.16f, area.w - 4, area.h * 0.74f};
+    }
     const paint_colour wood = Rgb(186, 138, 78), edge = Rgb(92, 60, 30);
     const float x0 = area.x + 2, y0 = area.y + area.h * 0.22f, x1 = area.x + area.w * 0.72f, y1 = area.y + area.h - 2;
     const float depth = area.w * 0.24f;
@@ -528,11 +720,35 @@ void PaintCrate(CPictureCanvas& canvas, const picture_job&, paint_box area)
         canvas.Line({x0, y}, {x1, y}, 1.0f, edge);
     }
     canvas.Line({x0 + 2, y1 - 2}, {x1 - 2, y0 + 2}, 2.5f, Shade(wood, 0.75f));
+    if (tier >= 1) {
+        // Better finds come bound: a rope round it, then iron bands too.
+        const paint_colour band = tier == 2 ? Rgb(96, 98, 108) : Rgb(200, 170, 110);
+        for (float t : {0.3f, 0.72f}) {
+            const float x = x0 + (x1 - x0) * t;
+            canvas.Line({x, y0}, {x, y1}, tier == 2 ? 3.5f : 2.5f, band);
+            canvas.Line({x, y0}, {x + depth, y0 - area.h * 0.2f}, tier == 2 ? 3.5f : 2.5f, band);
+        }
+        if (tier == 2) {
+            for (float t : {0.3f, 0.72f}) {
+                for (float f : {0.2f, 0.5f, 0.8f}) {
+                    canvas.Ellipse({x0 + (x1 - x0) * t, y0 + (y1 - y0) * f}, 1.3f, 1.3f, Rgb(200, 200, 210));
+                }
+            }
+        }
+    }
 }
 
-void PaintBarrel(CPictureCanvas& canvas, const picture_job&, paint_box area)
+void PaintBarrel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
-    const paint_colour wood = Rgb(160, 106, 56), edge = Rgb(80, 50, 24), hoop = Rgb(90, 90, 96);
+    const int tier = ScreenTier(job.name);
+    if (tier >= 0) {
+        CrateScreenBehind(canvas, area);
+        canvas.Ellipse({area.x + area.w * 0.5f, area.y + area.h * 0.88f}, area.w * 0.4f, area.h * 0.05f,
+                       Rgb(40, 30, 20, 90));
+        area = {area.x + 6, area.y + area.h * 0.2f, area.w - 12, area.h * 0.7f};
+    }
+    const paint_colour wood = Rgb(160, 106, 56), edge = Rgb(80, 50, 24);
+    const paint_colour hoop = tier == 2 ? Rgb(200, 160, 60) : Rgb(90, 90, 96);
     const float cx = area.x + area.w / 2, top = area.y + 5, bottom = area.y + area.h - 5, r = area.w / 2 - 2;
     canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
                 [&](float px, float py) {
@@ -549,7 +765,8 @@ void PaintBarrel(CPictureCanvas& canvas, const picture_job&, paint_box area)
     canvas.Ellipse({cx, bottom}, r * 0.82f, 4, edge);
     canvas.Ellipse({cx, top}, r * 0.82f + 1, 5, edge);
     canvas.Ellipse({cx, top}, r * 0.82f, 4, Shade(wood, 1.2f));
-    for (float t : {0.2f, 0.8f}) {
+    const std::vector<float> hoops = tier >= 1 ? std::vector<float>{0.15f, 0.38f, 0.62f, 0.85f} : std::vector<float>{0.2f, 0.8f};
+    for (float t : hoops) {
         const float y = top + (bottom - top) * t;
         const float half = r * (1.0f - 0.18f * (t * 2 - 1) * (t * 2 - 1));
         canvas.Line({cx - half, y}, {cx + half, y}, 2.5f, hoop);

@@ -24,8 +24,9 @@ constexpr picture_painter kPainters[] = {
     PaintButton, PaintFrame, PaintMedal, PaintGlow,
     PaintGarment,
     PaintStory, PaintLesson, PaintEmblem, PaintMenuScene,
+    PaintCabinet, PaintSettingGlow, PaintSetting, PaintTrophy, PaintMysteryBadge, PaintMysterySlots, PaintTrophyButton, PaintChooserOverlay,
 };
-static_assert(sizeof(kPainters) / sizeof(kPainters[0]) == static_cast<size_t>(PictureSubject::MenuScene) + 1,
+static_assert(sizeof(kPainters) / sizeof(kPainters[0]) == static_cast<size_t>(PictureSubject::ChooserOverlay) + 1,
               "one painter per subject, in the enum's order");
 
 }  // namespace

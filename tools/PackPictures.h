@@ -30,6 +30,8 @@ enum class PictureSubject {
     Garment,
     // scenes that tell something: the stories, the instruction pages, the emblem, the main menu
     Story, Lesson, Emblem, MenuScene,
+    // keepsakes: the trophy room's settings and medals, the mystery badges and sockets, the map's trophy button
+    Cabinet, SettingGlow, Setting, Trophy, MysteryBadge, MysterySlots, TrophyButton, ChooserOverlay,
 };
 
 struct picture_rule_data {

@@ -14,6 +14,7 @@
 #include "CTutorialDialog.h"
 #include "Screenshot.h"
 
+#include <set>
 #include <string>
 
 namespace {
@@ -146,6 +147,26 @@ TEST_F(MapScreenTest, IconsShowForHeldMysteryTrophiesAndTheStatisticsReadTheBand
         EXPECT_EQ(shown.CountDifferences(PictureOf(CSprite::draw->GetSurface(expected))) == 0, id == 28401) << id;
         CSprite::draw->RemoveImage(expected);
     }
+    Escape();
+}
+
+TEST_F(MapScreenTest, EverySolvedMysteryShowsItsOwnBadgeSetInTheStrip)
+{
+    CControllerGame& game = OpenIsland();
+    CControllerTrophies::SetVar(0x200 | 0x800 | 0x1000 | 0x2000 | 0x4000 | 0x8000 | 0x10000 | 0x20000);
+    CControllerMap* map = OpenMap(game);
+    ASSERT_NE(map, nullptr);
+    std::set<unsigned int> pictures;
+    for (int i = 0; i < CControllerMap::kMysteries; i++) {
+        CSprite& icon = *map->mysteryIcons[i];
+        ASSERT_FALSE(icon.Hidden()) << i;
+        pictures.insert(CSprite::draw->GetImageChecksum(icon.GetFirstImage()));
+        // The badge sits in the strip: the strip runs on under its middle.
+        const int cx = icon.GetX() + icon.GetW() / 2, cy = icon.GetY() + icon.GetH() / 2;
+        EXPECT_TRUE(map->mysterySlots->IsCollisionPixelPerfect(cx, cy)) << i;
+        EXPECT_TRUE(icon.IsCollisionPixelPerfect(cx, cy)) << i;
+    }
+    EXPECT_EQ(pictures.size(), 8u) << "each mystery shows its own badge";
     Escape();
 }
 

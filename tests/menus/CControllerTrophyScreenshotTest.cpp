@@ -26,6 +26,25 @@ struct TrophyScenes : TrophyScreenTest {
         return room.Hovered() != 20;
     }
 
+    // The room with every trophy won, the pointer off every setting; 1
+    // when a picture does not show.
+    int FullRoom(const std::string& path)
+    {
+        TutorialOn(false);
+        CControllerTrophies::SetVar((1 << CControllerTrophies::kTrophies) - 1);
+        CControllerTrophies room;
+        opener.PassFocus(&room);
+        PointAt(505, 585);
+        Turn(4);
+        resources.Draw().Flip(false);
+        SavePng(Shown(), path);
+        int missing = 0;
+        for (int trophy = 0; trophy < CControllerTrophies::kTrophies; trophy++) {
+            missing += !room.PictureShown(trophy);
+        }
+        return missing > 0;
+    }
+
     // The pop-up over a frozen picture, with the tutorial waiting to teach
     // step 35 on it; 1 when step 35's dialog is not open.
     int PopUp(const std::string& path)
@@ -49,6 +68,7 @@ struct TrophyScenes : TrophyScreenTest {
 TEST(TrophyScreensOnX, DrawTheCabinetWithAPointedTrophyAndTheAnnouncement)
 {
     ScreenshotOnX("TrophyRoom-x11.png", [](const std::string& path) { return TrophyScenes().Room(path); });
+    ScreenshotOnX("TrophyRoom-all-x11.png", [](const std::string& path) { return TrophyScenes().FullRoom(path); });
     ScreenshotOnX("TrophyPopUp-x11.png", [](const std::string& path) { return TrophyScenes().PopUp(path); });
 }
 
