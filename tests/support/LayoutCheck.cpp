@@ -712,3 +712,20 @@ int CheckLayout(const std::string& screen)
     fflush(stdout);
     return static_cast<int>(problems.size());
 }
+
+bool EdgeThroughBox(int x, int y, int w, int h, const CSprite* leftOut)
+{
+    const std::vector<shown_sprite> shown = ShownSprites();
+    std::vector<const shown_sprite*> order;
+    for (const shown_sprite& s : shown) {
+        order.push_back(&s);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const shown_sprite* a, const shown_sprite* b) { return a->z < b->z; });
+    const PF_Rect box = {x, y, w, h};
+    const Drawn drawn(order, box, [&](const shown_sprite& s) {
+        return !s.text && !PointerSprite(s.sprite) && s.sprite != leftOut;
+    });
+    const bool edge = EdgeThrough(drawn, box);
+    Drawn::Restore(order);
+    return edge;
+}

@@ -28,8 +28,15 @@
 #include <string>
 #include <vector>
 
+class CSprite;
+
 // The problems of everything the renderer shows now, one sentence each.
 std::vector<std::string> LayoutProblems();
 // Prints the problems under the screen's name and returns how many there
 // were, so that a screenshot scene can count them as missing things.
 int CheckLayout(const std::string& screen);
+// Whether a frame line or the border of a picture runs through the box
+// (screen pixels) in the screen as it is drawn without its texts, the
+// pointer and the sprite left out: so a picture (a portrait) can be seen to
+// stand in one box of its board.
+bool EdgeThroughBox(int x, int y, int w, int h, const CSprite* leftOut);
