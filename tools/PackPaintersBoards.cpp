@@ -25,6 +25,7 @@ enum class Look {
     Hole,   // left open: something the screen draws below the board shows through
     Plain,  // panel without a frame
     Water,  // the deep blue of the sea round the island chooser's picture, carried on under its name
+    Compass,  // a chart's compass rose, faint on the panel: what a navigator keeps beside the islands
 };
 
 struct board_shape {
@@ -80,7 +81,7 @@ const std::vector<screen_board>& ScreenBoards()
         {{{"islandselector_mainB", 0, 0}, {"islandselector_mainC", 286, 0}, {"islandselector_mainD", 773, 0},
           {"islandselector_mainE", 0, 507}},
          {{-12, -12, 824, 624, Look::Board, 0}, {287, 20, 486, 491, Look::Window, 0},
-          {287, 507, 486, 2, Look::Water, 0},
+          {287, 507, 486, 2, Look::Water, 0}, {53, 68, 180, 180, Look::Compass, 0},
           {14, 12, 258, 36, Look::Strip, 0}, {16, 268, 254, 96, Look::Well, 10},
           {16, 368, 254, 64, Look::Well, 10}, {8, 438, 270, 67, Look::Well, 10}}},
         // The crate screen and the quit dialog: a niche for the picture and
@@ -224,6 +225,31 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
     case Look::Water:
         canvas.RoundedBox(box.x, box.y, box.w, box.h, 0, Rgb(30, 72, 176));
         break;
+    case Look::Compass: {
+        const paint_point c{box.x + box.w / 2, box.y + box.h / 2};
+        const float r = std::min(box.w, box.h) / 2;
+        const paint_colour ink = Shade(panel, 1.5f), faint = Shade(panel, 1.25f), deep = Shade(panel, 0.7f);
+        canvas.Ring(c, r, r, 2, faint);
+        canvas.Ring(c, r * 0.78f, r * 0.78f, 1, faint);
+        for (int i = 0; i < 32; i++) {
+            const float a = i * 3.14159f / 16;
+            const float inner = i % 4 == 0 ? 0.86f : 0.92f;
+            canvas.Line({c.x + std::cos(a) * r * inner, c.y + std::sin(a) * r * inner},
+                        {c.x + std::cos(a) * r, c.y + std::sin(a) * r}, 1, faint);
+        }
+        // Eight points, the four main ones long, each half lit and half in shade.
+        for (int i = 0; i < 8; i++) {
+            const float a = i * 3.14159f / 4 - 3.14159f / 2;
+            const float length = (i % 2 ? 0.5f : 0.76f) * r, waist = (i % 2 ? 0.08f : 0.12f) * r;
+            const paint_point tip{c.x + std::cos(a) * length, c.y + std::sin(a) * length};
+            const paint_point left{c.x + std::cos(a - 1.5708f) * waist, c.y + std::sin(a - 1.5708f) * waist};
+            const paint_point right{c.x + std::cos(a + 1.5708f) * waist, c.y + std::sin(a + 1.5708f) * waist};
+            canvas.Polygon({c, left, tip}, i % 2 ? faint : ink);
+            canvas.Polygon({c, tip, right}, deep);
+        }
+        canvas.Ellipse(c, r * 0.06f, r * 0.06f, ink);
+        break;
+    }
     }
 }
 
