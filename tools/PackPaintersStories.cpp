@@ -909,4 +909,16 @@ void PaintMenuScene(CPictureCanvas& canvas, const picture_job&, paint_box area)
         PaintNamed(canvas, "gull_fly_" + std::to_string(i * 2) + ".png",
                    {area.x + 200 + i * 60.0f, area.y + 110.0f + i * 14, 34, 22});
     }
+    // A driftwood sign hung in the top left corner, where the menu greets the
+    // player by name: the light greeting reads on its dark boards.
+    const float signX = area.x + 2, signY = area.y + 6, signW = 226, signH = 36;
+    canvas.Line({signX + 20, area.y}, {signX + 24, signY + 4}, 2, Rgb(170, 140, 90));
+    canvas.Line({signX + signW - 20, area.y}, {signX + signW - 24, signY + 4}, 2, Rgb(170, 140, 90));
+    canvas.RoundedBox(signX, signY, signW, signH, 6, Rgb(54, 34, 20));
+    canvas.RoundedBox(signX + 2, signY + 2, signW - 4, signH - 4, 5, Rgb(96, 64, 40));
+    canvas.Line({signX + 6, signY + signH / 2}, {signX + signW - 6, signY + signH / 2}, 1, Rgb(78, 50, 30));
+    for (float x : {signX + 8.0f, signX + signW - 8.0f}) {
+        canvas.Ellipse({x, signY + 9}, 1.5f, 1.5f, Rgb(40, 30, 20));
+        canvas.Ellipse({x, signY + signH - 9}, 1.5f, 1.5f, Rgb(40, 30, 20));
+    }
 }

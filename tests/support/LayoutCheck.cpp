@@ -125,6 +125,11 @@ std::vector<shown_sprite> ShownSprites()
         if (!sprite || sprite->Hidden() || sprite->GetNumImages() == 0) {
             continue;
         }
+        // A copy of the screen before, fading out over the new one, is
+        // passing: the screen is judged as it will stand.
+        if (sprite->Fading() && sprite->GetW() >= kWindowW && sprite->GetH() >= kWindowH) {
+            continue;
+        }
         shown_sprite s = {sprite, {sprite->GetX(), sprite->GetY(), sprite->GetW(), sprite->GetH()},
                           sprite->GetZ(), nullptr, {}, {}};
         s.text = CSprite::draw->TextLayout(sprite->GetImage(static_cast<int>(sprite->GetFrame())));
