@@ -137,7 +137,10 @@ paint_colour PanelTone(const std::string& name)
     return tones[CPackRandom::HashName(name.substr(0, cut)) % 4];
 }
 
-void FillPanel(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed)
+// The grain follows the screen, not the piece (dx, dy: where the canvas's
+// origin lies on the screen), so that pieces of one board meet seamlessly.
+void FillPanel(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed, float dx = 0,
+               float dy = 0)
 {
     canvas.Fill(box.x, box.y, box.x + box.w, box.y + box.h,
                 [&](float px, float py) {
@@ -151,8 +154,9 @@ void FillPanel(CPictureCanvas& canvas, paint_box box, float radius, paint_colour
                 },
                 [&](float px, float py) {
                     // A faint grain along the boards, too soft to read as an edge.
-                    const float grain = 0.03f * std::sin(py * 0.9f + 3.0f * PixelNoise(0, static_cast<int>(py), seed));
-                    const float speck = 0.02f * PixelNoise(static_cast<int>(px), static_cast<int>(py), seed);
+                    const int sx = static_cast<int>(std::floor(px + dx)), sy = static_cast<int>(std::floor(py + dy));
+                    const float grain = 0.03f * std::sin(sy * 0.9f + 3.0f * PixelNoise(0, sy, seed));
+                    const float speck = 0.02f * PixelNoise(sx, sy, seed);
                     return Shade(panel, 0.98f + grain + speck);
                 });
 }
@@ -189,20 +193,21 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
         canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
         PaintBevel(canvas, {box.x + 2, box.y + 2, box.w - 4, box.h - 4}, s.radius - 2, 3, kFrameLit, kFrameWood);
         canvas.RoundedBox(box.x + 5, box.y + 5, box.w - 10, box.h - 10, std::max(0.0f, s.radius - 5), kFrameDark);
-        FillPanel(canvas, {box.x + 7, box.y + 7, box.w - 14, box.h - 14}, std::max(0.0f, s.radius - 7), panel, seed);
+        FillPanel(canvas, {box.x + 7, box.y + 7, box.w - 14, box.h - 14}, std::max(0.0f, s.radius - 7), panel, seed, dx,
+                  dy);
         break;
     case Look::Well:
         canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
         PaintBevel(canvas, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, s.radius - 1, 2, Shade(panel, 0.55f),
                    Shade(panel, 1.35f));
         FillPanel(canvas, {box.x + 3, box.y + 3, box.w - 6, box.h - 6}, std::max(0.0f, s.radius - 3),
-                  Shade(panel, 0.82f), seed + 1);
+                  Shade(panel, 0.82f), seed + 1, dx, dy);
         break;
     case Look::Strip: {
         const float r = box.h / 2;
         canvas.RoundedBox(box.x, box.y, box.w, box.h, r, kFrameDark);
         PaintBevel(canvas, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, r - 1, 2, kFrameLit, kFrameWood);
-        FillPanel(canvas, {box.x + 3, box.y + 3, box.w - 6, box.h - 6}, r - 3, Shade(panel, 0.75f), seed + 2);
+        FillPanel(canvas, {box.x + 3, box.y + 3, box.w - 6, box.h - 6}, r - 3, Shade(panel, 0.75f), seed + 2, dx, dy);
         break;
     }
     case Look::Window:
@@ -220,7 +225,7 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
         canvas.Clear(box.x, box.y, box.w, box.h);
         break;
     case Look::Plain:
-        FillPanel(canvas, box, s.radius, panel, seed);
+        FillPanel(canvas, box, s.radius, panel, seed, dx, dy);
         break;
     case Look::Water:
         canvas.RoundedBox(box.x, box.y, box.w, box.h, 0, Rgb(30, 72, 176));
