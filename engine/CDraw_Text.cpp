@@ -62,6 +62,7 @@ int CDraw::LoadTextShadow(int id, int w, int h, int alignment, int& lines, unsig
                                         {text, 0, 0}});
     layout.w += 3;
     layout.h += 3;
+    layout.shadow = r << 16 | g << 8 | b;
     for (PF_Rect& line : layout.lines) {
         line.x += 1;
         line.y += 1;

@@ -62,11 +62,14 @@ unsigned short SwapUInt16(unsigned short value);
 // checked for texts that leave their box or run into each other without
 // reading pixels: the box, and per line with words the rectangle of its
 // recorded width (trailing blank included) by the font's height. id is the
-// table entry for renders by number, else -1.
+// table entry for renders by number, else -1. A text drawn over its shadow
+// records the shadow's colour (0xRRGGBB, else -1), so that its own glyphs
+// can be told from the shadow round them.
 struct text_layout {
     int w = 0, h = 0;
     int id = -1;
     std::vector<PF_Rect> lines;
+    int shadow = -1;
 };
 const text_layout& FontSystem_LastLayout();
 

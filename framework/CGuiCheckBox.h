@@ -32,6 +32,8 @@ public:
 
     void SetChecked(bool checked);
     bool GetChecked();
+    // The box picture, for checks of where the box stands on its screen.
+    CSprite* GetBoxSprite() { return box; }
 
 private:
     static CSprite* MakeRollover(int z, const char* still, const char* pattern, int frames);

@@ -172,6 +172,16 @@ void CPictureCanvas::RoundedBox(float left, float top, float w, float h, float r
          [&](float, float) { return colour; });
 }
 
+void CPictureCanvas::Clear(float left, float top, float w, float h)
+{
+    for (int y = std::max(0, static_cast<int>(std::ceil(top - 0.5f))); y < height && y + 0.5f < top + h; y++) {
+        for (int x = std::max(0, static_cast<int>(std::ceil(left - 0.5f))); x < width && x + 0.5f < left + w; x++) {
+            uint8_t* pixel = &pixels[(static_cast<size_t>(y) * width + x) * 4];
+            std::fill(pixel, pixel + 4, 0);
+        }
+    }
+}
+
 void CPictureCanvas::Text(const std::string& text, int scale, int cx, int cy, paint_colour ink)
 {
     const paint_colour halo = Rgb(20, 20, 26);

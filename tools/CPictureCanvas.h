@@ -64,6 +64,8 @@ public:
     void OutlinedPolygon(const std::vector<paint_point>& corners, paint_colour fill, paint_colour edge,
                          float edgeWidth = 1.0f);
     void RoundedBox(float left, float top, float w, float h, float radius, paint_colour colour);
+    // Makes every pixel whose centre lies in the box fully transparent.
+    void Clear(float left, float top, float w, float h);
     // Text in the builder's 5x8 font, scaled, centred on (cx, cy), ink on a
     // one-pixel dark halo.
     void Text(const std::string& text, int scale, int cx, int cy, paint_colour ink);

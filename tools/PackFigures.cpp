@@ -20,6 +20,10 @@ namespace {
 
 constexpr float kDegrees = 0.017453293f;
 constexpr int kSliver = 3;
+// Rows of a grown islander's standing south-west top left clear: the clothes
+// designer shows these tops, doubled, over its portrait, whose chin falls on
+// their sixth row for men and women alike.
+constexpr int kDesignerNeckline = 7;
 
 figure_point Lerp(figure_point a, figure_point b, float t) { return a + (b - a) * t; }
 float Length(figure_point a) { return std::sqrt(a.x * a.x + a.y * a.y); }
@@ -667,6 +671,12 @@ std::vector<uint8_t> DrawFigure(const figure_data& f, int width, int height, std
     for (int y = 0; y < height; y++) {
         const uint8_t* from = &drawn.Pixels()[(static_cast<size_t>(y + margin) * drawn.Width() + margin) * 4];
         std::copy(from, from + width * 4, &cut[static_cast<size_t>(y) * width * 4]);
+    }
+    if (f.kind == FigureKind::Garment && f.top && f.stage == kFigureAdult && f.set == kFigureStand && f.direction == 2) {
+        // The clothes designer lays these tops, doubled, over its portrait
+        // of the islander at places of its own, where their first rows
+        // would cover the chin and mouth: the neckline starts below them.
+        std::fill(cut.begin(), cut.begin() + static_cast<long>(kDesignerNeckline) * width * 4, 0);
     }
     return cut;
 }

@@ -44,6 +44,19 @@ void PaintHutPicture(CPictureCanvas& canvas, int size, int grade, paint_box area
 // name's own stem, not ".")?
 bool HasOwnLabel(const picture_job& job);
 
+// The screens' boards (PackPaintersBoards.cpp): the deep panel tone of a
+// screen's pieces, a framed board, a box sunk into a panel, a band round a
+// title, and plain panel. PaintBoardPiece draws a piece of a screen that sets
+// its board in several pieces as its part of that board; false, drawing
+// nothing, for any other picture.
+paint_colour BoardPanelTone(const std::string& name);
+paint_colour BoardButtonTone(const std::string& name);
+void PaintBoard(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);
+void PaintWell(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);
+void PaintStrip(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
+void PaintPlainPanel(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
+bool PaintBoardPiece(CPictureCanvas& canvas, const picture_job& job, paint_box area);
+
 // Painters by subject.
 void PaintTreeTrunk(CPictureCanvas&, const picture_job&, paint_box);
 void PaintTreeCrown(CPictureCanvas&, const picture_job&, paint_box);

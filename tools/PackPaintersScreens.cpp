@@ -32,11 +32,11 @@ void PaintMeter(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     if (job.name.find("backing") != std::string::npos) {
         // The meter rows stand 3, 24, 43, 64, 83, 104 and 125 px below the
         // backing's top, 14 px high, from 2 px in to the full bar's end.
-        canvas.RoundedBox(area.x, area.y, area.w, area.h, 0, kFrameWood);
-        canvas.RoundedBox(area.x + 2, area.y + 2, area.w - 4, area.h - 4, 0, Mix(ScreenTone(job.name), kParchment, 0.5f));
+        const paint_colour panel = BoardPanelTone(job.name);
+        PaintWell(canvas, area, 0, panel, job.seed);
         for (const float row : {3, 24, 43, 64, 83, 104, 125}) {
-            canvas.RoundedBox(area.x + 1, area.y + row - 1, 286, 16, 7, Shade(kFrameWood, 0.8f));
-            canvas.RoundedBox(area.x + 3, area.y + row + 1, 282, 12, 5, Shade(kParchment, 0.7f));
+            canvas.RoundedBox(area.x + 1, area.y + row - 1, 286, 16, 7, Rgb(30, 20, 12));
+            canvas.RoundedBox(area.x + 3, area.y + row + 1, 282, 12, 5, Shade(panel, 0.5f));
         }
         return;
     }
@@ -73,6 +73,54 @@ void PaintCornerShade(CPictureCanvas& canvas, paint_box area)
                     const float fromTop = std::max(0.0f, 1 - (y + 5) / 10) * std::max(0.0f, 1 - x / area.w);
                     return Rgb(20, 14, 8, static_cast<int>(110 * std::max(fromLeft, fromTop)));
                 });
+}
+
+// Where a button's face lies in its picture. The side panel's build and
+// research buttons set their labels well off their pictures' middles (high
+// and low), so their faces are drawn round the labels.
+paint_box ButtonFace(const std::string& name, paint_box area)
+{
+    if (name.rfind("sidebar_button_build", 0) == 0) {
+        return {area.x, area.y, area.w, 36};
+    }
+    if (name.rfind("sidebar_button_science", 0) == 0) {
+        return {area.x, area.y + area.h - 40, area.w - 8, 40};
+    }
+    return area;
+}
+
+// The side panel centres the chosen object's picture on (709, 219), between
+// the name plate (down to y 167) and what stands below: a building's
+// Take down button from y 296, a crate's or barrel's text from y 241. The
+// object fills the room between them; the picture's rows beyond it stay
+// clear, so the plate and the text show through.
+void PaintSidePanelPicture(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const float top = 219 - area.h / 2;
+    const bool loose = job.name.find("crate") != std::string::npos || job.name.find("barrel") != std::string::npos;
+    const float below = loose ? 239 : 292;
+    const paint_box room{area.x, area.y + (168 - top), area.w, below - 168};
+    // A soft light behind the object, fading out well inside the picture.
+    const paint_point c{room.x + room.w / 2, room.y + room.h * 0.55f};
+    canvas.Fill(room.x, room.y, room.x + room.w, room.y + room.h, [](float, float) { return true; },
+                [&](float px, float py) {
+                    const float u = (px - c.x) / (room.w * 0.5f), v = (py - c.y) / (room.h * 0.5f);
+                    const float d = std::min(1.0f, std::sqrt(u * u + v * v));
+                    return Rgb(255, 240, 200, static_cast<int>(46 * (1.0f - d) * (1.0f - d)));
+                });
+    // The object drawn as the build menu draws it on its buttons: without a
+    // card of its own.
+    picture_job object = job;
+    object.name = "buildGUI_" + job.name.substr(std::string("sidebar_item_").size());
+    float w = room.h * 0.9f;
+    if (job.name.find("crate") != std::string::npos) {
+        w = room.h;
+    } else if (job.name.find("barrel") != std::string::npos) {
+        w = room.h * 0.72f;
+    } else if (job.name.find("boat") != std::string::npos || job.name.find("shipyard") != std::string::npos) {
+        w = std::min(room.w, room.h * 1.2f);
+    }
+    PaintIcon(canvas, object, {room.x + (room.w - w) / 2, room.y, w, room.h});
 }
 
 }  // namespace
@@ -303,49 +351,88 @@ bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box ro
 
 void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
-    if (job.name.rfind("islandselector_mainA", 0) == 0) {
+    const std::string& n = job.name;
+    auto starts = [&](const char* prefix) { return n.rfind(prefix, 0) == 0; };
+    if (starts("islandselector_mainA")) {
         PaintCornerShade(canvas, area);
         return;
     }
-    if (job.name.rfind("personGUI_meter", 0) == 0 || job.name.rfind("loadingscreen_loading", 0) == 0) {
+    if (starts("personGUI_meter") || starts("loadingscreen_loading")) {
         PaintMeter(canvas, job, area);
         return;
     }
-    const paint_colour tone = ScreenTone(job.name);
-    if (HasOwnLabel(job) && area.h < 48) {
-        // A title strip: too low for a framed panel, so a plain band whose
-        // word takes all its height. The band leaves the strip's left 12 px
-        // clear, where the screens let other pieces reach under it.
-        const float h = area.h - 2;
-        canvas.RoundedBox(area.x + 12, area.y + 1, area.w - 16, h, h / 2, kFrameWood);
-        canvas.RoundedBox(area.x + 14, area.y + 3, area.w - 20, h - 4, h / 2 - 2, Mix(tone, kParchment, 0.5f));
-        PaintLabel(canvas, job.label, {area.x + 14, area.y, area.w - 20, area.h}, Shade(kFrameWood, 0.6f));
+    if (starts("buildGUI_") && n.find("large") != std::string::npos) {
+        // The build menu's large picture of the pointed item: its card
+        // stands low in the picture, clear of the description set over the
+        // picture's top; the shadow lies under the card.
+        const paint_box card{area.x, area.y + 46, area.w, area.h - 46};
+        if (n.find("shad") != std::string::npos) {
+            canvas.RoundedBox(card.x + 6, card.y + 8, card.w - 6, card.h - 8, card.w * 0.15f, Rgb(0, 0, 0, 70));
+        } else {
+            PaintIcon(canvas, job, card);
+        }
         return;
     }
-    const float radius = job.opaque ? 0.0f : std::min(area.w, area.h) * 0.08f;
-    canvas.RoundedBox(area.x, area.y, area.w, area.h, radius, kFrameWood);
-    canvas.RoundedBox(area.x + 4, area.y + 4, area.w - 8, area.h - 8, std::max(0.0f, radius - 3), Shade(kFrameWood, 1.4f));
-    canvas.RoundedBox(area.x + 7, area.y + 7, area.w - 14, area.h - 14, std::max(0.0f, radius - 5),
-                      Mix(tone, kParchment, 0.5f));
-    // Inner pieces whose screen sets a heading across their top edge (the
-    // research screen's points, the clothes designer's islander name) have
-    // no rim there, so that no line runs through the heading.
-    for (const char* open : {"science_main_B", "clothtarr_mainback_B"}) {
-        if (job.name.rfind(open, 0) == 0) {
-            canvas.RoundedBox(area.x + 7, area.y, area.w - 14, 8, 0, Mix(tone, kParchment, 0.5f));
-        }
+    if (starts("sidebar_item_")) {
+        PaintSidePanelPicture(canvas, job, area);
+        return;
     }
-    if (job.name.rfind("settings_main_B", 0) == 0) {
-        // The settings page's three slider tracks, where a press moves a
-        // knob: x 368-550 of the screen on the rows of the sound, music and
-        // mouse-speed sliders (the panel stands at 215, 87).
-        const float rows[3][2] = {{168, 183}, {208, 222}, {271, 283}};
-        for (const auto& row : rows) {
-            const float top = area.y + row[0] - 87, h = row[1] - row[0];
-            canvas.RoundedBox(area.x + 368 - 215, top, 182, h, h / 2, Shade(kFrameWood, 0.8f));
-            canvas.RoundedBox(area.x + 370 - 215, top + 2, 178, h - 4, h / 2 - 2, Shade(kParchment, 0.75f));
+    const paint_colour panel = BoardPanelTone(n);
+    if (PaintBoardPiece(canvas, job, area)) {
+        if (starts("settings_main_B")) {
+            // The settings page's three slider tracks, where a press moves a
+            // knob: x 368-550 of the screen on the rows of the sound, music
+            // and mouse-speed sliders (the panel stands at 215, 87).
+            const float rows[3][2] = {{168, 183}, {208, 222}, {271, 283}};
+            for (const auto& row : rows) {
+                const float top = area.y + row[0] - 87, h = row[1] - row[0];
+                canvas.RoundedBox(area.x + 368 - 215, top, 182, h, h / 2, Rgb(30, 20, 12));
+                canvas.RoundedBox(area.x + 370 - 215, top + 2, 178, h - 4, h / 2 - 2, Shade(panel, 0.55f));
+            }
         }
+        return;
     }
+    if (HasOwnLabel(job) && area.h < 48) {
+        // A title plate: too low for a framed panel, so a band whose word
+        // takes all its height. The band leaves the plate's left 12 px
+        // clear, where the screens let other pieces reach under it.
+        PaintStrip(canvas, {area.x + 12, area.y + 1, area.w - 16, area.h - 2}, panel, job.seed);
+        PaintLabel(canvas, job.label, {area.x + 14, area.y, area.w - 20, area.h}, Rgb(255, 236, 190));
+        return;
+    }
+    // Pieces that lie inside another piece of their screen continue its
+    // panel: the tool-tip bar's and the tutorial boxes' inner pieces, the
+    // trophy text box's description piece.
+    const bool inner = starts("sidebar_info_top_B") || starts("sidebar_info_top_taller_B") ||
+                       (starts("tutorial_box_") && n.find("_B.") != std::string::npos) || starts("trophies_boxC") ||
+                       starts("loadingB_wood_B");
+    if (inner) {
+        // A timed message shows on a warmer ground than a tool-tip.
+        const bool message = n.find("_B2") != std::string::npos;
+        PaintPlainPanel(canvas, area, message ? Rgb(110, 64, 30) : panel, job.seed);
+        return;
+    }
+    if (starts("trophies_boxB")) {
+        // An opaque picture: its corners show the box it lies in.
+        PaintPlainPanel(canvas, area, panel, job.seed);
+        PaintStrip(canvas, area, panel, job.seed);
+        return;
+    }
+    if (starts("sidebar_info_top_")) {
+        // The tool-tip bar hangs from the window's top edge: its frame runs
+        // off the top.
+        PaintBoard(canvas, {area.x, area.y - 12, area.w, area.h + 12}, 14, panel, job.seed);
+        return;
+    }
+    if (starts("sidebar_info_wood") || starts("sidebar_info_stone") || starts("sidebar_info_food")) {
+        // The stock plates rise from the window's bottom edge: their frame
+        // runs off the bottom, so the count on them stands clear of it.
+        PaintBoard(canvas, {area.x, area.y, area.w, area.h + 12}, 12, panel, job.seed);
+        PaintSymbol(canvas, job.label, {area.x + 10, area.y + 9, 32, 32});
+        return;
+    }
+    const float radius = job.opaque ? 0.0f : std::min(18.0f, std::min(area.w, area.h) * 0.2f);
+    PaintBoard(canvas, area, radius, panel, job.seed);
     if (HasOwnLabel(job)) {
         PaintLabel(canvas, job.label, {area.x + 8, area.y + 8, area.w - 16, std::min(40.0f, area.h - 16)}, kInk);
     } else if (!job.readable) {
@@ -361,10 +448,11 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     const int roll = job.name.find("_roll") != std::string::npos ? std::max(1, LastNumber(job.name, 1)) : 0;
     const float radius = std::min(area.w, area.h) * 0.3f;
     if (shadow) {
-        canvas.RoundedBox(area.x + 3, area.y + 4, area.w - 4, area.h - 4, radius, Rgb(0, 0, 0, 90));
+        const paint_box face = ButtonFace(job.name, area);
+        canvas.RoundedBox(face.x + 3, face.y + 4, face.w - 4, face.h - 4, radius, Rgb(0, 0, 0, 90));
         return;
     }
-    const paint_colour tone = Shade(ScreenTone(job.name), 1.0f + 0.05f * roll);
+    const paint_colour tone = Shade(BoardButtonTone(job.name), 1.0f + 0.02f * roll);
     const bool ticked = job.name.find("0B") != std::string::npos ||
                         (job.name.find("_checked") != std::string::npos) ||
                         (job.name.find("chkbox") != std::string::npos && job.name.find("B_") != std::string::npos);
@@ -380,16 +468,26 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         }
         return;
     }
-    canvas.RoundedBox(area.x + 1, area.y + 1, area.w - 4, area.h - 4, radius, Shade(tone, 0.4f));
-    canvas.Fill(area.x + 3, area.y + 3, area.x + area.w - 5, area.y + area.h - 5,
+    // A raised face: a dark rim (golden while pointed at), lit from above,
+    // deep enough at its middle that the light label on it reads.
+    const paint_box face = ButtonFace(job.name, area);
+    const paint_colour rim = roll ? Mix(Rgb(96, 64, 12), Rgb(196, 148, 40), 0.2f * roll) : Shade(tone, 0.4f);
+    canvas.RoundedBox(face.x + 1, face.y + 1, face.w - 4, face.h - 4, radius, rim);
+    const float l = face.x + 3, t = face.y + 3, w = face.w - 8, h = face.h - 8;
+    const float r = std::max(1.0f, radius - 2);
+    canvas.Fill(l, t, l + w, t + h,
                 [&](float px, float py) {
-                    const float l = area.x + 3, t = area.y + 3, w = area.w - 8, h = area.h - 8;
-                    const float r = std::max(1.0f, radius - 2);
                     const float dx = std::max(0.0f, std::fabs(px - (l + w / 2)) - (w / 2 - r));
                     const float dy = std::max(0.0f, std::fabs(py - (t + h / 2)) - (h / 2 - r));
                     return px >= l && py >= t && px <= l + w && py <= t + h && dx * dx + dy * dy <= r * r;
                 },
-                [&](float, float py) { return Shade(tone, 1.2f - 0.35f * (py - area.y) / area.h); });
+                [&](float, float py) {
+                    const float down = (py - t) / h;
+                    // A bright lip along the top that fades in a few rows,
+                    // so a label set high on the face meets no hard line.
+                    const float lip = std::max(0.0f, 0.3f - (py - t) * 0.07f);
+                    return Mix(Shade(tone, 1.16f - 0.4f * down), Rgb(255, 255, 255), lip);
+                });
     if (HasOwnLabel(job)) {
         PaintLabel(canvas, job.label, {area.x + 4, area.y + 3, area.w - 10, area.h - 8}, kInk);
     } else if (!job.readable) {
@@ -400,14 +498,27 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     }
 }
 
-void PaintFrame(CPictureCanvas& canvas, const picture_job&, paint_box area)
+void PaintFrame(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("scilabGUI_button_selector_", 0) == 0) {
+        // The lab's chosen ingredient glows at its sides and below: the
+        // ingredients' names stand just above them, so the halo leaves the
+        // top open and fades gently, meeting no name with a hard line.
+        canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                    [&](float px, float py) {
+                        const float edge = std::min({px - area.x, area.x + area.w - px, area.y + area.h - py});
+                        const float a = std::clamp((edge - 1.0f) / 8.0f, 0.0f, 1.0f);
+                        const float top = std::clamp((py - area.y - 8.0f) / 10.0f, 0.0f, 1.0f);
+                        return Rgb(255, 222, 96, static_cast<int>(80 * 4 * a * (1.0f - a) * top));
+                    });
+        return;
+    }
     canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
                 [&](float px, float py) {
                     const float edge = std::min({px - area.x, py - area.y, area.x + area.w - px, area.y + area.h - py});
-                    return edge >= 0 && edge < 4;
+                    return edge >= 0 && edge < 3;
                 },
-                [](float, float) { return Rgb(255, 230, 100, 230); });
+                [](float, float) { return Rgb(255, 222, 96, 230); });
 }
 
 void PaintMedal(CPictureCanvas& canvas, const picture_job& job, paint_box area)

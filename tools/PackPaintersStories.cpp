@@ -175,11 +175,44 @@ void Island(CPictureCanvas& canvas, paint_point centre, float radiusX, float rad
     canvas.Ellipse({centre.x, centre.y - radiusY * 0.2f}, radiusX * 0.78f, radiusY * 0.7f, Rgb(96, 160, 64));
 }
 
+// A coconut palm: a ringed trunk leaning as it rises, a crown of arching
+// fronds and a cluster of nuts under them.
 void Palm(CPictureCanvas& canvas, float footX, float footY, float height)
 {
-    PaintNamed(canvas, "tree_size2_trunk1_chop0.png", {footX - height * 0.25f, footY - height, height * 0.5f, height});
-    PaintNamed(canvas, "tree_size2_leaf1.png",
-               {footX - height * 0.45f, footY - height * 1.15f, height * 0.9f, height * 0.75f});
+    const paint_colour bark = Rgb(132, 96, 60), ring = Rgb(92, 64, 38);
+    const float lean = height * 0.18f;
+    auto trunkAt = [&](float t) {
+        return paint_point{footX + lean * t * t, footY - height * t};
+    };
+    const float thick = std::max(3.0f, height * 0.09f);
+    for (int i = 0; i < 12; i++) {
+        const float t0 = i / 12.0f, t1 = (i + 1) / 12.0f;
+        canvas.Line(trunkAt(t0), trunkAt(t1), thick * (1.0f - 0.35f * t0), bark);
+        const paint_point at = trunkAt(t1);
+        canvas.Line({at.x - thick * 0.45f, at.y}, {at.x + thick * 0.45f, at.y}, 1.0f, ring);
+    }
+    const paint_point top = trunkAt(1.0f);
+    const paint_colour frond = Rgb(58, 138, 58), dark = Rgb(36, 96, 40);
+    const float reach = height * 0.55f;
+    for (int f = 0; f < 7; f++) {
+        // Fronds fan out round the top and droop towards their tips.
+        const float angle = -3.14159f + f * 3.14159f / 6;
+        const float dx = std::cos(angle), dy = std::sin(angle) * 0.45f;
+        paint_point prev = top;
+        for (int k = 1; k <= 6; k++) {
+            const float u = k / 6.0f;
+            const paint_point p{top.x + dx * reach * u, top.y + dy * reach * u + reach * 0.45f * u * u};
+            canvas.Line(prev, p, std::max(1.5f, thick * (1.0f - u * 0.7f)), k % 2 ? frond : dark);
+            // Leaflets hang from each side of the rib.
+            canvas.Line(p, {p.x - dy * 6 * (1 - u) - 2, p.y + 5 * (1 - u) + 3}, 1.5f, frond);
+            canvas.Line(p, {p.x + dy * 6 * (1 - u) + 2, p.y + 5 * (1 - u) + 3}, 1.5f, dark);
+            prev = p;
+        }
+    }
+    for (int n = 0; n < 3; n++) {
+        canvas.Ellipse({top.x - 3 + n * 3.0f, top.y + 3 + (n % 2) * 2.0f}, thick * 0.4f, thick * 0.4f,
+                       Rgb(110, 72, 36));
+    }
 }
 
 void Boat(CPictureCanvas& canvas, paint_box area, float tilt)
@@ -222,6 +255,17 @@ void RainOver(CPictureCanvas& canvas, paint_box area, int count, float slant, ui
     }
 }
 
+// The band of seven in a boat, three behind and four in front, their feet
+// (hidden by the hull) on the line y from x rightwards.
+void BandAboard(CPictureCanvas& canvas, float x, float y, int first)
+{
+    for (int seat = 0; seat < 7; seat++) {
+        const bool back = seat < 3;
+        PaintIslander(canvas, BandMember(first + seat), x + (back ? 8 + seat * 14 : (seat - 3) * 14), y - (back ? 5 : 0),
+                      0.62f, seat % 3 == 0 ? 2 : 1);
+    }
+}
+
 // ---- the intro story ---------------------------------------------------------
 
 void PaintSettingOut(CPictureCanvas& canvas, paint_box area, int frame)
@@ -237,9 +281,7 @@ void PaintSettingOut(CPictureCanvas& canvas, paint_box area, int frame)
     Palm(canvas, area.x + area.w * 0.12f - drift, area.y + area.h * 0.6f, area.h * 0.3f);
     const float boatX = area.x + area.w * 0.38f + frame * 0.6f;
     const float bob = 3 * std::sin(frame * 0.35f);
-    for (int seat = 0; seat < 3; seat++) {
-        PaintIslander(canvas, BandMember(seat), boatX + 30 + seat * 16, area.y + area.h * 0.69f + bob, 0.7f, 1);
-    }
+    BandAboard(canvas, boatX + 22, area.y + area.h * 0.69f + bob, 0);
     Boat(canvas, {boatX, area.y + area.h * 0.45f + bob, 110, 90}, 0.03f * std::sin(frame * 0.35f));
     Swell(canvas, area, area.y + area.h * 0.82f, 3, frame * 0.2f, Rgb(30, 100, 170), Rgb(220, 240, 250));
 }
@@ -261,10 +303,7 @@ void PaintAtSea(CPictureCanvas& canvas, paint_box area, int frame)
     Sea(canvas, area, horizon, Rgb(20, 60, 120), Rgb(60, 90, 150), 12);
     const float bob = 3 * std::sin(frame * 0.3f);
     const float boatX = area.x + area.w * 0.35f;
-    for (int seat = 0; seat < 3; seat++) {
-        PaintIslander(canvas, BandMember(seat + 1), boatX + 30 + seat * 16, area.y + area.h * 0.71f + bob, 0.7f,
-                      seat == 0 ? 2 : 1);
-    }
+    BandAboard(canvas, boatX + 22, area.y + area.h * 0.71f + bob, 1);
     Boat(canvas, {boatX, area.y + area.h * 0.48f + bob, 110, 90}, 0.04f * std::sin(frame * 0.3f));
     // A fish leaps by the boat: they fished on the way.
     PaintNamed(canvas, "fishA_R_" + std::to_string(frame % 9) + "c.png",
@@ -308,10 +347,11 @@ void PaintShore(CPictureCanvas& canvas, paint_box area, int frame)
                 [](float, float) { return Rgb(236, 212, 150); });
     Palm(canvas, area.x + area.w * 0.78f, area.y + area.h * 0.68f, area.h * 0.45f);
     Palm(canvas, area.x + area.w * 0.9f, area.y + area.h * 0.72f, area.h * 0.38f);
-    for (int seat = 0; seat < 5; seat++) {
+    // All seven of the band, together on the sand.
+    for (int seat = 0; seat < 7; seat++) {
         const float rise = std::min(1.0f, frame / 40.0f);
-        PaintIslander(canvas, BandMember(seat), area.x + 40 + seat * 44, area.y + area.h * (0.82f + 0.03f * (seat % 2)),
-                      0.8f + 0.2f * rise, seat % 2 == 0 ? 1 : 2);
+        PaintIslander(canvas, BandMember(seat), area.x + 30 + seat * 34, area.y + area.h * (0.8f + 0.05f * (seat % 2)),
+                      0.7f + 0.15f * rise, seat % 2 == 0 ? 1 : 2);
     }
     for (int i = 0; i < 3; i++) {
         PaintNamed(canvas, "gull_fly_" + std::to_string((frame + i * 3) % 8) + ".png",
@@ -328,7 +368,8 @@ void PaintEndingPage(CPictureCanvas& canvas, paint_box area)
     canvas.RoundedBox(area.x, area.y, area.w, area.h, 18, Rgb(110, 78, 48));
     canvas.Fill(area.x + 8, area.y + 8, area.x + area.w - 8, area.y + area.h - 8, [](float, float) { return true; },
                 [&](float, float py) { return Mix(Rgb(36, 52, 92), Rgb(70, 60, 96), (py - area.y) / area.h); });
-    Swell(canvas, {area.x + 14, area.y + area.h - 24, area.w - 28, 14}, area.y + area.h - 18, 2, 0.0f,
+    // The sea runs under the words, above the button that sails on.
+    Swell(canvas, {area.x + 14, area.y + area.h - 76, area.w - 28, 14}, area.y + area.h - 70, 2, 0.0f,
           Rgb(70, 150, 200), Rgb(240, 250, 255));
 }
 
@@ -341,8 +382,11 @@ void PaintSettingSail(CPictureCanvas& canvas, paint_box area)
     // The island left behind, the ship with the band aboard heading out.
     Island(canvas, {area.x + area.w * 0.12f, area.y + area.h * 0.62f}, area.w * 0.2f, area.h * 0.12f);
     Palm(canvas, area.x + area.w * 0.1f, area.y + area.h * 0.6f, area.h * 0.35f);
-    for (int seat = 0; seat < 4; seat++) {
-        PaintIslander(canvas, BandMember(seat), area.x + area.w * 0.55f + seat * 14, area.y + area.h * 0.66f, 0.75f, 1);
+    // All seven aboard: three behind, four in front.
+    for (int seat = 0; seat < 7; seat++) {
+        const bool back = seat < 3;
+        PaintIslander(canvas, BandMember(seat), area.x + area.w * 0.52f + (back ? seat + 0.5f : seat - 3) * 14,
+                      area.y + area.h * (back ? 0.63f : 0.66f), 0.7f, 1);
     }
     Boat(canvas, {area.x + area.w * 0.5f, area.y + area.h * 0.28f, 140, 110}, 0.0f);
     Swell(canvas, area, area.y + area.h * 0.86f, 3, 1.0f, Rgb(40, 110, 170), Rgb(230, 240, 250));
@@ -419,13 +463,17 @@ void LessonNeeds(CPictureCanvas& c, paint_box a)
 
 void LessonSidePanel(CPictureCanvas& c, paint_box a)
 {
+    // The picked islander, ringed on the island, and the side panel showing
+    // them: the name plate, their picture and the About me button.
     Meadow(c, a);
-    c.RoundedBox(a.x + a.w * 0.55f, a.y + 4, a.w * 0.42f, a.h - 8, 5, Rgb(110, 80, 50));
-    c.RoundedBox(a.x + a.w * 0.55f + 3, a.y + 7, a.w * 0.42f - 6, a.h - 14, 4, Rgb(236, 216, 170));
-    PaintIslander(c, BandMember(1), a.x + a.w * 0.76f, a.y + 52, 0.7f);
-    for (int i = 0; i < 3; i++) {
-        c.RoundedBox(a.x + a.w * 0.6f, a.y + 58 + i * 7, a.w * 0.32f * (0.5f + 0.2f * i), 4, 2, Rgb(90, 150, 70));
-    }
+    const float px = a.x + a.w * 0.55f, pw = a.w * 0.42f;
+    c.RoundedBox(px, a.y + 4, pw, a.h - 8, 5, Rgb(54, 34, 20));
+    c.RoundedBox(px + 2, a.y + 6, pw - 4, a.h - 12, 4, Rgb(62, 82, 52));
+    c.RoundedBox(px + 5, a.y + 9, pw - 10, 11, 3, Rgb(54, 34, 20));
+    c.RoundedBox(px + 6, a.y + 10, pw - 12, 9, 2, Rgb(88, 108, 76));
+    c.Line({px + 11, a.y + 14.5f}, {px + pw - 11, a.y + 14.5f}, 2, Rgb(240, 236, 220));
+    PaintIslander(c, BandMember(1), px + pw / 2, a.y + 62, 0.7f);
+    c.RoundedBox(px + 6, a.y + a.h - 22, pw - 12, 11, 4, Rgb(98, 54, 94));
     PaintIslander(c, BandMember(1), a.x + 30, a.y + a.h - 10, 0.8f);
     PaintNamed(c, "selector_hut.png", {a.x + 14, a.y + a.h - 18, 32, 14});
 }
@@ -463,7 +511,7 @@ void LessonBuilding(CPictureCanvas& c, paint_box a, const char* building, int wo
     }
 }
 
-void LessonGarden(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "farm_style0_construct0.png", 3); }
+void LessonGarden(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "farm_style0.png", 3); }
 void LessonHut(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "hut_style0_construct4.png", -1); }
 void LessonStorehouse(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "storehouse_food_style0_construct4.png", 1); }
 void LessonScience(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "science_style0_construct4.png", 4); }
@@ -542,7 +590,7 @@ void LessonPotion(CPictureCanvas& c, paint_box a)
 
 void LessonStardust(CPictureCanvas& c, paint_box a)
 {
-    Sky(c, a, a.h * 0.6f, Rgb(20, 24, 60), Rgb(60, 60, 110));
+    Sky(c, a, a.h * 0.6f, Rgb(110, 170, 230), Rgb(220, 235, 245));
     c.Fill(a.x, a.y + a.h * 0.6f, a.x + a.w, a.y + a.h, [](float, float) { return true; },
            [](float, float) { return Rgb(60, 100, 50); });
     PaintNamed(c, "dust_stardust_falling_base.png", {a.x + 60, a.y + 4, 30, 40});
@@ -551,8 +599,9 @@ void LessonStardust(CPictureCanvas& c, paint_box a)
 
 void LessonMoondust(CPictureCanvas& c, paint_box a)
 {
-    Sky(c, a, a.h * 0.6f, Rgb(20, 24, 60), Rgb(60, 60, 110));
-    c.Ellipse({a.x + 85, a.y + 18}, 10, 10, Rgb(240, 240, 220));
+    // A pale moon in the day sky, and the silver heap it dropped.
+    Sky(c, a, a.h * 0.6f, Rgb(120, 160, 210), Rgb(210, 220, 235));
+    c.Ellipse({a.x + 85, a.y + 18}, 10, 10, Rgb(245, 245, 235));
     c.Fill(a.x, a.y + a.h * 0.6f, a.x + a.w, a.y + a.h, [](float, float) { return true; },
            [](float, float) { return Rgb(60, 100, 50); });
     PaintNamed(c, "dust_moondust_ground_base.png", {a.x + 30, a.y + a.h - 36, 50, 30});
@@ -859,5 +908,17 @@ void PaintMenuScene(CPictureCanvas& canvas, const picture_job&, paint_box area)
     for (int i = 0; i < 3; i++) {
         PaintNamed(canvas, "gull_fly_" + std::to_string(i * 2) + ".png",
                    {area.x + 200 + i * 60.0f, area.y + 110.0f + i * 14, 34, 22});
+    }
+    // A driftwood sign hung in the top left corner, where the menu greets the
+    // player by name: the light greeting reads on its dark boards.
+    const float signX = area.x + 2, signY = area.y + 6, signW = 226, signH = 36;
+    canvas.Line({signX + 20, area.y}, {signX + 24, signY + 4}, 2, Rgb(170, 140, 90));
+    canvas.Line({signX + signW - 20, area.y}, {signX + signW - 24, signY + 4}, 2, Rgb(170, 140, 90));
+    canvas.RoundedBox(signX, signY, signW, signH, 6, Rgb(54, 34, 20));
+    canvas.RoundedBox(signX + 2, signY + 2, signW - 4, signH - 4, 5, Rgb(96, 64, 40));
+    canvas.Line({signX + 6, signY + signH / 2}, {signX + signW - 6, signY + signH / 2}, 1, Rgb(78, 50, 30));
+    for (float x : {signX + 8.0f, signX + signW - 8.0f}) {
+        canvas.Ellipse({x, signY + 9}, 1.5f, 1.5f, Rgb(40, 30, 20));
+        canvas.Ellipse({x, signY + signH - 9}, 1.5f, 1.5f, Rgb(40, 30, 20));
     }
 }

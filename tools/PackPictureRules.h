@@ -7,6 +7,11 @@
 #include "PackPictures.h"
 
 constexpr picture_rule_data kPictureRules[] = {
+    // the build menu's large picture and its shadow: a card set low, clear of the text over it
+    {"buildGUI_*large*", PictureSubject::Panel, false},
+    // the side panel's pictures of a chosen building, crate or barrel: as large as the panel's texts allow
+    {"sidebar_item_myst*", PictureSubject::Icon, false},
+    {"sidebar_item_*", PictureSubject::Panel, false},
     // trees and their shadows
     {"tree_size?_trunk?_chop?.*", PictureSubject::TreeTrunk, false},
     {"tree_size?_leaf*", PictureSubject::TreeCrown, false},

@@ -37,16 +37,17 @@ std::string Entry(const std::string& name, int w, int h, uint8_t r, uint8_t g, u
 
 WidgetArchive::WidgetArchive(const TempFolder&)
 {
-    std::vector<std::string> added = {Entry("wt_button.tga", kFaceW, kFaceH, 200, 160, 90, 10),
+    // Faces deep enough in tone that the light labels on them read.
+    std::vector<std::string> added = {Entry("wt_button.tga", kFaceW, kFaceH, 70, 50, 30, 10),
                                       Entry("wt_shadow.tga", kFaceW, kFaceH, 40, 30, 20, 10),
                                       Entry("wt_icon.tga", 20, 10, 40, 90, 200),
                                       Entry("wt_knob.tga", 16, 24, 120, 120, 130),
                                       Entry("wt_under.tga", 20, 28, 60, 60, 70)};
     for (int i = 0; i < 8; i++) {
         const uint8_t step = static_cast<uint8_t>(i * 6);
-        added.push_back(Entry("wt_roll" + std::to_string(i) + ".tga", kFaceW, kFaceH, 210 + step, 190, 100, 10));
+        added.push_back(Entry("wt_roll" + std::to_string(i) + ".tga", kFaceW, kFaceH, 80 + step, 60, 30, 10));
         added.push_back(Entry("wt_knob" + std::to_string(i) + ".tga", 16, 24, 150 + step, 150, 200));
-        added.push_back(Entry("wt_press" + std::to_string(i) + ".tga", kFaceW, kFaceH, 150 - step, 110, 60, 10));
+        added.push_back(Entry("wt_press" + std::to_string(i) + ".tga", kFaceW, kFaceH, 60 - step, 40, 20, 10));
     }
     // The archive is a count, an offset table and the entries: the old
     // entries move down by the table's growth and the new ones follow.

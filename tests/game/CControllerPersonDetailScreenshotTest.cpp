@@ -2,8 +2,10 @@
 #include "CControllerGameFixture.h"
 
 #include "CControllerPersonDetail.h"
+#include "LayoutCheck.h"
 #include "Screenshot.h"
 #include "tests/game/PictureIslander.h"
+#include "tests/islanders/IslanderRecords.h"
 
 namespace {
 
@@ -47,4 +49,37 @@ struct DetailScene : GameScreenTest {
 TEST(DetailScreenOnX, AnAdultsDetails)
 {
     ScreenshotOnX("person-detail-adult-x11.png", [](const std::string& path) { return DetailScene().Draw(path); });
+}
+
+// The screen centres the portrait at a point of its own for each life
+// stage; wherever it stands, it stands in one box of the board, with no
+// frame line of the board through it.
+TEST_F(GameScreenTest, TheDetailScreensPortraitStandsInOneBoxAtEveryLifeStage)
+{
+    Open(kFixedIslandSeeds[3]);
+    CProfile::current->SetValue<bool>(67, false);  // no tutorial step over the screen
+    const struct {
+        const char* stage;
+        int years, gender;
+    } stages[] = {{"a man", 30, 0}, {"a woman", 30, 1}, {"a boy", 8, 0}, {"a girl", 8, 1}, {"a baby", 1, 0}};
+    for (const auto& [stage, years, gender] : stages) {
+        CPerson* islander = new CPerson(IslanderRecord(1400, 1100, years * kYear, gender));
+        for (int i = 0; i < 3; i++) {
+            Frame();
+        }
+        CControllerGame::ShowPersonDetail(islander);
+        Frame();
+        ASSERT_NE(CControllerGame::personGUI, nullptr) << stage;
+        CSprite* portrait = CControllerGame::personGUI->portrait;
+        ASSERT_NE(portrait, nullptr) << stage;
+        EXPECT_GT(portrait->GetH(), 40) << stage << ": a real portrait";
+        EXPECT_FALSE(EdgeThroughBox(portrait->GetX(), portrait->GetY(), portrait->GetW(), portrait->GetH(), portrait))
+            << stage << " at " << portrait->GetX() << ", " << portrait->GetY() << " (" << portrait->GetW() << " x "
+            << portrait->GetH() << ")";
+        CControllerGame::personGUI->GUICallback(3, 0);  // back to the island
+        for (int i = 0; i < 3 && CControllerGame::personGUI; i++) {
+            Frame();
+        }
+        ASSERT_EQ(CControllerGame::personGUI, nullptr) << stage;
+    }
 }

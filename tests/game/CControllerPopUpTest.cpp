@@ -155,3 +155,34 @@ TEST_F(GameScreenTest, ARingTurnsUnderThePopUpUntilItsOwnTutorialStepOpensAndIsD
     EXPECT_EQ(game.pendingTutorial, -1);
     EXPECT_EQ(CTutorialDialog::activeDialog, nullptr);
 }
+
+// Both layouts' box pictures take in the whole text box and the buttons,
+// whether the dialog asks or tells, so that nothing of it stands off the
+// box or on its frame line.
+TEST_F(GameScreenTest, EachLayoutsBoxTakesInItsTextBoxAndItsButtons)
+{
+    auto inside = [](int x, int y, int w, int h, CSprite* box) {
+        return x >= box->GetX() && y >= box->GetY() && x + w <= box->GetX() + box->GetW() &&
+               y + h <= box->GetY() + box->GetH();
+    };
+    for (int id : {12001, 12350}) {
+        for (bool notice : {false, true}) {
+            CControllerPopUp popUp(Request(id), notice, -1);
+            const bool large = CControllerPopUp::UsesLargeLayout(id);
+            // The text's box, centred on the layout's point.
+            const int w = large ? 360 : 295, h = large ? 235 : 200;
+            const int cx = 404, cy = large ? 232 : 246;
+            EXPECT_TRUE(inside(cx - w / 2, cy - h / 2, w, h, popUp.boxBack)) << id << (notice ? " notice" : " question");
+            for (CGuiButton* button : {popUp.firstButton, popUp.cancelButton}) {
+                if (button) {
+                    CSprite* face = button->GetButtonSprite();
+                    EXPECT_TRUE(inside(face->GetX(), face->GetY(), face->GetW(), face->GetH(), popUp.boxBack))
+                        << id << (notice ? " notice" : " question") << ", button " << button->id;
+                    EXPECT_TRUE(inside(face->GetX(), face->GetY(), face->GetW(), face->GetH(), popUp.boxFront))
+                        << id << (notice ? " notice" : " question") << ", button " << button->id
+                        << " stands on the inner panel";
+                }
+            }
+        }
+    }
+}

@@ -50,7 +50,7 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
         }
         ExpectCleanLayout(state);
     }
-    // The longest of the islanders' activity lines wraps to two lines.
+    // One of the longest activity lines.
     CPerson* islander = CPerson::people.front();
     CObject::selectedObject = islander;
     for (int i = 0; i < 60; i++) {
@@ -103,4 +103,40 @@ TEST_F(GameScreenTest, EveryNoticeFitsThePopUp)
             ADD_FAILURE() << "notice " << id << ": " << problem;
         }
     }
+}
+
+// A selected islander's title sits on the name plate and its activity on
+// the line above the About me button: each must take one line of the side
+// panel's 140 px text boxes, or its second line runs off the plate or onto
+// the button. Titles are every life stage's and every rank of every
+// speciality; activities every status text of the table.
+TEST_F(GameScreenTest, EveryIslandersTitleAndActivityTakeOneLine)
+{
+    Open();
+    auto lines = [](int id, const char* first, const char* second) {
+        int count = 0;
+        const int image = CSprite::draw->LoadTextShadow(id, 140, 54, 2, count, 0, 0, 0, first, second, nullptr,
+                                                        nullptr, nullptr);
+        const size_t written = CSprite::draw->TextLayout(image)->lines.size();
+        CSprite::draw->RemoveImage(image);
+        return written;
+    };
+    for (int id : {8000, 8002, 8003, 8004, 8005, 8006, 8007, 8008}) {
+        EXPECT_EQ(lines(id, nullptr, nullptr), 1u) << "title " << id;
+    }
+    for (int rank = 0; rank < 4; rank++) {
+        for (int speciality = 0; speciality < 8; speciality++) {
+            const std::string rankId = std::to_string(11120 + rank), specialityId = std::to_string(11100 + speciality);
+            EXPECT_EQ(lines(8001, rankId.c_str(), specialityId.c_str()), 1u)
+                << "title of rank " << rank << " in speciality " << speciality;
+        }
+    }
+    int activities = 0;
+    for (const auto& [id, entry] : strings) {
+        if (id >= 9000 && id < 10000) {
+            EXPECT_EQ(lines(id, nullptr, nullptr), 1u) << "activity " << id;
+            activities++;
+        }
+    }
+    EXPECT_GT(activities, 50);
 }

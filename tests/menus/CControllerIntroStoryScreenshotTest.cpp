@@ -103,9 +103,37 @@ int Story(const std::string& path)
     return missing;
 }
 
-TEST(RoadScreensOnX, DrawTheLogoAndTheClosingQuestion)
+// Each panel at its end, every caption faded in, so that each is seen (and
+// its layout checked) as a player reads it: path names the first panel's
+// picture; the others follow with their own number.
+int StoryPanels(const std::string& path)
+{
+    Scene scene;
+    CControllerIntroStory story;
+    story.GotFocus(nullptr, true);
+    int missing = 0;
+    for (int panel = 0; panel < 4; panel++) {
+        scene.Frame(3);
+        story.InputMouseClick(true, false, true);
+        while (story.lastFrame->Fading()) {
+            scene.resources.Renderer().Render(true);
+        }
+        // A caption fades in over 42 frames.
+        scene.Frame(45);
+        std::string picture = path;
+        picture.replace(picture.rfind("panel1"), 6, "panel" + std::to_string(panel + 1));
+        missing += story.panel != panel || story.panels[panel]->Hidden() || !scene.Save(picture);
+        story.InputMouseClick(true, false, true);
+        scene.Frame();
+    }
+    CControllerIntroStory::DeleteAmbientSounds();
+    return missing;
+}
+
+TEST(RoadScreensOnX, DrawTheLogoTheStorysPanelsAndTheClosingQuestion)
 {
     ScreenshotOnX("CControllerIntro-x11.png", [](const std::string& path) { return Logo(path); });
+    ScreenshotOnX("IntroStory-panel1-x11.png", [](const std::string& path) { return StoryPanels(path); });
     ScreenshotOnX("CControllerIntroStory-question-x11.png", [](const std::string& path) { return Story(path); });
 }
 

@@ -250,7 +250,7 @@ TEST_F(ClothesDesigner, TeachesStyleColourAndOrderingThenTheWayBack)
     Frame();
     // The closed dialog leaves no trace of its okay button below the
     // designer's panels: only the dimmed picture beneath shows there.
-    EXPECT_TRUE(Plain({345, 562, 96, 26})) << "the okay button of step 89 still shows";
+    EXPECT_TRUE(Plain({345, 572, 96, 18})) << "the okay button of step 89 still shows";
     ASSERT_NE(CTutorialDialog::activeDialog, nullptr);
     EXPECT_EQ(CTutorialDialog::activeDialog->GetTutID(), 90);
     const int onStyles = CTutorialDialog::tutorialCircle->GetY();

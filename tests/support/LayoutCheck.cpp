@@ -5,10 +5,16 @@
 #include "engine/CSprite.h"
 #include "engine/FontSystem.h"
 #include "framework/CGuiButton.h"
+#include "framework/CGuiCheckBox.h"
 #include "framework/CMouseCursor.h"
 
+#include <SDL.h>
+
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -84,11 +90,44 @@ std::string Name(const shown_sprite& shown)
     return "text " + std::to_string(shown.text->id) + " \"" + words + "\"";
 }
 
+bool PointerSprite(const CSprite* sprite)
+{
+    return sprite == CMouseCursor::sCursor || sprite == CMouseCursor::sHourglass;
+}
+
+bool WholeWindow(const shown_sprite& s)
+{
+    return s.box.w >= kWindowW && s.box.h >= kWindowH;
+}
+
+// What a screen opened over another lays over the window (its fader) puts
+// the screen below out of play: its texts and widgets are not judged.
+bool UnderAnotherPage(const shown_sprite& s, const std::vector<shown_sprite>& shown)
+{
+    return std::any_of(shown.begin(), shown.end(), [&](const shown_sprite& other) {
+        return !other.text && other.z > s.z && WholeWindow(other);
+    });
+}
+
+// A count of up to three digits, set across a corner of the picture it
+// counts on, like a badge.
+bool Badge(const shown_sprite& text)
+{
+    auto entry = strings.find(text.text->id);
+    const bool onlyInserted = entry != strings.end() && entry->second.text.length() == 2;
+    return onlyInserted && text.lines.size() == 1 && text.written.w <= kBadgeW;
+}
+
 std::vector<shown_sprite> ShownSprites()
 {
     std::vector<shown_sprite> shown;
     for (CSprite* sprite : CSprite::renderer->Sprites()) {
         if (!sprite || sprite->Hidden() || sprite->GetNumImages() == 0) {
+            continue;
+        }
+        // A copy of the screen before, fading out over the new one, is
+        // passing: the screen is judged as it will stand.
+        if (sprite->Fading() && sprite->GetW() >= kWindowW && sprite->GetH() >= kWindowH) {
             continue;
         }
         shown_sprite s = {sprite, {sprite->GetX(), sprite->GetY(), sprite->GetW(), sprite->GetH()},
@@ -144,9 +183,7 @@ void CheckOwnBox(const shown_sprite& text, std::vector<std::string>& problems)
 void CheckHolder(const shown_sprite& text, const std::vector<shown_sprite>& shown,
                  std::vector<std::string>& problems)
 {
-    auto entry = strings.find(text.text->id);
-    const bool onlyInserted = entry != strings.end() && entry->second.text.length() == 2;
-    if (onlyInserted && text.lines.size() == 1 && text.written.w <= kBadgeW) {
+    if (Badge(text)) {
         return;
     }
     for (const PF_Rect& line : text.lines) {
@@ -160,7 +197,9 @@ void CheckHolder(const shown_sprite& text, const std::vector<shown_sprite>& show
             if (s.box.w >= kWindowW && s.box.h >= kWindowH) {
                 continue;
             }
-            if (Holds(s.box, cx, cy) && (!holder || s.z >= holder->z)) {
+            // A picture holds only where it shows: its clear rows and corners
+            // leave what lies below them in view.
+            if (Holds(s.box, cx, cy) && s.sprite->IsCollisionPixelPerfect(cx, cy) && (!holder || s.z >= holder->z)) {
                 holder = &s;
             }
         }
@@ -329,6 +368,307 @@ void CheckButtonFrames(const std::vector<shown_sprite>& shown, std::vector<std::
     }
 }
 
+// --- What lies behind texts and widgets ---
+
+struct rgb {
+    int r, g, b;
+};
+
+int Distance(const rgb& a, const rgb& b)
+{
+    return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+}
+
+// A part of the screen as the shown sprites that pass a test draw it, in
+// the renderer's order, onto the screen surface and read back. Nothing is
+// pumped, so no animation or fade moves on while the check looks; the
+// caller draws the whole screen back when done (Restore).
+class Drawn {
+public:
+    template <typename Wanted>
+    Drawn(const std::vector<const shown_sprite*>& order, PF_Rect part, Wanted wanted) : area(part)
+    {
+        SDL_Surface* screen = SDL_GetVideoSurface();
+        SDL_Rect clip = {static_cast<Sint16>(area.x), static_cast<Sint16>(area.y), static_cast<Uint16>(area.w),
+                         static_cast<Uint16>(area.h)};
+        SDL_SetClipRect(screen, &clip);
+        SDL_FillRect(screen, &clip, SDL_MapRGB(screen->format, 0, 0, 0));
+        for (const shown_sprite* s : order) {
+            if (Crosses(s->box, area) && wanted(*s)) {
+                s->sprite->Render(area);
+            }
+        }
+        SDL_SetClipRect(screen, nullptr);
+        pixels.resize(static_cast<size_t>(area.w * area.h));
+        SDL_LockSurface(screen);
+        const int bytes = screen->format->BytesPerPixel;
+        for (int y = 0; y < area.h; y++) {
+            const Uint8* row = static_cast<const Uint8*>(screen->pixels) + (area.y + y) * screen->pitch;
+            for (int x = 0; x < area.w; x++) {
+                Uint32 value = 0;
+                memcpy(&value, row + (area.x + x) * bytes, static_cast<size_t>(bytes));
+                Uint8 r, g, b;
+                SDL_GetRGB(value, screen->format, &r, &g, &b);
+                pixels[static_cast<size_t>(y * area.w + x)] = {r, g, b};
+            }
+        }
+        SDL_UnlockSurface(screen);
+    }
+
+    rgb At(int x, int y) const { return pixels[static_cast<size_t>((y - area.y) * area.w + (x - area.x))]; }
+
+    // Every shown sprite drawn again, so the screen surface is as it was.
+    static void Restore(const std::vector<const shown_sprite*>& order)
+    {
+        const PF_Rect window = {0, 0, kWindowW, kWindowH};
+        Drawn all(order, window, [](const shown_sprite&) { return true; });
+    }
+
+private:
+    PF_Rect area;
+    std::vector<rgb> pixels;
+};
+
+// A straight edge in what is drawn: a colour step between two neighbouring
+// rows over this many columns side by side (or across the whole box when it
+// is narrower), or between two neighbouring columns over the box's whole
+// height. Frame lines, a picture's border and a button's rim are such edges;
+// lettering, soft shading and scenery are not.
+const int kEdgeStep = 32;
+const int kEdgeRun = 20;
+
+bool EdgeThrough(const Drawn& drawn, const PF_Rect& box)
+{
+    const int across = std::min(kEdgeRun, box.w);
+    for (int y = box.y + 1; y < box.y + box.h; y++) {
+        int run = 0;
+        for (int x = box.x; x < box.x + box.w; x++) {
+            run = Distance(drawn.At(x, y - 1), drawn.At(x, y)) >= kEdgeStep ? run + 1 : 0;
+            if (run >= across) {
+                return true;
+            }
+        }
+    }
+    const int down = std::min(kEdgeRun, box.h);
+    for (int x = box.x + 1; x < box.x + box.w; x++) {
+        int run = 0;
+        for (int y = box.y; y < box.y + box.h; y++) {
+            run = Distance(drawn.At(x - 1, y), drawn.At(x, y)) >= kEdgeStep ? run + 1 : 0;
+            if (run >= down) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Relative luminance and contrast ratio as the usual rule for readable text
+// defines them (sRGB channels linearised).
+double Luminance(const rgb& c)
+{
+    auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+double Contrast(const rgb& a, const rgb& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Text below the usual minimum for body text is hard to read without
+// leaning on its one-pixel shadow.
+const double kMinContrast = 4.5;
+// Anti-aliased glyph edges blend into the shadow, so a few weak pixels are
+// allowed before a line counts as hard to read.
+const double kWeakShare = 0.05;
+
+struct glyph_pixel {
+    int x, y;  // on screen
+    rgb colour;
+};
+
+// The pixels where a line's own ink covers the screen: opaque in the text's
+// image and, for a text drawn over its shadow, of the text's own colour
+// rather than the shadow's. The anti-aliased rims of the glyphs blend into
+// the shadow round them; a pixel counts as ink from this share of the way
+// from the shadow's colour to the line's most distant (its own) colour.
+// A faded hint is never opaque; a pixel under a picture drawn above the
+// text is not shown.
+const double kInkShare = 0.9;
+
+std::vector<glyph_pixel> GlyphPixels(const shown_sprite& text, const PF_Rect& line,
+                                     const std::vector<shown_sprite>& shown)
+{
+    std::vector<const shown_sprite*> above;
+    for (const shown_sprite& s : shown) {
+        if (!s.text && s.z > text.z && Crosses(s.box, line)) {
+            above.push_back(&s);
+        }
+    }
+    const int id = text.sprite->GetImage(static_cast<int>(text.sprite->GetFrame()));
+    SDL_Surface* image = CSprite::draw->GetSurface(id);
+    const int shadow = text.text->shadow;
+    const rgb shadowColour = {shadow >> 16 & 255, shadow >> 8 & 255, shadow & 255};
+    const int left = text.box.x - text.sprite->GetSrcXOff();
+    const int top = text.box.y - text.sprite->GetSrcYOff();
+    std::vector<glyph_pixel> opaque;
+    CSprite::draw->LockImage(id);
+    for (int y = std::max(line.y, text.box.y); y < std::min(line.y + line.h, text.box.y + text.box.h); y++) {
+        for (int x = std::max(line.x, text.box.x); x < std::min(line.x + line.w, text.box.x + text.box.w); x++) {
+            const int ix = x - left, iy = y - top;
+            if (x < 0 || y < 0 || x >= kWindowW || y >= kWindowH || ix < 0 || iy < 0 || ix >= image->w ||
+                iy >= image->h) {
+                continue;
+            }
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(CSprite::draw->getpixel(image, ix, iy), image->format, &r, &g, &b, &a);
+            if (a >= 250) {
+                opaque.push_back({x, y, {r, g, b}});
+            }
+        }
+    }
+    CSprite::draw->UnlockImage(id);
+    int farthest = 0;
+    if (shadow >= 0) {
+        for (const glyph_pixel& p : opaque) {
+            farthest = std::max(farthest, Distance(p.colour, shadowColour));
+        }
+    }
+    std::vector<glyph_pixel> glyphs;
+    for (const glyph_pixel& p : opaque) {
+        if (shadow >= 0 && (farthest <= 2 || Distance(p.colour, shadowColour) < kInkShare * farthest)) {
+            continue;
+        }
+        const bool covered = std::any_of(above.begin(), above.end(), [&](const shown_sprite* s) {
+            return s->sprite->IsCollisionPixelPerfect(p.x, p.y);
+        });
+        if (!covered) {
+            glyphs.push_back(p);
+        }
+    }
+    return glyphs;
+}
+
+void CheckContrast(const shown_sprite& text, const Drawn& behind, const std::vector<shown_sprite>& shown,
+                   std::vector<std::string>& problems)
+{
+    for (const PF_Rect& line : text.lines) {
+        const std::vector<glyph_pixel> glyphs = GlyphPixels(text, line, shown);
+        if (glyphs.empty()) {
+            continue;
+        }
+        int weak = 0;
+        std::vector<double> ratios;
+        for (const glyph_pixel& g : glyphs) {
+            const double ratio = Contrast(g.colour, behind.At(g.x, g.y));
+            ratios.push_back(ratio);
+            weak += ratio < kMinContrast;
+        }
+        if (weak > kWeakShare * static_cast<double>(glyphs.size())) {
+            const auto middle = ratios.begin() + static_cast<long>(ratios.size() / 2);
+            std::nth_element(ratios.begin(), middle, ratios.end());
+            char figures[96];
+            snprintf(figures, sizeof figures, "%.2f:1 (%i of its %zu glyph pixels below %.1f:1)", *middle, weak,
+                     glyphs.size(), kMinContrast);
+            problems.push_back(Name(text) + ": line " + Describe(line) + " reads at " + figures +
+                               " against what lies behind it");
+        }
+    }
+}
+
+// A frame line or a picture's border through a line's ink reads as the text
+// leaving its box or running into the picture.
+void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, std::vector<std::string>& problems)
+{
+    if (Badge(text)) {
+        return;
+    }
+    const PF_Rect window = {0, 0, kWindowW, kWindowH};
+    for (const PF_Rect& line : text.lines) {
+        const PF_Rect ink = Ink(line);
+        if (ink.w > 1 && ink.h > 1 && Inside(ink, window) && EdgeThrough(behind, ink)) {
+            problems.push_back(Name(text) + ": line " + Describe(line) +
+                               " runs over a frame line or a picture's border");
+        }
+    }
+}
+
+// --- Widgets on their panels ---
+
+bool TranslucentAt(const shown_sprite& s, int x, int y)
+{
+    const int id = s.sprite->GetImage(static_cast<int>(s.sprite->GetFrame()));
+    SDL_Surface* image = CSprite::draw->GetSurface(id);
+    CSprite::draw->LockImage(id);
+    Uint8 r, g, b, a;
+    SDL_GetRGBA(CSprite::draw->getpixel(image, x - s.box.x + s.sprite->GetSrcXOff(), y - s.box.y + s.sprite->GetSrcYOff()),
+                image->format, &r, &g, &b, &a);
+    CSprite::draw->UnlockImage(id);
+    return a < 255;
+}
+
+// A labelled button or a check box stands inside the panel that holds it:
+// no frame line or picture border of what lies under it runs through its
+// face or the thin margin round it. The face's own shadow and rollover, of
+// its size, are not under it. A labelled button laid over a fader (a
+// translucent picture as large as the window) with no picture of its page
+// under it stands outside every panel.
+const int kWidgetMargin = 2;
+
+void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std::vector<const shown_sprite*>& order,
+                              std::vector<std::string>& problems)
+{
+    const PF_Rect window = {0, 0, kWindowW, kWindowH};
+    for (CGuiButtonBase* widget : CGuiButtonBase::buttons) {
+        auto* button = dynamic_cast<CGuiButton*>(widget);
+        auto* box = dynamic_cast<CGuiCheckBox*>(widget);
+        if ((!button || button->data.textId < 0) && !box) {
+            continue;
+        }
+        // Only the widgets the player can use now: a screen opened over
+        // another leaves the one below without the focus.
+        if (!widget->IsLive()) {
+            continue;
+        }
+        CSprite* base = button ? button->GetButtonSprite() : box->GetBoxSprite();
+        auto face = std::find_if(shown.begin(), shown.end(), [&](const shown_sprite& s) { return s.sprite == base; });
+        if (face == shown.end() || !Inside(face->box, window) || UnderAnotherPage(*face, shown)) {
+            continue;
+        }
+        const PF_Rect& f = face->box;
+        const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(f);
+        auto under = [&](const shown_sprite& s) {
+            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == f.w && s.box.h == f.h);
+        };
+        const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
+        const shown_sprite* holder = nullptr;
+        const shown_sprite* floor = nullptr;
+        for (const shown_sprite& s : shown) {
+            if (under(s) && Holds(s.box, cx, cy)) {
+                const shown_sprite*& slot = WholeWindow(s) ? floor : holder;
+                if (!slot || s.z >= slot->z) {
+                    slot = &s;
+                }
+            }
+        }
+        if (!holder || (floor && floor->z > holder->z)) {
+            if (button && floor && TranslucentAt(*floor, cx, cy)) {
+                problems.push_back(name + " stands on no panel of its page");
+            }
+            continue;
+        }
+        const PF_Rect grown = {f.x - kWidgetMargin, f.y - kWidgetMargin, f.w + 2 * kWidgetMargin,
+                               f.h + 2 * kWidgetMargin};
+        if (Inside(grown, window) && EdgeThrough(Drawn(order, grown, under), grown)) {
+            problems.push_back(name + " stands across a frame line or a picture's border");
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutProblems()
@@ -347,6 +687,24 @@ std::vector<std::string> LayoutProblems()
     CheckOverlaps(texts, shown, problems);
     CheckButtonLabels(shown, texts, problems);
     CheckButtonFrames(shown, problems);
+    if (SDL_GetVideoSurface()) {
+        std::vector<const shown_sprite*> order;
+        for (const shown_sprite& s : shown) {
+            order.push_back(&s);
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [](const shown_sprite* a, const shown_sprite* b) { return a->z < b->z; });
+        const PF_Rect window = {0, 0, kWindowW, kWindowH};
+        const Drawn behind(order, window, [](const shown_sprite& s) { return !s.text && !PointerSprite(s.sprite); });
+        for (const shown_sprite* text : texts) {
+            if (!UnderAnotherPage(*text, shown)) {
+                CheckContrast(*text, behind, shown, problems);
+                CheckEdgesThroughText(*text, behind, problems);
+            }
+        }
+        CheckWidgetsInsidePanels(shown, order, problems);
+        Drawn::Restore(order);
+    }
     return problems;
 }
 
@@ -358,4 +716,21 @@ int CheckLayout(const std::string& screen)
     }
     fflush(stdout);
     return static_cast<int>(problems.size());
+}
+
+bool EdgeThroughBox(int x, int y, int w, int h, const CSprite* leftOut)
+{
+    const std::vector<shown_sprite> shown = ShownSprites();
+    std::vector<const shown_sprite*> order;
+    for (const shown_sprite& s : shown) {
+        order.push_back(&s);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const shown_sprite* a, const shown_sprite* b) { return a->z < b->z; });
+    const PF_Rect box = {x, y, w, h};
+    const Drawn drawn(order, box, [&](const shown_sprite& s) {
+        return !s.text && !PointerSprite(s.sprite) && s.sprite != leftOut;
+    });
+    const bool edge = EdgeThrough(drawn, box);
+    Drawn::Restore(order);
+    return edge;
 }

@@ -12,16 +12,31 @@
 //   beneath the text, smaller than the window, holding the centre of its
 //   lines (a count badge of up to three digits excepted),
 // - its lines cross another text's lines;
+// - its lines do not stand out against what lies behind them: drawn again
+//   without the texts, the screen there must reach a contrast of 4.5:1 with
+//   the text's own ink (not its shadow) on all but 5% of the ink's pixels,
+// - a straight edge of what lies behind (a frame line, the border of a
+//   picture or a button) runs through its ink;
 // and a shown button built with a label breaks it when no shown text of
 // that label lies on it, or when its face reaches off the panel pieces it
-// stands on.
+// stands on; a labelled button or a check box that the player can use now
+// breaks it when a frame line or a picture's border runs through it or the
+// thin margin round it, and a labelled button laid over a fader breaks it
+// when no picture of its page lies under it.
 #pragma once
 
 #include <string>
 #include <vector>
+
+class CSprite;
 
 // The problems of everything the renderer shows now, one sentence each.
 std::vector<std::string> LayoutProblems();
 // Prints the problems under the screen's name and returns how many there
 // were, so that a screenshot scene can count them as missing things.
 int CheckLayout(const std::string& screen);
+// Whether a frame line or the border of a picture runs through the box
+// (screen pixels) in the screen as it is drawn without its texts, the
+// pointer and the sprite left out: so a picture (a portrait) can be seen to
+// stand in one box of its board.
+bool EdgeThroughBox(int x, int y, int w, int h, const CSprite* leftOut);
