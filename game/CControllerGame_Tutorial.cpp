@@ -459,8 +459,13 @@ void CControllerGame::OpenTutorialStepAction(int step)
         break;
     case 60: {
         CMushroom* first = new CMushroom(startX - 170, startY + 170);
-        CMushroom* second = new CMushroom(first->GetX() + RangedRandom(5, 10), first->GetY() + RangedRandom(5, 10));
-        CMushroom* third = new CMushroom(second->GetX() - RangedRandom(5, 10), second->GetY() + RangedRandom(5, 10));
+        // Each offset in a statement of its own: x is drawn before y.
+        const int secondX = first->GetX() + RangedRandom(5, 10);
+        const int secondY = first->GetY() + RangedRandom(5, 10);
+        CMushroom* second = new CMushroom(secondX, secondY);
+        const int thirdX = second->GetX() - RangedRandom(5, 10);
+        const int thirdY = second->GetY() + RangedRandom(5, 10);
+        CMushroom* third = new CMushroom(thirdX, thirdY);
         mushroomTimer = RangedRandom(2500, 4000);
         Circle(third->GetX() - 60, third->GetY() - 60, true, 'D');
         const int offsetX = island ? island->offsetX : 0, offsetY = island ? island->offsetY : 0;
