@@ -399,6 +399,7 @@ TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyByNameAndAChildGet
     CMap* island = CControllerGame::island;
     // Offers the potion with a press on the islander, as the player does.
     auto offer = [&](int potion, CPerson* person) {
+        person->UnHide();  // on the island, as a new or loaded islander is
         island->CenterScreen(Round(person->data.x), Round(person->data.y), true, false, false);
         Frame();
         Frame();
