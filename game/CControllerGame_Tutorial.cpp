@@ -27,8 +27,6 @@
 #include "CTutorialDialog.h"
 #include "Utilities.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int kTutorialOnProperty = 67;
@@ -141,8 +139,8 @@ void CControllerGame::CheckTutorialCompletion()
         return;
     case 1: {
         const bool held = CController::input && CController::input->leftDown;
-        const bool far = island && (std::abs(island->offsetX - savedOffsetX) > kDragDistance ||
-                                    std::abs(island->offsetY - savedOffsetY) > kDragDistance);
+        const bool far =
+            island && GetDist(island->offsetX, island->offsetY, savedOffsetX, savedOffsetY) > kDragDistance;
         checked = island && island->mapDragged && !held && far;
         if (checked) {
             CTutorialDialog::CompleteTutorial(1);

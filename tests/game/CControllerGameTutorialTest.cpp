@@ -85,6 +85,31 @@ TEST_F(TutorialScriptTest, ANewGameOpensTheFirstLessonAndCirclesItsButtonLater)
     EXPECT_NE(game.stepCircle, nullptr) << "step 0's button is circled after 390 frames";
 }
 
+// The lesson on dragging the view is done once the view lies more than 200
+// pixels from where it stood when the lesson opened, measured straight, not
+// along each axis alone.
+TEST_F(TutorialScriptTest, TheDragLessonMeasuresHowFarTheViewWentStraight)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(0);
+    CTutorialDialog::DetermineNextTutorial();
+    ASSERT_EQ(FramesUntilADialog(5), 1);
+    ASSERT_EQ(OpenStep(), 1);
+    CMap* island = CControllerGame::island;
+    struct drag_case {
+        int dx, dy;
+        bool done;
+    };
+    for (const drag_case& c : {drag_case{120, 120, false}, drag_case{-150, 150, true}}) {
+        island->offsetX = game.savedOffsetX + c.dx;
+        island->offsetY = game.savedOffsetY + c.dy;
+        island->mapDragged = true;
+        input.leftDown = false;
+        Frame();
+        EXPECT_EQ(CTutorialDialog::IsTutorialComplete(1), c.done) << c.dx << ", " << c.dy;
+    }
+}
+
 TEST_F(TutorialScriptTest, StepEightWaitsFiveSecondsAfterStepSeven)
 {
     CControllerGame& game = OpenIsland();
