@@ -113,11 +113,6 @@ void CFireplace::InitFire()
         puff.sprite->Hide();
         puff.sprite->PauseWhenDone();
         puff.offsetX = puff.offsetY = 0.0f;
-    }
-    // Seeded from the place, so that every fireplace smokes its own way and
-    // a run replays alike.
-    smokeRandom.state = (2654435761u * static_cast<uint32_t>(record.placeX) ^ static_cast<uint32_t>(record.placeY)) | 1u;
-    for (smoke_puff& puff : puffs) {
         puff.drift = NewDrift();
     }
     smokeCountdown = 0;
@@ -128,18 +123,9 @@ void CFireplace::InitFire()
     fireplaces.push_back(this);
 }
 
-uint32_t CFireplace::smoke_random::GenRand32()
-{
-    // xorshift32: never 0 from a state that is not 0.
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
-
 float CFireplace::NewDrift()
 {
-    return static_cast<float>(smokeRandom.GenRand32()) / 4294967296.0f * 2.0f * kDrift - kDrift;
+    return static_cast<float>(RangedRandom(-static_cast<double>(kDrift), static_cast<double>(kDrift)));
 }
 
 int CFireplace::Depth()
@@ -260,7 +246,7 @@ void CFireplace::PumpSmoke()
             smoke->PlayForward();
             puff.offsetX = puff.offsetY = 0.0f;
             puff.drift = NewDrift();
-            smokeCountdown = RangedRandom(RangedSpan(18, 28), smokeRandom);
+            smokeCountdown = RangedRandom(18, 28);
         }
         const int rise = Round(puff.offsetY);
         smoke->Move(sprite->GetX() + kSmokeX + Round(puff.offsetX), sprite->GetY() + kSmokeY + rise,

@@ -10,7 +10,6 @@
 
 #include "CBuildingKind.h"
 
-#include <cstdint>
 #include <vector>
 
 class CSound;
@@ -57,14 +56,6 @@ private:
         float drift;
     };
 
-    // The smoke's own draws: it moves only in rendering frames, whose number
-    // depends on the machine, so it must not draw from the island's shared
-    // generator that the simulation replays.
-    struct smoke_random {
-        uint32_t state;
-        uint32_t GenRand32();
-    };
-
     // The fireplace's own pictures, fire, smoke and list entry, after the
     // kind's.
     void InitFire();
@@ -79,5 +70,4 @@ private:
     CSprite* fire;
     smoke_puff puffs[PUFFS];
     int smokeCountdown;
-    smoke_random smokeRandom;
 };

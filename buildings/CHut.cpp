@@ -430,6 +430,8 @@ CHut* CHut::FindAvailableHut(CPerson* person, int& atX, int& atY, bool underMous
     if (!found) {
         return nullptr;
     }
+    // The asker may itself hold the hut it forces: telling it to finish
+    // would end the very task that is looking for the hut.
     if (force && found->occupant && found->occupant != person && StillAmongPeople(found->occupant)) {
         found->occupant->FinishTaskSoon();
     }

@@ -51,6 +51,8 @@ public:
     // First call: freeze the screen as a backdrop and start an empty list.
     // Second call: show the frozen picture whole and bring the old list back.
     void Swap();
+    // Between the first and the second Swap.
+    bool Swapped() const { return swapped; }
     // Drops empty and off-screen rectangles, clips to the screen and merges
     // overlapping ones where the merge costs no extra area.
     void OptimizeDirty();

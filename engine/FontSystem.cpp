@@ -512,6 +512,7 @@ SDL_Surface* FontSystem_RenderStringUnicode(int w, int h, int alignment, int spa
             const unsigned int end = code ? p : p + 1;
             ustring word = work.substr(start, end - start);
             start = end;
+            lastLayout.words += FontSystem_ToASCIIString(word.c_str());
             FontSystem_RenderString(word.c_str(), ttf, colour, w);
             continue;
         }
@@ -539,8 +540,10 @@ SDL_Surface* FontSystem_RenderStringUnicode(int w, int h, int alignment, int spa
     }
     if (start < work.length()) {
         ustring word = work.substr(start);
+        lastLayout.words += FontSystem_ToASCIIString(word.c_str());
         FontSystem_RenderString(word.c_str(), ttf, colour, w);
     }
+    lastLayout.stylesAfter = (bold ? STYLE_BOLD : 0) | (italics ? STYLE_ITALICS : 0) | (underline ? STYLE_UNDERLINE : 0);
     if (wordX != 0) {
         wordsLengthOnLine.push_back(wordX);
     }

@@ -70,7 +70,13 @@ struct text_layout {
     int id = -1;
     std::vector<PF_Rect> lines;
     int shadow = -1;
+    // The words as laid out, markup gone and inserts in place, each
+    // character cut to 8 bits; and the style toggles the text left on for
+    // the next render (STYLE_BOLD, STYLE_ITALICS, STYLE_UNDERLINE).
+    std::string words;
+    int stylesAfter = 0;
 };
+enum { STYLE_BOLD = 1, STYLE_ITALICS = 2, STYLE_UNDERLINE = 4 };
 const text_layout& FontSystem_LastLayout();
 
 // Tutorial mode: italics are drawn upright, and white italics in yellow.

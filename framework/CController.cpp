@@ -23,6 +23,8 @@ void SetRendering(bool on)
 
 CController* CController::focus = nullptr;
 bool CController::running = true;
+bool CController::pause = false;
+bool CController::frame = false;
 CInput* CController::input = nullptr;
 CDraw* CController::draw = nullptr;
 CRenderer* CController::renderer = nullptr;

@@ -61,6 +61,10 @@ public:
 
     static CController* focus;
     static bool running;
+    // While pause is set and frame is not, the dialogs over the island skip
+    // their frame after reading input; frame asks for one single step.
+    static bool pause;
+    static bool frame;
     static CInput* input;
     static CDraw* draw;
     static CRenderer* renderer;

@@ -261,12 +261,11 @@ void CGuiButton::Pump()
         PlaceLabels(0);
         ShowLabel(0);
         if (pressed) {
-            // A face left while pressed runs its rollover back from the start.
-            if (!pressed->Hidden()) {
-                Show(pressed, false);
-                pressed->ResetStart();
-                Show(rollover, true);
-            }
+            // The rollover's first face stands in for the base at rest, so a
+            // pressed face let go of runs back from there.
+            Show(pressed, false);
+            pressed->ResetStart();
+            Show(rollover, true);
         } else {
             PlaceIcons(false);
         }
@@ -416,13 +415,16 @@ void CGuiButton::AlterText(int textId, const char* insert)
 
 void CGuiButton::Redisplay()
 {
-    base->Move(x, y, Depth(kBase));
-    rollover->Move(x, y, Depth(kRollover));
+    // Put back, every face takes the base's own depth and the shadow the
+    // one just under it, whatever depths construction gave them.
+    const int z = Depth(kBase);
+    base->Move(x, y, z);
+    rollover->Move(x, y, z);
     if (shadow) {
-        shadow->Move(x + data.shadowOffsetX, y + data.shadowOffsetY, Depth(kShadow));
+        shadow->Move(x + data.shadowOffsetX, y + data.shadowOffsetY, z - 1);
     }
     if (pressed) {
-        pressed->Move(x, y, Depth(kRollover));
+        pressed->Move(x, y, z);
     }
     for (CSprite* label : labels) {
         if (label) {
@@ -430,9 +432,8 @@ void CGuiButton::Redisplay()
         }
     }
     PlaceIcons(false);
-    const Layer layers[3] = {kCheckBase, kCheckRollover, kCheckShadow};
     for (int i = 0; data.checkBox && i < 6; i++) {
-        checkSprites[i]->Move(x + data.checkBoxOffsetX, y + data.checkBoxOffsetY, Depth(layers[i % 3]));
+        checkSprites[i]->Move(x + data.checkBoxOffsetX, y + data.checkBoxOffsetY);
     }
 }
 

@@ -112,8 +112,11 @@ void CGuiButtonBase::ChangeButton(bool backwards)
         currentButton = -1;
         return;
     }
-    // Every id from 0 to the greatest is visited at most once before the
-    // greatest itself, which belongs to a live widget.
+    // The first widget of the focused screen with the id decides, shown or
+    // not, so a hidden widget listed before a shown one of the same id is
+    // stepped over. Such a pair can hide every id, so the steps are bounded:
+    // after one round through every id the step leaves the hover as it was.
+    const int from = currentButton;
     for (int step = 0; step <= greatest + 1; step++) {
         currentButton += backwards ? -1 : 1;
         if (currentButton < 0) {
@@ -123,12 +126,16 @@ void CGuiButtonBase::ChangeButton(bool backwards)
             currentButton = 0;
         }
         for (CGuiButtonBase* widget : buttons) {
-            if (widget->id == currentButton && widget->IsLive()) {
-                widget->MoveMouseOver();
-                return;
+            if (widget->id == currentButton && widget->OwnerHasFocus()) {
+                if (widget->IsLive()) {
+                    widget->MoveMouseOver();
+                    return;
+                }
+                break;
             }
         }
     }
+    currentButton = from;
 }
 
 void CGuiButtonBase::PrintCurrentButton() {}

@@ -71,7 +71,7 @@ bool CControllerBuild::TutorialRefuses(int id)
 void CControllerBuild::Pump()
 {
     GetInput();
-    if (!hasFocus) {
+    if (!hasFocus || (CController::pause && !CController::frame)) {
         return;
     }
     CGuiButtonBase::PumpAll();

@@ -183,6 +183,8 @@ private:
     // Hourglass, one render, the picture kept as the next screen's backdrop;
     // the long form also takes the pointer out of that picture.
     void HandOver(bool longForm);
+    // The hand-over for a child opened as another child comes back.
+    void HandOverAgain();
     // Opens a question or notice of the game screen itself.
     void OpenPopUp(int stringId, bool noticeOnly, int depth, bool longHandOver);
     // ---- The tutorial's script (CControllerGame_Tutorial.cpp) ----

@@ -388,6 +388,7 @@ void CControllerGame::GotFocusBack()
         const bool openLab = scienceScreen->openLabOnClose;
         DeleteAndClear(scienceScreen);
         if (openLab) {
+            HandOverAgain();
             lab = new CControllerLab();
             PassFocus(lab);
             return;
@@ -407,6 +408,7 @@ void CControllerGame::GotFocusBack()
         CPerson* person = personGUI->shownPerson;
         DeleteAndClear(personGUI);
         if (result == 1) {
+            HandOverAgain();
             clothes = new CControllerClothes(person);
             PassFocus(clothes);
             return;
@@ -450,6 +452,7 @@ void CControllerGame::GotFocusBack()
             draw->skipFrames += 2;
         }
         if (!closed && returnCode == -2) {
+            HandOverAgain();
             trophies = new CControllerTrophies();
             PassFocus(trophies);
             return;
@@ -463,6 +466,7 @@ void CControllerGame::GotFocusBack()
         const int x = mapGUI->centerX, y = mapGUI->centerY;
         DeleteAndClear(mapGUI);
         if (room) {
+            HandOverAgain();
             trophies = new CControllerTrophies();
             PassFocus(trophies);
             return;

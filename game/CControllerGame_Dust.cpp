@@ -34,6 +34,8 @@ constexpr int kMistDepthOffset = 20;
 constexpr int kPotionGroundDepth = 899999900;
 constexpr int kSpiralFlowers = 20;
 constexpr float kSpiralTurn = 2.0943933f;
+// Where the three mushrooms around the first one grow, before their jitter.
+constexpr coordinate kMushroomRing[3] = {{15, 0}, {-15, 10}, {-5, -20}};
 
 selection_result Tip(int id)
 {
@@ -229,9 +231,13 @@ int CControllerGame::PourOnGround(int x, int y)
             return 0;
         }
         new CMushroom(x, y);
-        new CMushroom(x + 15 + RangedRandom(-10, 10), y + RangedRandom(-10, 10));
-        new CMushroom(x - 15 + RangedRandom(-10, 10), y + 10 + RangedRandom(-10, 10));
-        new CMushroom(x - 5 + RangedRandom(-10, 10), y - 20 + RangedRandom(-10, 10));
+        for (const coordinate& around : kMushroomRing) {
+            // x is drawn before y: in one argument list the compiler would
+            // choose the order.
+            const int jitterX = RangedRandom(-10, 10);
+            const int jitterY = RangedRandom(-10, 10);
+            new CMushroom(x + around.x + jitterX, y + around.y + jitterY);
+        }
         return 15062;
     case 12:
         if (!OnGrass(island, x, y)) {

@@ -399,6 +399,18 @@ void CControllerGame::HandOver(bool longForm)
     renderer->Swap();
 }
 
+void CControllerGame::HandOverAgain()
+{
+    // The child that came back left the island frozen behind it. Letting go
+    // of that first makes this open freeze the island afresh like any other,
+    // and the return from the new child finds the island's sprites put
+    // aside as every return expects.
+    if (renderer && renderer->Swapped()) {
+        renderer->Swap();
+    }
+    HandOver(true);
+}
+
 void CControllerGame::OpenPopUp(int stringId, bool noticeOnly, int depth, bool longHandOver)
 {
     HandOver(longHandOver);

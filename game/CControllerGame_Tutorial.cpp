@@ -27,8 +27,6 @@
 #include "CTutorialDialog.h"
 #include "Utilities.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int kTutorialOnProperty = 67;
@@ -141,8 +139,8 @@ void CControllerGame::CheckTutorialCompletion()
         return;
     case 1: {
         const bool held = CController::input && CController::input->leftDown;
-        const bool far = island && (std::abs(island->offsetX - savedOffsetX) > kDragDistance ||
-                                    std::abs(island->offsetY - savedOffsetY) > kDragDistance);
+        const bool far =
+            island && GetDist(island->offsetX, island->offsetY, savedOffsetX, savedOffsetY) > kDragDistance;
         checked = island && island->mapDragged && !held && far;
         if (checked) {
             CTutorialDialog::CompleteTutorial(1);
@@ -459,8 +457,13 @@ void CControllerGame::OpenTutorialStepAction(int step)
         break;
     case 60: {
         CMushroom* first = new CMushroom(startX - 170, startY + 170);
-        CMushroom* second = new CMushroom(first->GetX() + RangedRandom(5, 10), first->GetY() + RangedRandom(5, 10));
-        CMushroom* third = new CMushroom(second->GetX() - RangedRandom(5, 10), second->GetY() + RangedRandom(5, 10));
+        // Each offset in a statement of its own: x is drawn before y.
+        const int secondX = first->GetX() + RangedRandom(5, 10);
+        const int secondY = first->GetY() + RangedRandom(5, 10);
+        CMushroom* second = new CMushroom(secondX, secondY);
+        const int thirdX = second->GetX() - RangedRandom(5, 10);
+        const int thirdY = second->GetY() + RangedRandom(5, 10);
+        CMushroom* third = new CMushroom(thirdX, thirdY);
         mushroomTimer = RangedRandom(2500, 4000);
         Circle(third->GetX() - 60, third->GetY() - 60, true, 'D');
         const int offsetX = island ? island->offsetX : 0, offsetY = island ? island->offsetY : 0;

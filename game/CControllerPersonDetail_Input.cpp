@@ -58,7 +58,7 @@ void SetPendingStep(int step)
 void CControllerPersonDetail::Pump()
 {
     GetInput();
-    if (!hasFocus) {
+    if (!hasFocus || (CController::pause && !CController::frame)) {
         return;
     }
     CGuiButtonBase::PumpAll();

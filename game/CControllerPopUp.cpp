@@ -196,7 +196,7 @@ void CControllerPopUp::Close()
     if (renderer) {
         renderer->Render(true);
         const int x = CMouseCursor::GetMouseX(), y = CMouseCursor::GetMouseY();
-        renderer->AddSpecialDirty(x - 50, y - 50, x + 50, y + 50, true);
+        renderer->AddSpecialDirty(x - 50, y - 50, 100, 100, true);
     }
     CMouseCursor::HideMouse(0, true);
     ShutDown(0);
@@ -205,7 +205,7 @@ void CControllerPopUp::Close()
 void CControllerPopUp::Pump()
 {
     GetInput();
-    if (!hasFocus) {
+    if (!hasFocus || (CController::pause && !CController::frame)) {
         return;
     }
     CGuiButtonBase::PumpAll();

@@ -202,18 +202,42 @@ bool CPerson::IsAtCoords(int& z, int atX, int atY)
     if (atX == -1 || atY == -1) {
         world = WorldMouse();
     }
-    // Inside a hut only the building answers.
-    if (currentSubTask == 9 || currentSubTask == 11) {
-        return false;
+    const coordinate offset = MapOffset();
+    const int px = world.x + offset.x, py = world.y + offset.y;
+    CSprite* body = bodySet ? bodySet->entry[bodyDirection].sprite : nullptr;
+    if (!body) {
+        // No pictures (a test without a drawing context): only the box, at
+        // the place the body would be drawn, and never inside a hut.
+        const body_view view = DescribeBody();
+        const int left = Round(data.x) + view.offsetX + view.width / 2 - kBoxWidth / 2;
+        const int top = Round(data.y) + view.offsetY - kBoxAbove;
+        if (currentSubTask == 9 || currentSubTask == 11 ||
+            !PointInRectangle(world.x, world.y, left, top, kBoxWidth, kBoxHeight)) {
+            return false;
+        }
+        z = pickedUp ? bodyZ : Round((data.y + view.offsetY + view.height) * 2000.0f) + personalZGap;
+        return true;
     }
-    const body_view body = DescribeBody();
-    const int left = Round(data.x) + body.offsetX + body.width / 2 - kBoxWidth / 2;
-    const int top = Round(data.y) + body.offsetY - kBoxAbove;
-    if (world.x < left || world.x > left + kBoxWidth || world.y < top || world.y > top + kBoxHeight) {
-        return false;
+    // A generous box round the body first, so that a press near a thin
+    // figure still grips it; inside a hut the building answers instead.
+    if (currentSubTask != 9 && currentSubTask != 11 &&
+        PointInRectangle(px, py, body->GetX() + body->GetW() / 2 - kBoxWidth / 2, body->GetY() - kBoxAbove,
+                         kBoxWidth, kBoxHeight)) {
+        z = body->GetZ();
+        return true;
     }
-    z = pickedUp ? bodyZ : Round((data.y + body.offsetY + body.height) * 2000.0f) + personalZGap;
-    return true;
+    // Then every drawn pixel of the figure: a head or a garment that
+    // reaches past the box grips too. Hidden layers never answer.
+    CSprite* layers[4] = {body, headImages && headFrame >= 0 ? headImages[headFrame] : nullptr,
+                          topSet ? topSet->entry[bodyDirection].sprite : nullptr,
+                          bottomSet ? bottomSet->entry[bodyDirection].sprite : nullptr};
+    for (CSprite* layer : layers) {
+        if (layer && layer->IsCollisionPixelPerfect(px, py)) {
+            z = layer->GetZ();
+            return true;
+        }
+    }
+    return false;
 }
 
 void CPerson::Clicked()

@@ -131,8 +131,10 @@ bool CPerson::PumpSubTask()
 
     case 9: {
         const bool snoring = (sndSnore[0] && sndSnore[0]->IsPlaying()) || (sndSnore[1] && sndSnore[1]->IsPlaying());
-        CSound* snore = sndSnore[RangedRandom(0, 1)];
-        if (!snoring && snore && CControllerGame::island) {
+        // The coin is tossed only when a snore is due, so that a sleeping
+        // frame takes no draw from the island's numbers.
+        CSound* snore = snoring ? nullptr : sndSnore[RangedRandom(0, 1)];
+        if (snore && CControllerGame::island) {
             snore->Play(CControllerGame::island->GetDistFromScreenCenter(Round(data.x), Round(data.y)), false, 0,
                         0.0f);
         }

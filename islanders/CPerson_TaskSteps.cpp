@@ -217,13 +217,17 @@ void WalkOutOf(CPerson& p, bool evenDoor, bool releaseHut)
     p.zOverride = z;
     p.zOverrideDelay = delay;
     p.movement->ignoreObstructions = true;
-    const bool walking = evenDoor ? p.SetSubTask(1, atX - 30, atY + 80) : p.SetSubTask(1, atX + 100, atY + 82);
-    if (walking) {
-        p.currentTask = 1;
-        p.currentSubTask = 0;
-        p.taskFrames = 0;
-        p.ChangeState(0);
+    if (evenDoor) {
+        p.SetSubTask(1, atX - 30, atY + 80);
+    } else {
+        p.SetSubTask(1, atX + 100, atY + 82);
     }
+    // A walk that did not start leaves a plain walk that ends on its next
+    // step where the islander stands.
+    p.currentTask = 1;
+    p.currentSubTask = 0;
+    p.taskFrames = 0;
+    p.ChangeState(0);
 }
 
 void LeaveHut(CPerson& p)
@@ -750,7 +754,7 @@ void CPerson::PumpTask()
             int atX = static_cast<int>(data.x), atY = static_cast<int>(data.y), plot = -1;
             CFarm* farm = CFarm::FindHarvestCoords(atX, atY, plot, TakeUnderMouse(*this));
             if (!farm || SomeoneElseAt(*this, [&](const CPerson& o) {
-                    return o.targetFarm == farm && o.workDirection == plot && o.currentTask == 15;
+                    return o.targetFarm == farm && o.workDirection == plot;
                 })) {
                 EndTask(false);
                 break;

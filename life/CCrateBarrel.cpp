@@ -84,8 +84,12 @@ CCrateBarrel::CCrateBarrel(int atX, int atY, bool isFirst, bool near)
     sprite->LoadImage(crate ? "crate_" : "barrel_", 0, 127, ".png");
     sprite->Move(-100, -100);
     sprite->Hide();
-    bobX = new CUtilBounce(0, RangedRandom(23, 27), 3.0f, 2.2f, RangedRandom(0, 60));
-    bobY = new CUtilBounce(0, RangedRandom(13, 17), 3.0f, 2.2f, RangedRandom(0, 30));
+    // Range before phase, each in a statement of its own so that the draws
+    // keep their order whatever the compiler does with an argument list.
+    const int rangeX = RangedRandom(23, 27);
+    bobX = new CUtilBounce(0, rangeX, 3.0f, 2.2f, RangedRandom(0, 60));
+    const int rangeY = RangedRandom(13, 17);
+    bobY = new CUtilBounce(0, rangeY, 3.0f, 2.2f, RangedRandom(0, 30));
     selectionMarker = new CSprite(30);
     if (crate) {
         selectionMarker->LoadImage("selector_rockbigger.png");

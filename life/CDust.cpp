@@ -209,6 +209,8 @@ void CDust::ReleaseSounds()
 void CDust::Hide()
 {
     hidden = true;
+    // The puff goes too: a hidden heap no longer moves it, so a puff still
+    // playing would stay behind where the view left it.
     for (CSprite* shown : {sprite, spritePuff}) {
         if (shown) {
             shown->Hide();

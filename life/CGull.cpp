@@ -72,8 +72,12 @@ CGull::CGull(int atX, int atY)
         sprite->Move(-100, -100);
     }
 
-    swayX = new CUtilBounce(0, RangedRandom(23, 27), 3.0f, 2.2f, RangedRandom(0, 60));
-    swayY = new CUtilBounce(0, RangedRandom(13, 17), 3.0f, 2.2f, RangedRandom(0, 30));
+    // The range is drawn before the phase: an argument list would leave
+    // the order to the compiler, and the island must replay alike.
+    const int rangeX = RangedRandom(23, 27);
+    swayX = new CUtilBounce(0, rangeX, 3.0f, 2.2f, RangedRandom(0, 60));
+    const int rangeY = RangedRandom(13, 17);
+    swayY = new CUtilBounce(0, rangeY, 3.0f, 2.2f, RangedRandom(0, 30));
 }
 
 CGull::~CGull()

@@ -54,7 +54,7 @@ CGuiButton* MenuButton(CController* owner, int id)
 {
     const menu_button& look = kLayout[id];
     return new CGuiButton(CGuiButton::ScreenButton(owner, id, id == CControllerMain::kProfiles ? 16 : 900, look.y,
-                                                   look.label, look.base, look.shadow, look.rollover, -2, -2));
+                                                   look.label, look.base, look.shadow, look.rollover, 0, 0));
 }
 
 }  // namespace

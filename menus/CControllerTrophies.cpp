@@ -180,7 +180,8 @@ void CControllerTrophies::GotFocusBack()
     }
     if (popUp->answer) {
         ResetAllTrophies();
-        // Trophies won and not yet announced are no longer held either.
+        // Trophies won and not yet announced are no longer held either: left
+        // queued, their pop-ups would announce what the reset took away.
         trophyUnlockQueue = {};
         for (CSprite* picture : pictures) {
             picture->Hide();

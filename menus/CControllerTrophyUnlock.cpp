@@ -126,9 +126,13 @@ void CControllerTrophyUnlock::LoadSprites(int mask)
     yOffset = TutorialOn() && !CTutorialDialog::IsTutorialComplete(kPopUpStep) ? kTutorialDrop : 0;
 
     fader = CSprite::ImageAt("gui_fader.png", 0, 0, kFaderZ);
+    // All six share one depth, so the order of making decides: the three
+    // panels first, the text boxes over them.
     for (int panel = 0; panel < 3; panel++) {
         panels[panel] = CSprite::ImageAt(kPanelImages[panel], kPanelAt[panel].x, kPanelAt[panel].y + yOffset, kPanelZ);
-        boxes[panel] = CSprite::ImageAt(kBoxImages[panel], kBoxAt[panel].x, kBoxAt[panel].y + yOffset, kPanelZ);
+    }
+    for (int box = 0; box < 3; box++) {
+        boxes[box] = CSprite::ImageAt(kBoxImages[box], kBoxAt[box].x, kBoxAt[box].y + yOffset, kPanelZ);
     }
     // A mask without a trophy gets the heading and the buttons only.
     if (trophy >= 0) {

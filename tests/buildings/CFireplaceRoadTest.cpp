@@ -4,6 +4,7 @@
 #include "CResources.h"
 #include "CSound.h"
 #include "NullSound.h"
+#include "Utilities.h"
 #include "tests/buildings/BuildingsFixture.h"
 
 namespace {
@@ -129,6 +130,42 @@ TEST_F(FireplaceTest, AtMostThreePuffsRiseForSixtyTwoFramesEachAndStopWithTheFir
         ASSERT_LE(PuffsShown(fire), before);
     }
     EXPECT_EQ(PuffsShown(fire), 0);
+}
+
+// The smoke draws from the island's one sequence, and only in the frames
+// that are drawn: a puff that starts takes its drift and then the wait for
+// the next, and a frame in which none starts takes nothing.
+TEST_F(FireplaceTest, TheSmokeDrawsFromTheIslandsNumbersOnlyWhenAPuffStarts)
+{
+    CFireplace& fire = *new CFireplace(1500, 1500);
+    fire.FinishNow();
+    Stock()->AddWood(10);
+    CObject::rendering = false;
+    InitRandom(99);
+    fire.Pump(kOffsetX, kOffsetY, 1);
+    EXPECT_EQ(PuffsShown(fire), 0) << "a frame nobody sees makes no smoke";
+    const int unseen = GetRandom();
+    InitRandom(99);
+    EXPECT_EQ(unseen, GetRandom()) << "and draws nothing";
+    CObject::rendering = true;
+
+    InitRandom(99);
+    fire.PumpSmoke();
+    ASSERT_EQ(PuffsShown(fire), 1);
+    const int startX = fire.GetPuff(0)->GetX();
+    for (int frame = 0; frame < 16; frame++) {
+        fire.PumpSmoke();  // the wait is at least 18 frames: no puff starts
+    }
+    const int next = GetRandom();
+
+    InitRandom(99);
+    const double drift = RangedRandom(-0.25, 0.25);
+    const int wait = RangedRandom(18, 28);
+    EXPECT_EQ(GetRandom(), next) << "two draws, drift before wait, and none while waiting";
+    EXPECT_GE(wait, 18);
+    EXPECT_EQ(fire.GetPuff(0)->GetX(), startX + Round(static_cast<float>(drift) * 16.0f))
+        << "the puff drifts by the number drawn";
+    EXPECT_EQ(PuffsShown(fire), 1);
 }
 
 TEST_F(FireplaceTest, IslandersEatAtTheNearestStandingFireplaceTheFirstOfEquals)

@@ -3,6 +3,7 @@
 #include "CHut.h"
 #include "CSound.h"
 #include "NullSound.h"
+#include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
 namespace {
@@ -91,6 +92,13 @@ TEST_F(HutTest, AHutIsReservedByOneSleeperUntilAnotherTakesItByForce)
     EXPECT_TRUE(first->finishSoon) << "the sleeper is sent out";
     EXPECT_EQ(hut->occupant, second);
 
+    // Forcing the hut it holds itself, the asker is not told to leave:
+    // that would end the very task that asks.
+    second->finishSoon = false;
+    EXPECT_EQ(CHut::FindAvailableHut(second, x, y, false, true, true), hut);
+    EXPECT_FALSE(second->finishSoon);
+    EXPECT_EQ(hut->occupant, second);
+
     second->EndTask(false);
     EXPECT_EQ(hut->occupant, nullptr) << "ending the task gives the hut up";
     EXPECT_EQ(CHut::FindAvailableHut(first, x, y, false, false, true), hut);
@@ -177,6 +185,26 @@ TEST_F(HutSoundTest, TheDoorShutsOnASleeperAndOpensOnceWhenTheSleeperLeaves)
         Frame();
     }
     EXPECT_FALSE(hut->sndDoorOpen->IsPlaying()) << "once, not every frame";
+}
+
+// A sleeper snores with one of two snores, tossed for only when neither
+// plays: a frame while one plays takes nothing from the island's numbers.
+TEST_F(HutSoundTest, ASleeperTossesForASnoreOnlyWhenNoneIsPlaying)
+{
+    Place(0, 900, 900, true);
+    CPerson* sleeper = Islander(700, 700);
+    Asleep(sleeper);
+    InitRandom(77);
+    sleeper->PumpSubTask();
+    const bool first = sleeper->sndSnore[0]->IsPlaying();
+    EXPECT_NE(first, sleeper->sndSnore[1]->IsPlaying()) << "one snore plays";
+    for (int frame = 0; frame < 5; frame++) {
+        sleeper->PumpSubTask();
+    }
+    const int next = GetRandom();
+    InitRandom(77);
+    EXPECT_EQ(RangedRandom(0, 1) == 0, first) << "the toss chose it";
+    EXPECT_EQ(GetRandom(), next) << "no toss while it plays";
 }
 
 TEST_F(HutTest, ARoofedHutWearsItsRoofAndATakenDownHutIsHitNowhere)

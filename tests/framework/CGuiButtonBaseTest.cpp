@@ -99,17 +99,28 @@ TEST_F(CGuiButtonBaseTest, ACallbackMayDeleteAndCreateWidgets)
 TEST_F(CGuiButtonBaseTest, KeyboardSteppingVisitsLiveWidgetsInIdOrderAndWraps)
 {
     Buttons buttons = Make({3, 3, 5});
-    buttons[0]->Hide();  // shares its id with a shown button
     input.absolute = false;  // the pointer's moves land in the pump's own position
     for (int id : {3, 5, 3}) {
         CGuiButtonBase::ChangeButton(false);
         EXPECT_EQ(CGuiButtonBase::currentButton, id);
     }
-    EXPECT_EQ(input.mouseX, 350) << "the pointer is put over the shown button 3";
+    EXPECT_EQ(input.mouseX, 150) << "the first button listed with the id takes the pointer";
     CGuiButtonBase::ChangeButton(true);
     EXPECT_EQ(CGuiButtonBase::currentButton, 5);
-    buttons[1]->Hide();
+
+    // The first listed widget of an id decides: hidden, it keeps the shown
+    // one after it out of reach, and the step goes on to the next id.
+    buttons[0]->Hide();
+    for (bool backwards : {false, true, false}) {
+        CGuiButtonBase::ChangeButton(backwards);
+        EXPECT_EQ(CGuiButtonBase::currentButton, 5);
+    }
+    EXPECT_EQ(input.mouseX, 550);
     buttons[2]->Hide();
+    CGuiButtonBase::ChangeButton(false);
+    EXPECT_EQ(CGuiButtonBase::currentButton, 5) << "no id reachable: the step ends where it stands";
+    EXPECT_EQ(input.mouseX, 550);
+    buttons[1]->Hide();
     CGuiButtonBase::ChangeButton(false);
     EXPECT_EQ(CGuiButtonBase::currentButton, -1);
 }

@@ -1,6 +1,8 @@
 #include "CGuiTestFixture.h"
 
 #include "CDraw.h"
+#include "CRenderer.h"
+#include "CSprite.h"
 
 #include <string>
 
@@ -42,21 +44,27 @@ TEST_F(WidgetTest, AHeldButtonWithoutAPressedLookSinksByTwoAndComesBack)
     }
 }
 
-TEST_F(WidgetTest, APressedLookLeftWhileHeldRunsTheRolloverBackToTheBase)
+TEST_F(WidgetTest, AButtonWithAPressedLookRestsOnItsRolloversFirstFace)
 {
     button_data record = Face(100, 100, 1, &screen);
     record.pressedImage = "wt_press%i.tga";
     CGuiButton button(record);
+    CSprite* rollover = button.GetButtonRolloverSprite();
+    Frame();
+    EXPECT_FALSE(rollover->Hidden()) << "shown at rest from the first frame";
+    EXPECT_FALSE(button.GetButtonSprite()->Hidden());
     MouseAt(150, 120);
     Frame();
     Left(false);
     Frame(4);
-    EXPECT_TRUE(button.GetButtonRolloverSprite()->Hidden());
+    EXPECT_TRUE(rollover->Hidden());
     EXPECT_TRUE(button.IsMouseOver()) << "the pressed look keeps the hover";
     MouseAt(10, 10);
-    Frame(3);
-    EXPECT_TRUE(button.GetButtonRolloverSprite()->Hidden());
+    Frame(8);
     EXPECT_FALSE(button.GetButtonSprite()->Hidden());
+    EXPECT_FALSE(rollover->Hidden());
+    EXPECT_EQ(rollover->GetFrame(), 0u) << "run back to its first face";
+    EXPECT_FALSE(button.IsHeldDown()) << "left, it is no longer held";
 }
 
 TEST_F(WidgetTest, RedisplayMovesEverySpriteAndKeepsTheShadowOffset)
@@ -74,6 +82,21 @@ TEST_F(WidgetTest, RedisplayMovesEverySpriteAndKeepsTheShadowOffset)
     EXPECT_EQ(InkIn(300 + kFaceW, 56, 4, 34), 4 * 34) << "the shadow right of the face";
     EXPECT_EQ(InkIn(90, 90, 120, 60), 0) << "nothing left at the old place";
     EXPECT_GT(InkIn(325, 50, 24, 24), 0) << "the check-box look";
+
+    // Put back, the faces take the base's depth and the shadow the one
+    // under it, with the default depth and with a given one.
+    for (int z : {-1, 31000000}) {
+        button.data.z = z;
+        button.Redisplay();
+        const int baseZ = z == -1 ? 23000000 : z;
+        EXPECT_EQ(button.GetButtonSprite()->GetZ(), baseZ);
+        EXPECT_EQ(button.GetButtonRolloverSprite()->GetZ(), baseZ);
+        int shadows = 0;
+        for (CSprite* sprite : resources.Renderer().Sprites()) {
+            shadows += sprite && sprite->GetZ() == baseZ - 1;
+        }
+        EXPECT_EQ(shadows, 1) << "the shadow just under the face at " << z;
+    }
 }
 
 TEST_F(WidgetTest, PerFrameLabelsStayInTheirSlotsAndAHiddenButtonShowsNone)

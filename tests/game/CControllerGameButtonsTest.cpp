@@ -9,9 +9,13 @@
 #include "CControllerTrophies.h"
 #include "CControllerTrophyUnlock.h"
 #include "CPerson.h"
+#include "CRenderer.h"
 #include "CResources.h"
 #include "CSidebar.h"
 #include "tests/islanders/IslanderRecords.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -145,6 +149,50 @@ TEST_F(GameScreenTest, EveryChildScreenComesBackInTheFixedOrderAndIsDeleted)
     EXPECT_EQ(CControllerGame::popUp->cancelButton, nullptr);
     escape();
     EXPECT_EQ(CControllerGame::popUp, nullptr);
+}
+
+// A child opened as another comes back (research to lab, islander to
+// designer, trophy pop-up or map to trophy room) runs over the frozen island
+// like any other: the island's own pictures are put aside while it runs and
+// come back when it closes, each time round.
+TEST_F(GameScreenTest, ASecondChildRunsOverTheFrozenIslandAndTheIslandComesBackAfterIt)
+{
+    CControllerGame& game = Open();
+    CSprite* islandPicture = CControllerGame::sidebar->countTexts[0];
+    auto drawn = [islandPicture] {
+        const std::vector<CSprite*>& shown = CController::renderer->Sprites();
+        return std::find(shown.begin(), shown.end(), islandPicture) != shown.end();
+    };
+    auto finish = [] {
+        CController::focus->ShutDown(0);
+        Frame();
+    };
+    ASSERT_TRUE(drawn());
+    for (int round = 0; round < 2; round++) {
+        game.GUICallback(4, 0);
+        ASSERT_NE(game.scienceScreen, nullptr);
+        game.scienceScreen->openLabOnClose = true;
+        finish();
+        ASSERT_NE(CControllerGame::lab, nullptr);
+        EXPECT_TRUE(CController::renderer->Swapped()) << "round " << round;
+        EXPECT_FALSE(drawn()) << "the island waits behind the lab";
+        finish();
+        EXPECT_EQ(CControllerGame::lab, nullptr);
+        EXPECT_FALSE(CController::renderer->Swapped());
+        EXPECT_TRUE(drawn()) << "the island is back after the lab";
+
+        CControllerGame::trophyUnlock = new CControllerTrophyUnlock(1);
+        CController::renderer->Swap();  // as the frame opens the pop-up
+        game.PassFocus(CControllerGame::trophyUnlock);
+        CControllerGame::trophyUnlock->dismissed = false;
+        finish();
+        ASSERT_NE(CControllerGame::trophies, nullptr);
+        EXPECT_TRUE(CController::renderer->Swapped());
+        EXPECT_FALSE(drawn());
+        finish();
+        EXPECT_FALSE(CController::renderer->Swapped());
+        EXPECT_TRUE(drawn()) << "the island is back after the trophy room";
+    }
 }
 
 TEST_F(GameScreenTest, DustButtonsHoldDustOnlyFromStock)

@@ -344,12 +344,62 @@ TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
     EXPECT_FALSE(game.mistA->Hidden());
 }
 
+// The mushroom potion's ring: each mushroom around the first is moved by an
+// x drawn before its y, one pair at a time, between the mushrooms' own draws
+// of their looks.
+TEST_F(GroundPotionTest, TheMushroomPotionDrawsEachOffsetXBeforeY)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CMap* island = CControllerGame::island;
+    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
+        if (object->isPerson) {
+            delete object;
+        }
+    }
+    const coordinate at = Find(island, [island](int x, int y) {
+        return island->TileContainsTerrain_coords(x, y, 16, false) &&
+               !island->TileContainsTerrain_coords(x, y, 128, false);
+    });
+    ASSERT_NE(at.x, -1);
+    island->CenterScreen(at.x, at.y, true, false, false);
+    MouseAt(at.x + island->offsetX, at.y + island->offsetY);
+    std::set<CObject*> before(CObject::objects.begin(), CObject::objects.end());
+    game.heldPotion = 9;
+    InitRandom(4242);
+    game.InputMouseClick(true, false, false);
+    std::vector<CObject*> grown;
+    for (CObject* object : CObject::objects) {
+        if (object->isMushroom && !before.count(object)) {
+            grown.push_back(object);
+        }
+    }
+    ASSERT_EQ(grown.size(), 4u);
+
+    InitRandom(4242);
+    auto looks = [] {
+        RangedRandom(0, 11);
+        RangedRandom('A', 'D');
+    };
+    looks();
+    EXPECT_EQ(grown[0]->GetX(), at.x);
+    EXPECT_EQ(grown[0]->GetY(), at.y);
+    const coordinate ring[3] = {{15, 0}, {-15, 10}, {-5, -20}};
+    for (int i = 0; i < 3; i++) {
+        const int dx = RangedRandom(-10, 10);
+        const int dy = RangedRandom(-10, 10);
+        looks();
+        EXPECT_EQ(grown[i + 1]->GetX(), at.x + ring[i].x + dx) << i + 1;
+        EXPECT_EQ(grown[i + 1]->GetY(), at.y + ring[i].y + dy) << i + 1;
+    }
+}
+
 TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyByNameAndAChildGetsThePlainNo)
 {
     CControllerGame& game = Open(kFixedIslandSeeds[2]);
     CMap* island = CControllerGame::island;
     // Offers the potion with a press on the islander, as the player does.
     auto offer = [&](int potion, CPerson* person) {
+        person->UnHide();  // on the island, as a new or loaded islander is
         island->CenterScreen(Round(person->data.x), Round(person->data.y), true, false, false);
         Frame();
         Frame();

@@ -1,6 +1,8 @@
 #include "CControllerGameFixture.h"
 
 #include "CMouseCursor.h"
+#include "CSprite.h"
+#include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
 namespace {
@@ -13,6 +15,7 @@ TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePix
 {
     CControllerGame& game = Open();
     CPerson* adult = IslanderUnder(200, 300, 30 * kYear);
+    Frame();  // drawn where the press looks for it
     MouseAt(200, 300);
     game.InputMouseClick(true, false, false);
     ASSERT_EQ(game.pickupCandidate, adult);
@@ -29,6 +32,7 @@ TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePix
 
     game.islanderDropped = false;
     CPerson* kid = IslanderUnder(400, 300, 5 * kYear);
+    Frame();
     MouseAt(400, 300);
     game.InputMouseClick(true, false, false);
     ASSERT_EQ(game.pickupCandidate, kid);
@@ -37,6 +41,75 @@ TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePix
     EXPECT_FALSE(kid->IsPickedUp()) << "5.0 px is not yet a lift, and a child needs no shift";
     game.InputMouseMove(400, 306);
     EXPECT_TRUE(kid->IsPickedUp());
+}
+
+// Gardeners facing south-east with the real pictures: much of the man's head
+// lies above the grip box and much of the woman's body beside it. A press on
+// a drawn pixel there lifts the islander; a press on a blank one there, where
+// none of the figure's pictures is drawn, finds nobody.
+TEST_F(GameScreenTest, APressOnAGardenerBeyondTheGripBoxLiftsThemByTheDrawnPixels)
+{
+    CControllerGame& game = Open();
+    struct gardener_case {
+        int gender;
+        bool byHead;  // test the head picture, else the body
+    };
+    for (const gardener_case& c : {gardener_case{0, true}, gardener_case{1, false}}) {
+        SCOPED_TRACE(c.gender == 0 ? "the man's head" : "the woman's body");
+        CPerson* gardener = IslanderUnder(300, 300, 30 * kYear, c.gender);
+        Frame();  // its first frame settles the looks of its age
+        gardener->ChangeState(5);  // the hoe
+        gardener->AlterBodyDirection(1);
+        // Task 17 has no steps, so the frame neither ends the pose nor
+        // decides anything else.
+        gardener->currentTask = 17;
+        Frame();
+        CSprite* body = gardener->bodySet->entry[gardener->bodyDirection].sprite;
+        ASSERT_EQ(gardener->bodySet, &gardener->adultHoe);
+        CSprite* head = gardener->headImages[gardener->headFrame];
+        CSprite* layers[4] = {body, head, gardener->topSet->entry[1].sprite, gardener->bottomSet->entry[1].sprite};
+        CSprite* tested = c.byHead ? head : body;
+        const int boxX = body->GetX() + body->GetW() / 2 - 17, boxY = body->GetY() - 20;
+
+        coordinate drawn{-1, -1}, blank{-1, -1};
+        for (int y = tested->GetY(); y < tested->GetY() + tested->GetH(); y++) {
+            for (int x = tested->GetX(); x < tested->GetX() + tested->GetW(); x++) {
+                const bool inBox = PointInRectangle(x, y, boxX, boxY, 34, 85);
+                if (tested->IsCollisionPixelPerfect(x, y)) {
+                    if (!inBox && drawn.x == -1) {
+                        drawn = {x, y};
+                    }
+                    continue;
+                }
+                bool anyLayer = false;
+                for (CSprite* layer : layers) {
+                    anyLayer = anyLayer || (layer && layer->IsCollisionPixelPerfect(x, y));
+                }
+                if (!inBox && !anyLayer && blank.x == -1) {
+                    blank = {x, y};
+                }
+            }
+        }
+        ASSERT_NE(drawn.x, -1) << "the picture reaches past the box";
+        ASSERT_NE(blank.x, -1);
+
+        MouseAt(blank.x, blank.y);
+        game.InputMouseClick(true, false, false);
+        EXPECT_EQ(game.pickupCandidate, nullptr) << "a blank pixel beside the figure grips nothing";
+        game.InputMouseClick(true, false, true);
+
+        int z = 0;
+        EXPECT_TRUE(gardener->IsAtCoords(z, drawn.x, drawn.y));
+        EXPECT_EQ(z, tested->GetZ()) << "the depth of the picture hit";
+        MouseAt(drawn.x, drawn.y);
+        game.InputMouseClick(true, false, false);
+        ASSERT_EQ(game.pickupCandidate, gardener);
+        game.InputMouseMove(drawn.x + 1, drawn.y);
+        Frame();
+        EXPECT_TRUE(gardener->IsPickedUp());
+        game.InputMouseClick(true, false, true);
+        delete gardener;
+    }
 }
 
 TEST_F(GameScreenTest, AnObjectDeletedWhileTheScreenPointsAtItIsForgotten)
@@ -51,6 +124,7 @@ TEST_F(GameScreenTest, AnObjectDeletedWhileTheScreenPointsAtItIsForgotten)
     EXPECT_EQ(game.rememberedSelection, nullptr);
 
     // Pressed on, then gone off screen before the release.
+    Frame();
     MouseAt(200, 300);
     game.InputMouseClick(true, false, false);
     ASSERT_EQ(game.pickupCandidate, held);

@@ -11,6 +11,11 @@
 #include "CTutorialCircle.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
+#include "Utilities.h"
+
+#include <cstdint>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -78,6 +83,31 @@ TEST_F(TutorialScriptTest, ANewGameOpensTheFirstLessonAndCirclesItsButtonLater)
     Frame();
     Frame();
     EXPECT_NE(game.stepCircle, nullptr) << "step 0's button is circled after 390 frames";
+}
+
+// The lesson on dragging the view is done once the view lies more than 200
+// pixels from where it stood when the lesson opened, measured straight, not
+// along each axis alone.
+TEST_F(TutorialScriptTest, TheDragLessonMeasuresHowFarTheViewWentStraight)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(0);
+    CTutorialDialog::DetermineNextTutorial();
+    ASSERT_EQ(FramesUntilADialog(5), 1);
+    ASSERT_EQ(OpenStep(), 1);
+    CMap* island = CControllerGame::island;
+    struct drag_case {
+        int dx, dy;
+        bool done;
+    };
+    for (const drag_case& c : {drag_case{120, 120, false}, drag_case{-150, 150, true}}) {
+        island->offsetX = game.savedOffsetX + c.dx;
+        island->offsetY = game.savedOffsetY + c.dy;
+        island->mapDragged = true;
+        input.leftDown = false;
+        Frame();
+        EXPECT_EQ(CTutorialDialog::IsTutorialComplete(1), c.done) << c.dx << ", " << c.dy;
+    }
 }
 
 TEST_F(TutorialScriptTest, StepEightWaitsFiveSecondsAfterStepSeven)
@@ -187,6 +217,49 @@ TEST_F(TutorialScriptTest, TheTrophyLessonIsNeverShownButCompletedByTheFirstTrop
     EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(35));
     EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(36)) << "with a trophy held, 36 has nothing to teach";
     (void)game;
+}
+
+// The lesson on finds sets three mushrooms down, each but the first moved
+// from the one before by an x drawn before its y. The frame draws for the
+// whole island around them, so the lesson's run of draws is found in the
+// seeded sequence by what it made.
+TEST_F(TutorialScriptTest, TheLessonOnFindsDrawsEachMushroomsOffsetXBeforeY)
+{
+    CControllerGame& game = OpenIsland();
+    CompleteUpTo(59);
+    CTutorialDialog::DetermineNextTutorial();
+    ASSERT_EQ(CTutorialDialog::nextTutorial, 60);
+    std::set<CObject*> before(CObject::objects.begin(), CObject::objects.end());
+    InitRandom(6060);
+    ASSERT_EQ(FramesUntilADialog(1), 1);
+    ASSERT_EQ(OpenStep(), 60);
+    std::vector<CObject*> grown;
+    for (CObject* object : CObject::objects) {
+        if (object->isMushroom && !before.count(object)) {
+            grown.push_back(object);
+        }
+    }
+    ASSERT_EQ(grown.size(), 3u);
+    const int across1 = grown[1]->GetX() - grown[0]->GetX(), down1 = grown[1]->GetY() - grown[0]->GetY();
+    const int across2 = grown[1]->GetX() - grown[2]->GetX(), down2 = grown[2]->GetY() - grown[1]->GetY();
+
+    // Each mushroom draws its looks (two numbers); between them come the
+    // offsets, and the timer follows the third.
+    InitRandom(6060);
+    std::vector<uint32_t> raw(200000);
+    for (uint32_t& value : raw) {
+        value = RandomGenerator().GenRand32();
+    }
+    auto offset = [&](size_t at) { return 5 + static_cast<int>(raw[at] % 6u); };
+    int found = 0;
+    for (size_t i = 0; i + 10 < raw.size(); i++) {
+        if (offset(i + 2) == across1 && offset(i + 3) == down1 && offset(i + 6) == across2 &&
+            offset(i + 7) == down2 && 2500 + static_cast<int>(raw[i + 10] % 1501u) == game.mushroomTimer) {
+            found++;
+        }
+    }
+    EXPECT_EQ(found, 1) << "offsets " << across1 << "," << down1 << " and " << across2 << "," << down2;
+    EXPECT_TRUE(across1 != down1 || across2 != down2) << "a seed whose draws tell x from y";
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "CControllerGameFixture.h"
 
+#include "CControllerBuild.h"
 #include "CControllerCrate.h"
 #include "CGuiButton.h"
+#include "CPerson.h"
 #include "CSprite.h"
 #include "CTutorialCircle.h"
 #include "CTutorialDialog.h"
+#include "tests/islanders/IslanderRecords.h"
 
 namespace {
 
@@ -46,6 +49,39 @@ TEST_F(GameScreenTest, APopUpIsANoticeOrAQuestionAndEscapeAnswersCancel)
     question.InputKey(true, SDLK_ESCAPE);
     EXPECT_FALSE(question.answer);
     EXPECT_EQ(question.returnCode, 0);
+}
+
+// While the screens are paused, the dialogs over the island read their
+// input and skip the rest of the frame, until one single step is asked.
+TEST_F(GameScreenTest, PausedDialogsOverTheIslandSkipTheirFramesUntilASingleStep)
+{
+    CControllerGame& game = Open();
+    CPerson* adult = new CPerson(IslanderRecord(200, 300, 30 * 172800));
+    auto check = [](const char* name) {
+        SCOPED_TRACE(name);
+        CController* dialog = CController::focus;
+        dialog->Pump();  // its first frame takes the events its opening left
+        CController::pause = true;
+        CGuiButtonBase::currentButton = 999;
+        dialog->Pump();
+        EXPECT_EQ(CGuiButtonBase::currentButton, 999) << "no widget pumped";
+        CController::frame = true;
+        dialog->Pump();
+        EXPECT_NE(CGuiButtonBase::currentButton, 999) << "the single step runs the widgets";
+        CController::pause = CController::frame = false;
+        dialog->ShutDown(0);
+        CController::PumpFocus();
+    };
+    game.GUICallback(3, 0);
+    ASSERT_EQ(CController::focus, game.buildMenu);
+    check("the build menu");
+    CControllerGame::ShowPersonDetail(adult);
+    ASSERT_EQ(CController::focus, CControllerGame::personGUI);
+    check("the islander's detail screen");
+    game.GUICallback(15, 0);
+    ASSERT_EQ(CController::focus, CControllerGame::popUp);
+    check("a question");
+    EXPECT_EQ(CController::focus, &game);
 }
 
 TEST(CControllerPopUp, TheLongTextsOfGravesDeathsAndMysteriesTakeTheLargeBox)

@@ -3,11 +3,15 @@
 #include "tests/buildings/PlainBuilding.h"
 #include "CDraw.h"
 #include "CGuiButton.h"
+#include "CHut.h"
 #include "CMap.h"
 #include "CPerson.h"
 #include "CResources.h"
 #include "CSidebar.h"
 #include "CSprite.h"
+#include "CStone.h"
+#include "CTree.h"
+#include "FontSystem.h"
 #include "tests/islanders/IslanderRecords.h"
 
 namespace {
@@ -113,6 +117,67 @@ TEST_F(GameScreenTest, ATimedMessageStays270FramesThenTheSelectionsTipSlidesBack
     EXPECT_EQ(panel->textImagesBuilt, built);
     panel->Pump(false);
     EXPECT_EQ(panel->tooltipState, CSidebar::SLIDING_OUT_AND_BACK) << "the islander's thought comes back";
+}
+
+// The words a text sprite shows, as laid out, and whether it left a style
+// switched for the texts after it.
+std::string Words(CSprite* text)
+{
+    const text_layout* layout = text ? CSprite::draw->TextLayout(text->GetFirstImage()) : nullptr;
+    EXPECT_NE(layout, nullptr);
+    if (!layout) {
+        return "";
+    }
+    EXPECT_EQ(layout->stylesAfter, 0) << layout->words;
+    return layout->words;
+}
+
+// The numbers the side panel puts into its texts: a tree's and a rock's
+// units left, a hut site's style and progress, and a hut being taken down.
+// Each shows, and no text leaves a style switched for the next one.
+TEST_F(GameScreenTest, EveryNumberOfTheSelectionShowsInItsSidePanelText)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CMap* island = CControllerGame::island;
+    auto select = [&](CObject* object) {
+        CObject::selectedObject = object;
+        panel->Pump(false);  // the old plate goes out and comes back
+        ASSERT_GE(PumpUntil(panel, [&] { return panel->detailInfoState == CSidebar::SHOWN && panel->nameText; }), 0);
+    };
+    auto shows = [](const std::string& words, const std::string& part) {
+        return words.find(part) != std::string::npos;
+    };
+
+    ASSERT_FALSE(island->trees.empty());
+    CTree* tree = island->trees.front();
+    select(tree);
+    EXPECT_TRUE(shows(Words(panel->topText), std::to_string(tree->GetSelectedTopDetail().number) + " left")) << Words(panel->topText);
+    ASSERT_FALSE(island->rocks.empty());
+    CStone* rock = island->rocks.front();
+    select(rock);
+    EXPECT_TRUE(shows(Words(panel->topText), std::to_string(rock->GetSelectedTopDetail().number) + " left")) << Words(panel->topText);
+
+    CHut* site = new CHut(island->GetStartX() + 300, island->GetStartY() + 300, 0);
+    site->UnHide();
+    site->Build(1000);
+    const int built = site->GetSelectedTopDetail().number;
+    select(site);
+    EXPECT_TRUE(shows(Words(panel->nameText), "Hut, style 1")) << Words(panel->nameText);
+    EXPECT_TRUE(shows(Words(panel->topText), "Being built: " + std::to_string(built) + " percent done"))
+        << Words(panel->topText);
+
+    CHut* old = new CHut(island->GetStartX() - 300, island->GetStartY() + 300, 13);
+    old->UnHide();
+    old->FinishNow();
+    old->GiveResponse(true);  // yes, take it down
+    old->Build(1000);
+    const int cleared = old->GetSelectedTopDetail().number;
+    ASSERT_EQ(old->GetSelectedTopDetail().id, 2025);
+    select(old);
+    EXPECT_TRUE(shows(Words(panel->nameText), "Hut, style 2")) << Words(panel->nameText);
+    EXPECT_TRUE(shows(Words(panel->topText), "Coming down: " + std::to_string(cleared) + " percent cleared"))
+        << Words(panel->topText);
 }
 
 TEST(CSidebar, PicturesShrinkByPowersOfTwoAndABadSettingMeansNoShrink)

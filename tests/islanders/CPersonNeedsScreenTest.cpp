@@ -11,6 +11,7 @@ TEST_F(GameScreenTest, AnIslanderWhoDiesUnderThePressCannotBeLifted)
     person_data other = IslanderRecord(600, 300, 30 * 172800, 1);
     other.id = 2;
     new CPerson(other);
+    Frame();  // drawn where the press looks for it
     MouseAt(200, 300);
     game.InputMouseClick(true, false, false);
     ASSERT_EQ(game.pickupCandidate, dying);

@@ -132,8 +132,10 @@ TEST_F(ChopRoad, BeforeTheFirstCrateIsOpenedOnlyTheCrateTakesAGrownIslander)
 TEST_F(ChopRoad, AKidIsLiftedOnlyOnceThePointerLeavesFivePixelsAndADeadHeldOneIsForgotten)
 {
     CPerson* kid = CPerson::NewPerson(2000, 2000, nullptr, true, true, 8);
+    kid->UnHide();  // on the island, as its maker shows it
     Show(2000, 2000);
-    const coordinate grip = ToScreen(2000 + 14, 2000 + 20);
+    // Where the kid is drawn now: the frames may have walked it a little.
+    const coordinate grip = ToScreen(Round(kid->data.x) + 14, Round(kid->data.y) + 20);
     MouseAt(grip.x, grip.y);
     game->InputMouseClick(true, false, false);
     ASSERT_EQ(game->pickupCandidate, kid);

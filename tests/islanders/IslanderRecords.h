@@ -21,12 +21,14 @@ inline person_data IslanderRecord(int x, int y, int ageTicks, int gender = 0)
     return record;
 }
 
-// An islander whose body is centred on world (x, y), where a press finds it.
+// A shown islander whose body is centred on world (x, y), where a press
+// finds it once a frame has drawn it there.
 inline CPerson* IslanderUnder(int x, int y, int ageTicks, int gender = 0)
 {
     CPerson* person = new CPerson(IslanderRecord(x, y, ageTicks, gender));
     const body_view body = person->DescribeBody();
     person->data.x -= static_cast<float>(body.offsetX + body.width / 2);
     person->data.y -= static_cast<float>(body.offsetY + body.height / 2);
+    person->UnHide();
     return person;
 }

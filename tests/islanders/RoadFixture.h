@@ -17,6 +17,7 @@
 #include "Utilities.h"
 #include "tests/game/CControllerGameFixture.h"
 
+#include <cstdlib>
 #include <functional>
 
 class RoadTest : public GameScreenTest {
@@ -99,14 +100,22 @@ protected:
 
     // A screen point within radius of world (x, y) at which ok holds with the
     // mouse there; the mouse is left there. (-1, -1) when none.
+    // The search goes out from the centre in rings, so the point found lies
+    // as deep inside as the centre allows, not on the first edge met: an
+    // islander that steps a pixel before the press is still under it.
     coordinate PointWhere(int worldX, int worldY, int radius, const std::function<bool()>& ok)
     {
         const coordinate centre = ToScreen(worldX, worldY);
-        for (int dy = -radius; dy <= radius; dy += 3) {
-            for (int dx = -radius; dx <= radius; dx += 3) {
-                MouseAt(centre.x + dx, centre.y + dy);
-                if (ok()) {
-                    return {centre.x + dx, centre.y + dy};
+        for (int ring = 0; ring <= radius; ring += 3) {
+            for (int dy = -ring; dy <= ring; dy += 3) {
+                for (int dx = -ring; dx <= ring; dx += 3) {
+                    if (std::abs(dx) != ring && std::abs(dy) != ring) {
+                        continue;
+                    }
+                    MouseAt(centre.x + dx, centre.y + dy);
+                    if (ok()) {
+                        return {centre.x + dx, centre.y + dy};
+                    }
                 }
             }
         }

@@ -8,7 +8,10 @@
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -38,6 +41,49 @@ std::unique_ptr<CGull> FloatingAt(int x, int y)
     auto gull = std::make_unique<CGull>(x, y);
     gull->takeOffTimer = 100000;
     return gull;
+}
+
+// The raw numbers a construction drew from seed, in order.
+std::vector<uint32_t> DrawsOf(unsigned int seed, const std::function<void()>& make)
+{
+    InitRandom(seed);
+    make();
+    const uint32_t next = RandomGenerator().GenRand32();
+    InitRandom(seed);
+    std::vector<uint32_t> drawn;
+    for (uint32_t raw = RandomGenerator().GenRand32(); raw != next && drawn.size() < 100000;
+         raw = RandomGenerator().GenRand32()) {
+        drawn.push_back(raw);
+    }
+    return drawn;
+}
+
+// A bob made from the two draws at at: the range first, then the phase.
+void ExpectBob(const CUtilBounce& bob, const std::vector<uint32_t>& drawn, size_t at, int lowest, int phases)
+{
+    ASSERT_LT(at + 1, drawn.size());
+    const CUtilBounce expected(0, lowest + static_cast<int>(drawn[at] % 5u), 3.0f, 2.2f,
+                               static_cast<int>(drawn[at + 1] % static_cast<uint32_t>(phases)));
+    EXPECT_EQ(bob.range, expected.range);
+    EXPECT_EQ(bob.position, expected.position);
+    EXPECT_EQ(bob.direction, expected.direction);
+}
+
+TEST_F(SeaLifeTest, AFloatersBobIsDrawnRangeBeforePhaseAcrossThenDown)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    std::unique_ptr<CGull> gull;
+    const std::vector<uint32_t> gullDraws = DrawsOf(61, [&] { gull = std::make_unique<CGull>(900, 900); });
+    ASSERT_GE(gullDraws.size(), 4u);
+    ExpectBob(*gull->swayX, gullDraws, gullDraws.size() - 4, 23, 61);
+    ExpectBob(*gull->swayY, gullDraws, gullDraws.size() - 2, 13, 31);
+
+    CCrateBarrel* crate = nullptr;
+    const std::vector<uint32_t> crateDraws = DrawsOf(62, [&] { crate = new CCrateBarrel(2000, 2000, false, false); });
+    ASSERT_GE(crateDraws.size(), 4u);
+    ExpectBob(*crate->bobX, crateDraws, crateDraws.size() - 4, 23, 61);
+    ExpectBob(*crate->bobY, crateDraws, crateDraws.size() - 2, 13, 31);
+    delete crate;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "CControllerMainRoad.h"
 
 #include "CControllerPopUp.h"
+#include "CGuiButton.h"
+#include "CSprite.h"
 #include "CPerson.h"
 #include "CTutorialDialog.h"
 #include "LayoutCheck.h"
@@ -104,6 +106,29 @@ TEST_F(MainMenuTest, ReadsCleanlyAndGreetsThePlayerStillAfterTheProfileScreen)
     Turn(30);
     ASSERT_EQ(CController::focus, menu);
     EXPECT_TRUE(GreetingShown());
+}
+
+// Each of the seven labels sits where a plain button puts its label: two
+// pixels left of and three above the button's corner, with no shift of the
+// menu's own.
+TEST_F(MainMenuTest, TheSevenLabelsSitWhereAPlainButtonPutsThem)
+{
+    Open();
+    const int labels[CControllerMain::kButtons] = {2, 3, 4, 5, 6, 7, 1};
+    for (int i = 0; i < CControllerMain::kButtons; i++) {
+        CGuiButton* button = menu->buttons[i];
+        int found = 0;
+        for (CSprite* sprite : CSprite::renderer->Sprites()) {
+            const text_layout* text =
+                sprite ? CSprite::draw->TextLayout(sprite->GetImage(static_cast<int>(sprite->GetFrame()))) : nullptr;
+            if (text && text->id == labels[i] && sprite->GetZ() == button->GetButtonSprite()->GetZ() + 3) {
+                found++;
+                EXPECT_EQ(sprite->GetX(), button->x - 2) << "button " << i;
+                EXPECT_EQ(sprite->GetY(), button->y - 3) << "button " << i;
+            }
+        }
+        EXPECT_EQ(found, 1) << "button " << i;
+    }
 }
 
 TEST_F(MainMenuTest, ANewGameResetsTheGamesKeysAndKeepsTrophiesTutorialAndSettings)

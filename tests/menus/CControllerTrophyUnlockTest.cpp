@@ -1,8 +1,14 @@
 #include "CControllerTrophyScreens.h"
 
 #include "CControllerTrophyUnlock.h"
+#include "CDraw.h"
+#include "CRenderer.h"
+#include "CSprite.h"
 
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -104,6 +110,33 @@ TEST_F(TrophyPopUp, AnEarlierStepStillDueShowsOnItAndIsHiddenWhenItCloses)
     EXPECT_FALSE(CTutorialDialog::activeDialog);
     EXPECT_EQ(CTutorialDialog::numTutorialsActive, 0);
     EXPECT_FALSE(CTutorialDialog::IsTutorialComplete(21));
+}
+
+// The panels and the text boxes share one depth, so their order in the
+// drawing list decides: every box lies over every panel, and the third panel
+// never cuts across the boxes that hold the trophy's name.
+TEST_F(TrophyPopUp, TheTextBoxesLieOverThePanelsThatShareTheirDepth)
+{
+    TutorialOn(false);
+    Open(1 << 7);
+    std::map<std::string, size_t> place;
+    const std::vector<CSprite*>& drawn = CSprite::renderer->Sprites();
+    for (size_t i = 0; i < drawn.size(); i++) {
+        const char* name = drawn[i] && drawn[i]->GetNumImages() > 0
+                               ? CSprite::draw->GetImageName(drawn[i]->GetImage(0))
+                               : nullptr;
+        if (name) {
+            place[name] = i;
+        }
+    }
+    for (const char* box : {"trophies_boxA.png", "trophies_boxB.jpg", "trophies_boxC.jpg"}) {
+        for (const char* panel :
+             {"trophy_unlocked_main_A.png", "trophy_unlocked_main_B.jpg", "trophy_unlocked_main_C.jpg"}) {
+            ASSERT_TRUE(place.count(box) && place.count(panel)) << box << " " << panel;
+            EXPECT_GT(place[box], place[panel]) << box << " over " << panel;
+        }
+    }
+    ClickAt(kCloseX, kCloseY);
 }
 
 TEST_F(TrophyPopUp, AMaskAnnouncesItsLowestTrophyAndOneWithoutATrophyNone)

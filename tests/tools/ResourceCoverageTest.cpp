@@ -4,6 +4,7 @@
 // least one), and the generated resource folder must hold what the manifest
 // lists, with the loading hints.
 #include "ArchiveBytes.h"
+#include "FontSystem.h"
 #include "PackManifest.h"
 #include "TestBytes.h"
 
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -316,4 +318,30 @@ TEST(ResourceCoverage, TheGeneratedStringTableHoldsEveryLoadingHint)
         ASSERT_NE(at, std::string::npos) << "hint " << id;
         EXPECT_GT(narrow.find_first_of("\r\n", at + 1) - (at + key.size()), 10u) << "hint " << id;
     }
+}
+
+// The renderer keeps bold, italics and underline switched from one text to
+// the next, so a text that leaves one on restyles every text after it.
+// Pairs, such as the words a lesson makes stand out, are what the table may
+// hold; a number belongs in an insert code, never in "%i".
+TEST(ResourceCoverage, EveryTextOfTheTableLeavesItsStylesAsItFoundThem)
+{
+    const std::string bytes = ReadBytes(std::string(Resources()) + "/strings.dat");
+    std::map<int, string_data> table;
+    ASSERT_EQ(FontSystem_ParseStrings(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), table), 0);
+    ASSERT_GT(table.size(), 1000u);
+    std::string unbalanced;
+    for (const auto& entry : table) {
+        const ustring& text = entry.second.text;
+        for (const char code : {'b', 'i', 'u'}) {
+            int toggles = 0;
+            for (unsigned int i = 0; i + 1 < text.length(); i++) {
+                toggles += text[i] == '%' && text[i + 1] == code;
+            }
+            if (toggles % 2 != 0) {
+                unbalanced += std::to_string(entry.first) + " leaves %" + code + " switched\n";
+            }
+        }
+    }
+    EXPECT_EQ(unbalanced, "");
 }

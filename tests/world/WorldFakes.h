@@ -110,6 +110,7 @@ protected:
         CPerson::stoppedSimForDeath = false;
         CGuiButtonBase::currentButton = -1;
         CGuiButtonBase::leftMouseDown = false;
+        CController::pause = CController::frame = false;
     }
 
     void MouseAt(int x, int y)
