@@ -50,6 +50,10 @@ bool HasOwnLabel(const picture_job& job);
 // its board in several pieces as its part of that board; false, drawing
 // nothing, for any other picture.
 paint_colour BoardPanelTone(const std::string& name);
+// The wood of the plate under the island chooser's name at a screen pixel,
+// and the dark rim round it: the plate is drawn over two pictures.
+paint_colour NamePlateWood(float screenX, float screenY);
+constexpr paint_colour kNamePlateRim{40 / 255.0f, 26 / 255.0f, 16 / 255.0f, 1.0f};
 paint_colour BoardButtonTone(const std::string& name);
 void PaintBoard(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);
 void PaintWell(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);

@@ -26,6 +26,7 @@ enum class Look {
     Plain,  // panel without a frame
     Water,  // the deep blue of the sea round the island chooser's picture, carried on under its name
     Compass,  // a chart's compass rose, faint on the panel: what a navigator keeps beside the islands
+    Plate,  // the wooden plate under the chooser's island name, carried on where it crosses the sea strip
 };
 
 struct board_shape {
@@ -81,7 +82,7 @@ const std::vector<screen_board>& ScreenBoards()
         {{{"islandselector_mainB", 0, 0}, {"islandselector_mainC", 286, 0}, {"islandselector_mainD", 773, 0},
           {"islandselector_mainE", 0, 507}},
          {{-12, -12, 824, 624, Look::Board, 0}, {287, 20, 486, 491, Look::Window, 0},
-          {287, 507, 486, 2, Look::Water, 0}, {53, 68, 180, 180, Look::Compass, 0},
+          {287, 507, 486, 2, Look::Water, 0}, {444, 488, 172, 23, Look::Plate, 0}, {53, 68, 180, 180, Look::Compass, 0},
           {14, 12, 258, 36, Look::Strip, 0}, {16, 268, 254, 96, Look::Well, 10},
           {16, 368, 254, 64, Look::Well, 10}, {8, 438, 270, 67, Look::Well, 10}}},
         // The crate screen and the quit dialog: a niche for the picture and
@@ -230,6 +231,16 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
     case Look::Water:
         canvas.RoundedBox(box.x, box.y, box.w, box.h, 0, Rgb(30, 72, 176));
         break;
+    case Look::Plate:
+        canvas.Fill(box.x, box.y, box.x + box.w, box.y + box.h,
+                    [&](float px, float py) {
+                        return px >= box.x && py >= box.y && px <= box.x + box.w && py <= box.y + box.h;
+                    },
+                    [&](float px, float py) {
+                        const bool rim = px < box.x + 1 || px > box.x + box.w - 1 || py < box.y + 1;
+                        return rim ? kNamePlateRim : NamePlateWood(px + dx, py + dy);
+                    });
+        break;
     case Look::Compass: {
         const paint_point c{box.x + box.w / 2, box.y + box.h / 2};
         const float r = std::min(box.w, box.h) / 2;
@@ -267,6 +278,15 @@ paint_colour ButtonTone(const std::string& name)
 }
 
 }  // namespace
+
+paint_colour NamePlateWood(float screenX, float screenY)
+{
+    // The grain follows the screen, so that the plate's pieces in two
+    // pictures meet without a seam.
+    const float grain = 0.9f + 0.14f * PixelNoise(static_cast<int>(std::floor(screenX)) / 4,
+                                                   static_cast<int>(std::floor(screenY)), 0x9a7e);
+    return Shade(Rgb(84, 56, 34), grain);
+}
 
 paint_colour BoardPanelTone(const std::string& name)
 {

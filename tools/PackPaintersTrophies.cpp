@@ -843,10 +843,11 @@ void PaintChooserOverlay(CPictureCanvas& canvas, const picture_job& job, paint_b
     picture_job corner = job;
     corner.width = corner.height = 40;
     PaintPanel(canvas, corner, {area.x, area.y, 40 * sx, 40 * sy});
+    // The plate runs on over the sea strip below this picture, which the
+    // board's own pieces draw with the same wood (NamePlateWood).
     const float left = area.x + (445 - 286) * sx, right = area.x + (615 - 286) * sx;
     const float top = area.y + (489 - 25) * sy, bottom = area.y + area.h;
-    const paint_colour wood = Rgb(84, 56, 34);
-    canvas.RoundedBox(left - 1, top - 1, right - left + 2, bottom - top + 2, 6, Rgb(40, 26, 16));
+    canvas.RoundedBox(left - 1, top - 1, right - left + 2, bottom - top + 2, 6, kNamePlateRim);
     canvas.Fill(left, top, right, bottom,
                 [&](float px, float py) {
                     const float r = 5;
@@ -855,8 +856,7 @@ void PaintChooserOverlay(CPictureCanvas& canvas, const picture_job& job, paint_b
                     return px >= left && px <= right && py >= top && dx * dx + dy * dy <= r * r;
                 },
                 [&](float px, float py) {
-                    const float grain = 0.9f + 0.14f * PixelNoise(static_cast<int>(px) / 4, static_cast<int>(py), job.seed);
                     const float edge = py < top + 2 ? 1.35f : 1.0f;
-                    return Shade(wood, grain * edge);
+                    return Shade(NamePlateWood(286 + (px - area.x) / sx, 25 + (py - area.y) / sy), edge);
                 });
 }
