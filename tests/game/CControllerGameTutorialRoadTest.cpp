@@ -11,10 +11,12 @@
 #include "CControllerTrophies.h"
 #include "CCrateBarrel.h"
 #include "CDust.h"
+#include "CFireplace.h"
 #include "CFlowerIndicator.h"
 #include "CHut.h"
 #include "CScienceStation.h"
 #include "CTree.h"
+#include "Screenshot.h"
 
 namespace {
 
@@ -538,6 +540,49 @@ TEST_F(TutorialRoadTest, ATreeFlowersTheMysteriesAndTheLastOrdinaryWords)
         ExpectDone(step);
     }
     EXPECT_GT(CTutorialDialog::nextTutorial, 72) << "the ordinary lessons are over";
+}
+
+// "Rain puts out the fire": with wood in stock the camp's fire burns until
+// the rain lesson brings the rain, and then not a flame shows there.
+TEST_F(TutorialRoadTest, TheRainLessonLeavesTheCampFireOut)
+{
+    LessonsDoneBefore(6);
+    CControllerGame::Resources()->AddWood(5);
+    ASSERT_FALSE(CFireplace::fireplaces.empty()) << "the camp has its fireplace";
+    CFireplace* camp = CFireplace::fireplaces.front();
+    BringIntoView({camp->GetX() + 70, camp->GetY() + 60});
+    // The flames' two colours in the fireplace's picture and the air above
+    // it (islanders' skin and hair come near neither).
+    auto flames = [camp] {
+        SaveRedrawnScreen(ScreenshotPath("TutorialRainFire.png"));
+        const rgb_picture screen = PictureOf(SDL_GetVideoSurface());
+        const point at = OnScreen({camp->GetX(), camp->GetY()});
+        int count = 0;
+        for (int y = std::max(0, at.y - 40); y < std::min(screen.h, at.y + 130); y++) {
+            for (int x = std::max(0, at.x); x < std::min(kViewWidth, at.x + 140); x++) {
+                const uint8_t* p = &screen.rgb[3 * (y * screen.w + x)];
+                auto near = [p](int r, int g, int b) {
+                    return std::abs(p[0] - r) < 12 && std::abs(p[1] - g) < 12 && std::abs(p[2] - b) < 12;
+                };
+                count += near(240, 110, 24) || near(255, 214, 70);
+            }
+        }
+        return count;
+    };
+    WaitForLesson(6);
+    Frame();
+    ASSERT_FALSE(CControllerGame::island->raining);
+    EXPECT_GT(flames(), 100) << "the fire burns while it is dry";
+
+    // The thought lesson closes by itself once the islander's thought is
+    // gone; the player presses its okay when it is still up.
+    if (Shown() == 6) {
+        PressOkay();
+    }
+    WaitForLesson(7);
+    Frame();
+    ASSERT_TRUE(CControllerGame::island->raining) << "the lesson brings the rain";
+    EXPECT_EQ(flames(), 0) << "no flame shows in the rain";
 }
 
 // The tree lessons, played as their words say: the chosen tree's button is
