@@ -96,7 +96,7 @@ TEST_F(TutorialRoadTest, FromTheWelcomeToTheIslandersOwnScreen)
         ExpectDone(step);
     }
 
-    // "Something has washed up on the beach!... Press Okay." The view goes
+    // "Something has washed up at the shore!... Press Okay." The view goes
     // to the crate and the ring goes round it.
     WaitForLesson(8, 400);
     CCrateBarrel* crate = CCrateBarrel::currentContainer;
@@ -104,7 +104,7 @@ TEST_F(TutorialRoadTest, FromTheWelcomeToTheIslandersOwnScreen)
     WaitForStillView();
     PressOkay();
 
-    // "To open it, drop an islander onto the crate on the beach."
+    // "To open it, drop an islander onto the crate at the shore."
     WaitForLesson(9);
     DropAdultOn(crate);
     ExpectDone(9);
@@ -120,13 +120,13 @@ TEST_F(TutorialRoadTest, FromTheWelcomeToTheIslandersOwnScreen)
         }
     }
 
-    // "Splendid! What the sea brings may be food, wood, dust or just a
-    // message. Press Okay to go on."
+    // "Splendid! The sea may bring food, wood, dust or just a message.
+    // Press Okay to go on."
     WaitForLesson(10, 3000);
     PressOkay();
 
     // "Drop an islander on dark, deep water to fish. Look past the pale
-    // shallows off the beach."
+    // shallows."
     WaitForLesson(11, 400);
     // Deep all round, so that wherever the islander's feet come down.
     auto deepAt = [island](point world) {
@@ -157,7 +157,8 @@ TEST_F(TutorialRoadTest, FromTheWelcomeToTheIslandersOwnScreen)
     });
     ExpectDone(11);
 
-    // "Fish will be kept in the ring, on the food pile... Press Okay." The
+    // "Fish will be kept here in the ring, on the food pile, empty for
+    // now... Press Okay." The
     // ring stands round the pile's place, empty until the first catch.
     WaitForLesson(12);
     EXPECT_EQ(stock->GetFood(-1), 0) << "the pile in the ring is still empty";
@@ -194,7 +195,7 @@ TEST_F(TutorialRoadTest, FromTheWelcomeToTheIslandersOwnScreen)
     DropOn({chopper, {0, 0}}, tree);
     ExpectDone(16);
 
-    // "Now wait for the first wood: the counter at the bottom counts it."
+    // "Wait for the first wood on the counter below, or press Okay."
     // The band works; the player only watches.
     WaitForLesson(17);
     FramesUntil([] { return CTutorialDialog::IsTutorialComplete(17); }, 20000);
