@@ -41,26 +41,27 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
         }
         return;
     }
-    // The stages of a fireplace being built: the ring and the logs, unlit.
-    const bool unlit = job.name.find("construct1") != std::string::npos;
+    // A pit's own pictures never burn: the flames are drawn over them only
+    // while the fire burns, so that rain or an empty wood pile leave the
+    // camp cold. The finished pit holds the ash of its last fire, a pit
+    // being built fresh logs.
+    const bool finished = job.name.find("construct1") == std::string::npos;
     const paint_point c{area.x + area.w / 2, area.y + area.h * 0.72f};
     const float rx = area.w * 0.42f, ry = area.h * 0.2f;
     canvas.Ellipse(c, rx, ry, Rgb(70, 50, 36));
-    // The back half of the ring lies behind the fire, the front half before it.
+    if (finished) {
+        canvas.Ellipse(c, rx * 0.7f, ry * 0.7f, Rgb(118, 114, 108));
+    }
+    // The back half of the ring lies behind the logs, the front half before them.
     for (int i = 6; i < 12; i++) {
         const float angle = i * 2 * kPi / 12;
         PaintStone(canvas, {c.x + std::cos(angle) * rx, c.y + std::sin(angle) * ry}, 9, 7,
                    i % 2 ? kStone : Shade(kStone, 0.85f), job.seed + i);
     }
-    PaintLog(canvas, {c.x - rx * 0.6f, c.y + 4}, {c.x + rx * 0.5f, c.y - 6}, 9, Rgb(118, 78, 44));
-    PaintLog(canvas, {c.x + rx * 0.6f, c.y + 4}, {c.x - rx * 0.5f, c.y - 6}, 9, Rgb(108, 70, 40));
-    if (!unlit) {
-        canvas.Polygon({{c.x - 20, c.y}, {c.x - 10, c.y - area.h * 0.45f}, {c.x, c.y - area.h * 0.25f},
-                        {c.x + 6, c.y - area.h * 0.6f}, {c.x + 20, c.y}},
-                       Rgb(240, 120, 30));
-        canvas.Polygon({{c.x - 10, c.y}, {c.x - 3, c.y - area.h * 0.28f}, {c.x + 5, c.y - area.h * 0.4f}, {c.x + 10, c.y}},
-                       Rgb(255, 220, 80));
-    }
+    PaintLog(canvas, {c.x - rx * 0.6f, c.y + 4}, {c.x + rx * 0.5f, c.y - 6}, 9,
+             finished ? Rgb(62, 46, 36) : Rgb(118, 78, 44));
+    PaintLog(canvas, {c.x + rx * 0.6f, c.y + 4}, {c.x - rx * 0.5f, c.y - 6}, 9,
+             finished ? Rgb(54, 40, 32) : Rgb(108, 70, 40));
     for (int i = 0; i <= 6; i++) {
         const float angle = i * 2 * kPi / 12;
         PaintStone(canvas, {c.x + std::cos(angle) * rx, c.y + std::sin(angle) * ry}, 9, 7,
