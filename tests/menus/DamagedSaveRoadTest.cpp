@@ -131,7 +131,8 @@ TEST_F(DamagedSaveTest, EveryDamagedSaveLetsThePlayerInAndKeepsTheRest)
          }},
         {"a seed the generator turns down", [](CProfile& p) { p.SetValue<unsigned int>(1, 12345); },
          [&] {
-             EXPECT_FALSE(CProfile::current->GetValue<bool>(31)) << "a new game, on a new island";
+             EXPECT_TRUE(CProfile::current->GetValue<bool>(31)) << "the game waits for a new island to replace it";
+             EXPECT_EQ(CProfile::current->GetVectorValue<person_data>(4).size(), band);
              EXPECT_EQ(CProfile::current->GetValue<int>(kBirthsKey), 5);
              EXPECT_EQ(CProfile::current->GetValue<int>(kTrophiesKey), 0x41);
              EXPECT_NE(Log().find("seed makes no island"), std::string::npos);
@@ -218,7 +219,12 @@ TEST_F(DamagedSaveTest, EveryDamagedSaveLetsThePlayerInAndKeepsTheRest)
 
         Play();
         if (!CControllerGame::game) {
-            // Without a game to continue, the player chooses a new island.
+            // Without a game to continue, the player is told so and chooses
+            // a new island.
+            if (CControllerIslandSelect::popUp && CController::focus == CControllerIslandSelect::popUp) {
+                CControllerIslandSelect::popUp->GUICallback(0, 0);
+                Turn();
+            }
             ASSERT_EQ(CController::focus, root.child) << typeid(*CController::focus).name();
             EXPECT_TRUE(static_cast<CControllerIslandSelect*>(root.child)->spritesLoaded);
             d.check();
