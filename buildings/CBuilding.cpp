@@ -408,6 +408,14 @@ std::vector<CBuilding*> CBuilding::LoadBuildings()
             saved.wood = std::max(0, saved.wood);
             saved.rock = std::max(0, saved.rock);
         }
+        // Nothing is left to take down: it would stand hidden until the next
+        // save dropped it without a word.
+        if (saved.demolishing && saved.work < 1 && saved.wood < 1 && saved.rock < 1) {
+            logMessage(TempSprintf("A saved building of type %d at %.0f, %.0f was taken down already; it was left out",
+                                   saved.type, static_cast<double>(saved.x), static_cast<double>(saved.y)));
+            saved.type = 0;
+            continue;
+        }
         variants.push_back(saved.variant);
     }
     const std::vector<int> held = HoldPictures(variants, false);
