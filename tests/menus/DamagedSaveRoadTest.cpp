@@ -202,7 +202,8 @@ TEST_F(DamagedSaveTest, EveryDamagedSaveLetsThePlayerInAndKeepsTheRest)
              p.SetVectorValue<flower_data>(9, flowers);
          },
          [&] {
-             EXPECT_EQ(CProfile::current->GetVectorValue<person_data>(4).size(), 200u);
+             EXPECT_EQ(CProfile::current->GetVectorValue<person_data>(4).size(), 100u);
+             EXPECT_EQ(Count(Log(), "islanders past the most an island can hold were left out: 101"), 1);
              EXPECT_EQ(Count(Log(), "Saved flowers: a flower that cannot be painted was left out: 20000"), 1);
          }},
     };
