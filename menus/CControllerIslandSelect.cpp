@@ -124,7 +124,7 @@ CControllerIslandSelect::CControllerIslandSelect(bool afterStory)
       buttons{}, frames{}, backdrop(nullptr), labels{}, nameSprite(nullptr), numberSprite(nullptr),
       mysterySprites{}, caret(nullptr), typedSprite(nullptr), loading{}, game(nullptr), lastShown(0), typed(0),
       typedDrawn(0), typing(false), caretShown(false), caretCounter(0), afterStory(afterStory), direct(false),
-      spritesLoaded(false), gameLost(false)
+      spritesLoaded(false), gameLost(false), lostGameNoticePending(false)
 {
     direct = GameUnderWay() && !afterStory && returnCode == -2;
     ambientCountdown = RangedRandom(150, 300);
@@ -479,12 +479,9 @@ void CControllerIslandSelect::Pump()
             CObject::UnloadAll();
             profile->KeepLostGame();
             gameLost = true;
+            lostGameNoticePending = true;
             direct = false;
             LoadSprites();
-            feedback_data notice{};
-            notice.id = kLostGameNoticeId;
-            popUp = new CControllerPopUp(notice, true, -1);
-            PassFocus(popUp);
             return;
         }
         island->Pump();
@@ -500,6 +497,15 @@ void CControllerIslandSelect::Pump()
         CMouseCursor::ShowHourglass(false);
     } else {
         CMouseCursor::ShowMouse();
+    }
+    if (lostGameNoticePending && !Scanning()) {
+        // Over the chooser as it stands, once its island has come in.
+        lostGameNoticePending = false;
+        feedback_data notice{};
+        notice.id = kLostGameNoticeId;
+        popUp = new CControllerPopUp(notice, true, -1);
+        PassFocus(popUp);
+        return;
     }
     CGuiButtonBase::PumpAll();
     if (!hasFocus || !spritesLoaded) {

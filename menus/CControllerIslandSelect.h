@@ -84,6 +84,7 @@ public:
     // The game under way could not be made again: the chooser offers a new
     // island in its place.
     bool gameLost;
+    bool lostGameNoticePending;  // the player is yet to be told
 
 private:
     bool Running() const { return returnCode == -2; }

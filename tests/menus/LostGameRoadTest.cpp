@@ -40,10 +40,11 @@ protected:
         Turn();
     }
 
-    // The notice is up, over the chooser; the player reads it and closes it.
+    // The notice comes up over the chooser; the player reads it and closes it.
     void ExpectNoticeAndCloseIt()
     {
         ASSERT_EQ(CControllerGame::game, nullptr);
+        TurnUntil<CControllerPopUp>(5);
         ASSERT_NE(CControllerIslandSelect::popUp, nullptr);
         ASSERT_EQ(CController::focus, CControllerIslandSelect::popUp);
         EXPECT_EQ(CControllerIslandSelect::popUp->request.id, kLostGameNotice);
