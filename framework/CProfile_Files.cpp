@@ -1,6 +1,8 @@
 // The profile and header files: their byte layout, the checksum, saving
 // through a temporary file with a ".BAKS" backup, and the load ladders
-// (main file, ".BAKS", ".BAKL", then a fresh header or profile).
+// (main file, ".BAKS", ".BAKL", then a header made again from the profile
+// files, or a fresh profile). Every damaged file is kept as ".BAD1" to
+// ".BAD5" beside its own.
 //
 // A file is read whole into memory and every field is checked against what is
 // left of it before use; the store changes only after a whole file has read
