@@ -143,7 +143,9 @@ TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
 // shows in the saved band and island, so a faster run that draws one number
 // more, less or in another order changes these bytes. When a change of the
 // rules moves them on purpose, the new digest goes here with the reason.
-constexpr uint64_t kFedBandDayDigest = 0xc99ed48cdc970742ull;
+// The profile file's reserved block carries the profile's name since the
+// header can be made again from the files; the run's draws are as before.
+constexpr uint64_t kFedBandDayDigest = 0x9a8cdd68a95923feull;
 
 uint64_t Fnv1a(const std::string& bytes, uint64_t hash = 14695981039346656037ull)
 {
