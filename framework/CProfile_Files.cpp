@@ -109,7 +109,8 @@ bool WriteWholeFile(const std::string& path, const std::vector<char>& bytes)
     if (!file) {
         return false;
     }
-    bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // An empty damaged file is kept as one: fwrite is not given its null data.
+    bool written = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     if (fclose(file) != 0) {
         written = false;
     }
