@@ -22,6 +22,12 @@ void CRepairTally::Note(const char* kind)
     }
 }
 
+void CRepairTally::Note(const char* kind, size_t times)
+{
+    int& count = counts[kind];
+    count = times >= static_cast<size_t>(INT_MAX - count) ? INT_MAX : count + static_cast<int>(times);
+}
+
 bool CRepairTally::Note(bool mended, const char* kind)
 {
     if (mended) {

@@ -20,14 +20,16 @@ public:
     void Note(const char* kind);
     // Notes the kind when mended is set; returns mended.
     bool Note(bool mended, const char* kind);
+    void Note(const char* kind, size_t times);
     int Total() const;
-    // Keeps at most the first most records, noting the kind when any go.
+    // Keeps at most the first most records, noting the kind once for each
+    // record that goes.
     template <class Record>
     void Cap(std::vector<Record>& records, size_t most, const char* kind)
     {
         if (records.size() > most) {
+            Note(kind, records.size() - most);
             records.resize(most);
-            Note(kind);
         }
     }
 

@@ -12,14 +12,24 @@
 //
 // Reading a key that was never written, reading it as another type or writing
 // it as a second type ends the program: those are programming errors. Damaged
-// files never do: loading falls back to the backups and then to defaults. A
-// file that verifies is still checked: values no play could store are brought
-// into range, and a game under way that lacks its island's keys counts as a
-// failed rung, given up only when no backup holds a game that loads.
+// files never do. A file whose structure cannot be read (cut short, a length
+// past its end, a failed checksum) gives way to its backups and then to
+// defaults; in a file that reads, a value under a wrong or unknown type takes
+// its default or is left out, values no play could store are brought into
+// range, and each of those is logged. A game under way that lacks its
+// island's records makes an older backup that holds the game load instead;
+// when none does, the profile loads with the game kept as it was, for the
+// game's chooser to tell the player that it is lost.
+//
+// Every damaged file is kept beside the others as ".BAD1" up to ".BAD5", the
+// oldest going first. Each profile file also carries its own name and a
+// deleted mark in its reserved block, so that a header lost in every copy is
+// made again from the profile files with their names.
 #pragma once
 
 #include "ProfileTypes.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,10 +45,24 @@ struct vector_property_data {
     int size = 0;              // bytes of one element
 };
 
+// What a profile file's reserved block holds: enough of the profile to list
+// it again when the header is lost. Files written before it existed hold
+// zeros there, which read as a profile without a name.
+struct profile_identity {
+    char mark[8];        // kIdentityMark; anything else is no identity
+    uint8_t deleted;     // 1 once the profile was taken off the list
+    uint8_t unused0[3];
+    uint32_t keptGame;   // fingerprint of the lost game already kept as ".BAD", 0 none
+    char name[64];       // NUL-terminated, at most 63 bytes
+    char unused[432];
+};
+static_assert(sizeof(profile_identity) == 512, "the reserved block of the profile file");
+
 class CProfile {
 public:
     static const int RESERVED_SIZE = 512;
     static const int NAME_FIELD_SIZE = 64;  // a name keeps at most 63 bytes
+    static const int DAMAGED_COPIES = 5;    // ".BAD1" to ".BAD5" per file
 
     // Loads the header and the active profile, or starts a new one.
     CProfile();
@@ -91,6 +115,13 @@ public:
     // start-up calls this once the drawing context has set the mode.
     static void ApplyInputGrab();
 
+    // False while a game is under way whose island records are not all
+    // there: it cannot be continued, only replaced by a new island.
+    bool SavedGameComplete() const;
+    // Keeps the profile as it stands beside its files as a ".BAD" copy, once
+    // per lost game: the game under way cannot be made again.
+    void KeepLostGame();
+
     static CProfile* current;
     static int startTime;   // calendar seconds at construction
     static bool inputGrab;  // the grab the store last asked SDL for
@@ -107,36 +138,56 @@ private:
 
     std::string HeaderPath(const char* suffix) const;
     std::string ProfilePath(const char* suffix) const;
+    std::string ProfilePathOf(int id, const char* suffix) const;
     void WriteProperties(std::vector<char>& out) const;
     // The profile file's bytes for the store as it is.
     std::vector<char> ProfileBytes() const;
     // Ends the program at once when the profile could not be saved in the
     // user data folder, rather than after a whole session at the first save.
     void CheckProfileCanBeSaved() const;
-    static bool ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors);
+    // Reads the records as they stand, whatever their types; false only when
+    // the block's structure cannot be read. A key stored twice keeps its
+    // first record; the later one is noted.
+    static bool ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors,
+                               std::vector<std::string>& notes);
     // A profile file as read, before the store takes it.
     struct ProfileImage {
         char reserved[RESERVED_SIZE];
         ScalarMap scalars;
         VectorMap vectors;
+        std::vector<std::string> notes;  // what was mended, for the log
     };
-    // Fills image from a whole profile file, repairing values no play could
-    // have stored; false when the file does not verify or read.
+    // Fills image from a whole profile file, mending what a file that reads
+    // may hold wrong; false when the file does not verify or read.
     static bool ReadProfileFile(const std::vector<char>& bytes, ProfileImage& image);
     void TakeImage(ProfileImage& image);
-    static void KeepDamaged(const std::string& path);
+    // Copies the file at path, or the given bytes, to the next ".BAD" slot of
+    // path; a copy identical to one already kept is not made again.
+    static void KeepDamaged(const std::string& path, const std::vector<char>* bytes = nullptr);
+    // Values under a wrong or unknown type, or that are not numbers, take
+    // their defaults or go; vectors of the wrong records go.
+    static void RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes);
     // Brings settings, stocks and counters into the ranges play produces.
     static void RepairScalars(ScalarMap& scalars);
     // False for a game under way that lacks what its island needs.
     static bool GameLoadable(const ScalarMap& scalars, const VectorMap& vectors);
-    static void ClearGame(ScalarMap& scalars);
+    // A number that tells one saved island's records from another's.
+    static uint32_t GameFingerprint(const ScalarMap& scalars, const VectorMap& vectors);
+    static profile_identity Identity(const char* reserved);
+    // The active profile's name and the lost game kept, in the reserved block.
+    void WriteIdentity();
     bool ReadHeaderFile(const std::vector<char>& bytes);
+    // With every copy of the header lost: lists each profile file that reads
+    // and was not deleted, the latest played active.
+    void RebuildHeader();
+    // Marks the files of a profile taken off the list, so that a rebuilt
+    // header leaves it off.
+    void MarkDeleted(int id);
     void ApplySettings();
     void ApplySoundAndMouseSettings();  // 20 to 23 and the input grab
     static void GrabInput(bool grab);
     // Adds every default the map lacks.
     static void StoreDefaults(ScalarMap& scalars);
-    static bool KeysHaveTheirTypes(const ScalarMap& scalars, const VectorMap& vectors);
 
     char reserved[RESERVED_SIZE];
     ScalarMap properties;

@@ -6,6 +6,8 @@
 
 #include "CRepairTally.h"
 
+#include "Log.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -128,7 +130,45 @@ bool CProfile::GameLoadable(const ScalarMap& scalars, const VectorMap& vectors)
     return Decode(scalars, kSeedKey, seed) && seed != 0;
 }
 
-void CProfile::ClearGame(ScalarMap& scalars)
+uint32_t CProfile::GameFingerprint(const ScalarMap& scalars, const VectorMap& vectors)
 {
-    Encode(scalars, kGameUnderWayKey, false);
+    // FNV-1a over the island's own records: the seed, stocks and every
+    // record vector. Settings and counters change with each save of a lost
+    // game and are left out.
+    uint32_t hash = 2166136261u;
+    const auto mix = [&hash](const std::vector<char>& bytes) {
+        for (char c : bytes) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        }
+        hash = (hash ^ 0xFFu) * 16777619u;
+    };
+    for (int key : kIslandScalars) {
+        const auto found = scalars.find(key);
+        mix(found == scalars.end() ? std::vector<char>() : found->second.value);
+    }
+    for (int key : kIslandVectors) {
+        const auto found = vectors.find(key);
+        mix(found == vectors.end() ? std::vector<char>() : found->second.data);
+    }
+    return hash == 0 ? 1 : hash;
+}
+
+bool CProfile::SavedGameComplete() const
+{
+    return GameLoadable(properties, vectorProperties);
+}
+
+void CProfile::KeepLostGame()
+{
+    const uint32_t game = GameFingerprint(properties, vectorProperties);
+    profile_identity identity = Identity(reserved);
+    if (identity.keptGame == game) {
+        return;
+    }
+    identity.keptGame = game;
+    memcpy(reserved, &identity, sizeof identity);
+    const std::string path = ProfilePath("");
+    logMessage("The game under way cannot be made again; the profile is kept beside its file: ", path.c_str());
+    const std::vector<char> bytes = ProfileBytes();
+    KeepDamaged(path, &bytes);
 }

@@ -1,5 +1,6 @@
 // New profiles and the key table: the defaults a new profile starts with and
-// the type check every loaded file passes.
+// the type check every loaded file passes, which gives a value of the wrong
+// type its default rather than costing the player the whole file.
 #include "CProfile.h"
 
 #include "CController.h"
@@ -7,6 +8,8 @@
 #include "ProfileDefaults.h"
 
 #include <cassert>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -39,6 +42,77 @@ property_data DefaultProperty(const ProfileKey& row)
     }
 }
 
+const ProfileKey* KeyRow(int key, bool vector)
+{
+    for (const ProfileKey& row : kProfileKeys) {
+        if (row.vector == vector && key >= row.key && key < row.key + row.count) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// A tag as a log line can show it: printable and short.
+std::string Printable(const std::string& tag)
+{
+    std::string shown;
+    for (char c : tag.substr(0, 40)) {
+        shown += c >= 0x20 && c < 0x7F ? c : '?';
+    }
+    return tag.size() > 40 ? shown + "..." : shown;
+}
+
+// A value of a known type that can be read as one, and of its key's type
+// where the key is one of the game's. A float must be a number: a volume or
+// a factor of NaN or infinity would spread into everything it scales.
+bool ScalarReadable(const property_data& property, const ProfileKey* row)
+{
+    const int width = StoredWidth(property.type.data(), property.type.size());
+    if (width == 0 || static_cast<size_t>(width) != property.value.size() || (row && property.type != row->tag)) {
+        return false;
+    }
+    return property.type != "f" || std::isfinite(ProfileType<float>::Decode(property.value.data()));
+}
+
+// The value as the log shows it: the number where its type is known.
+std::string DescribeScalar(const property_data& property)
+{
+    const std::string as = " as \"" + Printable(property.type) + "\"";
+    const int width = StoredWidth(property.type.data(), property.type.size());
+    if (width != 0 && static_cast<size_t>(width) == property.value.size() && property.type.size() == 1) {
+        const char* bytes = property.value.data();
+        char text[64];
+        switch (property.type[0]) {
+        case 'i':
+            snprintf(text, sizeof text, "%d", ProfileType<int>::Decode(bytes));
+            return text + as;
+        case 'j':
+            snprintf(text, sizeof text, "%u", ProfileType<unsigned int>::Decode(bytes));
+            return text + as;
+        case 'l':
+            snprintf(text, sizeof text, "%ld", ProfileType<long>::Decode(bytes));
+            return text + as;
+        case 'b':
+            snprintf(text, sizeof text, "%d", static_cast<unsigned char>(bytes[0]));
+            return text + as;
+        case 'f':
+            snprintf(text, sizeof text, "%g", static_cast<double>(ProfileType<float>::Decode(bytes)));
+            return text + as;
+        default:
+            break;
+        }
+    }
+    std::string hex;
+    for (size_t i = 0; i < property.value.size() && i < 8; i++) {
+        char pair[4];
+        snprintf(pair, sizeof pair, "%02X", static_cast<unsigned char>(property.value[i]));
+        hex += pair;
+    }
+    return std::to_string(property.value.size()) + (property.value.size() == 1 ? " byte" : " bytes") +
+           (hex.empty() ? "" : " " + hex) +
+           (property.value.size() > 8 ? "..." : "") + as;
+}
+
 }  // namespace
 
 void CProfile::StoreDefaults(ScalarMap& scalars)
@@ -54,24 +128,42 @@ void CProfile::StoreDefaults(ScalarMap& scalars)
     }
 }
 
-bool CProfile::KeysHaveTheirTypes(const ScalarMap& scalars, const VectorMap& vectors)
+void CProfile::RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)
 {
-    for (const ProfileKey& row : kProfileKeys) {
-        for (int key = row.key; key < row.key + row.count; key++) {
-            if (row.vector) {
-                auto found = vectors.find(key);
-                if (found != vectors.end() && found->second.type != row.tag) {
-                    return false;
-                }
-            } else {
-                auto found = scalars.find(key);
-                if (found != scalars.end() && found->second.type != row.tag) {
-                    return false;
-                }
-            }
+    for (auto it = scalars.begin(); it != scalars.end();) {
+        const int key = it->first;
+        const property_data& property = it->second;
+        const ProfileKey* row = KeyRow(key, false);
+        if (ScalarReadable(property, row)) {
+            ++it;
+            continue;
+        }
+        const std::string held = "Profile key " + std::to_string(key) + " held " + DescribeScalar(property);
+        if (row && row->hasDefault) {
+            notes.push_back(held + "; it takes its default");
+            it->second = DefaultProperty(*row);
+            ++it;
+        } else {
+            notes.push_back(held + "; it was left out");
+            it = scalars.erase(it);
         }
     }
-    return true;
+    for (auto it = vectors.begin(); it != vectors.end();) {
+        const int key = it->first;
+        const vector_property_data& property = it->second;
+        const ProfileKey* row = KeyRow(key, true);
+        const int width = StoredWidth(property.type.data(), property.type.size());
+        const bool readable = width != 0 && property.size == width && property.data.size() % width == 0 &&
+                              (!row || property.type == row->tag);
+        if (readable) {
+            ++it;
+            continue;
+        }
+        notes.push_back("Profile vector key " + std::to_string(key) + " held " + std::to_string(property.data.size()) +
+                        " bytes of \"" + Printable(property.type) + "\" records of " + std::to_string(property.size) +
+                        " bytes each; they were left out");
+        it = vectors.erase(it);
+    }
 }
 
 void CProfile::CreateNewProfile(bool apply)

@@ -1,6 +1,8 @@
 // The profile and header files: their byte layout, the checksum, saving
 // through a temporary file with a ".BAKS" backup, and the load ladders
-// (main file, ".BAKS", ".BAKL", then a fresh header or profile).
+// (main file, ".BAKS", ".BAKL", then a header made again from the profile
+// files, or a fresh profile). Every damaged file is kept as ".BAD1" to
+// ".BAD5" beside its own.
 //
 // A file is read whole into memory and every field is checked against what is
 // left of it before use; the store changes only after a whole file has read
@@ -17,10 +19,13 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <set>
 
 namespace {
 
@@ -65,6 +70,11 @@ bool ChecksumHolds(const std::vector<char>& bytes)
     return bytes.size() >= 4 && IntAt(bytes.data()) == CProfile::ComputeChecksum(bytes.data() + 4, bytes.size() - 4);
 }
 
+// The log names each mended value; a file mended in thousands of places
+// names the first of them.
+const size_t kNotesLogged = 50;
+const int kLastPlayKey = 33;
+
 enum class FileState { Missing, Unreadable, Read };
 
 FileState ReadWholeFile(const std::string& path, std::vector<char>& bytes)
@@ -89,6 +99,60 @@ FileState ReadWholeFile(const std::string& path, std::vector<char>& bytes)
     }
     fclose(file);
     return ok ? FileState::Read : FileState::Unreadable;
+}
+
+// Replaces path with bytes whole or leaves it as it was.
+bool WriteWholeFile(const std::string& path, const std::vector<char>& bytes)
+{
+    const std::string temporary = path + ".TMP";
+    FILE* file = fopen(temporary.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    // An empty damaged file is kept as one: fwrite is not given its null data.
+    bool written = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (fclose(file) != 0) {
+        written = false;
+    }
+    if (!written || rename(temporary.c_str(), path.c_str()) != 0) {
+        remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The profile id whose ladder a file name belongs to, -1 for any other file.
+// Only the names the game writes count: "PROFILE<id + 1>v8.DAT" and its
+// ".BAKS" and ".BAKL".
+int ProfileIdOfFile(const std::string& name)
+{
+    const size_t digits = 7;
+    if (name.compare(0, digits, "PROFILE") != 0) {
+        return -1;
+    }
+    size_t end = digits;
+    while (end < name.size() && isdigit(static_cast<unsigned char>(name[end]))) {
+        end++;
+    }
+    if (end == digits || end - digits > 10 || name[digits] == '0') {
+        return -1;
+    }
+    const unsigned long long number = std::stoull(name.substr(digits, end - digits));
+    const std::string version = "v" + std::to_string(kFormatVersion) + ".DAT";
+    const std::string rest = name.substr(end);
+    const bool ours = rest == version || rest == version + ".BAKS" || rest == version + ".BAKL";
+    return ours && number <= static_cast<unsigned long long>(INT_MAX) ? static_cast<int>(number - 1) : -1;
+}
+
+void LogNotes(const std::string& path, const std::vector<std::string>& notes)
+{
+    const std::string in = " in " + path;
+    for (size_t i = 0; i < notes.size() && i < kNotesLogged; i++) {
+        logMessage(notes[i].c_str(), in.c_str());
+    }
+    if (notes.size() > kNotesLogged) {
+        logMessage(("And " + std::to_string(notes.size() - kNotesLogged) + " more values mended").c_str(), in.c_str());
+    }
 }
 
 // Writes bytes as path, keeping the file it replaces as path.BAKS. The new
@@ -176,11 +240,16 @@ std::string CProfile::HeaderPath(const char* suffix) const
 
 std::string CProfile::ProfilePath(const char* suffix) const
 {
-    assert(activeProfile >= 0 && activeProfile < INT_MAX);
+    return ProfilePathOf(activeProfile, suffix);
+}
+
+std::string CProfile::ProfilePathOf(int id, const char* suffix) const
+{
+    assert(id >= 0 && id < INT_MAX);
     char folder[PATH_BUFFER_SIZE];
     GetUserDataPath(folder);
     char path[PATH_BUFFER_SIZE + 64];
-    snprintf(path, sizeof path, "%sPROFILE%iv%i.DAT", folder, activeProfile + 1, kFormatVersion);
+    snprintf(path, sizeof path, "%sPROFILE%iv%i.DAT", folder, id + 1, kFormatVersion);
     return std::string(path) + suffix;
 }
 
@@ -205,7 +274,8 @@ void CProfile::WriteProperties(std::vector<char>& out) const
     }
 }
 
-bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors)
+bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors,
+                              std::vector<std::string>& notes)
 {
     // Every record takes at least 12 bytes, so a huge count runs out of file
     // long before it runs out of loop.
@@ -221,18 +291,12 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
             !in.Bytes(length, value)) {
             return false;
         }
-        const int width = StoredWidth(tag, static_cast<size_t>(tagLength));
-        if (width == 0 || width != length) {
-            return false;
-        }
-        if (tagLength == 1 && tag[0] == 'f' && !std::isfinite(ProfileType<float>::Decode(value))) {
-            return false;
-        }
         property_data property;
         property.type.assign(tag, static_cast<size_t>(tagLength));
         property.value.assign(value, value + length);
-        // The first record of a key wins.
-        scalars.emplace(key, std::move(property));
+        if (!scalars.emplace(key, std::move(property)).second) {
+            notes.push_back("Profile key " + std::to_string(key) + " was stored twice; the later record was left out");
+        }
     }
     if (!in.Length(count)) {
         return false;
@@ -245,15 +309,14 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
             !in.Bytes(tagLength, tag) || !in.Bytes(length, data)) {
             return false;
         }
-        const int width = StoredWidth(tag, static_cast<size_t>(tagLength));
-        if (width == 0 || elementSize != width || length % width != 0) {
-            return false;
-        }
         vector_property_data property;
         property.type.assign(tag, static_cast<size_t>(tagLength));
         property.data.assign(data, data + length);
         property.size = elementSize;
-        vectors.emplace(key, std::move(property));
+        if (!vectors.emplace(key, std::move(property)).second) {
+            notes.push_back("Profile vector key " + std::to_string(key) +
+                            " was stored twice; the later record was left out");
+        }
     }
     return true;
 }
@@ -267,9 +330,12 @@ bool CProfile::ReadProfileFile(const std::vector<char>& bytes, ProfileImage& ima
     ByteReader in{bytes.data() + head, bytes.size() - head, 0};
     ScalarMap scalars;
     VectorMap vectors;
-    if (!ReadProperties(in, scalars, vectors) || in.Remaining() != 0 || !KeysHaveTheirTypes(scalars, vectors)) {
+    std::vector<std::string> notes;
+    // Bytes past the last record mean the counts do not describe this file.
+    if (!ReadProperties(in, scalars, vectors, notes) || in.Remaining() != 0) {
         return false;
     }
+    RepairTypes(scalars, vectors, notes);
     // A file that lacks a key with a default (the settings among them) would
     // otherwise end the game at its first read.
     StoreDefaults(scalars);
@@ -277,6 +343,7 @@ bool CProfile::ReadProfileFile(const std::vector<char>& bytes, ProfileImage& ima
     memcpy(image.reserved, bytes.data() + 4, RESERVED_SIZE);
     image.scalars.swap(scalars);
     image.vectors.swap(vectors);
+    image.notes.swap(notes);
     return true;
 }
 
@@ -350,6 +417,7 @@ void CProfile::Save()
     SetValue<float>(22, CController::GetMouseMultiplier());
     SetValue<bool>(23, CController::GetMouseAbsolute());
     SetValue<bool>(24, Config_GetFullscreen());
+    WriteIdentity();
 
     const std::string path = ProfilePath("");
     if (!WriteKeepingBackup(path, ProfileBytes())) {
@@ -383,11 +451,13 @@ void CProfile::Load(int attempt)
     assert(attempt >= 0 && attempt <= kLastRung);
     // A rung whose file verifies but whose game cannot be played fails like
     // a damaged one, so an older save that still holds the island is found;
-    // when none does, the first verified rung keeps the player's settings,
-    // trophies and statistics with its game given up.
+    // when none does, the first verified rung loads with its game as it was:
+    // the chooser tells the player, and a new island replaces it.
     ProfileImage fallback;
+    std::string fallbackPath;
     bool haveFallback = false;
     bool failedBeforeLast = false;
+    std::vector<uint32_t> gamesKept;
     for (int rung = attempt; rung <= kLastRung; rung++) {
         const std::string path = ProfilePath(kRungSuffix[rung]);
         std::vector<char> bytes;
@@ -398,6 +468,7 @@ void CProfile::Load(int attempt)
         ProfileImage image;
         const bool verified = state == FileState::Read && ReadProfileFile(bytes, image);
         if (verified && GameLoadable(image.scalars, image.vectors)) {
+            LogNotes(path, image.notes);
             TakeImage(image);
             if (rung < kLastRung && FileCopy(path.c_str(), ProfilePath(".BAKL").c_str()) != 0) {
                 errorMessage("Failed to backup profile: ", path.c_str(), false, true);
@@ -405,17 +476,34 @@ void CProfile::Load(int attempt)
             ApplySettings();
             return;
         }
-        logMessage(verified ? "A profile's game cannot be loaded: " : "Damaged profile file: ", path.c_str());
-        KeepDamaged(path);
         failedBeforeLast = failedBeforeLast || rung < kLastRung;
-        if (verified && !haveFallback) {
+        if (!verified) {
+            logMessage("Damaged profile file: ", path.c_str());
+            KeepDamaged(path);
+            continue;
+        }
+        logMessage("A profile's game cannot be loaded: ", path.c_str());
+        // A lost game is saved again with every visit to the menus; one copy
+        // of it is enough, however often it is loaded.
+        const uint32_t game = GameFingerprint(image.scalars, image.vectors);
+        profile_identity identity = Identity(image.reserved);
+        if (identity.keptGame != game && std::find(gamesKept.begin(), gamesKept.end(), game) == gamesKept.end()) {
+            KeepDamaged(path);
+        }
+        gamesKept.push_back(game);
+        identity.keptGame = game;
+        memcpy(image.reserved, &identity, RESERVED_SIZE);
+        if (!haveFallback) {
             fallback = std::move(image);
+            fallbackPath = path;
             haveFallback = true;
         }
     }
     if (haveFallback) {
-        logMessage("No saved copy of the profile holds a game that loads; its game was given up");
-        ClearGame(fallback.scalars);
+        logMessage("No saved copy of the profile holds a game that loads; the game stays until a new island "
+                   "replaces it: ",
+                   fallbackPath.c_str());
+        LogNotes(fallbackPath, fallback.notes);
         TakeImage(fallback);
         ApplySettings();
         return;
@@ -427,11 +515,43 @@ void CProfile::Load(int attempt)
     }
 }
 
-void CProfile::KeepDamaged(const std::string& path)
+void CProfile::KeepDamaged(const std::string& path, const std::vector<char>* bytes)
 {
     // The next saves replace the main file and ".BAKS"; the damaged file
-    // stays beside them for whoever wants to look at it.
-    if (FileCopy(path.c_str(), (path + ".BAD").c_str()) != 0) {
+    // stays beside them for whoever wants to look at it. Lower numbers are
+    // older: a new damage never takes the place of an earlier one while
+    // there is room, and the oldest goes first when there is not.
+    std::vector<char> kept;
+    if (bytes) {
+        kept = *bytes;
+    } else if (ReadWholeFile(path, kept) != FileState::Read) {
+        logMessage("Failed to keep the damaged file: ", path.c_str());
+        return;
+    }
+    const auto slot = [&path](int n) { return path + ".BAD" + std::to_string(n); };
+    int used = 0;
+    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+        std::vector<char> old;
+        if (ReadWholeFile(slot(n), old) != FileState::Read) {
+            continue;
+        }
+        if (old == kept) {
+            return;
+        }
+        // Copies removed by hand leave gaps that close up, oldest first.
+        used++;
+        if (n != used) {
+            rename(slot(n).c_str(), slot(used).c_str());
+        }
+    }
+    if (used == DAMAGED_COPIES) {
+        remove(slot(1).c_str());
+        for (int n = 2; n <= DAMAGED_COPIES; n++) {
+            rename(slot(n).c_str(), slot(n - 1).c_str());
+        }
+        used--;
+    }
+    if (!WriteWholeFile(slot(used + 1), kept)) {
         logMessage("Failed to keep the damaged file: ", path.c_str());
     }
 }
@@ -448,7 +568,7 @@ void CProfile::LoadHeader(int attempt)
             KeepDamaged(path);
         }
         if (attempt == kLastRung) {
-            CreateNewHeader();
+            RebuildHeader();
             Load(0);
         } else {
             LoadHeader(attempt + 1);
@@ -459,6 +579,72 @@ void CProfile::LoadHeader(int attempt)
         errorMessage("Failed to backup profile header: ", path.c_str(), false, true);
     }
     Load(0);
+}
+
+void CProfile::RebuildHeader()
+{
+    // Every id that has a profile file under any of its ladder's names.
+    char folder[PATH_BUFFER_SIZE];
+    GetUserDataPath(folder);
+    std::set<int> ids;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const int id = ProfileIdOfFile(entry->path().filename().string());
+        if (id >= 0) {
+            ids.insert(id);
+        }
+    }
+    profiles.clear();
+    activeProfile = 0;
+    long latest = 0;
+    for (int id : ids) {
+        for (const char* suffix : kRungSuffix) {
+            std::vector<char> bytes;
+            ProfileImage image;
+            if (ReadWholeFile(ProfilePathOf(id, suffix), bytes) != FileState::Read || !ReadProfileFile(bytes, image)) {
+                continue;
+            }
+            const profile_identity identity = Identity(image.reserved);
+            if (!identity.deleted) {
+                const std::string name(identity.name, strnlen(identity.name, NAME_FIELD_SIZE - 1));
+                profiles[id] = name.empty() ? "PLAYER " + std::to_string(static_cast<long long>(id) + 1) : name;
+                const property_data& lastPlay = image.scalars.at(kLastPlayKey);
+                const long played = ProfileType<long>::Decode(lastPlay.value.data());
+                if (profiles.size() == 1 || played > latest) {
+                    activeProfile = id;
+                    latest = played;
+                }
+            }
+            break;
+        }
+    }
+    if (profiles.empty()) {
+        CreateNewHeader();
+        return;
+    }
+    logMessage("Every copy of the profile header was lost; it was made again from the profile files: ",
+               std::to_string(profiles.size()).c_str());
+}
+
+void CProfile::MarkDeleted(int id)
+{
+    // Every copy on the ladder, so that no backup brings the profile back.
+    for (const char* suffix : kRungSuffix) {
+        const std::string path = ProfilePathOf(id, suffix);
+        std::vector<char> bytes;
+        ProfileImage image;
+        if (ReadWholeFile(path, bytes) != FileState::Read || !ReadProfileFile(bytes, image)) {
+            continue;
+        }
+        profile_identity identity = Identity(image.reserved);
+        identity.deleted = 1;
+        memcpy(bytes.data() + 4, &identity, sizeof identity);
+        PutChecksum(bytes);
+        if (!WriteWholeFile(path, bytes)) {
+            logMessage("Failed to mark a deleted profile's file: ", path.c_str());
+        }
+    }
 }
 
 void CProfile::ApplySoundAndMouseSettings()

@@ -3,13 +3,16 @@
 // is lost; a deleted profile's files stay on disk.
 #include "CProfile.h"
 
+#include <algorithm>
 #include <cassert>
 #include <climits>
+#include <cstring>
 #include <iterator>
 
 namespace {
 
 const char* const kFirstProfileName = "PLAYER 1";
+const char kIdentityMark[8] = {'P', 'L', 'M', 'R', 'I', 'D', '1', '\0'};
 
 // A name must fit the header's field with its closing NUL.
 std::string FittingName(std::string name)
@@ -77,6 +80,9 @@ void CProfile::DeleteProfile(int id)
     if (!profiles.count(id)) {
         return;
     }
+    // Its files stay on disk; the mark keeps a header made again from them
+    // from listing it.
+    MarkDeleted(id);
     if (profiles.size() > 1) {
         profiles.erase(id);
         if (id == activeProfile) {
@@ -120,4 +126,31 @@ void CProfile::CreateNewHeader()
     profiles.clear();
     profiles[0] = kFirstProfileName;
     activeProfile = 0;
+}
+
+profile_identity CProfile::Identity(const char* block)
+{
+    profile_identity identity;
+    memcpy(&identity, block, sizeof identity);
+    if (memcmp(identity.mark, kIdentityMark, sizeof kIdentityMark) != 0) {
+        memset(&identity, 0, sizeof identity);
+        memcpy(identity.mark, kIdentityMark, sizeof kIdentityMark);
+    }
+    identity.name[sizeof identity.name - 1] = '\0';
+    return identity;
+}
+
+void CProfile::WriteIdentity()
+{
+    const profile_identity old = Identity(reserved);
+    profile_identity identity;
+    memset(&identity, 0, sizeof identity);
+    memcpy(identity.mark, kIdentityMark, sizeof kIdentityMark);
+    identity.keptGame = old.keptGame;
+    // The active profile is listed whenever it is saved.
+    const auto listed = profiles.find(activeProfile);
+    if (listed != profiles.end()) {
+        memcpy(identity.name, listed->second.data(), std::min(listed->second.size(), sizeof identity.name - 1));
+    }
+    memcpy(reserved, &identity, sizeof identity);
 }

@@ -19,9 +19,13 @@ constexpr int kLastIdProperty = 14;
 constexpr int kCraftQueueProperty = 15;
 constexpr int kPickupQueueProperty = 39;
 
-// Needs run from 10000 down to -10000 in play, and potions or long absences
-// may take them further; only values no game could reach are damage.
-constexpr int kNeedLimit = 1000000000;
+// Below -9999 a need kills on the islander's next frame, so -10000 keeps a
+// starved or worn-out islander as it was. Eating and sleeping fill a need to
+// 10000; the revival of a long absence adds 5000 once a game, which a band
+// that sails on may get again on the next island before the first is used
+// up. Beyond that no play goes.
+constexpr int kNeedLow = -10000, kNeedHigh = 20000;
+constexpr int kMaxWork = 1000000000;
 constexpr int kMaxSkill = 10000;
 // Ages are ticks of 172,800 a year; the oldest islander the game can make
 // (a trophy asks for 969 years) stays well inside this.
@@ -30,9 +34,12 @@ constexpr int kMaxChildren = 1000;
 // Ids are issued one after another from 1; this leaves room for a life of
 // births without ever reaching INT_MAX.
 constexpr int kMaxId = 1000 * 1000 * 1000;
-// The largest band a trophy asks for is 50; no island feeds four times that,
-// and every islander holds megabytes of pictures.
-constexpr size_t kMaxIslanders = 200;
+// No couple may pair once 50 islanders live, so a band grows past 49 only by
+// the twins of couples admitted before: at most 24 couples, 48 children,
+// 97 in all. Births while away come only to a band without young adults. A
+// long game stays below 100; each islander holds some 2.7 MB of its own
+// pictures and 15 ms of its first frame (tests/bench/SavedRecordsBench).
+constexpr size_t kMaxIslanders = 100;
 constexpr size_t kMaxOrders = 1000;
 
 template <typename T>
@@ -95,8 +102,6 @@ bool CPerson::RepairRecord(person_data& record)
     changed |= Clamp(record.bottomStyle, 0, 2);
     changed |= Clamp(record.kidTopColour, 0, 5);
     changed |= Clamp(record.kidBottomColour, 0, 5);
-    changed |= Clamp(record.energy, -kNeedLimit, kNeedLimit);
-    changed |= Clamp(record.food, -kNeedLimit, kNeedLimit);
     for (int32_t& skill : record.skills) {
         changed |= Clamp(skill, 0, kMaxSkill);
     }
@@ -170,7 +175,19 @@ void CPerson::LoadPeople()
             record.id = ++highestId;
             tally.Note("an id outside those the game issues was replaced by a new one");
         }
-        new CPerson(record);
+        const int energy = record.energy, food = record.food;
+        const bool energyMended = Clamp(record.energy, kNeedLow, kNeedHigh);
+        const bool foodMended = Clamp(record.food, kNeedLow, kNeedHigh);
+        CPerson* person = new CPerson(record);
+        // Each by name: a need brought to its floor costs the islander its life.
+        if (energyMended) {
+            logMessage(TempSprintf("Saved islander %s: energy %d was brought to %d", person->GetASCIIName(), energy,
+                                   record.energy));
+        }
+        if (foodMended) {
+            logMessage(
+                TempSprintf("Saved islander %s: food %d was brought to %d", person->GetASCIIName(), food, record.food));
+        }
     }
 
     gameData = profile->GetValue<game_data>(kLastIdProperty);
@@ -192,7 +209,7 @@ void CPerson::LoadPeople()
         for (craft_data& order : *queue) {
             bool mended = Clamp(order.topStyle, 0, 2);
             mended |= Clamp(order.bottomStyle, 0, 2);
-            mended |= Clamp(order.workNeeded, 0, kNeedLimit);
+            mended |= Clamp(order.workNeeded, 0, kMaxWork);
             mended |= Clamp(order.progress, 0, order.workNeeded);
             tally.Note(mended, "a clothes order with a style or amount of work no order has was mended");
         }

@@ -48,6 +48,7 @@ constexpr int kTypedText = 6101;
 constexpr int kNumberWaitingText = 6102;
 constexpr int kNameWaitingText = 6103;
 constexpr int kSettleQuestion = 12300;
+constexpr int kLostGameNoticeId = 12120;
 constexpr int kCaretY = 477, kCaretX = 136;
 
 struct frame_part {
@@ -123,7 +124,7 @@ CControllerIslandSelect::CControllerIslandSelect(bool afterStory)
       buttons{}, frames{}, backdrop(nullptr), labels{}, nameSprite(nullptr), numberSprite(nullptr),
       mysterySprites{}, caret(nullptr), typedSprite(nullptr), loading{}, game(nullptr), lastShown(0), typed(0),
       typedDrawn(0), typing(false), caretShown(false), caretCounter(0), afterStory(afterStory), direct(false),
-      spritesLoaded(false)
+      spritesLoaded(false), gameLost(false), lostGameNoticePending(false)
 {
     direct = GameUnderWay() && !afterStory && returnCode == -2;
     ambientCountdown = RangedRandom(150, 300);
@@ -416,6 +417,13 @@ void CControllerIslandSelect::MakeBig(bool showHourglass, bool force)
     if (Scanning() && !force) {
         return;
     }
+    if (gameLost && !movingTarrow) {
+        // The new island replaces the lost game: from here on it is a new
+        // game, named after the island chosen.
+        CProfile::current->SetValue<bool>(kGameUnderWayProperty, false);
+        gameLost = false;
+        UpdateIslandData(true);
+    }
     if (!(GameUnderWay() && !movingTarrow)) {
         CProfile::current->SetValue<unsigned int>(kIslandNumberProperty, GetIslandNum());
     }
@@ -455,14 +463,23 @@ void CControllerIslandSelect::Pump()
     if (direct) {
         delete CControllerGame::island;
         CControllerGame::island = nullptr;
-        CPersonMovement::GeneratePathMap();
-        CMap* island = new CMap(false);
-        if (!island->LoadMap(true)) {
-            // The island is lost with its seed; the player chooses a new
-            // one and keeps everything else the profile holds.
+        CProfile* profile = CProfile::current;
+        CMap* island = nullptr;
+        bool made = false;
+        if (profile->SavedGameComplete()) {
+            CPersonMovement::GeneratePathMap();
+            island = new CMap(false);
+            made = island->LoadMap(true);
+        }
+        if (!made) {
+            // The game cannot be made again. It stays as it was saved, for
+            // a later version or a look at the kept copy, until the player
+            // settles on a new island; each visit says so.
             delete island;
             CObject::UnloadAll();
-            CProfile::current->SetValue<bool>(kGameUnderWayProperty, false);
+            profile->KeepLostGame();
+            gameLost = true;
+            lostGameNoticePending = true;
             direct = false;
             LoadSprites();
             return;
@@ -480,6 +497,15 @@ void CControllerIslandSelect::Pump()
         CMouseCursor::ShowHourglass(false);
     } else {
         CMouseCursor::ShowMouse();
+    }
+    if (lostGameNoticePending && !Scanning()) {
+        // Over the chooser as it stands, once its island has come in.
+        lostGameNoticePending = false;
+        feedback_data notice{};
+        notice.id = kLostGameNoticeId;
+        popUp = new CControllerPopUp(notice, true, -1);
+        PassFocus(popUp);
+        return;
     }
     CGuiButtonBase::PumpAll();
     if (!hasFocus || !spritesLoaded) {
@@ -648,7 +674,8 @@ void CControllerIslandSelect::GotFocusBack()
         direct = false;
     }
     if (popUp) {
-        const bool yes = popUp->answer;
+        // The lost game's notice only tells; the settle question asks.
+        const bool yes = popUp->answer && popUp->request.id == kSettleQuestion;
         DeleteAndClear(popUp);
         if (!Running()) {
             return;

@@ -4,7 +4,8 @@
 // mystery pictures, and lets the player step through the islands seen, get
 // a fresh one, type a number and settle. Opened from the play button while
 // a game is under way it shows nothing and reopens the stored island at once
-// (direct mode). After an ending the game screen sets movingTarrow and
+// (direct mode); a stored game that cannot be made again is reported in a
+// notice over the chooser, and the island settled on then replaces it. After an ending the game screen sets movingTarrow and
 // closes, and the chooser picks the band's next island.
 #pragma once
 
@@ -80,6 +81,10 @@ public:
     bool direct;
     std::map<uint32_t, uint32_t> typedSeeds;  // generated seed -> typed number
     bool spritesLoaded;
+    // The game under way could not be made again: the chooser offers a new
+    // island in its place.
+    bool gameLost;
+    bool lostGameNoticePending;  // the player is yet to be told
 
 private:
     bool Running() const { return returnCode == -2; }

@@ -46,7 +46,7 @@ TEST_F(CProfileFiles, FirstStartWritesNothingUntilTheHeaderIsSaved)
     EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAKS"));
 }
 
-TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlockAndKeepsTheReservedOne)
+TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlockAndNamesTheProfileInTheReservedOne)
 {
     const std::string block("\x01\x00\x00\x00" "\x07\x00\x00\x00" "\x01\x00\x00\x00" "\x01\x00\x00\x00"
                             "\x62" "\x01" "\x00\x00\x00\x00",
@@ -67,7 +67,12 @@ TEST_F(CProfileFiles, ReadsAndWritesTheWorkedPropertiesBlockAndKeepsTheReservedO
     const std::string written = ReadUserFile("PROFILE1v8.DAT");
     EXPECT_NE(written.find(block.substr(4, 14)), std::string::npos);
     EXPECT_EQ(ParseProfile(written).scalars.at(7).bytes, std::string("\x01", 1));
-    EXPECT_EQ(written.substr(4, 512), reserved) << "the reserved block is carried through unchanged";
+    // An older file's block of anything becomes the profile's own record:
+    // its name, for a header that has to be made again.
+    const std::string identity = written.substr(4, 512);
+    EXPECT_EQ(identity.substr(0, 8), std::string("PLMRID1\0", 8));
+    EXPECT_EQ(identity.substr(16, 9), std::string("PLAYER 1\0", 9));
+    EXPECT_EQ(identity.find_first_not_of('\0', 25), std::string::npos);
 }
 
 TEST_F(CProfileFiles, HeaderListsProfilesInIdOrderWithNamesUpToSixtyThreeBytes)

@@ -143,7 +143,10 @@ TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
 // shows in the saved band and island, so a faster run that draws one number
 // more, less or in another order changes these bytes. When a change of the
 // rules moves them on purpose, the new digest goes here with the reason.
-constexpr uint64_t kFedBandDayDigest = 0x7c84864ec59a6ceaull;
+// The fireplace's smoke draws its drifts from the island's numbers, and the
+// profile file's reserved block carries the profile's name since the header
+// can be made again from the files.
+constexpr uint64_t kFedBandDayDigest = 0xcb9cb293a31bce1cull;
 
 uint64_t Fnv1a(const std::string& bytes, uint64_t hash = 14695981039346656037ull)
 {
