@@ -25,6 +25,7 @@ bool endianChecked = false;
 bool bigEndian = false;
 bool alreadySeeded = false;
 SFMT generator;
+int pinnedTime = 0;
 
 const double kTwoToMinus32 = 1.0 / 4294967296.0;
 const double kFullCircle = 6.28318;
@@ -59,7 +60,12 @@ bool AppendPath(char* buffer, const char* text)
 
 int GetCurrentTime()
 {
-    return static_cast<int>(time(nullptr));
+    return pinnedTime != 0 ? pinnedTime : static_cast<int>(time(nullptr));
+}
+
+void PinCurrentTime(int seconds)
+{
+    pinnedTime = seconds;
 }
 
 double GetTimeDiff(long t1, long t0)

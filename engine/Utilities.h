@@ -13,8 +13,11 @@
 // Every fixed path and format buffer of the program holds this many bytes.
 #define PATH_BUFFER_SIZE 1024
 
-// Time
+// Time: seconds on the system clock. Time away is measured on it, so a test
+// of the way back to an island pins it (0 lets it run again) and the absence
+// lasts what the test says, however slowly the machine runs the test.
 int GetCurrentTime();
+void PinCurrentTime(int seconds);
 double GetTimeDiff(long t1, long t0);
 
 // Byte order: every data file is little-endian.

@@ -185,6 +185,8 @@ void CControllerGame::LoadSprites(bool newPeople, bool noCatchUp)
     crateTimer = RangedRandom(9000, 12600);
     rainTimer = RangedRandom(18000, 54000);
     sprayMode = eraserMode = false;
+    // The brush follows the panel's spray button, which a new screen shows off.
+    CFlowerIndicator::SetSpray(false);
     popUpPurpose = -1;
     dustMode = heldPotion = lastDustMode = 0;
     stardustTimer = RangedRandom(1800, 5400);

@@ -20,31 +20,41 @@
 
 namespace {
 
-// One game screen on a playable island for the whole run.
-void EnsureIsland()
-{
-    EnsureBenchServices();
-    if (CControllerGame::game) {
-        return;
+// A game screen on a playable island for one benchmark: made before it is
+// measured, and closed with its island and world when the benchmark ends.
+struct GameOnIsland {
+    GameOnIsland()
+    {
+        EnsureBenchServices();
+        ClearBenchWorld();
+        CProfile::current->SetValue<bool>(67, false);
+        const unsigned int seed = kFixedIslandSeeds[0];
+        int nameId = 0, prefixId = 0;
+        CControllerIslandSelect::IslandName(seed, nameId, prefixId);
+        CProfile::current->SetValue<unsigned int>(46, seed);
+        CProfile::current->SetValue<int>(47, nameId);
+        CProfile::current->SetValue<int>(48, prefixId);
+        CMap* island = new CMap(false);
+        island->CreateMap(seed, -1, -1, false, true, false);
+        game = new CControllerGame(false, false);
     }
-    CProfile::current->SetValue<bool>(67, false);
-    const unsigned int seed = kFixedIslandSeeds[0];
-    int nameId = 0, prefixId = 0;
-    CControllerIslandSelect::IslandName(seed, nameId, prefixId);
-    CProfile::current->SetValue<unsigned int>(46, seed);
-    CProfile::current->SetValue<int>(47, nameId);
-    CProfile::current->SetValue<int>(48, prefixId);
-    CObject::UnloadAll();
-    CMap::mysteriousObjectsLoaded = false;
-    CMap* island = new CMap(false);
-    island->CreateMap(seed, -1, -1, false, true, false);
-    new CControllerGame(false, false);
-}
+
+    ~GameOnIsland()
+    {
+        delete game;
+        ClearBenchWorld();
+    }
+
+    GameOnIsland(const GameOnIsland&) = delete;
+    GameOnIsland& operator=(const GameOnIsland&) = delete;
+
+    CControllerGame* game;
+};
 
 // Over the game screen, which holds the plain mist pictures decoded.
 void CrateMapEndOpenCrateScreenInMist(benchmark::State& state)
 {
-    EnsureIsland();
+    GameOnIsland screen;
     feedback_data request{};
     request.id = 24195;
     request.insert[0] = "Mara";
@@ -61,7 +71,7 @@ BENCHMARK(CrateMapEndOpenCrateScreenInMist)->Unit(benchmark::kMillisecond);
 
 void CrateMapEndMakeTheSmallIsland(benchmark::State& state)
 {
-    EnsureIsland();
+    GameOnIsland screen;
     for (auto _ : state) {
         const int image = CControllerGame::island->GetMiniMap();
         CController::draw->RemoveImage(image);
@@ -71,7 +81,7 @@ BENCHMARK(CrateMapEndMakeTheSmallIsland)->Unit(benchmark::kMillisecond);
 
 void CrateMapEndOpenIslandMap(benchmark::State& state)
 {
-    EnsureIsland();
+    GameOnIsland screen;
     for (auto _ : state) {
         CControllerMap map;
         benchmark::DoNotOptimize(map.mysteriesSolved);

@@ -37,7 +37,7 @@ struct DustIsland {
         CDust::sndObservatory = nullptr;
     }
 
-    std::unique_ptr<CMap> island;
+    BenchIslandPtr island;
 };
 
 }  // namespace

@@ -43,7 +43,7 @@ struct Meadow {
         CFlowerIndicator::lmbDown = false;
     }
 
-    std::unique_ptr<CMap> island;
+    BenchIslandPtr island;
 };
 
 }  // namespace

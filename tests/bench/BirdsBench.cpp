@@ -37,7 +37,7 @@ struct LivelyIsland {
         CObject::UnloadAll();
     }
 
-    std::unique_ptr<CMap> island;
+    BenchIslandPtr island;
 };
 
 }  // namespace

@@ -60,6 +60,7 @@ struct Camp {
         CObject::obstructions.clear();
         CBuilding::DeleteSprites();
         island.reset();
+        ClearBenchWorld();
     }
 
     std::unique_ptr<CMap> island;

@@ -28,7 +28,7 @@ struct Beach {
         CObject::UnloadAll();
     }
 
-    std::unique_ptr<CMap> island;
+    BenchIslandPtr island;
 };
 
 }  // namespace

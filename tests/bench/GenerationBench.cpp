@@ -47,24 +47,6 @@ long StatusKilobytes(const char* field)
     return -1;
 }
 
-// A new island object, the last one's objects gone.
-std::unique_ptr<CMap> FreshIsland()
-{
-    EnsureBenchServices();
-    CObject::UnloadAll();
-    CObject::obstructions.clear();
-    CMap::mysteriousObjectsLoaded = false;
-    return std::make_unique<CMap>(false);
-}
-
-std::unique_ptr<CMap> PlayableIsland(unsigned int seed)
-{
-    std::unique_ptr<CMap> island = FreshIsland();
-    island->CreateMap(seed, -1, -1, false, true, false);
-    island->ToggleBig(true);
-    return island;
-}
-
 double Since(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -75,7 +57,7 @@ double Since(std::chrono::steady_clock::time_point start)
 // First of all, in a process that has made nothing big yet.
 static void BM_PlayablePeakMemory(benchmark::State& state)
 {
-    std::unique_ptr<CMap> island = FreshIsland();
+    BenchIslandPtr island = BenchNewIsland();
     island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
     for (auto _ : state) {
         const long before = StatusKilobytes("VmRSS:");
@@ -95,7 +77,7 @@ BENCHMARK(BM_PlayablePeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 static void BM_PreviewIsland(benchmark::State& state)
 {
-    std::unique_ptr<CMap> island = FreshIsland();
+    BenchIslandPtr island = BenchNewIsland();
     size_t next = 0;
     for (auto _ : state) {
         island->CreateMap(kFixedIslandSeeds[next++ % FIXED_ISLAND_SEEDS], -1, -1, false, true, false);
@@ -106,7 +88,7 @@ BENCHMARK(BM_PreviewIsland)->Iterations(25)->Unit(benchmark::kMillisecond);
 
 static void BM_PlayableIsland(benchmark::State& state)
 {
-    std::unique_ptr<CMap> island = FreshIsland();
+    BenchIslandPtr island = BenchNewIsland();
     island->CreateMap(kFixedIslandSeeds[0], -1, -1, false, true, false);
     island->ToggleBig(true);
     for (auto _ : state) {
@@ -118,7 +100,7 @@ BENCHMARK(BM_PlayableIsland)->Iterations(3)->Unit(benchmark::kMillisecond);
 // The stages of the playable island, each timed alone.
 static void BM_PlayableStages(benchmark::State& state)
 {
-    std::unique_ptr<CMap> island = PlayableIsland(kFixedIslandSeeds[0]);
+    BenchIslandPtr island = BenchIsland(kFixedIslandSeeds[0]);
     const int samples = PLAYABLE_SAMPLES;
     std::vector<int> sand(static_cast<size_t>(samples) * samples);
     for (auto _ : state) {
@@ -160,7 +142,7 @@ BENCHMARK(BM_PlayableStages)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 static void BM_PaintWholeGround(benchmark::State& state)
 {
-    std::unique_ptr<CMap> island = PlayableIsland(kFixedIslandSeeds[3]);
+    BenchIslandPtr island = BenchIsland(kFixedIslandSeeds[3]);
     for (auto _ : state) {
         island->DrawFractalMapPixels(-1, -1, -1, -1, false);
     }

@@ -49,7 +49,7 @@ struct quiet_island {
     {
         Clear();
         CSprite::draw = draw;
-        delete CControllerGame::resources;
+        ClearBenchWorld();
     }
     static void Clear()
     {

@@ -33,7 +33,7 @@ struct garments_preloaded {
         }
         InitRandom(23u);
     }
-    ~garments_preloaded() { ClearBand(); }
+    ~garments_preloaded() { ClearBenchWorld(); }
 };
 
 person_data AdultRecord(int id)

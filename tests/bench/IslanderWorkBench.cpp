@@ -42,6 +42,8 @@ struct Workplace {
         CControllerGame::island = island.get();
         CObject::InitPathMap();
         CProfile::current->SetValue<bool>(38, true);
+        // The numbers of skill gained fly off as in play.
+        CPerson::showFlyaways = true;
         InitRandom(23u);
 
         for (CTree* tree : island->trees) {
@@ -77,6 +79,7 @@ struct Workplace {
         CControllerGame::NullResources();
         CControllerGame::island = nullptr;
         island.reset();
+        ClearBenchWorld();
     }
 
     // One world pass; an islander whose work ended takes it up again, as the

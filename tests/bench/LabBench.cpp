@@ -59,6 +59,8 @@ void BM_LabFrameWithBubblesABlendAndAHoverText(benchmark::State& state)
     CController::focus = nullptr;
     delete CControllerGame::resources;
 }
-BENCHMARK(BM_LabFrameWithBubblesABlendAndAHoverText)->Unit(benchmark::kMicrosecond);
+// Each measured frame is followed by an untimed render of the whole screen,
+// which the runner does not count when it sizes its runs: a fixed count.
+BENCHMARK(BM_LabFrameWithBubblesABlendAndAHoverText)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -41,7 +41,7 @@ struct Shore {
         CObject::UnloadAll();
     }
 
-    std::unique_ptr<CMap> island;
+    BenchIslandPtr island;
 };
 
 }  // namespace

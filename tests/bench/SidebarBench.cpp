@@ -54,6 +54,7 @@ bool Settled(const CSidebar& panel)
 void SidebarSteadySelection(benchmark::State& state)
 {
     EnsureBenchServices();
+    const BenchWorld world;  // the panel makes the stock
     CSidebar panel(nullptr);
     Band band;
     for (int i = 0; i < 100; i++) {
@@ -72,6 +73,7 @@ BENCHMARK(SidebarSteadySelection);
 void SidebarChangeOfSelection(benchmark::State& state)
 {
     EnsureBenchServices();
+    const BenchWorld world;  // the panel makes the stock
     CSidebar panel(nullptr);
     Band band;
     while (!Settled(panel)) {

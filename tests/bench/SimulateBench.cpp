@@ -94,6 +94,7 @@ struct busy_island {
     {
         CController::focus = nullptr;
         delete game;
+        ClearBenchWorld();
     }
     CControllerGame* game;
 };

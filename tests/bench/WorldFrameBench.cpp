@@ -96,7 +96,7 @@ struct World {
         }
     }
 
-    std::unique_ptr<CMap> island;
+    BenchIslandPtr island;
 };
 
 }  // namespace

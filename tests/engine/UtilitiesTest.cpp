@@ -161,6 +161,7 @@ TEST(GetUserDataPath, UsesTheOverrideOrMakesTheFolderUnderTheDataHome)
 
     EnvironmentValue noOverride("PALMORA_USER_DATA", nullptr);
     EnvironmentValue home("HOME", folder.File("home").c_str());
+    EnvironmentValue noDataHome("XDG_DATA_HOME", nullptr);
     {
         EnvironmentValue xdg("XDG_DATA_HOME", folder.File("xdg/share").c_str());
         EXPECT_EQ(UserDataPath(), folder.File("xdg/share/Brinemark/Palmora Data/"));

@@ -208,3 +208,25 @@ TEST_F(FlowerRoadTest, TheGameScreenPaintsErasesAndClearsMarkersThroughThePanel)
     game.GUICallback(ORANGE, 0);
     EXPECT_EQ(CFlowerIndicator::placingFlowers, 5);
 }
+
+TEST_F(FlowerRoadTest, TheSprayLeftOnWhenTheIslandWasLeftIsOffOnTheNextVisit)
+{
+    Open(kFixedIslandSeeds[5]).GUICallback(SPRAY, 0);
+    ASSERT_TRUE(CFlowerIndicator::spraying);
+    delete opener.screen;
+    opener.screen = nullptr;
+
+    // The new screen's panel shows the spray off, and a press paints one
+    // marker where it is, in the eraser's reach, not somewhere around it.
+    CControllerGame& game = Open(kFixedIslandSeeds[5]);
+    EXPECT_FALSE(CFlowerIndicator::spraying);
+    int x = 0, y = 0;
+    LookAtOpenLand(*CControllerGame::island, x, y);
+    game.GUICallback(YELLOW, 0);
+    const size_t before = CFlowerIndicator::flowerIndicator.size();
+    PressAt(game, x, y);
+    ASSERT_EQ(CFlowerIndicator::flowerIndicator.size(), before + 1);
+    game.GUICallback(ERASER, 0);
+    PressAt(game, x, y);
+    EXPECT_EQ(CFlowerIndicator::flowerIndicator.size(), before);
+}

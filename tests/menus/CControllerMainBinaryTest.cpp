@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -15,38 +17,86 @@
 namespace {
 
 constexpr int kMenuX = 680, kPlayY = 195, kQuitY = 485;
+// The sky: on the logo, and harmless on the menu should the logo go first.
+constexpr int kLogoX = 400, kLogoY = 60;
+// The first button of a dialog (yes), of the story's closing question (yes,
+// please), of the in-game menu's last (to the main menu) and of the quit
+// dialog's okay.
+constexpr int kDialogYesX = 318, kDialogYesY = 366;
+constexpr int kTutorialYesX = 474, kTutorialYesY = 554;
+constexpr int kSkipX = 740, kSkipY = 561;
+constexpr int kSettleX = 499, kSettleY = 547;
+constexpr int kToMainMenuX = 397, kToMainMenuY = 415;
+constexpr int kQuitOkayX = 478, kQuitOkayY = 454;
 
-// The bottom-left corner: the menu's and the chooser's own pictures there,
-// black under the story, the island under the game.
-int Brightness(const rgb_picture& picture)
+// Seconds for a screen to come: the sanitized game on a machine held at three
+// busy processes a core takes many times what it takes on a quiet one.
+constexpr int kScreenSeconds = 120;
+
+// The mean of the picture's colour channels over a rectangle.
+int Mean(const rgb_picture& picture, int x, int y, int w, int h)
 {
     if (picture.w != 800) {
         return -1;
     }
     long sum = 0;
-    for (int y = 560; y < 600; y++) {
-        for (int x = 0; x < 200; x++) {
-            const size_t at = static_cast<size_t>((y * 800 + x) * 3);
+    for (int py = y; py < y + h; py++) {
+        for (int px = x; px < x + w; px++) {
+            const size_t at = static_cast<size_t>((py * 800 + px) * 3);
             sum += picture.rgb[at] + picture.rgb[at + 1] + picture.rgb[at + 2];
         }
     }
-    return static_cast<int>(sum / (200 * 40 * 3));
+    return static_cast<int>(sum / (w * h * 3));
 }
 
-int CornerDifferences(const rgb_picture& a, const rgb_picture& b)
+// The bottom-left corner: black under the story, the screen's own pictures
+// elsewhere.
+int Brightness(const rgb_picture& picture)
 {
-    if (a.w != 800 || b.w != 800) {
-        return 800 * 600;
+    return Mean(picture, 0, 560, 200, 40);
+}
+
+// A patch of the pale green-grey or sand that the dialogs and panels are
+// made of, in a single colour. The island and the sea always shade or
+// texture a patch of this size, and the sky and the clouds are bluer.
+bool Panel(const rgb_picture& picture, int x, int y, int w, int h)
+{
+    if (picture.w != 800 || Mean(picture, x, y, w, h) < 120) {
+        return false;
     }
-    int count = 0;
-    for (int y = 560; y < 600; y++) {
-        for (int x = 0; x < 200; x++) {
-            const size_t at = static_cast<size_t>((y * 800 + x) * 3);
-            count += a.rgb[at] != b.rgb[at] || a.rgb[at + 1] != b.rgb[at + 1] || a.rgb[at + 2] != b.rgb[at + 2];
+    const uint8_t* first = &picture.rgb[static_cast<size_t>((y * 800 + x) * 3)];
+    if (first[1] < first[2] + 8) {
+        return false;
+    }
+    for (int py = y; py < y + h; py++) {
+        for (int px = x; px < x + w; px++) {
+            const size_t at = static_cast<size_t>((py * 800 + px) * 3);
+            if (!std::equal(&picture.rgb[at], &picture.rgb[at + 3], first)) {
+                return false;
+            }
         }
     }
-    return count;
+    return true;
 }
+
+// What the game shows, told apart by the panels each screen has where the
+// others have texture, sky or darkness.
+// The maker's plate on the logo screen.
+bool Logo(const rgb_picture& p) { return Panel(p, 605, 215, 20, 10); }
+// The title plate and the quit button, once the buttons have slid in.
+bool MainMenu(const rgb_picture& p) { return Panel(p, 588, 16, 8, 14) && Panel(p, 600, 476, 30, 1); }
+// Black around the story's panels, its skip button lit.
+bool Story(const rgb_picture& p) { return Brightness(p) < 5 && Mean(p, 715, 550, 50, 22) > 60; }
+// The body of a dialog in the middle of the screen, below its text.
+bool Dialog(const rgb_picture& p) { return Panel(p, 300, 290, 200, 30); }
+bool ClosingQuestion(const rgb_picture& p) { return Brightness(p) < 5 && Panel(p, 300, 500, 40, 4); }
+// The chooser's panel on the left.
+bool Chooser(const rgb_picture& p) { return Brightness(p) > 10 && Panel(p, 200, 100, 30, 30) && !Dialog(p); }
+// The game's side panel, lit: a screen over the island darkens it.
+bool Island(const rgb_picture& p) { return Panel(p, 720, 150, 30, 30) && Panel(p, 720, 250, 30, 30); }
+bool InGameMenu(const rgb_picture& p) { return Panel(p, 190, 150, 80, 300); }
+// The upper half of the quit dialog, either side of the islander's picture.
+bool QuitQuestion(const rgb_picture& p) { return Panel(p, 200, 100, 100, 60) && Panel(p, 500, 100, 100, 60); }
 
 struct saved_data {
     unsigned int seed = 0, number = 0;
@@ -78,44 +128,41 @@ std::string LogText()
     return text.str();
 }
 
-// Clicks there until done, each time giving the game a second to answer.
-template <class Done>
-bool ClickUntil(GameOnX& game, int x, int y, int attempts, Done done)
+// Waits for what the screen should show, then clicks what it acts on.
+template <class Shown>
+bool ClickOn(GameOnX& game, Shown shown, int x, int y)
 {
-    for (int attempt = 0; attempt < attempts && game.Running(); attempt++) {
-        game.Click(x, y);
-        if (game.Poll(5, done)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Some seconds on the island, then Escape: the in-game menu's quit leads
-// back to the main menu, whose corner is kept once it holds still; quit there
-// asks, after a game, whether to go, and the dialog's okay ends the program.
-bool LeaveTheIslandAndQuit(GameOnX& game, rgb_picture& menu)
-{
-    game.Poll(25, [] { return false; });
-    game.Escape();
-    game.Poll(10, [] { return false; });
-    game.Click(399, 419);  // the in-game menu's last button: to the main menu
-    rgb_picture shown = game.Capture();
-    int still = 0;
-    if (!game.Poll(150, [&] {
-            const rgb_picture now = game.Capture();
-            still = CornerDifferences(now, shown) == 0 ? still + 1 : 0;
-            shown = now;
-            return still >= 5;
-        })) {
+    if (!game.WaitFor([&] { return shown(game.Capture()); }, kScreenSeconds)) {
         return false;
     }
-    menu = shown;
-    ClickUntil(game, kMenuX, kQuitY, 20, [&] {
-        game.Click(478, 454);  // the quit dialog's okay
-        return !game.Running();
-    });
-    game.WaitFor([] { return false; });
+    game.Click(x, y);
+    return true;
+}
+
+// Escape on the island opens the in-game menu, whose last button leads back
+// to the main menu; quit there asks, after a game, whether to go, and the
+// dialog's okay ends the program.
+bool LeaveTheIslandAndQuit(GameOnX& game, rgb_picture& menu)
+{
+    if (!game.WaitFor([&] { return Island(game.Capture()); }, kScreenSeconds)) {
+        ADD_FAILURE() << "the island";
+        return false;
+    }
+    game.Escape();
+    if (!ClickOn(game, InGameMenu, kToMainMenuX, kToMainMenuY)) {
+        ADD_FAILURE() << "the in-game menu";
+        return false;
+    }
+    if (!game.WaitFor([&] { return MainMenu(menu = game.Capture()); }, kScreenSeconds)) {
+        ADD_FAILURE() << "the main menu";
+        return false;
+    }
+    game.Click(kMenuX, kQuitY);
+    if (!ClickOn(game, QuitQuestion, kQuitOkayX, kQuitOkayY)) {
+        ADD_FAILURE() << "the quit dialog";
+        return false;
+    }
+    game.WaitFor([] { return false; }, kScreenSeconds);
     return game.EndedWell();
 }
 
@@ -124,7 +171,8 @@ bool LeaveTheIslandAndQuit(GameOnX& game, rgb_picture& menu)
 // The road a player takes, on the real binary under the test X server: the
 // logo, the main menu, play, the story skipped to its closing question, the
 // chooser and its first-island question, the game, Escape back to the menu
-// and quit; a second run's play continues the same island.
+// and quit; a second run's play continues the same island. Every input waits
+// until the screen it is meant for is shown.
 TEST(GameBinaryOnX, TheMenuLeadsThroughStoryAndChooserOntoTheIslandAndTheNextRunContinuesIt)
 {
     const char* binary = getenv("PALMORA_BINARY");
@@ -148,39 +196,44 @@ TEST(GameBinaryOnX, TheMenuLeadsThroughStoryAndChooserOntoTheIslandAndTheNextRun
     rgb_picture menu;
     for (int run = 0; run < 2; run++) {
         GameOnX game(x, dpy, binary, display);
-        ASSERT_TRUE(game.WaitFor([&] { return game.FindWindow(); })) << "run " << run;
-        if (run == 0) {
-            // Play with no game under way: the story, black around its panels.
-            ASSERT_TRUE(ClickUntil(game, kMenuX, kPlayY, 60, [&] { return Brightness(game.Capture()) < 5; }))
-                << "the story";
-            game.Click(740, 561);  // skip
-            game.Poll(3, [] { return false; });
-            game.Click(318, 376);  // yes, skip it: the dialog's first button
-            game.Poll(3, [] { return false; });
-            game.Click(520, 565);  // the tutorial, yes
-            rgb_picture chooser;
-            int still = 0;
-            ASSERT_TRUE(game.Poll(300, [&] {
-                const rgb_picture now = game.Capture();
-                still = Brightness(now) > 10 && CornerDifferences(now, chooser) == 0 ? still + 1 : 0;
-                chooser = now;
-                return still >= 5;
-            })) << "the chooser";
-            SavePng(chooser, ScreenshotPath("CControllerIslandSelect-x11.png"));
-            // Settle: a first island is asked about, and its first button
-            // answers yes.
-            ASSERT_TRUE(ClickUntil(game, 499, 551, 10, [&] {
-                game.Click(318, 376);
-                return game.Poll(10, [&] { return CornerDifferences(game.Capture(), chooser) > 2000; });
-            })) << "the island";
-        } else {
-            // Straight onto the stored island, once the menu is up.
-            ASSERT_TRUE(game.Poll(300, [&] { return CornerDifferences(game.Capture(), menu) == 0; })) << "the menu";
-            ASSERT_TRUE(ClickUntil(game, kMenuX, kPlayY, 20,
-                                   [&] { return CornerDifferences(game.Capture(), menu) > 2000; }))
-                << "the island";
+        ASSERT_TRUE(game.WaitFor([&] { return game.FindWindow(); }, kScreenSeconds)) << "run " << run;
+        // A click on the logo goes on to the menu at once; then play.
+        rgb_picture shown;
+        ASSERT_TRUE(game.WaitFor([&] { return Logo(shown = game.Capture()) || MainMenu(shown); }, kScreenSeconds))
+            << "the logo, run " << run;
+        if (Logo(shown)) {
+            game.Click(kLogoX, kLogoY);
         }
-        SavePng(game.Capture(), ScreenshotPath("CControllerMain-x11-island" + std::to_string(run) + ".png"));
+        ASSERT_TRUE(ClickOn(game, MainMenu, kMenuX, kPlayY)) << "the menu, run " << run;
+        if (run == 0) {
+            // With no game under way the story comes, black around its
+            // panels; skipped, it asks its closing question.
+            ASSERT_TRUE(ClickOn(game, Story, kSkipX, kSkipY)) << "the story";
+            ASSERT_TRUE(ClickOn(game, Dialog, kDialogYesX, kDialogYesY)) << "the question whether to skip";
+            ASSERT_TRUE(ClickOn(game, ClosingQuestion, kTutorialYesX, kTutorialYesY)) << "the story's question";
+            rgb_picture chooser;
+            ASSERT_TRUE(game.WaitFor([&] { return Chooser(chooser = game.Capture()); }, kScreenSeconds))
+                << "the chooser";
+            // The chooser turns settling down while its first island glides
+            // in; once it takes it, it asks about a first island, whose
+            // first button answers yes.
+            bool asked = false;
+            for (int attempt = 0; attempt < kScreenSeconds / 5 && !asked; attempt++) {
+                chooser = game.Capture();
+                game.Click(kSettleX, kSettleY);
+                asked = game.WaitFor([&] { return Dialog(game.Capture()); }, 5);
+            }
+            ASSERT_TRUE(asked) << "the question whether to settle";
+            SavePng(chooser, ScreenshotPath("CControllerIslandSelect-x11.png"));
+            game.Click(kDialogYesX, kDialogYesY);
+        }
+        // Straight onto the island: the new one, or the stored one.
+        rgb_picture island;
+        if (!game.WaitFor([&] { return Island(island = game.Capture()); }, kScreenSeconds)) {
+            SavePng(island, ScreenshotPath("CControllerMain-x11-no-island.png"));
+            FAIL() << "the island, run " << run << ": the screen is in CControllerMain-x11-no-island.png";
+        }
+        SavePng(island, ScreenshotPath("CControllerMain-x11-island" + std::to_string(run) + ".png"));
         ASSERT_TRUE(LeaveTheIslandAndQuit(game, menu)) << "run " << run;
         if (run == 0) {
             SavePng(menu, ScreenshotPath("CControllerMain-x11.png"));

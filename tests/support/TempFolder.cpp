@@ -24,6 +24,10 @@ TempFolder::TempFolder()
         perror("chdir");
         abort();
     }
+    if (const char* userData = getenv("PALMORA_USER_DATA")) {
+        hadUserData = true;
+        previousUserData = userData;
+    }
     setenv("PALMORA_USER_DATA", (path + "/userdata/").c_str(), 1);
 }
 
@@ -31,6 +35,11 @@ TempFolder::~TempFolder()
 {
     if (!previousDirectory.empty() && chdir(previousDirectory.c_str()) != 0) {
         // Nothing sensible to do in a destructor; the folder is removed anyway.
+    }
+    if (hadUserData) {
+        setenv("PALMORA_USER_DATA", previousUserData.c_str(), 1);
+    } else {
+        unsetenv("PALMORA_USER_DATA");
     }
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);

@@ -1,7 +1,7 @@
 // A fresh temporary folder for one test: it becomes the working directory and
 // the user data folder (through PALMORA_USER_DATA), so no test ever touches a
-// real player's files. Everything is removed and the old working directory
-// restored on destruction.
+// real player's files. Everything is removed, and the old working directory
+// and user data setting restored, on destruction.
 #pragma once
 
 #include <string>
@@ -22,4 +22,6 @@ public:
 private:
     std::string path;
     std::string previousDirectory;
+    bool hadUserData = false;
+    std::string previousUserData;
 };

@@ -3,6 +3,7 @@
 // test a fresh profile, a mouse, the game's pictures and an empty world.
 #pragma once
 
+#include "CBuilding.h"
 #include "CController.h"
 #include "CControllerGame.h"
 #include "CControllerTrophies.h"
@@ -105,8 +106,11 @@ protected:
         CTutorialDialog::nextTutorial = -1;
         CPerson::didRollover = nullptr;
         // Run-wide game state a test may leave behind: a trophy waiting to be
-        // announced, a death while away still to be told, a half click.
+        // announced, a death while away still to be told, a half click, a
+        // refused placement or a sailing the next game screen would answer.
         CControllerTrophies::trophyUnlockQueue = {};
+        CBuilding::placementFailed = false;
+        CBuilding::setSail = false;
         CPerson::stoppedSimForDeath = false;
         CGuiButtonBase::currentButton = -1;
         CGuiButtonBase::leftMouseDown = false;
