@@ -102,6 +102,8 @@ struct open_grass {
         CPersonMovement::whoIsMoving = nullptr;
         CControllerGame::island = savedIsland;
         island.reset();
+        // The stock made for the loads goes too, as every benchmark leaves it.
+        ClearBenchWorld();
         CObject::obstructions = savedObstructions;
         memcpy(CPersonMovement::pathMap, savedPaths.data(), sizeof CPersonMovement::pathMap);
         CPerson::taskQueue = savedTasks;
@@ -248,7 +250,7 @@ static void BM_MostFireplacesAnIslandHolds(benchmark::State& state)
     const int savedPlacing = CObject::placingBuilding;
     const int savedMouseX = CController::input->mouseX, savedMouseY = CController::input->mouseY;
 
-    std::unique_ptr<CMap> island = BenchIsland(kFixedIslandSeeds[static_cast<size_t>(state.range(0))]);
+    BenchIslandPtr island = BenchIsland(kFixedIslandSeeds[static_cast<size_t>(state.range(0))]);
     CControllerGame::island = island.get();
     if (!ghostsMade) {
         CBuilding::InitSprites();
