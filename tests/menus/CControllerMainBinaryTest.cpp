@@ -56,22 +56,30 @@ int Brightness(const rgb_picture& picture)
     return Mean(picture, 0, 560, 200, 40);
 }
 
-// A patch of the pale green-grey or sand that the dialogs and panels are
-// made of, in a single colour. The island and the sea always shade or
-// texture a patch of this size, and the sky and the clouds are bluer.
-bool Panel(const rgb_picture& picture, int x, int y, int w, int h)
+// The colours the screens' own pictures paint where nothing else lies: each
+// screen's board has one deep tone with a faint grain over it.
+struct tone {
+    int r, g, b;
+};
+constexpr tone kSky{126, 184, 232};        // the logo's sky, high up
+constexpr tone kMakersPlate{99, 69, 46};    // the logo's wooden plate
+constexpr tone kTitlePlate{46, 61, 39};     // the main menu's title plate
+constexpr tone kQuitFace{101, 56, 97};      // the main menu's quit button
+constexpr tone kTeal{44, 76, 87};           // the chooser and its dialogs
+constexpr tone kGreen{62, 81, 52};          // the side panel, the menus over the island, the story's question
+
+// A patch painted in one tone: every pixel within the grain's reach of it.
+// The island, the sea and the sky shade or texture a patch of any size.
+bool Panel(const rgb_picture& picture, int x, int y, int w, int h, tone t)
 {
-    if (picture.w != 800 || Mean(picture, x, y, w, h) < 120) {
+    if (picture.w != 800) {
         return false;
     }
-    const uint8_t* first = &picture.rgb[static_cast<size_t>((y * 800 + x) * 3)];
-    if (first[1] < first[2] + 8) {
-        return false;
-    }
+    constexpr int kGrain = 12;
     for (int py = y; py < y + h; py++) {
         for (int px = x; px < x + w; px++) {
-            const size_t at = static_cast<size_t>((py * 800 + px) * 3);
-            if (!std::equal(&picture.rgb[at], &picture.rgb[at + 3], first)) {
+            const uint8_t* at = &picture.rgb[static_cast<size_t>((py * 800 + px) * 3)];
+            if (std::abs(at[0] - t.r) > kGrain || std::abs(at[1] - t.g) > kGrain || std::abs(at[2] - t.b) > kGrain) {
                 return false;
             }
         }
@@ -80,23 +88,23 @@ bool Panel(const rgb_picture& picture, int x, int y, int w, int h)
 }
 
 // What the game shows, told apart by the panels each screen has where the
-// others have texture, sky or darkness.
-// The maker's plate on the logo screen.
-bool Logo(const rgb_picture& p) { return Panel(p, 605, 215, 20, 10); }
+// others have texture, sky, darkness or another tone.
+// The sky above the maker's plate on the logo screen.
+bool Logo(const rgb_picture& p) { return Panel(p, 400, 20, 40, 10, kSky) && Panel(p, 305, 212, 20, 30, kMakersPlate); }
 // The title plate and the quit button, once the buttons have slid in.
-bool MainMenu(const rgb_picture& p) { return Panel(p, 588, 16, 8, 14) && Panel(p, 600, 476, 30, 1); }
+bool MainMenu(const rgb_picture& p) { return Panel(p, 588, 16, 8, 14, kTitlePlate) && Panel(p, 600, 476, 30, 1, kQuitFace); }
 // Black around the story's panels, its skip button lit.
 bool Story(const rgb_picture& p) { return Brightness(p) < 5 && Mean(p, 715, 550, 50, 22) > 60; }
 // The body of a dialog in the middle of the screen, below its text.
-bool Dialog(const rgb_picture& p) { return Panel(p, 300, 290, 200, 30); }
-bool ClosingQuestion(const rgb_picture& p) { return Brightness(p) < 5 && Panel(p, 300, 500, 40, 4); }
-// The chooser's panel on the left.
-bool Chooser(const rgb_picture& p) { return Brightness(p) > 10 && Panel(p, 200, 100, 30, 30) && !Dialog(p); }
+bool Dialog(const rgb_picture& p) { return Panel(p, 300, 290, 200, 30, kTeal); }
+bool ClosingQuestion(const rgb_picture& p) { return Brightness(p) < 5 && Panel(p, 300, 500, 40, 4, kGreen); }
+// The chooser's panel on the left, lit: a dialog over it darkens it.
+bool Chooser(const rgb_picture& p) { return Panel(p, 20, 60, 25, 150, kTeal) && !Dialog(p); }
 // The game's side panel, lit: a screen over the island darkens it.
-bool Island(const rgb_picture& p) { return Panel(p, 720, 150, 30, 30) && Panel(p, 720, 250, 30, 30); }
-bool InGameMenu(const rgb_picture& p) { return Panel(p, 190, 150, 80, 300); }
-// The upper half of the quit dialog, either side of the islander's picture.
-bool QuitQuestion(const rgb_picture& p) { return Panel(p, 200, 100, 100, 60) && Panel(p, 500, 100, 100, 60); }
+bool Island(const rgb_picture& p) { return Panel(p, 720, 150, 30, 30, kGreen) && Panel(p, 720, 250, 30, 30, kGreen); }
+bool InGameMenu(const rgb_picture& p) { return Panel(p, 190, 150, 80, 300, kGreen); }
+// The quit dialog's board below the islander's picture, over the darkened menu.
+bool QuitQuestion(const rgb_picture& p) { return Panel(p, 300, 290, 200, 30, kGreen) && !InGameMenu(p); }
 
 struct saved_data {
     unsigned int seed = 0, number = 0;

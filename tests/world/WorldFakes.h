@@ -17,6 +17,7 @@
 #include "CTutorialDialog.h"
 #include "GameResources.h"
 #include "TempFolder.h"
+#include "Utilities.h"
 
 #include <gtest/gtest.h>
 
@@ -85,11 +86,17 @@ public:
 
 class WorldTest : public ::testing::Test {
 protected:
+    // 2027-01-15, 08:00 UTC.
+    static constexpr int kTestNow = 1800000000;
+
     void SetUp() override
     {
         CController::input = &input;
         input.mouseX = 0;
         input.mouseY = 0;
+        // The creatures and the game screen draw from numbers seeded by the
+        // clock; at one fixed moment every run of a test plays the same.
+        PinCurrentTime(kTestNow);
     }
 
     void TearDown() override
@@ -115,6 +122,7 @@ protected:
         CGuiButtonBase::currentButton = -1;
         CGuiButtonBase::leftMouseDown = false;
         CController::pause = CController::frame = false;
+        PinCurrentTime(0);
     }
 
     void MouseAt(int x, int y)
