@@ -362,10 +362,16 @@ void CPerson::Drop()
             KidRemarkOn(*this, *target);
         }
         if (!(IsKid() && (target->isDust || target->isFind))) {
-            if (target->isResourceStore) {
-                const bool askedFood = CObject::DropOn() == 13;
-                if (askedFood) {
-                    NoticeAbout(*this, kPileFoodNotice, false);
+            // Work the child was set to (a tree, a rock, a site, the pile)
+            // raises the lesson that children do not work; another islander,
+            // a find or dust is only where it was let go.
+            if (!target->isPerson && !target->isFind && !target->isDust) {
+                bool askedFood = false;
+                if (target->isResourceStore) {
+                    askedFood = CObject::DropOn() == 13;
+                    if (askedFood) {
+                        NoticeAbout(*this, kPileFoodNotice, false);
+                    }
                 }
                 CControllerGame* game = CControllerGame::game;
                 if (game && game->pendingTutorial == -1 && !askedFood && !CTutorialDialog::IsTutorialComplete(86)) {

@@ -248,6 +248,24 @@ TEST_F(SettledBand, AChildPutToWorkIsSentBackAndItsChoresWaitForFourteen)
     WaitForRaised(87);
     PressOkay();
     ExpectDone(87);
+    PressScreenButton(3);  // back
+    ASSERT_TRUE(FramesUntil([this] { return CController::focus == game; }, 100)) << "back on the island";
+
+    // A child dropped on a tree to chop it hears the first lesson again:
+    // it comes back whatever work the child was set to.
+    CObject* tree = nullptr;
+    for (CObject* object : CObject::objects) {
+        if (object->isTree && (!tree || kid->GetDistFrom(object->GetX(), object->GetY()) <
+                                            kid->GetDistFrom(tree->GetX(), tree->GetY()))) {
+            tree = object;
+        }
+    }
+    ASSERT_NE(tree, nullptr);
+    Lift(kid);
+    DropOn({kid, {0, 0}}, tree);
+    WaitForRaised(86);
+    PressOkay();
+    ASSERT_TRUE(FramesUntil([] { return Shown() != 86; }, 10)) << "the lesson closes again";
 }
 
 TEST_F(SettledBand, AFinishedCraftworksLeadsFromTheDesignerToNewClothesOn)
