@@ -46,8 +46,13 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     // camp cold. The finished pit holds the ash of its last fire, a pit
     // being built fresh logs.
     const bool finished = job.name.find("construct1") == std::string::npos;
-    const paint_point c{area.x + area.w / 2, area.y + area.h * 0.72f};
-    const float rx = area.w * 0.42f, ry = area.h * 0.2f;
+    // In the game the flames, the sparks and the wood stand over the upper
+    // left of the pit's picture, so the pit lies there, round the flames'
+    // foot; an icon shows the pit in the middle of its box.
+    const bool icon = job.name.find("_icon") != std::string::npos;
+    const paint_point c = icon ? paint_point{area.x + area.w / 2, area.y + area.h * 0.6f}
+                               : paint_point{area.x + area.w * 0.42f, area.y + area.h * 0.46f};
+    const float rx = area.w * (icon ? 0.42f : 0.36f), ry = area.h * (icon ? 0.2f : 0.19f);
     canvas.Ellipse(c, rx, ry, Rgb(70, 50, 36));
     if (finished) {
         canvas.Ellipse(c, rx * 0.7f, ry * 0.7f, Rgb(118, 114, 108));
@@ -233,7 +238,7 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         {"wonderB", "wonderB_style0_construct4", PaintBuilding, 360, 740},
         {"farm", "farm_style0", PaintBuilding, 210, 235},
         {"ship", "boat_right0", PaintShip, 660, 400},
-        {"firepit", "fireplace_style0_construct0", PaintFireplace, 140, 125},
+        {"firepit", "fireplace_style0_icon", PaintFireplace, 140, 125},
         {"flowers", "mysterious_2_flowers", PaintMystery, 0, 0},
         {"trees", "tree_sapling_size1_0", PaintCrop, 0, 0},
         {"drybush", "mysterious_1", PaintMystery, 0, 0},
