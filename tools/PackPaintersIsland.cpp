@@ -384,6 +384,12 @@ void PaintShadow(CPictureCanvas& canvas, const picture_job&, paint_box area)
 
 void PaintSelectionRing(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("tut_circle_I_", 0) == 0) {
+        // The wide ring is laid with its left end over a corner's counter or
+        // button (the star, the moon, the map, the potion): it circles the
+        // left end of its picture.
+        area.w = std::min(area.w, 78.0f);
+    }
     const paint_point c{area.x + area.w / 2, area.y + area.h / 2};
     const float thick = std::max(2.0f, area.h / 12);
     if (job.name.rfind("tut_circle_", 0) != 0) {
