@@ -1,5 +1,5 @@
 // The game screen's main states read cleanly: the side panel with an
-// islander, a building and a crate chosen (the first tutorial dialog open
+// islander, a building, a crate, a tree and a rock chosen (the first tutorial dialog open
 // over the island all along), then a short and a long question in the
 // pop-up, and every notice the pop-up can show. The screenshot scenes check
 // the other screens.
@@ -11,6 +11,7 @@
 #include "CDraw.h"
 #include "CPerson.h"
 #include "CRenderer.h"
+#include "CStone.h"
 #include "LayoutCheck.h"
 #include "Screenshot.h"
 
@@ -41,8 +42,23 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
     ASSERT_FALSE(CBuilding::buildings.empty());
     CCrateBarrel* crate = new CCrateBarrel(-1, -1, false, true);
     crate->crate = true;
-    const std::pair<const char*, CObject*> chosen[] = {
-        {"an islander", CPerson::people.front()}, {"a building", CBuilding::buildings.front()}, {"a crate", crate}};
+    // A tree and a rock show the detail button's tick-box form.
+    CObject* tree = nullptr;
+    CObject* rock = nullptr;
+    for (CObject* object : CObject::objects) {
+        if (object->isTree && !tree) {
+            tree = object;
+        } else if (!rock && dynamic_cast<CStone*>(object)) {
+            rock = object;
+        }
+    }
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(rock, nullptr);
+    const std::pair<const char*, CObject*> chosen[] = {{"an islander", CPerson::people.front()},
+                                                       {"a building", CBuilding::buildings.front()},
+                                                       {"a crate", crate},
+                                                       {"a tree", tree},
+                                                       {"a rock", rock}};
     for (const auto& [state, object] : chosen) {
         CObject::selectedObject = object;
         for (int i = 0; i < 60; i++) {
