@@ -49,6 +49,15 @@ bool InsidePolygon(const std::vector<paint_point>& corners, float px, float py)
     return inside;
 }
 
+bool NearSegment(paint_point a, paint_point b, float radius, float px, float py)
+{
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const float length2 = dx * dx + dy * dy;
+    const float t = std::clamp(length2 > 0 ? ((px - a.x) * dx + (py - a.y) * dy) / length2 : 0.0f, 0.0f, 1.0f);
+    const float ex = a.x + dx * t - px, ey = a.y + dy * t - py;
+    return ex * ex + ey * ey <= radius * radius;
+}
+
 CPictureCanvas::CPictureCanvas(int width, int height)
     : width(width), height(height), pixels(static_cast<size_t>(width) * height * 4, 0)
 {
@@ -117,16 +126,8 @@ void CPictureCanvas::Ring(paint_point c, float rx, float ry, float thickness, pa
 void CPictureCanvas::Line(paint_point a, paint_point b, float lineWidth, paint_colour colour)
 {
     const float r = lineWidth / 2;
-    const float dx = b.x - a.x, dy = b.y - a.y;
-    const float length2 = dx * dx + dy * dy;
     Fill(std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r,
-         [&](float px, float py) {
-             float t = length2 > 0 ? ((px - a.x) * dx + (py - a.y) * dy) / length2 : 0.0f;
-             t = std::clamp(t, 0.0f, 1.0f);
-             const float ex = a.x + dx * t - px, ey = a.y + dy * t - py;
-             return ex * ex + ey * ey <= r * r;
-         },
-         [&](float, float) { return colour; });
+         [&](float px, float py) { return NearSegment(a, b, r, px, py); }, [&](float, float) { return colour; });
 }
 
 void CPictureCanvas::Polygon(const std::vector<paint_point>& corners, paint_colour colour)

@@ -84,3 +84,6 @@ private:
 
 // Is (px, py) inside the polygon (even-odd)?
 bool InsidePolygon(const std::vector<paint_point>& corners, float px, float py);
+// Is (px, py) within radius of the segment from a to b (a line with round
+// ends)?
+bool NearSegment(paint_point a, paint_point b, float radius, float px, float py);

@@ -93,16 +93,8 @@ void SoftPolygon(CPictureCanvas& canvas, const std::vector<paint_point>& corners
 void SoftLine(CPictureCanvas& canvas, paint_point a, paint_point b, float width, paint_colour colour)
 {
     const float r = width / 2;
-    const float dx = b.x - a.x, dy = b.y - a.y;
-    const float length2 = dx * dx + dy * dy;
     FillSoft(canvas, std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r,
-             [&](float px, float py) {
-                 float t = length2 > 0 ? ((px - a.x) * dx + (py - a.y) * dy) / length2 : 0.0f;
-                 t = std::clamp(t, 0.0f, 1.0f);
-                 const float ex = a.x + dx * t - px, ey = a.y + dy * t - py;
-                 return ex * ex + ey * ey <= r * r;
-             },
-             [&](float, float) { return colour; });
+             [&](float px, float py) { return NearSegment(a, b, r, px, py); }, [&](float, float) { return colour; });
 }
 
 // A shape outlined in a darker tone of its fill.

@@ -175,6 +175,18 @@ void IslandRemover::operator()(CMap* island) const
     ClearBenchWorld();
 }
 
+void LayOpenGrass(CMap& island, int offsetX, int offsetY)
+{
+    island.playable = true;
+    island.offsetX = offsetX;
+    island.offsetY = offsetY;
+    for (int tileX = 0; tileX < 128; tileX++) {
+        for (int tileY = 0; tileY < 128; tileY++) {
+            island.SetTile(tileX, tileY, 16 | 0x200);
+        }
+    }
+}
+
 BenchIslandPtr BenchNewIsland()
 {
     EnsureBenchServices();

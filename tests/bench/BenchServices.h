@@ -32,6 +32,10 @@ struct IslandRemover {
 };
 using BenchIslandPtr = std::unique_ptr<CMap, IslandRemover>;
 
+// Makes an island playable open grass from edge to edge, its view at the
+// offset given: a camp for buildings and islanders with nothing in the way.
+void LayOpenGrass(CMap& island, int offsetX, int offsetY);
+
 // A new island object in an empty world.
 BenchIslandPtr BenchNewIsland();
 // The enlarged playable island of a seed, in an otherwise empty world.

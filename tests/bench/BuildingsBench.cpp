@@ -31,14 +31,7 @@ struct Camp {
         CObject::UnloadAll();
         CObject::obstructions.clear();
         island = std::make_unique<CMap>(false);
-        island->playable = true;
-        island->offsetX = kOffsetX;
-        island->offsetY = kOffsetY;
-        for (int tileX = 0; tileX < 128; tileX++) {
-            for (int tileY = 0; tileY < 128; tileY++) {
-                island->SetTile(tileX, tileY, 16 | 0x200);
-            }
-        }
+        LayOpenGrass(*island, kOffsetX, kOffsetY);
         for (int pile = 0; pile < 3; pile++) {
             CControllerGame::Resources()->SetPileCoordinates(pile, 1000 + 150 * pile, 1000);
         }

@@ -78,14 +78,7 @@ struct open_grass {
         savedZGap = CPerson::personalZGapCurrent;
         memcpy(savedPaths.data(), CPersonMovement::pathMap, sizeof CPersonMovement::pathMap);
         island = std::make_unique<CMap>(false);
-        island->playable = true;
-        island->offsetX = kOffsetX;
-        island->offsetY = kOffsetY;
-        for (int tileX = 0; tileX < 128; tileX++) {
-            for (int tileY = 0; tileY < 128; tileY++) {
-                island->SetTile(tileX, tileY, 16 | 0x200);
-            }
-        }
+        LayOpenGrass(*island, kOffsetX, kOffsetY);
         CControllerGame::island = island.get();
         CPersonMovement::GeneratePathMap();
         for (auto& column : CPersonMovement::pathMap) {

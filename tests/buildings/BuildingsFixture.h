@@ -1,7 +1,7 @@
 // The buildings' fixture: the stock's bare playable island, all of it open
 // grass, with the camp's three piles, the placement ghosts made as at
 // start-up, and helpers for the mouse in world pixels, a world frame and the
-// profile's tutorial steps and trophies.
+// profile's tutorial steps and trophies, and the log.
 #pragma once
 
 #include "CBuilding.h"
@@ -10,6 +10,9 @@
 #include "tests/game/StockFixture.h"
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 class BuildingsTest : public StockTest {
 protected:
@@ -36,6 +39,15 @@ protected:
 
     void MouseAtWorld(int x, int y) { MouseAt(x + kOffsetX, y + kOffsetY); }
     static void Frame() { CObject::MoveObjects(kOffsetX, kOffsetY, 1); }
+
+    // What the game has written to its log in the working folder so far.
+    static std::string LogText()
+    {
+        std::ifstream in("LOG.TXT");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
 
     // The ghost of the variant being placed after this frame's test: 0
     // white, 1 red, -1 not shown.

@@ -3,18 +3,7 @@
 // the log, rather than vanishing at the next save without a word.
 #include "tests/buildings/BuildingsFixture.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace {
-
-std::string Log()
-{
-    std::ifstream in("LOG.TXT");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 building_data ComingDown(int type, int variant, float x, float y, int work, int wood, int rock)
 {
@@ -44,7 +33,7 @@ TEST_F(BuildingsTest, SitesTakenDownAlreadyAreLeftOutEachWithALogLine)
             ComingDown(4, 4, 1800.0f, 1000.0f, -3, 0, 0), ComingDown(1, 1, 600.0f, 600.0f, 4, 0, 0), standing});
     const std::vector<CBuilding*> loaded = CBuilding::LoadBuildings();
     ASSERT_EQ(loaded.size(), 3u) << "a last rock or work still to undo keeps a site";
-    const std::string log = Log();
+    const std::string log = LogText();
     EXPECT_NE(log.find("A saved building of type 1 at 600, 1600 was taken down already; it was left out"),
               std::string::npos)
         << log;

@@ -7,18 +7,8 @@
 #include "tests/buildings/BuildingsFixture.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string Log()
-{
-    std::ifstream in("LOG.TXT");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string Bytes(const std::vector<building_data>& records)
 {
@@ -133,6 +123,6 @@ TEST_F(BuildingsTest, DamagedRecordsAreDroppedOrMendedNotFatal)
     EXPECT_EQ(mended.work, 0);
     EXPECT_EQ(mended.wood, 30);
     EXPECT_EQ(mended.rock, 0);
-    EXPECT_NE(Log().find("Saved buildings: a building of an unknown type or variant was left out: 6"),
+    EXPECT_NE(LogText().find("Saved buildings: a building of an unknown type or variant was left out: 6"),
               std::string::npos);
 }
