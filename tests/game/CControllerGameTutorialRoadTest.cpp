@@ -397,7 +397,7 @@ TEST_F(TutorialRoadTest, MoondustResearchAndTheFirstPotion)
     CBuilding* station =
         ClassOfType(kScienceStationType).place(island->GetStartX() + 250, island->GetStartY() - 150, 7);
 
-    // "Something else is coming down from the sky! Press Okay."
+    // "Something else is about to fall from the sky! Press Okay."
     WaitForLesson(47, 400);
     PressOkay();
 
