@@ -808,7 +808,8 @@ void LessonBarrel(CPictureCanvas& c, paint_box a)
 
 void LessonMystery(CPictureCanvas& c, paint_box a)
 {
-    // A crate in strange markings, opened: beetles swarm out for the trees.
+    // A crate covered in strange markings, the kind that may hold bad luck,
+    // opened: beetles swarm out for the trees.
     Beach(c, a, 0.45f);
     PaintNamed(c, "crate_0.png", {a.x + 10, a.y + 34, 40, 34});
     for (int i = 0; i < 3; i++) {
