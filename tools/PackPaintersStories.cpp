@@ -432,6 +432,64 @@ void Pincer(CPictureCanvas& canvas, paint_point tip)
     canvas.Ellipse({tip.x, tip.y - 20}, 7, 5, Rgb(200, 60, 50));
 }
 
+// The camp's fire pit at scale, its top-left at (left, top); lit draws the
+// flames in it.
+void FirePit(CPictureCanvas& canvas, float left, float top, float scale, bool lit)
+{
+    PaintNamed(canvas, "fireplace_style0_construct1.png", {left, top, 140 * scale, 125 * scale});
+    if (lit) {
+        PaintNamed(canvas, "fireplace_fire_3.png", {left + 29 * scale, top - 10 * scale, 60 * scale, 72 * scale});
+    }
+}
+
+// A grown islander's head, scale times the game's size, with its hair and a
+// mouth for the face (an emotion word of the islanders' pictures).
+void PaintHead(CPictureCanvas& canvas, const islander_look& look, float x, float y, float scale, const char* face)
+{
+    const std::string sex = look.male ? "male" : "female";
+    const int m = look.male ? 1 : 0;
+    constexpr int kFacing = 6;
+    PaintLayer(canvas, sex + "_head_skin" + std::to_string(look.skin) + "_" + std::to_string(kFacing) + ".png", 20,
+               22, x, y, scale);
+    PaintLayer(canvas, sex + "_head_mouth_" + face + "_" + std::to_string(kFacing) + ".png", 20, 22, x, y, scale);
+    const figure_offset hair = kHairOffsets[m];
+    PaintLayer(canvas,
+               sex + "_hair_style" + std::to_string(look.hair) + "_colour" + std::to_string(look.hairColour) + "_" +
+                   std::to_string(kFacing) + ".png",
+               look.male ? 26 : 40, look.male ? 30 : 50, x + hair.x * scale, y + hair.y * scale, scale);
+}
+
+// The shallow water at the shore, a band of foam where it meets the sand.
+void Shallows(CPictureCanvas& canvas, paint_box area, float sandTop)
+{
+    Beach(canvas, area, sandTop);
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h,
+                [&](float px, float py) {
+                    const float edge = area.y + area.h * sandTop + 4 * std::sin(px / 12);
+                    return py > edge - 2 && py < edge + 2;
+                },
+                [](float, float) { return Rgb(245, 250, 255, 220); });
+}
+
+// Something standing in the sea from left to left + w: the water beside it,
+// row by row, covers it from the waterline down, edged with foam.
+void Afloat(CPictureCanvas& canvas, float left, float waterline, float w, float depth)
+{
+    const int x0 = std::max(0, static_cast<int>(left) - 8);
+    for (int y = static_cast<int>(waterline); y < std::min(canvas.Height(), static_cast<int>(waterline + depth)); y++) {
+        const uint8_t* p = &canvas.Pixels()[(static_cast<size_t>(y) * canvas.Width() + x0) * 4];
+        const paint_colour water = Rgb(p[0], p[1], p[2]);
+        for (int x = static_cast<int>(left) - 2; x < static_cast<int>(left + w) + 2; x++) {
+            if (x >= 0 && x < canvas.Width()) {
+                canvas.Blend(x, y, water);
+            }
+        }
+    }
+    for (float px = left - 6; px < left + w + 6; px += 1.0f) {
+        canvas.Ellipse({px, waterline + 1.5f * std::sin(px / 3)}, 1.2f, 1.2f, Rgb(240, 248, 255));
+    }
+}
+
 using lesson_painter = void (*)(CPictureCanvas&, paint_box);
 
 void LessonIslanders(CPictureCanvas& c, paint_box a)
@@ -444,21 +502,23 @@ void LessonIslanders(CPictureCanvas& c, paint_box a)
 
 void LessonCarry(CPictureCanvas& c, paint_box a)
 {
+    // Held up by the pincer, shadow on the grass below, on the way to a
+    // tree to drop the islander on.
     Meadow(c, a);
-    PaintNamed(c, "peopleshadow_adult.png", {a.x + 58, a.y + a.h - 16, 30, 10});
-    PaintIslander(c, BandMember(2), a.x + 72, a.y + a.h - 30, 0.85f);
-    Pincer(c, {a.x + 72, a.y + a.h - 74});
-    Arrow(c, {a.x + 15, a.y + a.h - 20}, {a.x + 48, a.y + a.h - 50}, Rgb(255, 255, 255));
+    Palm(c, a.x + 86, a.y + a.h - 6, 58);
+    PaintNamed(c, "peopleshadow_adult.png", {a.x + 22, a.y + a.h - 12, 30, 10});
+    PaintIslander(c, BandMember(2), a.x + 36, a.y + a.h - 20, 0.75f);
+    Pincer(c, {a.x + 37, a.y + 26});
+    Arrow(c, {a.x + 52, a.y + a.h - 14}, {a.x + 76, a.y + a.h - 14}, Rgb(255, 255, 255));
 }
 
 void LessonNeeds(CPictureCanvas& c, paint_box a)
 {
-    // Hunger, rest and health: food, a roof and a potion round an islander.
+    // Food and sleep: the fish pile and a roof beside an islander.
     Meadow(c, a);
     PaintNamed(c, "hut_style0_construct4.png", {a.x + 58, a.y + 2, 50, 52});
     PaintNamed(c, "pile_fish3.png", {a.x + 62, a.y + a.h - 32, 34, 28});
-    PaintNamed(c, "potion_pointer_main.png", {a.x + 4, a.y + 8, 22, 30});
-    PaintIslander(c, BandMember(3), a.x + 36, a.y + a.h - 8, 0.85f, 1);
+    PaintIslander(c, BandMember(3), a.x + 30, a.y + a.h - 8, 0.85f, 1);
 }
 
 void LessonSidePanel(CPictureCanvas& c, paint_box a)
@@ -515,7 +575,12 @@ void LessonGarden(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "farm_s
 void LessonHut(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "hut_style0_construct4.png", -1); }
 void LessonStorehouse(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "storehouse_food_style0_construct4.png", 1); }
 void LessonScience(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "science_style0_construct4.png", 4); }
-void LessonBuilders(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "hut_style0_construct1.png", 2); }
+void LessonBuilders(CPictureCanvas& c, paint_box a)
+{
+    // More hands at one site.
+    LessonBuilding(c, a, "hut_style0_construct1.png", 2);
+    PaintIslander(c, BandMember(5), a.x + 50, a.y + a.h - 3, 0.8f, 1);
+}
 void LessonTakeDown(CPictureCanvas& c, paint_box a)
 {
     LessonBuilding(c, a, "hut_style0_construct2.png", -1);
@@ -566,11 +631,17 @@ void LessonPoints(CPictureCanvas& c, paint_box a)
 void LessonFields(CPictureCanvas& c, paint_box a)
 {
     c.RoundedBox(a.x, a.y, a.w, a.h, 6, Rgb(236, 216, 170));
-    static const char* const kFields[4] = {"pile_veg1.png", "hut_style0_construct4.png",
-                                           "scilabGUI_potion_main.png", "flower_colour_2_size_2_type_0.png"};
-    for (int i = 0; i < 4; i++) {
+    // Agriculture, Construction, Science and Arts; Arts brings clothes.
+    static const char* const kFields[3] = {"pile_veg1.png", "hut_style0_construct4.png", "scilabGUI_potion_main.png"};
+    for (int i = 0; i < 3; i++) {
         PaintNamed(c, kFields[i], {a.x + 4 + (i % 2) * 53.0f, a.y + 3 + (i / 2) * 41.0f, 48, 38});
     }
+    const float sx = a.x + 81, sy = a.y + 48;
+    c.OutlinedPolygon({{sx - 8, sy}, {sx + 8, sy}, {sx + 18, sy + 8}, {sx + 13, sy + 14}, {sx + 9, sy + 11},
+                       {sx + 9, sy + 30}, {sx - 9, sy + 30}, {sx - 9, sy + 11}, {sx - 13, sy + 14}, {sx - 18, sy + 8}},
+                      Rgb(200, 80, 60), Rgb(90, 40, 30));
+    c.Line({sx - 4, sy}, {sx, sy + 5}, 1.5f, Rgb(90, 40, 30));
+    c.Line({sx + 4, sy}, {sx, sy + 5}, 1.5f, Rgb(90, 40, 30));
 }
 
 void LessonFlask(CPictureCanvas& c, paint_box a)
@@ -609,11 +680,12 @@ void LessonMoondust(CPictureCanvas& c, paint_box a)
 
 void LessonHunger(CPictureCanvas& c, paint_box a)
 {
-    // A hungry islander walks to the food pile by itself.
+    // A hungry islander takes a fish from the pile to the fire.
     Meadow(c, a);
-    PaintNamed(c, "pile_fish3.png", {a.x + 62, a.y + a.h - 44, 44, 38});
-    PaintIslander(c, BandMember(3), a.x + 30, a.y + a.h - 8, 0.85f, 1, true, 3);
-    Arrow(c, {a.x + 40, a.y + 22}, {a.x + 72, a.y + 36}, Rgb(255, 255, 255));
+    PaintNamed(c, "pile_fish3.png", {a.x, a.y + a.h - 34, 32, 28});
+    FirePit(c, a.x + 66, a.y + 42, 0.34f, true);
+    PaintIslander(c, BandMember(3), a.x + 48, a.y + a.h - 6, 0.8f, 1, true, 3);
+    Arrow(c, {a.x + 30, a.y + 16}, {a.x + 74, a.y + 30}, Rgb(255, 255, 255));
 }
 
 void LessonSleep(CPictureCanvas& c, paint_box a)
@@ -635,11 +707,11 @@ void LessonPotions(CPictureCanvas& c, paint_box a)
 
 void LessonFeeding(CPictureCanvas& c, paint_box a)
 {
-    // The band round the food pile.
+    // The band eating round the burning fire.
     Meadow(c, a);
-    PaintNamed(c, "pile_fish3.png", {a.x + 36, a.y + a.h - 40, 40, 34});
-    PaintIslander(c, BandMember(2), a.x + 22, a.y + a.h - 8, 0.85f, 1);
-    PaintIslander(c, BandMember(3), a.x + 88, a.y + a.h - 10, 0.85f, 2);
+    FirePit(c, a.x + 28, a.y + 40, 0.4f, true);
+    PaintIslander(c, BandMember(2), a.x + 20, a.y + a.h - 8, 0.85f, 1);
+    PaintIslander(c, BandMember(3), a.x + 92, a.y + a.h - 10, 0.85f, 2);
 }
 
 void LessonRain(CPictureCanvas& c, paint_box a)
@@ -653,11 +725,17 @@ void LessonRain(CPictureCanvas& c, paint_box a)
 
 void LessonMood(CPictureCanvas& c, paint_box a)
 {
+    // The box of what is on their mind above two faces: one pleased, one
+    // worried.
     Meadow(c, a);
-    for (int i = 0; i < 6; i++) {
-        PaintNamed(c, "flower_colour_" + std::to_string(i) + "_size_1_type_" + std::to_string(i % 3) + ".png", {a.x + 6 + i * 17.0f, a.y + a.h - 20, 14, 14});
+    c.RoundedBox(a.x + 8, a.y + 4, a.w - 16, 20, 5, Rgb(54, 34, 20));
+    c.RoundedBox(a.x + 10, a.y + 6, a.w - 20, 16, 4, Rgb(240, 232, 206));
+    for (int i = 0; i < 2; i++) {
+        c.Line({a.x + 16, a.y + 11 + i * 6.0f}, {a.x + a.w - (i ? 40 : 18), a.y + 11 + i * 6.0f}, 2,
+               Rgb(110, 90, 70));
     }
-    PaintIslander(c, BandMember(1), a.x + 55, a.y + a.h - 14, 0.85f, 1);
+    PaintHead(c, BandMember(1), a.x + 12, a.y + 36, 2.0f, "smile");
+    PaintHead(c, BandMember(2), a.x + 60, a.y + 36, 2.0f, "worried");
 }
 
 void LessonCouple(CPictureCanvas& c, paint_box a)
@@ -711,27 +789,49 @@ void LessonClothes(CPictureCanvas& c, paint_box a) { LessonBuilding(c, a, "craft
 
 void LessonCrate(CPictureCanvas& c, paint_box a)
 {
-    Beach(c, a, 0.55f);
-    PaintNamed(c, "crate_0.png", {a.x + 55, a.y + a.h - 44, 40, 34});
-    PaintIslander(c, BandMember(0), a.x + 30, a.y + a.h - 6, 0.8f, 1);
+    // Afloat in the surf off the sand, not landed on it.
+    Shallows(c, a, 0.72f);
+    PaintNamed(c, "crate_0.png", {a.x + 56, a.y + 24, 38, 32});
+    Afloat(c, a.x + 56, a.y + 47, 38, 10);
+    PaintIslander(c, BandMember(0), a.x + 22, a.y + a.h - 4, 0.75f, 1);
 }
 
 void LessonBarrel(CPictureCanvas& c, paint_box a)
 {
-    Beach(c, a, 0.55f);
-    PaintNamed(c, "barrel_0.png", {a.x + 45, a.y + a.h - 46, 34, 38});
+    // An islander wades out to the barrel in the surf to open it.
+    Shallows(c, a, 0.8f);
+    PaintNamed(c, "barrel_0.png", {a.x + 62, a.y + 28, 30, 34});
+    Afloat(c, a.x + 62, a.y + 54, 30, 10);
+    PaintIslander(c, BandMember(3), a.x + 46, a.y + 66, 0.75f, 1);
+    Afloat(c, a.x + 34, a.y + 56, 26, 12);
 }
 
 void LessonMystery(CPictureCanvas& c, paint_box a)
 {
-    Meadow(c, a);
-    PaintNamed(c, "mysterious_3.png", {a.x + 25, a.y + 6, 60, 72});
+    // A crate covered in strange markings, the kind that may hold bad luck,
+    // opened: beetles swarm out for the trees.
+    Beach(c, a, 0.45f);
+    PaintNamed(c, "crate_0.png", {a.x + 10, a.y + 34, 40, 34});
+    for (int i = 0; i < 3; i++) {
+        c.Ring({a.x + 22 + i * 8.0f, a.y + 46 + (i % 2) * 6.0f}, 2.5f, 2.5f, 1, Rgb(150, 40, 120));
+    }
+    for (int i = 0; i < 9; i++) {
+        const float bx = a.x + 56 + (i % 5) * 10.0f + (i / 5) * 5, by = a.y + 52 + (i % 3) * 8.0f + (i / 5) * 4;
+        for (float leg : {-1.0f, 1.0f}) {
+            c.Line({bx - 3, by + leg * 2.5f}, {bx + 3, by - leg * 2.5f}, 1, Rgb(40, 30, 20));
+        }
+        c.Ellipse({bx, by}, 3, 2, Rgb(60, 45, 30));
+    }
+    Arrow(c, {a.x + 62, a.y + 44}, {a.x + 98, a.y + 40}, Rgb(255, 255, 255));
 }
 
 void LessonClue(CPictureCanvas& c, paint_box a)
 {
-    Beach(c, a, 0.45f);
-    PaintNamed(c, "relic_A.png", {a.x + 40, a.y + a.h - 40, 30, 30});
+    // An islander puzzling over one of the island's mysteries.
+    Meadow(c, a);
+    PaintNamed(c, "mysterious_3.png", {a.x + 48, a.y + 4, 58, 72});
+    PaintIslander(c, BandMember(4), a.x + 30, a.y + a.h - 6, 0.8f, 1);
+    c.Text("?", 2, static_cast<int>(a.x + 30), static_cast<int>(a.y + 12), Rgb(255, 255, 255));
 }
 
 void LessonMap(CPictureCanvas& c, paint_box a)
@@ -750,21 +850,36 @@ void LessonShip(CPictureCanvas& c, paint_box a)
 void LessonTrophies(CPictureCanvas& c, paint_box a)
 {
     c.RoundedBox(a.x, a.y, a.w, a.h, 6, Rgb(70, 50, 40));
-    PaintNamed(c, "trophies_tr_buddingbuilder.png", {a.x + 28, a.y + 8, 54, 70});
+    // The medal is drawn at its own size: its picture's middle on ours.
+    PaintNamed(c, "trophies_tr_buddingbuilder.png", {a.x + (a.w - 96) / 2, a.y + (a.h - 96) / 2, 96, 96});
 }
 
 void LessonMenu(CPictureCanvas& c, paint_box a)
 {
     c.RoundedBox(a.x, a.y, a.w, a.h, 6, Rgb(110, 80, 50));
-    for (int i = 0; i < 4; i++) {
-        PaintNamed(c, "mainmenu_button_C_base.png", {a.x + 20, a.y + 6 + i * 19.0f, a.w - 40, 16});
+    // The island's menu: its five buttons.
+    for (int i = 0; i < 5; i++) {
+        PaintNamed(c, "mainmenu_button_C_base.png", {a.x + 20, a.y + 5 + i * 15.5f, a.w - 40, 13});
     }
 }
 
 void LessonTimeAway(CPictureCanvas& c, paint_box a)
 {
-    LessonSleep(c, a);
-    PaintNamed(c, "pile_fish3.png", {a.x + 2, a.y + a.h - 32, 30, 28});
+    // A clock over the settings' row of four choices, one ticked.
+    c.RoundedBox(a.x, a.y, a.w, a.h, 6, Rgb(62, 82, 52));
+    const paint_point face{a.x + a.w / 2, a.y + 28};
+    c.Ellipse(face, 20, 20, Rgb(54, 34, 20));
+    c.Ellipse(face, 17, 17, Rgb(240, 232, 206));
+    c.Line(face, {face.x, face.y - 12}, 2.5f, Rgb(54, 34, 20));
+    c.Line(face, {face.x + 8, face.y + 4}, 2.5f, Rgb(54, 34, 20));
+    for (int i = 0; i < 4; i++) {
+        const paint_point box{a.x + 19 + i * 24.0f, a.y + 66};
+        c.Ellipse(box, 7, 7, Rgb(240, 232, 206));
+        c.Ring(box, 7, 7, 1.5f, Rgb(54, 34, 20));
+        if (i == 2) {
+            c.Ellipse(box, 3.5f, 3.5f, Rgb(54, 34, 20));
+        }
+    }
 }
 
 void LessonProfiles(CPictureCanvas& c, paint_box a)
