@@ -56,6 +56,10 @@ TEST_F(GameScreenTest, APressOnAGardenerBeyondTheGripBoxLiftsThemByTheDrawnPixel
     };
     for (const gardener_case& c : {gardener_case{0, true}, gardener_case{1, false}}) {
         SCOPED_TRACE(c.gender == 0 ? "the man's head" : "the woman's body");
+        // Where the hoe's swing stands and which way the head turns are drawn
+        // numbers: from this seed the man's head leans out past the box,
+        // whichever tests ran before.
+        InitRandom(1u);
         CPerson* gardener = IslanderUnder(300, 300, 30 * kYear, c.gender);
         Frame();  // its first frame settles the looks of its age
         gardener->ChangeState(5);  // the hoe

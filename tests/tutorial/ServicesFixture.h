@@ -35,6 +35,8 @@ protected:
         delete CControllerGame::resources;
         profile.reset();
         CController::input = nullptr;
+        // Awards queued here would be announced over the next test's game.
+        CControllerTrophies::trophyUnlockQueue = {};
     }
 
     static void CompleteSteps(int from, int to)
