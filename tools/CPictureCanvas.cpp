@@ -37,6 +37,18 @@ float PixelNoise(int x, int y, uint64_t seed)
     return static_cast<float>(z >> 40) / static_cast<float>(1 << 24);
 }
 
+paint_bounds BoundsOf(const std::vector<paint_point>& corners)
+{
+    paint_bounds box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (const paint_point& p : corners) {
+        box.left = std::min(box.left, p.x);
+        box.right = std::max(box.right, p.x);
+        box.top = std::min(box.top, p.y);
+        box.bottom = std::max(box.bottom, p.y);
+    }
+    return box;
+}
+
 bool InsidePolygon(const std::vector<paint_point>& corners, float px, float py)
 {
     bool inside = false;
@@ -135,14 +147,8 @@ void CPictureCanvas::Polygon(const std::vector<paint_point>& corners, paint_colo
     if (corners.size() < 3) {
         return;
     }
-    float left = corners[0].x, right = left, top = corners[0].y, bottom = top;
-    for (const paint_point& p : corners) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
-    Fill(left, top, right, bottom, [&](float px, float py) { return InsidePolygon(corners, px, py); },
+    const paint_bounds box = BoundsOf(corners);
+    Fill(box.left, box.top, box.right, box.bottom, [&](float px, float py) { return InsidePolygon(corners, px, py); },
          [&](float, float) { return colour; });
 }
 

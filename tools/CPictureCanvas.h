@@ -82,6 +82,11 @@ private:
     std::vector<uint8_t> pixels;
 };
 
+// The box round a polygon's corners.
+struct paint_bounds {
+    float left, top, right, bottom;
+};
+paint_bounds BoundsOf(const std::vector<paint_point>& corners);
 // Is (px, py) inside the polygon (even-odd)?
 bool InsidePolygon(const std::vector<paint_point>& corners, float px, float py);
 // Is (px, py) within radius of the segment from a to b (a line with round

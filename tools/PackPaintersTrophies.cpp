@@ -79,14 +79,9 @@ void SoftRing(CPictureCanvas& canvas, paint_point c, float r, float thickness, p
 
 void SoftPolygon(CPictureCanvas& canvas, const std::vector<paint_point>& corners, paint_colour colour)
 {
-    float left = corners[0].x, right = left, top = corners[0].y, bottom = top;
-    for (const paint_point& p : corners) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
-    FillSoft(canvas, left, top, right, bottom, [&](float px, float py) { return InsidePolygon(corners, px, py); },
+    const paint_bounds box = BoundsOf(corners);
+    FillSoft(canvas, box.left, box.top, box.right, box.bottom,
+             [&](float px, float py) { return InsidePolygon(corners, px, py); },
              [&](float, float) { return colour; });
 }
 
