@@ -10,6 +10,8 @@
 #include "CTutorialDialog.h"
 #include "FontSystem.h"
 #include "IslanderRecords.h"
+#include "LayoutCheck.h"
+#include "Screenshot.h"
 
 #include <algorithm>
 #include <cctype>
@@ -54,17 +56,29 @@ protected:
 
     static constexpr int kTutorialOn = 67;
 
-    // Game frames until the tool-tip has slid in with new words.
-    bool ShowsANewToolTip()
+    // Game frames until the tool-tip has slid in with new words; the screen
+    // is then saved for a person to look at, and the tool-tip checked for
+    // lines that leave its bar (the rest of the panel may still be sliding).
+    bool ShowsANewToolTip(const std::string& screenshot)
     {
+        CSidebar* panel = CControllerGame::sidebar;
         bool slid = false;
-        return RunUntil(
+        const bool shown = RunUntil(
             [&] {
-                const int state = CControllerGame::sidebar->tooltipState;
-                slid = slid || state == CSidebar::SLIDING_IN;
-                return slid && state == CSidebar::SHOWN;
+                slid = slid || panel->tooltipState == CSidebar::SLIDING_IN;
+                return slid && panel->tooltipState == CSidebar::SHOWN;
             },
             300);
+        if (shown) {
+            const std::string tip = "text " + std::to_string(CSprite::draw->TextLayout(panel->tooltipText->GetFirstImage())->id) + " ";
+            for (const std::string& problem : LayoutProblems()) {
+                if (problem.rfind(tip, 0) == 0) {
+                    ADD_FAILURE() << screenshot << ": " << problem;
+                }
+            }
+        }
+        SaveRedrawnScreen(ScreenshotPath(screenshot));
+        return shown;
     }
 };
 
@@ -100,7 +114,8 @@ TEST_F(RemarksRoadTest, TheToolTipNamesTheIslanderWhoSpeaksAndTheOneRefusedAPoti
         ASSERT_GE(speaker->speechId, kFirstGreeting) << "the grown-up greets the kid";
         ASSERT_LE(speaker->speechId, kLastGreeting);
         CObject::selectedObject = speaker;
-        ASSERT_TRUE(ShowsANewToolTip());
+        ASSERT_TRUE(ShowsANewToolTip(speaker == ownNamed ? "remark-under-a-name-of-the-players.png"
+                                                         : "remark-under-the-tables-name.png"));
         const std::string words = ShownToolTip();
         EXPECT_NE(words.find(speaker->GetASCIIName()), std::string::npos) << words;
         EXPECT_FALSE(HasDigit(words)) << words;
@@ -113,7 +128,7 @@ TEST_F(RemarksRoadTest, TheToolTipNamesTheIslanderWhoSpeaksAndTheOneRefusedAPoti
     game->heldPotion = kSkyPotion;
     game->InputMouseClick(true, false, false);
     EXPECT_EQ(CControllerGame::lastToolTip.id, kSkyPotionRefusal);
-    ASSERT_TRUE(ShowsANewToolTip());
+    ASSERT_TRUE(ShowsANewToolTip("potion-refused.png"));
     const std::string refusal = ShownToolTip();
     EXPECT_NE(refusal.find(tableNamed->GetASCIIName()), std::string::npos) << refusal;
 }
