@@ -60,6 +60,10 @@ void CBuilding::GiveResponse(bool yes)
     } else if (yes) {
         AddObstructions(false);
         record.demolishing = 1;
+        // Forgotten now, not when the last beam is gone: a building coming
+        // down still counted as the finished one would raise the lessons
+        // about a finished farm, shipyard or wonder and have them select a
+        // building that is already hidden.
         ForgetCompletion();
     }
     if (requestingFeedback == this) {

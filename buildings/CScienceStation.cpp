@@ -109,6 +109,8 @@ void CScienceStation::AddObstructions(bool)
 
 bool CScienceStation::ConvertDust(const int (&pointsByLevel)[3], int noticeId)
 {
+    // The level comes from the player's profile, which a damaged or edited
+    // file can leave at any number: clamped, it never reads past the table.
     const int points = pointsByLevel[std::clamp(CControllerScience::GetLevelScience(), 0, 2)];
     std::snprintf(pointsText, sizeof(pointsText), "%i", points);
     CControllerScience::AddSciencePoints(points);

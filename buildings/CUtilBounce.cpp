@@ -6,6 +6,8 @@
 CUtilBounce::CUtilBounce(int base, int range, float exponent, float amplitude, int phase)
     : base(static_cast<float>(base)),
       position(0),
+      // A range of 0 would divide by zero below and in Pump, and a
+      // negative one would turn at the wrong ends.
       range(range > 0 ? range : 1),
       exponent(exponent),
       amplitude(amplitude),

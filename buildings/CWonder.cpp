@@ -34,7 +34,10 @@ void CWonder::Pump(int offsetX, int offsetY, int steps)
         return;
     }
     // Only a wonder standing finished showers: a site torn down before it
-    // was finished counts as complete once cleared, and must not.
+    // was finished counts as complete once cleared, and must not. The
+    // shower starts here directly, not through a yes to GiveResponse: the
+    // shared request may still hold an earlier question to take a building
+    // down, and a yes to that would take this new wonder down instead.
     if (ShowerState() == 0 && IsInService()) {
         StartShower();
     }

@@ -341,6 +341,9 @@ bool WriteFileReplacing(const char* path, const char* bytes, size_t size)
     return true;
 }
 
+// Copied in this process, not by a shell's cp: a player's folder or profile
+// name holding a quote would otherwise break out of the command and run
+// what follows, and a copy cut short would leave a torn backup.
 int FileCopy(const char* src, const char* dst)
 {
     FILE* in = fopen(src, "rb");

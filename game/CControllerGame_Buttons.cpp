@@ -451,6 +451,9 @@ void CControllerGame::GotFocusBack()
         if (!CControllerTrophies::trophyUnlockQueue.empty() && draw) {
             draw->skipFrames += 2;
         }
+        // Only while this screen runs on (-2): a window closed over the
+        // announcement hands back -1 to close every screen, and passing the
+        // focus to the room would reset that code and lose the close.
         if (!closed && returnCode == -2) {
             HandOverAgain();
             trophies = new CControllerTrophies();

@@ -130,6 +130,8 @@ CPerson::~CPerson()
     if (isMasterOfSkill == this) {
         isMasterOfSkill = nullptr;
     }
+    // Partners, pairing candidates and children point at this islander:
+    // cleared here, or the next frame would follow them into freed memory.
     ForgetMe();
     delete bounceA;
     delete bounceB;

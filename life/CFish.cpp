@@ -83,6 +83,9 @@ int NearestClump(int atX, int atY)
     int best = -1;
     for (int i = 0; i < CFish::CLUMPS; i++) {
         const fish_clump& clump = CFish::fishClump[i];
+        // Size 0 is a clump the island had no deep water for, left zeroed
+        // at the map's corner: a fisher near there would find fish that are
+        // not there, and each catch would lift the empty clump to 2.
         if (clump.size > 0 && GetDist(atX, atY, clump.x, clump.y) <= kNearClump &&
             (best == -1 || clump.size > CFish::fishClump[best].size)) {
             best = i;

@@ -215,6 +215,9 @@ void CGull::PumpDropping(int offsetX, int offsetY, float z)
         CMap* island = CControllerGame::island;
         const int landX = Round(droppingX);
         const int landY = Round(droppingY);
+        // A dropping hidden on water or on something in the way ends here,
+        // even on its last image: going on would still leave guano on the
+        // sea or under a building.
         if (island && island->GetWaterDepth(landX + 17, landY + 20, kWaterLevel) < 1.0f) {
             droppingSprite->Hide();
             CRipple::AddRipple(landX + 17, landY + 20, 0);

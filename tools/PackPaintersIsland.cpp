@@ -369,7 +369,8 @@ void PaintTreeCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
         CPackRandom dabs(k.seed);
         // Sunlit leaves on each cluster's upper side.
         for (int d = 0; d < 6; d++) {
-            const float u = static_cast<float>(dabs.Unit() * 1.1 - 0.65), v = static_cast<float>(dabs.Unit() * 0.45);
+            const float u = static_cast<float>(dabs.Unit() * 1.1 - 0.65);
+            const float v = static_cast<float>(dabs.Unit() * 0.45);
             canvas.Ellipse({k.c.x + k.r * u, k.c.y - k.r * (0.2f + v)}, k.r * 0.11f, k.r * 0.06f, Shade(tone, 1.25f));
         }
     }
@@ -415,8 +416,10 @@ void PaintSelectionRing(CPictureCanvas& canvas, const picture_job& job, paint_bo
 void PaintRock(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     CPackRandom random(job.seed);
-    const paint_colour tint = Mix(kStoneGrey, random.Range(0, 1) ? Rgb(170, 150, 120) : Rgb(130, 140, 150),
-                                  static_cast<float>(0.2 + 0.3 * random.Unit()));
+    // One draw a statement, the amount first as the rocks were always drawn.
+    const float amount = static_cast<float>(0.2 + 0.3 * random.Unit());
+    const paint_colour warmOrCool = random.Range(0, 1) ? Rgb(170, 150, 120) : Rgb(130, 140, 150);
+    const paint_colour tint = Mix(kStoneGrey, warmOrCool, amount);
     const bool heap = area.w >= 60;
     if (heap) {
         // A smaller stone leans on the big one.

@@ -94,7 +94,13 @@ std::vector<float> SynthesizeTone(const std::string& name, int hz, int ms, int r
     CPackRandom random(name);
     // Pitches from a pentatonic scale keep the interface sounds pleasant together.
     static const int kSteps[] = {0, 2, 4, 7, 9};
-    const double frequency = hz > 0 ? hz : MidiToHz(64 + 12 * random.Range(0, 1) + kSteps[random.Range(0, 4)]);
+    double frequency = hz;
+    if (hz <= 0) {
+        // One draw a statement: the octave, then the step.
+        const int octave = random.Range(0, 1);
+        const int step = kSteps[random.Range(0, 4)];
+        frequency = MidiToHz(64 + 12 * octave + step);
+    }
     const double seconds = ms / 1000.0;
     const double bend = (random.Unit() - 0.5) * 0.4;
     std::vector<float> samples(std::max<size_t>(1, static_cast<size_t>(seconds * rate)), 0.0f);

@@ -114,11 +114,16 @@ static void BM_WorldPassOfFiftyWalking(benchmark::State& state)
 {
     open_land land;
     for (int i = 0; i < 50; i++) {
-        AdultAt(RangedRandom(300, 3500), RangedRandom(300, 3500), i + 1);
+        // One draw a statement, y first as the measured band was placed.
+        const int y = RangedRandom(300, 3500);
+        const int x = RangedRandom(300, 3500);
+        AdultAt(x, y, i + 1);
     }
     auto sendOff = [](CPerson* person) {
         person->ChangeTask(1);
-        person->SetSubTask(1, RangedRandom(300, 3500), RangedRandom(300, 3500));
+        const int y = RangedRandom(300, 3500);
+        const int x = RangedRandom(300, 3500);
+        person->SetSubTask(1, x, y);
     };
     for (CPerson* person : CPerson::people) {
         person->spacingDelay = 1 << 30;

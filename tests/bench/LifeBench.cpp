@@ -77,11 +77,15 @@ static void BM_LifeFrame(benchmark::State& state)
     CFish::InitFish(kFixedIslandSeeds[0]);
     InitRandom(5);
     for (int i = 0; i < kPrints; i++) {
-        CFootprint::AddPrint(RangedRandom(0, 3800), RangedRandom(0, 3800), 1.1f, i % 2 == 0, i % 3 == 0, i % 5 == 0,
-                             false, i % 4, false);
+        // One draw a statement, y first as the measured prints were drawn.
+        const int y = RangedRandom(0, 3800);
+        const int x = RangedRandom(0, 3800);
+        CFootprint::AddPrint(x, y, 1.1f, i % 2 == 0, i % 3 == 0, i % 5 == 0, false, i % 4, false);
     }
     for (int i = 0; CRipple::ripples.size() < static_cast<size_t>(kRipples); i++) {
-        CRipple::AddRipple(RangedRandom(0, 3800), RangedRandom(0, 3800), i % 30);
+        const int y = RangedRandom(0, 3800);
+        const int x = RangedRandom(0, 3800);
+        CRipple::AddRipple(x, y, i % 30);
     }
     std::vector<CObject*> life;
     for (CButterfly* one : CButterfly::butterfly) {

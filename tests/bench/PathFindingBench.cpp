@@ -40,9 +40,13 @@ void BuildScene(BenchOwner& owner, int count)
     }
     InitRandom(7u);
     while (static_cast<int>(CObject::obstructions.size()) < count) {
-        const int x = RangedRandom(0, 3850), y = RangedRandom(0, 3800);
+        const int x = RangedRandom(0, 3850);
+        const int y = RangedRandom(0, 3800);
         if (!NearEnd(x, y)) {
-            CObject::AddObstruction(x, y, RangedRandom(10, 80), RangedRandom(10, 60), &owner, false);
+            // One draw a statement, the height first as the measured field was drawn.
+            const int h = RangedRandom(10, 60);
+            const int w = RangedRandom(10, 80);
+            CObject::AddObstruction(x, y, w, h, &owner, false);
         }
     }
     CObject::InitPathMap();

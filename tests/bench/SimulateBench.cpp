@@ -70,8 +70,12 @@ struct busy_island {
         InitRandom(31u);
         const int sx = island->GetStartX(), sy = island->GetStartY();
         while (static_cast<int>(CPerson::people.size()) < islanders) {
-            CPerson::NewPerson(sx + RangedRandom(-200, 200), sy + RangedRandom(-200, 200), nullptr, true,
-                               RangedRandom(0, 1) == 0, RangedRandom(14, 50));
+            // One draw a statement, in the order the measured band was drawn.
+            const int years = RangedRandom(14, 50);
+            const bool male = RangedRandom(0, 1) == 0;
+            const int y = sy + RangedRandom(-200, 200);
+            const int x = sx + RangedRandom(-200, 200);
+            CPerson::NewPerson(x, y, nullptr, true, male, years);
         }
         for (size_t i = 0; i < island->trees.size() && CTree::choppable.size() < 30; i++) {
             island->trees[i]->DroppedOn();

@@ -50,7 +50,8 @@ struct World {
         // More waves out on the open sea, each heading for the island's middle.
         InitRandom(1);
         while (static_cast<int>(island->waves.size()) < kWaves) {
-            const int x = RangedRandom(200, 3700), y = RangedRandom(200, 3700);
+            const int x = RangedRandom(200, 3700);
+            const int y = RangedRandom(200, 3700);
             if (island->GetHeight(x + 96, y + 96) < 1000) {
                 island->AddWave(static_cast<float>(x), static_cast<float>(y),
                                 std::atan2(1952.0f - static_cast<float>(x), static_cast<float>(y) - 1952.0f), 0, 0, 0,
@@ -60,7 +61,8 @@ struct World {
         // Islanders stand in for the rest of the island's life.
         while (CObject::objects.size() < static_cast<size_t>(kObjects)) {
             {
-                const int x = RangedRandom(0, 3900), y = RangedRandom(0, 3900);
+                const int x = RangedRandom(0, 3900);
+                const int y = RangedRandom(0, 3900);
                 new CPerson(IslanderRecord(x, y, RangedRandom(0, 50) * 172800));
             }
         }

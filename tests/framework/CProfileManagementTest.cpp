@@ -41,7 +41,8 @@ TEST_F(CProfileManagement, ANewProfileHoldsTheDefaultsWithTheirTypesAndNothingOf
     };
     for (const auto& [what, read] : reads) {
         SCOPED_TRACE(what);
-        const ChildResult result = RunInChild([&] { read(*profile); });
+        const std::function<void(CProfile&)>& reader = read;  // a lambda may not capture a binding before C++20
+        const ChildResult result = RunInChild([&] { reader(*profile); });
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_NE(result.output.find("was read before its value was set!"), std::string::npos);
     }

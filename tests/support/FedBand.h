@@ -31,8 +31,12 @@ inline void SettleFedBand(CMap& island, int islanders, unsigned int seed)
     InitRandom(seed);
     const int sx = island.GetStartX(), sy = island.GetStartY();
     while (static_cast<int>(CPerson::people.size()) < islanders) {
-        CPerson::NewPerson(sx + RangedRandom(-200, 200), sy + RangedRandom(-200, 200), nullptr, true,
-                           RangedRandom(0, 1) == 0, RangedRandom(14, 50));
+        // One draw a statement, in the order the pinned bands were drawn.
+        const int years = RangedRandom(14, 50);
+        const bool male = RangedRandom(0, 1) == 0;
+        const int y = sy + RangedRandom(-200, 200);
+        const int x = sx + RangedRandom(-200, 200);
+        CPerson::NewPerson(x, y, nullptr, true, male, years);
     }
     for (CPerson* person : CPerson::people) {
         person->data.energy = person->data.food = 10000;
