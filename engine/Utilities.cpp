@@ -164,7 +164,8 @@ float RangedRandom(float a, float b)
 {
     const float lo = a < b ? a : b;
     const float hi = a < b ? b : a;
-    return static_cast<float>(lo + (hi - lo) * (generator.GenRand32() * kTwoToMinus32));
+    const double span = static_cast<double>(hi) - static_cast<double>(lo);
+    return static_cast<float>(lo + span * (generator.GenRand32() * kTwoToMinus32));
 }
 
 double RangedRandom(double a, double b)

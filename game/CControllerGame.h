@@ -208,11 +208,14 @@ private:
     void CentreViewOn(int x, int y);
     bool OverPanel();
     void CancelPlacing();
-    void ApplyPopUpAnswer();
+    void ApplyPopUpAnswer(bool yes);
     // The answer to the request shown, at most once, to a requester that still exists.
     void DeliverAnswer(bool yes);
     void TutorialOkay(int step);
-    // The steps after a child came back: the frozen picture and the pointer.
+    // After a child came back: the island's sprites back in the renderer
+    // (the frozen picture shown whole), then, after the child's own steps,
+    // the whole screen redrawn and the pointer shown.
+    void BackToIsland();
     void Restore();
     void SelectAndCentre(CPerson* person);
     bool BulkSimulate();

@@ -322,10 +322,19 @@ void CControllerGame::TutorialOkay(int step)
     pendingDelay = 0;
 }
 
+void CControllerGame::BackToIsland()
+{
+    // The island's own sprites come back before the child's steps run, so
+    // whatever those steps make joins the island's list rather than the
+    // child's, which the swap throws away.
+    if (renderer && renderer->Swapped()) {
+        renderer->Swap();
+    }
+}
+
 void CControllerGame::Restore()
 {
     if (renderer) {
-        renderer->Swap();
         renderer->AddSpecialDirty(0, 0, 800, 600, true);
         const int x = CMouseCursor::GetMouseX(), y = CMouseCursor::GetMouseY();
         CMouseCursor::ShowMouse();
@@ -393,16 +402,19 @@ void CControllerGame::GotFocusBack()
             PassFocus(lab);
             return;
         }
+        BackToIsland();
         Restore();
     } else if (buildMenu) {
         DeleteAndClear(buildMenu);
+        BackToIsland();
         Restore();
     } else if (endStory) {
         DeleteAndClear(endStory);
-        Restore();
+        BackToIsland();
         // The band sails on: the next frame closes this screen, and the island
         // chooser picks the band's new island.
         CControllerIslandSelect::movingTarrow = true;
+        Restore();
     } else if (personGUI) {
         const int result = personGUI->changeClothes;
         CPerson* person = personGUI->shownPerson;
@@ -413,17 +425,20 @@ void CControllerGame::GotFocusBack()
             PassFocus(clothes);
             return;
         }
+        BackToIsland();
         SelectAndCentre(person);
         Restore();
     } else if (crateGUI) {
         const bool yes = crateGUI->answer;
         DeleteAndClear(crateGUI);
+        BackToIsland();
         DeliverAnswer(yes);
         Restore();
     } else if (clothes) {
         const bool keep = clothes->keepSelection;
         CPerson* person = clothes->person;
         DeleteAndClear(clothes);
+        BackToIsland();
         if (keep) {
             SelectAndCentre(person);
         }
@@ -434,6 +449,7 @@ void CControllerGame::GotFocusBack()
         mistColourA = lab->mistColour1;
         mistColourB = lab->mistColour2;
         DeleteAndClear(lab);
+        BackToIsland();
         if (heldPotion != 0 && potionPointerColour && draw) {
             draw->ReplaceColour(potionPointerColour->GetFirstImage(), RGBA_data{}, potionColour, false, true);
         }
@@ -441,13 +457,18 @@ void CControllerGame::GotFocusBack()
         CMouseCursor::ShowMouse();
         CMouseCursor::ShowMouse();
     } else if (popUp) {
-        ApplyPopUpAnswer();
+        const bool yes = popUp->answer;
+        DeleteAndClear(popUp);
+        BackToIsland();
+        ApplyPopUpAnswer(yes);
         Restore();
         popUpPurpose = -1;
     } else if (trophyUnlock) {
         const bool closed = trophyUnlock->dismissed;
         DeleteAndClear(trophyUnlock);
-        // The next pop-up then opens over the frozen picture without a flash.
+        // Raised before the island comes back: the swap presents a frame of
+        // its own, and counted after it the island would show for a moment
+        // between one trophy pop-up and the next.
         if (!CControllerTrophies::trophyUnlockQueue.empty() && draw) {
             draw->skipFrames += 2;
         }
@@ -460,9 +481,11 @@ void CControllerGame::GotFocusBack()
             PassFocus(trophies);
             return;
         }
+        BackToIsland();
         Restore();
     } else if (trophies) {
         DeleteAndClear(trophies);
+        BackToIsland();
         Restore();
     } else if (mapGUI) {
         const bool room = mapGUI->openTrophies;
@@ -474,7 +497,7 @@ void CControllerGame::GotFocusBack()
             PassFocus(trophies);
             return;
         }
-        Restore();
+        BackToIsland();
         if (x != -1) {
             CObject::selectedObject = nullptr;
             followedObject = nullptr;
@@ -483,8 +506,10 @@ void CControllerGame::GotFocusBack()
                 island->CenterScreen(x, y, false, false, true);
             }
         }
+        Restore();
     } else if (inGameMenu) {
         DeleteAndClear(inGameMenu);
+        BackToIsland();
         Restore();
     }
 }
@@ -504,10 +529,8 @@ void CControllerGame::DeliverAnswer(bool yes)
     }
 }
 
-void CControllerGame::ApplyPopUpAnswer()
+void CControllerGame::ApplyPopUpAnswer(bool yes)
 {
-    const bool yes = popUp->answer;
-    DeleteAndClear(popUp);
     CProfile* profile = CProfile::current;
     if (popUpPurpose == 0) {
         if (yes && island) {

@@ -53,13 +53,19 @@ bool OnLand(float x, float y)
     return !island || island->GetWaterDepth(Round(x), Round(y), 50) >= 1.0f;
 }
 
-// A random point of the island, or near the start point.
-void WanderTarget(bool nearStart, int& tx, int& ty)
+// A random point of the island.
+void WanderTarget(int& tx, int& ty)
 {
     tx = RangedRandom(kIslandLow, kIslandHigh);
     ty = RangedRandom(kIslandLow, kIslandHigh);
+}
+
+// A point near the island's start point; without an island the target
+// stays as it is.
+void NearStart(int& tx, int& ty)
+{
     CMap* island = CControllerGame::island;
-    if (nearStart && island) {
+    if (island) {
         tx = island->GetStartX() + RangedRandom(-kNearStart, kNearStart);
         ty = island->GetStartY() + RangedRandom(-kNearStart, kNearStart);
     }
@@ -152,15 +158,11 @@ void CPerson::DecideWhatToDo()
     }
 
     wanderTimer = RangedRandom(300, 600);
-    int tx = RangedRandom(kIslandLow, kIslandHigh);
-    int ty = RangedRandom(kIslandLow, kIslandHigh);
+    int tx, ty;
+    WanderTarget(tx, ty);
     const bool farAllowed = CTutorialDialog::IsTutorialComplete(kWanderFarLesson) || !TutorialsOn();
     if (!(RangedRandom(0, 6) == 0 && farAllowed)) {
-        CMap* island = CControllerGame::island;
-        if (island) {
-            tx = island->GetStartX() + RangedRandom(-kNearStart, kNearStart);
-            ty = island->GetStartY() + RangedRandom(-kNearStart, kNearStart);
-        }
+        NearStart(tx, ty);
     }
     if (CObject::Collision(tx, ty, 0, 0, false)) {
         return;
@@ -186,9 +188,9 @@ void CPerson::DecideWhatToDoKid()
     }
     kidWanderTimer = RangedRandom(60, 180);
     int tx, ty;
-    WanderTarget(false, tx, ty);
+    WanderTarget(tx, ty);
     if (RangedRandom(0, 4) == 0) {
-        WanderTarget(true, tx, ty);
+        NearStart(tx, ty);
     }
     if (CObject::Collision(tx, ty, 0, 0, false)) {
         return;
@@ -233,7 +235,7 @@ void CPerson::DecideWhatToDoBaby()
         }
     } else {
         int tx, ty;
-        WanderTarget(false, tx, ty);
+        WanderTarget(tx, ty);
         if (CObject::Collision(tx, ty, 0, 0, false) || (onLand && !OnLand(static_cast<float>(tx), static_cast<float>(ty)))) {
             return;
         }

@@ -6,6 +6,7 @@
 
 #include "CControllerGame.h"
 #include "CControllerTrophies.h"
+#include "CDraw.h"
 #include "CFootprint.h"
 #include "CInput.h"
 #include "CMap.h"
@@ -243,11 +244,12 @@ void CPerson::Pump(int offsetX, int offsetY, int)
 
     body = DescribeBody();
     if (body.lastTick) {
-        const int pick = RangedRandom(0, 4);
         if (body.frame == kHackFrame && body.toolOfState && bodyState >= 2 && bodyState <= 4) {
             CSound* const* hacks = bodyState == 2 ? sndHackWood : bodyState == 3 ? sndHackRock : sndHackBuilding;
+            const int pick = RangedRandom(0, 4);
             PlayAt(hacks[pick], Round(data.x), Round(data.y));
         } else if (body.frame == kHoeFrame && body.set == BODY_ADULT_HOE) {
+            const int pick = RangedRandom(0, 4);
             PlayAt(sndHackFarm[pick], Round(data.x), Round(data.y));
         }
     }
@@ -255,6 +257,18 @@ void CPerson::Pump(int offsetX, int offsetY, int)
         if (snore && island && snore->IsPlaying()) {
             snore->AdjustPosition(island->GetDistFromScreenCenter(Round(data.x), Round(data.y)), 1.0f);
         }
+    }
+
+    // The head-turn mood swap changes the mouth without going through
+    // ChangeEmotion, so the portrait is checked against it every frame.
+    if (currentMouth != previousMouth) {
+        if (years >= 3) {
+            if (portraitImage != -1 && CSprite::draw) {
+                CSprite::draw->RemoveImage(portraitImage);
+            }
+            portraitImage = -1;
+        }
+        previousMouth = currentMouth;
     }
 
     if (body.lastTick) {

@@ -362,11 +362,13 @@ void CarryOut(const simulated_task& record, step_targets& targets)
         }
         break;
     case 8:
-        person->data.energy = kFull;
-        if (!targets.huts.empty()) {
-            RandomEntry(targets.huts).work += record.unit;
-            DropFirst(targets.huts, [](const target_hut& t) { return t.work >= kTreeWorkLimit; });
+        // Huts leave the list as they fill, so a later sleeper may find none.
+        if (targets.huts.empty()) {
+            break;
         }
+        person->data.energy = kFull;
+        RandomEntry(targets.huts).work += record.unit;
+        DropFirst(targets.huts, [](const target_hut& t) { return t.work >= kTreeWorkLimit; });
         break;
     case 13:
         person->data.food = std::min(person->data.food + 3333, kFull);
@@ -432,6 +434,9 @@ void CarryOut(const simulated_task& record, step_targets& targets)
         }
         break;
     case 16: {
+        if (targets.saplings.empty()) {
+            break;
+        }
         Practise(record);
         Tire(record, 3);
         auto marker = std::find_if(targets.saplings.begin(), targets.saplings.end(), [](const target_sapling& t) {

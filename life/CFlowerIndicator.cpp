@@ -105,11 +105,9 @@ CFlowerIndicator::CFlowerIndicator(int px, int py, int markerColour, bool loadin
     if (!loading) {
         flowerData.push_back(fi_data{markerX, markerY, colour});
     }
-    // Loading picks the look from the place, so that reading an island back
-    // draws no random numbers.
-    const int look = loading ? (markerX + markerY) % kMarkerImages : RangedRandom(0, kMarkerImages - 1);
+    const int look = RangedRandom(0, kMarkerImages - 1);
     sprite = new CSprite(kMarkerZ);
-    sprite->LoadImage(TempSprintf("flower_indicator%i.png", look < 0 ? -look : look));
+    sprite->LoadImage(TempSprintf("flower_indicator%i.png", look));
     sprite->Move(-100, -100);
 }
 

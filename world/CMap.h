@@ -407,8 +407,6 @@ private:
     void SeedGrids();
     void RunFractal(int* grid, float roughness);
     void RunFractal(int16_t* grid, float roughness);
-    // Playable: the heights here and the sand noise on a worker, joined.
-    void RunFractalsTogether();
     void FractalProgress();
     void EnsureTerrainOf(unsigned int seed);
     bool FindStartLocation();

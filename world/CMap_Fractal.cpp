@@ -8,7 +8,6 @@
 #include "Utilities.h"
 
 #include <algorithm>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -215,31 +214,6 @@ void CMap::RunFractal(int* grid, float roughness)
 void CMap::RunFractal(int16_t* grid, float roughness)
 {
     FractalLevels(grid, samplesWide, samplesHigh, roughness, RandomGenerator(), [this] { FractalProgress(); });
-}
-
-void CMap::RunFractalsTogether()
-{
-    // The sand noise takes the draws that follow the heights' draws, one for
-    // each open height sample, so a copy of the generator moved past them
-    // makes exactly the same sand on a second thread. Nothing else runs there,
-    // and nothing reads either grid before it is joined.
-    const size_t count = static_cast<size_t>(samplesWide) * samplesHigh;
-    const uint64_t heightDraws = static_cast<uint64_t>(std::count(heights, heights + count, -1));
-    SFMT sandGenerator = RandomGenerator();
-    int sandColumns = 0;
-    std::thread sand([&, grid = sandNoise, W = samplesWide, H = samplesHigh, roughness = sandRoughness] {
-        sandGenerator.Discard(heightDraws);
-        FractalLevels(grid, W, H, roughness, sandGenerator, [&sandColumns] { sandColumns++; });
-    });
-    progress = 0;
-    RunFractal(heights, heightRoughness);
-    sand.join();
-    RandomGenerator() = sandGenerator;
-    // The banner moves on as if the sand had been made here.
-    progress = 0;
-    for (int i = 0; i < sandColumns; i++) {
-        FractalProgress();
-    }
 }
 
 void CMap::FractalProgress()

@@ -200,17 +200,13 @@ bool CMap::GenerateOnce(unsigned int seedGiven, int width, int height, bool trav
     }
     PrepareGrids(width, height);
     SeedGrids();
-    if (playable) {
-        RunFractalsTogether();
-    } else {
-        progress = 0;
-        RunFractal(heights, heightRoughness);
-        if (!CheckGrassAndSand()) {
-            return false;
-        }
-        progress = 0;
-        RunFractal(sandNoise, sandRoughness);
+    progress = 0;
+    RunFractal(heights, heightRoughness);
+    if (!playable && !CheckGrassAndSand()) {
+        return false;
     }
+    progress = 0;
+    RunFractal(sandNoise, sandRoughness);
 
     colourRamp.clear();
     rampCursor = -1.0f;

@@ -59,12 +59,14 @@ public:
     // Starts walking to a world point; a blocked target is ignored, and when
     // another islander started a walk this frame the target waits a frame.
     void MoveTo(int x, int y);
-    // Whether a route to the point exists; never moves the walker. Checks
-    // count towards the failures of that target and the searches without a
-    // route, so a point checked more than 30 times answers true.
+    // Whether a route to the point exists. Checks count towards the
+    // failures of that target and the searches without a route, so a point
+    // checked more than 30 times answers true; a walker from which no start
+    // node can be reached is nudged, and the check turns into a real search
+    // that may set it on a route.
     bool CanWeMoveTo(int x, int y);
     // The A* search. A real search appends the route it finds; a check
-    // (checkOnly) only answers.
+    // (checkOnly) only answers, unless it finds nowhere to start.
     bool PathfindTo(int x, int y, bool checkOnly);
     // One frame of walking; the argument is not used.
     void Pump(int unused);

@@ -8,6 +8,7 @@
 #include <cassert>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -37,11 +38,12 @@ int NodeIndex(const pathnode* node)
 
 int64_t FailureKey(int x, int y) { return static_cast<int64_t>(y) * 10000 + x; }
 
-// One entry of the open list. An improved record is queued again under its
-// new F; the entry left behind is stale and skipped when it comes up.
+// One entry of the open list, placed by the F its record had when it was
+// added. An improvement rewrites the record in place and leaves the entry
+// where it stands; insertion order breaks ties between equal places.
 struct open_entry {
     float F;
-    uint32_t order;  // insertion order breaks ties, so no entry is lost
+    uint32_t order;
     astar_node* record;
 };
 
@@ -53,46 +55,68 @@ struct later_entry {
 };
 
 // The state of one search: its records (at most one per node, so their
-// addresses stay put), the open heap and the closed set.
+// addresses stay put), the open heap with its own marks, the F values of the
+// open records and the closed set.
 struct search_state {
-    search_state() : recordOf(kNodeCount, nullptr), closed(kNodeCount, false) { records.reserve(kNodeCount); }
-
-    astar_node* NewRecord(astar_node* parent, pathnode* node, float G, float H)
+    search_state() : recordOf(kNodeCount, nullptr), open(kNodeCount, false), closed(kNodeCount, false)
     {
+        records.reserve(kNodeCount);
+    }
+
+    // A record whose F equals that of an open record is not added; its node
+    // stays neither open nor closed and may be offered again.
+    void Add(astar_node* parent, pathnode* node, float G, float H)
+    {
+        const float F = G + H;
+        if (openF.count(F) != 0) {
+            return;
+        }
         assert(records.size() < records.capacity());
-        records.push_back(astar_node{parent, node, G + H, G, H});
+        records.push_back(astar_node{parent, node, F, G, H});
         astar_node* record = &records.back();
-        recordOf[NodeIndex(node)] = record;
-        Queue(record);
-        return record;
+        const int index = NodeIndex(node);
+        recordOf[index] = record;
+        open[index] = true;
+        openF.insert(F);
+        queue.push_back(open_entry{F, nextOrder++, record});
+        std::push_heap(queue.begin(), queue.end(), later_entry());
     }
 
-    void Queue(astar_node* record)
+    void Improve(astar_node* record, astar_node* parent, float G, float H)
     {
-        open.push_back(open_entry{record->F, nextOrder++, record});
-        std::push_heap(open.begin(), open.end(), later_entry());
+        openF.erase(openF.find(record->F));
+        record->parent = parent;
+        record->G = G;
+        record->H = H;
+        record->F = G + H;
+        openF.insert(record->F);
     }
 
-    // The open record of least F, or null when the list is used up.
+    bool IsOpen(const pathnode* node) const { return open[NodeIndex(node)]; }
+    bool IsClosed(const pathnode* node) const { return closed[NodeIndex(node)]; }
+
+    // The first open record, now closed, or null when the list is used up.
     astar_node* Next()
     {
-        while (!open.empty()) {
-            std::pop_heap(open.begin(), open.end(), later_entry());
-            const open_entry entry = open.back();
-            open.pop_back();
-            const int index = NodeIndex(entry.record->node);
-            if (!closed[index] && entry.F == entry.record->F) {
-                closed[index] = true;
-                return entry.record;
-            }
+        if (queue.empty()) {
+            return nullptr;
         }
-        return nullptr;
+        std::pop_heap(queue.begin(), queue.end(), later_entry());
+        astar_node* record = queue.back().record;
+        queue.pop_back();
+        const int index = NodeIndex(record->node);
+        open[index] = false;
+        closed[index] = true;
+        openF.erase(openF.find(record->F));
+        return record;
     }
 
     std::vector<astar_node> records;
     std::vector<astar_node*> recordOf;
+    std::vector<bool> open;
     std::vector<bool> closed;
-    std::vector<open_entry> open;
+    std::multiset<float> openF;
+    std::vector<open_entry> queue;
     uint32_t nextOrder = 0;
 };
 
@@ -106,12 +130,12 @@ float CPersonMovement::StepCost(const pathnode* into, float distance) const
 
 bool CPersonMovement::PathfindTo(int x, int y, bool checkOnly)
 {
-    if (owner && owner->isPerson && static_cast<CPerson*>(owner)->IsPickedUp()) {
-        printf("PATHFINDING TO: %i %i (%i)\n", x, y, static_cast<int>(reinterpret_cast<uintptr_t>(this) & 0x7fffffff));
-    }
     // Every pass counts as a failure of this target, so the nudging ends in
     // a warp at the latest.
     for (;;) {
+        if (owner && owner->isPerson && static_cast<CPerson*>(owner)->IsPickedUp()) {
+            printf("PATHFINDING TO: %i %i (%i)\n", x, y, static_cast<int>(reinterpret_cast<uintptr_t>(this) & 0x7fffffff));
+        }
         int& failures = failureCounts[FailureKey(x, y)];
         failures++;
         if (failures > kMostFailures) {
@@ -136,14 +160,16 @@ bool CPersonMovement::PathfindTo(int x, int y, bool checkOnly)
         if (outcome != NOWHERE_TO_START) {
             return outcome == ROUTE_FOUND;
         }
-        // A check says so; a real search nudges the walker a pixel and tries
-        // again.
-        if (checkOnly) {
-            return false;
-        }
+        // Nowhere to start: the walker is nudged a pixel and the search runs
+        // again as a real one, also when this was only a check.
         *positionX += static_cast<float>(RangedRandom(-1, 1));
         *positionY += static_cast<float>(RangedRandom(-1, 1));
+        // A walker on the edge of the walkable area could be nudged off it,
+        // where the straight walk to every start node fails at its first
+        // point: each later nudge would be wasted and the walker would end
+        // warped onto its target.
         ClampToWalkableArea();
+        checkOnly = false;
     }
 }
 
@@ -167,12 +193,12 @@ CPersonMovement::search_outcome CPersonMovement::Search(int targetX, int targetY
             if (!CObject::isSimulating && StraightWalkBlocked(px, py, node->x, node->y)) {
                 continue;
             }
-            search.NewRecord(nullptr, node, StepCost(node, GetDist(px, py, node->x, node->y)),
-                             GetDist(node->x, node->y, targetX, targetY));
+            search.Add(nullptr, node, StepCost(node, GetDist(px, py, node->x, node->y)),
+                       GetDist(node->x, node->y, targetX, targetY));
         }
     }
 
-    if (search.open.empty()) {
+    if (search.queue.empty()) {
         return NOWHERE_TO_START;
     }
 
@@ -195,14 +221,14 @@ CPersonMovement::search_outcome CPersonMovement::Search(int targetX, int targetY
                 continue;
             }
             const float G = current->G + StepCost(neighbour, GetDist(node->x, node->y, neighbour->x, neighbour->y));
-            astar_node* known = search.recordOf[NodeIndex(neighbour)];
-            if (!known) {
-                search.NewRecord(current, neighbour, G, GetDist(neighbour->x, neighbour->y, targetX, targetY));
-            } else if (!search.closed[NodeIndex(neighbour)] && known->F > G + known->H) {
-                known->parent = current;
-                known->G = G;
-                known->F = G + known->H;
-                search.Queue(known);
+            const float H = GetDist(neighbour->x, neighbour->y, targetX, targetY);
+            if (search.IsOpen(neighbour)) {
+                astar_node* known = search.recordOf[NodeIndex(neighbour)];
+                if (known->F > G + H) {
+                    search.Improve(known, current, G, H);
+                }
+            } else if (!search.IsClosed(neighbour)) {
+                search.Add(current, neighbour, G, H);
             }
         }
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -106,4 +107,26 @@ TEST(RangedRandom, APreparedSpanKeepsTheSequenceOfTheSharedGenerator)
     dropped.Discard(3);
     dropped.Discard(4997);
     EXPECT_EQ(dropped.GenRand32(), drawn.GenRand32());
+}
+
+// The float form works out the width of its range in double: a range whose
+// width a float cannot hold (2^24 + 1) still spreads its draws over the whole
+// of it, and ranges a float holds exactly draw what they always drew.
+TEST(RangedRandom, TheFloatFormTakesTheWidthOfItsRangeInDouble)
+{
+    struct range {
+        float a, b;
+    };
+    for (const range& r : {range{-16777216.0f, 1.0f}, range{1.0f, -16777216.0f}, range{-0.2f, 0.2f},
+                           range{0.0f, 6.28318f}, range{3.0f, 3.0f}}) {
+        SCOPED_TRACE(testing::Message() << r.a << " to " << r.b);
+        const double lo = std::min(r.a, r.b);
+        const double hi = std::max(r.a, r.b);
+        InitRandom(77);
+        SFMT copy(77);
+        for (int i = 0; i < 200; i++) {
+            const double unit = copy.GenRand32() * (1.0 / 4294967296.0);
+            ASSERT_EQ(RangedRandom(r.a, r.b), static_cast<float>(lo + (hi - lo) * unit)) << i;
+        }
+    }
 }

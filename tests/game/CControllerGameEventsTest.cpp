@@ -422,6 +422,8 @@ TEST_F(GameScreenTest, AGroundPotionOfferedToAnIslanderSaysWhyByNameAndAChildGet
         EXPECT_STREQ(CControllerGame::sidebar->timedMessage.text1, adult->GetASCIIName()) << "named";
         delete adult;
     }
-    offer(21, new CPerson(IslanderRecord(x + 500, y - 300, 8 * 172800)));
+    CPerson* child = new CPerson(IslanderRecord(x + 500, y - 300, 8 * 172800));
+    child->kidWanderTimer = 1000;  // it waits where the potion is offered
+    offer(21, child);
     EXPECT_EQ(CControllerGame::lastToolTip.id, 15012) << "a child is refused without a word of why";
 }

@@ -1,11 +1,16 @@
 #include "CControllerGameFixture.h"
 
+#include "CRenderer.h"
+#include "CSprite.h"
 #include "Utilities.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 TEST(CControllerGame, TurnsTimeAwayIntoFramesWithoutOverflowOrNegativeCounts)
 {
@@ -102,6 +107,35 @@ TEST_F(GameScreenTest, AnAnswerEndsItsRequestButAFollowUpRequestStillOpens)
     }
     EXPECT_EQ(CControllerGame::popUp, nullptr) << "a pop-up does not reopen every frame";
     EXPECT_EQ(asker->answers, 2);
+}
+
+// Coming back from a pop-up, the island's pictures come back first, then
+// the answer is given, then the screen is redrawn: a picture the answer
+// shows joins the island's pictures rather than the pop-up's, which the
+// island's return throws away.
+TEST_F(GameScreenTest, AnAnswerIsGivenWithTheIslandBackAndWhatItShowsStaysDrawn)
+{
+    Asker* asker = new Asker();
+    Open();
+    for (int i = 0; i < 4; i++) {
+        Frame();
+    }
+    ASSERT_NE(CControllerGame::popUp, nullptr);
+    ASSERT_TRUE(CController::renderer->Swapped());
+    bool frozenAtAnswer = true;
+    std::unique_ptr<CSprite> shown;
+    asker->onAnswer = [&] {
+        frozenAtAnswer = CController::renderer->Swapped();
+        shown = std::make_unique<CSprite>(5000);
+        shown->LoadImage("dirty.png");
+    };
+    CControllerGame::popUp->GUICallback(0, 0);
+    Frame();
+    EXPECT_EQ(asker->answers, 1);
+    EXPECT_FALSE(frozenAtAnswer);
+    ASSERT_TRUE(shown);
+    const std::vector<CSprite*>& drawn = CController::renderer->Sprites();
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), shown.get()), drawn.end());
 }
 
 TEST_F(GameScreenTest, ARequesterGoneWhileItsPopUpIsOpenGetsNoAnswer)

@@ -32,6 +32,7 @@ TEST_F(GameScreenTest, AGrownIslanderIsLiftedByAnyMoveAndAChildOnlyBeyondFivePix
 
     game.islanderDropped = false;
     CPerson* kid = IslanderUnder(400, 300, 5 * kYear);
+    kid->kidWanderTimer = 1000;  // it waits where the press looks for it
     Frame();
     MouseAt(400, 300);
     game.InputMouseClick(true, false, false);

@@ -1,7 +1,10 @@
 #include "CProfile.h"
 #include "IslanderLifeFixture.h"
+#include "SFMT.h"
+#include "Utilities.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -143,6 +146,41 @@ TEST_F(DecideTest, AKidWandersAgainAfter61To181IdleFrames)
     EXPECT_GE(least, 61);
     EXPECT_LE(most, 181);
     EXPECT_GT(most - least, 100);
+}
+
+// A kid's wander: its wait, a point anywhere, then one time in five a point
+// near the start drawn straight after, in that order and nothing between.
+TEST_F(DecideTest, AKidWandersNearTheStartOneTimeInFiveByTheNextTwoDraws)
+{
+    auto ranged = [](SFMT& copy, int lo, int hi) {
+        return static_cast<int>(static_cast<uint32_t>(lo) + copy.GenRand32() % static_cast<uint32_t>(hi - lo + 1));
+    };
+    CPerson* kid = Grown(8, 1, 1);
+    int nearStart = 0, walks = 0;
+    for (int trial = 0; trial < 200; trial++) {
+        kid->EndTask(false);
+        kid->kidWanderTimer = 0;
+        SFMT copy = RandomGenerator();
+        kid->DecideWhatToDo();
+        const int wait = ranged(copy, 60, 180);
+        int x = ranged(copy, 300, 3605);
+        int y = ranged(copy, 300, 3605);
+        const bool near = ranged(copy, 0, 4) == 0;
+        if (near) {
+            x = startX + ranged(copy, -300, 300);
+            y = startY + ranged(copy, -300, 300);
+        }
+        ASSERT_EQ(kid->kidWanderTimer, wait);
+        if (kid->GetCurrentTask() != 1) {
+            continue;  // an obstruction stood there
+        }
+        walks++;
+        nearStart += near;
+        ASSERT_EQ(kid->subTaskX, x) << "trial " << trial;
+        ASSERT_EQ(kid->subTaskY, y) << "trial " << trial;
+    }
+    EXPECT_GT(walks, 150);
+    EXPECT_NEAR(nearStart, walks / 5, 20);
 }
 
 TEST_F(DecideTest, ABabyCrawlsAfterItsMotherUntilSheIsDeletedThenAnywhere)

@@ -27,6 +27,39 @@ TEST_F(IslanderPortrait, IsBuiltOnceForEveryStageAndRebuiltWhenTheFaceChanges)
     }
 }
 
+// A turning head may swap the mood by setting the mouth directly, not
+// through ChangeEmotion: that frame drops the portrait all the same, and
+// a later ChangeEmotion back to the old face drops the new portrait too.
+TEST_F(IslanderPortrait, IsDroppedOnTheFrameAHeadTurnSwapsTheMood)
+{
+    CPerson* person = Dressed(looks{0, 30});
+    person->UnHide();
+    person->AlterBodyDirection(FACING_NE);
+    person->ChangeEmotion(0, 1000);
+    person->Pump(0, 0, 1);  // the first frame takes on the looks of its stage
+    CSprite** smile = person->currentMouth;
+    ASSERT_NE(person->GetSpriteForSidebar().id, -1);
+
+    InitRandom(11);
+    for (int frame = 0; frame < 40 && person->currentMouth == smile; frame++) {
+        person->emotionTimer = 0;
+        person->headTurnTimer = 1000;
+        person->headFrame = 0;
+        person->targetHeadFrame = 2;
+        person->Pump(0, 0, 1);
+        if (person->currentMouth == smile) {
+            EXPECT_NE(person->portraitImage, -1) << "kept while the face stays";
+        }
+    }
+    ASSERT_NE(person->currentMouth, smile) << "the head turn never swapped the mood";
+    EXPECT_EQ(person->portraitImage, -1) << "dropped with the old face";
+
+    ASSERT_NE(person->GetSpriteForSidebar().id, -1);
+    person->ChangeEmotion(0, 1000);
+    EXPECT_EQ(person->portraitImage, -1) << "the smile is back, and the neutral portrait goes";
+    delete person;
+}
+
 }  // namespace
 
 namespace {

@@ -1,4 +1,5 @@
 #include "CPersonSpritesFixture.h"
+#include "SFMT.h"
 
 #include <cstdlib>
 #include <string>
@@ -169,6 +170,58 @@ TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
     worker->moveDY = -0.5f;
     worker->AdjustDisplayedSprite();
     EXPECT_EQ(worker->bodyDirection, FACING_NW);
+}
+
+// The work sounds pick one of five by a drawn number only when one plays:
+// on the last tick of the swing's frame 3 with a tool in hand, and of the
+// hoe's frame 2. Other frames, and other bodies, draw nothing for sound.
+TEST_F(IslanderSprites, AWorkSoundDrawsItsNumberOnlyOnTheTickItPlays)
+{
+    CPerson* man = Dressed({0, 30});
+    man->UnHide();
+    // Held, the islander neither walks, works nor tires, which draw numbers
+    // of their own; the head neither blinks nor turns.
+    man->pickedUp = true;
+    CObject::rendering = true;
+    man->headTurnTimer = man->blinkTimer = 1 << 20;
+    man->Pump(0, 0, 1);  // the first frame takes on the looks of its stage
+
+    struct swing {
+        int state;
+        bool hoe;
+        int soundFrame;  // -1 none
+    };
+    for (const swing& s : {swing{2, false, 3}, swing{4, false, 3}, swing{1, false, -1}, swing{0, true, 2}}) {
+        SCOPED_TRACE(testing::Message() << "state " << s.state << (s.hoe ? " hoe" : ""));
+        man->ChangeState(s.state);
+        if (s.hoe) {
+            man->bodySet = &man->adultHoe;
+        }
+        CSprite* body = ShownBody(*man);
+        body->SetFrame(0);
+        int sounds = 0, drawsOnSound = 0, drawsElsewhere = 0;
+        for (int frame = 0; frame < 3 * 9 * body->GetFramesPerStep(); frame++) {
+            const bool plays = static_cast<int>(body->GetFrame()) == s.soundFrame &&
+                               body->GetFrameCounter() == body->GetFramesPerStep() - 1;
+            SFMT before = RandomGenerator();
+            man->headTurnTimer = man->blinkTimer = 1 << 20;
+            man->Pump(0, 0, 1);
+            const uint32_t next = RandomGenerator().GenRand32();
+            int draws = 0;
+            while (draws < 10 && before.GenRand32() != next) {
+                draws++;
+            }
+            (plays ? drawsOnSound : drawsElsewhere) += draws;
+            sounds += plays;
+            body->Pump();
+        }
+        EXPECT_EQ(drawsOnSound, sounds);
+        EXPECT_EQ(drawsElsewhere, 0);
+        if (s.soundFrame != -1) {
+            EXPECT_GE(sounds, 2);
+        }
+    }
+    man->pickedUp = false;
 }
 
 // Blinking plays blank, half shut, shut, half shut, blank once; a drowsy

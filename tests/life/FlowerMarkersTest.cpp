@@ -5,12 +5,15 @@
 #include "CFlowerIndicator.h"
 #include "CMap.h"
 #include "CMysteriousObject.h"
+#include "SFMT.h"
 #include "SeaLifeFixture.h"
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -226,6 +229,31 @@ TEST_F(FlowerMarkerTest, SavedMarkersComeBackInPlaceAndAColourOutOfRangeIsSkippe
     ASSERT_EQ(CFlowerIndicator::flowerData.size(), 1u);
     EXPECT_EQ(CFlowerIndicator::flowerData[0].colour, 0);
     Sweep();
+}
+
+// Markers read back take their pictures by drawn numbers as painted ones
+// do: one draw a marker, in the order they were saved.
+TEST_F(FlowerMarkerTest, LoadedMarkersDrawTheirPicturesOneNumberEachInTheOrderSaved)
+{
+    const std::vector<fi_data> records = {
+        {296, 296, 0}, {336, 316, 1}, {376, 336, 2}, {416, 356, 3}, {456, 376, 4}, {496, 396, 6}};
+    profile.SetVectorValue<fi_data>(8, records);
+    InitRandom(321);
+    SFMT copy = RandomGenerator();
+    CFlowerIndicator::Load();
+    ASSERT_EQ(CFlowerIndicator::flowerIndicator.size(), records.size());
+    std::vector<std::string> drawn;
+    for (size_t i = 0; i < records.size(); i++) {
+        drawn.push_back("flower_indicator" + std::to_string(copy.GenRand32() % 3) + ".png");
+    }
+    EXPECT_EQ(RandomGenerator().GenRand32(), copy.GenRand32()) << "nothing else drawn";
+    std::vector<std::string> shown;
+    for (CSprite* sprite : CSprite::renderer->Sprites()) {
+        if (sprite && sprite->GetZ() == 10) {
+            shown.push_back(CSprite::draw->GetImageName(sprite->GetFirstImage()));
+        }
+    }
+    EXPECT_EQ(shown, drawn);
 }
 
 TEST_F(FlowerMarkerTest, SevenFlowersOfTheRightColoursAroundTheFlowerMysterySolveIt)

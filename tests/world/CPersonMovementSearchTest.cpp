@@ -4,6 +4,7 @@
 #include "tests/islanders/IslanderRecords.h"
 #include "ChildProcess.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -112,9 +113,10 @@ TEST_F(WalkTest, GivesUpOnAnUnreachableTargetAfterTwoThousandNodes)
     EXPECT_LT(shut.movement.LastSearchExpansions(), 20);
 }
 
-TEST_F(WalkTest, KeepsNodesWhoseCostTiesAnother)
+TEST_F(WalkTest, ANodeWhoseCostTiesAnOpenOneIsLeftOut)
 {
-    // The walker and the target share a grid column. Beyond the start box the
+    // The target lies on a grid column, the walker a little off it (on it,
+    // every start node of the column would tie). Beyond the start box the
     // only way leads to a fork whose two nodes tie exactly: offered first, to
     // the right, a dead end; offered second, to the left, the way on.
     CloseEveryLink();
@@ -124,9 +126,26 @@ TEST_F(WalkTest, KeepsNodesWhoseCostTiesAnother)
         OpenLink(way[i][0], way[i][1], way[i + 1][0], way[i + 1][1]);
     }
     OpenLink(20, 24, 21, 25);  // the dead end
-    TestWalker walker(1000.0f, 1000.0f);
+    TestWalker walker(1010.0f, 1000.0f);
+    EXPECT_FALSE(walker.movement.PathfindTo(1000, 1850, false)) << "the way on never entered the open list";
+    EXPECT_TRUE(walker.movement.Waypoints().empty());
+
+    // Given a detour from the dead end round to the way on, the search takes
+    // it rather than the shorter way through the node it left out, which
+    // only comes back as a branch off the detour.
+    OpenLink(21, 25, 22, 26);
+    OpenLink(22, 26, 21, 27);
+    OpenLink(21, 27, 20, 26);
     ASSERT_TRUE(walker.movement.PathfindTo(1000, 1850, false));
     ExpectEveryLegWalkable(walker, 1000, 1850);
+    const auto& route = walker.movement.Waypoints();
+    auto passes = [&route](int column, int row) {
+        return std::any_of(route.begin(), route.end(), [&](const float_coordinate& point) {
+            return point.x == static_cast<float>(column * PATH_SPACING) && point.y == static_cast<float>(row * PATH_SPACING);
+        });
+    };
+    EXPECT_TRUE(passes(22, 26));
+    EXPECT_FALSE(passes(19, 25));
     ASSERT_TRUE(WalkUntilIdle(walker));
     EXPECT_EQ(walker.y, 1850.0f);
 }
@@ -191,17 +210,30 @@ TEST_F(WalkTest, WarpsOnTheNineHundredAndFirstSearchWithoutARoute)
     EXPECT_EQ(walker.x, 1000.0f);
 }
 
-TEST_F(WalkTest, ACheckWithNowhereToStartAnswersNoAndLeavesTheWalkerBe)
+TEST_F(WalkTest, ACheckWithNowhereToStartNudgesTheWalkerAndSetsItOnItsRoute)
 {
-    // Without speed the walker reaches no node more than 3 pixels away.
-    TestWalker walker(1000.0f, 1003.5f, 0.0f);
-    for (int i = 0; i < 30; i++) {
-        ASSERT_FALSE(walker.movement.CanWeMoveTo(2000, 2000)) << i;
+    for (unsigned int seed = 1; seed <= 8; seed++) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        InitRandom(seed);
+        // Without speed the walker reaches no node more than 3 pixels away.
+        TestWalker walker(1000.0f, 1003.5f, 0.0f);
+        ASSERT_TRUE(walker.movement.CanWeMoveTo(2000, 2000));
+        if (walker.x == 2000.0f && walker.y == 2000.0f) {
+            continue;  // warped after thirty failures
+        }
+        EXPECT_NE(walker.y, 1003.5f) << "nudged towards the node";
+        ASSERT_FALSE(walker.movement.Waypoints().empty());
+        EXPECT_EQ(walker.movement.Waypoints().back().x, 2000.0f);
+        EXPECT_EQ(walker.movement.Waypoints().back().y, 2000.0f);
+        EXPECT_TRUE(walker.movement.IsMoving());
     }
-    EXPECT_EQ(walker.x, 1000.0f);
-    EXPECT_EQ(walker.y, 1003.5f);
-    EXPECT_FALSE(walker.movement.IsMoving());
-    EXPECT_EQ(CPersonMovement::whoIsMoving, nullptr);
+    // A blocked target is refused before any nudge.
+    Wall(1950, 1950, 150, 150);
+    InitRandom(1);
+    TestWalker walled(1000.0f, 1003.5f, 0.0f);
+    EXPECT_FALSE(walled.movement.CanWeMoveTo(2000, 2000));
+    EXPECT_EQ(walled.y, 1003.5f);
+    EXPECT_FALSE(walled.movement.IsMoving());
 }
 
 TEST_F(WalkTest, ARealSearchWithNowhereToStartNudgesTheWalkerAPixelAtATime)
