@@ -4,6 +4,8 @@
 #include "CProfileTestFixture.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -501,4 +503,44 @@ TEST_F(CProfileDamage, ALostGameIsKeptOnceHoweverOftenItIsLoaded)
     ASSERT_TRUE(Exists("PROFILE1v8.DAT.BAD2"));
     EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD3"));
     EXPECT_EQ(ParseProfile(ReadUserFile("PROFILE1v8.DAT.BAD2")).scalars.at(1).bytes, Int32(12345));
+}
+
+// The whole-game fuzz target's saves of games damaged outside the game, each
+// loaded as the game would at a start: every one is a game under way, and
+// those that lost a part owe the player its notice.
+TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
+{
+    struct Case {
+        const char* file;
+        bool complete;
+        bool partUnreadable, recordsGivenUp;
+    };
+    const Case cases[] = {
+        {"band-hut-marker-sapling-grave.DAT", true, false, false},
+        {"game-flag-missing.DAT", true, false, false},
+        {"game-flag-under-another-type.DAT", true, false, false},
+        {"first-game-cut-off-after-its-autosave.DAT", true, false, false},
+        {"band-stored-twice.DAT", true, true, false},
+        {"seed-stored-twice-first-unreadable.DAT", false, false, false},
+        {"graves-of-an-unknown-type.DAT", true, false, true},
+        {"markers-missing-saplings-of-broken-size.DAT", true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (const char* suffix : {"", ".BAKS", ".BAKL", ".BAD1"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
+        }
+        std::ifstream in(std::string(PALMORA_SOURCE_DIR) + "/tests/fuzz/corpus/game/" + c.file, std::ios::binary);
+        const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_GT(saved.size(), 516u);
+        WriteUserFile("PROFILE1v8.DAT", saved);
+        CProfile* profile = Open();
+        EXPECT_TRUE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.partUnreadable);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.recordsGivenUp);
+        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), c.partUnreadable || c.recordsGivenUp || !c.complete ||
+                                                     std::string(c.file).find("twice") != std::string::npos);
+        delete profile;
+    }
 }
