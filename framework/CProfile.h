@@ -214,6 +214,7 @@ private:
     static bool GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes);
     // False for a game under way that lacks what its island needs.
     static bool GameLoadable(const ScalarMap& scalars, const VectorMap& vectors);
+    static bool GameUnderWay(const ScalarMap& scalars);
     // A number that tells one saved island's records from another's.
     static uint32_t GameFingerprint(const ScalarMap& scalars, const VectorMap& vectors);
     static profile_identity Identity(const char* reserved);

@@ -133,10 +133,15 @@ void CProfile::RepairScalars(ScalarMap& scalars)
     }
 }
 
-bool CProfile::GameLoadable(const ScalarMap& scalars, const VectorMap& vectors)
+bool CProfile::GameUnderWay(const ScalarMap& scalars)
 {
     bool underWay = false;
-    if (!Decode(scalars, kGameUnderWayKey, underWay) || !underWay) {
+    return Decode(scalars, kGameUnderWayKey, underWay) && underWay;
+}
+
+bool CProfile::GameLoadable(const ScalarMap& scalars, const VectorMap& vectors)
+{
+    if (!GameUnderWay(scalars)) {
         return true;
     }
     for (int key : kIslandScalars) {
@@ -232,8 +237,7 @@ void CProfile::SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, 
 
 bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)
 {
-    bool underWay = false;
-    if (!Decode(scalars, kGameUnderWayKey, underWay) || !underWay) {
+    if (!GameUnderWay(scalars)) {
         return false;
     }
     bool gaveUp = false;

@@ -483,6 +483,12 @@ void CProfile::Load(int attempt)
         }
         ProfileImage image;
         const bool verified = state == FileState::Read && ReadProfileFile(bytes, image);
+        if (verified && haveFallback && !GameUnderWay(image.scalars)) {
+            // A copy from before the lost game began: loaded, it would let a
+            // new island replace that game without a word to the player.
+            logMessage("An older copy of the profile holds no game under way and is passed over: ", path.c_str());
+            continue;
+        }
         if (verified && GameLoadable(image.scalars, image.vectors)) {
             LogNotes(path, image.notes);
             if (image.damaged) {

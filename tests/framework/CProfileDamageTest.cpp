@@ -544,3 +544,38 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         delete profile;
     }
 }
+
+// A lost game gives way to an older copy that still holds it, never to one
+// from before it began: that one would let a new island replace the game
+// with no word to the player.
+TEST_F(CProfileDamage, ALostGameGivesWayOnlyToAnOlderCopyThatHoldsAGame)
+{
+    const std::string lost = ProfileFile(GameScalars(7), Without(GameVectors(), 3));
+    std::vector<std::string> before = Without(GameScalars(9), 31);
+    before.push_back(ScalarRecord(31, "b", std::string(1, '\0')));
+    struct Case {
+        const char* what;
+        std::string older;
+        unsigned int seed;  // of the game loaded
+        bool complete;
+    };
+    const Case cases[] = {
+        {"an older copy of the game", ProfileFile(GameScalars(9), GameVectors()), 9, true},
+        {"an older copy from before the game", ProfileFile(before, GameVectors()), 7, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteUserFile("PROFILE1v8.DAT", lost);
+        WriteUserFile("PROFILE1v8.DAT.BAKS", c.older);
+        RemoveUserFile("PROFILE1v8.DAT.BAKL");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_TRUE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->GetValue<unsigned int>(1), c.seed);
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(Logged("An older copy of the profile holds no game under way and is passed over: " +
+                         UserFile("PROFILE1v8.DAT.BAKS")),
+                  !c.complete);
+        delete profile;
+    }
+}
