@@ -493,7 +493,8 @@ void CProfile::Load(int attempt)
             LogNotes(path, image.notes);
             if (image.damaged) {
                 // What was left out is gone from the next save.
-                logMessage("Part of the profile could not be read; the file is kept beside it: ", path.c_str());
+                logMessage("Records were left out of the profile; the file is kept beside it as it was: ",
+                           path.c_str());
                 KeepDamaged(path);
             }
             if (image.noticesDue) {

@@ -209,8 +209,10 @@ TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndTheFileAndTellsWhenT
          "Profile vector key 4 was stored twice, its first record empty and its later one holding 1 records; "
          "part of the save could not be read",
          [](CProfile& p) { EXPECT_TRUE(p.GetVectorValue<stand_in_person_data>(4).empty()); }},
-        {"a setting twice, the first unreadable", {ScalarRecord(22, "i", Int32(2)), ScalarRecord(22, "f", FloatBytes(2.0f))},
-         {}, true,
+        {"a setting twice, the first unreadable",
+         {ScalarRecord(22, "i", Int32(2)), ScalarRecord(22, "f", FloatBytes(2.0f))},
+         {},
+         true,
          "Profile key 22 was stored twice, its first record unreadable (2 as \"i\") and its later one 2 as \"f\"; "
          "part of the save could not be read",
          [](CProfile& p) { EXPECT_EQ(p.GetValue<float>(22), 1.0f) << "the first record, mended"; }},
