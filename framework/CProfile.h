@@ -19,7 +19,10 @@
 // range, and each of those is logged. A game under way that lacks its
 // island's records makes an older backup that holds the game load instead;
 // when none does, the profile loads with the game kept as it was, for the
-// game's chooser to tell the player that it is lost.
+// game's chooser to tell the player that it is lost. Markers, flowers,
+// saplings and graves that cannot be read go alone, and the game screen
+// tells the player once, as it does of a key stored twice whose later copy
+// held what the kept first one lacks.
 //
 // Every damaged file is kept beside the others as ".BAD1" up to ".BAD5", the
 // oldest going first. Each profile file also carries its own name and a
