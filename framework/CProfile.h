@@ -19,7 +19,10 @@
 // range, and each of those is logged. A game under way that lacks its
 // island's records makes an older backup that holds the game load instead;
 // when none does, the profile loads with the game kept as it was, for the
-// game's chooser to tell the player that it is lost.
+// game's chooser to tell the player that it is lost. Markers, flowers,
+// saplings and graves that cannot be read go alone, and the game screen
+// tells the player once, as it does of a key stored twice whose later copy
+// held what the kept first one lacks.
 //
 // Every damaged file is kept beside the others as ".BAD1" up to ".BAD5", the
 // oldest going first. Each profile file also carries its own name and a
@@ -51,7 +54,12 @@ struct vector_property_data {
 struct profile_identity {
     char mark[8];        // kIdentityMark; anything else is no identity
     uint8_t deleted;     // 1 once the profile was taken off the list
-    uint8_t unused0[3];
+    // 1 once a first game's screen saved its island: key 31 stays false until
+    // that screen closes, so a game cut off before then is told from a new
+    // game's leftovers by this mark alone.
+    uint8_t firstGameSaved;
+    uint8_t noticesDue;  // CProfile::SaveNotice bits the player is yet to see
+    uint8_t unused0;
     uint32_t keptGame;   // fingerprint of the lost game already kept as ".BAD", 0 none
     char name[64];       // NUL-terminated, at most 63 bytes
     char unused[432];
@@ -122,6 +130,20 @@ public:
     // per lost game: the game under way cannot be made again.
     void KeepLostGame();
 
+    // Marks the island just saved as a first game's, whose key 31 is still
+    // false; the next load counts it as under way. Cleared when a new game
+    // starts.
+    void MarkFirstGameSaved();
+    void ClearFirstGameSaved();
+    // What loading had to leave out of a game that goes on, for the game
+    // screen to tell the player once. The bits travel with the profile file.
+    enum SaveNotice : uint8_t {
+        kPartUnreadable = 1,  // a key stored twice whose first copy lacked what the later held
+        kRecordsGivenUp = 2,  // markers, flowers, saplings or graves left out
+    };
+    bool NoticeDue(SaveNotice notice) const;
+    void NoticeShown(SaveNotice notice);
+
     static CProfile* current;
     static int startTime;   // calendar seconds at construction
     static bool inputGrab;  // the grab the store last asked SDL for
@@ -145,10 +167,15 @@ private:
     // Ends the program at once when the profile could not be saved in the
     // user data folder, rather than after a whole session at the first save.
     void CheckProfileCanBeSaved() const;
+    // The later records of keys stored twice, in file order.
+    struct LaterCopies {
+        std::vector<std::pair<int, property_data>> scalars;
+        std::vector<std::pair<int, vector_property_data>> vectors;
+    };
     // Reads the records as they stand, whatever their types; false only when
     // the block's structure cannot be read. A key stored twice keeps its
-    // first record; the later one is noted.
-    static bool ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors,
+    // first record; the later one is noted and handed back.
+    static bool ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors, LaterCopies& later,
                                std::vector<std::string>& notes);
     // A profile file as read, before the store takes it.
     struct ProfileImage {
@@ -156,6 +183,8 @@ private:
         ScalarMap scalars;
         VectorMap vectors;
         std::vector<std::string> notes;  // what was mended, for the log
+        bool damaged = false;            // to be kept as a ".BAD" copy when it loads
+        uint8_t noticesDue = 0;          // SaveNotice bits it adds
     };
     // Fills image from a whole profile file, mending what a file that reads
     // may hold wrong; false when the file does not verify or read.
@@ -169,8 +198,26 @@ private:
     static void RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes);
     // Brings settings, stocks and counters into the ranges play produces.
     static void RepairScalars(ScalarMap& scalars);
+    // Whether a record reads as its key's type (any known type for a key the
+    // game does not use), and what a scalar held, as the log shows it.
+    static bool ScalarFits(int key, const property_data& property);
+    static bool VectorFits(int key, const vector_property_data& property);
+    static std::string DescribeHeld(const property_data& property);
+    // True when a later copy of a key stored twice held what its kept first
+    // copy lacks: an empty or unreadable first copy before a readable one.
+    static bool LaterCopiesHeldMore(const ScalarMap& scalars, const VectorMap& vectors, const LaterCopies& later,
+                                    std::vector<std::string>& notes);
+    // Key 31 for a file whose island and band are saved: true when the key
+    // is missing or unreadable, or false beside a first game's mark.
+    static void SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, char* reserved,
+                                   std::vector<std::string>& notes);
+    // In a game under way, markers, flowers, saplings and graves that are
+    // missing or unreadable become none, as ordinary play has them; true
+    // when any was given up.
+    static bool GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes);
     // False for a game under way that lacks what its island needs.
     static bool GameLoadable(const ScalarMap& scalars, const VectorMap& vectors);
+    static bool GameUnderWay(const ScalarMap& scalars);
     // A number that tells one saved island's records from another's.
     static uint32_t GameFingerprint(const ScalarMap& scalars, const VectorMap& vectors);
     static profile_identity Identity(const char* reserved);

@@ -1,14 +1,18 @@
 // What a verified profile file may hold: the settings stay inside the ranges
 // their controls offer, counters and stocks inside what play can reach, and a
 // game under way has every key its island needs. A checksum only proves that
-// the file is as it was written; an edited or damaged value passes it.
+// the file is as it was written; an edited or damaged value passes it. A
+// game whose island and band are saved is under way whatever its damaged
+// flag says, and loses only the records play itself can empty.
 #include "CProfile.h"
 
 #include "CRepairTally.h"
 
 #include "Log.h"
+#include "ProfileDefaults.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -54,6 +58,26 @@ constexpr int_range kIntRanges[] = {
 // Scalars and vectors a saved island cannot be played without.
 constexpr int kIslandScalars[] = {1, 11, 12, 13, 14, 16, 17, 18, 34, 35};
 constexpr int kIslandVectors[] = {2, 3, 4, 5, 6, 8, 9, 15, 19, 30, 39};
+constexpr int kBandKey = 4;
+
+// Records an island is whole without: play itself empties them.
+struct optional_records {
+    int key;
+    const char* kind;  // as the log names them
+};
+constexpr optional_records kOptionalRecords[] = {
+    {8, "flower markers"}, {9, "flowers"}, {19, "saplings"}, {30, "graves"}};
+
+const char* VectorTag(int key)
+{
+    for (const ProfileKey& row : kProfileKeys) {
+        if (row.vector && key >= row.key && key < row.key + row.count) {
+            return row.tag;
+        }
+    }
+    assert(false && "every optional record has its row");
+    return "";
+}
 
 template <typename T>
 bool Decode(const std::map<int, property_data>& scalars, int key, T& value)
@@ -109,10 +133,15 @@ void CProfile::RepairScalars(ScalarMap& scalars)
     }
 }
 
-bool CProfile::GameLoadable(const ScalarMap& scalars, const VectorMap& vectors)
+bool CProfile::GameUnderWay(const ScalarMap& scalars)
 {
     bool underWay = false;
-    if (!Decode(scalars, kGameUnderWayKey, underWay) || !underWay) {
+    return Decode(scalars, kGameUnderWayKey, underWay) && underWay;
+}
+
+bool CProfile::GameLoadable(const ScalarMap& scalars, const VectorMap& vectors)
+{
+    if (!GameUnderWay(scalars)) {
         return true;
     }
     for (int key : kIslandScalars) {
@@ -171,4 +200,95 @@ void CProfile::KeepLostGame()
     logMessage("The game under way cannot be made again; the profile is kept beside its file: ", path.c_str());
     const std::vector<char> bytes = ProfileBytes();
     KeepDamaged(path, &bytes);
+}
+
+void CProfile::SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, char* reserved,
+                                  std::vector<std::string>& notes)
+{
+    // The island and the band are what a game under way keeps and a new
+    // profile lacks; without both there is no game to continue.
+    const auto seed = scalars.find(kSeedKey);
+    const auto band = vectors.find(kBandKey);
+    if (seed == scalars.end() || !ScalarFits(kSeedKey, seed->second) || band == vectors.end() ||
+        !VectorFits(kBandKey, band->second)) {
+        return;
+    }
+    profile_identity identity = Identity(reserved);
+    const auto flag = scalars.find(kGameUnderWayKey);
+    std::string held;
+    if (flag == scalars.end()) {
+        held = "Profile key 31 was missing";
+    } else if (!ScalarFits(kGameUnderWayKey, flag->second)) {
+        held = "Profile key 31 held " + DescribeHeld(flag->second);
+    } else if (flag->second.value[0] == 0 && identity.firstGameSaved) {
+        // Cleared here: from now on key 31 itself says it.
+        identity.firstGameSaved = 0;
+        memcpy(reserved, &identity, sizeof identity);
+        held = "Profile key 31 held false, but a first game's screen saved its island and never closed";
+    } else {
+        return;
+    }
+    property_data underWay;
+    underWay.type = ProfileType<bool>::tag;
+    underWay.value.assign(1, 1);
+    scalars[kGameUnderWayKey] = underWay;
+    notes.push_back(held + "; with the island's seed and band saved, the game counts as under way");
+}
+
+bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)
+{
+    if (!GameUnderWay(scalars)) {
+        return false;
+    }
+    bool gaveUp = false;
+    for (const optional_records& records : kOptionalRecords) {
+        const auto found = vectors.find(records.key);
+        if (found != vectors.end() && VectorFits(records.key, found->second)) {
+            continue;
+        }
+        const char* tag = VectorTag(records.key);
+        const int width = StoredWidth(tag, strlen(tag));
+        std::string note = std::string("Saved ") + records.kind + " could not be read and were given up: ";
+        if (found == vectors.end()) {
+            note += "none were saved";
+        } else {
+            // Counted in the records they claim to be.
+            const vector_property_data& lost = found->second;
+            const size_t each = static_cast<size_t>(lost.size > 0 ? lost.size : width);
+            note += std::to_string((lost.data.size() + each - 1) / each);
+        }
+        notes.push_back(note);
+        vector_property_data none;
+        none.type = tag;
+        none.size = width;
+        vectors[records.key] = none;
+        gaveUp = true;
+    }
+    return gaveUp;
+}
+
+void CProfile::MarkFirstGameSaved()
+{
+    profile_identity identity = Identity(reserved);
+    identity.firstGameSaved = 1;
+    memcpy(reserved, &identity, sizeof identity);
+}
+
+void CProfile::ClearFirstGameSaved()
+{
+    profile_identity identity = Identity(reserved);
+    identity.firstGameSaved = 0;
+    memcpy(reserved, &identity, sizeof identity);
+}
+
+bool CProfile::NoticeDue(SaveNotice notice) const
+{
+    return (Identity(reserved).noticesDue & notice) != 0;
+}
+
+void CProfile::NoticeShown(SaveNotice notice)
+{
+    profile_identity identity = Identity(reserved);
+    identity.noticesDue = static_cast<uint8_t>(identity.noticesDue & ~notice);
+    memcpy(reserved, &identity, sizeof identity);
 }

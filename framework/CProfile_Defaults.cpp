@@ -128,6 +128,51 @@ void CProfile::StoreDefaults(ScalarMap& scalars)
     }
 }
 
+bool CProfile::ScalarFits(int key, const property_data& property)
+{
+    return ScalarReadable(property, KeyRow(key, false));
+}
+
+bool CProfile::VectorFits(int key, const vector_property_data& property)
+{
+    const ProfileKey* row = KeyRow(key, true);
+    const int width = StoredWidth(property.type.data(), property.type.size());
+    return width != 0 && property.size == width && property.data.size() % width == 0 &&
+           (!row || property.type == row->tag);
+}
+
+std::string CProfile::DescribeHeld(const property_data& property)
+{
+    return DescribeScalar(property);
+}
+
+bool CProfile::LaterCopiesHeldMore(const ScalarMap& scalars, const VectorMap& vectors, const LaterCopies& later,
+                                   std::vector<std::string>& notes)
+{
+    bool heldMore = false;
+    for (const auto& [key, copy] : later.scalars) {
+        const property_data& first = scalars.at(key);
+        if (!ScalarFits(key, first) && ScalarFits(key, copy)) {
+            notes.push_back("Profile key " + std::to_string(key) + " was stored twice, its first record unreadable (" +
+                            DescribeScalar(first) + ") and its later one " + DescribeScalar(copy) +
+                            "; part of the save could not be read");
+            heldMore = true;
+        }
+    }
+    for (const auto& [key, copy] : later.vectors) {
+        const vector_property_data& first = vectors.at(key);
+        const bool firstLacks = !VectorFits(key, first) || first.data.empty();
+        if (firstLacks && VectorFits(key, copy) && !copy.data.empty()) {
+            notes.push_back("Profile vector key " + std::to_string(key) + " was stored twice, its first record " +
+                            (VectorFits(key, first) ? std::string("empty") : std::string("unreadable")) +
+                            " and its later one holding " + std::to_string(copy.data.size() / copy.size) +
+                            " records; part of the save could not be read");
+            heldMore = true;
+        }
+    }
+    return heldMore;
+}
+
 void CProfile::RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)
 {
     for (auto it = scalars.begin(); it != scalars.end();) {
@@ -151,11 +196,7 @@ void CProfile::RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<s
     for (auto it = vectors.begin(); it != vectors.end();) {
         const int key = it->first;
         const vector_property_data& property = it->second;
-        const ProfileKey* row = KeyRow(key, true);
-        const int width = StoredWidth(property.type.data(), property.type.size());
-        const bool readable = width != 0 && property.size == width && property.data.size() % width == 0 &&
-                              (!row || property.type == row->tag);
-        if (readable) {
+        if (VectorFits(key, property)) {
             ++it;
             continue;
         }

@@ -274,7 +274,7 @@ void CProfile::WriteProperties(std::vector<char>& out) const
     }
 }
 
-bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors,
+bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vectors, LaterCopies& later,
                               std::vector<std::string>& notes)
 {
     // Every record takes at least 12 bytes, so a huge count runs out of file
@@ -294,8 +294,9 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
         property_data property;
         property.type.assign(tag, static_cast<size_t>(tagLength));
         property.value.assign(value, value + length);
-        if (!scalars.emplace(key, std::move(property)).second) {
+        if (!scalars.emplace(key, property).second) {
             notes.push_back("Profile key " + std::to_string(key) + " was stored twice; the later record was left out");
+            later.scalars.emplace_back(key, std::move(property));
         }
     }
     if (!in.Length(count)) {
@@ -313,9 +314,10 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
         property.type.assign(tag, static_cast<size_t>(tagLength));
         property.data.assign(data, data + length);
         property.size = elementSize;
-        if (!vectors.emplace(key, std::move(property)).second) {
+        if (!vectors.emplace(key, property).second) {
             notes.push_back("Profile vector key " + std::to_string(key) +
                             " was stored twice; the later record was left out");
+            later.vectors.emplace_back(key, std::move(property));
         }
     }
     return true;
@@ -330,17 +332,31 @@ bool CProfile::ReadProfileFile(const std::vector<char>& bytes, ProfileImage& ima
     ByteReader in{bytes.data() + head, bytes.size() - head, 0};
     ScalarMap scalars;
     VectorMap vectors;
+    LaterCopies later;
     std::vector<std::string> notes;
     // Bytes past the last record mean the counts do not describe this file.
-    if (!ReadProperties(in, scalars, vectors, notes) || in.Remaining() != 0) {
+    if (!ReadProperties(in, scalars, vectors, later, notes) || in.Remaining() != 0) {
         return false;
+    }
+    memcpy(image.reserved, bytes.data() + 4, RESERVED_SIZE);
+    // No play writes a key twice: the file is kept whether or not the copy
+    // left out mattered.
+    image.damaged = !later.scalars.empty() || !later.vectors.empty();
+    if (LaterCopiesHeldMore(scalars, vectors, later, notes)) {
+        image.noticesDue |= kPartUnreadable;
+    }
+    // Before the types are mended: a damaged key 31 would take its default,
+    // false, and a new island would be made over the saved one.
+    SettleGameUnderWay(scalars, vectors, image.reserved, notes);
+    if (GiveUpOptionalRecords(scalars, vectors, notes)) {
+        image.damaged = true;
+        image.noticesDue |= kRecordsGivenUp;
     }
     RepairTypes(scalars, vectors, notes);
     // A file that lacks a key with a default (the settings among them) would
     // otherwise end the game at its first read.
     StoreDefaults(scalars);
     RepairScalars(scalars);
-    memcpy(image.reserved, bytes.data() + 4, RESERVED_SIZE);
     image.scalars.swap(scalars);
     image.vectors.swap(vectors);
     image.notes.swap(notes);
@@ -467,8 +483,25 @@ void CProfile::Load(int attempt)
         }
         ProfileImage image;
         const bool verified = state == FileState::Read && ReadProfileFile(bytes, image);
+        if (verified && haveFallback && !GameUnderWay(image.scalars)) {
+            // A copy from before the lost game began: loaded, it would let a
+            // new island replace that game without a word to the player.
+            logMessage("An older copy of the profile holds no game under way and is passed over: ", path.c_str());
+            continue;
+        }
         if (verified && GameLoadable(image.scalars, image.vectors)) {
             LogNotes(path, image.notes);
+            if (image.damaged) {
+                // What was left out is gone from the next save.
+                logMessage("Records were left out of the profile; the file is kept beside it as it was: ",
+                           path.c_str());
+                KeepDamaged(path);
+            }
+            if (image.noticesDue) {
+                profile_identity identity = Identity(image.reserved);
+                identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | image.noticesDue);
+                memcpy(image.reserved, &identity, sizeof identity);
+            }
             TakeImage(image);
             if (rung < kLastRung && FileCopy(path.c_str(), ProfilePath(".BAKL").c_str()) != 0) {
                 errorMessage("Failed to backup profile: ", path.c_str(), false, true);

@@ -147,6 +147,8 @@ void CProfile::WriteIdentity()
     memset(&identity, 0, sizeof identity);
     memcpy(identity.mark, kIdentityMark, sizeof kIdentityMark);
     identity.keptGame = old.keptGame;
+    identity.firstGameSaved = old.firstGameSaved;
+    identity.noticesDue = old.noticesDue;
     // The active profile is listed whenever it is saved.
     const auto listed = profiles.find(activeProfile);
     if (listed != profiles.end()) {

@@ -44,6 +44,12 @@ constexpr int kOwnPopUpDepth = 27000000;
 constexpr int kSlowMachineQuestion = 12357, kFirstGameNotice = 12350, kEndTutorialQuestion = 12214;
 constexpr int kEraserTip = 15004, kPaintingTip = 15005;
 constexpr int kPlacementRefusedNotice = 12307, kDeathWhileAwayNotice = 12353;
+// What loading left out of the game that goes on, each told once.
+struct save_notice {
+    CProfile::SaveNotice notice;
+    int stringId;
+};
+constexpr save_notice kSaveNotices[] = {{CProfile::kRecordsGivenUp, 12128}, {CProfile::kPartUnreadable, 12129}};
 constexpr int kStep76Frames = 3000;
 constexpr int kDialogGivesUpFrames = 3600, kFoodPileTourFrames = 120;
 // Dialogs that close themselves, done, after two minutes open.
@@ -175,6 +181,13 @@ bool CControllerGame::RunFrame()
         CPerson::stoppedSimForDeath = false;
         OpenPopUp(kDeathWhileAwayNotice, true, kOwnPopUpDepth, false);
         return false;
+    }
+    for (const save_notice& due : kSaveNotices) {
+        if (settled && profile->NoticeDue(due.notice)) {
+            profile->NoticeShown(due.notice);
+            OpenPopUp(due.stringId, true, kOwnPopUpDepth, false);
+            return false;
+        }
     }
     if (CBuilding::setSail && settled) {
         CBuilding::setSail = false;

@@ -421,6 +421,7 @@ void CControllerIslandSelect::MakeBig(bool showHourglass, bool force)
         // The new island replaces the lost game: from here on it is a new
         // game, named after the island chosen.
         CProfile::current->SetValue<bool>(kGameUnderWayProperty, false);
+        CProfile::current->ClearFirstGameSaved();
         gameLost = false;
         UpdateIslandData(true);
     }
@@ -478,6 +479,9 @@ void CControllerIslandSelect::Pump()
             delete island;
             CObject::UnloadAll();
             profile->KeepLostGame();
+            // The lost game's notice says all there is to say about it.
+            profile->NoticeShown(CProfile::kPartUnreadable);
+            profile->NoticeShown(CProfile::kRecordsGivenUp);
             gameLost = true;
             lostGameNoticePending = true;
             direct = false;

@@ -275,6 +275,8 @@ void CControllerMain::ResetForNewGame()
     }
     CMysteriousObject::ResetAllMysteriousObjects();
     CPerson::stoppedSimForDeath = false;
+    // The island left behind is no game cut off, whatever its last save said.
+    profile->ClearFirstGameSaved();
 }
 
 void CControllerMain::GotFocusBack()

@@ -71,6 +71,9 @@ void CMap::SaveMap()
     if (!profile->GetValue<bool>(kGameUnderWayProperty)) {
         const int saves = profile->GetValue<int>(kSavesOutsideGameProperty);
         profile->SetValue<int>(kSavesOutsideGameProperty, SaturatingAdd(saves, 1));
+        // A first game tells that it is under way only when its screen
+        // closes; the mark lets a crash before then lose nothing.
+        profile->MarkFirstGameSaved();
     }
     profile->SetValue<long>(kLastSaveProperty, GetCurrentTime());
 }

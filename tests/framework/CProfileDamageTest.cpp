@@ -4,6 +4,8 @@
 #include "CProfileTestFixture.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -44,6 +46,18 @@ std::vector<std::string> GameVectors(const std::string& peopleTag = "11person_da
         vectors.push_back(VectorRecord(key, type.width, type.tag, ""));
     }
     return vectors;
+}
+
+// The records but those of key.
+std::vector<std::string> Without(const std::vector<std::string>& records, int key)
+{
+    std::vector<std::string> kept;
+    for (const std::string& record : records) {
+        if (Int32At(record, 0) != key) {
+            kept.push_back(record);
+        }
+    }
+    return kept;
 }
 
 // The reserved block of a profile as this game writes it.
@@ -168,19 +182,191 @@ TEST_F(CProfileDamage, IslandRecordsOfTheWrongTypeLoseOnlyTheGame)
     }
 }
 
-TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndLogsTheLaterOne)
+// The first record wins, and no play writes a key twice: the file is kept
+// every time, and the player is told when the record left out held what
+// the kept one lacks.
+TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndTheFileAndTellsWhenTheLaterHeldMore)
 {
-    // The empty copy of the band first: the band is lost, but not silently.
     const std::string band(632, 'p');
-    std::string block = Int32(2) + ScalarRecord(60, "i", Int32(1)) + ScalarRecord(60, "i", Int32(2));
-    block += Int32(2) + VectorRecord(4, 632, "11person_data", "") + VectorRecord(4, 632, "11person_data", band);
-    WriteUserFile("PROFILE1v8.DAT", WithChecksum(Int32(0) + std::string(512, '\0') + block));
-    CProfile* profile = Open();
-    EXPECT_EQ(profile->GetValue<int>(60), 1);
-    EXPECT_TRUE(profile->GetVectorValue<stand_in_person_data>(4).empty());
     const std::string in = " in " + UserFile("PROFILE1v8.DAT");
-    EXPECT_TRUE(Logged("Profile key 60 was stored twice; the later record was left out" + in));
-    EXPECT_TRUE(Logged("Profile vector key 4 was stored twice; the later record was left out" + in));
+    struct Case {
+        const char* what;
+        std::vector<std::string> scalars, vectors;
+        bool told;
+        std::string logged;
+        std::function<void(CProfile&)> check;
+    };
+    const Case cases[] = {
+        {"a counter twice, both readable", {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(2))}, {},
+         false, "Profile key 60 was stored twice; the later record was left out",
+         [](CProfile& p) { EXPECT_EQ(p.GetValue<int>(60), 1); }},
+        {"the band twice, the full copy first", {},
+         {VectorRecord(4, 632, "11person_data", band), VectorRecord(4, 632, "11person_data", "")}, false,
+         "Profile vector key 4 was stored twice; the later record was left out",
+         [](CProfile& p) { EXPECT_EQ(p.GetVectorValue<stand_in_person_data>(4).size(), 1u); }},
+        {"the band twice, the empty copy first", {},
+         {VectorRecord(4, 632, "11person_data", ""), VectorRecord(4, 632, "11person_data", band)}, true,
+         "Profile vector key 4 was stored twice, its first record empty and its later one holding 1 records; "
+         "part of the save could not be read",
+         [](CProfile& p) { EXPECT_TRUE(p.GetVectorValue<stand_in_person_data>(4).empty()); }},
+        {"a setting twice, the first unreadable",
+         {ScalarRecord(22, "i", Int32(2)), ScalarRecord(22, "f", FloatBytes(2.0f))},
+         {},
+         true,
+         "Profile key 22 was stored twice, its first record unreadable (2 as \"i\") and its later one 2 as \"f\"; "
+         "part of the save could not be read",
+         [](CProfile& p) { EXPECT_EQ(p.GetValue<float>(22), 1.0f) << "the first record, mended"; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int n = 1; n <= 2; n++) {
+            RemoveUserFile("PROFILE1v8.DAT.BAD" + std::to_string(n));
+        }
+        RemoveUserFile("PROFILE1v8.DAT.BAKS");
+        const std::string file = ProfileFile(c.scalars, c.vectors);
+        WriteUserFile("PROFILE1v8.DAT", file);
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        c.check(*profile);
+        EXPECT_TRUE(Logged(c.logged + in)) << Log();
+        EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.told);
+        EXPECT_FALSE(profile->NoticeDue(CProfile::kRecordsGivenUp));
+        // The notice waits in the file until the game screen has shown it;
+        // the file saved holds each key once and is not kept again.
+        profile = Reopen();
+        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.told);
+        profile->NoticeShown(CProfile::kPartUnreadable);
+        profile = Reopen();
+        EXPECT_FALSE(profile->NoticeDue(CProfile::kPartUnreadable));
+        EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD2"));
+        delete profile;
+    }
+}
+
+// The flag that a game is under way, damaged while the game it names is
+// saved, says yes: a new island made over the saved one would lose it.
+// A false flag stays false, unless a first game's screen saved the island
+// and was cut off before it could close and set the flag.
+TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOrItsFirstVisitWasCutOff)
+{
+    const auto with = [](int key, const std::string& record) {
+        std::vector<std::string> scalars = Without(GameScalars(7), key);
+        scalars.push_back(record);
+        return scalars;
+    };
+    std::string marked = Identity("Ana", false);
+    marked[9] = 1;
+    const std::vector<std::string> noFlag = Without(GameScalars(7), 31);
+    struct Case {
+        const char* what;
+        std::vector<std::string> scalars;
+        bool band;
+        std::string reserved;
+        bool underWay;
+        std::string logged;  // empty: no line about key 31
+    };
+    const Case cases[] = {
+        {"the flag missing", noFlag, true, Identity("Ana", false), true, "Profile key 31 was missing"},
+        {"the flag under another type", with(31, ScalarRecord(31, "i", Int32(5))), true, Identity("Ana", false), true,
+         "Profile key 31 held 5 as \"i\""},
+        {"the flag missing, the band too", noFlag, false, Identity("Ana", false), false, ""},
+        {"the flag missing, the seed under another type", Without(with(1, ScalarRecord(1, "i", Int32(7))), 31), true,
+         Identity("Ana", false), false, ""},
+        {"the flag false, as a new game's reset leaves it", with(31, ScalarRecord(31, "b", std::string(1, '\0'))),
+         true, Identity("Ana", false), false, ""},
+        {"the flag false in a file of another make", with(31, ScalarRecord(31, "b", std::string(1, '\0'))), true,
+         std::string(512, '\0'), false, ""},
+        {"the flag false, the first game's island saved by its screen",
+         with(31, ScalarRecord(31, "b", std::string(1, '\0'))), true, marked, true,
+         "Profile key 31 held false, but a first game's screen saved its island and never closed"},
+        {"the flag false, the first game's mark but no band", with(31, ScalarRecord(31, "b", std::string(1, '\0'))),
+         false, marked, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> vectors = GameVectors();
+        if (!c.band) {
+            vectors.erase(vectors.begin());
+        }
+        WriteUserFile("PROFILE1v8.DAT", ProfileFile(c.scalars, vectors, c.reserved));
+        RemoveUserFile("PROFILE1v8.DAT.BAKS");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<bool>(31), c.underWay);
+        EXPECT_EQ(profile->GetValue<int>(52), 5) << "the rest of the file loads";
+        if (c.underWay) {
+            EXPECT_TRUE(profile->SavedGameComplete());
+            EXPECT_TRUE(Logged(c.logged + "; with the island's seed and band saved, the game counts as under way in " +
+                               UserFile("PROFILE1v8.DAT")))
+                << Log();
+        } else {
+            EXPECT_FALSE(Logged("Profile key 31")) << Log();
+        }
+        // The flag is saved as it now stands, and the mark has done its work.
+        profile = Reopen();
+        EXPECT_EQ(profile->GetValue<bool>(31), c.underWay);
+        EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT")[4 + 9], c.reserved == marked && !c.underWay ? 1 : 0);
+        delete profile;
+    }
+}
+
+// Markers, flowers, saplings and graves are gone in ordinary play: when
+// they cannot be read they go alone, and the island stays. Any other
+// island record lost still loses the game.
+TEST_F(CProfileDamage, RecordsPlayCanEmptyAreGivenUpAloneAndTheRestOfTheIslandStays)
+{
+    const auto replaced = [](int key, const std::string& record) {
+        std::vector<std::string> vectors = Without(GameVectors(), key);
+        if (!record.empty()) {
+            vectors.push_back(record);
+        }
+        return vectors;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::string> vectors;
+        bool underWay;
+        bool complete;
+        std::string logged;  // empty: nothing given up
+    };
+    const Case cases[] = {
+        {"graves of an unknown type", replaced(30, VectorRecord(30, 144, "9fake_data", std::string(288, 'g'))), true,
+         true, "Saved graves could not be read and were given up: 2"},
+        {"no flower markers", replaced(8, ""), true, true,
+         "Saved flower markers could not be read and were given up: none were saved"},
+        {"no saplings, no game under way", replaced(19, ""), false, true, ""},
+        {"rocks of an unknown type", replaced(3, VectorRecord(3, 32, "9fake_data", std::string(32, 'r'))), true,
+         false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> scalars = GameScalars(7);
+        if (!c.underWay) {
+            scalars = Without(scalars, 31);
+            scalars.push_back(ScalarRecord(31, "b", std::string(1, '\0')));
+        }
+        const std::string file = ProfileFile(scalars, c.vectors);
+        WriteUserFile("PROFILE1v8.DAT", file);
+        RemoveUserFile("PROFILE1v8.DAT.BAKS");
+        RemoveUserFile("PROFILE1v8.DAT.BAKL");
+        RemoveUserFile("PROFILE1v8.DAT.BAD1");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<bool>(31), c.underWay);
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(profile->GetVectorValue<stand_in_person_data>(4).size(), 2u);
+        const bool gaveUp = !c.logged.empty();
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), gaveUp);
+        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), gaveUp || !c.complete);
+        if (gaveUp) {
+            EXPECT_TRUE(Logged(c.logged + " in " + UserFile("PROFILE1v8.DAT"))) << Log();
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file);
+        } else {
+            EXPECT_FALSE(Logged("were given up")) << Log();
+        }
+        delete profile;
+    }
 }
 
 // With the header lost in every copy, each player keeps their own file under
@@ -298,4 +484,81 @@ TEST_F(CProfileDamage, ALostGameIsKeptOnceHoweverOftenItIsLoaded)
     ASSERT_TRUE(Exists("PROFILE1v8.DAT.BAD2"));
     EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD3"));
     EXPECT_EQ(ParseProfile(ReadUserFile("PROFILE1v8.DAT.BAD2")).scalars.at(1).bytes, Int32(12345));
+}
+
+// The whole-game fuzz target's saves of games damaged outside the game, each
+// loaded as the game would at a start: every one is a game under way, and
+// those that lost a part owe the player its notice. The seed stored twice,
+// its first copy unreadable, keeps that copy as any key does: the game is
+// lost as one without a seed, and the chooser's notice tells of it.
+TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
+{
+    struct Case {
+        const char* file;
+        bool complete;
+        bool partUnreadable, recordsGivenUp;
+    };
+    const Case cases[] = {
+        {"band-hut-marker-sapling-grave.DAT", true, false, false},
+        {"game-flag-missing.DAT", true, false, false},
+        {"game-flag-under-another-type.DAT", true, false, false},
+        {"first-game-cut-off-after-its-autosave.DAT", true, false, false},
+        {"band-stored-twice.DAT", true, true, false},
+        {"seed-stored-twice-first-unreadable.DAT", false, false, false},
+        {"graves-of-an-unknown-type.DAT", true, false, true},
+        {"markers-missing-saplings-of-broken-size.DAT", true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (const char* suffix : {"", ".BAKS", ".BAKL", ".BAD1"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
+        }
+        std::ifstream in(std::string(PALMORA_SOURCE_DIR) + "/tests/fuzz/corpus/game/" + c.file, std::ios::binary);
+        const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_GT(saved.size(), 516u);
+        WriteUserFile("PROFILE1v8.DAT", saved);
+        CProfile* profile = Open();
+        EXPECT_TRUE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.partUnreadable);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.recordsGivenUp);
+        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), c.partUnreadable || c.recordsGivenUp || !c.complete ||
+                                                     std::string(c.file).find("twice") != std::string::npos);
+        delete profile;
+    }
+}
+
+// A lost game gives way to an older copy that still holds it, never to one
+// from before it began: that one would let a new island replace the game
+// with no word to the player.
+TEST_F(CProfileDamage, ALostGameGivesWayOnlyToAnOlderCopyThatHoldsAGame)
+{
+    const std::string lost = ProfileFile(GameScalars(7), Without(GameVectors(), 3));
+    std::vector<std::string> before = Without(GameScalars(9), 31);
+    before.push_back(ScalarRecord(31, "b", std::string(1, '\0')));
+    struct Case {
+        const char* what;
+        std::string older;
+        unsigned int seed;  // of the game loaded
+        bool complete;
+    };
+    const Case cases[] = {
+        {"an older copy of the game", ProfileFile(GameScalars(9), GameVectors()), 9, true},
+        {"an older copy from before the game", ProfileFile(before, GameVectors()), 7, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteUserFile("PROFILE1v8.DAT", lost);
+        WriteUserFile("PROFILE1v8.DAT.BAKS", c.older);
+        RemoveUserFile("PROFILE1v8.DAT.BAKL");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_TRUE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->GetValue<unsigned int>(1), c.seed);
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(Logged("An older copy of the profile holds no game under way and is passed over: " +
+                         UserFile("PROFILE1v8.DAT.BAKS")),
+                  !c.complete);
+        delete profile;
+    }
 }

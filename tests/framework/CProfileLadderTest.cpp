@@ -265,7 +265,8 @@ std::string GameProfile(int marker, bool complete, unsigned int seed = 7)
 // A file that verifies but holds a game the island cannot be made from fails
 // like a damaged one; when no rung has a game that loads, the first verified
 // rung loads with its game left as it was, for the chooser to report, so
-// nothing of the player is lost.
+// nothing of the player is lost. A copy from before the game began holds no
+// game to give way to: the chooser must tell of the lost one.
 TEST_F(CProfileLadder, ARungWhoseGameCannotLoadGivesWayToAnOlderSaveOrKeepsTheGameForTheChooser)
 {
     const std::string broken = GameProfile(1, false);
@@ -279,8 +280,8 @@ TEST_F(CProfileLadder, ARungWhoseGameCannotLoadGivesWayToAnOlderSaveOrKeepsTheGa
         bool copiedToBakl;
     };
     const Case cases[] = {
-        {"a key missing, .BAKS without a game", broken, noGame, "", 3, false, true},
-        {"seed 0, .BAKL without a game", seedless, "", noGame, 3, false, false},
+        {"a key missing, .BAKS without a game", broken, noGame, "", 1, true, false},
+        {"seed 0, .BAKL without a game", seedless, "", noGame, 2, true, false},
         {"no rung loads its game", broken, seedless, "", 1, true, false},
         {"no rung verifies", Flipped(broken, 600), "", "", 0, false, false},
     };

@@ -1,0 +1,207 @@
+// Saved games that the play button must continue: a first game killed after
+// its autosave, and saves whose game flag, band copy or graves were damaged
+// outside the game. Each is a profile file on disk, loaded as at a start and
+// played from the main menu's play button.
+#include "CControllerMainRoad.h"
+
+#include "CControllerPopUp.h"
+#include "CPerson.h"
+#include "CTombstone.h"
+#include "ChildProcess.h"
+#include "Utilities.h"
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kButtonX = 680, kPlayY = 195, kNewGameY = 258;
+constexpr int kNewGameQuestion = 12100;
+constexpr int kRecordsGivenUpNotice = 12128, kPartUnreadableNotice = 12129;
+constexpr int kAutosaveFrames = 3600;
+
+class SavedGameRoadTest : public ScreenRoadTest {
+protected:
+    std::string UserFile(const std::string& name) const { return folder.File("userdata/" + name); }
+    bool Kept(const char* slot) const { return std::filesystem::exists(UserFile(slot)); }
+
+    // A new game on the chooser's island, as the story hands it over.
+    CControllerGame* Settle()
+    {
+        root.Open<CControllerIslandSelect>(true);
+        Turn();
+        ClickAt(499, 547);
+        if (CController::focus == CControllerIslandSelect::popUp) {
+            CControllerIslandSelect::popUp->GUICallback(0, 0);
+            Turn();
+        }
+        return dynamic_cast<CControllerGame*>(CController::focus);
+    }
+
+    // The game shut by the in-game menu's road: the game and the chooser go.
+    void Leave()
+    {
+        for (int closes = 0; CController::focus != &root && CController::focus != menu && closes < 5; closes++) {
+            CController::focus->ShutDown(CController::focus == CControllerGame::game ? 1 : 0);
+            Turn(3);
+        }
+    }
+
+    // The main menu as the logo screen opens it, its buttons slid in.
+    void OpenMenu()
+    {
+        menu = root.Open<CControllerMain>();
+        Turn(60);
+    }
+
+    void CloseMenu()
+    {
+        menu->ShutDown(0);
+        Turn();
+        menu = nullptr;
+        ASSERT_EQ(root.child, nullptr);
+    }
+
+    // The play button; the game, when one opens, settles for its pop-ups.
+    CControllerGame* Play()
+    {
+        ClickAt(kButtonX, kPlayY);
+        Turn(5);
+        return CControllerGame::game;
+    }
+
+    // The ids of the islanders a game holds, in the store or on the island.
+    static std::vector<int> SavedBand()
+    {
+        std::vector<int> ids;
+        for (const person_data& person : CProfile::current->GetVectorValue<person_data>(4)) {
+            ids.push_back(person.id);
+        }
+        return ids;
+    }
+    static std::vector<int> BandOnTheIsland()
+    {
+        std::vector<int> ids;
+        for (CPerson* person : CPerson::people) {
+            ids.push_back(person->GetID());
+        }
+        return ids;
+    }
+
+    CControllerMain* menu = nullptr;
+};
+
+}  // namespace
+
+// Killed after its autosave, a first game never closed its screen, the only
+// place where the flag that a game is under way is set. The next start
+// continues it all the same; a new game asked for still starts afresh.
+TEST_F(SavedGameRoadTest, AFirstGameKilledAfterItsAutosaveIsContinuedByPlayAndNewGameStillStartsAfresh)
+{
+    CProfile::current->SetValue<bool>(67, false);
+    CProfile::current->SaveHeader();
+    const ChildResult killed = RunInChild([this] {
+        CControllerGame* game = Settle();
+        if (!game || CProfile::current->GetValue<bool>(31)) {
+            _exit(2);
+        }
+        game->frameCount = kAutosaveFrames - 1;
+        Turn();
+        if (!CProfile::current->GetVectorValue<person_data>(4).empty() && !CProfile::current->GetValue<bool>(31)) {
+            raise(SIGKILL);
+        }
+        _exit(3);
+    });
+    ASSERT_EQ(killed.exitCode, -1) << killed.output;
+
+    // The next start reads the files the killed game left.
+    CProfile::current->LoadHeader(0);
+    EXPECT_TRUE(CProfile::current->GetValue<bool>(31));
+    const unsigned int seed = CProfile::current->GetValue<unsigned int>(1);
+    const std::vector<int> band = SavedBand();
+    ASSERT_EQ(band.size(), 7u);
+    EXPECT_NE(folder.Read("LOG.TXT").find("Profile key 31 held false, but a first game's screen saved its island and "
+                                          "never closed; with the island's seed and band saved, the game counts as "
+                                          "under way in " + UserFile("PROFILE1v8.DAT")),
+              std::string::npos);
+    OpenMenu();
+    ASSERT_NE(Play(), nullptr) << "the play button continues the game instead of telling the story again";
+    EXPECT_EQ(CControllerGame::island->GetCurrentSeed(), seed);
+    EXPECT_EQ(BandOnTheIsland(), band);
+    Leave();
+    ASSERT_EQ(CController::focus, menu);
+    Turn(60);
+
+    // New game, answered yes, leaves the island behind for good.
+    ClickAt(kButtonX, kNewGameY);
+    ASSERT_EQ(CController::focus, CControllerMain::popUp);
+    EXPECT_EQ(CControllerMain::popUp->request.id, kNewGameQuestion);
+    CControllerMain::popUp->GUICallback(0, 0);
+    Turn();
+    EXPECT_EQ(CController::focus, CControllerMain::introStory);
+    CProfile::current->SaveHeader();
+    CProfile::current->LoadHeader(0);
+    EXPECT_FALSE(CProfile::current->GetValue<bool>(31)) << "the island left behind is no game cut off";
+    menu->ShutDown(-1);
+    Turn(3);
+}
+
+// Saves damaged outside the game in what a game keeps beside its island, as
+// the whole-game fuzz target starts from them: the play button continues
+// the game, the player is told once what was lost, and the damaged file is
+// kept.
+TEST_F(SavedGameRoadTest, ADamagedGameFlagBandCopyOrGravesStillLetsPlayContinueTheGame)
+{
+    struct Damage {
+        const char* file;
+        int notice;  // 0: none
+        std::function<void()> check;
+    };
+    const Damage damages[] = {
+        {"game-flag-under-another-type.DAT", 0, [] { EXPECT_EQ(CPerson::people.size(), 7u); }},
+        {"graves-of-an-unknown-type.DAT", kRecordsGivenUpNotice,
+         [] {
+             EXPECT_EQ(CPerson::people.size(), 7u);
+             EXPECT_TRUE(CTombstone::tombstones.empty());
+         }},
+        {"band-stored-twice.DAT", kPartUnreadableNotice,
+         [] { EXPECT_TRUE(CPerson::people.empty()) << "the first record is the one kept"; }},
+    };
+    for (const Damage& d : damages) {
+        SCOPED_TRACE(d.file);
+        std::filesystem::remove_all(folder.File("userdata"));
+        std::filesystem::create_directories(folder.File("userdata"));
+        std::filesystem::copy_file(std::string(PALMORA_SOURCE_DIR) + "/tests/fuzz/corpus/game/" + d.file,
+                                   UserFile("PROFILE1v8.DAT"));
+        CProfile::current->LoadHeader(0);
+        // Back the moment it was left: time away is another subject.
+        CProfile::current->SetValue<long>(33, GetCurrentTime());
+        CProfile::current->SetValue<bool>(67, false);
+        const unsigned int seed = CProfile::current->GetValue<unsigned int>(1);
+
+        OpenMenu();
+        ASSERT_NE(Play(), nullptr) << "a game under way goes on";
+        EXPECT_EQ(CControllerGame::island->GetCurrentSeed(), seed);
+        if (d.notice) {
+            ASSERT_NE(CControllerGame::popUp, nullptr);
+            EXPECT_EQ(CControllerGame::popUp->request.id, d.notice);
+            CControllerGame::popUp->GUICallback(0, 0);
+            Turn(5);
+        }
+        EXPECT_EQ(CControllerGame::popUp, nullptr);
+        EXPECT_EQ(CController::focus, CControllerGame::game);
+        d.check();
+        EXPECT_EQ(Kept("PROFILE1v8.DAT.BAD1"), d.notice != 0);
+        Leave();
+
+        // The next visit goes on without a word.
+        Turn(60);
+        ASSERT_NE(Play(), nullptr);
+        EXPECT_EQ(CControllerGame::popUp, nullptr);
+        Leave();
+        CloseMenu();
+    }
+}
