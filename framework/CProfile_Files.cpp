@@ -412,8 +412,12 @@ void CProfile::CheckProfileCanBeSaved() const
 
 void CProfile::Save()
 {
-    SetValue<float>(20, CSound::GetGlobalVolume());
-    SetValue<float>(21, CSound::GetGlobalMusicVolume());
+    // With sound off the running volumes are never set and stand at their
+    // start values; the player's stored ones are kept instead.
+    if (CSound::soundInitialized) {
+        SetValue<float>(20, CSound::GetGlobalVolume());
+        SetValue<float>(21, CSound::GetGlobalMusicVolume());
+    }
     SetValue<float>(22, CController::GetMouseMultiplier());
     SetValue<bool>(23, CController::GetMouseAbsolute());
     SetValue<bool>(24, Config_GetFullscreen());
