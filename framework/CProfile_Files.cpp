@@ -605,7 +605,7 @@ void CProfile::RebuildHeader()
     long latest = 0;
     for (int id : ids) {
         std::vector<std::string> unread;
-        bool listed = false;
+        bool read = false;
         for (const char* suffix : kRungSuffix) {
             const std::string path = ProfilePathOf(id, suffix);
             std::vector<char> bytes;
@@ -617,7 +617,7 @@ void CProfile::RebuildHeader()
                 }
                 continue;
             }
-            listed = true;
+            read = true;
             const profile_identity identity = Identity(image.reserved);
             if (!identity.deleted) {
                 const std::string name(identity.name, strnlen(identity.name, NAME_FIELD_SIZE - 1));
@@ -634,11 +634,11 @@ void CProfile::RebuildHeader()
         // The files stay as they are: a later version, or a player with a
         // backup of their own, may still make something of them.
         for (const std::string& path : unread) {
-            logMessage(listed ? "A profile file could not be read; an older copy of it was listed: "
-                              : "A profile file could not be read; its profile is left off the list: ",
+            logMessage(read ? "A profile file could not be read; an older copy of it was read instead: "
+                            : "A profile file could not be read; its profile is left off the list: ",
                        path.c_str());
         }
-        if (!listed) {
+        if (!read) {
             profilesLeftOff++;
         }
     }

@@ -267,7 +267,7 @@ TEST_F(CProfileDamage, AProfileARebuiltHeaderLeavesOffKeepsItsFilesUntouched)
     EXPECT_STREQ(profile->GetProfileNameAbsolute(1), "Cy");
     EXPECT_TRUE(leftOff("PROFILE4v8.DAT")) << Log();
     EXPECT_TRUE(leftOff("PROFILE4v8.DAT.BAKL")) << Log();
-    EXPECT_TRUE(Logged("A profile file could not be read; an older copy of it was listed: " +
+    EXPECT_TRUE(Logged("A profile file could not be read; an older copy of it was read instead: " +
                        UserFile("PROFILE5v8.DAT")));
     EXPECT_EQ(profile->TakeProfilesLeftOff(), 1);
     EXPECT_EQ(profile->TakeProfilesLeftOff(), 0) << "the player is told once";
