@@ -6,14 +6,12 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 #include <algorithm>
 #include <cstdint>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -192,34 +190,4 @@ TEST_F(PalmoraBinary, MakesTheUserDataFolderItIsToldToUseOrEndsWhenItCannot)
     EXPECT_EQ(WEXITSTATUS(run.status), 1) << run.output;
     EXPECT_NE(run.output.find("ERROR!  Cannot save profile: " + impossible + "PROFILE1v8.DAT"), std::string::npos)
         << run.output;
-}
-
-// With no sound device the game never hears the player's volumes: its saves
-// keep them as the profile held them, in the main file and the one before.
-TEST_F(PalmoraBinary, WithNoSoundDeviceKeepsTheStoredVolumesThroughItsSaves)
-{
-    const std::string data = folder.File("userdata/");
-    mkdir(data.c_str(), 0700);
-    folder.Write("userdata/PROFILE1v8.DAT",
-                 ReadBytes(PALMORA_SOURCE_DIR "/tests/fuzz/corpus/game/volumes-kept-with-sound-off.DAT"));
-    for (int run = 0; run < 2; run++) {
-        const GameRun game = RunGameUntilClosed(binary, "1", "no-such-device");
-        EXPECT_TRUE(game.closed) << game.output;
-        ASSERT_TRUE(WIFEXITED(game.status)) << game.output;
-        EXPECT_EQ(WEXITSTATUS(game.status), 0) << game.output;
-    }
-    // A float record: its key, 4 bytes of value, a tag of 1 letter, "f".
-    const auto volume = [](const std::string& file, int key) {
-        const size_t at = file.find(Word32(key) + Word32(4) + Word32(1) + "f");
-        float value = -1.0f;
-        if (at != std::string::npos && at + 17 <= file.size()) {
-            memcpy(&value, file.data() + at + 13, 4);
-        }
-        return value;
-    };
-    for (const char* name : {"PROFILE1v8.DAT", "PROFILE1v8.DAT.BAKS"}) {
-        const std::string file = ReadBytes(data + name);
-        EXPECT_EQ(volume(file, 20), 0.4f) << name;
-        EXPECT_EQ(volume(file, 21), 0.3f) << name;
-    }
 }
