@@ -56,6 +56,18 @@ bool AppendPath(char* buffer, const char* text)
     return true;
 }
 
+// A fresh account, or an override naming a folder not made yet, may lack any
+// level of the folder; each is made, and one that exists is no error.
+void CreateEveryLevel(char* folder)
+{
+    for (char* slash = strchr(folder + 1, '/'); slash; slash = strchr(slash + 1, '/')) {
+        *slash = '\0';
+        CreateNewDirectory(folder);
+        *slash = '/';
+    }
+    CreateNewDirectory(folder);
+}
+
 }  // namespace
 
 int GetCurrentTime()
@@ -368,7 +380,7 @@ void GetUserDataPath(char* buffer)
     buffer[0] = '\0';
     if (const char* override = UserDataOverride()) {
         if (AppendPath(buffer, override) && (buffer[strlen(buffer) - 1] == '/' || AppendPath(buffer, "/"))) {
-            CreateNewDirectory(buffer);
+            CreateEveryLevel(buffer);
             return;
         }
         buffer[0] = '\0';
@@ -386,12 +398,7 @@ void GetUserDataPath(char* buffer)
         CreateNewDirectory(buffer);
         return;
     }
-    // A fresh account may not have the data folder yet; make every level of it.
-    for (char* slash = strchr(folder + 1, '/'); slash; slash = strchr(slash + 1, '/')) {
-        *slash = '\0';
-        CreateNewDirectory(folder);
-        *slash = '/';
-    }
+    CreateEveryLevel(folder);
     AppendPath(buffer, folder);
     for (const char* level : levels) {
         AppendPath(buffer, level);

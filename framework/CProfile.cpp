@@ -2,9 +2,11 @@
 // behind the GetValue/SetValue templates.
 #include "CProfile.h"
 
+#include "CSound.h"
 #include "Log.h"
 #include "Utilities.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -33,6 +35,11 @@ CProfile::CProfile()
     current = this;
     LoadHeader(0);
     CheckProfileCanBeSaved();
+    if (!CSound::soundInitialized) {
+        char volumes[64];
+        snprintf(volumes, sizeof volumes, "sound %g, music %g", GetValue<float>(20), GetValue<float>(21));
+        logMessage("Sound is off; saves keep the stored volumes: ", volumes);
+    }
 }
 
 CProfile::~CProfile()

@@ -123,6 +123,11 @@ public:
     // start-up calls this once the drawing context has set the mode.
     static void ApplyInputGrab();
 
+    // How many profiles a header made again from the profile files had to
+    // leave off because no copy of them could be read; the count is handed
+    // out once, for the player to be told once.
+    int TakeProfilesLeftOff();
+
     // False while a game is under way whose island records are not all
     // there: it cannot be continued, only replaced by a new island.
     bool SavedGameComplete() const;
@@ -225,8 +230,14 @@ private:
     void WriteIdentity();
     bool ReadHeaderFile(const std::vector<char>& bytes);
     // With every copy of the header lost: lists each profile file that reads
-    // and was not deleted, the latest played active.
+    // and was not deleted, the latest played active. A profile no copy of
+    // which reads is left off, each of its files named in the log.
     void RebuildHeader();
+    // Whether files of the profile id lie on disk that a profile made under
+    // that id would write over: any but those of a deleted profile.
+    bool ProfileFilesKept(int id) const;
+    // The lowest id from first on that is not listed and has no files kept.
+    int FreeProfileId(int first) const;
     // Marks the files of a profile taken off the list, so that a rebuilt
     // header leaves it off.
     void MarkDeleted(int id);
@@ -241,6 +252,7 @@ private:
     VectorMap vectorProperties;
     std::map<int, std::string> profiles;
     int activeProfile;
+    int profilesLeftOff = 0;
 };
 
 template <typename T>

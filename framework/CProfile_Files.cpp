@@ -428,8 +428,12 @@ void CProfile::CheckProfileCanBeSaved() const
 
 void CProfile::Save()
 {
-    SetValue<float>(20, CSound::GetGlobalVolume());
-    SetValue<float>(21, CSound::GetGlobalMusicVolume());
+    // With sound off the running volumes are never set and stand at their
+    // start values; the player's stored ones are kept instead.
+    if (CSound::soundInitialized) {
+        SetValue<float>(20, CSound::GetGlobalVolume());
+        SetValue<float>(21, CSound::GetGlobalMusicVolume());
+    }
     SetValue<float>(22, CController::GetMouseMultiplier());
     SetValue<bool>(23, CController::GetMouseAbsolute());
     SetValue<bool>(24, Config_GetFullscreen());
@@ -630,14 +634,23 @@ void CProfile::RebuildHeader()
     }
     profiles.clear();
     activeProfile = 0;
+    profilesLeftOff = 0;
     long latest = 0;
     for (int id : ids) {
+        std::vector<std::string> unread;
+        bool read = false;
         for (const char* suffix : kRungSuffix) {
+            const std::string path = ProfilePathOf(id, suffix);
             std::vector<char> bytes;
             ProfileImage image;
-            if (ReadWholeFile(ProfilePathOf(id, suffix), bytes) != FileState::Read || !ReadProfileFile(bytes, image)) {
+            const FileState state = ReadWholeFile(path, bytes);
+            if (state != FileState::Read || !ReadProfileFile(bytes, image)) {
+                if (state != FileState::Missing) {
+                    unread.push_back(path);
+                }
                 continue;
             }
+            read = true;
             const profile_identity identity = Identity(image.reserved);
             if (!identity.deleted) {
                 const std::string name(identity.name, strnlen(identity.name, NAME_FIELD_SIZE - 1));
@@ -651,6 +664,16 @@ void CProfile::RebuildHeader()
             }
             break;
         }
+        // The files stay as they are: a later version, or a player with a
+        // backup of their own, may still make something of them.
+        for (const std::string& path : unread) {
+            logMessage(read ? "A profile file could not be read; an older copy of it was read instead: "
+                            : "A profile file could not be read; its profile is left off the list: ",
+                       path.c_str());
+        }
+        if (!read) {
+            profilesLeftOff++;
+        }
     }
     if (profiles.empty()) {
         CreateNewHeader();
@@ -658,6 +681,22 @@ void CProfile::RebuildHeader()
     }
     logMessage("Every copy of the profile header was lost; it was made again from the profile files: ",
                std::to_string(profiles.size()).c_str());
+}
+
+bool CProfile::ProfileFilesKept(int id) const
+{
+    for (const char* suffix : kRungSuffix) {
+        std::vector<char> bytes;
+        const FileState state = ReadWholeFile(ProfilePathOf(id, suffix), bytes);
+        if (state == FileState::Missing) {
+            continue;
+        }
+        ProfileImage image;
+        if (state != FileState::Read || !ReadProfileFile(bytes, image) || !Identity(image.reserved).deleted) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void CProfile::MarkDeleted(int id)

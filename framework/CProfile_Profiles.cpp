@@ -64,11 +64,8 @@ void CProfile::AddProfile(std::string name)
     Save();
     // After a deletion the list is shorter than its highest id, and count + 1
     // may belong to a listed profile; never take over its name or files.
-    int id = GetNumProfiles() + 1;
-    while (profiles.count(id)) {
-        id++;
-    }
-    assert(id < INT_MAX);
+    // The files of a profile a rebuilt header left off stay theirs too.
+    const int id = FreeProfileId(GetNumProfiles() + 1);
     profiles[id] = FittingName(std::move(name));
     activeProfile = id;
     CreateNewProfile(false);
@@ -124,8 +121,26 @@ void CProfile::LoadProfileAbsolute(int n)
 void CProfile::CreateNewHeader()
 {
     profiles.clear();
-    profiles[0] = kFirstProfileName;
-    activeProfile = 0;
+    // Id 0 unless its files are still a player's, unread or unlisted.
+    activeProfile = FreeProfileId(0);
+    profiles[activeProfile] = kFirstProfileName;
+}
+
+int CProfile::FreeProfileId(int first) const
+{
+    int id = first;
+    while (profiles.count(id) || ProfileFilesKept(id)) {
+        id++;
+    }
+    assert(id < INT_MAX);
+    return id;
+}
+
+int CProfile::TakeProfilesLeftOff()
+{
+    const int count = profilesLeftOff;
+    profilesLeftOff = 0;
+    return count;
 }
 
 profile_identity CProfile::Identity(const char* block)

@@ -30,6 +30,7 @@ constexpr int kLastFrameZ = 899999000;
 constexpr int kFadeMs = 500;
 constexpr int kGameUnderWayProperty = 31;
 constexpr int kNewGameQuestion = 12100;
+constexpr int kProfileLeftOffNotice = 12130, kProfilesLeftOffNotice = 12131;
 constexpr int kNameText = 20;
 
 struct menu_button {
@@ -66,6 +67,7 @@ CControllerPopUp* CControllerMain::popUp = nullptr;
 CControllerExit* CControllerMain::exitGUI = nullptr;
 CControllerSettings* CControllerMain::settings = nullptr;
 CControllerTrophies* CControllerMain::trophies = nullptr;
+CControllerPopUp* CControllerMain::notice = nullptr;
 CSprite* CControllerMain::sBrinemark = nullptr;
 
 CControllerMain::CControllerMain()
@@ -90,6 +92,7 @@ CControllerMain::~CControllerMain()
     DeleteAndClear(exitGUI);
     DeleteAndClear(settings);
     DeleteAndClear(trophies);
+    DeleteAndClear(notice);
 }
 
 void CControllerMain::LoadSprites()
@@ -161,6 +164,27 @@ void CControllerMain::Pump()
     if (sBrinemark && !sBrinemark->Fading() && !sBrinemark->Hidden()) {
         sBrinemark->Hide();
     }
+    TellWhatLoadingLeftOff();
+}
+
+void CControllerMain::TellWhatLoadingLeftOff()
+{
+    // The last button settles a second after the cross-fade has ended.
+    for (CDropper* dropper : droppers) {
+        if (!dropper->IsDone()) {
+            return;
+        }
+    }
+    const int leftOff = CProfile::current->TakeProfilesLeftOff();
+    if (leftOff == 0) {
+        return;
+    }
+    PrepareChild(false);
+    feedback_data request{};
+    request.id = leftOff == 1 ? kProfileLeftOffNotice : kProfilesLeftOffNotice;
+    request.number = leftOff;
+    notice = new CControllerPopUp(request, true, -1);
+    PassFocus(notice);
 }
 
 void CControllerMain::InputKey(bool, int) {}
@@ -312,6 +336,8 @@ void CControllerMain::GotFocusBack()
         renamed = true;
     } else if (trophies) {
         DeleteAndClear(trophies);
+    } else if (notice) {
+        DeleteAndClear(notice);
     } else if (exitGUI) {
         quit = exitGUI->result;
         DeleteAndClear(exitGUI);

@@ -2,6 +2,8 @@
 // the program ends. Its seven buttons slide in from the right; it opens the
 // intro story or the island chooser to play, the new-game question and the
 // other meta screens, and writes the profile files whenever one comes back.
+// Profiles that a list of players made again could not read are told of in
+// a notice over it.
 #pragma once
 
 #include "CController.h"
@@ -53,6 +55,9 @@ public:
     static CControllerExit* exitGUI;
     static CControllerSettings* settings;
     static CControllerTrophies* trophies;
+    // A word to the player over the menu, apart from the new-game question:
+    // its okay answers nothing.
+    static CControllerPopUp* notice;
     static CSprite* sBrinemark;  // the fading copy of the screen before
 
 private:
@@ -61,5 +66,8 @@ private:
     // unloaded (a full-screen child) or parked (an overlay child).
     void PrepareChild(bool fullScreen);
     void OpenIntroStory();
+    // Once the menu stands whole: tells of profiles the rebuilt list of
+    // players had to leave off, once.
+    void TellWhatLoadingLeftOff();
     void MusicStep();
 };

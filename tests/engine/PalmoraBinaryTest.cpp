@@ -171,3 +171,23 @@ TEST_F(PalmoraBinary, PlaysTheTitleSongWhileLoading)
     }
     EXPECT_GT(loudest, 1000) << "the title song should be heard";
 }
+
+// A new player who names a data folder of their own need not make it first;
+// only a folder that cannot be made ends the game, with the save's message.
+TEST_F(PalmoraBinary, MakesTheUserDataFolderItIsToldToUseOrEndsWhenItCannot)
+{
+    const std::string made = folder.File("games/palmora/data/");
+    setenv("PALMORA_USER_DATA", made.c_str(), 1);
+    ExpectCleanRun(RunGameUntilClosed(binary));
+    EXPECT_TRUE(Exists(made + "PALMORAv8.DAT"));
+    EXPECT_TRUE(Exists(made + "PROFILE1v8.DAT"));
+
+    folder.Write("a-file", "not a folder");
+    const std::string impossible = folder.File("a-file/data/");
+    setenv("PALMORA_USER_DATA", impossible.c_str(), 1);
+    const GameRun run = RunGameUntilClosed(binary);
+    ASSERT_TRUE(WIFEXITED(run.status)) << run.output;
+    EXPECT_EQ(WEXITSTATUS(run.status), 1) << run.output;
+    EXPECT_NE(run.output.find("ERROR!  Cannot save profile: " + impossible + "PROFILE1v8.DAT"), std::string::npos)
+        << run.output;
+}

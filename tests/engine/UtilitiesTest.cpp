@@ -158,6 +158,11 @@ TEST(GetUserDataPath, UsesTheOverrideOrMakesTheFolderUnderTheDataHome)
     TempFolder folder;
     EXPECT_EQ(UserDataPath(), folder.File("userdata/"));
     EXPECT_TRUE(Exists(folder.File("userdata/")));
+    {
+        EnvironmentValue nested("PALMORA_USER_DATA", folder.File("new/nested/data").c_str());
+        EXPECT_EQ(UserDataPath(), folder.File("new/nested/data/"));
+        EXPECT_TRUE(Exists(folder.File("new/nested/data/"))) << "an override is made with its parents";
+    }
 
     EnvironmentValue noOverride("PALMORA_USER_DATA", nullptr);
     EnvironmentValue home("HOME", folder.File("home").c_str());

@@ -2,6 +2,7 @@
 // headers and repeated damage: one bad value never costs the player the rest
 // of the profile, and nothing that was kept beside the files is overwritten.
 #include "CProfileTestFixture.h"
+#include "TestBytes.h"
 
 #include <cmath>
 #include <fstream>
@@ -429,6 +430,59 @@ TEST_F(CProfileDamage, DeletedAndRenamedProfilesStayThatWayInARebuiltHeader)
     EXPECT_STREQ(profile->GetActiveProfileName(), "Bea");
     EXPECT_EQ(profile->GetValue<long>(33), 700);
     EXPECT_TRUE(Exists("PROFILE4v8.DAT")) << "a deleted profile's files stay on disk";
+}
+
+// A profile no copy of which reads is named in the log, counted once for the
+// player to be told, and never written over: neither by the next player
+// added nor by the new first player when no profile reads at all.
+TEST_F(CProfileDamage, AProfileARebuiltHeaderLeavesOffKeepsItsFilesUntouched)
+{
+    const std::string cutShort = ReadBytes(PALMORA_SOURCE_DIR "/tests/fuzz/corpus/game/profile-cut-short.DAT");
+    const auto leftOff = [this](const std::string& file) {
+        return Logged("A profile file could not be read; its profile is left off the list: " + UserFile(file));
+    };
+    WriteUserFile("PROFILE1v8.DAT", NamedProfile("Ana", false, 1000, 1));
+    WriteUserFile("PROFILE4v8.DAT", cutShort);
+    WriteUserFile("PROFILE4v8.DAT.BAKL", "damaged");
+    // A profile read from its backup is listed, with its main file named.
+    WriteUserFile("PROFILE5v8.DAT", "damaged");
+    WriteUserFile("PROFILE5v8.DAT.BAKS", NamedProfile("Cy", false, 500, 5));
+    CProfile* profile = Open();
+    ASSERT_EQ(profile->GetNumProfiles(), 2);
+    EXPECT_STREQ(profile->GetProfileNameAbsolute(0), "Ana");
+    EXPECT_STREQ(profile->GetProfileNameAbsolute(1), "Cy");
+    EXPECT_TRUE(leftOff("PROFILE4v8.DAT")) << Log();
+    EXPECT_TRUE(leftOff("PROFILE4v8.DAT.BAKL")) << Log();
+    EXPECT_TRUE(Logged("A profile file could not be read; an older copy of it was read instead: " +
+                       UserFile("PROFILE5v8.DAT")));
+    EXPECT_EQ(profile->TakeProfilesLeftOff(), 1);
+    EXPECT_EQ(profile->TakeProfilesLeftOff(), 0) << "the player is told once";
+
+    // Two listed, so the next id would be 3: the left-off profile's.
+    profile->AddProfile("Bo");
+    profile = Reopen();
+    EXPECT_EQ(ReadUserFile("PALMORAv8.DAT"), HeaderFile(5, {{0, "Ana"}, {4, "Cy"}, {5, "Bo"}}));
+    EXPECT_EQ(profile->TakeProfilesLeftOff(), 0) << "the saved list is not made again";
+    delete profile;
+    EXPECT_TRUE(ReadUserFile("PROFILE4v8.DAT") == cutShort) << "the left-off profile's file is untouched";
+    EXPECT_EQ(ReadUserFile("PROFILE4v8.DAT.BAKL"), "damaged");
+    for (const char* kept : {"PROFILE4v8.DAT.BAKS", "PROFILE4v8.DAT.BAD1", "PROFILE4v8.DAT.BAKL.BAD1"}) {
+        EXPECT_FALSE(Exists(kept)) << kept;
+    }
+
+    // With no profile that reads, the new first player takes files of its own.
+    std::filesystem::remove_all(UserFile(""));
+    std::filesystem::create_directories(UserFile(""));
+    WriteUserFile("PROFILE1v8.DAT", cutShort);
+    profile = Open();
+    ASSERT_EQ(profile->GetNumProfiles(), 1);
+    EXPECT_STREQ(profile->GetActiveProfileName(), "PLAYER 1");
+    EXPECT_EQ(profile->TakeProfilesLeftOff(), 1);
+    profile = Reopen();
+    delete profile;
+    EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT") == cutShort) << "the left-off profile's file is untouched";
+    EXPECT_TRUE(Exists("PROFILE2v8.DAT"));
+    EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD1"));
 }
 
 TEST_F(CProfileDamage, EachDamageIsKeptBesideItsFileTheOldestGoingFirst)

@@ -2,6 +2,8 @@
 
 #include "ChildProcess.h"
 #include "ScratchMount.h"
+#include "SoundLayer.h"
+#include "TestBytes.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -9,7 +11,25 @@
 #include <csignal>
 #include <tuple>
 
-class CProfileFiles : public ProfileFixture {};
+class CProfileFiles : public ProfileFixture {
+protected:
+    // Sound on, on the null output, for as long as the object lives.
+    struct SoundOn {
+        explicit SoundOn(const CProfileFiles& test)
+        {
+            test.WriteUserFile("SOUNDv8.DAT", Int32(SOUND_OUTPUT_NOSOUND) + Int32(0));
+            CSound::Initialize(true);
+        }
+        ~SoundOn() { CSound::ShutDown(); }
+    };
+
+    static std::string FloatBytes(float value)
+    {
+        std::string bytes(4, '\0');
+        memcpy(&bytes[0], &value, 4);
+        return bytes;
+    }
+};
 
 TEST(CProfileChecksum, SumsSignedBytesWrappingInThirtyTwoBits)
 {
@@ -136,10 +156,14 @@ TEST_F(CProfileFiles, SavesTheRunningSettingsAndAppliesThemOnlyWhenSomeRungReadA
         CProfile::inputGrab = false;
     };
     CProfile* profile = Open();
-    CSound::globalSoundVolume = 0.25f;
-    CSound::globalMusicVolume = 0.5f;
-    set(2.5f, false, false);
-    profile->Save();
+    {
+        SoundOn sound(*this);
+        ASSERT_TRUE(CSound::soundInitialized);
+        CSound::SetGlobalVolume(0.25f);
+        CSound::SetGlobalMusicVolume(0.5f);
+        set(2.5f, false, false);
+        profile->Save();
+    }
     const StoredBlock block = ParseProfile(ReadUserFile("PROFILE1v8.DAT"));
     const std::string stored[] = {{"\x00\x00\x80\x3E", 4}, {"\x00\x00\x00\x3F", 4}, {"\x00\x00\x20\x40", 4},
                                   {"\x00", 1}, {"\x00", 1}};
@@ -166,6 +190,27 @@ TEST_F(CProfileFiles, SavesTheRunningSettingsAndAppliesThemOnlyWhenSomeRungReadA
         profile = Open();
         EXPECT_EQ(running(), (damagedMain ? Settings{1.0f, true, true, false} : Settings{3.0f, false, false, false}));
         delete profile;
+    }
+}
+
+// With no sound device the running volumes are never set, and saving them
+// would put their start values over the player's in every copy in turn.
+TEST_F(CProfileFiles, WithSoundOffSavesKeepTheStoredVolumes)
+{
+    ASSERT_FALSE(CSound::soundInitialized);
+    WriteUserFile("PROFILE1v8.DAT",
+                  ReadBytes(PALMORA_SOURCE_DIR "/tests/fuzz/corpus/game/volumes-kept-with-sound-off.DAT"));
+    WriteUserFile("PALMORAv8.DAT", HeaderFile(0, {{0, "PLAYER 1"}}));
+    CProfile* profile = Open();
+    EXPECT_NE(folder.Read("LOG.TXT").find("Sound is off; saves keep the stored volumes: sound 0.4, music 0.3"),
+              std::string::npos)
+        << folder.Read("LOG.TXT");
+    profile->SaveHeader();
+    delete profile;
+    for (const char* file : {"PROFILE1v8.DAT", "PROFILE1v8.DAT.BAKS"}) {
+        const StoredBlock block = ParseProfile(ReadUserFile(file));
+        EXPECT_EQ(block.scalars.at(20).bytes, FloatBytes(0.4f)) << file;
+        EXPECT_EQ(block.scalars.at(21).bytes, FloatBytes(0.3f)) << file;
     }
 }
 

@@ -6,11 +6,13 @@
 #include "CPerson.h"
 #include "CTutorialDialog.h"
 #include "LayoutCheck.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <fstream>
 #include <map>
 
 namespace {
@@ -201,3 +203,57 @@ TEST_F(MainMenuTest, AWindowCloseDuringTheStoryOrItsSkipQuestionOpensNothingMore
 }
 
 }  // namespace
+
+// A list of players made again without the profiles it could not read: the
+// player is told once, over the menu, in a notice apart from the new-game
+// question, whose okay starts and resets nothing.
+TEST_F(MainMenuTest, AProfileLeftOffARebuiltListIsToldOnceAndItsOkayResetsNothing)
+{
+    char userData[4096];
+    GetUserDataPath(userData);
+    const std::string folder = userData;
+    const std::string cutShort = ReadBytes(PALMORA_SOURCE_DIR "/tests/fuzz/corpus/game/profile-cut-short.DAT");
+    struct Case {
+        int leftOff;
+        int text;
+    };
+    for (const Case& c : {Case{1, 12130}, Case{2, 12131}}) {
+        SCOPED_TRACE(c.leftOff);
+        CController::running = true;
+        root.GotFocus(nullptr, true);
+        CProfile::current->SaveHeader();
+        for (const char* suffix : {"", ".BAKS", ".BAKL"}) {
+            std::remove((folder + "PALMORAv8.DAT" + suffix).c_str());
+        }
+        for (int i = 0; i < c.leftOff; i++) {
+            std::ofstream(folder + "PROFILE" + std::to_string(i + 4) + "v8.DAT", std::ios::binary) << cutShort;
+        }
+        CProfile::current->LoadHeader(0);
+        SetEveryKey();
+        const std::map<int, long> before = Keys();
+
+        Open();
+        ASSERT_NE(CControllerMain::notice, nullptr);
+        ASSERT_EQ(CController::focus, CControllerMain::notice);
+        EXPECT_EQ(CControllerMain::popUp, nullptr);
+        EXPECT_EQ(CControllerMain::notice->request.id, c.text);
+        EXPECT_EQ(CControllerMain::notice->cancelButton, nullptr) << "a notice, not a question";
+        for (const std::string& problem : LayoutProblems()) {
+            ADD_FAILURE() << problem;
+        }
+        SaveRedrawnScreen(ScreenshotPath("MainMenu-ProfilesLeftOff" + std::to_string(c.leftOff) + "-dummy.png"));
+        CControllerMain::notice->GUICallback(0, 0);
+        Turn(60);
+        EXPECT_EQ(CController::focus, menu) << "told once";
+        EXPECT_EQ(CControllerMain::notice, nullptr);
+        EXPECT_TRUE(menu->spritesLoaded);
+        EXPECT_EQ(CControllerMain::introStory, nullptr);
+        EXPECT_EQ(Keys(), before);
+        EXPECT_TRUE(CPerson::stoppedSimForDeath);
+        for (int i = 0; i < c.leftOff; i++) {
+            EXPECT_TRUE(ReadBytes(folder + "PROFILE" + std::to_string(i + 4) + "v8.DAT") == cutShort);
+        }
+        delete root.child;
+        root.child = nullptr;
+    }
+}
