@@ -86,6 +86,12 @@ paint_box ButtonFace(const std::string& name, paint_box area)
     if (name.rfind("sidebar_button_science", 0) == 0) {
         return {area.x, area.y + area.h - 40, area.w - 8, 40};
     }
+    // The lessons' okay button sets its label 5 px above the image's middle
+    // and stands 26 px above its lowest box's bottom: its face is the
+    // image's top 26 rows, round the label.
+    if (name.rfind("tutorial_button_okay", 0) == 0) {
+        return {area.x, area.y, area.w, 26};
+    }
     return area;
 }
 
@@ -410,6 +416,13 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         // A timed message shows on a warmer ground than a tool-tip.
         const bool message = n.find("_B2") != std::string::npos;
         PaintPlainPanel(canvas, area, message ? Rgb(110, 64, 30) : panel, job.seed);
+        return;
+    }
+    if (starts("tutorial_box_H_A")) {
+        // The story's closing question: its box lies over the first panel's
+        // last captions and must hide them whole, so it is square-cornered
+        // and starts 4 px down, clear of the caption just above it.
+        PaintBoard(canvas, {area.x, area.y + 4, area.w, area.h - 4}, 3, panel, job.seed);
         return;
     }
     if (starts("trophies_boxB")) {

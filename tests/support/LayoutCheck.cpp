@@ -118,6 +118,36 @@ bool Badge(const shown_sprite& text)
     return onlyInserted && text.lines.size() == 1 && text.written.w <= kBadgeW;
 }
 
+// The part of the image that is painted (at least half opaque), on screen,
+// within the part of it shown; empty when nothing is.
+PF_Rect PaintedBox(const shown_sprite& s)
+{
+    const int id = s.sprite->GetImage(static_cast<int>(s.sprite->GetFrame()));
+    SDL_Surface* image = CSprite::draw->GetSurface(id);
+    const int left = s.box.x - s.sprite->GetSrcXOff();
+    const int top = s.box.y - s.sprite->GetSrcYOff();
+    int x0 = s.box.x + s.box.w, y0 = s.box.y + s.box.h, x1 = s.box.x - 1, y1 = s.box.y - 1;
+    CSprite::draw->LockImage(id);
+    for (int y = s.box.y; y < s.box.y + s.box.h; y++) {
+        for (int x = s.box.x; x < s.box.x + s.box.w; x++) {
+            const int ix = x - left, iy = y - top;
+            if (ix < 0 || iy < 0 || ix >= image->w || iy >= image->h) {
+                continue;
+            }
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(CSprite::draw->getpixel(image, ix, iy), image->format, &r, &g, &b, &a);
+            if (a >= 128) {
+                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+            }
+        }
+    }
+    CSprite::draw->UnlockImage(id);
+    if (x1 < x0) {
+        return {0, 0, 0, 0};
+    }
+    return {x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
 std::vector<shown_sprite> ShownSprites()
 {
     std::vector<shown_sprite> shown;
@@ -350,7 +380,8 @@ void CheckButtonFrames(const std::vector<shown_sprite>& shown, std::vector<std::
         auto covered = [&](int x, int y) {
             return std::any_of(beneath.begin(), beneath.end(), [&](const shown_sprite* s) { return Holds(s->box, x, y); });
         };
-        const PF_Rect& f = face->box;
+        // The face as painted: clear rows of its image overhang nothing.
+        const PF_Rect f = PaintedBox(*face);
         if (!covered(f.x + f.w / 2, f.y + f.h / 2)) {
             continue;
         }
@@ -582,7 +613,9 @@ void CheckContrast(const shown_sprite& text, const Drawn& behind, const std::vec
 
 // A frame line or a picture's border through a line's ink reads as the text
 // leaving its box or running into the picture.
-void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, std::vector<std::string>& problems)
+// A line wholly hidden under a picture drawn over it is out of sight.
+void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, const std::vector<shown_sprite>& shown,
+                           std::vector<std::string>& problems)
 {
     if (Badge(text)) {
         return;
@@ -590,7 +623,8 @@ void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, std::v
     const PF_Rect window = {0, 0, kWindowW, kWindowH};
     for (const PF_Rect& line : text.lines) {
         const PF_Rect ink = Ink(line);
-        if (ink.w > 1 && ink.h > 1 && Inside(ink, window) && EdgeThrough(behind, ink)) {
+        if (ink.w > 1 && ink.h > 1 && Inside(ink, window) && !GlyphPixels(text, line, shown).empty() &&
+            EdgeThrough(behind, ink)) {
             problems.push_back(Name(text) + ": line " + Describe(line) +
                                " runs over a frame line or a picture's border");
         }
@@ -639,10 +673,11 @@ void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std:
         if (face == shown.end() || !Inside(face->box, window) || UnderAnotherPage(*face, shown)) {
             continue;
         }
-        const PF_Rect& f = face->box;
+        const PF_Rect& image = face->box;
+        const PF_Rect f = PaintedBox(*face);
         const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(f);
         auto under = [&](const shown_sprite& s) {
-            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == f.w && s.box.h == f.h);
+            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == image.w && s.box.h == image.h);
         };
         const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
         const shown_sprite* holder = nullptr;
@@ -710,36 +745,6 @@ bool OpaqueAt(const shown_sprite& s, int x, int y)
     SDL_GetRGBA(CSprite::draw->getpixel(image, ix, iy), image->format, &r, &g, &b, &a);
     CSprite::draw->UnlockImage(id);
     return a >= 128;
-}
-
-// The part of the image that is painted (at least half opaque), on screen,
-// within the part of it shown; empty when nothing is.
-PF_Rect PaintedBox(const shown_sprite& s)
-{
-    const int id = s.sprite->GetImage(static_cast<int>(s.sprite->GetFrame()));
-    SDL_Surface* image = CSprite::draw->GetSurface(id);
-    const int left = s.box.x - s.sprite->GetSrcXOff();
-    const int top = s.box.y - s.sprite->GetSrcYOff();
-    int x0 = s.box.x + s.box.w, y0 = s.box.y + s.box.h, x1 = s.box.x - 1, y1 = s.box.y - 1;
-    CSprite::draw->LockImage(id);
-    for (int y = s.box.y; y < s.box.y + s.box.h; y++) {
-        for (int x = s.box.x; x < s.box.x + s.box.w; x++) {
-            const int ix = x - left, iy = y - top;
-            if (ix < 0 || iy < 0 || ix >= image->w || iy >= image->h) {
-                continue;
-            }
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(CSprite::draw->getpixel(image, ix, iy), image->format, &r, &g, &b, &a);
-            if (a >= 128) {
-                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
-            }
-        }
-    }
-    CSprite::draw->UnlockImage(id);
-    if (x1 < x0) {
-        return {0, 0, 0, 0};
-    }
-    return {x0, y0, x1 - x0 + 1, y1 - y0 + 1};
 }
 
 struct page_picture {
@@ -812,17 +817,21 @@ void CheckPictures(const std::vector<shown_sprite>& shown, const std::vector<con
     std::vector<const page_picture*> framed;
     for (const page_picture& p : pictures) {
         const std::string name = "picture " + Describe(p.painted);
+        const page_picture* board = BoardOf(p, pictures);
+        // A frame piece laid across a framed picture's edge may run on past
+        // the window's edge, as a frame runs on under the window's own.
+        const bool framePiece = board && AcrossEdge(p, *board) && board->painted.w >= kFramedSide &&
+                                board->painted.h >= kFramedSide;
         const int placedX = p.shown->sprite->GetX(), placedY = p.shown->sprite->GetY();
-        if (placedX >= 0 && placedY >= 0 && placedX < kWindowW && placedY < kWindowH && !Inside(p.painted, window)) {
+        if (placedX >= 0 && placedY >= 0 && placedX < kWindowW && placedY < kWindowH && !framePiece &&
+            !Inside(p.painted, window)) {
             problems.push_back(name + " reaches past the window's edge");
         }
-        const page_picture* board = BoardOf(p, pictures);
         if (!board) {
             continue;
         }
         if (AcrossEdge(p, *board)) {
-            if (board->painted.w >= kFramedSide && board->painted.h >= kFramedSide &&
-                std::find(framed.begin(), framed.end(), board) == framed.end()) {
+            if (framePiece && std::find(framed.begin(), framed.end(), board) == framed.end()) {
                 framed.push_back(board);
             }
             continue;
@@ -939,7 +948,7 @@ void CheckCaptionsOnTabs(const std::vector<const shown_sprite*>& texts, const st
         const PF_Rect painted = PaintedBox(*face);
         for (const shown_sprite* text : texts) {
             // A label the button was given later lies just above its face.
-            if (text->z < face->z || text->z == face->z + kLabelDepth || text->lines.size() != 1) {
+            if (text->z < face->z || text->z == face->z + kLabelDepth || text->lines.size() != 1 || Badge(*text)) {
                 continue;
             }
             const PF_Rect& line = text->lines.front();
@@ -988,7 +997,7 @@ std::vector<std::string> LayoutProblems()
         for (const shown_sprite* text : texts) {
             if (!UnderAnotherPage(*text, shown)) {
                 CheckContrast(*text, behind, shown, problems);
-                CheckEdgesThroughText(*text, behind, problems);
+                CheckEdgesThroughText(*text, behind, shown, problems);
             }
         }
         CheckWidgetsInsidePanels(shown, order, problems);
