@@ -409,9 +409,22 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     // Pieces that lie inside another piece of their screen continue its
     // panel: the tool-tip bar's and the tutorial boxes' inner pieces, the
     // trophy text box's description piece.
+    if (starts("trophies_boxA")) {
+        // The trophy's text box, as wide as its description piece: in the
+        // pop-up both end where the pop-up's board ends, 15 px in from the
+        // box's left edge.
+        PaintBoard(canvas, {area.x + 15, area.y, area.w - 30, area.h}, 12, panel, job.seed);
+        return;
+    }
+    if (starts("trophies_boxC")) {
+        // The description piece fills the text box to its sides and nearly
+        // to its bottom: it carries the box's frame down its sides and
+        // along its bottom, its top running on into the box's panel.
+        PaintBoard(canvas, {area.x, area.y - 20, area.w, area.h + 20}, 0, panel, job.seed);
+        return;
+    }
     const bool inner = starts("sidebar_info_top_B") || starts("sidebar_info_top_taller_B") ||
-                       (starts("tutorial_box_") && n.find("_B.") != std::string::npos) || starts("trophies_boxC") ||
-                       starts("loadingB_wood_B");
+                       (starts("tutorial_box_") && n.find("_B.") != std::string::npos) || starts("loadingB_wood_B");
     if (inner) {
         // A timed message shows on a warmer ground than a tool-tip.
         const bool message = n.find("_B2") != std::string::npos;
