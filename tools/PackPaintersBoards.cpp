@@ -108,12 +108,13 @@ const std::vector<screen_board>& ScreenBoards()
         {{{"scilabGUI_main_A", 130, 41}, {"scilabGUI_main_B", 154, 81}},
          {{130, 41, 540, 545, Look::Board, 24}, {154, 81, 240, 350, Look::Well, 10}}},
         // The clothes designer: the orders in a box, the quick colours in a
-        // box under their title band.
+        // box with their title band.
         {{{"clothtarr_mainback_A", 42, 0}, {"clothtarr_mainback_B", 103, 47}},
          {{42, 0, 720, 570, Look::Board, 24}, {398, 72, 340, 164, Look::Well, 10}}},
+        // Its title band stands inside the box, clear of the box's rim.
         {{{"clothtarr_main_A", 100, 295}, {"clothtarr_main_B", 111, 302}, {"clothtarr_main_C", 107, 362}},
-         {{100, 295, 320, 205, Look::Hole, 0}, {111, 302, 190, 55, Look::Plain, 0},
-          {100, 306, 320, 194, Look::Well, 12}, {111, 304, 190, 50, Look::Strip, 0}}},
+         {{100, 295, 320, 205, Look::Hole, 0}, {100, 295, 320, 205, Look::Well, 12},
+          {111, 304, 190, 50, Look::Strip, 0}}},
         // The instructions: the page in a box over the board.
         {{{"instructions_main_A", 2, 0}, {"instructions_main_B", 25, 26}},
          {{2, 0, 796, 600, Look::Board, 24}, {25, 26, 750, 490, Look::Well, 10}}},

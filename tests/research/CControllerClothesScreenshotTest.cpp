@@ -23,7 +23,7 @@ struct ClothesScene : ClothesTest {
         SetUp();
         Member(1, 0);
         CPerson* woman = Member(3, 1);
-        Member(5, 0);
+        Member(5, 0, 30, 7001);
         Open(woman);
         // Two orders for her, one for the next adult, one for the one after
         // and a last one back with her.
