@@ -120,8 +120,14 @@ const std::vector<screen_board>& ScreenBoards()
          {{2, 0, 796, 600, Look::Board, 24}, {25, 26, 750, 490, Look::Well, 10}}},
         // The flower panel, fastened to the window's left edge.
         {{{"flowerGUI_main_A", 0, 86}, {"flowerGUI_main_B", 0, 129}}, {{-14, 86, 152, 293, Look::Board, 14}}},
-        // The island map's list of figures.
-        {{{"map_listbox_A", 2, 54}, {"map_listbox_B", 11, 63}}, {{2, 54, 280, 546, Look::Board, 18}}},
+        // The island map: the list of figures on its board, and a board
+        // round the island's picture (shown from below through an opening,
+        // its frame laid 2 px over the picture's edge) on every side but the
+        // top, which the name plates' rail frames; it runs on past the
+        // window's right edge.
+        {{{"map_listbox_A", 2, 54}, {"map_listbox_B", 11, 63}},
+         {{278, 8, 540, 592, Look::Board, 18}, {287, 20, 488, 488, Look::Hole, 0}, {289, 22, 484, 484, Look::Window, 0},
+          {2, 54, 280, 546, Look::Board, 18}}},
     };
     return boards;
 }

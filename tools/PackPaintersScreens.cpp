@@ -409,6 +409,18 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     // Pieces that lie inside another piece of their screen continue its
     // panel: the tool-tip bar's and the tutorial boxes' inner pieces, the
     // trophy text box's description piece.
+    if (starts("map_islandnamebox")) {
+        // The plate, and to its right the rail along the island picture's
+        // top, held by a bracket at each end: the left plate's first one
+        // meets the list's board beside the picture, its last one the right
+        // plate; the right plate's last one meets the board right of the
+        // picture, past the window's edge.
+        PaintBoard(canvas, {area.x + 200, area.y, area.w - 200 + 12, 28}, 0, panel, job.seed);
+        PaintBoard(canvas, {area.x + 228, area.y, 40, 56}, 8, panel, job.seed);
+        PaintBoard(canvas, {area.x + area.w - 40, area.y, 40, 56}, 8, panel, job.seed);
+        PaintBoard(canvas, {area.x, area.y, 240, area.h}, 14, panel, job.seed);
+        return;
+    }
     if (starts("trophies_boxA")) {
         // The trophy's text box, as wide as its description piece: in the
         // pop-up both end where the pop-up's board ends, 15 px in from the
