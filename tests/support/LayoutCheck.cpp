@@ -675,7 +675,7 @@ void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std:
         }
         const PF_Rect& image = face->box;
         const PF_Rect f = PaintedBox(*face);
-        const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(f);
+        const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(image);
         auto under = [&](const shown_sprite& s) {
             return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == image.w && s.box.h == image.h);
         };
@@ -852,7 +852,8 @@ void CheckPictures(const std::vector<shown_sprite>& shown, const std::vector<con
             continue;
         }
         const PF_Rect inner = {a.x + kEdgeInset, a.y + kEdgeInset, a.w - 2 * kEdgeInset, a.h - 2 * kEdgeInset};
-        if (above && p.area <= kPictureShare * board->area && inner.w > 1 && inner.h > 1 && Inside(inner, window) &&
+        if (above && acrossFits && downFits && p.area <= kPictureShare * board->area && inner.w > 1 && inner.h > 1 &&
+            Inside(inner, window) &&
             EdgeThrough(Drawn(order, inner, [&](const shown_sprite& s) { return &s == board->shown; }), inner)) {
             problems.push_back(name + " crosses a frame line of the board it stands on " + Describe(b));
         }
