@@ -27,6 +27,7 @@ enum class Look {
     Water,  // the deep blue of the sea round the island chooser's picture, carried on under its name
     Compass,  // a chart's compass rose, faint on the panel: what a navigator keeps beside the islands
     Plate,  // the wooden plate under the chooser's island name, carried on where it crosses the sea strip
+    Rays,   // soft light fanning up from the middle of the box's bottom edge, over the panel
 };
 
 struct board_shape {
@@ -90,10 +91,12 @@ const std::vector<screen_board>& ScreenBoards()
         {{{"crateGUI_main_A", 175, 83}, {"crateGUI_main_B1", 222, 282}, {"crateGUI_main_C1", 239, 282},
           {"crateGUI_main_B2", 222, 282}, {"crateGUI_main_C2", 239, 282}, {"crateGUI_blank", 368, 200}},
          {{308, 158, 150, 136, Look::Board, 16}, {222, 282, 347, 206, Look::Board, 0}}},
-        // The trophy pop-up: the heading on a band, the disc on plain panel.
+        // The trophy pop-up: the heading on a band, the disc on plain panel
+        // in a glow of rays rising from it to the heading.
         {{{"trophy_unlocked_main_A", 198, 45}, {"trophy_unlocked_main_B", 261, 53},
           {"trophy_unlocked_main_C", 293, 215}},
-         {{198, 45, 404, 480, Look::Board, 20}, {261, 53, 278, 50, Look::Strip, 0}}},
+         {{198, 45, 404, 480, Look::Board, 20}, {206, 60, 388, 190, Look::Rays, 0},
+          {261, 53, 278, 50, Look::Strip, 0}}},
         // Settings, credits and the in-game menu: one board each.
         {{{"settings_main_A", 190, 57}, {"settings_main_B", 215, 87}}, {{190, 57, 430, 500, Look::Board, 24}}},
         {{{"credits_mainA", 119, 58}, {"credits_mainB", 144, 84}}, {{119, 58, 560, 470, Look::Board, 24}}},
@@ -248,6 +251,23 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
                         return rim ? kNamePlateRim : NamePlateWood(px + dx, py + dy);
                     });
         break;
+    case Look::Rays: {
+        // Twelve broad beams, their sides soft so that no edge runs through
+        // what stands on them, fading with the distance from their source.
+        const paint_point c{box.x + box.w / 2, box.y + box.h};
+        const float reach = std::max(box.w / 2, box.h);
+        canvas.Fill(box.x, box.y, box.x + box.w, box.y + box.h,
+                    [&](float px, float py) {
+                        return px >= box.x && py >= box.y && px <= box.x + box.w && py <= box.y + box.h;
+                    },
+                    [&](float px, float py) {
+                        const float dx = px - c.x, dy = py - c.y;
+                        const float beam = std::pow(std::max(0.0f, std::cos(12 * std::atan2(dx, -dy))), 2.0f);
+                        const float fade = std::max(0.0f, 1 - std::sqrt(dx * dx + dy * dy) / reach);
+                        return Rgb(255, 236, 170, static_cast<int>(40 * beam * fade));
+                    });
+        break;
+    }
     case Look::Compass: {
         const paint_point c{box.x + box.w / 2, box.y + box.h / 2};
         const float r = std::min(box.w, box.h) / 2;
