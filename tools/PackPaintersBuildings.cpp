@@ -232,7 +232,7 @@ paint_box BuildMenuCardRoom(const std::string& name, paint_box area)
         {"craftworks", -5, 18}, {"observatory", -15, 18}, {"shipyard", 9, 10}, {"ship", 5, 0},
         {"wonderA", -24, 11}, {"wonderB", -21, 14},
     };
-    const float kMargin = 4;
+    const float kMargin = 3;
     if (name.rfind("buildGUI_", 0) != 0 || name.find("large") != std::string::npos) {
         return area;
     }
