@@ -40,6 +40,12 @@ bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box ro
 // The finished hut of a size (0 small, 1 large) under the roof of its grade
 // (0 none, 1 roofed, 2 grand), fitted into the area.
 void PaintHutPicture(CPictureCanvas& canvas, int size, int grade, paint_box area);
+// Where a build menu item's small picture may paint: inside the card of
+// the button it stands on, wherever the build menu and the hut chooser set
+// it; the whole area for any other picture.
+paint_box BuildMenuCardRoom(const std::string& name, paint_box area);
+// Clears what was painted outside such a room's card.
+void ClipToCard(CPictureCanvas& canvas, paint_box room);
 // Is the picture readable and its label one the manifest gave (not the
 // name's own stem, not ".")?
 bool HasOwnLabel(const picture_job& job);

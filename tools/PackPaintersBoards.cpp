@@ -27,6 +27,7 @@ enum class Look {
     Water,  // the deep blue of the sea round the island chooser's picture, carried on under its name
     Compass,  // a chart's compass rose, faint on the panel: what a navigator keeps beside the islands
     Plate,  // the wooden plate under the chooser's island name, carried on where it crosses the sea strip
+    Rays,   // soft light fanning up from the middle of the box's bottom edge, over the panel
 };
 
 struct board_shape {
@@ -90,10 +91,12 @@ const std::vector<screen_board>& ScreenBoards()
         {{{"crateGUI_main_A", 175, 83}, {"crateGUI_main_B1", 222, 282}, {"crateGUI_main_C1", 239, 282},
           {"crateGUI_main_B2", 222, 282}, {"crateGUI_main_C2", 239, 282}, {"crateGUI_blank", 368, 200}},
          {{308, 158, 150, 136, Look::Board, 16}, {222, 282, 347, 206, Look::Board, 0}}},
-        // The trophy pop-up: the heading on a band, the disc on plain panel.
+        // The trophy pop-up: the heading on a band, the disc on plain panel
+        // in a glow of rays rising from it to the heading.
         {{{"trophy_unlocked_main_A", 198, 45}, {"trophy_unlocked_main_B", 261, 53},
           {"trophy_unlocked_main_C", 293, 215}},
-         {{198, 45, 404, 480, Look::Board, 20}, {261, 53, 278, 50, Look::Strip, 0}}},
+         {{198, 45, 404, 480, Look::Board, 20}, {206, 60, 388, 190, Look::Rays, 0},
+          {261, 53, 278, 50, Look::Strip, 0}}},
         // Settings, credits and the in-game menu: one board each.
         {{{"settings_main_A", 190, 57}, {"settings_main_B", 215, 87}}, {{190, 57, 430, 500, Look::Board, 24}}},
         {{{"credits_mainA", 119, 58}, {"credits_mainB", 144, 84}}, {{119, 58, 560, 470, Look::Board, 24}}},
@@ -108,19 +111,26 @@ const std::vector<screen_board>& ScreenBoards()
         {{{"scilabGUI_main_A", 130, 41}, {"scilabGUI_main_B", 154, 81}},
          {{130, 41, 540, 545, Look::Board, 24}, {154, 81, 240, 350, Look::Well, 10}}},
         // The clothes designer: the orders in a box, the quick colours in a
-        // box under their title band.
+        // box with their title band.
         {{{"clothtarr_mainback_A", 42, 0}, {"clothtarr_mainback_B", 103, 47}},
          {{42, 0, 720, 570, Look::Board, 24}, {398, 72, 340, 164, Look::Well, 10}}},
+        // Its title band stands inside the box, clear of the box's rim.
         {{{"clothtarr_main_A", 100, 295}, {"clothtarr_main_B", 111, 302}, {"clothtarr_main_C", 107, 362}},
-         {{100, 295, 320, 205, Look::Hole, 0}, {111, 302, 190, 55, Look::Plain, 0},
-          {100, 306, 320, 194, Look::Well, 12}, {111, 304, 190, 50, Look::Strip, 0}}},
+         {{100, 295, 320, 205, Look::Hole, 0}, {100, 295, 320, 205, Look::Well, 12},
+          {111, 304, 190, 50, Look::Strip, 0}}},
         // The instructions: the page in a box over the board.
         {{{"instructions_main_A", 2, 0}, {"instructions_main_B", 25, 26}},
          {{2, 0, 796, 600, Look::Board, 24}, {25, 26, 750, 490, Look::Well, 10}}},
         // The flower panel, fastened to the window's left edge.
         {{{"flowerGUI_main_A", 0, 86}, {"flowerGUI_main_B", 0, 129}}, {{-14, 86, 152, 293, Look::Board, 14}}},
-        // The island map's list of figures.
-        {{{"map_listbox_A", 2, 54}, {"map_listbox_B", 11, 63}}, {{2, 54, 280, 546, Look::Board, 18}}},
+        // The island map: the list of figures on its board, and a board
+        // round the island's picture (shown from below through an opening,
+        // its frame laid 2 px over the picture's edge) on every side but the
+        // top, which the name plates' rail frames; it runs on past the
+        // window's right edge.
+        {{{"map_listbox_A", 2, 54}, {"map_listbox_B", 11, 63}},
+         {{278, 8, 540, 592, Look::Board, 18}, {287, 20, 488, 488, Look::Hole, 0}, {289, 22, 484, 484, Look::Window, 0},
+          {2, 54, 280, 546, Look::Board, 18}}},
     };
     return boards;
 }
@@ -241,6 +251,23 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
                         return rim ? kNamePlateRim : NamePlateWood(px + dx, py + dy);
                     });
         break;
+    case Look::Rays: {
+        // Twelve broad beams, their sides soft so that no edge runs through
+        // what stands on them, fading with the distance from their source.
+        const paint_point c{box.x + box.w / 2, box.y + box.h};
+        const float reach = std::max(box.w / 2, box.h);
+        canvas.Fill(box.x, box.y, box.x + box.w, box.y + box.h,
+                    [&](float px, float py) {
+                        return px >= box.x && py >= box.y && px <= box.x + box.w && py <= box.y + box.h;
+                    },
+                    [&](float px, float py) {
+                        const float dx = px - c.x, dy = py - c.y;
+                        const float beam = std::pow(std::max(0.0f, std::cos(12 * std::atan2(dx, -dy))), 2.0f);
+                        const float fade = std::max(0.0f, 1 - std::sqrt(dx * dx + dy * dy) / reach);
+                        return Rgb(255, 236, 170, static_cast<int>(40 * beam * fade));
+                    });
+        break;
+    }
     case Look::Compass: {
         const paint_point c{box.x + box.w / 2, box.y + box.h / 2};
         const float r = std::min(box.w, box.h) / 2;

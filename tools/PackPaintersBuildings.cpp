@@ -202,6 +202,54 @@ void PaintMystery(CPictureCanvas& canvas, const picture_job& job, paint_box area
     }
 }
 
+void ClipToCard(CPictureCanvas& canvas, paint_box room)
+{
+    // Smoke and spray drift a little past what is fitted to the room; the
+    // card's edge a few pixels further out still stops them.
+    const float grow = 3;
+    const float left = room.x - grow, top = room.y - grow, right = room.x + room.w + grow, bottom = room.y + room.h + grow;
+    const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
+    canvas.Clear(0, 0, w, std::max(0.0f, top));
+    canvas.Clear(0, bottom, w, std::max(0.0f, h - bottom));
+    canvas.Clear(0, 0, std::max(0.0f, left), h);
+    canvas.Clear(right, 0, std::max(0.0f, w - right), h);
+}
+
+paint_box BuildMenuCardRoom(const std::string& name, paint_box area)
+{
+    // Where each item's button stands from its picture's top-left corner,
+    // in the build menu and (for the huts) in the hut chooser. The buttons'
+    // cards are 86 x 60, a pixel in from their corner.
+    struct card_offset {
+        const char* word;
+        int dx, dy;
+    };
+    static const card_offset kCards[] = {
+        {"hutA", -10, 13}, {"hutA", -10, 14}, {"hutAB", -6, 13}, {"hutAC", -5, 13},
+        {"hutB", -5, 14}, {"hutB", -9, 14}, {"hutBB", -4, 13}, {"hutBC", -4, 13},
+        {"firepit", -9, 0}, {"science", -1, 22}, {"flowers", -2, 7}, {"trees", 8, 13},
+        {"storefood", -13, 14}, {"storewood", -11, 12}, {"storerock", -15, 12}, {"farm", 5, 13},
+        {"craftworks", -5, 18}, {"observatory", -15, 18}, {"shipyard", 9, 10}, {"ship", 5, 0},
+        {"wonderA", -24, 11}, {"wonderB", -21, 14},
+    };
+    const float kMargin = 3;
+    if (name.rfind("buildGUI_", 0) != 0 || name.find("large") != std::string::npos) {
+        return area;
+    }
+    float left = area.x, top = area.y, right = area.x + area.w, bottom = area.y + area.h;
+    const bool shipyard = name.find("shipyard") != std::string::npos;
+    for (const card_offset& card : kCards) {
+        if (name.find(card.word) == std::string::npos || (shipyard && std::string(card.word) == "ship")) {
+            continue;
+        }
+        left = std::max(left, area.x + card.dx + 1 + kMargin);
+        top = std::max(top, area.y + card.dy + 1 + kMargin);
+        right = std::min(right, area.x + card.dx + 1 + 86 - kMargin);
+        bottom = std::min(bottom, area.y + card.dy + 1 + 60 - kMargin);
+    }
+    return {left, top, right - left, bottom - top};
+}
+
 void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     // The build menu's item pictures stand on their buttons' cards, packed
@@ -212,8 +260,14 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         canvas.RoundedBox(area.x + 5, area.y + 5, area.w - 10, area.h - 10, area.w * 0.12f, Rgb(236, 216, 170));
     }
     picture_job inner = job;
+    // Drawn whole for the build menu, the picture keeps to its button's
+    // card; drawn into part of another picture (the side panel's), to the
+    // part it is given.
+    const bool menuPicture = onCard && area.x == 0 && area.y == 0 && area.w == canvas.Width();
     const float inset = onCard ? 4 : 12;
-    const paint_box room{area.x + inset, area.y + inset, area.w - 2 * inset, area.h - 2 * inset};
+    const paint_box room = menuPicture
+                               ? BuildMenuCardRoom(job.name, area)
+                               : paint_box{area.x + inset, area.y + inset, area.w - 2 * inset, area.h - 2 * inset};
     if (NumberAfter(job.name, "myst", -1) >= 0) {
         inner.name = "mysterious_" + std::to_string(NumberAfter(job.name, "myst", 0)) + ".png";
         PaintMystery(canvas, inner, room);
@@ -257,9 +311,13 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
             inner.name = subject.picture;
             paint_box fitted = room;
             if (subject.w > 0) {
-                const float scale = std::min(room.w / subject.w, room.h / subject.h);
-                fitted = {room.x + (room.w - subject.w * scale) / 2, room.y + (room.h - subject.h * scale) / 2,
-                          subject.w * scale, subject.h * scale};
+                // The science station's steam rises above its picture's box
+                // by about a quarter of its height: on a card it must fit too.
+                const float rise = menuPicture && std::string(subject.word) == "science" ? 0.3f : 0.0f;
+                const float scale = std::min(room.w / subject.w, room.h / (subject.h * (1 + rise)));
+                const float h = subject.h * scale;
+                fitted = {room.x + (room.w - subject.w * scale) / 2, room.y + (room.h - h * (1 + rise)) / 2 + h * rise,
+                          subject.w * scale, h};
             }
             subject.painter(canvas, inner, fitted);
             drawn = true;
@@ -278,5 +336,8 @@ void PaintIcon(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         for (size_t i = 3; i < pixels.size(); i += 4) {
             pixels[i] = static_cast<uint8_t>(pixels[i] / 2);
         }
+    }
+    if (menuPicture) {
+        ClipToCard(canvas, room);
     }
 }

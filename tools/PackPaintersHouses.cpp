@@ -1208,7 +1208,15 @@ void PaintHutCard(CPictureCanvas& canvas, const picture_job& job, paint_box area
     const size_t at = job.name.find("hut");
     const char size = at + 3 < job.name.size() ? job.name[at + 3] : 'A';
     const char grade = at + 4 < job.name.size() ? job.name[at + 4] : 'A';
-    PaintHutPicture(canvas, size == 'B' ? 1 : 0, std::clamp(grade - 'A', 0, 2), {area.x + 2, area.y + 4, area.w - 4, area.h - 6});
+    // Drawn whole for the build menu or the hut chooser, the hut keeps to
+    // its button's card; drawn into part of another picture, to that part.
+    const bool menuPicture = area.x == 0 && area.y == 0 && area.w == canvas.Width();
+    const paint_box room =
+        menuPicture ? BuildMenuCardRoom(job.name, area) : paint_box{area.x + 2, area.y + 4, area.w - 4, area.h - 6};
+    PaintHutPicture(canvas, size == 'B' ? 1 : 0, std::clamp(grade - 'A', 0, 2), room);
+    if (menuPicture) {
+        ClipToCard(canvas, room);
+    }
     if (ghost) {
         // Locked: greyed out and behind a lock.
         std::vector<uint8_t>& pixels = canvas.Pixels();

@@ -86,6 +86,12 @@ paint_box ButtonFace(const std::string& name, paint_box area)
     if (name.rfind("sidebar_button_science", 0) == 0) {
         return {area.x, area.y + area.h - 40, area.w - 8, 40};
     }
+    // The lessons' okay button sets its label 5 px above the image's middle
+    // and stands 26 px above its lowest box's bottom: its face is the
+    // image's top 26 rows, round the label.
+    if (name.rfind("tutorial_button_okay", 0) == 0) {
+        return {area.x, area.y, area.w, 26};
+    }
     return area;
 }
 
@@ -403,13 +409,45 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     // Pieces that lie inside another piece of their screen continue its
     // panel: the tool-tip bar's and the tutorial boxes' inner pieces, the
     // trophy text box's description piece.
+    if (starts("map_islandnamebox")) {
+        // The plate, and to its right the rail along the island picture's
+        // top, held by a bracket at each end: the left plate's first one
+        // meets the list's board beside the picture, its last one the right
+        // plate; the right plate's last one meets the board right of the
+        // picture, past the window's edge.
+        PaintBoard(canvas, {area.x + 200, area.y, area.w - 200 + 12, 28}, 0, panel, job.seed);
+        PaintBoard(canvas, {area.x + 228, area.y, 40, 56}, 8, panel, job.seed);
+        PaintBoard(canvas, {area.x + area.w - 40, area.y, 40, 56}, 8, panel, job.seed);
+        PaintBoard(canvas, {area.x, area.y, 240, area.h}, 14, panel, job.seed);
+        return;
+    }
+    if (starts("trophies_boxA")) {
+        // The trophy's text box, as wide as its description piece: in the
+        // pop-up both end where the pop-up's board ends, 15 px in from the
+        // box's left edge.
+        PaintBoard(canvas, {area.x + 15, area.y, area.w - 30, area.h}, 12, panel, job.seed);
+        return;
+    }
+    if (starts("trophies_boxC")) {
+        // The description piece fills the text box to its sides and nearly
+        // to its bottom: it carries the box's frame down its sides and
+        // along its bottom, its top running on into the box's panel.
+        PaintBoard(canvas, {area.x, area.y - 20, area.w, area.h + 20}, 0, panel, job.seed);
+        return;
+    }
     const bool inner = starts("sidebar_info_top_B") || starts("sidebar_info_top_taller_B") ||
-                       (starts("tutorial_box_") && n.find("_B.") != std::string::npos) || starts("trophies_boxC") ||
-                       starts("loadingB_wood_B");
+                       (starts("tutorial_box_") && n.find("_B.") != std::string::npos) || starts("loadingB_wood_B");
     if (inner) {
         // A timed message shows on a warmer ground than a tool-tip.
         const bool message = n.find("_B2") != std::string::npos;
         PaintPlainPanel(canvas, area, message ? Rgb(110, 64, 30) : panel, job.seed);
+        return;
+    }
+    if (starts("tutorial_box_H_A")) {
+        // The story's closing question: its box lies over the first panel's
+        // last captions and must hide them whole, so it is square-cornered
+        // and starts 4 px down, clear of the caption just above it.
+        PaintBoard(canvas, {area.x, area.y + 4, area.w, area.h - 4}, 3, panel, job.seed);
         return;
     }
     if (starts("trophies_boxB")) {

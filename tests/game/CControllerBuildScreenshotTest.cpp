@@ -30,6 +30,22 @@ struct BuildScenes : BuildMenuTest {
         TearDown();
         return missing;
     }
+
+    // The small hut pointed at: the longest description, over the large
+    // picture.
+    int SmallHut(const std::string& path)
+    {
+        SetUp();
+        SetLevels(0, 0, 0, 0);
+        CControllerBuild* menu = OpenMenu();
+        MouseAt(190, 150);
+        CMouseCursor::MoveCursor(input.mouseX, input.mouseY);
+        Frame(8);
+        const int missing = menu->description == nullptr || menu->largePictures[0]->Hidden();
+        SaveRedrawnScreen(path);
+        TearDown();
+        return missing;
+    }
 };
 
 }  // namespace
@@ -37,4 +53,5 @@ struct BuildScenes : BuildMenuTest {
 TEST(BuildMenuOnX, TheMenuAtConstructionLevelOneWithAnItemPointedAt)
 {
     ScreenshotOnX("build-menu-level1-x11.png", [](const std::string& path) { return BuildScenes().Menu(path); });
+    ScreenshotOnX("build-menu-small-hut-x11.png", [](const std::string& path) { return BuildScenes().SmallHut(path); });
 }

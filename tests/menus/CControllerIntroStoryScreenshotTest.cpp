@@ -103,6 +103,28 @@ int Story(const std::string& path)
     return missing;
 }
 
+// The closing question as the skip answer opens it over the first panel,
+// every caption of that panel faded in: the question box lies over the
+// last of them.
+int Skipped(const std::string& path)
+{
+    Scene scene;
+    CControllerIntroStory story;
+    story.GotFocus(nullptr, true);
+    scene.Frame(3);
+    story.InputMouseClick(true, false, true);
+    while (story.lastFrame->Fading()) {
+        scene.resources.Renderer().Render(true);
+    }
+    scene.Frame(45);
+    story.ShowDialog();
+    scene.Frame(2);
+    const int missing = story.panel != 0 || story.captions[4]->Hidden() || !scene.Save(path) ||
+                        story.closingQuestion == nullptr;
+    CControllerIntroStory::DeleteAmbientSounds();
+    return missing;
+}
+
 // Each panel at its end, every caption faded in, so that each is seen (and
 // its layout checked) as a player reads it: path names the first panel's
 // picture; the others follow with their own number.
@@ -135,6 +157,7 @@ TEST(RoadScreensOnX, DrawTheLogoTheStorysPanelsAndTheClosingQuestion)
     ScreenshotOnX("CControllerIntro-x11.png", [](const std::string& path) { return Logo(path); });
     ScreenshotOnX("IntroStory-panel1-x11.png", [](const std::string& path) { return StoryPanels(path); });
     ScreenshotOnX("CControllerIntroStory-question-x11.png", [](const std::string& path) { return Story(path); });
+    ScreenshotOnX("CControllerIntroStory-skipped-x11.png", [](const std::string& path) { return Skipped(path); });
 }
 
 }  // namespace

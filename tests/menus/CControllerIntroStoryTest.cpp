@@ -112,7 +112,7 @@ TEST_F(IntroStoryTest, TheClosingAnswersSetTheTutorialSwitchAndClearEveryStep)
         EXPECT_EQ(CController::focus, story);
 
         const int handBacks = root.handBacks;
-        ClickAt(answer == 1105 ? 340 : 520, 565);
+        ClickAt(answer == 1105 ? 340 : 520, 552);
         Turn();
         ASSERT_EQ(root.handBacks, handBacks + 1) << answer;
         EXPECT_EQ(CProfile::current->GetValue<bool>(67), answer == 1106);

@@ -1,5 +1,6 @@
 // The clothes designer under X for a person to look at: a woman in a
-// chosen shirt colour with five orders waiting.
+// chosen shirt colour with five orders of three islanders waiting, so that
+// each row of the queue shows whose order it is.
 #include "ClothesDesignerFixture.h"
 
 #include "Screenshot.h"
@@ -22,10 +23,18 @@ struct ClothesScene : ClothesTest {
         SetUp();
         Member(1, 0);
         CPerson* woman = Member(3, 1);
+        Member(5, 0, 30, 7001);
         Open(woman);
+        // Two orders for her, one for the next adult, one for the one after
+        // and a last one back with her.
+        constexpr int kStepAfter[5] = {-1, CControllerClothes::kNextPerson, CControllerClothes::kNextPerson,
+                                       CControllerClothes::kNextPerson, -1};
         for (int i = 0; i < 5; i++) {
             Button(CControllerClothes::kFirstQuickPick + i);
             Button(CControllerClothes::kMakeClothes);
+            if (kStepAfter[i] >= 0) {
+                Button(kStepAfter[i]);
+            }
         }
         Button(CControllerClothes::kTabB);
         Button(CControllerClothes::kFirstQuickPick + 8);
@@ -35,7 +44,8 @@ struct ClothesScene : ClothesTest {
         const int missing = (d.shirtColourInUse == nullptr || d.shirtColourInUse->Hidden()) +
                             (d.pantsColourInUse == nullptr || d.pantsColourInUse->Hidden()) +
                             (CPerson::craftQueue.size() != 5) + (d.slotNames[4].empty() ? 1 : 0) +
-                            !d.slotNames[5].empty();
+                            !d.slotNames[5].empty() + (d.slotNames[0] == d.slotNames[2]) +
+                            (d.slotNames[2] == d.slotNames[3]) + (d.person != woman);
         TearDown();
         return missing;
     }

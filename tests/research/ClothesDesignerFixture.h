@@ -77,10 +77,14 @@ protected:
     }
 
     // An islander of the band; odd ids face as drawn, even ones mirrored.
-    static CPerson* Member(int id, int gender, int years = 30)
+    // The name is the first of the gender's unless another is given.
+    static CPerson* Member(int id, int gender, int years = 30, int nameId = -1)
     {
         person_data record = IslanderRecord(1000 + id * 10, 1000, years * kYear, gender);
         record.id = id;
+        if (nameId >= 0) {
+            record.nameId = nameId;
+        }
         record.topStyle = 1;
         record.bottomStyle = 0;
         record.topColour = RGBA_data{200, 40, 40, 255};

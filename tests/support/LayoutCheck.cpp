@@ -118,6 +118,36 @@ bool Badge(const shown_sprite& text)
     return onlyInserted && text.lines.size() == 1 && text.written.w <= kBadgeW;
 }
 
+// The part of the image that is painted (at least half opaque), on screen,
+// within the part of it shown; empty when nothing is.
+PF_Rect PaintedBox(const shown_sprite& s)
+{
+    const int id = s.sprite->GetImage(static_cast<int>(s.sprite->GetFrame()));
+    SDL_Surface* image = CSprite::draw->GetSurface(id);
+    const int left = s.box.x - s.sprite->GetSrcXOff();
+    const int top = s.box.y - s.sprite->GetSrcYOff();
+    int x0 = s.box.x + s.box.w, y0 = s.box.y + s.box.h, x1 = s.box.x - 1, y1 = s.box.y - 1;
+    CSprite::draw->LockImage(id);
+    for (int y = s.box.y; y < s.box.y + s.box.h; y++) {
+        for (int x = s.box.x; x < s.box.x + s.box.w; x++) {
+            const int ix = x - left, iy = y - top;
+            if (ix < 0 || iy < 0 || ix >= image->w || iy >= image->h) {
+                continue;
+            }
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(CSprite::draw->getpixel(image, ix, iy), image->format, &r, &g, &b, &a);
+            if (a >= 128) {
+                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+            }
+        }
+    }
+    CSprite::draw->UnlockImage(id);
+    if (x1 < x0) {
+        return {0, 0, 0, 0};
+    }
+    return {x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
 std::vector<shown_sprite> ShownSprites()
 {
     std::vector<shown_sprite> shown;
@@ -350,7 +380,8 @@ void CheckButtonFrames(const std::vector<shown_sprite>& shown, std::vector<std::
         auto covered = [&](int x, int y) {
             return std::any_of(beneath.begin(), beneath.end(), [&](const shown_sprite* s) { return Holds(s->box, x, y); });
         };
-        const PF_Rect& f = face->box;
+        // The face as painted: clear rows of its image overhang nothing.
+        const PF_Rect f = PaintedBox(*face);
         if (!covered(f.x + f.w / 2, f.y + f.h / 2)) {
             continue;
         }
@@ -582,7 +613,9 @@ void CheckContrast(const shown_sprite& text, const Drawn& behind, const std::vec
 
 // A frame line or a picture's border through a line's ink reads as the text
 // leaving its box or running into the picture.
-void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, std::vector<std::string>& problems)
+// A line wholly hidden under a picture drawn over it is out of sight.
+void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, const std::vector<shown_sprite>& shown,
+                           std::vector<std::string>& problems)
 {
     if (Badge(text)) {
         return;
@@ -590,7 +623,8 @@ void CheckEdgesThroughText(const shown_sprite& text, const Drawn& behind, std::v
     const PF_Rect window = {0, 0, kWindowW, kWindowH};
     for (const PF_Rect& line : text.lines) {
         const PF_Rect ink = Ink(line);
-        if (ink.w > 1 && ink.h > 1 && Inside(ink, window) && EdgeThrough(behind, ink)) {
+        if (ink.w > 1 && ink.h > 1 && Inside(ink, window) && !GlyphPixels(text, line, shown).empty() &&
+            EdgeThrough(behind, ink)) {
             problems.push_back(Name(text) + ": line " + Describe(line) +
                                " runs over a frame line or a picture's border");
         }
@@ -639,10 +673,11 @@ void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std:
         if (face == shown.end() || !Inside(face->box, window) || UnderAnotherPage(*face, shown)) {
             continue;
         }
-        const PF_Rect& f = face->box;
-        const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(f);
+        const PF_Rect& image = face->box;
+        const PF_Rect f = PaintedBox(*face);
+        const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(image);
         auto under = [&](const shown_sprite& s) {
-            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == f.w && s.box.h == f.h);
+            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == image.w && s.box.h == image.h);
         };
         const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
         const shown_sprite* holder = nullptr;
@@ -669,6 +704,268 @@ void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std:
     }
 }
 
+// --- Pictures on their boards ---
+
+// Screens opened over the island lie at this depth and above; the island and
+// the game screen's own side panel beneath them are judged by their tests.
+const int kPageZ = 21000000;
+// A panel piece may end this far past its board (a rim's shading).
+const int kBoardSlack = 2;
+// A piece whose centre lies this close to its board's edge, along at least a
+// third of that edge, is laid across it as a frame or a name plate.
+const int kFrameBand = 16;
+// A framed picture shows its frame along this share of every side; only
+// pictures this large are framed (smaller ones sit in slots of a board).
+const double kFramedShare = 0.9;
+const int kFramedSide = 200;
+// Pieces of one page lie within this depth of each other.
+const int kPageDepth = 1000;
+// Sparkles and specks are no pictures to place.
+const int kSpeck = 8;
+// A picture laid over a board is judged against that board's frame lines
+// when it covers no more than this share of it (a panel piece laid over a
+// board covers its rims on purpose).
+const double kPictureShare = 0.25;
+// Where a picture's frame line is looked for, inside its painted box.
+const int kEdgeInset = 3;
+
+bool OpaqueAt(const shown_sprite& s, int x, int y)
+{
+    if (!Holds(s.box, x, y) || !Holds({0, 0, kWindowW, kWindowH}, x, y)) {
+        return false;
+    }
+    const int id = s.sprite->GetImage(static_cast<int>(s.sprite->GetFrame()));
+    SDL_Surface* image = CSprite::draw->GetSurface(id);
+    const int ix = x - s.box.x + s.sprite->GetSrcXOff(), iy = y - s.box.y + s.sprite->GetSrcYOff();
+    if (ix < 0 || iy < 0 || ix >= image->w || iy >= image->h) {
+        return false;
+    }
+    CSprite::draw->LockImage(id);
+    Uint8 r, g, b, a;
+    SDL_GetRGBA(CSprite::draw->getpixel(image, ix, iy), image->format, &r, &g, &b, &a);
+    CSprite::draw->UnlockImage(id);
+    return a >= 128;
+}
+
+struct page_picture {
+    const shown_sprite* shown;
+    PF_Rect painted;
+    long area;
+};
+
+std::vector<page_picture> PagePictures(const std::vector<shown_sprite>& shown)
+{
+    std::vector<page_picture> pictures;
+    for (const shown_sprite& s : shown) {
+        if (s.text || s.z < kPageZ || WholeWindow(s) || PointerSprite(s.sprite) || UnderAnotherPage(s, shown)) {
+            continue;
+        }
+        const PF_Rect painted = PaintedBox(s);
+        const PF_Rect window = {0, 0, kWindowW, kWindowH};
+        if (painted.w >= kSpeck && painted.h >= kSpeck && Crosses(painted, window)) {
+            pictures.push_back({&s, painted, static_cast<long>(painted.w) * painted.h});
+        }
+    }
+    return pictures;
+}
+
+// The board a picture stands on: the nearest picture beneath that is
+// painted where the picture's middle is, a piece of its own depth only when
+// larger. A picture that is no solid piece itself (a frame round another,
+// clear in its middle) stands on no board.
+const page_picture* BoardOf(const page_picture& p, const std::vector<page_picture>& pictures)
+{
+    const int cx = p.painted.x + p.painted.w / 2, cy = p.painted.y + p.painted.h / 2;
+    if (!OpaqueAt(*p.shown, cx, cy)) {
+        return nullptr;
+    }
+    const page_picture* board = nullptr;
+    for (const page_picture& b : pictures) {
+        if (&b == &p || b.shown->z > p.shown->z || p.shown->z - b.shown->z >= kPageDepth ||
+            !OpaqueAt(*b.shown, cx, cy)) {
+            continue;
+        }
+        if (b.shown->z == p.shown->z ? b.area <= p.area : b.area * 2 < p.area) {
+            continue;
+        }
+        if (!board || b.shown->z > board->shown->z || (b.shown->z == board->shown->z && b.area > board->area)) {
+            board = &b;
+        }
+    }
+    return board;
+}
+
+// Laid across the board's edge as a frame piece or a name plate.
+bool AcrossEdge(const page_picture& p, const page_picture& board)
+{
+    const PF_Rect& b = board.painted;
+    const int cx = p.painted.x + p.painted.w / 2, cy = p.painted.y + p.painted.h / 2;
+    const bool nearSide = std::min(cx - b.x, b.x + b.w - 1 - cx) < kFrameBand && p.painted.h * 3 >= b.h;
+    const bool nearEnd = std::min(cy - b.y, b.y + b.h - 1 - cy) < kFrameBand && p.painted.w * 3 >= b.w;
+    return nearSide || nearEnd;
+}
+
+// A panel or picture reaching past the window (unless its place lies partly
+// outside the window already), past the board it stands on, or across a
+// frame line or border of that board; and a picture that frame pieces are
+// laid across without its frame closed on every side.
+void CheckPictures(const std::vector<shown_sprite>& shown, const std::vector<const shown_sprite*>& order,
+                   std::vector<std::string>& problems)
+{
+    const PF_Rect window = {0, 0, kWindowW, kWindowH};
+    const std::vector<page_picture> pictures = PagePictures(shown);
+    std::vector<const page_picture*> framed;
+    for (const page_picture& p : pictures) {
+        const std::string name = "picture " + Describe(p.painted);
+        const page_picture* board = BoardOf(p, pictures);
+        // A frame piece laid across a framed picture's edge may run on past
+        // the window's edge, as a frame runs on under the window's own.
+        const bool framePiece = board && AcrossEdge(p, *board) && board->painted.w >= kFramedSide &&
+                                board->painted.h >= kFramedSide;
+        const int placedX = p.shown->sprite->GetX(), placedY = p.shown->sprite->GetY();
+        if (placedX >= 0 && placedY >= 0 && placedX < kWindowW && placedY < kWindowH && !framePiece &&
+            !Inside(p.painted, window)) {
+            problems.push_back(name + " reaches past the window's edge");
+        }
+        if (!board) {
+            continue;
+        }
+        if (AcrossEdge(p, *board)) {
+            if (framePiece && std::find(framed.begin(), framed.end(), board) == framed.end()) {
+                framed.push_back(board);
+            }
+            continue;
+        }
+        const PF_Rect& b = board->painted;
+        const PF_Rect& a = p.painted;
+        // A lid over its slot or a knob on its bar may stand out all round
+        // or across: a picture above its board is judged only along the
+        // sides it could fit between; a piece of the board's own depth
+        // always.
+        const bool above = p.shown->z > board->shown->z;
+        const bool acrossFits = !above || a.w <= b.w;
+        const bool downFits = !above || a.h <= b.h;
+        const bool pastX = a.x < b.x - kBoardSlack || a.x + a.w > b.x + b.w + kBoardSlack;
+        const bool pastY = a.y < b.y - kBoardSlack || a.y + a.h > b.y + b.h + kBoardSlack;
+        if ((acrossFits && pastX) || (downFits && pastY)) {
+            problems.push_back(name + " reaches past the board it stands on " + Describe(b));
+            continue;
+        }
+        const PF_Rect inner = {a.x + kEdgeInset, a.y + kEdgeInset, a.w - 2 * kEdgeInset, a.h - 2 * kEdgeInset};
+        if (above && acrossFits && downFits && p.area <= kPictureShare * board->area && inner.w > 1 && inner.h > 1 &&
+            Inside(inner, window) &&
+            EdgeThrough(Drawn(order, inner, [&](const shown_sprite& s) { return &s == board->shown; }), inner)) {
+            problems.push_back(name + " crosses a frame line of the board it stands on " + Describe(b));
+        }
+    }
+    for (const page_picture* f : framed) {
+        auto covered = [&](int x, int y) {
+            return std::any_of(pictures.begin(), pictures.end(), [&](const page_picture& p) {
+                return p.shown->z > f->shown->z && p.shown->z - f->shown->z < kPageDepth && OpaqueAt(*p.shown, x, y);
+            });
+        };
+        const PF_Rect& b = f->painted;
+        int top = 0, bottom = 0, left = 0, right = 0;
+        for (int x = b.x; x < b.x + b.w; x++) {
+            top += covered(x, b.y);
+            bottom += covered(x, b.y + b.h - 1);
+        }
+        for (int y = b.y; y < b.y + b.h; y++) {
+            left += covered(b.x, y);
+            right += covered(b.x + b.w - 1, y);
+        }
+        if (top < kFramedShare * b.w || bottom < kFramedShare * b.w || left < kFramedShare * b.h ||
+            right < kFramedShare * b.h) {
+            char sides[96];
+            snprintf(sides, sizeof sides, "top %i%%, right %i%%, bottom %i%%, left %i%%", 100 * top / b.w,
+                     100 * right / b.h, 100 * bottom / b.w, 100 * left / b.h);
+            problems.push_back("picture " + Describe(b) + " shows its frame only in part: " + sides);
+        }
+    }
+}
+
+// Text set on a picture drawn above the board that holds it (a large
+// picture under a description) runs into that picture where the picture's
+// painted pixels lie under its ink.
+const int kIntoPictureSlack = 3;
+
+void CheckTextOverPictures(const shown_sprite& text, const std::vector<shown_sprite>& shown,
+                           std::vector<std::string>& problems)
+{
+    if (Badge(text)) {
+        return;
+    }
+    for (const PF_Rect& line : text.lines) {
+        const int cx = line.x + line.w / 2, cy = line.y + line.h / 2;
+        const shown_sprite* holder = nullptr;
+        for (const shown_sprite& s : shown) {
+            if (!s.text && s.z < text.z && !WholeWindow(s) && !PointerSprite(s.sprite) && OpaqueAt(s, cx, cy) &&
+                (!holder || s.z >= holder->z)) {
+                holder = &s;
+            }
+        }
+        if (!holder) {
+            continue;
+        }
+        const PF_Rect ink = Ink(line);
+        for (const shown_sprite& s : shown) {
+            if (s.text || s.z >= text.z || s.z <= holder->z || WholeWindow(s) || PointerSprite(s.sprite) ||
+                !Crosses(s.box, ink) || UnderAnotherPage(s, shown)) {
+                continue;
+            }
+            int under = 0;
+            for (int y = ink.y; y < ink.y + ink.h; y++) {
+                for (int x = ink.x; x < ink.x + ink.w; x++) {
+                    under += OpaqueAt(s, x, y);
+                }
+            }
+            if (under > kIntoPictureSlack) {
+                problems.push_back(Name(text) + ": line " + Describe(line) + " runs into the picture " +
+                                   Describe(s.box));
+                break;
+            }
+        }
+    }
+}
+
+// A caption set on a tab of its own (a button without a label) stands in
+// the middle of the tab's painted face.
+const int kOffMiddle = 3;
+const int kLabelDepth = 3;
+
+void CheckCaptionsOnTabs(const std::vector<const shown_sprite*>& texts, const std::vector<shown_sprite>& shown,
+                         std::vector<std::string>& problems)
+{
+    for (CGuiButtonBase* widget : CGuiButtonBase::buttons) {
+        auto* button = dynamic_cast<CGuiButton*>(widget);
+        if (!button || button->data.textId >= 0) {
+            continue;
+        }
+        CSprite* base = button->GetButtonSprite();
+        auto face = std::find_if(shown.begin(), shown.end(), [&](const shown_sprite& s) { return s.sprite == base; });
+        if (face == shown.end() || face->z < kPageZ || UnderAnotherPage(*face, shown)) {
+            continue;
+        }
+        const PF_Rect painted = PaintedBox(*face);
+        for (const shown_sprite* text : texts) {
+            // A label the button was given later lies just above its face.
+            if (text->z < face->z || text->z == face->z + kLabelDepth || text->lines.size() != 1 || Badge(*text)) {
+                continue;
+            }
+            const PF_Rect& line = text->lines.front();
+            const int cx = line.x + line.w / 2, cy = line.y + line.h / 2;
+            if (!OpaqueAt(*face, cx, cy)) {
+                continue;
+            }
+            const int middle = painted.x + painted.w / 2;
+            if (std::abs(cx - middle) > kOffMiddle) {
+                problems.push_back(Name(*text) + " " + Describe(line) + " stands " + std::to_string(cx - middle) +
+                                   " px off the middle of its tab " + Describe(painted));
+            }
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutProblems()
@@ -682,8 +979,10 @@ std::vector<std::string> LayoutProblems()
             CheckOwnBox(s, problems);
             CheckHolder(s, shown, problems);
             CheckCoveredLines(s, shown, problems);
+            CheckTextOverPictures(s, shown, problems);
         }
     }
+    CheckCaptionsOnTabs(texts, shown, problems);
     CheckOverlaps(texts, shown, problems);
     CheckButtonLabels(shown, texts, problems);
     CheckButtonFrames(shown, problems);
@@ -699,10 +998,11 @@ std::vector<std::string> LayoutProblems()
         for (const shown_sprite* text : texts) {
             if (!UnderAnotherPage(*text, shown)) {
                 CheckContrast(*text, behind, shown, problems);
-                CheckEdgesThroughText(*text, behind, problems);
+                CheckEdgesThroughText(*text, behind, shown, problems);
             }
         }
         CheckWidgetsInsidePanels(shown, order, problems);
+        CheckPictures(shown, order, problems);
         Drawn::Restore(order);
     }
     return problems;

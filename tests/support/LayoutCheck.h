@@ -17,12 +17,21 @@
 //   the text's own ink (not its shadow) on all but 5% of the ink's pixels,
 // - a straight edge of what lies behind (a frame line, the border of a
 //   picture or a button) runs through its ink;
+// - its lines run into a picture drawn between it and the board that holds
+//   it (a large picture under a description);
+// - it is the only line on a tab of its own (a button without a label) and
+//   stands off the middle of the tab's painted face;
 // and a shown button built with a label breaks it when no shown text of
 // that label lies on it, or when its face reaches off the panel pieces it
 // stands on; a labelled button or a check box that the player can use now
 // breaks it when a frame line or a picture's border runs through it or the
 // thin margin round it, and a labelled button laid over a fader breaks it
-// when no picture of its page lies under it.
+// when no picture of its page lies under it. Of the pictures of a screen
+// laid over the island, one breaks it when it reaches past the window (unless
+// its screen places it partly outside, or it is a frame piece of a framed
+// picture), past the board it stands on, or across a frame line of that
+// board; and a picture that frame pieces are laid across breaks it when its
+// frame is open along more than a tenth of a side.
 #pragma once
 
 #include <string>
