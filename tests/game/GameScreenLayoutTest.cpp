@@ -9,6 +9,10 @@
 #include "CControllerPopUp.h"
 #include "CCrateBarrel.h"
 #include "CDraw.h"
+#include "CHut.h"
+#include "CMap.h"
+#include "CResources.h"
+#include "CSidebar.h"
 #include "CPerson.h"
 #include "CRenderer.h"
 #include "CStone.h"
@@ -155,4 +159,65 @@ TEST_F(GameScreenTest, EveryIslandersTitleAndActivityTakeOneLine)
         }
     }
     EXPECT_GT(activities, 50);
+}
+
+// The side panel's texts stay inside their frames at every value play
+// reaches: a hut site from 0 to 99 percent built and from 99 to 0 percent
+// cleared (whole, it shows no percentage), stocks at the capacity of many
+// storehouses, and a name as long as the detail screen lets the player type
+// it, of the widest letter.
+TEST_F(GameScreenTest, TheSidePanelsTextsFitTheirFramesAtEveryValuePlayReaches)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CMap* island = CControllerGame::island;
+    auto settle = [&](const std::string& state) {
+        for (int i = 0; i < 40; i++) {
+            Frame();
+        }
+        for (const std::string& problem : LayoutProblems()) {
+            ADD_FAILURE() << state << ": " << problem;
+        }
+    };
+    CControllerGame::Resources()->wood = 9999;
+    CControllerGame::Resources()->rock = 9999;
+    CControllerGame::Resources()->SetFood(9999, 0);
+    ASSERT_FALSE(CPerson::people.empty());
+    CPerson* islander = CPerson::people.front();
+    islander->SetASCIIName(std::string(CControllerPersonDetail::kNameLength, 'W'));
+    CObject::selectedObject = islander;
+    settle("the longest name and full stocks");
+    EXPECT_NE(panel->nameText, nullptr);
+
+    // Each percentage on both sides of its second digit, and the highest.
+    CHut* site = new CHut(island->GetStartX() + 300, island->GetStartY() + 300, 0);
+    site->UnHide();
+    CObject::selectedObject = site;
+    for (int percent : {0, 9, 10, 96, 99}) {
+        // A step of work and a unit of what is missing at a time; the last
+        // steps may finish the hut, which then shows no percentage.
+        for (int step = 0; step < 100000 && !site->IsComplete() && site->GetSelectedTopDetail().number < percent;
+             step++) {
+            site->Build(1);
+            if (!site->HasAllResources()) {
+                site->AddResource(1, site->WhichResourceIsNeeded());
+            }
+        }
+        ASSERT_FALSE(site->IsComplete()) << percent;
+        settle("built " + std::to_string(site->GetSelectedTopDetail().number) + " percent");
+        EXPECT_NE(panel->topText, nullptr);
+    }
+    // Work alone clears the first half of a building coming down; the
+    // widest number has two digits, as on the way up.
+    site->FinishNow();
+    site->GiveResponse(true);  // yes, take it down
+    for (int percent : {0, 9, 10, 45}) {
+        for (int step = 0; step < 100000 && site->GetSelectedTopDetail().number < percent; step++) {
+            site->Build(1);
+        }
+        ASSERT_GE(site->GetSelectedTopDetail().number, percent);
+        ASSERT_EQ(site->GetSelectedTopDetail().id, 2025);
+        settle("cleared " + std::to_string(site->GetSelectedTopDetail().number) + " percent");
+        EXPECT_NE(panel->topText, nullptr);
+    }
 }
