@@ -60,6 +60,9 @@ void PaintWell(CPictureCanvas& canvas, paint_box box, float radius, paint_colour
 void PaintStrip(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
 void PaintPlainPanel(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
 bool PaintBoardPiece(CPictureCanvas& canvas, const picture_job& job, paint_box area);
+// The game screen's side panel and the pole beside it, carved from one board
+// (PackPaintersSidePanel.cpp); false, drawing nothing, for any other picture.
+bool PaintSidePanelPiece(CPictureCanvas& canvas, const picture_job& job, paint_box area);
 
 // Painters by subject.
 void PaintTreeTrunk(CPictureCanvas&, const picture_job&, paint_box);

@@ -377,6 +377,9 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         PaintSidePanelPicture(canvas, job, area);
         return;
     }
+    if (PaintSidePanelPiece(canvas, job, area)) {
+        return;
+    }
     const paint_colour panel = BoardPanelTone(n);
     if (PaintBoardPiece(canvas, job, area)) {
         if (starts("settings_main_B")) {
