@@ -1,5 +1,5 @@
-// The game screen's main states read cleanly: the side panel with an
-// islander, a building, a crate, a tree and a rock chosen (the first tutorial dialog open
+// The game screen's main states read cleanly: the side panel with nothing,
+// an islander, a building, a crate, a tree and a rock chosen (the first tutorial dialog open
 // over the island all along), then a short and a long question in the
 // pop-up, and every notice the pop-up can show. The screenshot scenes check
 // the other screens.
@@ -58,7 +58,8 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
     }
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(rock, nullptr);
-    const std::pair<const char*, CObject*> chosen[] = {{"an islander", CPerson::people.front()},
+    const std::pair<const char*, CObject*> chosen[] = {{"nothing chosen", nullptr},
+                                                       {"an islander", CPerson::people.front()},
                                                        {"a building", CBuilding::buildings.front()},
                                                        {"a crate", crate},
                                                        {"a tree", tree},
