@@ -37,6 +37,9 @@ void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room,
 // no text: star, moon, map, lab (a flask), the arrows < > ^ v, and what the
 // stock counts: wood, rock, food. False, drawing nothing, for any other word.
 bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box room);
+// A padlock, size px wide, its body's middle a little below centre: what
+// marks a locked choice.
+void PaintPadlock(CPictureCanvas& canvas, paint_point centre, float size);
 // The finished hut of a size (0 small, 1 large) under the roof of its grade
 // (0 none, 1 roofed, 2 grand), fitted into the area.
 void PaintHutPicture(CPictureCanvas& canvas, int size, int grade, paint_box area);
