@@ -117,6 +117,9 @@ void PaintFlask(CPictureCanvas&, const picture_job&, paint_box);
 void PaintBubble(CPictureCanvas&, const picture_job&, paint_box);
 void PaintItem(CPictureCanvas&, const picture_job&, paint_box);
 void PaintBackdrop(CPictureCanvas&, const picture_job&, paint_box);
+// The loading screen's picture and the logo frames cut from it
+// (PackPaintersLoading.cpp); the label is the game's name.
+void PaintLoadingScreen(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFader(CPictureCanvas&, const picture_job&, paint_box);
 void PaintPanel(CPictureCanvas&, const picture_job&, paint_box);
 void PaintButton(CPictureCanvas&, const picture_job&, paint_box);

@@ -308,6 +308,10 @@ void PaintItem(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 
 void PaintBackdrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("loadingscreen_", 0) == 0) {
+        PaintLoadingScreen(canvas, job, area);
+        return;
+    }
     // Sky over sea, a sandy island with a palm: a calm picture behind menus.
     canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
                 [&](float, float py) {
