@@ -16,6 +16,8 @@
 #include "CPerson.h"
 #include "CRenderer.h"
 #include "CStone.h"
+#include "CTree.h"
+#include "TreeKinds.h"
 #include "LayoutCheck.h"
 #include "Screenshot.h"
 
@@ -220,5 +222,46 @@ TEST_F(GameScreenTest, TheSidePanelsTextsFitTheirFramesAtEveryValuePlayReaches)
         ASSERT_EQ(site->GetSelectedTopDetail().id, 2025);
         settle("cleared " + std::to_string(site->GetSelectedTopDetail().number) + " percent");
         EXPECT_NE(panel->topText, nullptr);
+    }
+}
+
+// A chosen tree's picture, of every size and trunk style, stands between the
+// name plate and the detail button below it: a big palm's crown must not
+// reach over the plate, nor its foot onto the button.
+TEST_F(GameScreenTest, EveryTreesPictureStandsBetweenTheNamePlateAndTheDetailButton)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CMap* island = CControllerGame::island;
+    const int buttonTop = 296;
+    for (int size = 0; size < TREE_SIZES; size++) {
+        for (int trunk = 0; trunk < kTreeKinds[size].styles; trunk++) {
+            CTree* tree = new CTree(island->GetStartX(), island->GetStartY(), size, trunk, false, false, false);
+            island->trees.push_back(tree);
+            CObject::selectedObject = tree;
+            for (int i = 0; i < 40; i++) {
+                Frame();
+            }
+            ASSERT_NE(panel->picture, nullptr);
+            const int image = panel->picture->GetFirstImage();
+            SDL_Surface* surface = CSprite::draw->GetSurface(image);
+            int top = surface->h;
+            CSprite::draw->LockImage(image);
+            for (int y = 0; y < surface->h && top == surface->h; y++) {
+                for (int x = 0; x < surface->w; x++) {
+                    Uint8 r, g, b, a;
+                    SDL_GetRGBA(CSprite::draw->getpixel(surface, x, y), surface->format, &r, &g, &b, &a);
+                    if (a > 0) {
+                        top = y;
+                        break;
+                    }
+                }
+            }
+            CSprite::draw->UnlockImage(image);
+            const int plateBottom = panel->namePlate->GetY() + panel->namePlate->GetH();
+            EXPECT_GE(panel->picture->GetY() + top, plateBottom) << "size " << size << ", trunk " << trunk;
+            EXPECT_LE(panel->picture->GetY() + CSprite::draw->GetBottomEdge(image), buttonTop)
+                << "size " << size << ", trunk " << trunk;
+        }
     }
 }
