@@ -160,6 +160,14 @@ float Height(float x, float y)
     if (field > 0) {
         h += field * SceneHeight(x, y);
     }
+    // A band of carved waves across the board's top, over the medallion.
+    if (y > 16 && y < 44 && x > 624 && x < 796) {
+        const float wave = 30 + 6 * std::sin((x - 620) * 0.12f);
+        const float d = std::fabs(y - wave);
+        const float ends = SmoothStep(624, 640, x) * (1 - SmoothStep(780, 796, x));
+        h += 0.8f * ends * Inside(d - 2.5f);
+        h += 0.5f * ends * Inside(std::fabs(y - wave + 9) - 1.5f) * SmoothStep(20, 24, y);
+    }
     // The sockets, each a little larger than its button's face, and the
     // ropes they hang by.
     for (const face_box& s : kSockets) {
@@ -200,12 +208,12 @@ paint_colour SceneTint(float x, float y, paint_colour wood)
         return wood;
     }
     // Sky warm towards the sun, sea deep teal, sand and leaves.
-    paint_colour tint = Mix(Rgb(96, 62, 40), Rgb(112, 76, 40), SmoothStep(200, 60, y));
+    paint_colour tint = Mix(Rgb(100, 62, 42), Rgb(132, 90, 46), SmoothStep(220, 70, y));
     if (y > 262) {
-        tint = Mix(tint, Rgb(38, 74, 78), SmoothStep(262, 276, y));
+        tint = Mix(tint, Rgb(40, 84, 92), SmoothStep(262, 276, y));
     }
     const float sun = std::hypot(x - 738, y - 100);
-    tint = Mix(tint, Rgb(138, 98, 40), 1 - SmoothStep(16, 20, sun));
+    tint = Mix(tint, Rgb(176, 128, 52), 1 - SmoothStep(16, 20, sun));
     const float mound = EllipseDistance({704, 266}, 54, 13, x, y);
     tint = Mix(tint, Rgb(120, 94, 58), Inside(mound));
     const float scene = SceneHeight(x, y);
