@@ -303,7 +303,13 @@ void PaintPalmCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
     };
     for (const frond& f : fronds) {
         const paint_colour tone = Shade(leaf, f.back ? 0.78f : 1.08f);
-        const paint_point dir{std::cos(f.angle), std::sin(f.angle)};
+        // No frond stands up: those meant to rise spread out to the sides
+        // and arch over, as a tall palm's fronds do.
+        paint_point dir{std::cos(f.angle), std::sin(f.angle)};
+        if (dir.y < -0.3f) {
+            const float side = dir.x < 0 ? -1.0f : 1.0f;
+            dir = {side * std::sqrt(1.0f - 0.09f), -0.3f};
+        }
         // The rib: out along its angle, then bowing down under its weight.
         auto rib = [&](float t) {
             const float along = f.length * t;
