@@ -85,6 +85,52 @@ float EllipseDistance(paint_point c, float rx, float ry, float x, float y)
     return (k - 1.0f) * std::min(rx, ry);
 }
 
+// The palm's trunk, bending up and to the left in rings: 0..1, the rings
+// a little lower.
+float TrunkCover(float x, float y)
+{
+    const paint_point trunk[] = {{716, 262}, {712, 232}, {702, 200}, {688, 172}};
+    float distance = 1e9f;
+    for (int i = 0; i < 3; i++) {
+        distance = std::min(distance, SegmentDistance(trunk[i], trunk[i + 1], x, y));
+    }
+    const float ring = 0.85f + 0.15f * std::sin(y * 1.1f);
+    return ring * Inside(distance - 4.2f);
+}
+
+// The palm's fronds: arcs out of the crown, each drooping as it goes out and
+// thinning to its tip, its edge cut into leaflets. 0..1.
+float FrondCover(float x, float y)
+{
+    const paint_point crown{688, 170};
+    const float fronds[][2] = {{-2.75f, 52}, {-2.25f, 54}, {-1.75f, 40}, {-1.2f, 42}, {-0.6f, 52}, {-0.1f, 48},
+                               {0.5f, 36},   {2.6f, 34}};
+    float cover = 0;
+    for (const auto& frond : fronds) {
+        const float a = frond[0], length = frond[1];
+        if (std::fabs(x - crown.x) > length + 12 || std::fabs(y - crown.y) > length + 30) {
+            continue;
+        }
+        float best = 1e9f, share = 0;
+        paint_point last = crown;
+        for (int s = 1; s <= 10; s++) {
+            const float t = s / 10.0f;
+            const float droop = 22 * t * t;
+            const paint_point p{crown.x + std::cos(a) * length * t, crown.y + std::sin(a) * length * t + droop};
+            const float d = SegmentDistance(last, p, x, y);
+            if (d < best) {
+                best = d;
+                share = (s - 1 + 0.5f) / 10.0f;
+            }
+            last = p;
+        }
+        const float notch = 0.5f + 0.5f * std::sin(share * 80 + best * 0.9f);
+        const float half = (8.5f * (1 - share * share) + 1.2f) * (0.55f + 0.45f * notch);
+        cover = std::max(cover, Inside(best - half));
+    }
+    return cover;
+}
+
 // The island scene inside the medallion, as raised relief: a sun with its
 // rays, a palm on a mound, the sea in rolling bands.
 float SceneHeight(float x, float y)
@@ -106,44 +152,8 @@ float SceneHeight(float x, float y)
     }
     // The island's mound.
     h += 0.8f * Inside(EllipseDistance({704, 266}, 54, 13, x, y));
-    // The palm's trunk bends up and to the left, in rings.
-    const paint_point trunk[] = {{716, 262}, {712, 232}, {702, 200}, {688, 172}};
-    float trunkDistance = 1e9f;
-    float along = 0;
-    for (int i = 0; i < 3; i++) {
-        const float d = SegmentDistance(trunk[i], trunk[i + 1], x, y);
-        if (d < trunkDistance) {
-            trunkDistance = d;
-            along = y;
-        }
-    }
-    const float width = 4.2f;
-    const float ring = 0.85f + 0.15f * std::sin(along * 1.1f);
-    h += 1.1f * ring * Inside(trunkDistance - width);
-    // The fronds: arcs out of the crown, each thinning to its tip.
-    const paint_point crown{688, 170};
-    const float fronds[][2] = {{-2.7f, 50}, {-2.2f, 52}, {-1.5f, 40}, {-0.9f, 46}, {-0.35f, 50}, {0.3f, 44}};
-    for (const auto& frond : fronds) {
-        const float a = frond[0], length = frond[1];
-        // Sample the arc; the frond droops as it goes out.
-        float best = 1e9f, share = 0;
-        paint_point last = crown;
-        for (int s = 1; s <= 8; s++) {
-            const float t = s / 8.0f;
-            const float droop = 20 * t * t;
-            const paint_point p{crown.x + std::cos(a) * length * t, crown.y + std::sin(a) * length * t + droop};
-            const float d = SegmentDistance(last, p, x, y);
-            if (d < best) {
-                best = d;
-                share = t;
-            }
-            last = p;
-        }
-        // Leaflets: the frond's edge notched along its length.
-        const float notch = 0.5f + 0.5f * std::sin(share * 70);
-        const float half = (7.0f * (1 - share) + 1.0f) * (0.65f + 0.35f * notch);
-        h = std::max(h, 1.0f * Inside(best - half));
-    }
+    h += 1.1f * TrunkCover(x, y);
+    h = std::max(h, FrondCover(x, y));
     return h;
 }
 
@@ -216,15 +226,8 @@ paint_colour SceneTint(float x, float y, paint_colour wood)
     tint = Mix(tint, Rgb(176, 128, 52), 1 - SmoothStep(16, 20, sun));
     const float mound = EllipseDistance({704, 266}, 54, 13, x, y);
     tint = Mix(tint, Rgb(120, 94, 58), Inside(mound));
-    const float scene = SceneHeight(x, y);
-    const bool palm = y < 262 && scene > 0.5f && sun > 40;
-    if (palm) {
-        const float trunkSide = x > 690 || y > 190 ? 1.0f : 0.0f;
-        tint = Mix(tint, y < 200 && trunkSide < 1 ? Rgb(54, 84, 40) : Rgb(60, 86, 40), 0.8f);
-        if (std::hypot(x - 688, y - 170) > 9 && y > 178 && x > 694) {
-            tint = Mix(tint, Rgb(104, 72, 44), 0.8f);
-        }
-    }
+    tint = Mix(tint, Rgb(112, 76, 46), TrunkCover(x, y));
+    tint = Mix(tint, Rgb(58, 96, 44), FrondCover(x, y));
     return Mix(wood, tint, 0.75f * field);
 }
 
