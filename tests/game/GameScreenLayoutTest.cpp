@@ -178,9 +178,7 @@ TEST_F(GameScreenTest, TheSidePanelsTextsFitTheirFramesAtEveryValuePlayReaches)
         for (int i = 0; i < 40; i++) {
             Frame();
         }
-        for (const std::string& problem : LayoutProblems()) {
-            ADD_FAILURE() << state << ": " << problem;
-        }
+        ExpectCleanLayout(state);
     };
     CControllerGame::Resources()->wood = 9999;
     CControllerGame::Resources()->rock = 9999;
