@@ -149,24 +149,34 @@ void PaintBarPlate(CPictureCanvas& canvas)
 
 void PaintTitle(CPictureCanvas& canvas, const std::string& title, int frame)
 {
-    // The name rises into place and fills in over the first half of the
-    // logo's frames.
+    // The name rises into place and fades in over the first part of the
+    // logo's frames: drawn whole on a layer of its own, outline and all,
+    // then laid on the scene at the frame's strength.
     const float t = SmoothStep(0, kLastLogoFrame * 0.6f, static_cast<float>(frame));
     if (t <= 0) {
         return;
     }
+    CPictureCanvas layer(kScreenW, kScreenH);
     const paint_point at{400, 112 + 30 * (1 - t)};
     const float size = FitLettering(title, 420, 84);
-    const int alpha = static_cast<int>(255 * t);
     for (int dx = -3; dx <= 3; dx++) {
         for (int dy = -3; dy <= 4; dy++) {
             if (dx * dx + dy * dy <= 12) {
-                PaintLettering(canvas, title, {at.x + dx, at.y + dy}, size, Rgb(70, 40, 18, alpha));
+                PaintLettering(layer, title, {at.x + dx, at.y + dy}, size, Rgb(70, 40, 18));
             }
         }
     }
-    PaintLettering(canvas, title, {at.x, at.y - 1}, size, Rgb(255, 222, 120, alpha));
-    PaintLettering(canvas, title, {at.x, at.y - 3}, size * 0.995f, Rgb(255, 246, 206, alpha / 2));
+    PaintLettering(layer, title, {at.x, at.y - 1}, size, Rgb(255, 222, 120));
+    PaintLettering(layer, title, {at.x, at.y - 3}, size * 0.995f, Rgb(255, 246, 206, 128));
+    const std::vector<uint8_t>& pixels = layer.Pixels();
+    for (int y = 0; y < kScreenH; y++) {
+        for (int x = 0; x < kScreenW; x++) {
+            const size_t i = (static_cast<size_t>(y) * kScreenW + static_cast<size_t>(x)) * 4;
+            if (pixels[i + 3] > 0) {
+                canvas.Blend(x, y, Rgb(pixels[i], pixels[i + 1], pixels[i + 2], static_cast<int>(pixels[i + 3] * t)));
+            }
+        }
+    }
 }
 
 void PaintScene(CPictureCanvas& canvas, const std::string& title, int frame)
