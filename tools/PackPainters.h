@@ -37,6 +37,9 @@ void PaintLabel(CPictureCanvas& canvas, const std::string& text, paint_box room,
 // no text: star, moon, map, lab (a flask), the arrows < > ^ v, and what the
 // stock counts: wood, rock, food. False, drawing nothing, for any other word.
 bool PaintSymbol(CPictureCanvas& canvas, const std::string& symbol, paint_box room);
+// A padlock, size px wide, its body's middle a little below centre: what
+// marks a locked choice.
+void PaintPadlock(CPictureCanvas& canvas, paint_point centre, float size);
 // The finished hut of a size (0 small, 1 large) under the roof of its grade
 // (0 none, 1 roofed, 2 grand), fitted into the area.
 void PaintHutPicture(CPictureCanvas& canvas, int size, int grade, paint_box area);
@@ -66,6 +69,9 @@ void PaintWell(CPictureCanvas& canvas, paint_box box, float radius, paint_colour
 void PaintStrip(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
 void PaintPlainPanel(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
 bool PaintBoardPiece(CPictureCanvas& canvas, const picture_job& job, paint_box area);
+// The game screen's side panel and the pole beside it, carved from one board
+// (PackPaintersSidePanel.cpp); false, drawing nothing, for any other picture.
+bool PaintSidePanelPiece(CPictureCanvas& canvas, const picture_job& job, paint_box area);
 
 // Painters by subject.
 void PaintTreeTrunk(CPictureCanvas&, const picture_job&, paint_box);
@@ -117,6 +123,9 @@ void PaintFlask(CPictureCanvas&, const picture_job&, paint_box);
 void PaintBubble(CPictureCanvas&, const picture_job&, paint_box);
 void PaintItem(CPictureCanvas&, const picture_job&, paint_box);
 void PaintBackdrop(CPictureCanvas&, const picture_job&, paint_box);
+// The loading screen's picture and the logo frames cut from it
+// (PackPaintersLoading.cpp); the label is the game's name.
+void PaintLoadingScreen(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFader(CPictureCanvas&, const picture_job&, paint_box);
 void PaintPanel(CPictureCanvas&, const picture_job&, paint_box);
 void PaintButton(CPictureCanvas&, const picture_job&, paint_box);

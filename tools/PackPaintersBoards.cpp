@@ -52,12 +52,6 @@ struct screen_board {
 const std::vector<screen_board>& ScreenBoards()
 {
     static const std::vector<screen_board> boards = {
-        // The side panel: one board down the window's right edge (its own
-        // frame runs off the window there) and the post beside it. The
-        // selection's picture, texts and buttons stand on plain panel.
-        {{{"sidebar_mainA", 605, 0}, {"sidebar_mainB", 621, 76}, {"sidebar_mainC", 644, 0},
-          {"sidebar_trim_right", 705, 0}, {"sidebar_trim_left", 581, 68}},
-         {{605, -12, 207, 624, Look::Board, 12}, {581, 68, 24, 544, Look::Board, 8}}},
         // The pop-up question in its two sizes: the inner piece is the
         // board's own panel, tall enough to take the buttons.
         {{{"dialog_main_A_A", 232, 135}, {"dialog_main_A_B", 243, 147}},

@@ -1225,8 +1225,6 @@ void PaintHutCard(CPictureCanvas& canvas, const picture_job& job, paint_box area
             pixels[i] = pixels[i + 1] = pixels[i + 2] = grey;
             pixels[i + 3] = static_cast<uint8_t>(pixels[i + 3] / 2);
         }
-        const paint_point c{area.x + area.w / 2, area.y + area.h * 0.6f};
-        canvas.Ring({c.x, c.y - 8}, 7, 8, 3, Rgb(90, 90, 96));
-        canvas.RoundedBox(c.x - 10, c.y - 4, 20, 16, 3, Rgb(200, 170, 60));
+        PaintPadlock(canvas, {area.x + area.w / 2, area.y + area.h * 0.56f}, 24);
     }
 }

@@ -291,13 +291,29 @@ void PaintPalmCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
         fronds.push_back({angle, length, static_cast<float>(0.35 + 0.3 * random.Unit()), i % 2 == 0});
     }
     std::stable_sort(fronds.begin(), fronds.end(), [](const frond& a, const frond& b) { return a.back && !b.back; });
+    // The fronds arch only a little above the trunk's top and hang from
+    // there: the side panel shows the whole tree at half size centred under
+    // the name plate, and a crown that rose higher would reach over it.
+    const float arch = 10.0f;
+    auto squash = [&](paint_point p) {
+        if (p.y < anchor.y) {
+            p.y = anchor.y - arch * std::tanh((anchor.y - p.y) / arch);
+        }
+        return p;
+    };
     for (const frond& f : fronds) {
         const paint_colour tone = Shade(leaf, f.back ? 0.78f : 1.08f);
-        const paint_point dir{std::cos(f.angle), std::sin(f.angle)};
+        // No frond stands up: those meant to rise spread out to the sides
+        // and arch over, as a tall palm's fronds do.
+        paint_point dir{std::cos(f.angle), std::sin(f.angle)};
+        if (dir.y < -0.3f) {
+            const float side = dir.x < 0 ? -1.0f : 1.0f;
+            dir = {side * std::sqrt(1.0f - 0.09f), -0.3f};
+        }
         // The rib: out along its angle, then bowing down under its weight.
         auto rib = [&](float t) {
             const float along = f.length * t;
-            return paint_point{anchor.x + dir.x * along, anchor.y + dir.y * along + f.droop * f.length * t * t};
+            return squash({anchor.x + dir.x * along, anchor.y + dir.y * along + f.droop * f.length * t * t});
         };
         paint_point previous = anchor;
         for (int k = 1; k <= 24; k++) {
@@ -313,8 +329,8 @@ void PaintPalmCrown(CPictureCanvas& canvas, const picture_job& job, paint_box ar
             const float leaflet = f.length * 0.24f * (0.25f + 0.75f * std::sin(kPi * std::min(1.0f, t * 1.1f)));
             for (int side : {-1, 1}) {
                 const float nx = -ty * side, ny = tx * side;
-                const paint_point tip{p.x + (nx * 0.8f + tx * 0.55f) * leaflet,
-                                      p.y + (ny * 0.8f + ty * 0.55f) * leaflet + leaflet * 0.45f};
+                const paint_point tip = squash({p.x + (nx * 0.8f + tx * 0.55f) * leaflet,
+                                                p.y + (ny * 0.8f + ty * 0.55f) * leaflet + leaflet * 0.45f});
                 canvas.Line(p, tip, k % 2 ? 2.2f : 1.8f, k % 3 ? tone : Shade(tone, 0.88f));
             }
             canvas.Line(previous, p, 2.2f, Shade(tone, 0.7f));

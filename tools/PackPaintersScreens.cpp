@@ -2,6 +2,7 @@
 // framed, buttons raised (brighter while pointed at, a soft shade for their
 // shadow), medals, the potion flask and the lab's ingredients.
 #include "CPackRandom.h"
+#include "PackLettering.h"
 #include "PackPainters.h"
 
 #include <algorithm>
@@ -131,6 +132,50 @@ void PaintSidePanelPicture(CPictureCanvas& canvas, const picture_job& job, paint
 
 }  // namespace
 
+void PaintPadlock(CPictureCanvas& canvas, paint_point centre, float size)
+{
+    // A brass lock: a steel shackle arched over a rounded body, lit from the
+    // upper left, with a dark keyhole and a dark outline that reads on any
+    // ground.
+    const float w = size, h = size * 0.72f;
+    const float left = centre.x - w / 2, top = centre.y - h * 0.2f;
+    const paint_colour outline = Rgb(36, 26, 14), steel = Rgb(196, 200, 210), brass = Rgb(226, 176, 60);
+    const paint_point arch{centre.x, top};
+    const float ring = w * 0.32f, bar = std::max(1.6f, w * 0.13f);
+    // The shackle: outline, then the steel band, then its shine.
+    canvas.Fill(arch.x - ring - bar, arch.y - ring - bar, arch.x + ring + bar, top + h * 0.3f,
+                [&](float px, float py) {
+                    const float d = std::hypot(px - arch.x, std::min(0.0f, py - arch.y));
+                    return std::fabs(d - ring) <= bar / 2 + 1.0f && py < top + 2;
+                },
+                [&](float px, float py) {
+                    const float d = std::hypot(px - arch.x, std::min(0.0f, py - arch.y));
+                    if (std::fabs(d - ring) > bar / 2) {
+                        return outline;
+                    }
+                    const bool lit = px < arch.x && d < ring;
+                    return lit ? Shade(steel, 1.15f) : Shade(steel, 0.85f + 0.15f * (ring - d) / bar);
+                });
+    canvas.RoundedBox(left - 1, top - 1, w + 2, h + 2, w * 0.18f + 1, outline);
+    canvas.Fill(left, top, left + w, top + h,
+                [&](float px, float py) {
+                    const float r = w * 0.18f;
+                    const float dx = std::max(0.0f, std::fabs(px - (left + w / 2)) - (w / 2 - r));
+                    const float dy = std::max(0.0f, std::fabs(py - (top + h / 2)) - (h / 2 - r));
+                    return dx * dx + dy * dy <= r * r;
+                },
+                [&](float px, float py) {
+                    const float down = (py - top) / h, across = (px - left) / w;
+                    return Shade(brass, 1.25f - 0.45f * down - 0.15f * across);
+                });
+    // The keyhole.
+    const paint_point hole{centre.x, top + h * 0.42f};
+    canvas.Ellipse(hole, w * 0.09f + 0.4f, w * 0.09f + 0.4f, outline);
+    canvas.Polygon({{hole.x - w * 0.05f, hole.y}, {hole.x + w * 0.05f, hole.y}, {hole.x + w * 0.08f, top + h * 0.78f},
+                    {hole.x - w * 0.08f, top + h * 0.78f}},
+                   outline);
+}
+
 void PaintPointer(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     // The hotspot is the top-left corner: the finger points there, leaving
@@ -251,7 +296,13 @@ void PaintItem(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     if (has("ghost") || has("roll")) {
         for (size_t i = 0; i < pixels.size(); i += 4) {
             if (has("ghost")) {
-                pixels[i + 3] = static_cast<uint8_t>(pixels[i + 3] / 3);
+                // None in stock: a pale grey likeness that still reads on
+                // the lab's dark buttons.
+                const int grey = (pixels[i] + pixels[i + 1] + pixels[i + 2]) / 3;
+                const uint8_t pale = static_cast<uint8_t>(std::min(255, 110 + grey / 2));
+                pixels[i] = pixels[i + 1] = pale;
+                pixels[i + 2] = static_cast<uint8_t>(std::min(255, pale + 12));
+                pixels[i + 3] = static_cast<uint8_t>(pixels[i + 3] * 3 / 5);
             } else {
                 for (int k = 0; k < 3; k++) {
                     pixels[i + k] = static_cast<uint8_t>(std::min(255, pixels[i + k] + 40));
@@ -263,6 +314,10 @@ void PaintItem(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 
 void PaintBackdrop(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("loadingscreen_", 0) == 0) {
+        PaintLoadingScreen(canvas, job, area);
+        return;
+    }
     // Sky over sea, a sandy island with a palm: a calm picture behind menus.
     canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
                 [&](float, float py) {
@@ -383,8 +438,18 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         PaintSidePanelPicture(canvas, job, area);
         return;
     }
+    if (PaintSidePanelPiece(canvas, job, area)) {
+        return;
+    }
     const paint_colour panel = BoardPanelTone(n);
     if (PaintBoardPiece(canvas, job, area)) {
+        if (starts("scilabGUI_main_B")) {
+            // The lab names the waters and the dusts under their rows; the
+            // three rows of main ingredients above them share one heading,
+            // in the gap over the first row (the box stands at 154, 81, the
+            // first row's buttons from y 111).
+            PaintLettering(canvas, job.label, {area.x + 274 - 154, area.y + 96 - 81}, 13, Rgb(255, 255, 255));
+        }
         if (starts("settings_main_B")) {
             // The settings page's three slider tracks, where a press moves a
             // knob: x 368-550 of the screen on the rows of the sound, music

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -13,6 +14,18 @@ constexpr float kPi = 3.14159265f;
 paint_point Centre(paint_box area)
 {
     return {area.x + area.w / 2, area.y + area.h / 2};
+}
+
+// Value noise 0..1 that varies smoothly: PixelNoise at whole coordinates,
+// blended between them.
+float SmoothNoise(float x, float y, uint64_t seed)
+{
+    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    const float fx = x - x0, fy = y - y0;
+    const float sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
+    const float top = PixelNoise(x0, y0, seed) + (PixelNoise(x0 + 1, y0, seed) - PixelNoise(x0, y0, seed)) * sx;
+    const float low = PixelNoise(x0, y0 + 1, seed) + (PixelNoise(x0 + 1, y0 + 1, seed) - PixelNoise(x0, y0 + 1, seed)) * sx;
+    return top + (low - top) * sy;
 }
 
 // A four-pointed twinkle.
@@ -211,29 +224,77 @@ void PaintDustFall(CPictureCanvas& canvas, const picture_job& job, paint_box are
 
 void PaintMist(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
-    CPackRandom random(job.seed);
-    const float fade = std::sin((LastNumber(job.name, 0) + 1) * kPi / 54);
-    for (int i = 0; i < 5; i++) {
-        const paint_point at{area.x + area.w * static_cast<float>(0.25 + 0.5 * random.Unit()),
-                             area.y + area.h * static_cast<float>(0.35 + 0.3 * random.Unit())};
-        canvas.Ellipse(at, area.w * 0.22f, area.h * 0.2f, Rgb(240, 244, 250, static_cast<int>(40 * fade + 10)));
-    }
+    // Wisps that curl up out of the middle, thicken and thin away over the
+    // frames: soft noise in a round falloff, one layer, so no puff's edge
+    // shows. The mist's colour is laid over it by the game.
+    const int frame = LastNumber(job.name, 0);
+    const float life = (frame + 1) / 54.0f;
+    const float fade = std::sin(life * kPi);
+    const float rise = 10.0f * life;
+    const uint64_t seed = job.seed;
+    const paint_point c = Centre(area);
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                [&](float px, float py) {
+                    const float u = (px - c.x) / (area.w * 0.46f), v = (py - c.y + rise) / (area.h * 0.42f);
+                    const float fall = std::max(0.0f, 1.0f - (u * u + v * v));
+                    // The curls turn as the mist rises.
+                    const float swirl = 0.6f * std::sin(v * 3.0f + life * 4.0f);
+                    const float n = 0.55f * SmoothNoise(px * 0.06f + swirl, py * 0.06f + life * 2.0f, seed) +
+                                    0.3f * SmoothNoise(px * 0.13f, py * 0.13f - life * 3.0f, seed + 1) +
+                                    0.15f * SmoothNoise(px * 0.27f, py * 0.27f, seed + 2);
+                    const float wisp = std::clamp((n - 0.32f) * 2.2f, 0.0f, 1.0f);
+                    const float a = 190.0f * fade * fall * fall * wisp;
+                    return Rgb(244, 246, 252, static_cast<int>(a));
+                });
 }
 
 void PaintCloud(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    // A heaped cloud or its shadow as one soft shape: round puffs on a flat
+    // foot, painted once, so overlapping puffs never darken each other.
     const bool shadow = job.name.find("s.") != std::string::npos;
-    const paint_colour puff = shadow ? Rgb(0, 0, 30, 60) : Rgb(250, 252, 255, 230);
     CPackRandom random(job.seed);
     const paint_point c = Centre(area);
-    canvas.Ellipse({c.x, c.y + area.h * 0.12f}, area.w * 0.44f, area.h * 0.24f, puff);
-    for (int i = 0; i < 4; i++) {
-        const float r = area.h * static_cast<float>(0.2 + 0.12 * random.Unit());
-        canvas.Ellipse({area.x + area.w * (0.25f + 0.17f * i), c.y - r * 0.3f}, r, r, puff);
+    struct puff {
+        paint_point at;
+        float r;
+    };
+    std::vector<puff> puffs;
+    const int count = 5;
+    for (int i = 0; i < count; i++) {
+        const float t = (i + 0.5f) / count;
+        const float hump = std::sin(t * kPi);
+        const float r = area.h * static_cast<float>(0.16 + 0.12 * hump + 0.05 * random.Unit());
+        puffs.push_back({{area.x + area.w * (0.16f + 0.68f * t), c.y + area.h * 0.12f - r * 0.55f * hump}, r});
     }
-    if (!shadow) {
-        canvas.Ellipse({c.x, c.y + area.h * 0.2f}, area.w * 0.36f, area.h * 0.1f, Rgb(210, 216, 230, 200));
-    }
+    const paint_point foot{c.x, c.y + area.h * 0.14f};
+    const float footRx = area.w * 0.42f, footRy = area.h * 0.17f;
+    const float feather = shadow ? 5.0f : 1.6f;
+    // Signed distance to the shape, negative inside.
+    auto distance = [&](float px, float py) {
+        const float u = (px - foot.x) / footRx, v = (py - foot.y) / footRy;
+        float d = (std::sqrt(u * u + v * v) - 1.0f) * footRy;
+        for (const puff& p : puffs) {
+            d = std::min(d, std::hypot(px - p.at.x, py - p.at.y) - p.r);
+        }
+        return d;
+    };
+    const float top = c.y - area.h * 0.4f, bottom = foot.y + footRy;
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                [&](float px, float py) {
+                    const float d = distance(px, py);
+                    const float cover = 1.0f - std::clamp((d + feather) / (2 * feather), 0.0f, 1.0f);
+                    if (shadow) {
+                        return Rgb(8, 24, 48, static_cast<int>(70 * cover * cover * (3 - 2 * cover)));
+                    }
+                    // Lit from above: bright crowns, a grey-blue belly, and
+                    // a light rim where each puff rounds away.
+                    const float down = std::clamp((py - top) / (bottom - top), 0.0f, 1.0f);
+                    paint_colour colour = Mix(Rgb(255, 255, 255), Rgb(196, 206, 226), down * down);
+                    const float rim = std::clamp(-d / 6.0f, 0.0f, 1.0f);
+                    colour = Mix(Rgb(232, 238, 248), colour, rim);
+                    return WithAlpha(colour, 0.92f * cover);
+                });
 }
 
 void PaintRain(CPictureCanvas& canvas, const picture_job& job, paint_box area)

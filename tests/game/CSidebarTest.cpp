@@ -164,7 +164,7 @@ TEST_F(GameScreenTest, EveryNumberOfTheSelectionShowsInItsSidePanelText)
     const int built = site->GetSelectedTopDetail().number;
     select(site);
     EXPECT_TRUE(shows(Words(panel->nameText), "Hut, style 1")) << Words(panel->nameText);
-    EXPECT_TRUE(shows(Words(panel->topText), "Being built: " + std::to_string(built) + " percent done"))
+    EXPECT_TRUE(shows(Words(panel->topText), std::to_string(built) + " percent built"))
         << Words(panel->topText);
 
     CHut* old = new CHut(island->GetStartX() - 300, island->GetStartY() + 300, 13);
@@ -176,7 +176,7 @@ TEST_F(GameScreenTest, EveryNumberOfTheSelectionShowsInItsSidePanelText)
     ASSERT_EQ(old->GetSelectedTopDetail().id, 2025);
     select(old);
     EXPECT_TRUE(shows(Words(panel->nameText), "Hut, style 2")) << Words(panel->nameText);
-    EXPECT_TRUE(shows(Words(panel->topText), "Coming down: " + std::to_string(cleared) + " percent cleared"))
+    EXPECT_TRUE(shows(Words(panel->topText), std::to_string(cleared) + " percent cleared"))
         << Words(panel->topText);
 }
 

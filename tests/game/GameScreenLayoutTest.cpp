@@ -1,5 +1,5 @@
-// The game screen's main states read cleanly: the side panel with an
-// islander, a building, a crate, a tree and a rock chosen (the first tutorial dialog open
+// The game screen's main states read cleanly: the side panel with nothing,
+// an islander, a building, a crate, a tree and a rock chosen (the first tutorial dialog open
 // over the island all along), then a short and a long question in the
 // pop-up, and every notice the pop-up can show. The screenshot scenes check
 // the other screens.
@@ -9,9 +9,15 @@
 #include "CControllerPopUp.h"
 #include "CCrateBarrel.h"
 #include "CDraw.h"
+#include "CHut.h"
+#include "CMap.h"
+#include "CResources.h"
+#include "CSidebar.h"
 #include "CPerson.h"
 #include "CRenderer.h"
 #include "CStone.h"
+#include "CTree.h"
+#include "TreeKinds.h"
 #include "LayoutCheck.h"
 #include "Screenshot.h"
 
@@ -54,7 +60,8 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
     }
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(rock, nullptr);
-    const std::pair<const char*, CObject*> chosen[] = {{"an islander", CPerson::people.front()},
+    const std::pair<const char*, CObject*> chosen[] = {{"nothing chosen", nullptr},
+                                                       {"an islander", CPerson::people.front()},
                                                        {"a building", CBuilding::buildings.front()},
                                                        {"a crate", crate},
                                                        {"a tree", tree},
@@ -155,4 +162,104 @@ TEST_F(GameScreenTest, EveryIslandersTitleAndActivityTakeOneLine)
         }
     }
     EXPECT_GT(activities, 50);
+}
+
+// The side panel's texts stay inside their frames at every value play
+// reaches: a hut site from 0 to 99 percent built and from 99 to 0 percent
+// cleared (whole, it shows no percentage), stocks at the capacity of many
+// storehouses, and a name as long as the detail screen lets the player type
+// it, of the widest letter.
+TEST_F(GameScreenTest, TheSidePanelsTextsFitTheirFramesAtEveryValuePlayReaches)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CMap* island = CControllerGame::island;
+    auto settle = [&](const std::string& state) {
+        for (int i = 0; i < 40; i++) {
+            Frame();
+        }
+        ExpectCleanLayout(state);
+    };
+    CControllerGame::Resources()->wood = 9999;
+    CControllerGame::Resources()->rock = 9999;
+    CControllerGame::Resources()->SetFood(9999, 0);
+    ASSERT_FALSE(CPerson::people.empty());
+    CPerson* islander = CPerson::people.front();
+    islander->SetASCIIName(std::string(CControllerPersonDetail::kNameLength, 'W'));
+    CObject::selectedObject = islander;
+    settle("the longest name and full stocks");
+    EXPECT_NE(panel->nameText, nullptr);
+
+    // Each percentage on both sides of its second digit, and the highest.
+    CHut* site = new CHut(island->GetStartX() + 300, island->GetStartY() + 300, 0);
+    site->UnHide();
+    CObject::selectedObject = site;
+    for (int percent : {0, 9, 10, 96, 99}) {
+        // A step of work and a unit of what is missing at a time; the last
+        // steps may finish the hut, which then shows no percentage.
+        for (int step = 0; step < 100000 && !site->IsComplete() && site->GetSelectedTopDetail().number < percent;
+             step++) {
+            site->Build(1);
+            if (!site->HasAllResources()) {
+                site->AddResource(1, site->WhichResourceIsNeeded());
+            }
+        }
+        ASSERT_FALSE(site->IsComplete()) << percent;
+        settle("built " + std::to_string(site->GetSelectedTopDetail().number) + " percent");
+        EXPECT_NE(panel->topText, nullptr);
+    }
+    // Work alone clears the first half of a building coming down; the
+    // widest number has two digits, as on the way up.
+    site->FinishNow();
+    site->GiveResponse(true);  // yes, take it down
+    for (int percent : {0, 9, 10, 45}) {
+        for (int step = 0; step < 100000 && site->GetSelectedTopDetail().number < percent; step++) {
+            site->Build(1);
+        }
+        ASSERT_GE(site->GetSelectedTopDetail().number, percent);
+        ASSERT_EQ(site->GetSelectedTopDetail().id, 2025);
+        settle("cleared " + std::to_string(site->GetSelectedTopDetail().number) + " percent");
+        EXPECT_NE(panel->topText, nullptr);
+    }
+}
+
+// A chosen tree's picture, of every size and trunk style, stands between the
+// name plate and the detail button below it: a big palm's crown must not
+// reach over the plate, nor its foot onto the button.
+TEST_F(GameScreenTest, EveryTreesPictureStandsBetweenTheNamePlateAndTheDetailButton)
+{
+    Open(kFixedIslandSeeds[3]);
+    CSidebar* panel = CControllerGame::sidebar;
+    CMap* island = CControllerGame::island;
+    const int buttonTop = 296;
+    for (int size = 0; size < TREE_SIZES; size++) {
+        for (int trunk = 0; trunk < kTreeKinds[size].styles; trunk++) {
+            CTree* tree = new CTree(island->GetStartX(), island->GetStartY(), size, trunk, false, false, false);
+            island->trees.push_back(tree);
+            CObject::selectedObject = tree;
+            for (int i = 0; i < 40; i++) {
+                Frame();
+            }
+            ASSERT_NE(panel->picture, nullptr);
+            const int image = panel->picture->GetFirstImage();
+            SDL_Surface* surface = CSprite::draw->GetSurface(image);
+            int top = surface->h;
+            CSprite::draw->LockImage(image);
+            for (int y = 0; y < surface->h && top == surface->h; y++) {
+                for (int x = 0; x < surface->w; x++) {
+                    Uint8 r, g, b, a;
+                    SDL_GetRGBA(CSprite::draw->getpixel(surface, x, y), surface->format, &r, &g, &b, &a);
+                    if (a > 0) {
+                        top = y;
+                        break;
+                    }
+                }
+            }
+            CSprite::draw->UnlockImage(image);
+            const int plateBottom = panel->namePlate->GetY() + panel->namePlate->GetH();
+            EXPECT_GE(panel->picture->GetY() + top, plateBottom) << "size " << size << ", trunk " << trunk;
+            EXPECT_LE(panel->picture->GetY() + CSprite::draw->GetBottomEdge(image), buttonTop)
+                << "size " << size << ", trunk " << trunk;
+        }
+    }
 }

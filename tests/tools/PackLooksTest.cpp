@@ -103,7 +103,9 @@ TEST(PackLooks, TheLargestTreesArePalmsWhoseFrondsSpreadFromTheTrunksTop)
         }
         EXPECT_GT(right - left, 220 * 8 / 10) << "fronds spread wide";
         EXPECT_GT(crown.bottom, 52 + 60) << "and hang down from the anchor";
-        EXPECT_LT(crown.top, 52 - 20) << "and rise above it";
+        // Only a little: the side panel shows the whole tree at half size
+        // between its name plate and its detail button.
+        EXPECT_LT(crown.top, 52 - 5) << "and arch above it";
         EXPECT_GE(rgba[(static_cast<size_t>(52) * 220 + 101) * 4 + 3], 128) << "they spring from the anchor";
     }
     // The trunks reach the crown's anchor, upright or leaning (the tall

@@ -42,11 +42,28 @@ struct TutorialScenes : ServicesTest {
         }
         return (shown != 19) + !dialog.narrationCheckBox + !dialog.okayButton + !dialog.endLabel;
     }
+
+    // A lesson's dialog alone, with its texts.
+    int Lesson(int step, const std::string& path)
+    {
+        TutorialScreen game(true);
+        CTutorialDialog dialog(step, &game);
+        Show(path);
+        return !dialog.endLabel;
+    }
 };
 
 TEST(TutorialOnX, DrawsTheFirstStepWithItsRing)
 {
     ScreenshotOnX("TutorialFirstStep-x11.png", [](const std::string& path) { return TutorialScenes().FirstStep(path); });
+}
+
+// The two placing lessons, which tell what to do when a spot is refused.
+TEST(TutorialOnX, DrawsTheLessonsOfPlacingTheHutAndTheStation)
+{
+    ScreenshotOnX("TutorialPlacingHut-x11.png", [](const std::string& path) { return TutorialScenes().Lesson(26, path); });
+    ScreenshotOnX("TutorialPlacingStation-x11.png",
+                  [](const std::string& path) { return TutorialScenes().Lesson(43, path); });
 }
 
 }  // namespace
