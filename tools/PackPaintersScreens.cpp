@@ -258,9 +258,9 @@ void PaintItem(CPictureCanvas& canvas, const picture_job& job, paint_box area)
     if (has("fish")) {
         PaintFish(canvas, c, area.w * 0.8f, 0.2f, Rgb(90, 130, 170), Rgb(230, 236, 240), true);
     } else if (has("ironwood")) {
-        PaintLog(canvas, {c.x - 14, c.y + 4}, {c.x + 12, c.y - 4}, 10, Rgb(70, 60, 60));
+        PaintLog(canvas, {c.x - 10, c.y + 4}, {c.x + 11, c.y - 4}, 10, Rgb(70, 60, 60));
     } else if (has("wood")) {
-        PaintLog(canvas, {c.x - 14, c.y + 4}, {c.x + 12, c.y - 4}, 10, Rgb(118, 78, 44));
+        PaintLog(canvas, {c.x - 10, c.y + 4}, {c.x + 11, c.y - 4}, 10, Rgb(118, 78, 44));
     } else if (has("lodestone")) {
         PaintStone(canvas, c, 14, 11, Rgb(80, 80, 96), job.seed);
     } else if (has("rock")) {

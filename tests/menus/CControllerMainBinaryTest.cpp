@@ -66,7 +66,8 @@ constexpr tone kMakersPlate{99, 69, 46};    // the logo's wooden plate
 constexpr tone kTitlePlate{46, 61, 39};     // the main menu's title plate
 constexpr tone kQuitFace{101, 56, 97};      // the main menu's quit button
 constexpr tone kTeal{44, 76, 87};           // the chooser and its dialogs
-constexpr tone kGreen{62, 81, 52};          // the side panel, the menus over the island, the story's question
+constexpr tone kGreen{62, 81, 52};          // the menus over the island, the story's question
+constexpr tone kWood{81, 53, 32};           // the side panel's carved board
 
 // A patch painted in one tone: every pixel within the grain's reach of it.
 // The island, the sea and the sky shade or texture a patch of any size.
@@ -101,7 +102,9 @@ bool ClosingQuestion(const rgb_picture& p) { return Brightness(p) < 5 && Panel(p
 // The chooser's panel on the left, lit: a dialog over it darkens it.
 bool Chooser(const rgb_picture& p) { return Panel(p, 20, 60, 25, 150, kTeal) && !Dialog(p); }
 // The game's side panel, lit: a screen over the island darkens it.
-bool Island(const rgb_picture& p) { return Panel(p, 720, 150, 30, 30, kGreen) && Panel(p, 720, 250, 30, 30, kGreen); }
+// Two patches of plain board beside the buttons, clear of the carved picture
+// and its ropes.
+bool Island(const rgb_picture& p) { return Panel(p, 760, 330, 30, 30, kWood) && Panel(p, 770, 420, 20, 20, kWood); }
 bool InGameMenu(const rgb_picture& p) { return Panel(p, 190, 150, 80, 300, kGreen); }
 // The quit dialog's board below the islander's picture, over the darkened menu.
 bool QuitQuestion(const rgb_picture& p) { return Panel(p, 300, 290, 200, 30, kGreen) && !InGameMenu(p); }
