@@ -66,6 +66,32 @@ TEST_F(NeedsTest, GrownUpsTireAndHungerFasterAtWorkAndChildrenNever)
     }
 }
 
+// Hunger is tested before sleep: out of both, the islander is last marked
+// to die of exhaustion.
+TEST_F(NeedsTest, ANeedBelowMinus9999MarksTheIslanderToDieOfIt)
+{
+    const struct {
+        int food, energy;
+        const char* cause;  // empty: lives on
+    } cases[] = {
+        {-9999, -9999, ""},
+        {-10000, 10000, "12022"},
+        {10000, -10000, "12023"},
+        {-10000, -10000, "12023"},
+    };
+    for (const auto& c : cases) {
+        CPerson* person = Grown(30, 0, 1);
+        person->data.food = c.food;
+        person->data.energy = c.energy;
+        person->CheckForDeath();
+        EXPECT_EQ(person->dying, c.cause[0] != '\0') << c.food << " " << c.energy;
+        if (person->dying) {
+            EXPECT_EQ(person->deathCause, c.cause) << c.food << " " << c.energy;
+        }
+        delete person;
+    }
+}
+
 TEST_F(NeedsTest, OldAgeDrawsFrom66AndIsCertainFrom100AndLonelinessTakesOneInFive)
 {
     CPerson* old = Grown(60, 0, 1);
