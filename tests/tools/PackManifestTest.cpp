@@ -157,7 +157,9 @@ TEST(PackManifest, NumbersAndNameCharactersAreTakenUpToTheirEdgesAndNoFurther)
             EXPECT_EQ(Parse(c.line).size(), 1u) << c.line;
         }
     }
-    EXPECT_EQ(Parse("music a.dat 600")[0].seconds, 600.0);
+    const std::vector<pack_entry_data> tenMinutes = Parse("music a.dat 600");
+    ASSERT_EQ(tenMinutes.size(), 1u);
+    EXPECT_EQ(tenMinutes[0].seconds, 600.0);
 }
 
 TEST(PackManifest, ReadsTheFilesInNameOrder)
