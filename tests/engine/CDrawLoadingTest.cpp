@@ -151,6 +151,8 @@ TEST_F(CDrawLoading, ShowsOneHintAStartAndStoresTheNextCyclingThroughTheHints)
         int next;
     } cases[] = {
         {22010, 22010, 22011},
+        {22000, 22000, 22001},
+        {22037, 22037, 22038},
         {22038, 22038, 22000},
         // A damaged profile: the first hint stands in.
         {21999, 22000, 22001},

@@ -100,6 +100,28 @@ TEST_F(CRendererTest, SpecialRectanglesAreClippedAndKeptOffTheSidePanelUnlessAsk
     EXPECT_EQ(Dirty(), (Rects{{0, 0, 800, 600}}));
 }
 
+// The island ends at x 644 and its sprites end at depth 20,000,000: each
+// edge on both its sides.
+TEST_F(CRendererTest, TheSidePanelRuleHoldsAtItsColumnAndItsDepth)
+{
+    const struct {
+        int x, w, z;
+        bool kept;
+        int keptW;
+    } cases[] = {
+        {600, 44, 19999999, true, 44},  {600, 45, 19999999, true, 44}, {644, 10, 19999999, true, 0},
+        {645, 10, 19999999, false, 0},  {645, 10, 20000000, true, 10}, {600, 45, 20000000, true, 45},
+    };
+    for (const auto& c : cases) {
+        PF_Rect rect{c.x, 5, c.w, 7};
+        EXPECT_EQ(CRenderer::OptimizeRectForSidebar(&rect, c.z), c.kept) << c.x << "+" << c.w << " at " << c.z;
+        if (c.kept) {
+            EXPECT_EQ(rect.w, c.keptW) << c.x << "+" << c.w << " at " << c.z;
+            EXPECT_EQ(rect.x, c.x);
+        }
+    }
+}
+
 TEST_F(CRendererTest, DrawsOnlyInsideDirtyRectanglesInDepthThenRegistrationOrder)
 {
     std::unique_ptr<CSprite> ground(Block(0, 0, kIsland, 100, 100, kGrey));

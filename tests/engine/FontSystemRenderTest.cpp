@@ -302,6 +302,34 @@ TEST_F(FontSystemRender, InsertsSixteenBitArgumentsBeforeEightBitOnes)
     EXPECT_TRUE(Same("50% off %x", Options(), "50% off %x"));
 }
 
+// The four table codes each read their own 8-bit argument, and the codes end
+// at either side of the digits and letters they use.
+TEST_F(FontSystemRender, TableCodesReadTheFirstToFourthEightBitArgument)
+{
+    const struct {
+        const char* text;
+        int argument;
+    } codes[] = {{"A %7", 0}, {"A %8", 1}, {"A %9", 2}, {"A %a", 3}};
+    for (const auto& code : codes) {
+        Options own;
+        own.a[code.argument] = "101";
+        Options others;
+        for (int k = 0; k < 6; k++) {
+            others.a[k] = k == code.argument ? nullptr : "101";
+        }
+        EXPECT_TRUE(Same(code.text, own, "A Palm")) << code.text;
+        EXPECT_TRUE(Same(code.text, others, "A ")) << code.text;
+    }
+    const unsigned short w[] = {'w', 0};
+    Options all;
+    for (auto& a : all.a) {
+        a = "101";
+    }
+    all.u[0] = w;
+    EXPECT_TRUE(Same("%0 %1", all, "%0 w"));
+    EXPECT_TRUE(Same("%c %6", all, "%c 101"));
+}
+
 TEST_F(FontSystemRender, TutorialModeDrawsItalicsUprightAndWhiteOnesYellow)
 {
     Options white;

@@ -92,6 +92,20 @@ TEST_F(CProfileManagement, AddedProfilesNeverTakeAListedId)
     EXPECT_STREQ(profile->GetProfileNameAbsolute(2), "Fourth");
     profile->LoadProfile(3);
     EXPECT_EQ(profile->GetValue<int>(60), 33);
+
+    // {3, 4, 5}: count + 1 and count + 2 are both taken.
+    profile->AddProfile("Fifth");
+    profile->SetValue<int>(60, 55);
+    profile->DeleteProfile(0);
+    ASSERT_EQ(profile->GetNumProfiles(), 3);
+    profile->AddProfile("Sixth");
+    profile->SaveHeader();
+    EXPECT_TRUE(Exists("PROFILE7v8.DAT"));
+    ASSERT_EQ(profile->GetNumProfiles(), 4);
+    EXPECT_STREQ(profile->GetProfileNameAbsolute(2), "Fifth");
+    EXPECT_STREQ(profile->GetProfileNameAbsolute(3), "Sixth");
+    profile->LoadProfileAbsolute(2);
+    EXPECT_EQ(profile->GetValue<int>(60), 55);
 }
 
 TEST_F(CProfileManagement, DeletingAProfileKeepsOrReplacesTheActiveOne)

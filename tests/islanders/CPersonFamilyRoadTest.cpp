@@ -81,6 +81,12 @@ protected:
 
     int Profile(int key) { return CProfile::current->GetValue<int>(key); }
 
+    // Where a newborn walks to, from the parent it was born to.
+    static coordinate WayOut(const CPerson* parent, const CPerson* child)
+    {
+        return {child->subTaskX - static_cast<int>(parent->data.x), child->subTaskY - static_cast<int>(parent->data.y)};
+    }
+
     CPerson* man = nullptr;
     CPerson* woman = nullptr;
     CFireplace* camp = nullptr;
@@ -232,6 +238,9 @@ TEST_F(FamilyRoad, AYesSendsTheCoupleToTheHutWhereTheirChildIsBorn)
     EXPECT_EQ(mother->hutTimer, 30) << "born to the one still inside, at 30 frames";
     CPerson* child = CPerson::people[before];
     EXPECT_EQ(child->GetAge(), 0);
+    EXPECT_EQ(child->GetCurrentTask(), 1);
+    EXPECT_EQ(WayOut(mother, child).x, -30) << "out of the even hut's door";
+    EXPECT_EQ(WayOut(mother, child).y, 80);
     EXPECT_EQ(child->data.motherId, woman->GetID());
     EXPECT_EQ(child->data.fatherId, man->GetID());
     EXPECT_TRUE(child->isMale ? child->data.hasBrother : child->data.hasSister) << "the child counts itself";
@@ -252,17 +261,28 @@ TEST_F(FamilyRoad, ATwinsPotionGivesTwoChildrenAndATwinsRemark)
     BuildHut();
     Ages(man, 30);
     Ages(woman, 28);
+    // Both drank: one pair of twins uses up the potion of each.
     woman->data.twinsPotion = 1;
+    man->data.twinsPotion = 1;
     const int twins = Profile(kTwinBirths);
     const size_t before = CPerson::people.size();
     DropOn(man, woman);
     woman->GiveResponse(true);
+    // The way out as from a hut whose variant is odd: its door is on the right.
+    ASSERT_TRUE(RunUntil([&] { return man->GetCurrentSubTask() == 11 && woman->GetCurrentSubTask() == 11; }, 3000));
+    man->hutVariant = woman->hutVariant = 1;
     ASSERT_TRUE(RunUntil([&] { return CPerson::people.size() > before; }, 3000));
     EXPECT_EQ(CPerson::people.size(), before + 2);
     EXPECT_EQ(Profile(kTwinBirths), twins + 1);
     EXPECT_FALSE(woman->data.twinsPotion);
+    EXPECT_FALSE(man->data.twinsPotion);
     CPerson* a = CPerson::people[before];
     CPerson* b = CPerson::people[before + 1];
+    CPerson* inside = man->GetCurrentSubTask() == 11 ? man : woman;
+    for (CPerson* twin : {a, b}) {
+        EXPECT_EQ(WayOut(inside, twin).x, 100) << "out of the odd variant's door";
+        EXPECT_EQ(WayOut(inside, twin).y, 82);
+    }
     EXPECT_TRUE(a->isMale ? b->data.hasBrother : b->data.hasSister) << "each twin has the other";
     EXPECT_EQ(woman->data.childCount, 2);
     ASSERT_TRUE(RunUntil([&] { return man->speechId == 34500 || woman->speechId == 34500; }, 300));

@@ -35,22 +35,59 @@ TEST_F(NeedsTest, GrownUpsTireAndHungerFasterAtWorkAndChildrenNever)
     struct example {
         int years, effort, frames;
         int leastEnergy, mostEnergy, food;
+        int framesShort;  // of the years
     };
     const example examples[] = {
-        {13, 3, 500, 0, 0, 0},      // children use nothing
-        {30, 1, 600, 20, 30, 48},   // standing: a point every 20-30 frames, two every 25
-        {70, 3, 210, 21, 30, 32},   // at work: a point every 7-10 frames, two every 13
+        {13, 3, 500, 0, 0, 0, 0},      // children use nothing
+        {14, 3, 500, 0, 0, 0, 1},      // a frame short of fourteen
+        {14, 1, 600, 20, 30, 48, 0},   // from the fourteenth birthday on
+        {30, 1, 600, 20, 30, 48, 0},   // standing: a point every 20-30 frames, two every 25
+        {70, 3, 210, 21, 30, 32, 0},   // at work: a point every 7-10 frames, two every 13
     };
     for (const example& e : examples) {
-        SCOPED_TRACE(testing::Message() << e.years << " years, effort " << e.effort);
-        CPerson* person = Grown(e.years, 0, 1);
-        for (int frame = 0; frame < e.frames; frame++) {
-            person->GetTired(e.effort);
+        SCOPED_TRACE(testing::Message() << e.years << " years less " << e.framesShort << ", effort " << e.effort);
+        // Frame by frame, and all the frames in one call as time away does.
+        for (bool inOneCall : {false, true}) {
+            CPerson* person = Grown(e.years, 0, 1);
+            person->data.age = e.years * kYear - e.framesShort;
+            if (inOneCall) {
+                person->GetTiredFor(e.effort, e.frames);
+            } else {
+                for (int frame = 0; frame < e.frames; frame++) {
+                    person->GetTired(e.effort);
+                }
+            }
+            const int energyUsed = 10000 - person->data.energy;
+            EXPECT_GE(energyUsed, e.leastEnergy) << inOneCall;
+            EXPECT_LE(energyUsed, e.mostEnergy) << inOneCall;
+            EXPECT_EQ(10000 - person->data.food, e.food) << inOneCall;
+            delete person;
         }
-        const int energyUsed = 10000 - person->data.energy;
-        EXPECT_GE(energyUsed, e.leastEnergy);
-        EXPECT_LE(energyUsed, e.mostEnergy);
-        EXPECT_EQ(10000 - person->data.food, e.food);
+    }
+}
+
+// Hunger is tested before sleep: out of both, the islander is last marked
+// to die of exhaustion.
+TEST_F(NeedsTest, ANeedBelowMinus9999MarksTheIslanderToDieOfIt)
+{
+    const struct {
+        int food, energy;
+        const char* cause;  // empty: lives on
+    } cases[] = {
+        {-9999, -9999, ""},
+        {-10000, 10000, "12022"},
+        {10000, -10000, "12023"},
+        {-10000, -10000, "12023"},
+    };
+    for (const auto& c : cases) {
+        CPerson* person = Grown(30, 0, 1);
+        person->data.food = c.food;
+        person->data.energy = c.energy;
+        person->CheckForDeath();
+        EXPECT_EQ(person->dying, c.cause[0] != '\0') << c.food << " " << c.energy;
+        if (person->dying) {
+            EXPECT_EQ(person->deathCause, c.cause) << c.food << " " << c.energy;
+        }
         delete person;
     }
 }

@@ -28,6 +28,19 @@ TEST_F(RoadTest, ATiredManSleepsInAHutUntilRestedAndWalksOutWithAWakingRemark)
     int z = 0;
     EXPECT_FALSE(man->IsAtCoords(z, Round(man->data.x) + 17, Round(man->data.y))) << "cannot be picked up inside";
 
+    // Rest starts from nothing however tired the sleeper (a frame's tiring
+    // may take a point straight back), and ends on the frame it passes 9999.
+    man->data.energy = -50;
+    Frame();
+    EXPECT_GE(man->data.energy, 0);
+    EXPECT_LE(man->data.energy, 1);
+    man->data.energy = 9998;
+    Frame();
+    ASSERT_EQ(man->GetCurrentSubTask(), 9) << "not rested at 9999";
+    man->data.energy = 9999;
+    Frame();
+    EXPECT_TRUE(man->GetCurrentSubTask() != 9 || man->subTaskDone) << "rested at 10000";
+
     ASSERT_TRUE(RunUntil([&] { return man->GetCurrentSubTask() != 9; }, 700));
     EXPECT_GE(man->data.energy, 9990) << "rested, less the first steps out";
     EXPECT_EQ(man->GetCurrentTask(), 1) << "walks out of the door";

@@ -181,7 +181,23 @@ TEST_F(SkillsTest, TheFirstMasteryAndNineMasteriesEarnTheirTrophiesOnce)
     }
     EXPECT_EQ(CControllerTrophies::trophyUnlockQueue.size(), 1u) << "eight masteries";
     strong->ActuallyImproveSkill(14, 10000);
-    strong->ActuallyImproveSkill(13, 10000);
-    ASSERT_EQ(CControllerTrophies::trophyUnlockQueue.size(), 2u);
+    ASSERT_EQ(CControllerTrophies::trophyUnlockQueue.size(), 2u) << "nine masteries";
     EXPECT_EQ(CControllerTrophies::trophyUnlockQueue.back(), 128);
+    strong->ActuallyImproveSkill(13, 10000);
+    EXPECT_EQ(CControllerTrophies::trophyUnlockQueue.size(), 2u) << "a trophy held is not queued again";
+}
+
+// Carrying trains building; planting flowers, harvesting and planting trees
+// train gardening; every other task trains its own skill.
+TEST_F(SkillsTest, EachTaskTrainsTheSkillItIsFoldedInto)
+{
+    const int kTrainedSkill[19] = {0, 1, 2, 3, 4, 5, 5, 5, 8, 14, 10, 11, 12, 13, 14, 14, 14, 17, 18};
+    for (int task = 0; task < 19; task++) {
+        CPerson* person = Grown(30, 0, 1);
+        person->ActuallyImproveSkill(task, 7);
+        for (int skill = 0; skill < 19; skill++) {
+            EXPECT_EQ(person->data.skills[skill], skill == kTrainedSkill[task] ? 7 : 0) << task << " " << skill;
+        }
+        delete person;
+    }
 }

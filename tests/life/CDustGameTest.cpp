@@ -2,7 +2,12 @@
 // lands on the island, and an islander dropped on it puts it in the stock.
 #include "CDust.h"
 #include "CResources.h"
+#include "ChildProcess.h"
 #include "tests/game/CControllerGameFixture.h"
+
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
 
 TEST_F(GameScreenTest, DustFallsOnTheTimerLandsAndGoesIntoTheStockWhenCollected)
 {
@@ -34,4 +39,31 @@ TEST_F(GameScreenTest, DustFallsOnTheTimerLandsAndGoesIntoTheStockWhenCollected)
     EXPECT_TRUE(heap->hidden);
     Frame();
     EXPECT_EQ(CDust::dust.size(), 1u) << "listed until the island goes";
+}
+
+// The game screen makes its heap's alert with the sound off; a heap made
+// after it with the sound on must find no silent alert left behind, or its
+// landing plays a sound that is not there. The two run in a test program of
+// their own, in this order, so that no test between them tidies up.
+TEST(DustTestOrder, AHeapAfterTheGameScreensSilentOneLandsWithItsOwnAlert)
+{
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    ASSERT_GT(length, 0);
+    self[length] = '\0';
+    const std::string first = "GameScreenTest.DustFallsOnTheTimerLandsAndGoesIntoTheStockWhenCollected";
+    const std::string second = "DustTest.ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands";
+    const ChildResult child = RunInChild([&] {
+        for (const char* name : {"GTEST_TOTAL_SHARDS", "GTEST_SHARD_INDEX", "GTEST_SHUFFLE", "GTEST_FILTER"}) {
+            unsetenv(name);
+        }
+        const std::string filter = "--gtest_filter=" + first + ":" + second;
+        execl(self, self, filter.c_str(), "--gtest_shuffle=0", static_cast<char*>(nullptr));
+        _exit(127);
+    });
+    const size_t firstRan = child.output.find("[ RUN      ] " + first);
+    const size_t secondRan = child.output.find("[ RUN      ] " + second);
+    ASSERT_NE(secondRan, std::string::npos) << child.output;
+    EXPECT_LT(firstRan, secondRan) << "the game screen's heap first";
+    EXPECT_EQ(child.exitCode, 0) << child.output;
 }

@@ -124,6 +124,44 @@ TEST(PackManifest, NamesTheFileLineAndReasonOfABadLine)
     }
 }
 
+// Each number a line gives has a first and a last value it takes, and a name
+// takes the printable ASCII but for the few the packer or the game reads.
+TEST(PackManifest, NumbersAndNameCharactersAreTakenUpToTheirEdgesAndNoFurther)
+{
+    const struct {
+        std::string line;
+        const char* refusal;  // null when taken
+    } cases[] = {
+        {"image a.png 1 8192", nullptr},
+        {"image a.png 0 8192", "width and height"},
+        {"image a.png 8193 1", "width and height"},
+        {"sound a.ogg 20 1", nullptr},
+        {"sound a.ogg 19 250", "HZ must be"},
+        {"sound a.ogg 20000 60000", nullptr},
+        {"sound a.ogg 20001 250", "HZ must be"},
+        {"sound a.ogg 440 60001", "MS 1 to 60000"},
+        {"music a.dat 600", nullptr},
+        {"music a.dat 600.001", "SECONDS"},
+        {"voice a.dat 0.001", nullptr},
+        {"voice a.dat 0", "SECONDS"},
+        {"image !~.png 4 4", nullptr},
+        {"image a\x1f.png 4 4", "cannot be part of a resource name"},
+        {"image a\x7f.png 4 4", "cannot be part of a resource name"},
+        {"image a%b.png 4 4", "cannot be part of a resource name"},
+        {"image a\\b.png 4 4", "cannot be part of a resource name"},
+    };
+    for (const auto& c : cases) {
+        if (c.refusal) {
+            EXPECT_THAT(ParseError(c.line), HasSubstr(c.refusal)) << c.line;
+        } else {
+            EXPECT_EQ(Parse(c.line).size(), 1u) << c.line;
+        }
+    }
+    const std::vector<pack_entry_data> tenMinutes = Parse("music a.dat 600");
+    ASSERT_EQ(tenMinutes.size(), 1u);
+    EXPECT_EQ(tenMinutes[0].seconds, 600.0);
+}
+
 TEST(PackManifest, ReadsTheFilesInNameOrder)
 {
     TempFolder folder;

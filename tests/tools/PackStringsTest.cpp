@@ -118,3 +118,42 @@ TEST(PackStrings, AcceptsPartialFontSettingsAndMarkup)
     EXPECT_EQ(strings.lines[1], u"@5|%bBold%b and %1 and 100%");
     EXPECT_EQ(strings.lines[3], u"@6|  leading blanks  ");
 }
+
+// Each sequence length has a lowest code it may carry; the surrogates and a
+// sequence the text ends inside are refused, each for its own reason.
+TEST(PackStrings, DecodesUtf8UpToEachEdgeOfWhatItTakes)
+{
+    const struct {
+        const char* bytes;
+        char16_t code;  // 0 when refused
+        const char* reason;
+    } cases[] = {
+        {"\x7f", 0x7f, nullptr},
+        {"\xc2\x80", 0x80, nullptr},
+        {"\xc1\xbf", 0, "bytes that are not UTF-8"},  // 0x7f in two bytes
+        {"\xdf\xbf", 0x7ff, nullptr},
+        {"\xe0\xa0\x80", 0x800, nullptr},
+        {"\xe0\x9f\xbf", 0, "bytes that are not UTF-8"},  // 0x7ff in three bytes
+        {"\xed\x9f\xbf", 0xd7ff, nullptr},
+        {"\xed\xa0\x80", 0, "bytes that are not UTF-8"},  // the first surrogate
+        {"\xed\xbf\xbf", 0, "bytes that are not UTF-8"},  // the last surrogate
+        {"\xee\x80\x80", 0xe000, nullptr},
+        {"\xef\xbf\xbf", 0xffff, nullptr},
+        {"a\xc3", 0, "a UTF-8 sequence cut short"},
+        {"a\xe2\x82", 0, "a UTF-8 sequence cut short"},
+        {"\xe2\x82" "a", 0, "bytes that are not UTF-8"},
+        {"\x80", 0, "bytes that are not UTF-8"},
+        {"\xf0\x9f\x8c\xb4", 0, "a character outside the Basic Multilingual Plane"},
+    };
+    for (const auto& c : cases) {
+        std::u16string out;
+        std::string reason;
+        const bool taken = DecodeUtf8(c.bytes, out, reason);
+        EXPECT_EQ(taken, c.reason == nullptr) << testing::PrintToString(std::string(c.bytes));
+        if (taken) {
+            EXPECT_EQ(out, std::u16string(1, c.code)) << testing::PrintToString(std::string(c.bytes));
+        } else {
+            EXPECT_EQ(reason, c.reason) << testing::PrintToString(std::string(c.bytes));
+        }
+    }
+}

@@ -94,6 +94,27 @@ TEST_F(IslandViewTest, CentringGlidesAndALockedOneWaitsForItsEnd)
     EXPECT_EQ(island.centreTargetY, -1000) << "only the axis the point left moves";
 }
 
+// The box x 86..488, y 136..414 holds its edges; a point outside is brought
+// just over the nearer edge, on the axis it left only.
+TEST_F(IslandViewTest, ASmartCentringLeavesAPointOnTheBoxEdgesAndBringsInOneJustPast)
+{
+    const struct {
+        int sx, sy;
+        int targetX, targetY;  // -1: left as it was
+    } cases[] = {
+        {86, 136, -1, -1},        {488, 414, -1, -1},       {85, 200, -1000, -1000},
+        {489, 200, -1000, -1000}, {200, 135, -1000, -1000}, {200, 415, -1000, -1000},
+        {10, 500, -925, -1085},   {600, 20, -1111, -885},
+    };
+    for (const auto& c : cases) {
+        CMap& island = Playable(-1000, -1000);
+        island.centreTargetX = island.centreTargetY = -1;
+        island.CenterScreen(c.sx + 1000, c.sy + 1000, false, true, false);
+        EXPECT_EQ(island.centreTargetX, c.targetX) << c.sx << ", " << c.sy;
+        EXPECT_EQ(island.centreTargetY, c.targetY) << c.sx << ", " << c.sy;
+    }
+}
+
 TEST_F(IslandViewTest, DraggingMovesTheViewUnlessSomethingIsCarried)
 {
     CMap& island = Playable(-1000, -1000);

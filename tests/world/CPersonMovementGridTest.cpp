@@ -82,29 +82,49 @@ bool CollidesWithAny(int x, int y, int w, int h, bool all)
 }
 
 // Boxes of every kind: points, feet, negative extents, huge, off the island.
+// One draw a statement, x, y, width and height in that order.
+obstruction_type Drawn(int lowXY, int highXY, int lowWH, int highWH)
+{
+    obstruction_type box{0, 0, 0, 0, nullptr, false};
+    box.x = RangedRandom(lowXY, highXY);
+    box.y = RangedRandom(lowXY, highXY);
+    box.w = RangedRandom(lowWH, highWH);
+    box.h = RangedRandom(lowWH, highWH);
+    return box;
+}
+
 obstruction_type RandomBox()
 {
+    obstruction_type box{0, 0, 0, 0, nullptr, false};
     switch (RangedRandom(0, 4)) {
     case 0:
-        return {RangedRandom(-200, 4100), RangedRandom(-200, 4100), 0, 0, nullptr, false};
+        box.x = RangedRandom(-200, 4100);
+        box.y = RangedRandom(-200, 4100);
+        return box;
     case 1:
-        return {RangedRandom(-50, 3950), RangedRandom(-50, 3950), 14, 10, nullptr, false};
+        box.x = RangedRandom(-50, 3950);
+        box.y = RangedRandom(-50, 3950);
+        box.w = 14;
+        box.h = 10;
+        return box;
     case 2:
-        return {RangedRandom(-300, 4200), RangedRandom(-300, 4200), RangedRandom(-150, 150),
-                RangedRandom(-150, 150), nullptr, false};
+        return Drawn(-300, 4200, -150, 150);
     case 3:
-        return {RangedRandom(-5000, 100), RangedRandom(-5000, 100), RangedRandom(0, 9000), RangedRandom(0, 9000),
-                nullptr, false};
+        return Drawn(-5000, 100, 0, 9000);
     default:
-        return {RangedRandom(0, 3900), RangedRandom(0, 3900), RangedRandom(1, 400), RangedRandom(1, 400), nullptr,
-                false};
+        return Drawn(0, 3900, 1, 400);
     }
 }
 
 obstruction_type RandomRect()
 {
-    return obstruction_type{RangedRandom(-100, 3950), RangedRandom(-100, 3850), RangedRandom(1, 120),
-                            RangedRandom(1, 120), nullptr, RangedRandom(0, 9) == 0};
+    obstruction_type rect{0, 0, 0, 0, nullptr, false};
+    rect.x = RangedRandom(-100, 3950);
+    rect.y = RangedRandom(-100, 3850);
+    rect.w = RangedRandom(1, 120);
+    rect.h = RangedRandom(1, 120);
+    rect.flag = RangedRandom(0, 9) == 0;
+    return rect;
 }
 
 }  // namespace

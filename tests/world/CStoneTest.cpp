@@ -4,6 +4,7 @@
 #include "Utilities.h"
 #include "tests/world/CMapGenerationFixture.h"
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -67,6 +68,28 @@ TEST_F(RockTest, TheLastUnitConsumesTheRockAndDeselectsItAtItsNextPump)
     EXPECT_EQ(CObject::selectedObject, rock);
     rock->Pump(0, 0, 1);
     EXPECT_EQ(CObject::selectedObject, nullptr);
+}
+
+// Each size's picture, number of variants and stone, written out as the
+// sizes' table gives them.
+TEST_F(RockTest, EachSizeHasItsPicturesAndItsStone)
+{
+    const struct {
+        const char* image;
+        int variants, amount;
+    } sizes[] = {
+        {"rock_large%i.png", 5, 320},  {"rock_medium%i.png", 8, 160},   {"rock_small%i.png", 3, 80},
+        {"rock_bigger%i.png", 1, 640}, {"rock_biggest%i.png", 1, 1600},
+    };
+    for (int size = 0; size < 5; size++) {
+        for (int variant : {0, sizes[size].variants - 1}) {
+            CStone* rock = Rock(size, variant);
+            EXPECT_EQ(Remaining(rock), sizes[size].amount) << size;
+            char name[64];
+            snprintf(name, sizeof name, sizes[size].image, variant);
+            EXPECT_EQ(rock->GetSpriteForSidebar().name, name);
+        }
+    }
 }
 
 TEST_F(RockTest, StardustRefillsOnlyAWorkedRock)
