@@ -26,6 +26,82 @@ TEST(PotionRecipes, EachPotionHasExactlyOneRecipeAndOtherNumbersMakeNothing)
     EXPECT_EQ(*made.rbegin(), 51);
 }
 
+// Rows: fish, wood, mushrooms, rock, vegetables, guano, berries, ironwood,
+// lodestone; columns: sea, rain and fountain water, each with star-, moon-
+// dust and a golden relic.
+constexpr int kExpectedPotions[9][9] = {
+    {1, 0, 0, 10, 11, 0, 23, 0, 19},   {5, 50, 25, 0, 0, 22, 0, 0, 0},    {3, 37, 40, 38, 39, 41, 42, 43, 20},
+    {16, 49, 24, 51, 0, 21, 0, 0, 0},  {9, 0, 44, 0, 18, 28, 46, 0, 45},  {2, 0, 0, 12, 0, 0, 0, 26, 27},
+    {8, 33, 29, 34, 15, 32, 35, 36, 31}, {14, 47, 0, 48, 13, 0, 0, 0, 0}, {7, 6, 0, 17, 4, 0, 0, 0, 30},
+};
+
+// The mist pair of each mix, the same rows and columns, and the pairs' two
+// colours.
+constexpr int kExpectedMistPairs[9][9] = {
+    {1, 2, 3, 13, 4, 2, 1, 4, 14}, {4, 5, 6, 4, 5, 6, 4, 5, 6},       {5, 6, 5, 14, 6, 5, 14, 8, 5},
+    {7, 1, 4, 7, 15, 11, 7, 1, 11}, {5, 8, 9, 5, 8, 7, 5, 8, 2},       {10, 10, 10, 10, 10, 10, 10, 10, 10},
+    {5, 8, 11, 5, 8, 9, 5, 8, 9},   {9, 12, 9, 5, 12, 9, 5, 12, 9},    {6, 7, 8, 4, 3, 8, 4, 5, 8},
+};
+constexpr int kExpectedMists[15][2][3] = {
+    {{255, 215, 138}, {146, 108, 0}}, {{255, 175, 92}, {84, 47, 0}},    {{247, 207, 195}, {192, 55, 115}},
+    {{198, 233, 251}, {0, 112, 149}}, {{245, 189, 214}, {166, 0, 189}}, {{193, 246, 208}, {0, 149, 78}},
+    {{237, 206, 220}, {161, 75, 173}}, {{204, 246, 193}, {0, 149, 7}},  {{238, 196, 237}, {74, 19, 170}},
+    {{255, 255, 255}, {45, 81, 106}}, {{194, 214, 255}, {0, 59, 149}},  {{197, 244, 183}, {0, 129, 2}},
+    {{246, 255, 117}, {62, 90, 0}},   {{255, 153, 110}, {116, 3, 0}},   {{255, 255, 114}, {98, 92, 0}},
+};
+
+TEST(PotionRecipes, EveryMixMakesThePotionOfItsRecipe)
+{
+    for (int main = 0; main < 9; main++) {
+        for (int column = 0; column < 9; column++) {
+            EXPECT_EQ(CControllerLab::GetPotionResults(main, column / 3, column % 3), kExpectedPotions[main][column])
+                << "main " << main << ", water " << column / 3 << ", dust " << column % 3;
+        }
+    }
+}
+
+TEST_F(Recipes, EveryMixLeavesTheMistOfItsPair)
+{
+    opener.Open();
+    for (int main = 0; main < 9; main++) {
+        for (int column = 0; column < 9; column++) {
+            SCOPED_TRACE(testing::Message() << "main " << main << ", water " << column / 3 << ", dust " << column % 3);
+            Lab().selMain = main;
+            Lab().selWater = column / 3;
+            Lab().selDust = column % 3;
+            Lab().GetMistColour();
+            const int (&pair)[2][3] = kExpectedMists[kExpectedMistPairs[main][column] - 1];
+            const RGBA_data mists[2] = {Lab().mistColour1, Lab().mistColour2};
+            for (int m = 0; m < 2; m++) {
+                EXPECT_EQ(mists[m].r, pair[m][0]) << "mist " << m + 1;
+                EXPECT_EQ(mists[m].g, pair[m][1]) << "mist " << m + 1;
+                EXPECT_EQ(mists[m].b, pair[m][2]) << "mist " << m + 1;
+            }
+        }
+    }
+}
+
+// Berries wait on the first mystery and ironwood on the fourth, and nothing
+// else; fountain water on the third mystery's first stage.
+TEST_F(Recipes, EachMysteryOpensOnlyItsOwnIngredient)
+{
+    constexpr int kIronwood = 7, kFountainwater = 11, kMysteryProgress = 40;
+    constexpr int kUnlimited = potion_recipes::kUnlimited;
+    opener.Open();
+    for (int mystery = 0; mystery <= 8; mystery++) {
+        SCOPED_TRACE(testing::Message() << "mystery " << mystery);
+        profile->SetValue<int>(kMysteryProgress, 1 << mystery);
+        Lab().RefreshItems(true);
+        EXPECT_EQ(Lab().itemCount[kBerries], mystery == 1 ? kUnlimited : 0);
+        EXPECT_EQ(Lab().itemCount[kIronwood], mystery == 4 ? kUnlimited : 0);
+        EXPECT_EQ(Lab().itemCount[kFountainwater], 0);
+    }
+    profile->SetValue<int>(kMysteryProgress, 2048);
+    Lab().RefreshItems(true);
+    EXPECT_EQ(Lab().itemCount[kFountainwater], kUnlimited);
+    EXPECT_EQ(Lab().itemCount[kBerries] + Lab().itemCount[kIronwood], 0);
+}
+
 void Mix(CControllerLab& lab, std::initializer_list<int> ingredients)
 {
     for (int ingredient : ingredients) {
