@@ -81,6 +81,68 @@ TEST_F(Recipes, EveryMixLeavesTheMistOfItsPair)
     }
 }
 
+// The flask's colour by water, main ingredient (or none) and dust (or none).
+constexpr int kExpectedFlasks[3][10][4][3] = {
+    {
+        {{137, 180, 164}, {131, 187, 131}, {131, 168, 182}, {164, 187, 124}},  // seawater, none
+        {{114, 196, 118}, {198, 192, 107}, {113, 170, 191}, {198, 127, 107}},  // seawater, fish
+        {{143, 121, 200}, {121, 198, 201}, {207, 120, 162}, {121, 206, 142}},  // seawater, wood
+        {{200, 188, 97}, {201, 96, 124}, {96, 201, 104}, {196, 96, 200}},  // seawater, mushrooms
+        {{201, 132, 166}, {155, 131, 200}, {201, 179, 130}, {131, 161, 200}},  // seawater, rock
+        {{230, 136, 94}, {231, 92, 210}, {158, 219, 96}, {144, 92, 230}},  // seawater, vegetables
+        {{186, 206, 205}, {169, 197, 164}, {190, 186, 205}, {207, 208, 188}},  // seawater, guano
+        {{228, 114, 95}, {225, 93, 228}, {168, 206, 97}, {121, 93, 228}},  // seawater, berries
+        {{144, 113, 80}, {144, 79, 120}, {98, 144, 79}, {117, 79, 143}},  // seawater, ironwood
+        {{118, 146, 196}, {117, 198, 156}, {186, 117, 197}, {140, 198, 116}},  // seawater, lodestone
+    },
+    {
+        {{131, 173, 189}, {121, 203, 173}, {121, 130, 198}, {122, 203, 115}},  // rainwater, none
+        {{104, 206, 118}, {204, 207, 97}, {103, 165, 201}, {208, 129, 97}},  // rainwater, fish
+        {{172, 108, 218}, {109, 179, 219}, {225, 107, 132}, {119, 213, 171}},  // rainwater, wood
+        {{186, 206, 86}, {208, 92, 85}, {96, 202, 130}, {208, 90, 173}},  // rainwater, mushrooms
+        {{210, 121, 134}, {177, 120, 204}, {211, 208, 115}, {121, 133, 204}},  // rainwater, rock
+        {{240, 181, 79}, {241, 82, 160}, {112, 205, 87}, {193, 82, 234}},  // rainwater, vegetables
+        {{179, 188, 198}, {184, 216, 192}, {201, 179, 200}, {188, 205, 174}},  // rainwater, guano
+        {{241, 128, 74}, {242, 78, 213}, {140, 204, 71}, {140, 78, 236}},  // rainwater, berries
+        {{151, 134, 69}, {152, 73, 97}, {75, 151, 68}, {141, 73, 145}},  // rainwater, ironwood
+        {{115, 105, 203}, {106, 209, 195}, {211, 105, 174}, {106, 209, 115}},  // rainwater, lodestone
+    },
+    {
+        {{128, 186, 191}, {123, 200, 160}, {123, 143, 195}, {137, 200, 117}},  // fountainwater, none
+        {{100, 216, 98}, {219, 202, 91}, {98, 188, 212}, {219, 109, 91}},  // fountainwater, fish
+        {{160, 105, 220}, {205, 192, 221}, {228, 104, 142}, {117, 215, 160}},  // fountainwater, wood
+        {{209, 194, 82}, {210, 86, 115}, {87, 208, 91}, {204, 86, 203}},  // fountainwater, mushrooms
+        {{209, 123, 137}, {175, 122, 203}, {210, 205, 117}, {123, 136, 203}},  // fountainwater, rock
+        {{239, 156, 80}, {240, 83, 186}, {140, 225, 90}, {239, 156, 80}},  // fountainwater, vegetables
+        {{178, 192, 199}, {194, 216, 193}, {195, 176, 199}, {191, 204, 171}},  // fountainwater, guano
+        {{242, 120, 74}, {242, 79, 221}, {167, 223, 91}, {132, 79, 236}},  // fountainwater, berries
+        {{153, 121, 67}, {154, 71, 111}, {88, 152, 66}, {128, 71, 147}},  // fountainwater, ironwood
+        {{103, 115, 208}, {109, 207, 173}, {215, 100, 200}, {108, 214, 95}},  // fountainwater, lodestone
+    },
+};
+
+TEST_F(Recipes, EveryChoiceColoursTheFlaskAsItsTableSaysAndNoWaterLeavesItBlack)
+{
+    opener.Open();
+    for (int water = -1; water < 3; water++) {
+        for (int main = -1; main < 9; main++) {
+            for (int dust = -1; dust < 3; dust++) {
+                SCOPED_TRACE(testing::Message() << "water " << water << ", main " << main << ", dust " << dust);
+                Lab().selWater = water;
+                Lab().selMain = main;
+                Lab().selDust = dust;
+                const RGBA_data colour = Lab().GetColour();
+                const int black[3] = {0, 0, 0};
+                const int* want = water < 0 ? black : kExpectedFlasks[water][main + 1][dust + 1];
+                EXPECT_EQ(colour.r, want[0]);
+                EXPECT_EQ(colour.g, want[1]);
+                EXPECT_EQ(colour.b, want[2]);
+                EXPECT_EQ(colour.a, 0);
+            }
+        }
+    }
+}
+
 // Berries wait on the first mystery and ironwood on the fourth, and nothing
 // else; fountain water on the third mystery's first stage.
 TEST_F(Recipes, EachMysteryOpensOnlyItsOwnIngredient)
