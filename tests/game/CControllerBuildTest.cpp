@@ -3,6 +3,7 @@
 #include "CControllerGame.h"
 #include "CControllerPopUp.h"
 #include "CDraw.h"
+#include "CGuiButton.h"
 #include "CGuiFlowers.h"
 #include "CTreeIndicator.h"
 #include "CTutorialCircle.h"
@@ -245,4 +246,92 @@ TEST_F(BuildMenuTest, ATutorialStepShowsItsCircleAndAcceptsOnlyItsItem)
         CObject::placingBuilding = -1;
     }
     CControllerGame::flowers = nullptr;
+}
+
+// The board's fifteen cells tile it exactly: each cell's far edges still
+// belong to it, one pixel further is the next cell or off the board, and its
+// button answers the pointer on the same rectangle.
+TEST_F(BuildMenuTest, EachItemsCellEndsWhereTheNextBeginsOnTheBoardAndOnItsButton)
+{
+    struct cell {
+        int x, y, w, h;
+    };
+    constexpr cell kCells[CControllerBuild::ITEMS] = {
+        {147, 110, 90, 74}, {237, 110, 96, 74}, {333, 110, 89, 74},
+        {147, 184, 90, 76}, {237, 184, 96, 76}, {333, 184, 89, 76},
+        {147, 260, 90, 77}, {237, 260, 96, 77}, {333, 260, 89, 77},
+        {147, 337, 90, 79}, {237, 337, 96, 79}, {333, 337, 89, 79},
+        {147, 416, 90, 71}, {237, 416, 96, 71}, {333, 416, 89, 71},
+    };
+    SetLevels(2, 2, 0, 0);
+    CControllerBuild* menu = OpenMenu();
+    for (int item = 0; item < CControllerBuild::ITEMS; item++) {
+        SCOPED_TRACE(testing::Message() << "item " << item);
+        const cell& c = kCells[item];
+        const int column = item % 3, row = item / 3;
+        EXPECT_EQ(CControllerBuild::ItemAt(c.x + 1, c.y + 1), item);
+        EXPECT_EQ(CControllerBuild::ItemAt(c.x + c.w, c.y + c.h), item) << "the far corner";
+        EXPECT_EQ(CControllerBuild::ItemAt(c.x + c.w + 1, c.y + 1), column < 2 ? item + 1 : -1);
+        EXPECT_EQ(CControllerBuild::ItemAt(c.x + 1, c.y + c.h + 1), row < 4 ? item + 3 : -1);
+        if (column == 0) {
+            EXPECT_EQ(CControllerBuild::ItemAt(c.x, c.y + 1), item);
+            EXPECT_EQ(CControllerBuild::ItemAt(c.x - 1, c.y + 1), -1);
+        }
+        if (row == 0) {
+            EXPECT_EQ(CControllerBuild::ItemAt(c.x + 1, c.y), item);
+            EXPECT_EQ(CControllerBuild::ItemAt(c.x + 1, c.y - 1), -1);
+        }
+
+        CGuiButton* button = menu->itemButtons[item];
+        MouseAt(c.x, c.y);
+        EXPECT_TRUE(button->IsMouseOver());
+        MouseAt(c.x + c.w, c.y + c.h);
+        EXPECT_TRUE(button->IsMouseOver());
+        MouseAt(c.x - 1, c.y);
+        EXPECT_FALSE(button->IsMouseOver());
+        MouseAt(c.x + c.w, c.y + c.h + 1);
+        EXPECT_FALSE(button->IsMouseOver());
+    }
+
+    // The menu lights what the rule finds on the line between two rows.
+    MouseAt(190, 260);
+    Frame();
+    EXPECT_EQ(menu->hoveredItem, 3);
+    MouseAt(190, 261);
+    Frame();
+    EXPECT_EQ(menu->hoveredItem, 6);
+}
+
+// The items' building types and the research each waits for, every lock
+// tried one level short of its need and at it, with the other field at the
+// level that would hide a slip.
+TEST_F(BuildMenuTest, EachItemsBuildingTypeAndLockFollowTheBoardsTable)
+{
+    enum Field { kNone, kAgriculture, kConstruction };
+    struct item_row {
+        int type;
+        Field field;
+        int level;
+    };
+    constexpr item_row kItems[CControllerBuild::ITEMS] = {
+        {1, kNone, 0},  {1, kNone, 0},          {9, kNone, 0},          {7, kNone, 0},
+        {-1, kNone, 0}, {-1, kAgriculture, 1},  {2, kConstruction, 1},  {4, kConstruction, 1},
+        {3, kConstruction, 1},  {12, kAgriculture, 2},  {6, kConstruction, 1},  {5, kConstruction, 2},
+        {8, kConstruction, 2},  {10, kConstruction, 2}, {11, kConstruction, 2},
+    };
+    for (int item = 0; item < CControllerBuild::ITEMS; item++) {
+        SCOPED_TRACE(testing::Message() << "item " << item);
+        const item_row& row = kItems[item];
+        EXPECT_EQ(CControllerBuild::GetBuildingType(item), row.type);
+        if (row.field == kNone) {
+            SetLevels(0, 0, 0, 0);
+            EXPECT_FALSE(CControllerBuild::IsGhosted(item));
+            continue;
+        }
+        const bool agriculture = row.field == kAgriculture;
+        SetLevels(agriculture ? row.level - 1 : 2, agriculture ? 2 : row.level - 1, 0, 0);
+        EXPECT_TRUE(CControllerBuild::IsGhosted(item)) << "one level short";
+        SetLevels(agriculture ? row.level : 0, agriculture ? 0 : row.level, 0, 0);
+        EXPECT_FALSE(CControllerBuild::IsGhosted(item)) << "at its level";
+    }
 }

@@ -81,8 +81,14 @@ TEST_F(IslandEventsTest, DustFallsOnItsTimersFasterOnceItsMysteryIsSolvedAndNotB
     EXPECT_GE(*moon.begin(), 4050);
     EXPECT_LE(*moon.rbegin(), 8100);
 
-    // Long without dust: stardust only with an empty stock, moondust always.
-    CControllerGame::lastDustPickup = 7200;
+    // Long without dust: stardust only with an empty stock, moondust always;
+    // 7199 frames (the frame counts one before the timers run) are not long.
+    CControllerGame::lastDustPickup = 7198;
+    game.stardustTimer = game.moondustTimer = 1;
+    Frame();
+    EXPECT_NE(game.stardustTimer, 1350);
+    EXPECT_NE(game.moondustTimer, 4050);
+    CControllerGame::lastDustPickup = 7199;
     game.stardustTimer = game.moondustTimer = 1;
     Frame();
     EXPECT_EQ(game.stardustTimer, 1350);

@@ -169,6 +169,41 @@ TEST_F(StockTest, DustIsCappedAndHeldPlusSpentEarnsTheTrophies)
     EXPECT_EQ(Property(63), 5);
 }
 
+// Gathering, spending part and gathering again: each dust's trophy comes with
+// the heap that brings held plus spent to its threshold, not one before, and
+// every heap spent is counted even when the stock had fewer.
+TEST_F(StockTest, EachDustsTrophyComesExactlyAtItsThresholdOfHeldPlusSpent)
+{
+    struct dust_kind {
+        bool moondust;
+        int threshold, mask, spentKey;
+    };
+    for (const dust_kind& kind : {dust_kind{false, 50, 0x100000, 63}, dust_kind{true, 200, 32, 64}}) {
+        SCOPED_TRACE(kind.moondust ? "moondust" : "stardust");
+        CResources* stock = Stock();
+        auto add = [&](int n) { kind.moondust ? stock->AddMoondust(n) : stock->AddStardust(n); };
+        auto spend = [&](int n) { kind.moondust ? stock->RemoveMoondust(n) : stock->RemoveStardust(n); };
+        auto held = [&] { return kind.moondust ? stock->GetMoondust() : stock->GetStardust(); };
+        auto trophy = [&] { return (Property(65) & kind.mask) != 0; };
+        CProfile::current->SetValue<int>(65, 0);
+        CProfile::current->SetValue<int>(kind.spentKey, 0);
+        (kind.moondust ? stock->moondust : stock->stardust) = 0;
+
+        add(30);
+        spend(20);
+        EXPECT_EQ(held(), 10);
+        EXPECT_EQ(Property(kind.spentKey), 20);
+        spend(15);
+        EXPECT_EQ(held(), 0);
+        EXPECT_EQ(Property(kind.spentKey), 35) << "what was asked is counted, not only what was held";
+        add(kind.threshold - 35 - 1);
+        EXPECT_FALSE(trophy()) << "one short of the threshold";
+        add(1);
+        EXPECT_TRUE(trophy()) << "at the threshold";
+        EXPECT_EQ(held(), kind.threshold - 35);
+    }
+}
+
 TEST_F(StockTest, StardustOnAPileFillsItUntilItIsFull)
 {
     CResources* stock = Stock();

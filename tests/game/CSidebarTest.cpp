@@ -228,6 +228,29 @@ TEST_F(GameScreenTest, CountsAreRedrawnOnlyWhenTheStockChanges)
     EXPECT_EQ(panel->textImagesBuilt, built + 2);
 }
 
+// Five counts, each different, each on its own plate: the food plate shows
+// the four food kinds together.
+TEST_F(GameScreenTest, EachPlateShowsItsOwnCountAndTheFoodPlateAllFoodTogether)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    CResources* stock = CControllerGame::Resources();
+    stock->AddWood(7);
+    stock->AddRock(13);
+    stock->AddFood(20, 0);
+    stock->AddFood(5, 2);
+    stock->AddStardust(3);
+    stock->AddMoondust(9);
+    panel->Pump(false);
+    const char* const shown[5] = {"7", "13", "25", "3", "9"};
+    for (int i = 0; i < 5; i++) {
+        EXPECT_EQ(Words(panel->countTexts[i]), shown[i]) << "plate " << i;
+    }
+    stock->RemoveFood(20, 0);
+    panel->Pump(false);
+    EXPECT_EQ(Words(panel->countTexts[2]), "5");
+}
+
 TEST_F(GameScreenTest, ACustomNameIsShownAsTextNeverReadAsAFormat)
 {
     Open();

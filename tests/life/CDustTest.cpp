@@ -112,6 +112,7 @@ TEST_F(DustTest, ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands)
     EXPECT_TRUE(StepDone(31)) << "one drop completes both";
     EXPECT_EQ(CControllerGame::lastDustPickup, 0);
     EXPECT_TRUE(star->hidden);
+    EXPECT_NE(CObject::FindObjectAt(-1, -1, false, true), star) << "a collected heap cannot be picked again";
     EXPECT_EQ(star->sndTwinkle, nullptr);
     FramesUntil([] { return false; }, 500);
     EXPECT_FALSE(star->landed);
@@ -125,6 +126,11 @@ TEST_F(DustTest, ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands)
     Frame();
     EXPECT_TRUE(Alerting());
     MouseAt(300 + kOffsetX, 300 + kOffsetY);
+    // A hidden heap cannot be pointed at until it is shown again.
+    moon->Hide();
+    EXPECT_NE(CObject::FindObjectAt(-1, -1, false, true), moon);
+    moon->UnHide();
+    EXPECT_EQ(CObject::FindObjectAt(-1, -1, false, true), moon);
     EXPECT_EQ(CObject::DropOn(), 0);
     EXPECT_TRUE(StepDone(48));
     ASSERT_NE(moon->sndTwinkle, nullptr);

@@ -53,7 +53,10 @@ TEST_F(FindTest, GuanoLiesItsTimeFadesAndIsCollectedOnceWithItsNotice)
         Frame(old);
     }
     EXPECT_EQ(old->sprite->GetFrame(), 0u) << "still lying";
-    const int fade = FramesUntilGone(old, 100);
+    EXPECT_TRUE(old->sprite->Paused()) << "its 1800 frames are not yet over";
+    Frame(old);
+    EXPECT_FALSE(old->sprite->Paused()) << "it starts to fade on the frame after";
+    const int fade = 1 + FramesUntilGone(old, 100);
     EXPECT_GE(fade, 10) << "five faded images, two frames each";
     EXPECT_LE(fade, 14);
     EXPECT_TRUE(old->hidden);

@@ -16,6 +16,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -146,6 +147,55 @@ TEST_F(MapScreenTest, IconsShowForHeldMysteryTrophiesAndTheStatisticsReadTheBand
         const int expected = twinsText(id);
         EXPECT_EQ(shown.CountDifferences(PictureOf(CSprite::draw->GetSurface(expected))) == 0, id == 28401) << id;
         CSprite::draw->RemoveImage(expected);
+    }
+    Escape();
+}
+
+// Every number of the statistics stands in its own place: each property and
+// each live count is set apart from the others, and each text is compared
+// with the text made from the numbers the band's story gives.
+TEST_F(MapScreenTest, EachStatisticShowsItsOwnNumberInItsOwnPlace)
+{
+    CControllerGame& game = OpenIsland();
+    for (int key = 53; key <= 64; key++) {
+        CProfile::current->SetValue<int>(key, 100 + key);
+    }
+    CProfile::current->SetValue<int>(25, 4321);  // science points now
+    CResources* stock = CControllerGame::Resources();
+    stock->wood = 13;
+    stock->rock = 11;
+    stock->RemoveAllFood();
+    stock->SetFood(5, 0);
+    stock->SetFood(7, 2);
+    CControllerTrophies::ResetAllTrophies();
+    CControllerTrophies::SetVar(0x3 | 0x10);
+    CMysteriousObject::SetVar(1 << 5);
+    const std::string oldest = std::to_string(CPerson::GetOldestPerson());
+    CControllerMap* map = OpenMap(game);
+    ASSERT_NE(map, nullptr);
+
+    struct statistic {
+        int sprite, id, h;
+        std::vector<std::string> inserts;
+    };
+    const statistic expected[] = {
+        {1, 28402, 200, {"153", oldest, "154", "13", "155"}},
+        {2, 28403, 250, {"11", "156", "12", "157", "4321"}},
+        {3, 28404, 250, {"158", "1", "3", "159", "160"}},
+        {4, 28405, 200, {"161", "162", "163", "164"}},
+    };
+    for (const statistic& s : expected) {
+        SCOPED_TRACE(s.id);
+        const char* inserts[5] = {};
+        for (size_t i = 0; i < s.inserts.size(); i++) {
+            inserts[i] = s.inserts[i].c_str();
+        }
+        int lines = 0;
+        const int made = CSprite::draw->LoadTextShadow(s.id, 200, s.h, 1, lines, 41, 35, 28, inserts[0], inserts[1],
+                                                       inserts[2], inserts[3], inserts[4]);
+        const rgb_picture shown = PictureOf(CSprite::draw->GetSurface(map->statistics[s.sprite]->GetFirstImage()));
+        EXPECT_EQ(shown.CountDifferences(PictureOf(CSprite::draw->GetSurface(made))), 0);
+        CSprite::draw->RemoveImage(made);
     }
     Escape();
 }

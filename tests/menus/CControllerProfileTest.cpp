@@ -141,6 +141,30 @@ TEST_F(ProfileScreen, SevenProfilesScrollInAFiveRowWindowAndADoubleClickPlays)
     EXPECT_EQ(Active(), "P5");
 }
 
+// A second click on the same row is a double click up to the 29th frame
+// after the first, not on the 30th.
+TEST_F(ProfileScreen, ASecondClickOnTheTwentyNinthFrameStillPlaysButNotOnTheThirtieth)
+{
+    profile->AddProfile("P2");
+    for (int late : {0, 1}) {
+        SCOPED_TRACE(late ? "30 frames" : "29 frames");
+        Open();
+        ClickRow(1);
+        ASSERT_NE(screen, nullptr);
+        // The click is counted as frame 0 of the pump that takes it, the
+        // next click's point costs a frame and the click is taken before
+        // that pump counts.
+        Turn(27 + late);
+        ClickRow(1);
+        EXPECT_EQ(screen == nullptr, late == 0);
+        if (screen) {
+            Key(SDLK_ESCAPE);
+            Turn();
+            ASSERT_EQ(screen, nullptr);
+        }
+    }
+}
+
 TEST_F(ProfileScreen, ClickingBelowTheListDoesNothing)
 {
     Open();

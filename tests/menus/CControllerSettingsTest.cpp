@@ -117,6 +117,35 @@ TEST_F(SettingsPage, OpensOnTheLiveSettingsWithTheFactorRoundedUpToItsNearestBox
     EXPECT_TRUE(page->MouseModeChecked());
 }
 
+// Each radio box stands for its own catch-up factor, whether it is clicked
+// or read back from the profile when the page opens.
+TEST_F(SettingsPage, EachTimeAwayBoxStoresAndShowsItsOwnFactor)
+{
+    constexpr float kFactors[4] = {0.0f, 0.5f, 1.0f, 2.0f};
+    constexpr int kFirstFactorBox = 6;
+    for (int box = 0; box < 4; box++) {
+        SCOPED_TRACE(testing::Message() << "box " << box);
+        profile->SetValue<float>(76, kFactors[box]);
+        Open();
+        for (int other = 0; other < 4; other++) {
+            EXPECT_EQ(page->FactorChecked(other), other == box) << "opened on box " << other;
+        }
+        Key(SDLK_ESCAPE);
+        Turn();
+        ASSERT_EQ(page, nullptr);
+    }
+    profile->SetValue<float>(76, 0.5f);
+    Open();
+    for (int box = 3; box >= 0; box--) {
+        SCOPED_TRACE(testing::Message() << "box " << box);
+        page->GUICallback(kFirstFactorBox + box, 1);
+        EXPECT_FLOAT_EQ(profile->GetValue<float>(76), kFactors[box]);
+        for (int other = 0; other < 4; other++) {
+            EXPECT_EQ(page->FactorChecked(other), other == box) << "box " << other;
+        }
+    }
+}
+
 TEST_F(SettingsPage, SlidersActWhenLetGoExceptMusicWhichFollowsTheDragAndKnobsKeepToTheTrack)
 {
     Open();

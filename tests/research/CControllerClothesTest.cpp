@@ -50,6 +50,50 @@ TEST_F(ClothesDesigner, StylesPageWithinWhatArtsResearchAllows)
     }
 }
 
+// Every entry of the paging table: from each style, each way, for each
+// garment, sex and arts level.
+TEST_F(ClothesDesigner, EachStylePagesToTheStyleItsTableGives)
+{
+    struct paging_row {
+        bool shirt;
+        int lowestArts, highestArts, gender;  // gender -1: either
+        int next[3], previous[3];
+    };
+    constexpr paging_row kRows[] = {
+        {true, 1, 2, -1, {1, 2, 0}, {2, 0, 1}},  {true, 0, 0, 1, {1, 0, 0}, {1, 0, 1}},
+        {true, 0, 0, 0, {1, 2, 1}, {2, 2, 1}},   {false, 2, 2, -1, {1, 2, 0}, {2, 0, 1}},
+        {false, 0, 1, 1, {1, 0, 0}, {1, 0, 1}},  {false, 0, 1, 0, {2, 2, 0}, {2, 0, 0}},
+    };
+    Open(Member(1, 0));
+    Member(2, 1);
+    for (const paging_row& row : kRows) {
+        for (int gender = 0; gender < 2; gender++) {
+            if (row.gender != -1 && row.gender != gender) {
+                continue;
+            }
+            for (int arts = row.lowestArts; arts <= row.highestArts; arts++) {
+                profile.SetValue<int>(26, arts);
+                CControllerClothes& d = Designer();
+                if (d.person->GetGender() != gender) {
+                    Button(CControllerClothes::kNextPerson);
+                }
+                ASSERT_EQ(d.person->GetGender(), gender);
+                int& style = row.shirt ? d.shirtStyle : d.pantsStyle;
+                for (int from = 0; from < 3; from++) {
+                    SCOPED_TRACE(testing::Message() << (row.shirt ? "shirt" : "pants") << ", gender " << gender
+                                                    << ", arts " << arts << ", from " << from);
+                    style = from;
+                    Button(row.shirt ? CControllerClothes::kShirtLeft : CControllerClothes::kPantsLeft);
+                    EXPECT_EQ(style, row.next[from]) << "next";
+                    style = from;
+                    Button(row.shirt ? CControllerClothes::kShirtRight : CControllerClothes::kPantsRight);
+                    EXPECT_EQ(style, row.previous[from]) << "previous";
+                }
+            }
+        }
+    }
+}
+
 TEST_F(ClothesDesigner, LeavingAsksOnlyWhileADesignIsUnordered)
 {
     CPerson* man = Member(1, 0);

@@ -17,6 +17,23 @@ void SetLevels(CProfile& profile, int agriculture, int construction, int science
     }
 }
 
+// Each field's price for its next level, at every level a field can hold
+// and past the ends; a field number outside the four is priced as arts.
+TEST_F(Research, EachFieldsNextLevelCostsItsOwnPrice)
+{
+    constexpr int kCosts[4][2] = {{2000, 5000}, {100, 400000}, {20000, 50000}, {500, 200000}};
+    for (int level : {-1, 0, 1, 2, 3}) {
+        SetLevels(*profile, level, level, level, level);
+        for (int field = 0; field < 4; field++) {
+            const int price = level == 0 || level == 1 ? kCosts[field][level] : -1;
+            EXPECT_EQ(CControllerScience::GetUpgradeCost(field), price) << "field " << field << " at level " << level;
+        }
+    }
+    SetLevels(*profile, 0, 0, 0, 1);
+    EXPECT_EQ(CControllerScience::GetUpgradeCost(4), 200000);
+    EXPECT_EQ(CControllerScience::GetUpgradeCost(-1), 200000);
+}
+
 TEST_F(Research, PointsAddUpAndOnlyGainsCountAsEarned)
 {
     profile->SetValue<int>(25, 2000);
