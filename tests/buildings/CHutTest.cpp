@@ -20,7 +20,8 @@ protected:
 
     void TearDown() override
     {
-        CObject::rendering = false;
+        // The game always renders: the next test must find it so.
+        CObject::rendering = true;
         BuildingsTest::TearDown();
     }
 

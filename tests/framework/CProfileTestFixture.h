@@ -61,6 +61,10 @@ protected:
     {
         delete CProfile::current;
         CController::input = nullptr;
+        // Loading a profile sets the volumes even with the sound off; the
+        // next test starts from the levels a shut-down sound leaves.
+        CSound::globalSoundVolume = 1.0f;
+        CSound::globalMusicVolume = 1.0f;
     }
 
     // A store over whatever files the folder holds now.

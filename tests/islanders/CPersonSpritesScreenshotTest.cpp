@@ -111,7 +111,6 @@ struct LineUp : SpritesTest {
         CSprite::renderer->Render(true);
         draw.Flip(false);
         SavePng(PictureOf(SDL_GetVideoSurface()), path);
-        CObject::rendering = false;
         for (CPerson* person : lineUp) {
             delete person;
         }

@@ -123,7 +123,6 @@ TEST_F(IslanderSprites, EachBodyStateShowsItsBodyClothesAndToolInPlace)
         EXPECT_EQ((person->*c.top).entry[FACING_SE].sprite->GetZ(), child ? 4998 : 5002);
         delete person;
     }
-    CObject::rendering = false;
 }
 
 // Turning keeps the walk in step; the working poses face SE or SW only, and

@@ -263,5 +263,4 @@ TEST_F(WalkingTest, AHeldIslanderHangsFromThePointerInsideTheViewAboveEverything
     EXPECT_EQ(held->bodyZ, held->personalZGap + 8194000);
     EXPECT_EQ(CObject::selectedObject, held);
     EXPECT_EQ(held->selectionOffsetY, 2000);
-    CObject::rendering = false;
 }
