@@ -152,6 +152,16 @@ public:
     };
     bool NoticeDue(SaveNotice notice) const;
     void NoticeShown(SaveNotice notice);
+    // How many records of one kind an island's loaders left out one by one.
+    struct records_given_up {
+        const char* kind;  // as the log names them: "graves"
+        size_t count;
+    };
+    // Markers, flowers, saplings and graves left out one by one from records
+    // that read go as those that go whole: each kind is logged with its
+    // number, the profile as it stands, which still holds them, is kept as a
+    // ".BAD" copy, and the game screen owes the player its notice.
+    void RecordsGivenUp(const std::vector<records_given_up>& givenUp);
 
     static CProfile* current;
     static int startTime;   // calendar seconds at construction
