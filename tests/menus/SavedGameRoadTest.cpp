@@ -253,7 +253,6 @@ TEST_F(SavedGameRoadTest, AProfileUnreadableInEveryCopyIsToldOfOverTheMenuOnceBe
     CProfile::current->LoadHeader(0);
     EXPECT_TRUE(Logged("No copy of the profile could be read; it starts again as a new one, its damaged files kept "
                        "beside it: " + UserFile("PROFILE1v8.DAT")));
-    CProfile::current->SetValue<bool>(67, false);
 
     OpenMenu();
     ASSERT_NE(CControllerMain::notice, nullptr);
