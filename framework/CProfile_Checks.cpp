@@ -285,7 +285,7 @@ void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)
     if (!gaveUp) {
         return;
     }
-    // The next save leaves them out of the file too.
+    // Kept now: the island's next save leaves them out of the file.
     logMessage("Records were left out of the island; the profile is kept beside its file as it was: ", path.c_str());
     const std::vector<char> bytes = ProfileBytes();
     KeepDamaged(path, &bytes);
