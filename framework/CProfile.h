@@ -14,13 +14,14 @@
 // it as a second type ends the program: those are programming errors. Damaged
 // files never do. A file whose structure cannot be read (cut short, a length
 // past its end, a failed checksum) gives way to its backups and then to
-// defaults; in a file that reads, a value under a wrong or unknown type takes
-// its default or is left out, values no play could store are brought into
-// range, and each of those is logged. A game under way that lacks its
-// island's records makes an older backup that holds the game load instead;
-// when none does, the profile loads with the game kept as it was, for the
-// game's chooser to tell the player that it is lost. Markers, flowers,
-// saplings and graves that cannot be read go alone, and the game screen
+// defaults, which the main menu tells the player of; in a file that reads, a
+// value under a wrong or unknown type takes its default or is left out,
+// values no play could store are brought into range, and each of those is
+// logged. A game under way that lacks its island's records makes an older
+// backup that holds the game load instead; when none does, the profile loads
+// with the game kept as it was, for the game's chooser to tell the player
+// that it is lost. Markers, flowers, saplings and graves that cannot be read
+// go alone, whole or one by one as the island loads, and the game screen
 // tells the player once, as it does of a key stored twice whose later copy
 // held what the kept first one lacks.
 //
@@ -127,6 +128,9 @@ public:
     // leave off because no copy of them could be read; the count is handed
     // out once, for the player to be told once.
     int TakeProfilesLeftOff();
+    // Whether the active profile had files on disk of which none could be
+    // read, so that it started again as a new one; handed out once.
+    bool TakeProfileLost();
 
     // False while a game is under way whose island records are not all
     // there: it cannot be continued, only replaced by a new island.
@@ -148,6 +152,16 @@ public:
     };
     bool NoticeDue(SaveNotice notice) const;
     void NoticeShown(SaveNotice notice);
+    // How many records of one kind an island's loaders left out one by one.
+    struct records_given_up {
+        const char* kind;  // as the log names them: "graves"
+        size_t count;
+    };
+    // Markers, flowers, saplings and graves left out one by one from records
+    // that read go as those that go whole: each kind is logged with its
+    // number, the profile as it stands, which still holds them, is kept as a
+    // ".BAD" copy, and the game screen owes the player its notice.
+    void RecordsGivenUp(const std::vector<records_given_up>& givenUp);
 
     static CProfile* current;
     static int startTime;   // calendar seconds at construction
@@ -253,6 +267,7 @@ private:
     std::map<int, std::string> profiles;
     int activeProfile;
     int profilesLeftOff = 0;
+    bool profileLost = false;
 };
 
 template <typename T>

@@ -17,6 +17,8 @@
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -265,6 +267,31 @@ bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vector
         gaveUp = true;
     }
     return gaveUp;
+}
+
+void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)
+{
+    const std::string path = ProfilePath("");
+    bool gaveUp = false;
+    for (const records_given_up& records : givenUp) {
+        if (records.count > 0) {
+            const std::string line = std::string("Saved ") + records.kind +
+                                     " that could not be read were given up one by one: " +
+                                     std::to_string(records.count) + " in ";
+            logMessage(line.c_str(), path.c_str());
+            gaveUp = true;
+        }
+    }
+    if (!gaveUp) {
+        return;
+    }
+    // Kept now: the island's next save leaves them out of the file.
+    logMessage("Records were left out of the island; the profile is kept beside its file as it was: ", path.c_str());
+    const std::vector<char> bytes = ProfileBytes();
+    KeepDamaged(path, &bytes);
+    profile_identity identity = Identity(reserved);
+    identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | kRecordsGivenUp);
+    memcpy(reserved, &identity, sizeof identity);
 }
 
 void CProfile::MarkFirstGameSaved()

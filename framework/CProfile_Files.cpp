@@ -477,6 +477,7 @@ void CProfile::Load(int attempt)
     std::string fallbackPath;
     bool haveFallback = false;
     bool failedBeforeLast = false;
+    bool unreadable = false;
     std::vector<uint32_t> gamesKept;
     for (int rung = attempt; rung <= kLastRung; rung++) {
         const std::string path = ProfilePath(kRungSuffix[rung]);
@@ -517,6 +518,7 @@ void CProfile::Load(int attempt)
         if (!verified) {
             logMessage("Damaged profile file: ", path.c_str());
             KeepDamaged(path);
+            unreadable = true;
             continue;
         }
         logMessage("A profile's game cannot be loaded: ", path.c_str());
@@ -549,6 +551,14 @@ void CProfile::Load(int attempt)
     if (failedBeforeLast) {
         // A damaged main file or ".BAKS" applies what the store now holds.
         ApplySettings();
+    }
+    if (unreadable) {
+        // Whatever game was under way is gone with the rest of the profile:
+        // the player must hear of it before a new island is made.
+        logMessage("No copy of the profile could be read; it starts again as a new one, its damaged files kept "
+                   "beside it: ",
+                   ProfilePath("").c_str());
+        profileLost = true;
     }
 }
 

@@ -143,6 +143,13 @@ int CProfile::TakeProfilesLeftOff()
     return count;
 }
 
+bool CProfile::TakeProfileLost()
+{
+    const bool lost = profileLost;
+    profileLost = false;
+    return lost;
+}
+
 profile_identity CProfile::Identity(const char* block)
 {
     profile_identity identity;

@@ -449,7 +449,7 @@ void CFlowerIndicator::Save()
     CProfile::current->SetVectorValue<fi_data>(kMarkersProperty, flowerData);
 }
 
-void CFlowerIndicator::Load()
+size_t CFlowerIndicator::Load()
 {
     // Markers of an earlier load are left to the registry; they must not
     // take the new records with them when they go.
@@ -460,6 +460,7 @@ void CFlowerIndicator::Load()
     flowerData.clear();
     CRepairTally tally("Saved flower markers");
     std::vector<fi_data> records = CProfile::current->GetVectorValue<fi_data>(kMarkersProperty);
+    const size_t stored = records.size();
     tally.Cap(records, kMaxMarkers, "markers past the most the island has room for were left out");
     for (const fi_data& record : records) {
         if (record.colour < 0 || record.colour >= kColours) {
@@ -474,4 +475,5 @@ void CFlowerIndicator::Load()
         flowerIndicator.push_back(
             new CFlowerIndicator(record.x + kPaintOffset, record.y + kPaintOffset, record.colour, true));
     }
+    return stored - flowerData.size();
 }

@@ -82,9 +82,10 @@ public:
     // islander already planting one still plants it.
     static void EraseFlowers(int x, int y);
     static void DeleteAllFlowerIndicators();
-    // The records into the active profile, and markers back from them.
+    // The records into the active profile, and markers back from them; Load
+    // returns how many saved markers it left out.
     static void Save();
-    static void Load();
+    static size_t Load();
 
     static std::vector<CFlowerIndicator*> flowerIndicator;  // unplanted, in painting order
     static std::vector<fi_data> flowerData;                 // one per listed marker

@@ -429,14 +429,16 @@ void CTombstone::Save()
     CProfile::current->SetVectorValue<tombstone_data>(kGravesProperty, saved);
 }
 
-void CTombstone::Load()
+size_t CTombstone::Load()
 {
     while (!tombstones.empty()) {
         delete tombstones.back();
     }
     CRepairTally tally("Saved graves");
     std::vector<tombstone_data> records = CProfile::current->GetVectorValue<tombstone_data>(kGravesProperty);
+    const size_t stored = records.size();
     tally.Cap(records, kMaxGraves, "graves past the most an island has room for were left out");
+    size_t kept = 0;
     for (const tombstone_data& saved : records) {
         if (!std::isfinite(saved.x) || !std::isfinite(saved.y)) {
             tally.Note("a grave without a usable position was left out");
@@ -454,5 +456,7 @@ void CTombstone::Load()
         tally.Note(age != saved.age, "an age past what the game makes was cut");
         new CTombstone(x, y, TextOf(saved.name), TextOf(saved.rank), TextOf(saved.specialty), TextOf(saved.cause), age,
                        stone, true);
+        kept++;
     }
+    return stored - kept;
 }

@@ -67,9 +67,9 @@ public:
     void Drop();
 
     // Every grave still standing into the profile, and every grave rebuilt
-    // from it.
+    // from it; Load returns how many saved graves it left out.
     static void Save();
-    static void Load();
+    static size_t Load();
 
     static std::vector<CTombstone*> tombstones;
 

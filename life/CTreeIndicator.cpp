@@ -490,12 +490,13 @@ void CTreeIndicator::Save()
     CProfile::current->SetVectorValue<ti_data>(kSaplingsProperty, treeData);
 }
 
-void CTreeIndicator::Load()
+size_t CTreeIndicator::Load()
 {
     treeIndicator.clear();
     treeData.clear();
     CRepairTally tally("Saved saplings");
     std::vector<ti_data> records = CProfile::current->GetVectorValue<ti_data>(kSaplingsProperty);
+    const size_t stored = records.size();
     tally.Cap(records, kMaxSaplings, "saplings past the most the island has room for were left out");
     for (ti_data& saved : records) {
         if (saved.x < kWorldMin || saved.x > kWorldMax || saved.y < kWorldMin || saved.y > kWorldMax) {
@@ -519,4 +520,5 @@ void CTreeIndicator::Load()
         recordOwners[i] = entry;
         treeIndicator.push_back(entry);
     }
+    return stored - treeData.size();
 }

@@ -76,9 +76,10 @@ public:
     static void DeleteTreeIndicator(CTreeIndicator* marker);
 
     // The records into the active profile, and back; Load expects the
-    // markers of any earlier island to be gone with the world's objects.
+    // markers of any earlier island to be gone with the world's objects,
+    // and returns how many saved saplings it left out.
     static void Save();
-    static void Load();
+    static size_t Load();
 
     static std::vector<CTreeIndicator*> treeIndicator;
     static int placingTrees;  // 0 while saplings are being placed, -1 none

@@ -30,7 +30,7 @@ constexpr int kLastFrameZ = 899999000;
 constexpr int kFadeMs = 500;
 constexpr int kGameUnderWayProperty = 31;
 constexpr int kNewGameQuestion = 12100;
-constexpr int kProfileLeftOffNotice = 12130, kProfilesLeftOffNotice = 12131;
+constexpr int kProfileLeftOffNotice = 12130, kProfilesLeftOffNotice = 12131, kProfileLostNotice = 12132;
 constexpr int kNameText = 20;
 
 struct menu_button {
@@ -175,14 +175,17 @@ void CControllerMain::TellWhatLoadingLeftOff()
             return;
         }
     }
-    const int leftOff = CProfile::current->TakeProfilesLeftOff();
-    if (leftOff == 0) {
+    feedback_data request{};
+    if (const int leftOff = CProfile::current->TakeProfilesLeftOff()) {
+        request.id = leftOff == 1 ? kProfileLeftOffNotice : kProfilesLeftOffNotice;
+        request.number = leftOff;
+    } else if (CProfile::current->TakeProfileLost()) {
+        request.id = kProfileLostNotice;
+        request.insert[0] = CProfile::current->GetActiveProfileName();
+    } else {
         return;
     }
     PrepareChild(false);
-    feedback_data request{};
-    request.id = leftOff == 1 ? kProfileLeftOffNotice : kProfilesLeftOffNotice;
-    request.number = leftOff;
     notice = new CControllerPopUp(request, true, -1);
     PassFocus(notice);
 }

@@ -2,8 +2,8 @@
 // the program ends. Its seven buttons slide in from the right; it opens the
 // intro story or the island chooser to play, the new-game question and the
 // other meta screens, and writes the profile files whenever one comes back.
-// Profiles that a list of players made again could not read are told of in
-// a notice over it.
+// Profiles that a list of players made again could not read, and a profile
+// none of whose files read, are told of in a notice over it.
 #pragma once
 
 #include "CController.h"
@@ -67,7 +67,8 @@ private:
     void PrepareChild(bool fullScreen);
     void OpenIntroStory();
     // Once the menu stands whole: tells of profiles the rebuilt list of
-    // players had to leave off, once.
+    // players had to leave off, or of the active profile started again as
+    // a new one because none of its files read, once.
     void TellWhatLoadingLeftOff();
     void MusicStep();
 };

@@ -213,7 +213,8 @@ public:
     void SaveMap();
     bool LoadMap(bool force);
     void SaveFlowers();
-    void LoadFlowers();
+    // Returns how many saved flowers were left out.
+    size_t LoadFlowers();
 
     // ---- Dressing the island (CMap_Decoration.cpp, CMap_Waves.cpp) ----------
     void CreateGrassForIsland();

@@ -98,11 +98,11 @@ bool CMap::LoadMap(bool force)
     CPerson::LoadPeople();
     DeleteFromLast(CBuilding::buildings);
     CBuilding::LoadBuildings();
-    LoadFlowers();
-    CFlowerIndicator::Load();
-    CTreeIndicator::Load();
+    const size_t flowersLeftOut = LoadFlowers();
+    const size_t markersLeftOut = CFlowerIndicator::Load();
+    const size_t saplingsLeftOut = CTreeIndicator::Load();
     CControllerGame::Resources()->LoadResources();
-    CTombstone::Load();
+    const size_t gravesLeftOut = CTombstone::Load();
     // The first try only: a seed the generator turns down would otherwise
     // become a random island under the saved objects.
     const bool made = GenerateOnce(seed, -1, -1, true, false, true);
@@ -110,8 +110,14 @@ bool CMap::LoadMap(bool force)
     if (!made) {
         HideLoading();
         logMessage("The saved island's seed makes no island; its game cannot be loaded: ", TempSprintf("%u", seed));
+        return false;
     }
-    return made;
+    // Only a game that goes on: a lost one is kept and told of whole.
+    CProfile::current->RecordsGivenUp({{"flowers", flowersLeftOut},
+                                       {"flower markers", markersLeftOut},
+                                       {"saplings", saplingsLeftOut},
+                                       {"graves", gravesLeftOut}});
+    return true;
 }
 
 void CMap::SaveFlowers()
@@ -119,11 +125,12 @@ void CMap::SaveFlowers()
     CProfile::current->SetVectorValue<flower_data>(kFlowersProperty, flowers);
 }
 
-void CMap::LoadFlowers()
+size_t CMap::LoadFlowers()
 {
     flowers.clear();
     CRepairTally tally("Saved flowers");
     std::vector<flower_data> records = CProfile::current->GetVectorValue<flower_data>(kFlowersProperty);
+    const size_t stored = records.size();
     tally.Cap(records, kMaxFlowers, "flowers past the most the ground has room for were left out");
     for (const flower_data& flower : records) {
         // A damaged record would be painted outside the ground or name a
@@ -134,4 +141,5 @@ void CMap::LoadFlowers()
         }
         flowers.push_back(flower);
     }
+    return stored - flowers.size();
 }

@@ -485,6 +485,61 @@ TEST_F(CProfileDamage, AProfileARebuiltHeaderLeavesOffKeepsItsFilesUntouched)
     EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD1"));
 }
 
+// A listed profile none of whose files read starts again as a new one under
+// its name: its files are kept as damaged copies and the player is owed one
+// word, which a profile that reads from a backup, or that has no files at
+// all, does not get.
+TEST_F(CProfileDamage, AProfileUnreadableInEveryCopyStartsAgainAndIsToldOnceWithItsFilesKept)
+{
+    const std::string damaged = ReadBytes(PALMORA_SOURCE_DIR "/tests/fuzz/corpus/game/band-length-past-the-end.DAT");
+    const std::string backup = ProfileFile({ScalarRecord(60, "i", Int32(6))}, {});
+    const std::string lost = "No copy of the profile could be read; it starts again as a new one, its damaged files "
+                             "kept beside it: " + UserFile("PROFILE1v8.DAT");
+    struct Case {
+        const char* what;
+        std::map<std::string, std::string> files;  // by suffix
+        bool told;
+    };
+    const Case cases[] = {
+        {"every copy damaged", {{"", damaged}, {".BAKS", damaged}, {".BAKL", damaged}}, true},
+        {"the only copy damaged", {{"", damaged}}, true},
+        {"the main file and .BAKS damaged, .BAKL reads", {{"", damaged}, {".BAKS", damaged}, {".BAKL", backup}},
+         false},
+        {"no file at all", {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(UserFile(""));
+        std::filesystem::create_directories(UserFile(""));
+        WriteUserFile("PALMORAv8.DAT", HeaderFile(0, {{0, "Ana"}}));
+        for (const auto& [suffix, bytes] : c.files) {
+            WriteUserFile("PROFILE1v8.DAT" + suffix, bytes);
+        }
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_STREQ(profile->GetActiveProfileName(), "Ana");
+        EXPECT_FALSE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->GetValue<int>(60), c.told || c.files.empty() ? 0 : 6);
+        EXPECT_EQ(Logged(lost), c.told) << Log();
+        EXPECT_EQ(profile->TakeProfileLost(), c.told);
+        EXPECT_FALSE(profile->TakeProfileLost()) << "the player is told once";
+        for (const auto& [suffix, bytes] : c.files) {
+            EXPECT_EQ(Exists("PROFILE1v8.DAT" + suffix + ".BAD1"), bytes == damaged) << suffix;
+        }
+
+        // Saved as the new profile it became, it reads without a word; the
+        // damaged copies stay.
+        profile = Reopen();
+        EXPECT_FALSE(profile->TakeProfileLost());
+        delete profile;
+        for (const auto& [suffix, bytes] : c.files) {
+            if (bytes == damaged) {
+                EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT" + suffix + ".BAD1") == damaged) << suffix;
+            }
+        }
+    }
+}
+
 TEST_F(CProfileDamage, EachDamageIsKeptBesideItsFileTheOldestGoingFirst)
 {
     const auto damage = [](int n) { return "damage " + std::to_string(n); };
@@ -561,6 +616,9 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         {"seed-stored-twice-first-unreadable.DAT", false, false, false},
         {"graves-of-an-unknown-type.DAT", true, false, true},
         {"markers-missing-saplings-of-broken-size.DAT", true, false, true},
+        // Records that read, a few of them out of range: the island's
+        // loaders give those up when the game is played.
+        {"markers-flowers-saplings-graves-out-of-range.DAT", true, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

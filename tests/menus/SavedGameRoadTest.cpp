@@ -5,14 +5,19 @@
 #include "CControllerMainRoad.h"
 
 #include "CControllerPopUp.h"
+#include "CFlowerIndicator.h"
 #include "CPerson.h"
 #include "CTombstone.h"
+#include "CTreeIndicator.h"
 #include "ChildProcess.h"
+#include "LayoutCheck.h"
+#include "TestBytes.h"
 #include "Utilities.h"
 
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,12 +25,17 @@ namespace {
 
 constexpr int kButtonX = 680, kPlayY = 195, kNewGameY = 258;
 constexpr int kNewGameQuestion = 12100;
-constexpr int kRecordsGivenUpNotice = 12128, kPartUnreadableNotice = 12129;
+constexpr int kRecordsGivenUpNotice = 12128, kPartUnreadableNotice = 12129, kProfileLostNotice = 12132;
 constexpr int kAutosaveFrames = 3600;
 
 class SavedGameRoadTest : public ScreenRoadTest {
 protected:
     std::string UserFile(const std::string& name) const { return folder.File("userdata/" + name); }
+    std::string Corpus(const std::string& name) const
+    {
+        return std::string(PALMORA_SOURCE_DIR) + "/tests/fuzz/corpus/game/" + name;
+    }
+    bool Logged(const std::string& line) const { return folder.Read("LOG.TXT").find(line) != std::string::npos; }
     bool Kept(const char* slot) const { return std::filesystem::exists(UserFile(slot)); }
 
     // A new game on the chooser's island, as the story hands it over.
@@ -169,13 +179,34 @@ TEST_F(SavedGameRoadTest, ADamagedGameFlagBandCopyOrGravesStillLetsPlayContinueT
          }},
         {"band-stored-twice.DAT", kPartUnreadableNotice,
          [] { EXPECT_TRUE(CPerson::people.empty()) << "the first record is the one kept"; }},
+        {"markers-flowers-saplings-graves-out-of-range.DAT", kRecordsGivenUpNotice,
+         [this] {
+             EXPECT_EQ(CPerson::people.size(), 7u);
+             EXPECT_EQ(CTombstone::tombstones.size(), 1u);
+             EXPECT_EQ(CFlowerIndicator::flowerData.size(), 1u);
+             EXPECT_EQ(CTreeIndicator::treeData.size(), 1u);
+             for (const char* kind : {"flowers", "flower markers", "saplings", "graves"}) {
+                 EXPECT_TRUE(Logged(std::string("Saved ") + kind +
+                                    " that could not be read were given up one by one: 1 in " +
+                                    UserFile("PROFILE1v8.DAT")))
+                     << kind;
+             }
+             EXPECT_TRUE(Logged("Records were left out of the island; the profile is kept beside its file as it "
+                                "was: " + UserFile("PROFILE1v8.DAT")));
+             // The copy holds the grave given up, the game's next save not.
+             const float place[] = {std::numeric_limits<float>::quiet_NaN(), 3028.0f};
+             const std::string grave(reinterpret_cast<const char*>(place), sizeof place);
+             EXPECT_NE(ReadBytes(UserFile("PROFILE1v8.DAT.BAD1")).find(grave), std::string::npos);
+             CControllerGame::island->SaveMap();
+             CProfile::current->SaveHeader();
+             EXPECT_EQ(ReadBytes(UserFile("PROFILE1v8.DAT")).find(grave), std::string::npos);
+         }},
     };
     for (const Damage& d : damages) {
         SCOPED_TRACE(d.file);
         std::filesystem::remove_all(folder.File("userdata"));
         std::filesystem::create_directories(folder.File("userdata"));
-        std::filesystem::copy_file(std::string(PALMORA_SOURCE_DIR) + "/tests/fuzz/corpus/game/" + d.file,
-                                   UserFile("PROFILE1v8.DAT"));
+        std::filesystem::copy_file(Corpus(d.file), UserFile("PROFILE1v8.DAT"));
         CProfile::current->LoadHeader(0);
         // Back the moment it was left: time away is another subject.
         CProfile::current->SetValue<long>(33, GetCurrentTime());
@@ -203,5 +234,48 @@ TEST_F(SavedGameRoadTest, ADamagedGameFlagBandCopyOrGravesStillLetsPlayContinueT
         EXPECT_EQ(CControllerGame::popUp, nullptr);
         Leave();
         CloseMenu();
+        EXPECT_FALSE(Kept("PROFILE1v8.DAT.BAD2"));
+    }
+}
+
+// A profile none of whose copies reads starts again as a new player: the
+// menu says so once, in a notice whose okay resets nothing, the play button
+// then tells the story of a new game, and the damaged files stay as copies.
+TEST_F(SavedGameRoadTest, AProfileUnreadableInEveryCopyIsToldOfOverTheMenuOnceBeforeANewGame)
+{
+    CProfile::current->SetActiveProfileName("Ana");
+    CProfile::current->SaveHeader();
+    const std::string damaged = ReadBytes(Corpus("band-length-past-the-end.DAT"));
+    for (const std::string suffix : {"", ".BAKS", ".BAKL"}) {
+        std::filesystem::copy_file(Corpus("band-length-past-the-end.DAT"), UserFile("PROFILE1v8.DAT" + suffix),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    CProfile::current->LoadHeader(0);
+    EXPECT_TRUE(Logged("No copy of the profile could be read; it starts again as a new one, its damaged files kept "
+                       "beside it: " + UserFile("PROFILE1v8.DAT")));
+
+    OpenMenu();
+    ASSERT_NE(CControllerMain::notice, nullptr);
+    ASSERT_EQ(CController::focus, CControllerMain::notice);
+    EXPECT_EQ(CControllerMain::popUp, nullptr) << "apart from the new-game question";
+    EXPECT_EQ(CControllerMain::notice->request.id, kProfileLostNotice);
+    EXPECT_EQ(CControllerMain::notice->request.insert[0], "Ana");
+    EXPECT_EQ(CControllerMain::notice->cancelButton, nullptr) << "a notice, not a question";
+    for (const std::string& problem : LayoutProblems()) {
+        ADD_FAILURE() << problem;
+    }
+    SaveRedrawnScreen(ScreenshotPath("MainMenu-ProfileLost-dummy.png"));
+    CControllerMain::notice->GUICallback(0, 0);
+    Turn(60);
+    EXPECT_EQ(CController::focus, menu) << "told once";
+    EXPECT_EQ(CControllerMain::notice, nullptr);
+    EXPECT_EQ(CControllerMain::introStory, nullptr);
+
+    EXPECT_EQ(Play(), nullptr);
+    EXPECT_EQ(CController::focus, CControllerMain::introStory) << "no game is under way";
+    menu->ShutDown(-1);
+    Turn(3);
+    for (const std::string suffix : {"", ".BAKS", ".BAKL"}) {
+        EXPECT_TRUE(ReadBytes(UserFile("PROFILE1v8.DAT" + suffix + ".BAD1")) == damaged) << suffix;
     }
 }
