@@ -223,10 +223,10 @@ void CDraw::Shake()
     shakeAmplitude = 5.0f;
     shakeX = static_cast<float>(RangedRandom(-3, 3));
     shakeY = static_cast<float>(RangedRandom(-3, 3));
-    shakeVelocityX = RangedRandom(0, 1) == 0 ? RangedRandom(-shakeFastest, -shakeSlowest)
-                                             : RangedRandom(shakeFastest, shakeSlowest);
-    shakeVelocityY = RangedRandom(0, 1) == 0 ? RangedRandom(-shakeFastest, -shakeSlowest)
-                                             : RangedRandom(shakeFastest, shakeSlowest);
+    const bool leftFirst = RangedRandom(0, 1) == 0;
+    shakeVelocityX = leftFirst ? RangedRandom(-shakeFastest, -shakeSlowest) : RangedRandom(shakeFastest, shakeSlowest);
+    const bool upFirst = RangedRandom(0, 1) == 0;
+    shakeVelocityY = upFirst ? RangedRandom(-shakeFastest, -shakeSlowest) : RangedRandom(shakeFastest, shakeSlowest);
     if (shaking) {
         return;
     }

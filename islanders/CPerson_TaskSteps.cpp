@@ -261,7 +261,8 @@ bool FindFishingSpot(CPerson& p)
         return false;
     }
     for (int attempt = 0; attempt < kFishingSpotTries; attempt++) {
-        const int atX = RangedRandom(kSeaMin, kSeaMax), atY = RangedRandom(kSeaMin, kSeaMax);
+        const int atX = RangedRandom(kSeaMin, kSeaMax);
+        const int atY = RangedRandom(kSeaMin, kSeaMax);
         if (island->GetTerrainDepth(atX, atY) <= kFishingTerrain &&
             !CObject::Collision(atX - kFishingBoxLead, atY - kFishingBoxLead, kFishingBox, kFishingBox, false)) {
             p.data.fishingX = atX;
