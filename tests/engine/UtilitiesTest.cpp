@@ -1,5 +1,6 @@
 #include "Utilities.h"
 
+#include "EnvironmentValue.h"
 #include "ScratchMount.h"
 #include "TempFolder.h"
 
@@ -94,26 +95,6 @@ bool Exists(const std::string& path)
     struct stat info;
     return stat(path.c_str(), &info) == 0;
 }
-
-// Sets or clears one environment variable for a scope.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const char* value)
-        : name(name)
-    {
-        if (const char* old = getenv(name)) {
-            previous = old;
-            hadValue = true;
-        }
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~EnvironmentValue() { hadValue ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
-
-private:
-    const char* name;
-    std::string previous;
-    bool hadValue = false;
-};
 
 std::string UserDataPath()
 {

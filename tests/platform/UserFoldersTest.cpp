@@ -2,31 +2,14 @@
 // home that fits the buffer whole, else the home folder's own.
 #include "UserFolders.h"
 
+#include "EnvironmentValue.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const char* value)
-        : name(name)
-    {
-        if (const char* old = getenv(name)) {
-            previous = old;
-            hadValue = true;
-        }
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~EnvironmentValue() { hadValue ? setenv(name, previous.c_str(), 1) : unsetenv(name); }
-
-private:
-    const char* name;
-    std::string previous;
-    bool hadValue = false;
-};
 
 // The folder found with a buffer of the given size, or "none".
 std::string Found(size_t size)
