@@ -223,10 +223,16 @@ void CDraw::Shake()
     shakeAmplitude = 5.0f;
     shakeX = static_cast<float>(RangedRandom(-3, 3));
     shakeY = static_cast<float>(RangedRandom(-3, 3));
-    const bool leftFirst = RangedRandom(0, 1) == 0;
-    shakeVelocityX = leftFirst ? RangedRandom(-shakeFastest, -shakeSlowest) : RangedRandom(shakeFastest, shakeSlowest);
-    const bool upFirst = RangedRandom(0, 1) == 0;
-    shakeVelocityY = upFirst ? RangedRandom(-shakeFastest, -shakeSlowest) : RangedRandom(shakeFastest, shakeSlowest);
+    if (RangedRandom(0, 1) == 0) {
+        shakeVelocityX = RangedRandom(-shakeFastest, -shakeSlowest);
+    } else {
+        shakeVelocityX = RangedRandom(shakeFastest, shakeSlowest);
+    }
+    if (RangedRandom(0, 1) == 0) {
+        shakeVelocityY = RangedRandom(-shakeFastest, -shakeSlowest);
+    } else {
+        shakeVelocityY = RangedRandom(shakeFastest, shakeSlowest);
+    }
     if (shaking) {
         return;
     }

@@ -246,7 +246,8 @@ TEST_F(FlowerMarkerTest, LoadedMarkersDrawTheirPicturesOneNumberEachInTheOrderSa
     for (size_t i = 0; i < records.size(); i++) {
         drawn.push_back("flower_indicator" + std::to_string(copy.GenRand32() % 3) + ".png");
     }
-    EXPECT_EQ(RandomGenerator().GenRand32(), copy.GenRand32()) << "nothing else drawn";
+    const uint32_t next = RandomGenerator().GenRand32();
+    EXPECT_EQ(next, copy.GenRand32()) << "nothing else drawn";
     std::vector<std::string> shown;
     for (CSprite* sprite : CSprite::renderer->Sprites()) {
         if (sprite && sprite->GetZ() == 10) {
