@@ -34,6 +34,7 @@
 #include "ProfileTypes.h"
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -240,6 +241,17 @@ private:
     // A number that tells one saved island's records from another's.
     static uint32_t GameFingerprint(const ScalarMap& scalars, const VectorMap& vectors);
     static profile_identity Identity(const char* reserved);
+    // Adds SaveNotice bits to those the block's identity holds.
+    static void NoticeDueNow(char* block, uint8_t notices);
+    // Reads the block's identity as Identity does, lets change alter it and
+    // writes it back into the block.
+    template <typename Change>
+    static void EditIdentity(char* block, Change change)
+    {
+        profile_identity identity = Identity(block);
+        change(identity);
+        memcpy(block, &identity, sizeof identity);
+    }
     // The active profile's name and the lost game kept, in the reserved block.
     void WriteIdentity();
     bool ReadHeaderFile(const std::vector<char>& bytes);

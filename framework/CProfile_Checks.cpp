@@ -215,17 +215,15 @@ void CProfile::SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, 
         !VectorFits(kBandKey, band->second)) {
         return;
     }
-    profile_identity identity = Identity(reserved);
     const auto flag = scalars.find(kGameUnderWayKey);
     std::string held;
     if (flag == scalars.end()) {
         held = "Profile key 31 was missing";
     } else if (!ScalarFits(kGameUnderWayKey, flag->second)) {
         held = "Profile key 31 held " + DescribeHeld(flag->second);
-    } else if (flag->second.value[0] == 0 && identity.firstGameSaved) {
+    } else if (flag->second.value[0] == 0 && Identity(reserved).firstGameSaved) {
         // Cleared here: from now on key 31 itself says it.
-        identity.firstGameSaved = 0;
-        memcpy(reserved, &identity, sizeof identity);
+        EditIdentity(reserved, [](profile_identity& identity) { identity.firstGameSaved = 0; });
         held = "Profile key 31 held false, but a first game's screen saved its island and never closed";
     } else {
         return;
@@ -289,23 +287,17 @@ void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)
     logMessage("Records were left out of the island; the profile is kept beside its file as it was: ", path.c_str());
     const std::vector<char> bytes = ProfileBytes();
     KeepDamaged(path, &bytes);
-    profile_identity identity = Identity(reserved);
-    identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | kRecordsGivenUp);
-    memcpy(reserved, &identity, sizeof identity);
+    NoticeDueNow(reserved, kRecordsGivenUp);
 }
 
 void CProfile::MarkFirstGameSaved()
 {
-    profile_identity identity = Identity(reserved);
-    identity.firstGameSaved = 1;
-    memcpy(reserved, &identity, sizeof identity);
+    EditIdentity(reserved, [](profile_identity& identity) { identity.firstGameSaved = 1; });
 }
 
 void CProfile::ClearFirstGameSaved()
 {
-    profile_identity identity = Identity(reserved);
-    identity.firstGameSaved = 0;
-    memcpy(reserved, &identity, sizeof identity);
+    EditIdentity(reserved, [](profile_identity& identity) { identity.firstGameSaved = 0; });
 }
 
 bool CProfile::NoticeDue(SaveNotice notice) const
@@ -315,7 +307,14 @@ bool CProfile::NoticeDue(SaveNotice notice) const
 
 void CProfile::NoticeShown(SaveNotice notice)
 {
-    profile_identity identity = Identity(reserved);
-    identity.noticesDue = static_cast<uint8_t>(identity.noticesDue & ~notice);
-    memcpy(reserved, &identity, sizeof identity);
+    EditIdentity(reserved, [notice](profile_identity& identity) {
+        identity.noticesDue = static_cast<uint8_t>(identity.noticesDue & ~notice);
+    });
+}
+
+void CProfile::NoticeDueNow(char* block, uint8_t notices)
+{
+    EditIdentity(block, [notices](profile_identity& identity) {
+        identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | notices);
+    });
 }

@@ -503,9 +503,7 @@ void CProfile::Load(int attempt)
                 KeepDamaged(path);
             }
             if (image.noticesDue) {
-                profile_identity identity = Identity(image.reserved);
-                identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | image.noticesDue);
-                memcpy(image.reserved, &identity, sizeof identity);
+                NoticeDueNow(image.reserved, image.noticesDue);
             }
             TakeImage(image);
             if (rung < kLastRung && FileCopy(path.c_str(), ProfilePath(".BAKL").c_str()) != 0) {
