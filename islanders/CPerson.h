@@ -282,6 +282,9 @@ public:
     void DieSoon(int cause);
     void HandleStatusAndThoughts(bool held);
     void ChangeEmotion(int face, int frames);
+    // Drops the cached side-panel portrait, to be drawn again from the
+    // islander's looks when next asked for.
+    void ReleasePortrait();
     void HandleHead();
     void MoveHead(int& x, int& y);
     void ChangeState(int state);

@@ -6,7 +6,6 @@
 
 #include "CControllerGame.h"
 #include "CControllerTrophies.h"
-#include "CDraw.h"
 #include "CFootprint.h"
 #include "CInput.h"
 #include "CMap.h"
@@ -263,10 +262,7 @@ void CPerson::Pump(int offsetX, int offsetY, int)
     // ChangeEmotion, so the portrait is checked against it every frame.
     if (currentMouth != previousMouth) {
         if (years >= 3) {
-            if (portraitImage != -1 && CSprite::draw) {
-                CSprite::draw->RemoveImage(portraitImage);
-            }
-            portraitImage = -1;
+            ReleasePortrait();
         }
         previousMouth = currentMouth;
     }

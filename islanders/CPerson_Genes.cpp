@@ -224,8 +224,5 @@ void CPerson::PrematureGray()
     if (!wasHidden) {
         UnHide();
     }
-    if (portraitImage != -1) {
-        CSprite::draw->RemoveImage(portraitImage);
-        portraitImage = -1;
-    }
+    ReleasePortrait();
 }

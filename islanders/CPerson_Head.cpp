@@ -171,6 +171,11 @@ void CPerson::ChangeHeadDirection(int index)
         return;
     }
     headDirection = index;
+    ReleasePortrait();
+}
+
+void CPerson::ReleasePortrait()
+{
     if (portraitImage != -1 && CSprite::draw) {
         CSprite::draw->RemoveImage(portraitImage);
     }
@@ -196,10 +201,7 @@ void CPerson::ChangeEmotion(int face, int frames)
         emotionTimer = frames;
     }
     if (currentMouth != previousMouth) {
-        if (portraitImage != -1 && CSprite::draw) {
-            CSprite::draw->RemoveImage(portraitImage);
-        }
-        portraitImage = -1;
+        ReleasePortrait();
         previousMouth = currentMouth;
     }
 }

@@ -293,10 +293,7 @@ void CPerson::UnloadSprites()
     delete selectionRing;
     groundShadow = hackShadow = selectionRing = nullptr;
     selectionMarker = nullptr;
-    if (portraitImage != -1) {
-        CSprite::draw->RemoveImage(portraitImage);
-        portraitImage = -1;
-    }
+    ReleasePortrait();
     if (people.size() == 1 && people[0] == this) {
         delete sRolloverAdult;
         delete sRolloverKid;
