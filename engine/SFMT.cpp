@@ -63,22 +63,6 @@ void SFMT::InitByArray(const uint32_t* key, int length)
     CertifyPeriod();
 }
 
-void SFMT::Discard(uint64_t count)
-{
-    const uint64_t left = static_cast<uint64_t>(kWords - index);
-    if (count <= left) {
-        index += static_cast<int>(count);
-        return;
-    }
-    count -= left;
-    while (count > static_cast<uint64_t>(kWords)) {
-        Refill();
-        count -= kWords;
-    }
-    Refill();
-    index = static_cast<int>(count);
-}
-
 void SFMT::CertifyPeriod()
 {
     uint32_t inner = 0;

@@ -23,8 +23,6 @@ public:
         }
         return state[index++];
     }
-    // Draws and drops count outputs: the state after them, as if drawn.
-    void Discard(uint64_t count);
 
 private:
     void CertifyPeriod();
