@@ -43,7 +43,10 @@ void CPerson::HandleHead()
         return;
     }
     emotionTimer--;
-    // A head never shows without its body, whatever hid the body.
+    // A head never shows without its body, whatever hid the body. Only the
+    // islander's own hidden flag stops it looking around: one whose layers
+    // are put away for a while (a hut, the frame that changes its stage)
+    // draws the same numbers as one in view, or every later draw would move.
     const bool quiet = hidden || !layersShown;
 
     bool eyesShut = false;
@@ -108,7 +111,7 @@ void CPerson::HandleHead()
     const bool working = bodySet == &adultHoe || bodySet == &adultHack;
     if (headTurnTimer > 0 || working) {
         headTurnTimer--;
-    } else if (!quiet) {
+    } else if (!hidden) {
         const int now = headFrame;
         int look;
         do {

@@ -74,6 +74,14 @@ coordinate WorldMouse()
     return {mx - offset.x, my - offset.y};
 }
 
+// A grab is heard every time, over one that still sounds.
+void PlayAfresh(CSound* sound)
+{
+    if (sound) {
+        sound->Play(false, 0, 0.0f, false);
+    }
+}
+
 void PlayOnce(CSound* sound)
 {
     if (sound && !sound->IsPlaying()) {
@@ -297,10 +305,10 @@ void CPerson::Pickup()
         NoticeAbout(*this, kHutNotice, true);
         return;
     }
-    PlayOnce(sndGrab);
+    PlayAfresh(sndGrab);
     if (!IsBaby() && !IsKid()) {
         const int voiceNumber = data.voice >= 0 && data.voice < 6 ? data.voice : 0;
-        PlayOnce(isMale ? sndMaleHuh[voiceNumber][voiceToggle] : sndFemaleHuh[voiceNumber][voiceToggle]);
+        PlayAfresh(isMale ? sndMaleHuh[voiceNumber][voiceToggle] : sndFemaleHuh[voiceNumber][voiceToggle]);
         voiceToggle = (voiceToggle + 1) % 2;
     }
     EndTask(false);

@@ -45,9 +45,11 @@ sidebar_image CPerson::GetSpriteForSidebar()
         if (!wantNoClothes) {
             const direction_set& bottom = baby ? babyBottomStand : kid ? kidBottomStand : bottomStand;
             const direction_set& top = baby ? babyTopStand : kid ? kidTopStand : topStand;
+            // On the island a garment stands at the body's place plus its own
+            // offset, so beside the body in the picture it stands at that offset.
             for (const direction_set* garment : {&bottom, &top}) {
                 const direction_entry& e = garment->entry[FACING_SW];
-                AddLayer(layers, CopyOf(e.sprite), e.x - body.x, e.y - body.y);
+                AddLayer(layers, CopyOf(e.sprite), e.x, e.y);
             }
         }
         if (baby || kid) {

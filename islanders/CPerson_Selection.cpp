@@ -253,9 +253,7 @@ void CPerson::MoveEveryoneTo(int x, int y)
 {
     const std::vector<CPerson*> band = people;
     for (CPerson* person : band) {
-        int toX = x, toY = y;
-        person->OffsetByBodySize(toX, toY);
-        if (person->CanWeMoveTo(toX, toY)) {
+        if (person->CanWeMoveTo(x, y)) {
             person->EndTask(false);
             person->SetSubTask(1, x, y);
             person->ChangeTask(1);

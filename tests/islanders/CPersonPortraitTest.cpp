@@ -1,6 +1,8 @@
-// The side panel's picture of an islander is combined once and kept until
-// the face changes.
+// The side panel's picture of an islander: combined once and kept until the
+// face changes, and at every stage one whole figure dressed as on the island.
 #include "CPersonSpritesFixture.h"
+
+#include <vector>
 
 namespace {
 
@@ -80,6 +82,157 @@ TEST_F(IslanderPortrait, TheQuitDialogGetsACopyOfAnAdultsPortraitAndNothingWitho
     CSprite::draw->RemoveImage(copy);
     delete adult;
     delete child;
+}
+
+// An image's pixels, row by row, read once.
+struct pixels {
+    int w = 0, h = 0;
+    std::vector<RGBA_data> at;
+
+    explicit pixels(int image)
+    {
+        CDraw* draw = CSprite::draw;
+        SDL_Surface* surface = draw->GetSurface(image);
+        w = surface->w;
+        h = surface->h;
+        draw->LockImage(image);
+        for (int y = 0; y < h; y++) {
+            for (int x = 0; x < w; x++) {
+                RGBA_data colour{};
+                SDL_GetRGBA(draw->getpixel(image, x, y), surface->format, &colour.r, &colour.g, &colour.b, &colour.a);
+                at.push_back(colour);
+            }
+        }
+        draw->UnlockImage(image);
+    }
+
+    const RGBA_data& operator()(int x, int y) const { return at[static_cast<size_t>(y * w + x)]; }
+};
+
+// The regions the picture's visible pixels (any alpha above 0) form, a
+// pixel joining the four beside, above and below it (not those corner to
+// corner): a figure drawn whole is one.
+int Regions(const pixels& picture)
+{
+    std::vector<bool> seen(picture.at.size(), false);
+    int regions = 0;
+    for (int start = 0; start < static_cast<int>(picture.at.size()); start++) {
+        if (seen[start] || picture.at[start].a == 0) {
+            continue;
+        }
+        regions++;
+        std::vector<int> open{start};
+        seen[start] = true;
+        while (!open.empty()) {
+            const int at = open.back();
+            open.pop_back();
+            const int x = at % picture.w, y = at / picture.w;
+            const coordinate beside[4] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+            for (const coordinate& n : beside) {
+                if (n.x < 0 || n.y < 0 || n.x >= picture.w || n.y >= picture.h) {
+                    continue;
+                }
+                const int next = n.y * picture.w + n.x;
+                if (!seen[next] && picture.at[next].a != 0) {
+                    seen[next] = true;
+                    open.push_back(next);
+                }
+            }
+        }
+    }
+    return regions;
+}
+
+// How many of the layer's opaque pixels the picture shows unchanged with
+// the layer's top left at (atX, atY).
+int Matches(const pixels& picture, const pixels& layer, int atX, int atY)
+{
+    int matches = 0;
+    for (int y = 0; y < layer.h; y++) {
+        for (int x = 0; x < layer.w; x++) {
+            const RGBA_data& want = layer(x, y);
+            const int px = atX + x, py = atY + y;
+            if (want.a != 255 || px < 0 || py < 0 || px >= picture.w || py >= picture.h) {
+                continue;
+            }
+            const RGBA_data& got = picture(px, py);
+            matches += got.r == want.r && got.g == want.g && got.b == want.b && got.a == 255;
+        }
+    }
+    return matches;
+}
+
+// Where in the picture the layer shows most of itself.
+coordinate Find(const pixels& picture, const pixels& layer)
+{
+    coordinate best{0, 0};
+    int most = -1;
+    for (int y = -layer.h; y < picture.h; y++) {
+        for (int x = -layer.w; x < picture.w; x++) {
+            const int matches = Matches(picture, layer, x, y);
+            if (matches > most) {
+                most = matches;
+                best = {x, y};
+            }
+        }
+    }
+    return best;
+}
+
+const struct {
+    const char* who;
+    int gender, years;
+} kEveryStage[] = {{"a baby boy", 0, 1}, {"a baby girl", 1, 1}, {"a boy", 0, 8},
+                   {"a girl", 1, 8}, {"a man", 0, 30}, {"a woman", 1, 30}};
+
+// Each garment of the portrait stands where it stands on the island, where
+// the stack puts it beside the body, and the whole figure holds together:
+// no gap between a kid's top, arms and legs, no nappy over a baby's head.
+TEST_F(IslanderPortrait, ShowsEveryStageWholeWithItsClothesWhereTheIslandPutsThem)
+{
+    CObject::rendering = true;
+    int id = 1;
+    for (const auto& [who, gender, years] : kEveryStage) {
+        SCOPED_TRACE(who);
+        CPerson* person = Dressed(looks{gender, years}, id++);
+        person->AlterBodyDirection(FACING_SW);
+        person->UnHide();
+        const body_view view = person->DescribeBody();
+        person->PlaceLayers(300, 200, view.headX, view.headY, 5000, false);
+        CSprite* body = ShownBody(*person);
+        const pixels portrait(person->GetSpriteForSidebar().id);
+        EXPECT_EQ(Regions(portrait), 1);
+
+        const coordinate bodyAt = Find(portrait, pixels(body->GetFirstImage()));
+        for (const direction_set* garment : {person->bottomSet, person->topSet}) {
+            CSprite* worn = garment->entry[FACING_SW].sprite;
+            ASSERT_NE(worn, nullptr);
+            EXPECT_FALSE(worn->Hidden());
+            const coordinate at = Find(portrait, pixels(worn->GetFirstImage()));
+            EXPECT_EQ(at.x - bodyAt.x, worn->GetX() - body->GetX()) << (garment == person->topSet ? "top" : "bottom");
+            EXPECT_EQ(at.y - bodyAt.y, worn->GetY() - body->GetY()) << (garment == person->topSet ? "top" : "bottom");
+        }
+        delete person;
+    }
+}
+
+// Only grown-ups are shown bare, while the clothes designer is open; they
+// too hold together without their clothes.
+TEST_F(IslanderPortrait, ShowsAnAdultWholeWithoutClothes)
+{
+    for (int gender : {0, 1}) {
+        CPerson* adult = Dressed(looks{gender, 30}, gender + 1);
+        CPerson::ResetClothes(true);
+        const pixels bare(adult->GetSpriteForSidebar().id);
+        CPerson::ResetClothes(false);
+        EXPECT_EQ(Regions(bare), 1) << gender;
+        int clothed = 0;
+        for (const RGBA_data& colour : bare.at) {
+            clothed += colour.r == 200 && colour.g == 40 && colour.b == 40;
+        }
+        EXPECT_EQ(clothed, 0) << "no top";
+        delete adult;
+    }
 }
 
 }  // namespace

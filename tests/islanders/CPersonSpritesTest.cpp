@@ -304,6 +304,47 @@ TEST_F(IslanderSprites, TheHeadTurnsTheShortWayAndLooksAroundNearItsFacing)
     }
 }
 
+// An islander whose layers are put away (a hut, the frame that changes its
+// stage) looks around with the same numbers as one in view, showing none of
+// its head; only its own hidden flag stops the looking.
+TEST_F(IslanderSprites, LayersPutAwayLookAroundWithTheNumbersOfLayersShown)
+{
+    enum { kShown, kPutAway, kHidden };
+    std::string looks[3];
+    int nextDraw[3] = {};
+    for (int way : {kShown, kPutAway, kHidden}) {
+        SCOPED_TRACE(way);
+        InitRandom(31);
+        CPerson* man = Dressed({0, 30});
+        man->AlterBodyDirection(FACING_SE);
+        man->UnHide();
+        if (way == kPutAway) {
+            man->HidePerson();
+        } else if (way == kHidden) {
+            man->Hide();
+        }
+        man->headFrame = man->targetHeadFrame = 6;
+        man->headTurnTimer = 0;
+        InitRandom(47);
+        for (int frame = 0; frame < 200; frame++) {
+            man->HandleHead();
+            looks[way] += std::to_string(man->targetHeadFrame) + " ";
+            if (way != kShown) {
+                const int h = man->headFrame;
+                EXPECT_TRUE(man->headImages[h]->Hidden() && man->hairImages[h]->Hidden() &&
+                            man->currentMouth[h]->Hidden() && man->blinkImages[h]->Hidden())
+                    << "frame " << frame;
+            }
+        }
+        nextDraw[way] = RangedRandom(0, 1000000);
+        delete man;
+    }
+    EXPECT_EQ(looks[kPutAway], looks[kShown]);
+    EXPECT_EQ(nextDraw[kPutAway], nextDraw[kShown]);
+    EXPECT_EQ(looks[kHidden].find_first_not_of("6 "), std::string::npos) << "a hidden islander looks straight on";
+    EXPECT_NE(nextDraw[kHidden], nextDraw[kShown]);
+}
+
 // A baby turning 3 takes the kid body and clothes at its next state, the
 // grown-up head, eyelids and hair, and the child's shadow and ring, all
 // from what it already holds.

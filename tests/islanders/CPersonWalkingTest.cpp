@@ -161,6 +161,24 @@ TEST_F(WalkingTest, AnUnreachableTargetEndsTheTaskAtOnceAndTheWalkerStaysPut)
     EXPECT_FALSE(walker->movement->IsMoving());
 }
 
+// Sending the band to a point tests each islander's walk to that point's own
+// stand spot: one just below a pen that holds the spot the foot offset
+// would give twice walks there. One call checks each spot once, far under
+// the failed checks after which a check answers yes.
+TEST_F(WalkingTest, TheBandIsSentToAPointJustOutsideAPenItsFeetCanReach)
+{
+    FakeObject* pen = new FakeObject();
+    CObject::AddObstruction(2460, 2420, 260, 20, pen, false);
+    CObject::AddObstruction(2460, 2604, 260, 12, pen, false);
+    CObject::AddObstruction(2460, 2440, 20, 164, pen, false);
+    CObject::AddObstruction(2700, 2440, 20, 164, pen, false);
+    CPerson* walker = AdultAt(2600, 2900, 1);
+    CPerson::MoveEveryoneTo(2600, 2600);
+    EXPECT_EQ(walker->GetCurrentTask(), 1);
+    ASSERT_TRUE(RunUntilEveryoneIsIdle());
+    EXPECT_LT(FeetFrom(walker, 2600, 2600), 10.0f);
+}
+
 TEST_F(WalkingTest, AnIslanderPennedInBesideAnotherStaysInThePenWhenItsTaskEnds)
 {
     // Ending a task asks for room, a failed walk ends the task again: the

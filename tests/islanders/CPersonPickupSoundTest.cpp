@@ -1,0 +1,90 @@
+// The pincer's sounds on the null output: a grab is heard on every grab,
+// however soon after the last.
+#include "CSoundSystem.h"
+#include "IslanderFixture.h"
+#include "NullSound.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+class PickupSoundTest : public IslanderTest {
+protected:
+    void SetUp() override
+    {
+        StartNullSound(folder);
+        IslanderTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        IslanderTest::TearDown();
+        CSound::ShutDown();
+    }
+
+    // The loudest sample of the next tenth of a second of output.
+    static int Peak()
+    {
+        std::vector<int16_t> out(4410 * 2);
+        CSound::system->Mix(out.data(), 4410);
+        int peak = 0;
+        for (int16_t sample : out) {
+            peak = std::max(peak, std::abs(static_cast<int>(sample)));
+        }
+        return peak;
+    }
+
+    static bool Silent()
+    {
+        for (int tenth = 0; tenth < 600; tenth++) {
+            if (Peak() == 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Lifted, let go of on the spot, and a frame on.
+    static void GrabAndDrop(CPerson* person)
+    {
+        person->Pickup();
+        ASSERT_TRUE(person->IsPickedUp());
+        person->Drop();
+        ASSERT_FALSE(person->IsPickedUp());
+        person->Pump(0, 0, 1);
+    }
+};
+
+}  // namespace
+
+// Stopping what each sound played last leaves the earlier plays sounding:
+// the second grab and the grown-up's third cry (its two cries take turns)
+// started afresh over them.
+TEST_F(PickupSoundTest, AQuickSecondGrabIsHeardAgainOverTheFirst)
+{
+    CPerson* kid = Islander(8, 0, 1);
+    kid->UnHide();
+    GrabAndDrop(kid);
+    kid->Pickup();
+    ASSERT_TRUE(CPerson::sndGrab->IsPlaying());
+    CPerson::sndGrab->Stop();
+    CPerson::sndDrop->Stop();
+    EXPECT_GT(Peak(), 0) << "the first grab still sounds";
+    ASSERT_TRUE(Silent());
+    kid->Drop();
+    CPerson::sndDrop->Stop();
+
+    CPerson* woman = Islander(30, 1, 2);
+    woman->UnHide();
+    CPerson::sndGrab->SetVolume(0.0f);  // only the cries are heard
+    CSound* const* cries = CPerson::sndFemaleHuh[woman->data.voice];
+    GrabAndDrop(woman);
+    GrabAndDrop(woman);
+    woman->Pickup();
+    ASSERT_TRUE(cries[0]->IsPlaying());
+    cries[0]->Stop();
+    cries[1]->Stop();
+    CPerson::sndDrop->Stop();
+    EXPECT_GT(Peak(), 0) << "the first cry still sounds";
+}
