@@ -286,6 +286,9 @@ void CFarm::Grow()
     if (removed >= PLOTS) {
         record.kindValues[0] = growth = removed = 0;
         for (int plot = 0; plot < PLOTS; plot++) {
+            // The search above gives up after its picks even when a plot is
+            // still shown; turning the frames back alone would leave that
+            // plot as a seedling in a garden nobody has planted.
             vegetables[plot]->Hide();
             SetPlotFrame(plot, 0);
         }

@@ -49,10 +49,12 @@ bool TutorialBetween(int done, int notDone)
     return CTutorialDialog::IsTutorialComplete(done) && !CTutorialDialog::IsTutorialComplete(notDone);
 }
 
+// (x, y) is a world point: the tile lookup must add the island's border, or
+// it reads the tile 96 px up and to the left and misjudges points near a shore.
 bool OnGrass(CMap* island, int x, int y)
 {
-    return island->TileContainsTerrain_coords(x, y, kGrass, false) &&
-           !island->TileContainsTerrain_coords(x, y, kShallowWater, false);
+    return island->TileContainsTerrain_coords(x, y, kGrass, true) &&
+           !island->TileContainsTerrain_coords(x, y, kShallowWater, true);
 }
 
 // The storm damages up to five buildings drawn at random; an island without

@@ -300,14 +300,17 @@ void CControllerGame::OpenTutorialStepAction(int step)
         rememberedSelection = CObject::selectedObject;
         break;
     case 3:
-    case 13:
-        if (step == 13) {
-            if (island) {
-                island->SetRain(false, 0);
-            }
-            SelectAdultForStep();
-        }
         Circle(668, 143, false, 'E');
+        break;
+    case 13:
+        if (island) {
+            island->SetRain(false, 0);
+        }
+        // The circle points at the chosen islander's picture in the side
+        // panel; with no islander to choose it would ring another object's.
+        if (SelectAdultForStep()) {
+            Circle(668, 143, false, 'E');
+        }
         break;
     case 4:
         islanderDropped = false;

@@ -12,12 +12,14 @@
 #include "CSound.h"
 #include "CSoundSystem.h"
 #include "CStone.h"
+#include "CTutorialDialog.h"
 #include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -257,6 +259,15 @@ protected:
         return state;
     }
 
+    // A ground potion's grass: the world point's own tile is mainly grass
+    // and holds no shallow water.
+    static bool OnGrass(int x, int y)
+    {
+        CMap* island = CControllerGame::island;
+        return island->TileContainsTerrain_coords(x, y, 16, true) &&
+               !island->TileContainsTerrain_coords(x, y, 128, true);
+    }
+
     // A world point of the ground kind, free of obstructions around it.
     static coordinate Find(CMap*, const std::function<bool(int, int)>& kind)
     {
@@ -281,13 +292,10 @@ TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
         }
     }
     std::map<std::string, coordinate> grounds = {
-        {"grass", Find(island, [island](int x, int y) {
-             return island->TileContainsTerrain_coords(x, y, 16, false) &&
-                    !island->TileContainsTerrain_coords(x, y, 128, false);
-         })},
+        {"grass", Find(island, OnGrass)},
         {"sand", Find(island, [island](int x, int y) {
-             return island->TileContainsTerrain_coords(x, y, 8, false) &&
-                    !island->TileContainsTerrain_coords(x, y, 16, false) && island->GetWaterDepth(x, y, 50) >= 1.0f;
+             return island->TileContainsTerrain_coords(x, y, 8, true) &&
+                    !island->TileContainsTerrain_coords(x, y, 16, true) && island->GetWaterDepth(x, y, 50) >= 1.0f;
          })},
         {"sea", Find(island, [island](int x, int y) { return island->GetWaterDepth(x, y, 50) < 0.5f; })},
     };
@@ -362,10 +370,7 @@ TEST_F(GroundPotionTest, TheMushroomPotionDrawsEachOffsetXBeforeY)
             delete object;
         }
     }
-    const coordinate at = Find(island, [island](int x, int y) {
-        return island->TileContainsTerrain_coords(x, y, 16, false) &&
-               !island->TileContainsTerrain_coords(x, y, 128, false);
-    });
+    const coordinate at = Find(island, OnGrass);
     ASSERT_NE(at.x, -1);
     island->CenterScreen(at.x, at.y, true, false, false);
     MouseAt(at.x + island->offsetX, at.y + island->offsetY);
@@ -396,6 +401,85 @@ TEST_F(GroundPotionTest, TheMushroomPotionDrawsEachOffsetXBeforeY)
         looks();
         EXPECT_EQ(grown[i + 1]->GetX(), at.x + ring[i].x + dx) << i + 1;
         EXPECT_EQ(grown[i + 1]->GetY(), at.y + ring[i].y + dy) << i + 1;
+    }
+}
+
+// Near a shore the tile under the pointer and the tile 96 px up and to the
+// left of it (the tile of the same numbers read without the island's border)
+// can be grass and beach: every potion that needs grass, and the butterfly
+// lesson's refusal, go by the tile under the pointer. (The beach is at least
+// three tiles wide, so the sea itself never lies that close to grass.)
+TEST_F(GroundPotionTest, GrassPotionsGoByTheTileUnderThePointerNearAShore)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CMap* island = CControllerGame::island;
+    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
+        if (object->isPerson) {
+            delete object;
+        }
+    }
+    auto grass = [island](int tx, int ty) {
+        return island->TileContainsTerrain_tile(tx, ty, 16) && !island->TileContainsTerrain_tile(tx, ty, 128);
+    };
+    auto beach = [island](int tx, int ty) { return island->TileContainsTerrain_tile(tx, ty, 8); };
+    // A point near the top of tile (tx, ty): it and the point 25 px below it
+    // (the rock potion's) share the tile, three tiles right of and below the
+    // one read without the border.
+    auto find = [&](const std::function<bool(int, int)>& own, const std::function<bool(int, int)>& upLeft) {
+        for (int ty = 6; ty < 122; ty++) {
+            for (int tx = 6; tx < 122; tx++) {
+                const int x = tx * 32 - 96 + 16, y = ty * 32 - 96 + 2;
+                if (own(tx, ty) && upLeft(tx - 3, ty - 3) && !CObject::Collision(x - 60, y - 80, 120, 120, true)) {
+                    return coordinate{x, y};
+                }
+            }
+        }
+        return coordinate{-1, -1};
+    };
+    struct shore_case {
+        const char* ground;
+        coordinate at;
+        bool onGrass;
+    };
+    const shore_case shores[] = {{"grass with beach up and left", find(grass, beach), true},
+                                 {"beach with grass up and left", find(beach, grass), false}};
+    auto pour = [&](int potion, coordinate at) {
+        island->CenterScreen(at.x, at.y, true, false, false);
+        MouseAt(at.x + island->offsetX, at.y + island->offsetY);
+        ASSERT_EQ(CObject::FindObjectAt(-1, -1, false, true), nullptr) << "poured on the ground";
+        game.heldPotion = potion;
+        game.InputMouseClick(true, false, false);
+        game.InputMouseClick(true, false, true);
+    };
+    for (const shore_case& shore : shores) {
+        ASSERT_NE(shore.at.x, -1) << shore.ground;
+        ASSERT_EQ(OnGrass(shore.at.x, shore.at.y), shore.onGrass);
+    }
+
+    // While the butterfly lesson waits, its potion off grass stays held.
+    CTutorialDialog::CompleteTutorial(57);
+    pour(5, shores[1].at);
+    EXPECT_EQ(game.heldPotion, 5) << "refused and kept";
+    pour(5, shores[0].at);
+    EXPECT_EQ(game.heldPotion, 0);
+    EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(58)) << "the butterflies came";
+
+    struct grass_potion {
+        int potion, tip;
+    };
+    const grass_potion potions[] = {{5, 15017}, {6, 15018}, {7, 15018}, {9, 15062}, {12, 15022}, {16, 15060}};
+    for (const shore_case& shore : shores) {
+        for (const grass_potion& p : potions) {
+            SCOPED_TRACE(testing::Message() << "potion " << p.potion << " on " << shore.ground);
+            const island_state before = State();
+            pour(p.potion, shore.at);
+            const island_state after = State();
+            EXPECT_EQ(game.heldPotion, 0);
+            EXPECT_EQ(CControllerGame::lastToolTip.id, shore.onGrass ? p.tip : 15012);
+            const bool changed = after.heaps != before.heaps || after.flowers != before.flowers ||
+                                 after.rocks != before.rocks || after.mushrooms != before.mushrooms;
+            EXPECT_EQ(changed, shore.onGrass && p.potion != 5) << "the butterflies only fly";
+        }
     }
 }
 

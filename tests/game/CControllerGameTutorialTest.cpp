@@ -12,6 +12,7 @@
 #include "CSprite.h"
 #include "CTutorialDialog.h"
 #include "Utilities.h"
+#include "tests/islanders/IslanderRecords.h"
 
 #include <cstdint>
 #include <set>
@@ -132,6 +133,7 @@ TEST_F(TutorialScriptTest, LessonsAboutTheSelectionCompleteWhenThePlayerDoesIt)
     EXPECT_EQ(OpenStep(), 13);
     ASSERT_NE(CObject::selectedObject, nullptr) << "an adult is selected for the lesson";
     EXPECT_TRUE(CObject::selectedObject->isPerson);
+    EXPECT_NE(game.stepCircle, nullptr) << "its picture is ringed";
     Frame();
     EXPECT_FALSE(CTutorialDialog::IsTutorialComplete(13));
 
@@ -140,7 +142,32 @@ TEST_F(TutorialScriptTest, LessonsAboutTheSelectionCompleteWhenThePlayerDoesIt)
     for (int step : {13, 14, 15}) {
         EXPECT_TRUE(CTutorialDialog::IsTutorialComplete(step)) << step;
     }
-    (void)game;
+}
+
+// With a tree chosen and only a kid in the band the lesson on the chosen
+// islander's picture has nobody to choose: it stops the rain and rings
+// nothing, and the tree stays chosen.
+TEST_F(TutorialScriptTest, TheLessonOnTheChosenIslanderRingsNothingWithoutAnAdult)
+{
+    CControllerGame& game = OpenIsland();
+    CMap* island = CControllerGame::island;
+    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
+        if (object->isPerson) {
+            delete object;
+        }
+    }
+    new CPerson(IslanderRecord(island->GetStartX(), island->GetStartY(), 8 * 172800));
+    ASSERT_FALSE(island->trees.empty());
+    CObject* tree = island->trees.front();
+    CObject::selectedObject = tree;
+    island->SetRain(true, 0);
+    CompleteUpTo(12);
+    CTutorialDialog::DetermineNextTutorial();
+    ASSERT_EQ(FramesUntilADialog(5), 1);
+    ASSERT_EQ(OpenStep(), 13);
+    EXPECT_EQ(game.stepCircle, nullptr);
+    EXPECT_EQ(CObject::selectedObject, tree);
+    EXPECT_FALSE(island->raining);
 }
 
 TEST_F(TutorialScriptTest, WithTheTutorialOffAFinishedShipStillSpeaksAtOnce)

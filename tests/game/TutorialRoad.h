@@ -395,7 +395,8 @@ protected:
         CMap* island = CControllerGame::island;
         return PointWhere(area, [island] {
             const point world = WorldMouse();
-            return OverOpenView() && island->TileContainsTerrain_coords(world.x, world.y, 16, false) &&
+            return OverOpenView() && island->TileContainsTerrain_coords(world.x, world.y, 16, true) &&
+                   !island->TileContainsTerrain_coords(world.x, world.y, 128, true) &&
                    !CObject::FindObjectAt(-1, -1, false, true);
         }, false, 6);
     }
