@@ -127,6 +127,11 @@ void PaintBackdrop(CPictureCanvas&, const picture_job&, paint_box);
 // The loading screen's picture and the logo frames cut from it
 // (PackPaintersLoading.cpp); the label is the game's name.
 void PaintLoadingScreen(CPictureCanvas&, const picture_job&, paint_box);
+// The island's loading banner (PackPaintersLoading.cpp): its sea strip, each
+// picture its part of the strip at the place the banner sets it, and the
+// boat sailing along it.
+void PaintBannerSea(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBannerBoat(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFader(CPictureCanvas&, const picture_job&, paint_box);
 void PaintPanel(CPictureCanvas&, const picture_job&, paint_box);
 void PaintButton(CPictureCanvas&, const picture_job&, paint_box);
