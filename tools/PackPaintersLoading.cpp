@@ -225,7 +225,8 @@ paint_colour BannerSeaAt(float x, float y)
     if (y < surface - 1.2f || y > kSeaBottom) {
         return Rgb(0, 0, 0, 0);
     }
-    const float fade = SmoothStep(kSeaLeft, kSeaLeft + kSeaFade, x) * (1 - SmoothStep(kSeaRight - kSeaFade, kSeaRight, x));
+    const float fade =
+        SmoothStep(kSeaLeft, kSeaLeft + kSeaFade, x) * (1 - SmoothStep(kSeaRight - kSeaFade, kSeaRight, x));
     paint_colour c;
     if (y < surface + 1.2f) {
         c = Rgb(236, 246, 252);

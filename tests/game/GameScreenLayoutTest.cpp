@@ -77,11 +77,14 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
     works->FinishNow();
     Frame();
     CControllerTrophies::trophyUnlockQueue = std::queue<int>();
-    const std::pair<const char*, CObject*> chosen[] = {
-        {"nothing chosen", nullptr},  {"an islander", CPerson::people.front()},
-        {"a building", CBuilding::buildings.front()}, {"a crate", crate},
-        {"a tree", tree},             {"a rock", rock},
-        {"a science station", station}, {"a craftworks", works}};
+    const std::pair<const char*, CObject*> chosen[] = {{"nothing chosen", nullptr},
+                                                       {"an islander", CPerson::people.front()},
+                                                       {"a building", CBuilding::buildings.front()},
+                                                       {"a crate", crate},
+                                                       {"a tree", tree},
+                                                       {"a rock", rock},
+                                                       {"a science station", station},
+                                                       {"a craftworks", works}};
     for (const auto& [state, object] : chosen) {
         CObject::selectedObject = object;
         for (int i = 0; i < 60; i++) {

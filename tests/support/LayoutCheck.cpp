@@ -688,8 +688,8 @@ void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std:
         const PF_Rect f = PaintedBox(*face);
         const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(image);
         auto under = [&](const shown_sprite& s) {
-            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == image.w && s.box.h == image.h) &&
-                   !SelectionPicture(s);
+            return !s.text && s.z < face->z && !PointerSprite(s.sprite) &&
+                   !(s.box.w == image.w && s.box.h == image.h) && !SelectionPicture(s);
         };
         const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
         const shown_sprite* holder = nullptr;
