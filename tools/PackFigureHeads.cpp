@@ -213,11 +213,15 @@ void DrawMouth(const figure_data& f, CFigureCanvas& canvas)
 
 namespace {
 
+// By hair colour number: blond, light brown, dark brown, black, auburn,
+// ginger, platinum blond, brown and grey, as the detail screen names them
+// (texts 11090 + colour). The three browns stand well apart in lightness, so
+// that no two colours of a band read alike.
 figure_colour HairColour(int colour)
 {
     static const figure_colour kHair[9] = {
-        {226, 190, 104, 255}, {164, 112, 62, 255}, {94, 60, 38, 255},  {44, 36, 36, 255},  {150, 72, 40, 255},
-        {200, 96, 46, 255},   {238, 226, 188, 255}, {124, 76, 44, 255}, {176, 176, 180, 255}};
+        {226, 190, 104, 255}, {172, 122, 70, 255},  {76, 48, 30, 255},  {44, 36, 36, 255},  {150, 72, 40, 255},
+        {200, 96, 46, 255},   {238, 226, 188, 255}, {124, 82, 48, 255}, {176, 176, 180, 255}};
     return kHair[std::clamp(colour, 0, 8)];
 }
 

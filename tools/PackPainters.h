@@ -54,8 +54,8 @@ void ClipToCard(CPictureCanvas& canvas, paint_box room);
 bool HasOwnLabel(const picture_job& job);
 
 // The screens' boards (PackPaintersBoards.cpp): the deep panel tone of a
-// screen's pieces, a framed board, a box sunk into a panel, a band round a
-// title, and plain panel. PaintBoardPiece draws a piece of a screen that sets
+// screen's pieces, a framed board (its frame slim on low plates), a box sunk
+// into a panel, a band round a title, and plain panel. PaintBoardPiece draws a piece of a screen that sets
 // its board in several pieces as its part of that board; false, drawing
 // nothing, for any other picture.
 paint_colour BoardPanelTone(const std::string& name);
@@ -65,6 +65,7 @@ paint_colour NamePlateWood(float screenX, float screenY);
 constexpr paint_colour kNamePlateRim{40 / 255.0f, 26 / 255.0f, 16 / 255.0f, 1.0f};
 paint_colour BoardButtonTone(const std::string& name);
 void PaintBoard(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);
+void PaintSlimBoard(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);
 void PaintWell(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed);
 void PaintStrip(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
 void PaintPlainPanel(CPictureCanvas& canvas, paint_box box, paint_colour panel, uint64_t seed);
@@ -126,6 +127,11 @@ void PaintBackdrop(CPictureCanvas&, const picture_job&, paint_box);
 // The loading screen's picture and the logo frames cut from it
 // (PackPaintersLoading.cpp); the label is the game's name.
 void PaintLoadingScreen(CPictureCanvas&, const picture_job&, paint_box);
+// The island's loading banner (PackPaintersLoading.cpp): its sea strip, each
+// picture its part of the strip at the place the banner sets it, and the
+// boat sailing along it.
+void PaintBannerSea(CPictureCanvas&, const picture_job&, paint_box);
+void PaintBannerBoat(CPictureCanvas&, const picture_job&, paint_box);
 void PaintFader(CPictureCanvas&, const picture_job&, paint_box);
 void PaintPanel(CPictureCanvas&, const picture_job&, paint_box);
 void PaintButton(CPictureCanvas&, const picture_job&, paint_box);

@@ -19,6 +19,7 @@ const paint_colour kFrameLit = Rgb(178, 128, 76);
 
 enum class Look {
     Board,  // a framed panel
+    Slim,   // a framed panel whose frame is half as wide, for plates too low for the full one
     Well,   // a box sunk into the panel round something the screen puts there
     Strip,  // a rounded band round a title
     Window, // a frame round an opening the screen fills from below (a picture shown under the board)
@@ -201,6 +202,13 @@ void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy
         FillPanel(canvas, {box.x + 7, box.y + 7, box.w - 14, box.h - 14}, std::max(0.0f, s.radius - 7), panel, seed, dx,
                   dy);
         break;
+    case Look::Slim:
+        canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
+        PaintBevel(canvas, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, s.radius - 1, 2, kFrameLit, kFrameWood);
+        canvas.RoundedBox(box.x + 3, box.y + 3, box.w - 6, box.h - 6, std::max(0.0f, s.radius - 3), kFrameDark);
+        FillPanel(canvas, {box.x + 4, box.y + 4, box.w - 8, box.h - 8}, std::max(0.0f, s.radius - 4), panel, seed, dx,
+                  dy);
+        break;
     case Look::Well:
         canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
         PaintBevel(canvas, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, s.radius - 1, 2, Shade(panel, 0.55f),
@@ -322,6 +330,11 @@ paint_colour BoardButtonTone(const std::string& name)
 void PaintBoard(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed)
 {
     PaintShape(canvas, {box.x, box.y, box.w, box.h, Look::Board, radius}, 0, 0, panel, seed);
+}
+
+void PaintSlimBoard(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed)
+{
+    PaintShape(canvas, {box.x, box.y, box.w, box.h, Look::Slim, radius}, 0, 0, panel, seed);
 }
 
 void PaintWell(CPictureCanvas& canvas, paint_box box, float radius, paint_colour panel, uint64_t seed)

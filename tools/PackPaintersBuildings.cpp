@@ -76,6 +76,10 @@ void PaintFireplace(CPictureCanvas& canvas, const picture_job& job, paint_box ar
 
 void PaintShip(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("loadingB_", 0) == 0) {
+        PaintBannerBoat(canvas, job, area);
+        return;
+    }
     const bool left = job.name.find("left") != std::string::npos;
     auto x = [&](float f) { return area.x + area.w * (left ? 1.0f - f : f); };
     const float deck = area.y + area.h * 0.62f, keel = area.y + area.h * 0.92f;

@@ -3,6 +3,10 @@
 // plate where the progress bar fills. The logo frames the engine plays at
 // (160, 77) are cut from the same scene, the sun climbing and the name
 // rising into place as they go, so they sit in the picture without a seam.
+//
+// And the island's loading banner: a strip of sea across its board, set in
+// two pictures that meet without a seam, and the boat that sails along it
+// as the island is made, its hull down in the water.
 #include "PackLettering.h"
 #include "PackPainters.h"
 
@@ -198,7 +202,86 @@ void PaintScene(CPictureCanvas& canvas, const std::string& title, int frame)
     PaintBarPlate(canvas);
 }
 
+// The banner sets its sea in two pictures, the front one (with the wave
+// crests and the strip's soft ends) and an opaque one inside it, at these
+// places on the screen. The boat's picture stands at y 207, in front of the
+// board and behind the sea, and moves right from x 261 as the island is made.
+struct banner_piece {
+    const char* stem;
+    float x, y;
+};
+constexpr banner_piece kBannerSeaPieces[] = {{"loadingB_water_A", 248, 277}, {"loadingB_water_B", 268, 292}};
+// The strip: its still surface, how far the crests rise and fall about it,
+// its bottom, and the stretch at each end over which it fades into the board.
+const float kSeaSurface = 281, kSeaSwell = 2.5f, kSeaBottom = 324.5f;
+const float kSeaLeft = 248, kSeaRight = 584, kSeaFade = 20;
+
+// The sea at a screen pixel: clear above the waves, a line of foam along
+// them, then deep water darkening downwards with faint light ripples; the
+// ends of the strip fade out.
+paint_colour BannerSeaAt(float x, float y)
+{
+    const float surface = kSeaSurface + kSeaSwell * std::sin(x * 0.26f);
+    if (y < surface - 1.2f || y > kSeaBottom) {
+        return Rgb(0, 0, 0, 0);
+    }
+    const float fade =
+        SmoothStep(kSeaLeft, kSeaLeft + kSeaFade, x) * (1 - SmoothStep(kSeaRight - kSeaFade, kSeaRight, x));
+    paint_colour c;
+    if (y < surface + 1.2f) {
+        c = Rgb(236, 246, 252);
+    } else {
+        const float down = (y - surface) / (kSeaBottom - surface);
+        c = Mix(Rgb(52, 128, 186), Rgb(22, 62, 120), std::sqrt(std::max(0.0f, down)));
+        // Short light ripples, staggered row by row.
+        const float ripple = std::sin(x * 0.21f + std::floor(y / 5) * 2.3f);
+        if (static_cast<int>(std::floor(y)) % 5 == 2 && ripple > 0.75f) {
+            c = Mix(c, Rgb(150, 200, 232), 0.5f);
+        }
+    }
+    return WithAlpha(c, c.a * fade);
+}
+
 }  // namespace
+
+void PaintBannerSea(CPictureCanvas& canvas, const picture_job& job, paint_box area)
+{
+    const std::string stem = job.name.substr(0, job.name.rfind('.'));
+    paint_point at{kBannerSeaPieces[0].x, kBannerSeaPieces[0].y};
+    for (const banner_piece& piece : kBannerSeaPieces) {
+        if (stem == piece.stem) {
+            at = {piece.x, piece.y};
+        }
+    }
+    canvas.Fill(area.x, area.y, area.x + area.w, area.y + area.h, [](float, float) { return true; },
+                [&](float px, float py) {
+                    const paint_colour c = BannerSeaAt(px - area.x + at.x, py - area.y + at.y);
+                    // An opaque piece lies wholly inside the strip; its
+                    // pixels are the strip's own.
+                    return job.opaque ? WithAlpha(c, 1.0f) : c;
+                });
+}
+
+void PaintBannerBoat(CPictureCanvas& canvas, const picture_job&, paint_box area)
+{
+    // Drawn in the picture's own pixels, the bow to the right, the way it
+    // sails; the keel runs down to the picture's foot, well under the
+    // surface of the sea strip in front of it.
+    auto at = [&](float x, float y) { return paint_point{area.x + x * area.w / 52, area.y + y * area.h / 84}; };
+    const paint_colour ink = Rgb(48, 30, 16), sail = Rgb(246, 240, 222), sailEdge = Rgb(120, 110, 90);
+    // The mast, its pennant, then the mainsail behind it and the jib before.
+    canvas.Line(at(26, 18), at(26, 64), 2.2f, ink);
+    canvas.OutlinedPolygon({at(27, 16), at(38, 19), at(27, 22)}, Rgb(214, 60, 48), Rgb(120, 30, 24));
+    canvas.OutlinedPolygon({at(24, 23), at(24, 58), at(6, 58), at(15, 40)}, sail, sailEdge);
+    canvas.OutlinedPolygon({at(28, 26), at(44, 56), at(28, 56)}, Shade(sail, 0.95f), sailEdge);
+    canvas.Line(at(6, 59), at(26, 59), 1.4f, ink);
+    // The hull: a deck line rising to the bow, a rounded bottom.
+    canvas.OutlinedPolygon({at(1, 62), at(51, 59), at(46, 72), at(38, 82), at(12, 82), at(4, 74)}, Rgb(132, 82, 44),
+                           ink, 1.2f);
+    canvas.Line(at(4, 66), at(48, 63), 1.6f, Rgb(222, 178, 86));
+    canvas.Line(at(7, 72), at(45, 70), 1.0f, Rgb(100, 60, 30));
+    canvas.Line(at(11, 77), at(40, 76), 1.0f, Rgb(100, 60, 30));
+}
 
 void PaintLoadingScreen(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {

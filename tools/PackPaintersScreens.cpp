@@ -527,6 +527,15 @@ void PaintPanel(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         PaintBoard(canvas, {area.x, area.y - 12, area.w, area.h + 12}, 14, panel, job.seed);
         return;
     }
+    if (starts("sidebar_info_detail")) {
+        // The side panel's name plate ends where the lab and make-clothes
+        // buttons begin, and its one line of name stands 14 px below its
+        // top: a full frame would run through the letters' feet. A rail
+        // along its top lowers the face to stand round the name.
+        PaintSlimBoard(canvas, {area.x, area.y + 5, area.w, area.h - 5}, 8, panel, job.seed);
+        PaintStrip(canvas, {area.x, area.y, area.w, 11}, panel, job.seed);
+        return;
+    }
     if (starts("sidebar_info_wood") || starts("sidebar_info_stone") || starts("sidebar_info_food")) {
         // The stock plates rise from the window's bottom edge: their frame
         // runs off the bottom, so the count on them stands clear of it.

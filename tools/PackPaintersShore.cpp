@@ -315,6 +315,10 @@ void PaintRainStreak(CPictureCanvas& canvas, const picture_job&, paint_box area)
 
 void PaintWave(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
+    if (job.name.rfind("loadingB_", 0) == 0) {
+        PaintBannerSea(canvas, job, area);
+        return;
+    }
     const float phase = LastNumber(job.name, 0) * 0.6f;
     const paint_colour foam = Rgb(245, 250, 255, 210);
     const int steps = static_cast<int>(area.w / 2);

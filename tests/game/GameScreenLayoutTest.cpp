@@ -1,17 +1,21 @@
 // The game screen's main states read cleanly: the side panel with nothing,
-// an islander, a building, a crate, a tree and a rock chosen (the first tutorial dialog open
-// over the island all along), then a short and a long question in the
-// pop-up, and every notice the pop-up can show. The screenshot scenes check
+// an islander, a building, a crate, a tree, a rock, a science station and a
+// craftworks chosen (the first tutorial dialog open over the island all
+// along), then a short and a long question in the pop-up, and every notice
+// the pop-up can show. The screenshot scenes check
 // the other screens.
 #include "CControllerGameFixture.h"
 
 #include "CBuilding.h"
 #include "CControllerPopUp.h"
+#include "CCraftworks.h"
 #include "CCrateBarrel.h"
 #include "CDraw.h"
+#include "CGuiButton.h"
 #include "CHut.h"
 #include "CMap.h"
 #include "CResources.h"
+#include "CScienceStation.h"
 #include "CSidebar.h"
 #include "CPerson.h"
 #include "CRenderer.h"
@@ -60,18 +64,38 @@ TEST_F(GameScreenTest, EveryStateOfTheSidePanelAndThePopUpReadsCleanly)
     }
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(rock, nullptr);
+    // Finished, a science station and a craftworks show their lab and
+    // make-clothes buttons just under the name plate. The first building's
+    // trophy is held already, so that no trophy's pop-up takes the screen.
+    CControllerTrophies::CompleteTrophy(1);
+    CControllerTrophies::trophyUnlockQueue = std::queue<int>();
+    CMap* island = CControllerGame::island;
+    // Out of view, so that nothing shows through the tutorial dialog.
+    CBuilding* station = new CScienceStation(island->GetStartX() + 1200, island->GetStartY() + 1200);
+    CBuilding* works = new CCraftworks(island->GetStartX() + 1500, island->GetStartY() + 1200);
+    station->FinishNow();
+    works->FinishNow();
+    Frame();
+    CControllerTrophies::trophyUnlockQueue = std::queue<int>();
     const std::pair<const char*, CObject*> chosen[] = {{"nothing chosen", nullptr},
                                                        {"an islander", CPerson::people.front()},
                                                        {"a building", CBuilding::buildings.front()},
                                                        {"a crate", crate},
                                                        {"a tree", tree},
-                                                       {"a rock", rock}};
+                                                       {"a rock", rock},
+                                                       {"a science station", station},
+                                                       {"a craftworks", works}};
     for (const auto& [state, object] : chosen) {
         CObject::selectedObject = object;
         for (int i = 0; i < 60; i++) {
             Frame();
         }
         ExpectCleanLayout(state);
+        if (object == station || object == works) {
+            CGuiButton* button = object == station ? CControllerGame::sidebar->labButton
+                                                   : CControllerGame::sidebar->clothesButton;
+            EXPECT_FALSE(button->Hidden()) << state << ": its button was judged";
+        }
     }
     // One of the longest activity lines.
     CPerson* islander = CPerson::people.front();

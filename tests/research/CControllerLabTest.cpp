@@ -144,6 +144,42 @@ TEST_F(LabScreen, AnIngredientWithoutSupplyIsGreyedAndRefused)
     EXPECT_FALSE(Lab().itemBase[kWood]->Hidden());
 }
 
+// The hover line reads as one line, "Rock - main ingredient": for every
+// ingredient the second part's first letter stands a blank clear of the
+// name's last (its shadow included), where the lab sets the second part
+// 2 px inside the name's right edge.
+TEST_F(LabScreen, EveryHoverLineKeepsABlankBetweenTheNameAndItsSecondPart)
+{
+    opener.Open();
+    CDraw* draw = CSprite::draw;
+    auto firstInkColumn = [draw](CSprite* text) {
+        const int image = text->GetFirstImage();
+        SDL_Surface* surface = draw->GetSurface(image);
+        int first = surface->w;
+        draw->LockImage(image);
+        for (int x = 0; x < surface->w && first == surface->w; x++) {
+            for (int y = 0; y < surface->h; y++) {
+                Uint8 r, g, b, a;
+                SDL_GetRGBA(draw->getpixel(surface, x, y), surface->format, &r, &g, &b, &a);
+                if (a > 0) {
+                    first = x;
+                    break;
+                }
+            }
+        }
+        draw->UnlockImage(image);
+        return first;
+    };
+    for (int i = 0; i < CControllerLab::kIngredients; i++) {
+        CSprite* name = Lab().hoverName[i];
+        CSprite* second = Lab().hoverSecond[i];
+        const int nameEnd = name->GetX() + draw->GetRightEdge(name->GetFirstImage());
+        const int secondStart = second->GetX() + firstInkColumn(second);
+        EXPECT_GE(secondStart - nameEnd, 2) << "ingredient " << i;
+        EXPECT_LE(secondStart - nameEnd, 8) << "ingredient " << i << ": one line, not two words apart";
+    }
+}
+
 class LabTutorial : public LabTest {
 protected:
     void SetUp() override

@@ -652,6 +652,17 @@ bool TranslucentAt(const shown_sprite& s, int x, int y)
 // translucent picture as large as the window) with no picture of its page
 // under it stands outside every panel.
 const int kWidgetMargin = 2;
+// The side panel's picture of the selection, centred here at this depth:
+// the make-clothes and lab buttons stand over its top by design, and the
+// panel leaves a click there to the button.
+const int kSelectionPictureX = 709, kSelectionPictureY = 219, kSelectionPictureZ = 20000001;
+
+bool SelectionPicture(const shown_sprite& s)
+{
+    const int cx = s.box.x + s.box.w / 2, cy = s.box.y + s.box.h / 2;
+    return !s.text && s.z == kSelectionPictureZ && std::abs(cx - kSelectionPictureX) <= 1 &&
+           std::abs(cy - kSelectionPictureY) <= 1;
+}
 
 void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std::vector<const shown_sprite*>& order,
                               std::vector<std::string>& problems)
@@ -677,7 +688,8 @@ void CheckWidgetsInsidePanels(const std::vector<shown_sprite>& shown, const std:
         const PF_Rect f = PaintedBox(*face);
         const std::string name = (button ? "button " : "check box ") + std::to_string(widget->id) + " " + Describe(image);
         auto under = [&](const shown_sprite& s) {
-            return !s.text && s.z < face->z && !PointerSprite(s.sprite) && !(s.box.w == image.w && s.box.h == image.h);
+            return !s.text && s.z < face->z && !PointerSprite(s.sprite) &&
+                   !(s.box.w == image.w && s.box.h == image.h) && !SelectionPicture(s);
         };
         const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
         const shown_sprite* holder = nullptr;
@@ -928,6 +940,74 @@ void CheckTextOverPictures(const shown_sprite& text, const std::vector<shown_spr
     }
 }
 
+// A labelled button laid across the edge of a plate that holds a text (a
+// name plate reaching down under the button beside it) hides part of the
+// plate and reads as standing on it, though it belongs to the board the
+// plate is laid on. A button wholly on the plate stands on it by design, a
+// piece of the board's own depth is part of the board, and the plate's rim
+// may touch the face's corners.
+const int kPlateTouch = 20;
+
+void CheckButtonsAcrossPlates(const std::vector<shown_sprite>& shown, const std::vector<const shown_sprite*>& texts,
+                              std::vector<std::string>& problems)
+{
+    const PF_Rect window = {0, 0, kWindowW, kWindowH};
+    std::vector<std::pair<const shown_sprite*, const shown_sprite*>> plates;  // plate, a text it holds
+    for (const shown_sprite* text : texts) {
+        const PF_Rect& line = text->lines.front();
+        const int cx = line.x + line.w / 2, cy = line.y + line.h / 2;
+        const shown_sprite* holder = nullptr;
+        for (const shown_sprite& s : shown) {
+            // A plate may share its text's depth, drawn first.
+            if (!s.text && s.z <= text->z && !WholeWindow(s) && !PointerSprite(s.sprite) && OpaqueAt(s, cx, cy) &&
+                (!holder || s.z >= holder->z)) {
+                holder = &s;
+            }
+        }
+        const bool known = std::any_of(plates.begin(), plates.end(), [&](const auto& p) { return p.first == holder; });
+        if (holder && !known) {
+            plates.emplace_back(holder, text);
+        }
+    }
+    for (CGuiButtonBase* widget : CGuiButtonBase::buttons) {
+        auto* button = dynamic_cast<CGuiButton*>(widget);
+        if (!button || button->data.textId < 0 || !widget->IsLive()) {
+            continue;
+        }
+        CSprite* base = button->GetButtonSprite();
+        auto face = std::find_if(shown.begin(), shown.end(), [&](const shown_sprite& s) { return s.sprite == base; });
+        if (face == shown.end() || !Inside(face->box, window) || UnderAnotherPage(*face, shown)) {
+            continue;
+        }
+        const PF_Rect f = PaintedBox(*face);
+        for (const auto& [plate, text] : plates) {
+            const PF_Rect p = PaintedBox(*plate);
+            if (plate->z >= face->z || !Crosses(f, p) || Inside(f, p)) {
+                continue;
+            }
+            const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
+            const bool laidOnBoard = std::any_of(shown.begin(), shown.end(), [&](const shown_sprite& s) {
+                return !s.text && s.z < plate->z && !WholeWindow(s) && !PointerSprite(s.sprite) && OpaqueAt(s, cx, cy);
+            });
+            if (!laidOnBoard) {
+                continue;
+            }
+            int over = 0;
+            const PF_Rect common = Common(f, p);
+            for (int y = common.y; y < common.y + common.h; y++) {
+                for (int x = common.x; x < common.x + common.w; x++) {
+                    over += OpaqueAt(*face, x, y) && OpaqueAt(*plate, x, y);
+                }
+            }
+            if (over > kPlateTouch) {
+                problems.push_back("button " + std::to_string(button->id) + " " + Describe(f) +
+                                   " stands across the edge of the plate " + Describe(p) + " holding " +
+                                   Name(*text));
+            }
+        }
+    }
+}
+
 // A caption set on a tab of its own (a button without a label) stands in
 // the middle of the tab's painted face.
 const int kOffMiddle = 3;
@@ -986,6 +1066,7 @@ std::vector<std::string> LayoutProblems()
     CheckOverlaps(texts, shown, problems);
     CheckButtonLabels(shown, texts, problems);
     CheckButtonFrames(shown, problems);
+    CheckButtonsAcrossPlates(shown, texts, problems);
     if (SDL_GetVideoSurface()) {
         std::vector<const shown_sprite*> order;
         for (const shown_sprite& s : shown) {

@@ -25,7 +25,9 @@
 // that label lies on it, or when its face reaches off the panel pieces it
 // stands on; a labelled button or a check box that the player can use now
 // breaks it when a frame line or a picture's border runs through it or the
-// thin margin round it, and a labelled button laid over a fader breaks it
+// thin margin round it, a labelled button the player can use breaks it when
+// it lies across the edge of the plate that holds a text (a name plate
+// reaching down under it), and a labelled button laid over a fader breaks it
 // when no picture of its page lies under it. Of the pictures of a screen
 // laid over the island, one breaks it when it reaches past the window (unless
 // its screen places it partly outside, or it is a frame piece of a framed

@@ -1,6 +1,6 @@
 // The islander pictures in the generated pack: garment masks hold only the
-// grey the game recolours, garments sit on their bodies, and the animations
-// move.
+// grey the game recolours, garments sit on their bodies, the animations
+// move, and hair is drawn in the colour the detail screen names.
 #include "ArchiveBytes.h"
 #include "PackBuilder.h"
 #include "PackImages.h"
@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -267,5 +269,120 @@ TEST_F(PackIslanders, EyesShowWhereTheyCanBlinkAndTheShutLidCoversThem)
             EXPECT_EQ(eyes > 0, k >= 4 && k <= 12) << Name(head, k);
             EXPECT_EQ(open, 0) << Name(head, k);
         }
+    }
+}
+
+namespace {
+
+// CIE lightness (0 black .. 100 white), its two colour axes a (green to
+// red) and b (blue to yellow), chroma (0 grey .. about 130) and hue angle
+// (degrees, 0 magenta-red, 60 orange-yellow, 90 yellow) of an sRGB colour
+// under daylight.
+struct lch_data {
+    double light, a, b, chroma, hue;
+};
+
+// How far apart two colours look: about 2 is just seen side by side.
+double Difference(const lch_data& one, const lch_data& other)
+{
+    return std::sqrt((one.light - other.light) * (one.light - other.light) + (one.a - other.a) * (one.a - other.a) +
+                     (one.b - other.b) * (one.b - other.b));
+}
+
+lch_data Lch(double r, double g, double b)
+{
+    auto linear = [](double c) {
+        c /= 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double lr = linear(r), lg = linear(g), lb = linear(b);
+    const double x = (0.4124 * lr + 0.3576 * lg + 0.1805 * lb) / 0.95047;
+    const double y = 0.2126 * lr + 0.7152 * lg + 0.0722 * lb;
+    const double z = (0.0193 * lr + 0.1192 * lg + 0.9505 * lb) / 1.08883;
+    auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    const double a = 500 * (f(x) - f(y)), bb = 200 * (f(y) - f(z));
+    const double hue = std::atan2(bb, a) * 180.0 / M_PI;
+    return {116 * f(y) - 16, a, bb, std::hypot(a, bb), hue < 0 ? hue + 360 : hue};
+}
+
+// The detail screen's name of hair colour n (text 11090 + n), from the
+// manifest's string table.
+std::string HairName(const pack_strings_data& strings, int colour)
+{
+    const std::u16string prefix = u"@" + std::u16string(u"1109") + static_cast<char16_t>(u'0' + colour) + u"|";
+    for (const std::u16string& line : strings.lines) {
+        if (line.rfind(prefix, 0) == 0) {
+            return std::string(line.begin() + static_cast<long>(prefix.size()), line.end());
+        }
+    }
+    return "";
+}
+
+}  // namespace
+
+// The detail screen names an islander's hair by text 11090 + its colour
+// number, the number that chose the hair pictures. Measured over the hair of
+// every style, both sexes and four turns of the head (the outline left out),
+// each colour falls in the band of lightness, chroma and hue that its name
+// says (the bands do not overlap), no name is given twice, and no two
+// colours read alike.
+TEST_F(PackIslanders, EveryHairColourIsDrawnAsTheDetailScreenNamesIt)
+{
+    struct band_data {
+        const char* name;
+        double lightLow, lightHigh, chromaLow, chromaHigh, hueLow, hueHigh;
+    };
+    const band_data bands[] = {
+        {"Black", 0, 20, 0, 10, 0, 360},           {"Dark brown", 18, 30, 10, 30, 45, 75},
+        {"Brown", 33, 47, 20, 38, 55, 75},         {"Light brown", 49, 62, 25, 48, 58, 80},
+        {"Auburn", 33, 47, 38, 60, 35, 55},        {"Ginger", 46, 62, 50, 75, 38, 58},
+        {"Blond", 68, 84, 35, 65, 78, 98},         {"Platinum blond", 84, 100, 8, 30, 85, 110},
+        {"Grey", 55, 85, 0, 6, 0, 360},
+    };
+    // Hair is small on screen: two colours must differ as clearly as black
+    // from dark brown to be told apart on a passing islander.
+    const double kApart = 15;
+    pack_manifest_data manifest;
+    std::string error;
+    ASSERT_TRUE(ReadManifestFolder(std::string(PALMORA_SOURCE_DIR) + "/tools/manifest", manifest, error)) << error;
+    std::vector<std::string> names;
+    std::vector<lch_data> drawn;
+    for (int colour = 0; colour <= 8; colour++) {
+        const std::string name = HairName(manifest.strings, colour);
+        EXPECT_EQ(std::count(names.begin(), names.end(), name), 0) << "two colours are called " << name;
+        names.push_back(name);
+        double sum[3] = {0, 0, 0};
+        long count = 0;
+        for (const char* sex : {"male", "female"}) {
+            for (int style = 0; style < 8; style++) {
+                for (int frame : {0, 4, 8, 12}) {
+                    const picture_data hair =
+                        Picture(Name("%s_hair_style%i_colour%i_%i.png", sex, style, colour, frame));
+                    for (int y = 0; y < hair.h; y++) {
+                        for (int x = 0; x < hair.w; x++) {
+                            const bool inner = hair.Opaque(x, y) && hair.Opaque(x - 1, y) && hair.Opaque(x + 1, y) &&
+                                               hair.Opaque(x, y - 1) && hair.Opaque(x, y + 1);
+                            for (int c = 0; c < 3 && inner; c++) {
+                                sum[c] += hair.At(x, y)[c];
+                            }
+                            count += inner;
+                        }
+                    }
+                }
+            }
+        }
+        ASSERT_GT(count, 0) << "colour " << colour;
+        const lch_data seen = Lch(sum[0] / count, sum[1] / count, sum[2] / count);
+        for (int other = 0; other < colour; other++) {
+            EXPECT_GE(Difference(seen, drawn[other]), kApart) << "colours " << other << " and " << colour;
+        }
+        drawn.push_back(seen);
+        const auto band = std::find_if(std::begin(bands), std::end(bands),
+                                       [&](const band_data& b) { return name == b.name; });
+        ASSERT_NE(band, std::end(bands)) << "colour " << colour << " is called \"" << name << "\", no hair colour";
+        EXPECT_TRUE(seen.light >= band->lightLow && seen.light <= band->lightHigh && seen.chroma >= band->chromaLow &&
+                    seen.chroma <= band->chromaHigh && seen.hue >= band->hueLow && seen.hue <= band->hueHigh)
+            << "colour " << colour << " is called \"" << name << "\" but is drawn at lightness " << seen.light
+            << ", chroma " << seen.chroma << ", hue " << seen.hue;
     }
 }
