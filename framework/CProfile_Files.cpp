@@ -306,7 +306,10 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
         int key, elementSize, length, tagLength;
         const char* tag;
         const char* data;
-        if (!in.Int(key) || !in.Length(elementSize) || !in.Length(length) || !in.Length(tagLength) ||
+        // The element size only says how to cut the data into records: one
+        // that cannot be right, negative like 0, damages its record alone,
+        // whose frame still reads whole.
+        if (!in.Int(key) || !in.Int(elementSize) || !in.Length(length) || !in.Length(tagLength) ||
             !in.Bytes(tagLength, tag) || !in.Bytes(length, data)) {
             return false;
         }

@@ -370,6 +370,57 @@ TEST_F(CProfileDamage, RecordsPlayCanEmptyAreGivenUpAloneAndTheRestOfTheIslandSt
     }
 }
 
+// A negative element size is the damage of its record alone, as one of 0
+// is: the record's frame still reads whole, so the file itself loads rather
+// than a backup or a new profile. Records play can empty go with their
+// notice; the band lost costs the game, for the chooser to tell of.
+TEST_F(CProfileDamage, ARecordOfANegativeElementSizeCostsOnlyItsOwnKey)
+{
+    struct Case {
+        int key;
+        int size;
+        bool complete;
+        std::string logged;
+    };
+    const Case cases[] = {
+        {8, -1, true, "Saved flower markers could not be read and were given up: 2"},
+        {9, -28, true, "Saved flowers could not be read and were given up: 2"},
+        {19, std::numeric_limits<int>::min(), true, "Saved saplings could not be read and were given up: 2"},
+        {30, -144, true, "Saved graves could not be read and were given up: 2"},
+        {4, -632, false,
+         "Profile vector key 4 held 1264 bytes of \"11person_data\" records of -632 bytes each; they were left out"},
+    };
+    // An older copy from before the game: loaded in place of the file, it
+    // would let a new island replace the game.
+    std::vector<std::string> before = Without(GameScalars(9), 31);
+    before.push_back(ScalarRecord(31, "b", std::string(1, '\0')));
+    const std::string backup = ProfileFile(before, GameVectors());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        std::vector<std::string> vectors = GameVectors();
+        for (std::string& record : vectors) {
+            if (Int32At(record, 0) == c.key) {
+                const std::string tag = record.substr(16, static_cast<size_t>(Int32At(record, 12)));
+                record = VectorRecord(c.key, c.size, tag, std::string(2 * static_cast<size_t>(Int32At(record, 4)), 'r'));
+            }
+        }
+        const std::string file = ProfileFile(GameScalars(7), vectors);
+        WriteUserFile("PROFILE1v8.DAT", file);
+        WriteUserFile("PROFILE1v8.DAT.BAKS", backup);
+        RemoveUserFile("PROFILE1v8.DAT.BAKL");
+        RemoveUserFile("PROFILE1v8.DAT.BAD1");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<unsigned int>(1), 7u) << "the file itself loads";
+        EXPECT_TRUE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.complete);
+        EXPECT_TRUE(Logged(c.logged + " in " + UserFile("PROFILE1v8.DAT"))) << Log();
+        EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file);
+        delete profile;
+    }
+}
+
 // With the header lost in every copy, each player keeps their own file under
 // their own name, and the one who played last is the one who continues.
 TEST_F(CProfileDamage, AHeaderLostInEveryCopyIsMadeAgainFromTheProfileFiles)
@@ -619,6 +670,8 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         // Records that read, a few of them out of range: the island's
         // loaders give those up when the game is played.
         {"markers-flowers-saplings-graves-out-of-range.DAT", true, false, false},
+        {"markers-flowers-saplings-graves-of-negative-sizes.DAT", true, false, true},
+        {"band-of-a-negative-size.DAT", false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
