@@ -228,7 +228,9 @@ private:
     static bool LaterCopiesHeldMore(const ScalarMap& scalars, const VectorMap& vectors, const LaterCopies& later,
                                     std::vector<std::string>& notes);
     // Key 31 for a file whose island and band are saved: true when the key
-    // is missing or unreadable, or false beside a first game's mark.
+    // is missing or unreadable, or false beside a first game's mark. Beside
+    // that mark with the seed or band missing it is true as well: a game
+    // under way that cannot be made again, for the chooser to tell of.
     static void SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, char* reserved,
                                    std::vector<std::string>& notes);
     // In a game under way, markers, flowers, saplings and graves that are

@@ -248,7 +248,9 @@ TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndTheFileAndTellsWhenT
 // The flag that a game is under way, damaged while the game it names is
 // saved, says yes: a new island made over the saved one would lose it.
 // A false flag stays false, unless a first game's screen saved the island
-// and was cut off before it could close and set the flag.
+// and was cut off before it could close and set the flag; when that game's
+// seed or band is gone, it is a game that cannot be made again, for the
+// chooser to tell of, and not a new island's leftovers.
 TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOrItsFirstVisitWasCutOff)
 {
     const auto with = [](int key, const std::string& record) {
@@ -259,30 +261,33 @@ TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOr
     std::string marked = Identity("Ana", false);
     marked[9] = 1;
     const std::vector<std::string> noFlag = Without(GameScalars(7), 31);
+    const std::vector<std::string> flagFalse = with(31, ScalarRecord(31, "b", std::string(1, '\0')));
+    const std::string saved = "; with the island's seed and band saved, the game counts as under way";
+    const std::string lost = "A first game's screen saved its island and never closed, but its seed or band is "
+                             "missing; the game counts as under way and cannot be made again";
     struct Case {
         const char* what;
         std::vector<std::string> scalars;
         bool band;
         std::string reserved;
         bool underWay;
+        bool complete;
         std::string logged;  // empty: no line about key 31
     };
     const Case cases[] = {
-        {"the flag missing", noFlag, true, Identity("Ana", false), true, "Profile key 31 was missing"},
+        {"the flag missing", noFlag, true, Identity("Ana", false), true, true, "Profile key 31 was missing" + saved},
         {"the flag under another type", with(31, ScalarRecord(31, "i", Int32(5))), true, Identity("Ana", false), true,
-         "Profile key 31 held 5 as \"i\""},
-        {"the flag missing, the band too", noFlag, false, Identity("Ana", false), false, ""},
+         true, "Profile key 31 held 5 as \"i\"" + saved},
+        {"the flag missing, the band too", noFlag, false, Identity("Ana", false), false, true, ""},
         {"the flag missing, the seed under another type", Without(with(1, ScalarRecord(1, "i", Int32(7))), 31), true,
-         Identity("Ana", false), false, ""},
-        {"the flag false, as a new game's reset leaves it", with(31, ScalarRecord(31, "b", std::string(1, '\0'))),
-         true, Identity("Ana", false), false, ""},
-        {"the flag false in a file of another make", with(31, ScalarRecord(31, "b", std::string(1, '\0'))), true,
-         std::string(512, '\0'), false, ""},
-        {"the flag false, the first game's island saved by its screen",
-         with(31, ScalarRecord(31, "b", std::string(1, '\0'))), true, marked, true,
-         "Profile key 31 held false, but a first game's screen saved its island and never closed"},
-        {"the flag false, the first game's mark but no band", with(31, ScalarRecord(31, "b", std::string(1, '\0'))),
-         false, marked, false, ""},
+         Identity("Ana", false), false, true, ""},
+        {"the flag false, as a new game's reset leaves it", flagFalse, true, Identity("Ana", false), false, true, ""},
+        {"the flag false in a file of another make", flagFalse, true, std::string(512, '\0'), false, true, ""},
+        {"the flag false, the first game's island saved by its screen", flagFalse, true, marked, true, true,
+         "Profile key 31 held false, but a first game's screen saved its island and never closed" + saved},
+        {"the flag false, the first game's mark but no band", flagFalse, false, marked, true, false, lost},
+        {"the flag false, the first game's mark but no seed", Without(flagFalse, 1), true, marked, true, false, lost},
+        {"the flag missing, the first game's mark but no band", noFlag, false, marked, true, false, lost},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -290,19 +295,25 @@ TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOr
         if (!c.band) {
             vectors.erase(vectors.begin());
         }
-        WriteUserFile("PROFILE1v8.DAT", ProfileFile(c.scalars, vectors, c.reserved));
-        RemoveUserFile("PROFILE1v8.DAT.BAKS");
+        const std::string file = ProfileFile(c.scalars, vectors, c.reserved);
+        WriteUserFile("PROFILE1v8.DAT", file);
+        for (const char* suffix : {".BAKS", ".BAKL", ".BAD1"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
+        }
         std::remove("LOG.TXT");
         CProfile* profile = Open();
         EXPECT_EQ(profile->GetValue<bool>(31), c.underWay);
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
         EXPECT_EQ(profile->GetValue<int>(52), 5) << "the rest of the file loads";
-        if (c.underWay) {
-            EXPECT_TRUE(profile->SavedGameComplete());
-            EXPECT_TRUE(Logged(c.logged + "; with the island's seed and band saved, the game counts as under way in " +
-                               UserFile("PROFILE1v8.DAT")))
-                << Log();
-        } else {
+        if (c.logged.empty()) {
             EXPECT_FALSE(Logged("Profile key 31")) << Log();
+        } else {
+            EXPECT_TRUE(Logged(c.logged + " in " + UserFile("PROFILE1v8.DAT"))) << Log();
+        }
+        if (c.complete) {
+            EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD1"));
+        } else {
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file) << "the lost game is kept";
         }
         // The flag is saved as it now stands, and the mark has done its work.
         profile = Reopen();
@@ -672,6 +683,7 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         {"markers-flowers-saplings-graves-out-of-range.DAT", true, false, false},
         {"markers-flowers-saplings-graves-of-negative-sizes.DAT", true, false, true},
         {"band-of-a-negative-size.DAT", false, false, false},
+        {"first-game-mark-without-its-band.DAT", false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
