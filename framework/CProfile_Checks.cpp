@@ -247,12 +247,13 @@ void CProfile::SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, 
     notes.push_back(note);
 }
 
-bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)
+std::vector<int> CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors,
+                                                 std::vector<std::string>& notes)
 {
+    std::vector<int> givenUp;
     if (!GameUnderWay(scalars)) {
-        return false;
+        return givenUp;
     }
-    bool gaveUp = false;
     for (const optional_records& records : kOptionalRecords) {
         const auto found = vectors.find(records.key);
         if (found != vectors.end() && VectorFits(records.key, found->second)) {
@@ -274,9 +275,9 @@ bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vector
         none.type = tag;
         none.size = width;
         vectors[records.key] = none;
-        gaveUp = true;
+        givenUp.push_back(records.key);
     }
-    return gaveUp;
+    return givenUp;
 }
 
 void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)

@@ -184,62 +184,101 @@ TEST_F(CProfileDamage, IslandRecordsOfTheWrongTypeLoseOnlyTheGame)
 }
 
 // The first record wins, and no play writes a key twice: the file is kept
-// every time, and the player is told when the record left out held what
-// the kept one lacks.
-TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndTheFileAndTellsWhenTheLaterHeldMore)
+// every time, and the player is told whenever a copy left out differs from
+// the one kept, since it may be the one that held the game. Graves given up
+// are told of by their own notice alone.
+TEST_F(CProfileDamage, AKeyStoredMoreThanOnceKeepsItsFirstRecordAndTheFileAndTellsWhenTheCopiesDiffer)
 {
     const std::string band(632, 'p');
     const std::string in = " in " + UserFile("PROFILE1v8.DAT");
+    const std::string kFalse(1, '\0');
+    const auto withFlags = [&](std::vector<std::string> flags) {
+        std::vector<std::string> scalars = Without(GameScalars(7), 31);
+        scalars.insert(scalars.end(), flags.begin(), flags.end());
+        return scalars;
+    };
+    const auto withGraves = [](std::vector<std::string> graves) {
+        std::vector<std::string> vectors = Without(GameVectors(), 30);
+        vectors.insert(vectors.end(), graves.begin(), graves.end());
+        return vectors;
+    };
     struct Case {
         const char* what;
         std::vector<std::string> scalars, vectors;
         bool told;
+        bool gravesGivenUp;
         std::string logged;
         std::function<void(CProfile&)> check;
     };
     const Case cases[] = {
-        {"a counter twice, both readable", {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(2))}, {},
-         false, "Profile key 60 was stored twice; the later record was left out",
+        {"a counter twice, the same both times", {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(1))},
+         {}, false, false, "Profile key 60 was stored twice; the later record was left out",
+         [](CProfile& p) { EXPECT_EQ(p.GetValue<int>(60), 1); }},
+        {"a counter twice, the later copy another number",
+         {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(2))}, {}, true, false,
+         "Profile key 60 was stored more than once and its copies differ: the first, 1 as \"i\", was kept and a "
+         "later one, 2 as \"i\", left out",
          [](CProfile& p) { EXPECT_EQ(p.GetValue<int>(60), 1); }},
         {"the band twice, the full copy first", {},
-         {VectorRecord(4, 632, "11person_data", band), VectorRecord(4, 632, "11person_data", "")}, false,
-         "Profile vector key 4 was stored twice; the later record was left out",
+         {VectorRecord(4, 632, "11person_data", band), VectorRecord(4, 632, "11person_data", "")}, true, false,
+         "Profile vector key 4 was stored more than once and its copies differ: the first, 1 record, was kept and "
+         "a later one, 0 records, left out",
          [](CProfile& p) { EXPECT_EQ(p.GetVectorValue<stand_in_person_data>(4).size(), 1u); }},
         {"the band twice, the empty copy first", {},
-         {VectorRecord(4, 632, "11person_data", ""), VectorRecord(4, 632, "11person_data", band)}, true,
-         "Profile vector key 4 was stored twice, its first record empty and its later one holding 1 records; "
-         "part of the save could not be read",
+         {VectorRecord(4, 632, "11person_data", ""), VectorRecord(4, 632, "11person_data", band)}, true, false,
+         "Profile vector key 4 was stored more than once and its copies differ: the first, 0 records, was kept and "
+         "a later one, 1 record, left out",
          [](CProfile& p) { EXPECT_TRUE(p.GetVectorValue<stand_in_person_data>(4).empty()); }},
         {"a setting twice, the first unreadable",
          {ScalarRecord(22, "i", Int32(2)), ScalarRecord(22, "f", FloatBytes(2.0f))},
          {},
          true,
-         "Profile key 22 was stored twice, its first record unreadable (2 as \"i\") and its later one 2 as \"f\"; "
-         "part of the save could not be read",
+         false,
+         "Profile key 22 was stored more than once and its copies differ: the first, 2 as \"i\", was kept and a "
+         "later one, 2 as \"f\", left out",
          [](CProfile& p) { EXPECT_EQ(p.GetValue<float>(22), 1.0f) << "the first record, mended"; }},
+        {"the game flag three times, false first, beside a saved seed and band",
+         withFlags({ScalarRecord(31, "b", kFalse), ScalarRecord(31, "b", kTrue), ScalarRecord(31, "b", kTrue)}),
+         GameVectors(), true, false,
+         "Profile key 31 was stored more than once and its copies differ: the first, 0 as \"b\", was kept and a "
+         "later one, 1 as \"b\", left out",
+         [](CProfile& p) { EXPECT_FALSE(p.GetValue<bool>(31)) << "no game under way, as the first copy says"; }},
+        {"the game flag three times, the last copy alone differing",
+         withFlags({ScalarRecord(31, "b", kTrue), ScalarRecord(31, "b", kTrue), ScalarRecord(31, "b", kFalse)}),
+         GameVectors(), true, false,
+         "Profile key 31 was stored more than once and its copies differ: the first, 1 as \"b\", was kept and a "
+         "later one, 0 as \"b\", left out",
+         [](CProfile& p) { EXPECT_TRUE(p.GetValue<bool>(31)); }},
+        {"the graves twice in a game under way, the first unreadable", GameScalars(7),
+         withGraves({VectorRecord(30, 144, "9fake_data", std::string(144, 'g')),
+                     VectorRecord(30, 144, "14tombstone_data", std::string(144, 'g'))}),
+         false, true, "Saved graves could not be read and were given up: 1",
+         [](CProfile& p) { EXPECT_TRUE(p.SavedGameComplete()); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (int n = 1; n <= 2; n++) {
-            RemoveUserFile("PROFILE1v8.DAT.BAD" + std::to_string(n));
+        for (const char* suffix : {".BAKS", ".BAKL", ".BAD1", ".BAD2"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
         }
-        RemoveUserFile("PROFILE1v8.DAT.BAKS");
         const std::string file = ProfileFile(c.scalars, c.vectors);
         WriteUserFile("PROFILE1v8.DAT", file);
         std::remove("LOG.TXT");
         CProfile* profile = Open();
         c.check(*profile);
         EXPECT_TRUE(Logged(c.logged + in)) << Log();
+        if (!c.told) {
+            EXPECT_FALSE(Logged("copies differ")) << Log();
+        }
         EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file);
-        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.told);
-        EXPECT_FALSE(profile->NoticeDue(CProfile::kRecordsGivenUp));
-        // The notice waits in the file until the game screen has shown it;
-        // the file saved holds each key once and is not kept again.
+        EXPECT_EQ(profile->NoticeDue(CProfile::kCopiesDiffer), c.told);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.gravesGivenUp);
+        // The notice waits in the file until the main menu has shown it; the
+        // file saved holds each key once and is not kept again.
         profile = Reopen();
-        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.told);
-        profile->NoticeShown(CProfile::kPartUnreadable);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kCopiesDiffer), c.told);
+        profile->NoticeShown(CProfile::kCopiesDiffer);
         profile = Reopen();
-        EXPECT_FALSE(profile->NoticeDue(CProfile::kPartUnreadable));
+        EXPECT_FALSE(profile->NoticeDue(CProfile::kCopiesDiffer));
         EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD2"));
         delete profile;
     }
@@ -667,7 +706,7 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
     struct Case {
         const char* file;
         bool complete;
-        bool partUnreadable, recordsGivenUp;
+        bool copiesDiffer, recordsGivenUp;
     };
     const Case cases[] = {
         {"band-hut-marker-sapling-grave.DAT", true, false, false},
@@ -684,6 +723,8 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         {"markers-flowers-saplings-graves-of-negative-sizes.DAT", true, false, true},
         {"band-of-a-negative-size.DAT", false, false, false},
         {"first-game-mark-without-its-band.DAT", false, false, false},
+        // One damage, one notice: the graves' own.
+        {"graves-stored-twice-first-unreadable.DAT", true, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -697,9 +738,9 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         CProfile* profile = Open();
         EXPECT_TRUE(profile->GetValue<bool>(31));
         EXPECT_EQ(profile->SavedGameComplete(), c.complete);
-        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.partUnreadable);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kCopiesDiffer), c.copiesDiffer);
         EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.recordsGivenUp);
-        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), c.partUnreadable || c.recordsGivenUp || !c.complete ||
+        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), c.copiesDiffer || c.recordsGivenUp || !c.complete ||
                                                      std::string(c.file).find("twice") != std::string::npos);
         delete profile;
     }
