@@ -1,5 +1,6 @@
 #include "Utilities.h"
 
+#include "Log.h"
 #include "SFMT.h"
 #include "UserFolders.h"
 
@@ -383,7 +384,16 @@ void GetUserDataPath(char* buffer)
             CreateEveryLevel(buffer);
             return;
         }
-        buffer[0] = '\0';
+        // No file can be named inside it, and any other folder would hold
+        // saves the player never asked for there. Every file of the folder
+        // belongs to the profile, so the game ends as when an override can
+        // take no save, with the profile's own words, before anything is
+        // read or written anywhere.
+        std::string folder = override;
+        if (folder.back() != '/') {
+            folder += '/';
+        }
+        errorMessage("Cannot save profile: ", folder.c_str(), true, true);
     }
     // The folder must leave room for the levels below it, or the files would
     // land in a cut-off path.

@@ -112,5 +112,6 @@ bool WriteFileReplacing(const char* path, const char* bytes, size_t size);
 // failed copy leaves the old dst as it was.
 int FileCopy(const char* src, const char* dst);
 // Fills buffer (PATH_BUFFER_SIZE bytes) with the user data folder, ending in
-// "/", creating each level when missing.
+// "/", creating each level when missing. An override of the folder that does
+// not fit the buffer ends the program, as a folder that cannot take a save.
 void GetUserDataPath(char* buffer);

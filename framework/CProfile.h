@@ -22,8 +22,8 @@
 // with the game kept as it was, for the game's chooser to tell the player
 // that it is lost. Markers, flowers, saplings and graves that cannot be read
 // go alone, whole or one by one as the island loads, and the game screen
-// tells the player once, as it does of a key stored twice whose later copy
-// held what the kept first one lacks.
+// tells the player once. A key stored more than once keeps its first copy;
+// when a copy left out differs, the main menu tells the player once.
 //
 // Every damaged file is kept beside the others as ".BAD1" up to ".BAD5", the
 // oldest going first. Each profile file also carries its own name and a
@@ -145,10 +145,12 @@ public:
     // starts.
     void MarkFirstGameSaved();
     void ClearFirstGameSaved();
-    // What loading had to leave out of a game that goes on, for the game
-    // screen to tell the player once. The bits travel with the profile file.
+    // What loading had to leave out, for the player to be told once: copies
+    // that differ over the main menu, before play can lead anywhere; records
+    // given up on the screen of the game that goes on without them. The bits
+    // travel with the profile file.
     enum SaveNotice : uint8_t {
-        kPartUnreadable = 1,  // a key stored twice whose first copy lacked what the later held
+        kCopiesDiffer = 1,    // a key stored more than once, a copy left out differing from the one kept
         kRecordsGivenUp = 2,  // markers, flowers, saplings or graves left out
     };
     bool NoticeDue(SaveNotice notice) const;
@@ -223,18 +225,28 @@ private:
     static bool ScalarFits(int key, const property_data& property);
     static bool VectorFits(int key, const vector_property_data& property);
     static std::string DescribeHeld(const property_data& property);
-    // True when a later copy of a key stored twice held what its kept first
-    // copy lacks: an empty or unreadable first copy before a readable one.
-    static bool LaterCopiesHeldMore(const ScalarMap& scalars, const VectorMap& vectors, const LaterCopies& later,
-                                    std::vector<std::string>& notes);
+    // A later copy of a key stored more than once that differs from the
+    // first, the one kept, with the log's line on it.
+    struct differing_copy {
+        int key;
+        bool vector;
+        std::string note;
+    };
+    // Any later copy may have held what the player saved, whichever of the
+    // copies reads.
+    static std::vector<differing_copy> CopiesThatDiffer(const ScalarMap& scalars, const VectorMap& vectors,
+                                                        const LaterCopies& later);
     // Key 31 for a file whose island and band are saved: true when the key
-    // is missing or unreadable, or false beside a first game's mark.
+    // is missing or unreadable, or false beside a first game's mark. Beside
+    // that mark with the seed or band missing it is true as well: a game
+    // under way that cannot be made again, for the chooser to tell of.
     static void SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, char* reserved,
                                    std::vector<std::string>& notes);
     // In a game under way, markers, flowers, saplings and graves that are
-    // missing or unreadable become none, as ordinary play has them; true
-    // when any was given up.
-    static bool GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes);
+    // missing or unreadable become none, as ordinary play has them; the keys
+    // given up.
+    static std::vector<int> GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors,
+                                                  std::vector<std::string>& notes);
     // False for a game under way that lacks what its island needs.
     static bool GameLoadable(const ScalarMap& scalars, const VectorMap& vectors);
     static bool GameUnderWay(const ScalarMap& scalars);

@@ -207,40 +207,53 @@ void CProfile::KeepLostGame()
 void CProfile::SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, char* reserved,
                                   std::vector<std::string>& notes)
 {
-    // The island and the band are what a game under way keeps and a new
-    // profile lacks; without both there is no game to continue.
-    const auto seed = scalars.find(kSeedKey);
-    const auto band = vectors.find(kBandKey);
-    if (seed == scalars.end() || !ScalarFits(kSeedKey, seed->second) || band == vectors.end() ||
-        !VectorFits(kBandKey, band->second)) {
+    if (GameUnderWay(scalars)) {
         return;
     }
     const auto flag = scalars.find(kGameUnderWayKey);
-    std::string held;
-    if (flag == scalars.end()) {
-        held = "Profile key 31 was missing";
-    } else if (!ScalarFits(kGameUnderWayKey, flag->second)) {
-        held = "Profile key 31 held " + DescribeHeld(flag->second);
-    } else if (flag->second.value[0] == 0 && Identity(reserved).firstGameSaved) {
-        // Cleared here: from now on key 31 itself says it.
-        EditIdentity(reserved, [](profile_identity& identity) { identity.firstGameSaved = 0; });
-        held = "Profile key 31 held false, but a first game's screen saved its island and never closed";
+    const bool firstGameSaved = Identity(reserved).firstGameSaved != 0;
+    // The island and the band are what a game under way keeps and a new
+    // profile lacks.
+    const auto seed = scalars.find(kSeedKey);
+    const auto band = vectors.find(kBandKey);
+    const bool islandSaved = seed != scalars.end() && ScalarFits(kSeedKey, seed->second) && band != vectors.end() &&
+                             VectorFits(kBandKey, band->second);
+    std::string note;
+    if (islandSaved) {
+        if (flag == scalars.end()) {
+            note = "Profile key 31 was missing";
+        } else if (!ScalarFits(kGameUnderWayKey, flag->second)) {
+            note = "Profile key 31 held " + DescribeHeld(flag->second);
+        } else if (firstGameSaved) {
+            note = "Profile key 31 held false, but a first game's screen saved its island and never closed";
+        } else {
+            return;
+        }
+        note += "; with the island's seed and band saved, the game counts as under way";
+    } else if (firstGameSaved) {
+        // Only a first game's own save sets the mark, and it saves both: a
+        // new island made over what is left would lose the game unseen.
+        note = "A first game's screen saved its island and never closed, but its seed or band is missing; the game "
+               "counts as under way and cannot be made again";
     } else {
         return;
     }
+    // Cleared here: from now on key 31 itself says it.
+    EditIdentity(reserved, [](profile_identity& identity) { identity.firstGameSaved = 0; });
     property_data underWay;
     underWay.type = ProfileType<bool>::tag;
     underWay.value.assign(1, 1);
     scalars[kGameUnderWayKey] = underWay;
-    notes.push_back(held + "; with the island's seed and band saved, the game counts as under way");
+    notes.push_back(note);
 }
 
-bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)
+std::vector<int> CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vectors,
+                                                 std::vector<std::string>& notes)
 {
+    std::vector<int> givenUp;
     if (!GameUnderWay(scalars)) {
-        return false;
+        return givenUp;
     }
-    bool gaveUp = false;
     for (const optional_records& records : kOptionalRecords) {
         const auto found = vectors.find(records.key);
         if (found != vectors.end() && VectorFits(records.key, found->second)) {
@@ -262,9 +275,9 @@ bool CProfile::GiveUpOptionalRecords(const ScalarMap& scalars, VectorMap& vector
         none.type = tag;
         none.size = width;
         vectors[records.key] = none;
-        gaveUp = true;
+        givenUp.push_back(records.key);
     }
-    return gaveUp;
+    return givenUp;
 }
 
 void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)

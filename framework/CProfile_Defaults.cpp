@@ -146,31 +146,38 @@ std::string CProfile::DescribeHeld(const property_data& property)
     return DescribeScalar(property);
 }
 
-bool CProfile::LaterCopiesHeldMore(const ScalarMap& scalars, const VectorMap& vectors, const LaterCopies& later,
-                                   std::vector<std::string>& notes)
+std::vector<CProfile::differing_copy> CProfile::CopiesThatDiffer(const ScalarMap& scalars, const VectorMap& vectors,
+                                                                  const LaterCopies& later)
 {
-    bool heldMore = false;
+    std::vector<differing_copy> differing;
+    const auto note = [](const std::string& key, const std::string& first, const std::string& copy) {
+        return key + " was stored more than once and its copies differ: the first, " + first +
+               ", was kept and a later one, " + copy + ", left out";
+    };
     for (const auto& [key, copy] : later.scalars) {
         const property_data& first = scalars.at(key);
-        if (!ScalarFits(key, first) && ScalarFits(key, copy)) {
-            notes.push_back("Profile key " + std::to_string(key) + " was stored twice, its first record unreadable (" +
-                            DescribeScalar(first) + ") and its later one " + DescribeScalar(copy) +
-                            "; part of the save could not be read");
-            heldMore = true;
+        if (copy.type != first.type || copy.value != first.value) {
+            differing.push_back({key, false,
+                                 note("Profile key " + std::to_string(key), DescribeScalar(first), DescribeScalar(copy))});
         }
     }
+    // Records as the log shows them: their count where they can be read.
+    const auto records = [](int key, const vector_property_data& property) {
+        if (!VectorFits(key, property)) {
+            return std::to_string(property.data.size()) + " bytes of \"" + Printable(property.type) + "\" records of " +
+                   std::to_string(property.size) + " bytes each";
+        }
+        const size_t count = property.data.size() / static_cast<size_t>(property.size);
+        return std::to_string(count) + (count == 1 ? " record" : " records");
+    };
     for (const auto& [key, copy] : later.vectors) {
         const vector_property_data& first = vectors.at(key);
-        const bool firstLacks = !VectorFits(key, first) || first.data.empty();
-        if (firstLacks && VectorFits(key, copy) && !copy.data.empty()) {
-            notes.push_back("Profile vector key " + std::to_string(key) + " was stored twice, its first record " +
-                            (VectorFits(key, first) ? std::string("empty") : std::string("unreadable")) +
-                            " and its later one holding " + std::to_string(copy.data.size() / copy.size) +
-                            " records; part of the save could not be read");
-            heldMore = true;
+        if (copy.type != first.type || copy.size != first.size || copy.data != first.data) {
+            differing.push_back(
+                {key, true, note("Profile vector key " + std::to_string(key), records(key, first), records(key, copy))});
         }
     }
-    return heldMore;
+    return differing;
 }
 
 void CProfile::RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes)

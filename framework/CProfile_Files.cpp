@@ -306,7 +306,10 @@ bool CProfile::ReadProperties(ByteReader& in, ScalarMap& scalars, VectorMap& vec
         int key, elementSize, length, tagLength;
         const char* tag;
         const char* data;
-        if (!in.Int(key) || !in.Length(elementSize) || !in.Length(length) || !in.Length(tagLength) ||
+        // The element size only says how to cut the data into records: one
+        // that cannot be right, negative like 0, damages its record alone,
+        // whose frame still reads whole.
+        if (!in.Int(key) || !in.Int(elementSize) || !in.Length(length) || !in.Length(tagLength) ||
             !in.Bytes(tagLength, tag) || !in.Bytes(length, data)) {
             return false;
         }
@@ -340,17 +343,26 @@ bool CProfile::ReadProfileFile(const std::vector<char>& bytes, ProfileImage& ima
     }
     memcpy(image.reserved, bytes.data() + 4, RESERVED_SIZE);
     // No play writes a key twice: the file is kept whether or not the copy
-    // left out mattered.
+    // left out mattered. The copies are compared as they were read, before
+    // anything below mends the first.
     image.damaged = !later.scalars.empty() || !later.vectors.empty();
-    if (LaterCopiesHeldMore(scalars, vectors, later, notes)) {
-        image.noticesDue |= kPartUnreadable;
-    }
+    const std::vector<differing_copy> differing = CopiesThatDiffer(scalars, vectors, later);
     // Before the types are mended: a damaged key 31 would take its default,
     // false, and a new island would be made over the saved one.
     SettleGameUnderWay(scalars, vectors, image.reserved, notes);
-    if (GiveUpOptionalRecords(scalars, vectors, notes)) {
+    const std::vector<int> givenUp = GiveUpOptionalRecords(scalars, vectors, notes);
+    if (!givenUp.empty()) {
         image.damaged = true;
         image.noticesDue |= kRecordsGivenUp;
+    }
+    for (const differing_copy& copy : differing) {
+        // Records given up have a notice of their own that says all there
+        // is to say of them: one damage, one word to the player.
+        if (copy.vector && std::find(givenUp.begin(), givenUp.end(), copy.key) != givenUp.end()) {
+            continue;
+        }
+        notes.push_back(copy.note);
+        image.noticesDue |= kCopiesDiffer;
     }
     RepairTypes(scalars, vectors, notes);
     // A file that lacks a key with a default (the settings among them) would

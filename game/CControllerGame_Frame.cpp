@@ -44,12 +44,14 @@ constexpr int kOwnPopUpDepth = 27000000;
 constexpr int kSlowMachineQuestion = 12357, kFirstGameNotice = 12350, kEndTutorialQuestion = 12214;
 constexpr int kEraserTip = 15004, kPaintingTip = 15005;
 constexpr int kPlacementRefusedNotice = 12307, kDeathWhileAwayNotice = 12353;
-// What loading left out of the game that goes on, each told once.
+// What loading left out of the game that goes on, each told once. Copies of
+// a key that differ are told over the main menu instead, before play can
+// lead anywhere: the first copy may say no game is under way.
 struct save_notice {
     CProfile::SaveNotice notice;
     int stringId;
 };
-constexpr save_notice kSaveNotices[] = {{CProfile::kRecordsGivenUp, 12128}, {CProfile::kPartUnreadable, 12129}};
+constexpr save_notice kSaveNotices[] = {{CProfile::kRecordsGivenUp, 12128}};
 constexpr int kStep76Frames = 3000;
 constexpr int kDialogGivesUpFrames = 3600, kFoodPileTourFrames = 120;
 // Dialogs that close themselves, done, after two minutes open.

@@ -480,7 +480,7 @@ void CControllerIslandSelect::Pump()
             CObject::UnloadAll();
             profile->KeepLostGame();
             // The lost game's notice says all there is to say about it.
-            profile->NoticeShown(CProfile::kPartUnreadable);
+            profile->NoticeShown(CProfile::kCopiesDiffer);
             profile->NoticeShown(CProfile::kRecordsGivenUp);
             gameLost = true;
             lostGameNoticePending = true;

@@ -30,6 +30,7 @@ constexpr int kLastFrameZ = 899999000;
 constexpr int kFadeMs = 500;
 constexpr int kGameUnderWayProperty = 31;
 constexpr int kNewGameQuestion = 12100;
+constexpr int kCopiesDifferNotice = 12129;
 constexpr int kProfileLeftOffNotice = 12130, kProfilesLeftOffNotice = 12131, kProfileLostNotice = 12132;
 constexpr int kNameText = 20;
 
@@ -164,30 +165,37 @@ void CControllerMain::Pump()
     if (sBrinemark && !sBrinemark->Fading() && !sBrinemark->Hidden()) {
         sBrinemark->Hide();
     }
-    TellWhatLoadingLeftOff();
-}
-
-void CControllerMain::TellWhatLoadingLeftOff()
-{
-    // The last button settles a second after the cross-fade has ended.
+    // Once the last button has settled, a second after the cross-fade.
     for (CDropper* dropper : droppers) {
         if (!dropper->IsDone()) {
             return;
         }
     }
+    TellWhatLoadingLeftOff();
+}
+
+bool CControllerMain::TellWhatLoadingLeftOff()
+{
+    CProfile* profile = CProfile::current;
     feedback_data request{};
-    if (const int leftOff = CProfile::current->TakeProfilesLeftOff()) {
+    if (const int leftOff = profile->TakeProfilesLeftOff()) {
         request.id = leftOff == 1 ? kProfileLeftOffNotice : kProfilesLeftOffNotice;
         request.number = leftOff;
-    } else if (CProfile::current->TakeProfileLost()) {
+    } else if (profile->TakeProfileLost()) {
         request.id = kProfileLostNotice;
-        request.insert[0] = CProfile::current->GetActiveProfileName();
+        request.insert[0] = profile->GetActiveProfileName();
+    } else if (profile->NoticeDue(CProfile::kCopiesDiffer)) {
+        // Shown now, saved as shown when the notice comes back: a game cut
+        // off before then tells it again.
+        profile->NoticeShown(CProfile::kCopiesDiffer);
+        request.id = kCopiesDifferNotice;
     } else {
-        return;
+        return false;
     }
     PrepareChild(false);
     notice = new CControllerPopUp(request, true, -1);
     PassFocus(notice);
+    return true;
 }
 
 void CControllerMain::InputKey(bool, int) {}
@@ -229,6 +237,12 @@ void CControllerMain::OpenIntroStory()
 
 void CControllerMain::GUICallback(int id, int)
 {
+    // A button pressed before the menu has settled hears first what loading
+    // left off: play could otherwise make a new island over a game the
+    // player was never told of.
+    if (TellWhatLoadingLeftOff()) {
+        return;
+    }
     switch (id) {
     case kPlay:
         PrepareChild(true);

@@ -2,8 +2,9 @@
 // the program ends. Its seven buttons slide in from the right; it opens the
 // intro story or the island chooser to play, the new-game question and the
 // other meta screens, and writes the profile files whenever one comes back.
-// Profiles that a list of players made again could not read, and a profile
-// none of whose files read, are told of in a notice over it.
+// Profiles that a list of players made again could not read, a profile none
+// of whose files read, and a key of the profile saved in copies that differ
+// are told of in a notice over it, before any of its buttons leads on.
 #pragma once
 
 #include "CController.h"
@@ -66,9 +67,10 @@ private:
     // unloaded (a full-screen child) or parked (an overlay child).
     void PrepareChild(bool fullScreen);
     void OpenIntroStory();
-    // Once the menu stands whole: tells of profiles the rebuilt list of
-    // players had to leave off, or of the active profile started again as
-    // a new one because none of its files read, once.
-    void TellWhatLoadingLeftOff();
+    // Tells, once each, of profiles the rebuilt list of players had to leave
+    // off, of the active profile started again as a new one because none of
+    // its files read, and of a key whose saved copies differ; false when
+    // there was nothing to tell.
+    bool TellWhatLoadingLeftOff();
     void MusicStep();
 };

@@ -1,4 +1,5 @@
 // The real game binary, started as a player would start it, headless.
+#include "EnvironmentValue.h"
 #include "TempFolder.h"
 #include "TestBytes.h"
 
@@ -190,4 +191,18 @@ TEST_F(PalmoraBinary, MakesTheUserDataFolderItIsToldToUseOrEndsWhenItCannot)
     EXPECT_EQ(WEXITSTATUS(run.status), 1) << run.output;
     EXPECT_NE(run.output.find("ERROR!  Cannot save profile: " + impossible + "PROFILE1v8.DAT"), std::string::npos)
         << run.output;
+
+    // A folder too long for the game's paths cannot take a save either, and
+    // the data home is not used in its place.
+    const std::string tooLong = folder.File(std::string(1022 - folder.Path().size(), 'x'));
+    EnvironmentValue home("HOME", folder.File("home").c_str());
+    EnvironmentValue dataHome("XDG_DATA_HOME", folder.File("xdg").c_str());
+    setenv("PALMORA_USER_DATA", tooLong.c_str(), 1);
+    const GameRun longRun = RunGameUntilClosed(binary);
+    ASSERT_TRUE(WIFEXITED(longRun.status)) << longRun.output;
+    EXPECT_EQ(WEXITSTATUS(longRun.status), 1) << longRun.output;
+    EXPECT_NE(longRun.output.find("ERROR!  Cannot save profile: " + tooLong + "/"), std::string::npos)
+        << longRun.output;
+    EXPECT_FALSE(Exists(folder.File("xdg")));
+    EXPECT_FALSE(Exists(folder.File("home")));
 }

@@ -184,62 +184,101 @@ TEST_F(CProfileDamage, IslandRecordsOfTheWrongTypeLoseOnlyTheGame)
 }
 
 // The first record wins, and no play writes a key twice: the file is kept
-// every time, and the player is told when the record left out held what
-// the kept one lacks.
-TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndTheFileAndTellsWhenTheLaterHeldMore)
+// every time, and the player is told whenever a copy left out differs from
+// the one kept, since it may be the one that held the game. Graves given up
+// are told of by their own notice alone.
+TEST_F(CProfileDamage, AKeyStoredMoreThanOnceKeepsItsFirstRecordAndTheFileAndTellsWhenTheCopiesDiffer)
 {
     const std::string band(632, 'p');
     const std::string in = " in " + UserFile("PROFILE1v8.DAT");
+    const std::string kFalse(1, '\0');
+    const auto withFlags = [&](std::vector<std::string> flags) {
+        std::vector<std::string> scalars = Without(GameScalars(7), 31);
+        scalars.insert(scalars.end(), flags.begin(), flags.end());
+        return scalars;
+    };
+    const auto withGraves = [](std::vector<std::string> graves) {
+        std::vector<std::string> vectors = Without(GameVectors(), 30);
+        vectors.insert(vectors.end(), graves.begin(), graves.end());
+        return vectors;
+    };
     struct Case {
         const char* what;
         std::vector<std::string> scalars, vectors;
         bool told;
+        bool gravesGivenUp;
         std::string logged;
         std::function<void(CProfile&)> check;
     };
     const Case cases[] = {
-        {"a counter twice, both readable", {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(2))}, {},
-         false, "Profile key 60 was stored twice; the later record was left out",
+        {"a counter twice, the same both times", {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(1))},
+         {}, false, false, "Profile key 60 was stored twice; the later record was left out",
+         [](CProfile& p) { EXPECT_EQ(p.GetValue<int>(60), 1); }},
+        {"a counter twice, the later copy another number",
+         {ScalarRecord(60, "i", Int32(1)), ScalarRecord(60, "i", Int32(2))}, {}, true, false,
+         "Profile key 60 was stored more than once and its copies differ: the first, 1 as \"i\", was kept and a "
+         "later one, 2 as \"i\", left out",
          [](CProfile& p) { EXPECT_EQ(p.GetValue<int>(60), 1); }},
         {"the band twice, the full copy first", {},
-         {VectorRecord(4, 632, "11person_data", band), VectorRecord(4, 632, "11person_data", "")}, false,
-         "Profile vector key 4 was stored twice; the later record was left out",
+         {VectorRecord(4, 632, "11person_data", band), VectorRecord(4, 632, "11person_data", "")}, true, false,
+         "Profile vector key 4 was stored more than once and its copies differ: the first, 1 record, was kept and "
+         "a later one, 0 records, left out",
          [](CProfile& p) { EXPECT_EQ(p.GetVectorValue<stand_in_person_data>(4).size(), 1u); }},
         {"the band twice, the empty copy first", {},
-         {VectorRecord(4, 632, "11person_data", ""), VectorRecord(4, 632, "11person_data", band)}, true,
-         "Profile vector key 4 was stored twice, its first record empty and its later one holding 1 records; "
-         "part of the save could not be read",
+         {VectorRecord(4, 632, "11person_data", ""), VectorRecord(4, 632, "11person_data", band)}, true, false,
+         "Profile vector key 4 was stored more than once and its copies differ: the first, 0 records, was kept and "
+         "a later one, 1 record, left out",
          [](CProfile& p) { EXPECT_TRUE(p.GetVectorValue<stand_in_person_data>(4).empty()); }},
         {"a setting twice, the first unreadable",
          {ScalarRecord(22, "i", Int32(2)), ScalarRecord(22, "f", FloatBytes(2.0f))},
          {},
          true,
-         "Profile key 22 was stored twice, its first record unreadable (2 as \"i\") and its later one 2 as \"f\"; "
-         "part of the save could not be read",
+         false,
+         "Profile key 22 was stored more than once and its copies differ: the first, 2 as \"i\", was kept and a "
+         "later one, 2 as \"f\", left out",
          [](CProfile& p) { EXPECT_EQ(p.GetValue<float>(22), 1.0f) << "the first record, mended"; }},
+        {"the game flag three times, false first, beside a saved seed and band",
+         withFlags({ScalarRecord(31, "b", kFalse), ScalarRecord(31, "b", kTrue), ScalarRecord(31, "b", kTrue)}),
+         GameVectors(), true, false,
+         "Profile key 31 was stored more than once and its copies differ: the first, 0 as \"b\", was kept and a "
+         "later one, 1 as \"b\", left out",
+         [](CProfile& p) { EXPECT_FALSE(p.GetValue<bool>(31)) << "no game under way, as the first copy says"; }},
+        {"the game flag three times, the last copy alone differing",
+         withFlags({ScalarRecord(31, "b", kTrue), ScalarRecord(31, "b", kTrue), ScalarRecord(31, "b", kFalse)}),
+         GameVectors(), true, false,
+         "Profile key 31 was stored more than once and its copies differ: the first, 1 as \"b\", was kept and a "
+         "later one, 0 as \"b\", left out",
+         [](CProfile& p) { EXPECT_TRUE(p.GetValue<bool>(31)); }},
+        {"the graves twice in a game under way, the first unreadable", GameScalars(7),
+         withGraves({VectorRecord(30, 144, "9fake_data", std::string(144, 'g')),
+                     VectorRecord(30, 144, "14tombstone_data", std::string(144, 'g'))}),
+         false, true, "Saved graves could not be read and were given up: 1",
+         [](CProfile& p) { EXPECT_TRUE(p.SavedGameComplete()); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (int n = 1; n <= 2; n++) {
-            RemoveUserFile("PROFILE1v8.DAT.BAD" + std::to_string(n));
+        for (const char* suffix : {".BAKS", ".BAKL", ".BAD1", ".BAD2"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
         }
-        RemoveUserFile("PROFILE1v8.DAT.BAKS");
         const std::string file = ProfileFile(c.scalars, c.vectors);
         WriteUserFile("PROFILE1v8.DAT", file);
         std::remove("LOG.TXT");
         CProfile* profile = Open();
         c.check(*profile);
         EXPECT_TRUE(Logged(c.logged + in)) << Log();
+        if (!c.told) {
+            EXPECT_FALSE(Logged("copies differ")) << Log();
+        }
         EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file);
-        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.told);
-        EXPECT_FALSE(profile->NoticeDue(CProfile::kRecordsGivenUp));
-        // The notice waits in the file until the game screen has shown it;
-        // the file saved holds each key once and is not kept again.
+        EXPECT_EQ(profile->NoticeDue(CProfile::kCopiesDiffer), c.told);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.gravesGivenUp);
+        // The notice waits in the file until the main menu has shown it; the
+        // file saved holds each key once and is not kept again.
         profile = Reopen();
-        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.told);
-        profile->NoticeShown(CProfile::kPartUnreadable);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kCopiesDiffer), c.told);
+        profile->NoticeShown(CProfile::kCopiesDiffer);
         profile = Reopen();
-        EXPECT_FALSE(profile->NoticeDue(CProfile::kPartUnreadable));
+        EXPECT_FALSE(profile->NoticeDue(CProfile::kCopiesDiffer));
         EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD2"));
         delete profile;
     }
@@ -248,7 +287,9 @@ TEST_F(CProfileDamage, AKeyStoredTwiceKeepsItsFirstRecordAndTheFileAndTellsWhenT
 // The flag that a game is under way, damaged while the game it names is
 // saved, says yes: a new island made over the saved one would lose it.
 // A false flag stays false, unless a first game's screen saved the island
-// and was cut off before it could close and set the flag.
+// and was cut off before it could close and set the flag; when that game's
+// seed or band is gone, it is a game that cannot be made again, for the
+// chooser to tell of, and not a new island's leftovers.
 TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOrItsFirstVisitWasCutOff)
 {
     const auto with = [](int key, const std::string& record) {
@@ -259,30 +300,33 @@ TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOr
     std::string marked = Identity("Ana", false);
     marked[9] = 1;
     const std::vector<std::string> noFlag = Without(GameScalars(7), 31);
+    const std::vector<std::string> flagFalse = with(31, ScalarRecord(31, "b", std::string(1, '\0')));
+    const std::string saved = "; with the island's seed and band saved, the game counts as under way";
+    const std::string lost = "A first game's screen saved its island and never closed, but its seed or band is "
+                             "missing; the game counts as under way and cannot be made again";
     struct Case {
         const char* what;
         std::vector<std::string> scalars;
         bool band;
         std::string reserved;
         bool underWay;
+        bool complete;
         std::string logged;  // empty: no line about key 31
     };
     const Case cases[] = {
-        {"the flag missing", noFlag, true, Identity("Ana", false), true, "Profile key 31 was missing"},
+        {"the flag missing", noFlag, true, Identity("Ana", false), true, true, "Profile key 31 was missing" + saved},
         {"the flag under another type", with(31, ScalarRecord(31, "i", Int32(5))), true, Identity("Ana", false), true,
-         "Profile key 31 held 5 as \"i\""},
-        {"the flag missing, the band too", noFlag, false, Identity("Ana", false), false, ""},
+         true, "Profile key 31 held 5 as \"i\"" + saved},
+        {"the flag missing, the band too", noFlag, false, Identity("Ana", false), false, true, ""},
         {"the flag missing, the seed under another type", Without(with(1, ScalarRecord(1, "i", Int32(7))), 31), true,
-         Identity("Ana", false), false, ""},
-        {"the flag false, as a new game's reset leaves it", with(31, ScalarRecord(31, "b", std::string(1, '\0'))),
-         true, Identity("Ana", false), false, ""},
-        {"the flag false in a file of another make", with(31, ScalarRecord(31, "b", std::string(1, '\0'))), true,
-         std::string(512, '\0'), false, ""},
-        {"the flag false, the first game's island saved by its screen",
-         with(31, ScalarRecord(31, "b", std::string(1, '\0'))), true, marked, true,
-         "Profile key 31 held false, but a first game's screen saved its island and never closed"},
-        {"the flag false, the first game's mark but no band", with(31, ScalarRecord(31, "b", std::string(1, '\0'))),
-         false, marked, false, ""},
+         Identity("Ana", false), false, true, ""},
+        {"the flag false, as a new game's reset leaves it", flagFalse, true, Identity("Ana", false), false, true, ""},
+        {"the flag false in a file of another make", flagFalse, true, std::string(512, '\0'), false, true, ""},
+        {"the flag false, the first game's island saved by its screen", flagFalse, true, marked, true, true,
+         "Profile key 31 held false, but a first game's screen saved its island and never closed" + saved},
+        {"the flag false, the first game's mark but no band", flagFalse, false, marked, true, false, lost},
+        {"the flag false, the first game's mark but no seed", Without(flagFalse, 1), true, marked, true, false, lost},
+        {"the flag missing, the first game's mark but no band", noFlag, false, marked, true, false, lost},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -290,19 +334,25 @@ TEST_F(CProfileDamage, AGameWithItsSeedAndBandSavedIsUnderWayWhenItsFlagIsLostOr
         if (!c.band) {
             vectors.erase(vectors.begin());
         }
-        WriteUserFile("PROFILE1v8.DAT", ProfileFile(c.scalars, vectors, c.reserved));
-        RemoveUserFile("PROFILE1v8.DAT.BAKS");
+        const std::string file = ProfileFile(c.scalars, vectors, c.reserved);
+        WriteUserFile("PROFILE1v8.DAT", file);
+        for (const char* suffix : {".BAKS", ".BAKL", ".BAD1"}) {
+            RemoveUserFile(std::string("PROFILE1v8.DAT") + suffix);
+        }
         std::remove("LOG.TXT");
         CProfile* profile = Open();
         EXPECT_EQ(profile->GetValue<bool>(31), c.underWay);
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
         EXPECT_EQ(profile->GetValue<int>(52), 5) << "the rest of the file loads";
-        if (c.underWay) {
-            EXPECT_TRUE(profile->SavedGameComplete());
-            EXPECT_TRUE(Logged(c.logged + "; with the island's seed and band saved, the game counts as under way in " +
-                               UserFile("PROFILE1v8.DAT")))
-                << Log();
-        } else {
+        if (c.logged.empty()) {
             EXPECT_FALSE(Logged("Profile key 31")) << Log();
+        } else {
+            EXPECT_TRUE(Logged(c.logged + " in " + UserFile("PROFILE1v8.DAT"))) << Log();
+        }
+        if (c.complete) {
+            EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD1"));
+        } else {
+            EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file) << "the lost game is kept";
         }
         // The flag is saved as it now stands, and the mark has done its work.
         profile = Reopen();
@@ -366,6 +416,57 @@ TEST_F(CProfileDamage, RecordsPlayCanEmptyAreGivenUpAloneAndTheRestOfTheIslandSt
         } else {
             EXPECT_FALSE(Logged("were given up")) << Log();
         }
+        delete profile;
+    }
+}
+
+// A negative element size is the damage of its record alone, as one of 0
+// is: the record's frame still reads whole, so the file itself loads rather
+// than a backup or a new profile. Records play can empty go with their
+// notice; the band lost costs the game, for the chooser to tell of.
+TEST_F(CProfileDamage, ARecordOfANegativeElementSizeCostsOnlyItsOwnKey)
+{
+    struct Case {
+        int key;
+        int size;
+        bool complete;
+        std::string logged;
+    };
+    const Case cases[] = {
+        {8, -1, true, "Saved flower markers could not be read and were given up: 2"},
+        {9, -28, true, "Saved flowers could not be read and were given up: 2"},
+        {19, std::numeric_limits<int>::min(), true, "Saved saplings could not be read and were given up: 2"},
+        {30, -144, true, "Saved graves could not be read and were given up: 2"},
+        {4, -632, false,
+         "Profile vector key 4 held 1264 bytes of \"11person_data\" records of -632 bytes each; they were left out"},
+    };
+    // An older copy from before the game: loaded in place of the file, it
+    // would let a new island replace the game.
+    std::vector<std::string> before = Without(GameScalars(9), 31);
+    before.push_back(ScalarRecord(31, "b", std::string(1, '\0')));
+    const std::string backup = ProfileFile(before, GameVectors());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        std::vector<std::string> vectors = GameVectors();
+        for (std::string& record : vectors) {
+            if (Int32At(record, 0) == c.key) {
+                const std::string tag = record.substr(16, static_cast<size_t>(Int32At(record, 12)));
+                record = VectorRecord(c.key, c.size, tag, std::string(2 * static_cast<size_t>(Int32At(record, 4)), 'r'));
+            }
+        }
+        const std::string file = ProfileFile(GameScalars(7), vectors);
+        WriteUserFile("PROFILE1v8.DAT", file);
+        WriteUserFile("PROFILE1v8.DAT.BAKS", backup);
+        RemoveUserFile("PROFILE1v8.DAT.BAKL");
+        RemoveUserFile("PROFILE1v8.DAT.BAD1");
+        std::remove("LOG.TXT");
+        CProfile* profile = Open();
+        EXPECT_EQ(profile->GetValue<unsigned int>(1), 7u) << "the file itself loads";
+        EXPECT_TRUE(profile->GetValue<bool>(31));
+        EXPECT_EQ(profile->SavedGameComplete(), c.complete);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.complete);
+        EXPECT_TRUE(Logged(c.logged + " in " + UserFile("PROFILE1v8.DAT"))) << Log();
+        EXPECT_EQ(ReadUserFile("PROFILE1v8.DAT.BAD1"), file);
         delete profile;
     }
 }
@@ -605,7 +706,7 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
     struct Case {
         const char* file;
         bool complete;
-        bool partUnreadable, recordsGivenUp;
+        bool copiesDiffer, recordsGivenUp;
     };
     const Case cases[] = {
         {"band-hut-marker-sapling-grave.DAT", true, false, false},
@@ -619,6 +720,11 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         // Records that read, a few of them out of range: the island's
         // loaders give those up when the game is played.
         {"markers-flowers-saplings-graves-out-of-range.DAT", true, false, false},
+        {"markers-flowers-saplings-graves-of-negative-sizes.DAT", true, false, true},
+        {"band-of-a-negative-size.DAT", false, false, false},
+        {"first-game-mark-without-its-band.DAT", false, false, false},
+        // One damage, one notice: the graves' own.
+        {"graves-stored-twice-first-unreadable.DAT", true, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -632,9 +738,9 @@ TEST_F(CProfileDamage, TheFuzzCorpusDamagedGamesLoadAsGamesUnderWay)
         CProfile* profile = Open();
         EXPECT_TRUE(profile->GetValue<bool>(31));
         EXPECT_EQ(profile->SavedGameComplete(), c.complete);
-        EXPECT_EQ(profile->NoticeDue(CProfile::kPartUnreadable), c.partUnreadable);
+        EXPECT_EQ(profile->NoticeDue(CProfile::kCopiesDiffer), c.copiesDiffer);
         EXPECT_EQ(profile->NoticeDue(CProfile::kRecordsGivenUp), c.recordsGivenUp);
-        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), c.partUnreadable || c.recordsGivenUp || !c.complete ||
+        EXPECT_EQ(Exists("PROFILE1v8.DAT.BAD1"), c.copiesDiffer || c.recordsGivenUp || !c.complete ||
                                                      std::string(c.file).find("twice") != std::string::npos);
         delete profile;
     }

@@ -1,9 +1,11 @@
 #include "CProfileTestFixture.h"
 
 #include "ChildProcess.h"
+#include "EnvironmentValue.h"
 #include "ScratchMount.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
+#include "Utilities.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -304,5 +306,71 @@ TEST_F(CProfileFiles, AFolderThatCannotTakeASaveEndsTheStartAndAFullDiskKeepsThe
         for (const char* temporary : {"PROFILE1v8.DAT.TMP", "PROFILE1v8.DAT.BAKL.TMP", "PALMORAv8.DAT.BAKL.TMP"}) {
             EXPECT_FALSE(Exists(temporary)) << temporary;
         }
+    }
+}
+
+// An override that, with its closing "/", does not fit the path buffer names
+// no folder a file can be made in: the start ends as for any override that
+// cannot take a save, and the data home is neither read nor written in its
+// place (a profile read there would leave a ".BAKL" copy behind).
+TEST_F(CProfileFiles, AnOverrideTooLongForThePathBufferEndsTheStartAndLeavesTheDataHomeAlone)
+{
+    const std::string home = "xdg/Brinemark/Palmora Data/";
+    std::filesystem::create_directories(folder.File(home));
+    folder.Write(home + "PROFILE1v8.DAT", ProfileFile({ScalarRecord(60, "i", Int32(3))}, {}));
+    folder.Write(home + "PALMORAv8.DAT", HeaderFile(0, {{0, "Ana"}}));
+    const auto homeFiles = [this] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.File("xdg"))) {
+            files[entry.path().string()] = entry.is_regular_file() ? ReadBytes(entry.path().string()) : "";
+        }
+        return files;
+    };
+    const auto before = homeFiles();
+    // Levels of 200 characters: the longest folder that fits can be made.
+    const auto overrideOf = [this](size_t length, bool closingSlash) {
+        std::string path = folder.File("o");
+        while (path.size() < length) {
+            path += path.size() % 201 == 0 ? '/' : 'o';
+        }
+        path.back() = closingSlash ? '/' : 'o';
+        return path;
+    };
+    struct Case {
+        size_t length;
+        bool closingSlash;
+        bool fits;
+    };
+    const Case cases[] = {{PATH_BUFFER_SIZE - 2, false, true},
+                          {PATH_BUFFER_SIZE - 1, false, false},
+                          {PATH_BUFFER_SIZE - 1, true, true},
+                          {PATH_BUFFER_SIZE, true, false}};
+    for (const Case& c : cases) {
+        const std::string path = overrideOf(c.length, c.closingSlash);
+        const std::string folderPath = c.closingSlash ? path : path + "/";
+        SCOPED_TRACE(std::to_string(path.size()) + (c.closingSlash ? " with its closing slash" : ""));
+        ASSERT_EQ(path.size(), c.length);
+        std::remove("LOG.TXT");
+        const ChildResult result = RunInChild([&] {
+            EnvironmentValue xdg("XDG_DATA_HOME", folder.File("xdg").c_str());
+            EnvironmentValue override("PALMORA_USER_DATA", path.c_str());
+            delete Open();
+        });
+        const std::string message = "Cannot save profile: " + folderPath;
+        if (c.fits) {
+            EXPECT_EQ(result.exitCode, 0) << result.output;
+            EXPECT_TRUE(std::filesystem::exists(folderPath + "PROFILE1v8.DAT"));
+            EXPECT_TRUE(std::filesystem::exists(folderPath + "PALMORAv8.DAT"));
+        } else {
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_NE(result.output.find("ERROR!  " + message), std::string::npos) << result.output;
+            EXPECT_NE(folder.Read("LOG.TXT").find(message), std::string::npos);
+        }
+        const auto after = homeFiles();
+        std::string names;
+        for (const auto& file : after) {
+            names += file.first.substr(folder.Path().size()) + "\n";
+        }
+        EXPECT_TRUE(after == before) << names;
     }
 }

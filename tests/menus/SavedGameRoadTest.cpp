@@ -25,7 +25,8 @@ namespace {
 
 constexpr int kButtonX = 680, kPlayY = 195, kNewGameY = 258;
 constexpr int kNewGameQuestion = 12100;
-constexpr int kRecordsGivenUpNotice = 12128, kPartUnreadableNotice = 12129, kProfileLostNotice = 12132;
+constexpr int kLostGameNotice = 12120, kRecordsGivenUpNotice = 12128, kCopiesDifferNotice = 12129;
+constexpr int kProfileLostNotice = 12132;
 constexpr int kAutosaveFrames = 3600;
 
 class SavedGameRoadTest : public ScreenRoadTest {
@@ -161,25 +162,38 @@ TEST_F(SavedGameRoadTest, AFirstGameKilledAfterItsAutosaveIsContinuedByPlayAndNe
 
 // Saves damaged outside the game in what a game keeps beside its island, as
 // the whole-game fuzz target starts from them: the play button continues
-// the game, the player is told once what was lost, and the damaged file is
-// kept.
+// the game, the player is told once what was lost (over the menu when a
+// key's copies differ, in the game when records were given up; never twice
+// for one damage), and the damaged file is kept.
 TEST_F(SavedGameRoadTest, ADamagedGameFlagBandCopyOrGravesStillLetsPlayContinueTheGame)
 {
     struct Damage {
         const char* file;
-        int notice;  // 0: none
+        int menuNotice, gameNotice;  // 0: none
         std::function<void()> check;
     };
+    const auto noGravesNorMarkers = [] {
+        EXPECT_EQ(CPerson::people.size(), 7u);
+        EXPECT_TRUE(CTombstone::tombstones.empty());
+        EXPECT_TRUE(CFlowerIndicator::flowerData.empty());
+        EXPECT_TRUE(CTreeIndicator::treeData.empty());
+    };
     const Damage damages[] = {
-        {"game-flag-under-another-type.DAT", 0, [] { EXPECT_EQ(CPerson::people.size(), 7u); }},
-        {"graves-of-an-unknown-type.DAT", kRecordsGivenUpNotice,
+        {"game-flag-under-another-type.DAT", 0, 0, [] { EXPECT_EQ(CPerson::people.size(), 7u); }},
+        {"graves-of-an-unknown-type.DAT", 0, kRecordsGivenUpNotice,
          [] {
              EXPECT_EQ(CPerson::people.size(), 7u);
              EXPECT_TRUE(CTombstone::tombstones.empty());
          }},
-        {"band-stored-twice.DAT", kPartUnreadableNotice,
+        {"graves-stored-twice-first-unreadable.DAT", 0, kRecordsGivenUpNotice,
+         [] {
+             EXPECT_EQ(CPerson::people.size(), 7u);
+             EXPECT_TRUE(CTombstone::tombstones.empty()) << "the first copy is the one kept";
+         }},
+        {"markers-flowers-saplings-graves-of-negative-sizes.DAT", 0, kRecordsGivenUpNotice, noGravesNorMarkers},
+        {"band-stored-twice.DAT", kCopiesDifferNotice, 0,
          [] { EXPECT_TRUE(CPerson::people.empty()) << "the first record is the one kept"; }},
-        {"markers-flowers-saplings-graves-out-of-range.DAT", kRecordsGivenUpNotice,
+        {"markers-flowers-saplings-graves-out-of-range.DAT", 0, kRecordsGivenUpNotice,
          [this] {
              EXPECT_EQ(CPerson::people.size(), 7u);
              EXPECT_EQ(CTombstone::tombstones.size(), 1u);
@@ -211,30 +225,118 @@ TEST_F(SavedGameRoadTest, ADamagedGameFlagBandCopyOrGravesStillLetsPlayContinueT
         // Back the moment it was left: time away is another subject.
         CProfile::current->SetValue<long>(33, GetCurrentTime());
         CProfile::current->SetValue<bool>(67, false);
+        ASSERT_TRUE(CProfile::current->HasValue(1)) << "the file itself loads";
         const unsigned int seed = CProfile::current->GetValue<unsigned int>(1);
 
         OpenMenu();
+        if (d.menuNotice) {
+            ASSERT_EQ(CController::focus, CControllerMain::notice);
+            EXPECT_EQ(CControllerMain::notice->request.id, d.menuNotice);
+            CControllerMain::notice->GUICallback(0, 0);
+            Turn(60);
+        }
+        ASSERT_EQ(CController::focus, menu);
         ASSERT_NE(Play(), nullptr) << "a game under way goes on";
         EXPECT_EQ(CControllerGame::island->GetCurrentSeed(), seed);
-        if (d.notice) {
+        if (d.gameNotice) {
             ASSERT_NE(CControllerGame::popUp, nullptr);
-            EXPECT_EQ(CControllerGame::popUp->request.id, d.notice);
+            EXPECT_EQ(CControllerGame::popUp->request.id, d.gameNotice);
             CControllerGame::popUp->GUICallback(0, 0);
             Turn(5);
         }
         EXPECT_EQ(CControllerGame::popUp, nullptr);
         EXPECT_EQ(CController::focus, CControllerGame::game);
         d.check();
-        EXPECT_EQ(Kept("PROFILE1v8.DAT.BAD1"), d.notice != 0);
+        EXPECT_EQ(Kept("PROFILE1v8.DAT.BAD1"), d.menuNotice != 0 || d.gameNotice != 0);
         Leave();
 
         // The next visit goes on without a word.
         Turn(60);
+        ASSERT_EQ(CController::focus, menu);
         ASSERT_NE(Play(), nullptr);
         EXPECT_EQ(CControllerGame::popUp, nullptr);
         Leave();
         CloseMenu();
         EXPECT_FALSE(Kept("PROFILE1v8.DAT.BAD2"));
+    }
+}
+
+// A key stored more than once whose copies differ is told of over the menu,
+// once, before the play button can lead anywhere: here the first copy of the
+// game flag says no game is under way, so play tells a new game's story and
+// the chooser would make a new island over the one saved.
+TEST_F(SavedGameRoadTest, CopiesOfAKeyThatDifferAreToldOverTheMenuBeforePlayCanLeadToANewIsland)
+{
+    const auto start = [this] {
+        std::filesystem::copy_file(Corpus("game-flag-stored-three-times-false-first.DAT"),
+                                   UserFile("PROFILE1v8.DAT"), std::filesystem::copy_options::overwrite_existing);
+        CProfile::current->LoadHeader(0);
+    };
+    start();
+    EXPECT_FALSE(CProfile::current->GetValue<bool>(31));
+    EXPECT_TRUE(Logged("Profile key 31 was stored more than once and its copies differ: the first, 0 as \"b\", was "
+                       "kept and a later one, 1 as \"b\", left out in " + UserFile("PROFILE1v8.DAT")));
+    EXPECT_TRUE(Kept("PROFILE1v8.DAT.BAD1"));
+
+    // Play pressed as soon as the menu shows, before its buttons settle.
+    menu = root.Open<CControllerMain>();
+    Turn();
+    menu->GUICallback(CControllerMain::kPlay, 0);
+    ASSERT_EQ(CController::focus, CControllerMain::notice);
+    EXPECT_EQ(CControllerMain::notice->request.id, kCopiesDifferNotice);
+    EXPECT_EQ(CControllerMain::notice->cancelButton, nullptr) << "a notice, not a question";
+    EXPECT_EQ(CControllerMain::introStory, nullptr);
+    CControllerMain::notice->GUICallback(0, 0);
+    Turn(60);
+    EXPECT_EQ(CController::focus, menu) << "told once";
+
+    // Found again at a later start, it waits for the menu to settle.
+    start();
+    Turn(60);
+    ASSERT_EQ(CController::focus, CControllerMain::notice);
+    EXPECT_EQ(CControllerMain::notice->request.id, kCopiesDifferNotice);
+    for (const std::string& problem : LayoutProblems()) {
+        ADD_FAILURE() << problem;
+    }
+    SaveRedrawnScreen(ScreenshotPath("MainMenu-CopiesDiffer-dummy.png"));
+    CControllerMain::notice->GUICallback(0, 0);
+    Turn(60);
+    ASSERT_EQ(CController::focus, menu);
+    EXPECT_EQ(Play(), nullptr);
+    EXPECT_EQ(CController::focus, CControllerMain::introStory) << "no game is under way, as the first copy says";
+    EXPECT_FALSE(Kept("PROFILE1v8.DAT.BAD2")) << "the same damage is kept once";
+    menu->ShutDown(-1);
+    Turn(3);
+}
+
+// A band whose records claim a negative size, and a first game's mark left
+// beside no band: either way the game under way cannot be made again. The
+// play button leads to the chooser, which says so, with the game kept.
+TEST_F(SavedGameRoadTest, ABandOfANegativeSizeOrAFirstGameWithoutItsBandIsALostGameToldByTheChooser)
+{
+    for (const char* file : {"band-of-a-negative-size.DAT", "first-game-mark-without-its-band.DAT"}) {
+        SCOPED_TRACE(file);
+        std::filesystem::remove_all(folder.File("userdata"));
+        std::filesystem::create_directories(folder.File("userdata"));
+        std::filesystem::copy_file(Corpus(file), UserFile("PROFILE1v8.DAT"));
+        CProfile::current->LoadHeader(0);
+        EXPECT_TRUE(Logged("No saved copy of the profile holds a game that loads; the game stays until a new island "
+                           "replaces it: " + UserFile("PROFILE1v8.DAT")));
+        EXPECT_TRUE(ReadBytes(UserFile("PROFILE1v8.DAT.BAD1")) == ReadBytes(Corpus(file)));
+
+        OpenMenu();
+        ASSERT_EQ(CController::focus, menu) << "nothing to tell over the menu";
+        EXPECT_EQ(Play(), nullptr);
+        ASSERT_NE(TurnUntil<CControllerPopUp>(5), nullptr);
+        ASSERT_EQ(CController::focus, CControllerIslandSelect::popUp);
+        EXPECT_EQ(CControllerIslandSelect::popUp->request.id, kLostGameNotice);
+        CControllerIslandSelect::popUp->GUICallback(0, 0);
+        Turn();
+        EXPECT_FALSE(Kept("PROFILE1v8.DAT.BAD2")) << "the game is kept once";
+        CController::focus->ShutDown(0);
+        Turn(3);
+        ASSERT_EQ(CController::focus, menu);
+        CloseMenu();
     }
 }
 
