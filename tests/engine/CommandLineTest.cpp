@@ -23,6 +23,7 @@ TEST(ReadCommandLine, ActsOnlyOnOneArgumentFromOneToSeven)
         {{"2"}, false, true, false},
         {{"5"}, true, false, true},
         {{"6"}, false, true, false},  // no sound wins over the console set-up
+        {{"7"}, true, true, false},   // the top value still counts, as 8 does not
         {{"0x5"}, true, false, true},
         {{"010"}, false, false, false},  // octal 8
         {{"1", "1"}, false, false, false},

@@ -151,6 +151,35 @@ TEST_F(MapScreenTest, IconsShowForHeldMysteryTrophiesAndTheStatisticsReadTheBand
     Escape();
 }
 
+// Exactly one twin birth reads in the singular; none and two in the plural.
+TEST_F(MapScreenTest, TheTwinBirthsReadInTheSingularForExactlyOne)
+{
+    CControllerGame& game = OpenIsland();
+    for (int births : {0, 1, 2}) {
+        SCOPED_TRACE(testing::Message() << births << " twin births");
+        CProfile::current->SetValue<int>(53, births);
+        CControllerMap* map = OpenMap(game);
+        ASSERT_NE(map, nullptr);
+        const std::string inserts[5] = {std::to_string(births), std::to_string(CPerson::GetOldestPerson()),
+                                        std::to_string(CProfile::current->GetValue<int>(54)),
+                                        std::to_string(CControllerGame::Resources()->GetWood()),
+                                        std::to_string(CProfile::current->GetValue<int>(55))};
+        const rgb_picture shown = PictureOf(CSprite::draw->GetSurface(map->statistics[1]->GetFirstImage()));
+        for (int id : {28401, 28402}) {
+            int lines = 0;
+            const int made = CSprite::draw->LoadTextShadow(id, 200, 200, 1, lines, 41, 35, 28, inserts[0].c_str(),
+                                                           inserts[1].c_str(), inserts[2].c_str(),
+                                                           inserts[3].c_str(), inserts[4].c_str());
+            EXPECT_EQ(shown.CountDifferences(PictureOf(CSprite::draw->GetSurface(made))) == 0,
+                      id == (births == 1 ? 28401 : 28402))
+                << id;
+            CSprite::draw->RemoveImage(made);
+        }
+        Escape();
+        ASSERT_EQ(CControllerGame::mapGUI, nullptr);
+    }
+}
+
 // Every number of the statistics stands in its own place: each property and
 // each live count is set apart from the others, and each text is compared
 // with the text made from the numbers the band's story gives.

@@ -112,6 +112,27 @@ TEST_F(ProfileScreen, ANewPlayerIsNamedByTypingUpToTwelveLettersDigitsAndSpaces)
     EXPECT_EQ(Names(), (std::vector<std::string>{"PLAYER 1", "M1 ozzzzq"}));
 }
 
+// The first and last of the digits and of the letters type, shifted or not;
+// the keys either side of each range type nothing.
+TEST_F(ProfileScreen, ANameTakesDigitsZeroToNineAndLettersAToZButNothingBesideThem)
+{
+    Open();
+    ClickRename();
+    for (int i = 0; i < 8; i++) {
+        Tap(SDLK_BACKSPACE);
+    }
+    ASSERT_EQ(Active(), "");
+    for (int key : {'/', '0', '9', ':', '`', 'a', 'z', '{'}) {
+        Tap(key);
+    }
+    KeyEdge(SDLK_LSHIFT, true);
+    for (int key : {'`', 'a', 'z', '{', '9'}) {
+        Tap(key);
+    }
+    KeyEdge(SDLK_LSHIFT, false);
+    EXPECT_EQ(Active(), "09azAZ9");
+}
+
 TEST_F(ProfileScreen, SevenProfilesScrollInAFiveRowWindowAndADoubleClickPlays)
 {
     for (int i = 2; i <= 7; i++) {

@@ -179,6 +179,58 @@ TEST_F(SettingsPage, SlidersActWhenLetGoExceptMusicWhichFollowsTheDragAndKnobsKe
     EXPECT_FLOAT_EQ(CController::GetMouseMultiplier(), 0.15f);
 }
 
+// A press moves the knob of the track it lands on, counted from x 368 to
+// x 550 and, row by row, y 168 to 183, 208 to 222 and 271 to 283 (the speed's
+// once the mouse is relative); one pixel past any of them moves nothing.
+// Every knob rests where a moved one could not end up, and no press but the
+// last leaves a knob under the pointer, which the next press would grab.
+TEST_F(SettingsPage, APressMovesAKnobOnlyInsideItsTracksRowsAndEnds)
+{
+    Open();
+    ClickBox(359, 297);
+    ASSERT_FALSE(CController::GetMouseAbsolute());
+    constexpr int kNone = -1;
+    const struct {
+        int x, y;
+        float rest;
+        int moved, knob;
+    } presses[] = {
+        {367, 175, 1.0f, kNone, 0},
+        {551, 175, 0.0f, kNone, 0},
+        {550, 175, 0.0f, CControllerSettings::kSoundSlider, 506},
+        {540, 167, 0.0f, kNone, 0},
+        {540, 168, 0.0f, CControllerSettings::kSoundSlider, 506},
+        {540, 183, 0.0f, CControllerSettings::kSoundSlider, 506},
+        {540, 184, 0.0f, kNone, 0},
+        {540, 207, 0.0f, kNone, 0},
+        {540, 208, 0.0f, CControllerSettings::kMusicSlider, 506},
+        {540, 222, 0.0f, CControllerSettings::kMusicSlider, 506},
+        {540, 223, 0.0f, kNone, 0},
+        {540, 270, 0.0f, kNone, 0},
+        {540, 271, 0.0f, CControllerSettings::kMouseSlider, 506},
+        {540, 283, 0.0f, CControllerSettings::kMouseSlider, 506},
+        {540, 284, 0.0f, kNone, 0},
+        {368, 175, 1.0f, CControllerSettings::kSoundSlider, 364},
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(testing::Message() << "a press at " << press.x << ", " << press.y);
+        for (int slider = 0; slider < CControllerSettings::kSliders; slider++) {
+            page->SetSliderValue(slider, press.rest);
+        }
+        const int rest = page->KnobX(CControllerSettings::kSoundSlider);
+        CController::SetMouseMultiplier(1.0f);  // a press on the speed's track changed it
+        Point(press.x, press.y);
+        Turn();
+        Press(true);
+        Turn();
+        Press(false);
+        Turn();
+        for (int slider = 0; slider < CControllerSettings::kSliders; slider++) {
+            EXPECT_EQ(page->KnobX(slider), slider == press.moved ? press.knob : rest) << "slider " << slider;
+        }
+    }
+}
+
 TEST_F(SettingsPage, InAbsoluteModeTheSpeedKnobExplainsAndItsTrackIgnoresPresses)
 {
     Open();
