@@ -190,24 +190,30 @@ void PaintBevel(CPictureCanvas& canvas, paint_box box, float radius, float w, pa
                 });
 }
 
+// Dark edge, a bevelled wooden band of width `band`, a dark seam, then the
+// panel: the edge and the seam are each `edge` wide.
+void PaintFramedPanel(CPictureCanvas& canvas, paint_box box, float radius, float edge, float band, paint_colour panel,
+                      uint64_t seed, float dx, float dy)
+{
+    const float seam = edge + band, inside = 2 * edge + band;
+    canvas.RoundedBox(box.x, box.y, box.w, box.h, radius, kFrameDark);
+    PaintBevel(canvas, {box.x + edge, box.y + edge, box.w - 2 * edge, box.h - 2 * edge}, radius - edge, band,
+               kFrameLit, kFrameWood);
+    canvas.RoundedBox(box.x + seam, box.y + seam, box.w - 2 * seam, box.h - 2 * seam, std::max(0.0f, radius - seam),
+                      kFrameDark);
+    FillPanel(canvas, {box.x + inside, box.y + inside, box.w - 2 * inside, box.h - 2 * inside},
+              std::max(0.0f, radius - inside), panel, seed, dx, dy);
+}
+
 void PaintShape(CPictureCanvas& canvas, const board_shape& s, float dx, float dy, paint_colour panel, uint64_t seed)
 {
     const paint_box box{s.x - dx, s.y - dy, s.w, s.h};
     switch (s.look) {
     case Look::Board:
-        // Dark edge, a bevelled wooden band, a dark seam, then the panel.
-        canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
-        PaintBevel(canvas, {box.x + 2, box.y + 2, box.w - 4, box.h - 4}, s.radius - 2, 3, kFrameLit, kFrameWood);
-        canvas.RoundedBox(box.x + 5, box.y + 5, box.w - 10, box.h - 10, std::max(0.0f, s.radius - 5), kFrameDark);
-        FillPanel(canvas, {box.x + 7, box.y + 7, box.w - 14, box.h - 14}, std::max(0.0f, s.radius - 7), panel, seed, dx,
-                  dy);
+        PaintFramedPanel(canvas, box, s.radius, 2, 3, panel, seed, dx, dy);
         break;
     case Look::Slim:
-        canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
-        PaintBevel(canvas, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, s.radius - 1, 2, kFrameLit, kFrameWood);
-        canvas.RoundedBox(box.x + 3, box.y + 3, box.w - 6, box.h - 6, std::max(0.0f, s.radius - 3), kFrameDark);
-        FillPanel(canvas, {box.x + 4, box.y + 4, box.w - 8, box.h - 8}, std::max(0.0f, s.radius - 4), panel, seed, dx,
-                  dy);
+        PaintFramedPanel(canvas, box, s.radius, 1, 2, panel, seed, dx, dy);
         break;
     case Look::Well:
         canvas.RoundedBox(box.x, box.y, box.w, box.h, s.radius, kFrameDark);
