@@ -67,6 +67,52 @@ TEST_F(GameScreenTest, CatchesUpBeforeThePlayerGetsControlAndHoldsRequestsUntilS
     EXPECT_EQ(CController::focus, CControllerGame::popUp);
 }
 
+// 900 frames are played as frames; from exactly 900 on the bulk step runs on
+// what lies beyond them, and a crate washes up three seconds into the visit.
+TEST_F(GameScreenTest, ThirtySecondsAwayAreTheFirstToStartTheBulkStepAndTheEarlyCrate)
+{
+    const struct {
+        int secondsAway;
+        int catchUp;
+        bool bulk;
+        int simulated;  // frames added to the island's clock
+    } cases[] = {{29, 870, false, 0}, {30, 900, true, 0}, {31, 900, true, 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.secondsAway);
+        CProfile::current->SetValue<long>(33, GetCurrentTime() - c.secondsAway);
+        const int clock = CProfile::current->GetValue<int>(49);
+        CControllerGame& game = Open();
+        EXPECT_EQ(game.catchUpFrames, c.catchUp);
+        EXPECT_EQ(CProfile::current->GetValue<int>(49) - clock, c.simulated);
+        if (c.bulk) {
+            EXPECT_EQ(game.crateTimer, 90);
+        } else {
+            EXPECT_GE(game.crateTimer, 9000);
+            EXPECT_LE(game.crateTimer, 12600);
+        }
+        Frame();
+        EXPECT_EQ(game.frameCount, c.catchUp + 1) << "every catch-up frame played, then an ordinary one";
+        delete opener.screen;
+        opener.screen = nullptr;
+    }
+}
+
+TEST_F(GameScreenTest, TheFirstGamesNoticeOpensOnTheFrameAfter72000)
+{
+    CControllerGame& game = Open();
+    for (int i = 0; i < 3; i++) {
+        Frame();
+    }
+    game.frameCount = 71999;
+    Frame();
+    EXPECT_EQ(game.frameCount, 72000);
+    EXPECT_EQ(CControllerGame::popUp, nullptr) << "not yet on frame 72,000";
+    Frame();
+    ASSERT_NE(CControllerGame::popUp, nullptr);
+    EXPECT_EQ(CControllerGame::popUp->request.id, 12350);
+    EXPECT_TRUE(CProfile::current->GetValue<bool>(70));
+}
+
 TEST_F(GameScreenTest, ObjectsDoNotDrawWhileTheWorldIsFastForwarded)
 {
     FakeObject* object = new FakeObject();

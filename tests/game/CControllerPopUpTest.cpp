@@ -9,6 +9,9 @@
 #include "CTutorialDialog.h"
 #include "tests/islanders/IslanderRecords.h"
 
+#include <map>
+#include <string>
+
 namespace {
 
 feedback_data Request(int id, bool noticeOnly = false)
@@ -100,6 +103,22 @@ TEST(CControllerPopUp, TheLongTextsOfGravesDeathsAndMysteriesTakeTheLargeBox)
         large += listed;
     }
     EXPECT_EQ(large, 65);
+}
+
+TEST(CControllerPopUp, EachMysterysClosingTextIsReadWithItsOwnNarrationAndNoOtherTextIs)
+{
+    const std::map<int, std::string> narrations = {
+        {26007, "mystery1.dat"}, {26008, "mystery2.dat"}, {26106, "mystery3.dat"}, {26208, "mystery4.dat"},
+        {26303, "mystery5.dat"}, {26406, "mystery6.dat"}, {26503, "mystery7.dat"}, {26605, "mystery8.dat"}};
+    for (int id = 11000; id < 28000; id++) {
+        const char* file = CControllerPopUp::NarrationFor(id);
+        const auto listed = narrations.find(id);
+        if (listed == narrations.end()) {
+            EXPECT_EQ(file, nullptr) << id;
+        } else {
+            EXPECT_STREQ(file, listed->second.c_str()) << id;
+        }
+    }
 }
 
 TEST_F(GameScreenTest, TheDialogKeepsItsOwnCopyOfTheAskersTexts)

@@ -14,6 +14,7 @@
 #include "tests/game/StockFixture.h"
 
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -330,6 +331,35 @@ TEST_F(StockTest, TheStockComesBackFromTheProfileAsItWasSaved)
     EXPECT_EQ(stock->GetStardust(), 999);
     EXPECT_EQ(stock->GetMoondust(), 4);
     EXPECT_EQ(stock->GetZoneX(1), -1) << "work zones are not kept";
+}
+
+// A saved game's stock lies under fixed keys of the profile: each count is
+// read from its own key and written back to it, the vegetables by kind.
+TEST_F(StockTest, EachCountOfASavedStockHasItsOwnProfileKey)
+{
+    const struct {
+        int key;
+        int (*count)(CResources&);
+    } keys[] = {
+        {11, [](CResources& s) { return s.GetWood(); }},    {12, [](CResources& s) { return s.GetFood(0); }},
+        {16, [](CResources& s) { return s.GetFood(1); }},   {17, [](CResources& s) { return s.GetFood(2); }},
+        {18, [](CResources& s) { return s.GetFood(3); }},   {13, [](CResources& s) { return s.GetRock(); }},
+        {34, [](CResources& s) { return s.GetStardust(); }}, {35, [](CResources& s) { return s.GetMoondust(); }},
+    };
+    const int count = static_cast<int>(std::size(keys));
+    for (int i = 0; i < count; i++) {
+        CProfile::current->SetValue<int>(keys[i].key, 101 + 11 * i);
+    }
+    CResources* stock = Stock();
+    stock->LoadResources();
+    for (int i = 0; i < count; i++) {
+        EXPECT_EQ(keys[i].count(*stock), 101 + 11 * i) << "read from key " << keys[i].key;
+        CProfile::current->SetValue<int>(keys[i].key, 0);
+    }
+    stock->SaveResources();
+    for (int i = 0; i < count; i++) {
+        EXPECT_EQ(Property(keys[i].key), 101 + 11 * i) << "written to key " << keys[i].key;
+    }
 }
 
 TEST_F(StockTest, ADamagedProfileGivesNoNegativeHeapsAndNoDustAboveTheCap)

@@ -192,6 +192,18 @@ TEST(CSidebar, PicturesShrinkByPowersOfTwoAndABadSettingMeansNoShrink)
     }
 }
 
+// The panel shows a picture as large as it can within 150 pixels: a side of
+// exactly a power of two times the limit shrinks by that power, one pixel
+// more by the next.
+TEST(CSidebar, ALongerSideOfExactlyTwiceFourOrEightTimesTheLimitShrinksByThatFactor)
+{
+    const int sides[][2] = {{150, 1}, {151, 2}, {300, 2}, {301, 4}, {600, 4}, {601, 8}, {1200, 8}, {1201, 16}};
+    for (const auto& side : sides) {
+        EXPECT_EQ(CSidebar::ShrinkFactor(-1, side[0], 40), side[1]) << side[0] << " wide";
+        EXPECT_EQ(CSidebar::ShrinkFactor(-1, 40, side[0]), side[1]) << side[0] << " high";
+    }
+}
+
 TEST_F(GameScreenTest, APictureIsShrunkCentredAndRebuiltWhenItsImageChanges)
 {
     Open();

@@ -230,3 +230,23 @@ TEST_F(FlowerRoadTest, TheSprayLeftOnWhenTheIslandWasLeftIsOffOnTheNextVisit)
     PressAt(game, x, y);
     EXPECT_EQ(CFlowerIndicator::flowerIndicator.size(), before);
 }
+
+TEST_F(FlowerRoadTest, EachColourButtonPaintsMarkersOfItsOwnColour)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[5]);
+    CGuiFlowers& panel = *CControllerGame::flowers;
+    int x = 0, y = 0;
+    LookAtOpenLand(*CControllerGame::island, x, y);
+    CMysteriousObject::SetVar(4);  // the flower mystery solved: orange too
+    // White, yellow, pink, dark blue, light blue, purple and orange.
+    const int colours[7] = {0, 6, 4, 2, 1, 3, 5};
+    for (int button = WHITE; button <= ORANGE; button++) {
+        SCOPED_TRACE(button);
+        game.GUICallback(button, 0);
+        EXPECT_EQ(panel.chosen, button - WHITE);
+        const size_t before = CFlowerIndicator::flowerIndicator.size();
+        PressAt(game, x + 20 * (button - WHITE), y);
+        ASSERT_EQ(CFlowerIndicator::flowerIndicator.size(), before + 1);
+        EXPECT_EQ(CFlowerIndicator::flowerIndicator.back()->GetColour(), colours[button - WHITE]);
+    }
+}

@@ -1,7 +1,8 @@
 // Time away played in bulk on a real island with its band: the work that
 // fills the stock, sleep in a hut or idling without one, the stops that end
-// a run once per profile, the day away that the game screen plays on
-// opening, and a full band's day away pinned to its saved bytes.
+// a run once per profile, the births that keep an ageing band alive, the day
+// away that the game screen plays on opening, and a full band's day away
+// pinned to its saved bytes.
 #include "CHut.h"
 #include "CTree.h"
 #include "CTreeIndicator.h"
@@ -10,6 +11,7 @@
 #include "RoadFixture.h"
 #include "TestBytes.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -178,6 +180,68 @@ TEST_F(SimulateTest, AYoungDeathStopsTheRunButADeathOfOldAgeDoesNot)
     EXPECT_FALSE(CPerson::stoppedSimForDeath);
     EXPECT_FALSE(CProfile::current->GetValue<bool>(kDeathStop));
     EXPECT_EQ(StepsRun(age), 3);
+}
+
+TEST_F(SimulateTest, ADeathAt64WhileAwayIsAYoungDeathAndOneAt65IsNot)
+{
+    const struct {
+        int years;
+        bool stops;
+    } cases[] = {{64, true}, {65, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.years);
+        CPerson::stoppedSimForDeath = false;
+        CProfile::current->SetValue<bool>(kDeathStop, false);
+        CPerson* victim = LastAdult();
+        ASSERT_TRUE(victim && victim != CPerson::people[0]);
+        // Between birthdays, with the looks of the age: hunger is the cause.
+        victim->data.age = victim->data.actualAge = c.years * kYear + kYear / 2;
+        victim->lastYears = victim->stageAge = c.years;
+        victim->data.food = -10000;
+        const int age = CPerson::people[0]->data.age;
+        CPerson::Simulate(3 * kStep);
+        EXPECT_EQ(CPerson::stoppedSimForDeath, c.stops);
+        EXPECT_EQ(CProfile::current->GetValue<bool>(kDeathStop), c.stops);
+        EXPECT_EQ(StepsRun(age), c.stops ? 1 : 3);
+    }
+}
+
+// Births against dying out: a boy once the youngest man is past 44, a girl
+// once the youngest woman is past 39, each from a man of 18 to 50 and a
+// woman of 18 to 45.
+TEST_F(SimulateTest, TimeAwayBringsABoyPast44AndAGirlPast39WhileAWomanOf45MayStillBear)
+{
+    (new CHut(island->GetStartX() + 400, island->GetStartY(), 0))->FinishNow();
+    const struct {
+        const char* what;
+        int manYears, womanYears;
+        int boys, girls;
+    } cases[] = {
+        {"a man of 45 and a woman of 40", 45, 40, 1, 1},
+        {"a man of 44 and a woman of 39 may wait", 44, 39, 0, 0},
+        {"a woman of 45 still bears a boy and a girl", 45, 45, 1, 1},
+        {"a woman of 46 bears no more", 45, 46, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Every man and every woman of the band at the one age.
+        for (CPerson* person : CPerson::people) {
+            const int years = person->isMale ? c.manYears : c.womanYears;
+            person->data.age = person->data.actualAge = years * kYear;
+            person->lastYears = person->stageAge = years;
+        }
+        const std::vector<CPerson*> band = CPerson::people;
+        CPerson::Simulate(kStep);
+        int boys = 0, girls = 0;
+        for (CPerson* person : std::vector<CPerson*>(CPerson::people)) {
+            if (std::find(band.begin(), band.end(), person) == band.end()) {
+                (person->isMale ? boys : girls)++;
+                delete person;
+            }
+        }
+        EXPECT_EQ(boys, c.boys);
+        EXPECT_EQ(girls, c.girls);
+    }
 }
 
 // A whole day of a fed band of fifty, saved: every random draw of the run
