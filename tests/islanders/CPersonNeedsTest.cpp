@@ -146,6 +146,24 @@ TEST_F(NeedsTest, TheLooksChangeAt3And14YearsAndALoadedIslanderChangesOnceOnItsF
     EXPECT_EQ(loaded->portraitImage, 7) << "the changes of the years it skipped never come";
 }
 
+// The walk slows by one step on the sixty-fifth birthday itself: neither a
+// tick before it nor a year late.
+TEST_F(NeedsTest, TheSixtyFifthBirthdaySlowsTheWalkOnItsOwnFrame)
+{
+    CPerson* elder = Grown(64, 0, 4);
+    elder->physicalStrength = 80;
+    elder->AdjustSpeed(false);
+    const int before = elder->speedLevel;
+    ASSERT_GT(before, 1);
+    elder->data.age = 65 * kYear - 2;
+    elder->Pump(0, 0, 1);
+    EXPECT_EQ(elder->stageAge, 64) << "a tick short of 65";
+    EXPECT_EQ(elder->speedLevel, before);
+    elder->Pump(0, 0, 1);
+    EXPECT_EQ(elder->stageAge, 65);
+    EXPECT_EQ(elder->speedLevel, before - 1);
+}
+
 TEST_F(NeedsTest, AStarvingAdultDiesOutOfSightAndLeavesItsGrave)
 {
     profile.SetValue<int>(54, 4);
