@@ -108,6 +108,7 @@ TEST(PackManifest, NamesTheFileLineAndReasonOfABadLine)
         {"image tree.gif 4 4", "does not end in .png, .jpg or .tga"},
         {"image a{3..1}.png 4 4", "runs backwards"},
         {"image ../escape.png 4 4", "starting with '.'"},
+        {"image .hidden.png 4 4", "starting with '.'"},
         {"image sub/tree.png 4 4", "cannot be part of a resource name"},
         {"file loading.dat 4 4 tga", "TYPE must be jpg or png"},
         {"sound click.ogg 10", "HZ must be"},
