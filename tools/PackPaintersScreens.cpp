@@ -97,7 +97,7 @@ paint_box ButtonFace(const std::string& name, paint_box area)
 }
 
 // The side panel centres the chosen object's picture on (709, 219), between
-// the name plate (down to y 167) and what stands below: a building's
+// the name plate with the lines under it (down to y 167) and what stands below: a building's
 // Take down button from y 296, a crate's or barrel's text from y 241. The
 // object fills the room between them; the picture's rows beyond it stay
 // clear, so the plate and the text show through.
@@ -607,6 +607,14 @@ void PaintButton(CPictureCanvas& canvas, const picture_job& job, paint_box area)
         const float face = std::min(area.w - 10, area.h - 8) * 0.8f;
         PaintSymbol(canvas, job.label,
                     {area.x + 3 + (area.w - 8 - face) / 2, area.y + 3 + (area.h - 8 - face) / 2, face, face});
+    }
+    // The stardust and moondust counts stand low at the buttons' right,
+    // where the round corner would leave them over whatever the island
+    // shows: a dark tag at that corner keeps every digit on the button.
+    if (job.name.rfind("sidebar_button_star", 0) == 0 || job.name.rfind("sidebar_button_moon", 0) == 0) {
+        const paint_box tag{area.x + 26, area.y + 52, area.w - 26, area.h - 52};
+        canvas.RoundedBox(tag.x, tag.y, tag.w, tag.h, 2, rim);
+        canvas.RoundedBox(tag.x + 1, tag.y + 1, tag.w - 2, tag.h - 2, 1, Shade(tone, 0.6f));
     }
 }
 

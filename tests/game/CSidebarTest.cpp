@@ -240,6 +240,64 @@ TEST_F(GameScreenTest, CountsAreRedrawnOnlyWhenTheStockChanges)
     EXPECT_EQ(panel->textImagesBuilt, built + 2);
 }
 
+// The dust counts stand low at their buttons' corners, over the island: every
+// pixel of a three-digit count, shadow included, must lie on its button's
+// picture or it is lost against sand or white flowers behind it.
+TEST_F(GameScreenTest, EachDustCountStandsWhollyOnItsButton)
+{
+    Open();
+    CSidebar* panel = CControllerGame::sidebar;
+    CControllerGame::Resources()->AddStardust(888);
+    CControllerGame::Resources()->AddMoondust(888);
+    // Dropped in and settled: at rest on the frame before as well.
+    bool resting = false;
+    ASSERT_GE(PumpUntil(panel, [&] {
+                  const bool wasResting = resting;
+                  resting = panel->stardustButton->y == -9 && panel->moondustButton->y == -8;
+                  return wasResting && resting;
+              }),
+              0);
+    CDraw* draw = CSprite::draw;
+    const struct {
+        const char* picture;
+        CGuiButton* button;
+        CSprite* count;
+    } dust[2] = {{"sidebar_button_star_base.png", panel->stardustButton, panel->countTexts[3]},
+                 {"sidebar_button_moon_base.png", panel->moondustButton, panel->countTexts[4]}};
+    for (const auto& d : dust) {
+        SCOPED_TRACE(d.picture);
+        const int button = draw->LoadImage(d.picture, false, true);
+        const int text = d.count->GetFirstImage();
+        const int dx = d.count->GetX() - d.button->x, dy = d.count->GetY() - d.button->y;
+        SDL_Surface* face = draw->GetSurface(button);
+        SDL_Surface* digits = draw->GetSurface(text);
+        draw->LockImage(button);
+        draw->LockImage(text);
+        int shown = 0, off = 0;
+        for (int y = 0; y < digits->h; y++) {
+            for (int x = 0; x < digits->w; x++) {
+                Uint8 r, g, b, a;
+                SDL_GetRGBA(draw->getpixel(text, x, y), digits->format, &r, &g, &b, &a);
+                if (a == 0) {
+                    continue;
+                }
+                shown++;
+                const int bx = x + dx, by = y + dy;
+                Uint8 under = 0;
+                if (bx >= 0 && by >= 0 && bx < face->w && by < face->h) {
+                    SDL_GetRGBA(draw->getpixel(button, bx, by), face->format, &r, &g, &b, &under);
+                }
+                off += under != 255;
+            }
+        }
+        draw->UnlockImage(text);
+        draw->UnlockImage(button);
+        draw->RemoveImage(button);
+        EXPECT_GT(shown, 0);
+        EXPECT_EQ(off, 0) << "of " << shown << " pixels of the count";
+    }
+}
+
 // Five counts, each different, each on its own plate: the food plate shows
 // the four food kinds together.
 TEST_F(GameScreenTest, EachPlateShowsItsOwnCountAndTheFoodPlateAllFoodTogether)
