@@ -85,7 +85,7 @@ void PlayAfresh(CSound* sound)
 void PlayOnce(CSound* sound)
 {
     if (sound && !sound->IsPlaying()) {
-        sound->Play(false, 0, 0.0f, false);
+        PlayAfresh(sound);
     }
 }
 

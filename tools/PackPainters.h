@@ -55,9 +55,9 @@ bool HasOwnLabel(const picture_job& job);
 
 // The screens' boards (PackPaintersBoards.cpp): the deep panel tone of a
 // screen's pieces, a framed board (its frame slim on low plates), a box sunk
-// into a panel, a band round a title, and plain panel. PaintBoardPiece draws a piece of a screen that sets
-// its board in several pieces as its part of that board; false, drawing
-// nothing, for any other picture.
+// into a panel, a band round a title, and plain panel. PaintBoardPiece draws
+// a piece of a screen that sets its board in several pieces as its part of
+// that board; false, drawing nothing, for any other picture.
 paint_colour BoardPanelTone(const std::string& name);
 // The wood of the plate under the island chooser's name at a screen pixel,
 // and the dark rim round it: the plate is drawn over two pictures.

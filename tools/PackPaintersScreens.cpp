@@ -97,10 +97,10 @@ paint_box ButtonFace(const std::string& name, paint_box area)
 }
 
 // The side panel centres the chosen object's picture on (709, 219), between
-// the name plate with the lines under it (down to y 167) and what stands below: a building's
-// Take down button from y 296, a crate's or barrel's text from y 241. The
-// object fills the room between them; the picture's rows beyond it stay
-// clear, so the plate and the text show through.
+// the name plate with the lines under it (down to y 167) and what stands
+// below: a building's Take down button from y 296, a crate's or barrel's
+// text from y 241. The object fills the room between them; the picture's
+// rows beyond it stay clear, so the plate and the text show through.
 void PaintSidePanelPicture(CPictureCanvas& canvas, const picture_job& job, paint_box area)
 {
     const float top = 219 - area.h / 2;

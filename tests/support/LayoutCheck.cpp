@@ -896,6 +896,21 @@ void CheckPictures(const std::vector<shown_sprite>& shown, const std::vector<con
     }
 }
 
+// The frontmost picture painted at (x, y) below depth z (or at z as well,
+// for one drawn before what shares its depth), the later drawn of equal
+// depths; texts, the window-wide pictures and the pointer hold nothing.
+const shown_sprite* PictureUnder(const std::vector<shown_sprite>& shown, int x, int y, int z, bool orAtZ)
+{
+    const shown_sprite* holder = nullptr;
+    for (const shown_sprite& s : shown) {
+        if (!s.text && (s.z < z || (orAtZ && s.z == z)) && !WholeWindow(s) && !PointerSprite(s.sprite) &&
+            OpaqueAt(s, x, y) && (!holder || s.z >= holder->z)) {
+            holder = &s;
+        }
+    }
+    return holder;
+}
+
 // Text set on a picture drawn above the board that holds it (a large
 // picture under a description) runs into that picture where the picture's
 // painted pixels lie under its ink.
@@ -908,14 +923,7 @@ void CheckTextOverPictures(const shown_sprite& text, const std::vector<shown_spr
         return;
     }
     for (const PF_Rect& line : text.lines) {
-        const int cx = line.x + line.w / 2, cy = line.y + line.h / 2;
-        const shown_sprite* holder = nullptr;
-        for (const shown_sprite& s : shown) {
-            if (!s.text && s.z < text.z && !WholeWindow(s) && !PointerSprite(s.sprite) && OpaqueAt(s, cx, cy) &&
-                (!holder || s.z >= holder->z)) {
-                holder = &s;
-            }
-        }
+        const shown_sprite* holder = PictureUnder(shown, line.x + line.w / 2, line.y + line.h / 2, text.z, false);
         if (!holder) {
             continue;
         }
@@ -955,15 +963,8 @@ void CheckButtonsAcrossPlates(const std::vector<shown_sprite>& shown, const std:
     std::vector<std::pair<const shown_sprite*, const shown_sprite*>> plates;  // plate, a text it holds
     for (const shown_sprite* text : texts) {
         const PF_Rect& line = text->lines.front();
-        const int cx = line.x + line.w / 2, cy = line.y + line.h / 2;
-        const shown_sprite* holder = nullptr;
-        for (const shown_sprite& s : shown) {
-            // A plate may share its text's depth, drawn first.
-            if (!s.text && s.z <= text->z && !WholeWindow(s) && !PointerSprite(s.sprite) && OpaqueAt(s, cx, cy) &&
-                (!holder || s.z >= holder->z)) {
-                holder = &s;
-            }
-        }
+        // A plate may share its text's depth, drawn first.
+        const shown_sprite* holder = PictureUnder(shown, line.x + line.w / 2, line.y + line.h / 2, text->z, true);
         const bool known = std::any_of(plates.begin(), plates.end(), [&](const auto& p) { return p.first == holder; });
         if (holder && !known) {
             plates.emplace_back(holder, text);
@@ -985,11 +986,8 @@ void CheckButtonsAcrossPlates(const std::vector<shown_sprite>& shown, const std:
             if (plate->z >= face->z || !Crosses(f, p) || Inside(f, p)) {
                 continue;
             }
-            const int cx = f.x + f.w / 2, cy = f.y + f.h / 2;
-            const bool laidOnBoard = std::any_of(shown.begin(), shown.end(), [&](const shown_sprite& s) {
-                return !s.text && s.z < plate->z && !WholeWindow(s) && !PointerSprite(s.sprite) && OpaqueAt(s, cx, cy);
-            });
-            if (!laidOnBoard) {
+            // Laid on a board: some picture below the plate shows at the face's middle.
+            if (!PictureUnder(shown, f.x + f.w / 2, f.y + f.h / 2, plate->z, false)) {
                 continue;
             }
             int over = 0;
