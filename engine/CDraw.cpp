@@ -21,10 +21,12 @@ namespace {
 
 const char* const kImageArchive = RESOURCE_FOLDER "resource.dat";
 
+// The printed message is the same wherever the game runs; the line before it
+// in the log names the archive.
 [[noreturn]] void ArchiveFailure()
 {
-    const std::string detail = std::string(" ") + kImageArchive;
-    errorMessage("Cannot load resource file!", detail.c_str(), true, true);
+    logMessage("Cannot load resource file: ", kImageArchive);
+    errorMessage("Cannot load resource file!", true, true);
     abort();
 }
 
