@@ -16,15 +16,18 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
 const char* const kImageArchive = RESOURCE_FOLDER "resource.dat";
 
+// The printed message is the same wherever the game runs; the line before it
+// in the log names the archive.
 [[noreturn]] void ArchiveFailure()
 {
-    const std::string detail = std::string(" ") + kImageArchive;
-    errorMessage("Cannot load resource file!", detail.c_str(), true, true);
+    logMessage("Cannot load resource file: ", kImageArchive);
+    errorMessage("Cannot load resource file!", true, true);
     abort();
 }
 
@@ -45,7 +48,9 @@ CDraw::CDraw() : CDraw(NoLoadingScreen{})
     ShowLoadingScreen();
 }
 
-CDraw::CDraw(NoLoadingScreen)
+CDraw::CDraw(NoLoadingScreen) : CDraw(NoLoadingScreen{}, SetMode) {}
+
+CDraw::CDraw(NoLoadingScreen, ModeSetter setMode)
     : skipFrames(0),
       loadingTotal(23997),
       frameCount(0),
@@ -70,13 +75,16 @@ CDraw::CDraw(NoLoadingScreen)
       loadingBarShown(0),
       frameLock(33),
       loadingCount(0),
+      modeSetter(std::move(setMode)),
       loadingScreenShown(false)
 {
     // The program draws its own pointer.
     SDL_ShowCursor(SDL_DISABLE);
-    bool fullscreen = false;
-    screen = OpenVideoMode(Config_GetFullscreen(), false, SetMode, fullscreen);
-    Config_SetFullscreen(fullscreen);
+    // A full screen this start cannot have (a remote desktop, a busy driver)
+    // gives a window for this run only: the flag, which the profile saves,
+    // keeps asking for full screen on the next start.
+    bool shownFullscreen = false;
+    screen = OpenVideoMode(Config_GetFullscreen(), false, modeSetter, shownFullscreen);
     SDL_SetClipRect(screen, nullptr);
 }
 

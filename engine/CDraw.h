@@ -50,13 +50,18 @@ struct mapCmp {
 class CDraw {
 public:
     // Hides the system cursor, sets the 800x600 mode (full screen as the
-    // full-screen flag asks) and shows the loading screen, which reads the
-    // hint from CProfile::current.
+    // full-screen flag asks, a window when full screen cannot be set) and
+    // shows the loading screen, which reads the hint from CProfile::current.
+    // The flag keeps the player's choice whichever mode took.
     CDraw();
     // The same without the loading screen, for a context that shows it later
     // or never (a test runs it after turning the frame lock off).
     struct NoLoadingScreen {};
     explicit CDraw(NoLoadingScreen);
+    // The same with the modes set through setMode instead of SDL's own call
+    // (a test stands in a display that refuses a mode).
+    using ModeSetter = std::function<SDL_Surface*(bool fullscreen)>;
+    CDraw(NoLoadingScreen, ModeSetter setMode);
     // Frees every image and reports on standard output the ones never released.
     ~CDraw();
     CDraw(const CDraw&) = delete;
@@ -96,8 +101,9 @@ public:
     void UnlockImage(SDL_Surface* surface);
 
     // --- Video mode and presentation ---
-    // Switches between window and full screen, keeping the picture. A mode that
-    // cannot be set leaves the previous one in place.
+    // Turns the full-screen flag over and sets the mode it now asks for,
+    // keeping the picture. When that mode cannot be set the other one stays
+    // on screen, and the flag keeps the player's new choice all the same.
     void ToggleFullscreen();
     // Presents one frame after waiting out the frame lock: the renderer's dirty
     // rectangles only, or the whole screen when dirtyOnly is false or a shake
@@ -138,7 +144,6 @@ public:
     // Sets the mode through setMode (true: full screen); when that fails and
     // fallback differs, tries fallback. Reports in fullscreen which one took.
     // Fatal when neither can be set.
-    using ModeSetter = std::function<SDL_Surface*(bool fullscreen)>;
     static SDL_Surface* OpenVideoMode(bool wanted, bool fallback, const ModeSetter& setMode,
                                       bool& fullscreen);
     // Returns once lock ms have passed since lastFrame: sleeps while more than
@@ -293,6 +298,7 @@ private:
     int loadingBarShown;
     int frameLock;
     int loadingCount;
+    ModeSetter modeSetter;
     // The loading screen is up: long loads pause now and then for its music.
     bool loadingScreenShown;
 };

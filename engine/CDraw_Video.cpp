@@ -66,9 +66,11 @@ void CDraw::ToggleFullscreen()
         SDL_BlitSurface(screen, nullptr, copy, nullptr);
     }
 
+    // The flag is the player's choice; when the display refuses the mode it
+    // asks for, the other one is shown without changing the choice.
+    Config_SetFullscreen(!previous);
     bool fullscreen = previous;
-    screen = OpenVideoMode(!previous, previous, SetMode, fullscreen);
-    Config_SetFullscreen(fullscreen);
+    screen = OpenVideoMode(!previous, previous, modeSetter, fullscreen);
     SDL_SetClipRect(screen, nullptr);
 
     if (copy) {

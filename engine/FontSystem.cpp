@@ -9,6 +9,8 @@
 #include <cassert>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 std::map<int, string_data> strings;
@@ -24,6 +26,19 @@ char tempString[kFieldLength + 1];
 char emptyString[1];
 
 enum class LineKind { None, FontSettings, String };
+
+// The font system's fatal failures print their own lines, without the
+// "ERROR!" prefix, and end the program. The log gets lines of its own, which
+// may name the file that failed where the printed text does not.
+[[noreturn]] void FontSystemFailure(const std::string& printed, const std::vector<std::string>& logged)
+{
+    fputs(printed.c_str(), stdout);
+    fflush(stdout);
+    for (const std::string& line : logged) {
+        logMessage(line.c_str());
+    }
+    exit(1);
+}
 
 const unsigned short kByteOrderMark = 0xFEFF;
 const unsigned short kCR = 13;
@@ -183,8 +198,8 @@ void FontSystem_LoadStrings(const char* path)
 {
     FILE* file = fopen(path, "rb");
     if (!file) {
-        errorMessage("FONTSYSTEM: Cannot load string data file.", (std::string(" ") + path).c_str(), true, true);
-        return;
+        FontSystemFailure("FONTSYSTEM: Cannot load string data file.",
+                          {std::string("FONTSYSTEM: Cannot load string data file. ") + path});
     }
     std::vector<unsigned char> bytes;
     unsigned char chunk[65536];
@@ -195,7 +210,8 @@ void FontSystem_LoadStrings(const char* path)
     fclose(file);
     const int badLine = FontSystem_ParseStrings(bytes.data(), bytes.size(), strings);
     if (badLine != 0) {
-        errorMessage("FONTSYSTEM: Unable to parse line number ", TempSprintf("%i", badLine), true, true);
+        const std::string line = TempSprintf("FONTSYSTEM: Unable to parse line number %i", badLine);
+        FontSystemFailure(line + "\n", {line + " of " + path});
     }
 }
 
@@ -203,7 +219,8 @@ void FontSystem_Load(const char* resourceFolder, const char* tablePath)
 {
     FontSystem_RenderItalicsYellow(false);
     if (TTF_Init() == -1) {
-        errorMessage("FONTSYSTEM: SDL_ttf initialization error: ", TTF_GetError(), true, true);
+        const std::string line = std::string("FONTSYSTEM: SDL_ttf initialization error: ") + TTF_GetError();
+        FontSystemFailure(line + "\n", {line});
     }
     fontDirectory = resourceFolder;
     FontSystem_LoadStrings(tablePath);
@@ -476,14 +493,14 @@ SDL_Surface* FontSystem_RenderStringUnicode(int w, int h, int alignment, int spa
     char* fontBytes = GetBufferFromResource(RESOURCE_FOLDER "resource3.dat", font, &fontSize);
     TTF_Font* ttf = TTF_OpenFontRW(SDL_RWFromMem(fontBytes, fontSize), 1, size);
     if (!ttf) {
-        errorMessage(TempSprintf("FONTSYSTEM: Attempted to load font file '%s%s'", fontDirectory.c_str(), font),
-                     false, true);
-        // Fonts live in an archive, so the path above names no file of its
-        // own; this line says where the bytes really came from.
-        errorMessage(TempSprintf("FONTSYSTEM: The font is the entry '%s' of the archive '%s'", font,
-                                 RESOURCE_FOLDER "resource3.dat"),
-                     false, true);
-        errorMessage("FONTSYSTEM: SDL_ttf font loading error: ", TTF_GetError(), true, true);
+        const std::string attempted =
+            std::string("FONTSYSTEM: Attempted to load font file '") + fontDirectory + font + "'";
+        const std::string error = std::string("FONTSYSTEM: SDL_ttf font loading error: ") + TTF_GetError();
+        // Fonts live in an archive, so the printed path names no file of its
+        // own; the log also says where the bytes really came from.
+        const std::string entry = std::string("FONTSYSTEM: The font is the entry '") + font +
+                                  "' of the archive '" RESOURCE_FOLDER "resource3.dat'";
+        FontSystemFailure(attempted + "\n" + error + "\n", {attempted, entry, error});
     }
     const SDL_Color colour = {r, g, b, 0};
 

@@ -42,9 +42,12 @@ void UnloadLoadingText(CDraw* draw)
     }
 }
 
+// The printed message is the same wherever the game runs; the line before it
+// in the log names the archive.
 [[noreturn]] void ArchiveUnreadable()
 {
-    errorMessage("Cannot load sound resource file!", " " RESOURCE_FOLDER "resource2.dat", true, true);
+    logMessage("Cannot load sound resource file: ", kSoundArchive);
+    errorMessage("Cannot load sound resource file!", true, true);
     abort();
 }
 

@@ -513,8 +513,9 @@ void CControllerSettings::GUICallback(int id, int)
         Profile().SetValue<bool>(kNarrationProperty, false);
         break;
     case kFullScreenBox:
-        // The screen keeps its old mode when the new one cannot be set: the
-        // box shows what holds.
+        // The box shows the player's choice, the one the profile keeps and the
+        // next start tries, also while this display shows a window because it
+        // refused full screen.
         draw->ToggleFullscreen();
         fullScreenBox->SetChecked(Config_GetFullscreen());
         break;

@@ -135,13 +135,23 @@ TEST_F(CDrawStore, EndsTheProgramOnMissingOrUndecodableImages)
 
 TEST_F(CDrawStore, EndsTheProgramOnAMissingOrDamagedArchive)
 {
-    ExpectFatal([&] { draw->Preload(); }, "Cannot load resource file!");
+    // The printed line is the bare message; the log names the archive.
+    const auto expectArchiveFatal = [&] {
+        std::filesystem::remove(folder.File("LOG.TXT"));
+        const ChildResult result = RunInChild([&] { draw->Preload(); });
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.output, "ERROR!  Cannot load resource file!\n");
+        EXPECT_THAT(folder.Read("LOG.TXT"),
+                    testing::ContainsRegex(" - Cannot load resource file: Palmora.app/Contents/Resources/resource.dat\r\n"
+                                           ".* - Cannot load resource file!\r\n$"));
+    };
+    expectArchiveFatal();
 
     WriteImageArchive({{"red.png", Solid(2, 2, kRed)}, {"blue.png", Solid(3, 1, kBlue)}});
     const std::string archive = folder.Read("Palmora.app/Contents/Resources/resource.dat");
     // The archive walker's every check is tried on the single-entry lookup.
     folder.Write("Palmora.app/Contents/Resources/resource.dat", archive.substr(0, archive.size() - 5));
-    ExpectFatal([&] { draw->Preload(); }, "Cannot load resource file!");
+    expectArchiveFatal();
 }
 
 TEST_F(CDrawStore, EndsTheProgramOnAnIdThatNamesNoImage)

@@ -376,16 +376,19 @@ TEST_F(FontSystemRender, MissingIdsAndBadFontsAreFatal)
     ChildResult missing = renderId(424242);
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_THAT(missing.output, HasSubstr("FONTSYSTEM: Missing string id 424242"));
-    // The printed path is no file of its own; the middle line names the
-    // archive entry the bytes came from.
+    // Two lines on standard output; the printed path is no file of its own,
+    // so the log also names the archive entry the bytes came from.
     ChildResult badFont = renderId(102);
     EXPECT_EQ(badFont.exitCode, 1);
-    EXPECT_THAT(badFont.output,
-                testing::ContainsRegex("FONTSYSTEM: Attempted to load font file "
-                                       "'Palmora.app/Contents/Resources/Junk.ttf'\n"
-                                       ".*FONTSYSTEM: The font is the entry 'Junk.ttf' of the archive "
-                                       "'Palmora.app/Contents/Resources/resource3.dat'\n"
-                                       ".*FONTSYSTEM: SDL_ttf font loading error: "));
+    EXPECT_THAT(badFont.output, testing::MatchesRegex("FONTSYSTEM: Attempted to load font file "
+                                                      "'Palmora.app/Contents/Resources/Junk.ttf'\n"
+                                                      "FONTSYSTEM: SDL_ttf font loading error: [^\n]+\n"));
+    EXPECT_THAT(folder.Read("LOG.TXT"),
+                testing::ContainsRegex(" - FONTSYSTEM: Attempted to load font file "
+                                       "'Palmora.app/Contents/Resources/Junk.ttf'\r\n"
+                                       ".* - FONTSYSTEM: The font is the entry 'Junk.ttf' of the archive "
+                                       "'Palmora.app/Contents/Resources/resource3.dat'\r\n"
+                                       ".* - FONTSYSTEM: SDL_ttf font loading error: "));
     ChildResult noFile = RunInChild([&] {
         int n = 0;
         FontSystem_RenderStringASCII(10, 10, 0, 0, "Gone.ttf", 12, 0, 0, 0, "x", n, nullptr, nullptr, nullptr,

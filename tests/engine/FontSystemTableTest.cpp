@@ -5,6 +5,8 @@
 #include "TestBytes.h"
 #include "Utilities.h"
 
+#include <SDL_ttf.h>
+#include <dlfcn.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,6 +14,26 @@
 #include <string>
 #include <tuple>
 #include <vector>
+
+namespace {
+
+bool refuseTtf = false;
+
+}  // namespace
+
+// Stands in for SDL_ttf's start so that a test can make it fail, which the
+// library itself does only when memory runs out; otherwise it hands over to
+// the library's own.
+extern "C" int TTF_Init(void)
+{
+    if (refuseTtf) {
+        SDL_SetError("FreeType would not start");
+        return -1;
+    }
+    using Start = int (*)();
+    static const Start start = reinterpret_cast<Start>(dlsym(RTLD_NEXT, "TTF_Init"));
+    return start();
+}
 
 namespace {
 
@@ -114,17 +136,31 @@ TEST(FontSystemStrings, CutsOverlongFieldsAndIgnoresAnOddLastByte)
     EXPECT_EQ(Text(table[2]), u"ab");
 }
 
+// Each failure prints its own text alone, without the "ERROR!" prefix of
+// other fatal errors; the log names the file that was read.
 TEST(FontSystemStrings, LoadingFailuresAreFatal)
 {
     TempFolder folder;
     folder.Write("strings.dat", Utf16Bytes(u"#ok\n!f|1\n\n@3|x\n #bad"));
     ChildResult bad = RunInChild([] { FontSystem_Load(RESOURCE_FOLDER, "strings.dat"); });
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_THAT(bad.output, HasSubstr("FONTSYSTEM: Unable to parse line number 4\n"));
+    EXPECT_EQ(bad.output, "FONTSYSTEM: Unable to parse line number 4\n");
 
     ChildResult missing = RunInChild([] { FontSystem_LoadStrings("nowhere.dat"); });
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_THAT(missing.output, HasSubstr("FONTSYSTEM: Cannot load string data file. nowhere.dat"));
+    EXPECT_EQ(missing.output, "FONTSYSTEM: Cannot load string data file.");
+
+    ChildResult noTtf = RunInChild([] {
+        refuseTtf = true;
+        FontSystem_Load(RESOURCE_FOLDER, "strings.dat");
+    });
+    EXPECT_EQ(noTtf.exitCode, 1);
+    EXPECT_EQ(noTtf.output, "FONTSYSTEM: SDL_ttf initialization error: FreeType would not start\n");
+
+    const std::string log = folder.Read("LOG.TXT");
+    EXPECT_THAT(log, HasSubstr(" - FONTSYSTEM: Unable to parse line number 4 of strings.dat\r\n"));
+    EXPECT_THAT(log, HasSubstr(" - FONTSYSTEM: Cannot load string data file. nowhere.dat\r\n"));
+    EXPECT_THAT(log, HasSubstr(" - FONTSYSTEM: SDL_ttf initialization error: FreeType would not start\r\n"));
 }
 
 TEST(FontSystemStrings, LookupsCutTextsToEightBits)

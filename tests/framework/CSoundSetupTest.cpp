@@ -243,8 +243,9 @@ TEST(CSoundSetUp, TheSoundArchiveMustBeThereAndWhole)
         std::string bytes;
         const char* message;
     } cases[] = {
-        {"missing", false, "", "ERROR!  Cannot load sound resource file!"},
-        {"offset past the end", true, badOffset, "ERROR!  Cannot load sound resource file!"},
+        // The printed line is the bare message; the log names the archive.
+        {"missing", false, "", "ERROR!  Cannot load sound resource file!\n"},
+        {"offset past the end", true, badOffset, "ERROR!  Cannot load sound resource file!\n"},
         {"an entry that is no sound", true, ArchiveBytes({{"c.wav", "not a sound at all"}}),
          "ERROR!  Sound library error: Unsupported sound format. c.wav"},
     };
@@ -261,6 +262,8 @@ TEST(CSoundSetUp, TheSoundArchiveMustBeThereAndWhole)
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_NE(result.output.find(c.message), std::string::npos) << result.output;
     }
+    EXPECT_NE(folder.Read("LOG.TXT").find(" - Cannot load sound resource file: " + archive + "\r\n"),
+              std::string::npos);
 }
 
 TEST(CSoundSetUp, ANameArchivedTwiceKeepsItsFirstSound)
