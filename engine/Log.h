@@ -1,5 +1,6 @@
-// The log file and error reporting. Every failure of the program goes through
-// errorMessage; a fatal one ends the process with exit code 1 after logging.
+// The log file and error reporting. Failures go through errorMessage, except
+// the font system's, which print their own lines; a fatal one ends the
+// process with exit code 1 after logging.
 #pragma once
 
 // The log lives in the working directory and is reopened for every line, so it
