@@ -443,7 +443,8 @@ CFarm* CFarm::FindWorkCoords(int& atX, int& atY, int& dir, bool underMouse)
     }
     coordinate point{};
     do {
-        point = {RangedRandom(0, 199), RangedRandom(0, 199)};
+        point.x = RangedRandom(0, 199);
+        point.y = RangedRandom(0, 199);
     } while (!PointInPoly(point, kTendArea, 4));
     const int px = Round(farm->x) + point.x, py = Round(farm->y) + point.y;
     if (RangedRandom(0, 1) == 1) {

@@ -271,3 +271,30 @@ TEST_F(BuildingsTest, GardenersFindAGardenStillToPlantAndItsFlaggedGroundKeepsBu
     Frame();
     EXPECT_FALSE(CObject::Collision(left + 100, top + 100, 10, 10, true));
 }
+
+// One garden to pick, then a point of the patch drawn across before down,
+// then the side the gardener works from.
+TEST_F(BuildingsTest, AGardenersSpotIsDrawnAcrossThenDownThenItsSide)
+{
+    CFarm& farm = *new CFarm(1500, 1500);
+    const int left = Round(farm.x), top = Round(farm.y);
+    int sides[3] = {};
+    for (unsigned int seed = 1; seed <= 6; seed++) {
+        InitRandom(seed);
+        RangedRandom(0, 0);
+        coordinate point{};
+        do {
+            point.x = RangedRandom(0, 199);
+            point.y = RangedRandom(0, 199);
+        } while (!PointInPoly(point, kPatch.data(), 4));
+        const int side = RangedRandom(0, 1) == 1 ? 2 : 1;
+        InitRandom(seed);
+        int x = 0, y = 0, dir = 0;
+        ASSERT_EQ(CFarm::FindWorkCoords(x, y, dir, false), &farm);
+        EXPECT_EQ(dir, side) << "seed " << seed;
+        EXPECT_EQ(x, left + point.x + (side == 2 ? 37 : -48)) << "seed " << seed;
+        EXPECT_EQ(y, top + point.y + (side == 2 ? -24 : -25)) << "seed " << seed;
+        sides[side]++;
+    }
+    EXPECT_GT(sides[1] * sides[2], 0) << "both sides are seen";
+}

@@ -3,6 +3,7 @@
 // drags it to free land and never onto the sea, and the island's save keeps
 // it, also from damaged records.
 #include "CControllerPopUp.h"
+#include "CInput.h"
 #include "CMouseCursor.h"
 #include "CSidebar.h"
 #include "CTombstone.h"
@@ -207,3 +208,26 @@ TEST_F(GraveTest, AGraveThatFindsNoFreeSpotStillEndsOnTheIsland)
 }
 
 }  // namespace
+
+TEST_F(GraveTest, APressBlockedByHeldDustStaysBlockedUntilTheButtonIsUp)
+{
+    CTombstone* grave = Grave(2000, 2000, "");
+    CInput mouse;
+    CInput* before = CController::input;
+    CController::input = &mouse;
+    mouse.leftDown = true;
+    game->dustMode = 2;
+    grave->Pump(island->offsetX, island->offsetY, 1);
+    game->dustMode = 0;
+    grave->Pump(island->offsetX, island->offsetY, 1);
+    grave->Drop();
+    EXPECT_EQ(CObject::requestingFeedback, nullptr) << "the press that held the dust is still down";
+
+    mouse.leftDown = false;
+    grave->Pump(island->offsetX, island->offsetY, 1);
+    grave->Drop();
+    EXPECT_EQ(CObject::requestingFeedback, grave) << "a fresh press asks";
+    EXPECT_EQ(CObject::requestingFeedbackData.id, 12019);
+    CObject::requestingFeedback = nullptr;
+    CController::input = before;
+}
