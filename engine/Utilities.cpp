@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -335,12 +336,36 @@ void CreateNewDirectory(const char* path)
     mkdir(path, 0777);
 }
 
+FILE* OpenRegularFile(const char* path, bool write)
+{
+    // Opened without waiting, then looked at: a FIFO with no writer opens at
+    // once for reading, and one with no reader fails at once for writing.
+    const int flags = (write ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    const int fd = open(path, flags, 0666);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info;
+    const int status = fcntl(fd, F_GETFL);
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status == -1 ||
+        fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        close(fd);
+        errno = EINVAL;
+        return nullptr;
+    }
+    FILE* file = fdopen(fd, write ? "wb" : "rb");
+    if (!file) {
+        close(fd);
+    }
+    return file;
+}
+
 bool WriteFileReplacing(const char* path, const char* bytes, size_t size)
 {
     // The old file is replaced only by a whole new one: a full disk or a
     // closed folder leaves it as it was.
     const std::string temporary = std::string(path) + ".TMP";
-    FILE* out = fopen(temporary.c_str(), "wb");
+    FILE* out = OpenRegularFile(temporary.c_str(), true);
     if (!out) {
         return false;
     }
@@ -360,7 +385,7 @@ bool WriteFileReplacing(const char* path, const char* bytes, size_t size)
 // what follows, and a copy cut short would leave a torn backup.
 int FileCopy(const char* src, const char* dst)
 {
-    FILE* in = fopen(src, "rb");
+    FILE* in = OpenRegularFile(src, false);
     if (!in) {
         return -1;
     }

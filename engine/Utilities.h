@@ -7,6 +7,7 @@
 #include "Types.h"
 
 #include <cstddef>
+#include <cstdio>
 
 // The resource folder, relative to the working directory.
 #define RESOURCE_FOLDER "Palmora.app/Contents/Resources/"
@@ -105,11 +106,16 @@ bool IsWindowsVista();
 bool IsWindows2K();
 bool IsWindows9X();
 void CreateNewDirectory(const char* path);
+// Opens path for reading, or creates or empties it for writing, only when it
+// is a regular file, and never waits: a FIFO or a device named like a save
+// would otherwise block until some other program opened its other end. Null
+// with errno set otherwise (EINVAL for a file that is not regular).
+FILE* OpenRegularFile(const char* path, bool write);
 // Writes size bytes as path through path + ".TMP", renamed over it once whole;
 // false when that fails, with any file already at path left as it was.
 bool WriteFileReplacing(const char* path, const char* bytes, size_t size);
-// Copies src to dst byte for byte through WriteFileReplacing; 0 on success. A
-// failed copy leaves the old dst as it was.
+// Copies src, a regular file, to dst byte for byte through WriteFileReplacing;
+// 0 on success. A failed copy leaves the old dst as it was.
 int FileCopy(const char* src, const char* dst);
 // Fills buffer (PATH_BUFFER_SIZE bytes) with the user data folder, ending in
 // "/", creating each level when missing. An override of the folder that does

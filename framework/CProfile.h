@@ -26,7 +26,9 @@
 // when a copy left out differs, the main menu tells the player once.
 //
 // Every damaged file is kept beside the others as ".BAD1" up to ".BAD5", the
-// oldest going first. Each profile file also carries its own name and a
+// oldest going first, but a lost game's copy only after every other; nothing
+// in a slot is ever written over, and a notice says that a copy was kept
+// only when one was. Each profile file also carries its own name and a
 // deleted mark in its reserved block, so that a header lost in every copy is
 // made again from the profile files with their names.
 #pragma once
@@ -61,7 +63,9 @@ struct profile_identity {
     // game's leftovers by this mark alone.
     uint8_t firstGameSaved;
     uint8_t noticesDue;  // CProfile::SaveNotice bits the player is yet to see
-    uint8_t unused0;
+    // SaveNotice bits of noticesDue whose damage no copy could be kept of;
+    // files written before it hold 0, as their copies were all kept.
+    uint8_t noticesUncopied;
     uint32_t keptGame;   // fingerprint of the lost game already kept as ".BAD", 0 none
     char name[64];       // NUL-terminated, at most 63 bytes
     char unused[432];
@@ -130,15 +134,18 @@ public:
     // out once, for the player to be told once.
     int TakeProfilesLeftOff();
     // Whether the active profile had files on disk of which none could be
-    // read, so that it started again as a new one; handed out once.
-    bool TakeProfileLost();
+    // read, so that it started again as a new one; handed out once, with
+    // how many of its damaged files were kept beside it.
+    enum KeptCopies { kAllKept, kSomeKept, kNoneKept };
+    bool TakeProfileLost(KeptCopies* kept = nullptr);
 
     // False while a game is under way whose island records are not all
     // there: it cannot be continued, only replaced by a new island.
     bool SavedGameComplete() const;
     // Keeps the profile as it stands beside its files as a ".BAD" copy, once
-    // per lost game: the game under way cannot be made again.
-    void KeepLostGame();
+    // per lost game: the game under way cannot be made again. True when a
+    // copy of the game lies beside the profile, kept now or before.
+    bool KeepLostGame();
 
     // Marks the island just saved as a first game's, whose key 31 is still
     // false; the next load counts it as under way. Cleared when a new game
@@ -154,6 +161,8 @@ public:
         kRecordsGivenUp = 2,  // markers, flowers, saplings or graves left out
     };
     bool NoticeDue(SaveNotice notice) const;
+    // Whether a copy of the damage a due notice tells of was kept.
+    bool NoticeCopyKept(SaveNotice notice) const;
     void NoticeShown(SaveNotice notice);
     // How many records of one kind an island's loaders left out one by one.
     struct records_given_up {
@@ -213,8 +222,18 @@ private:
     static bool ReadProfileFile(const std::vector<char>& bytes, ProfileImage& image);
     void TakeImage(ProfileImage& image);
     // Copies the file at path, or the given bytes, to the next ".BAD" slot of
-    // path; a copy identical to one already kept is not made again.
-    static void KeepDamaged(const std::string& path, const std::vector<char>* bytes = nullptr);
+    // path; a copy identical to one already kept is not made again. True
+    // when such a copy lies in a slot; every failure is logged.
+    static bool KeepDamaged(const std::string& path, const std::vector<char>* bytes = nullptr);
+    // The ".BAD" slot of path that a full set of them gives up for a new
+    // copy: the oldest copy that reads and holds no lost game, else, for a
+    // lost game's own copy, the oldest lost game; 0 when none may go.
+    static int SlotToGiveUp(const std::string& path, bool keepingLostGame);
+    // Whether a ".BAD" slot of path holds a copy of the game of fingerprint.
+    static bool GameKeptBeside(const std::string& path, uint32_t game);
+    // Whether a file's bytes hold a game under way that cannot be played, or
+    // one the chooser found could not be made again and kept as lost.
+    static bool HoldsLostGame(const std::vector<char>& bytes);
     // Values under a wrong or unknown type, or that are not numbers, take
     // their defaults or go; vectors of the wrong records go.
     static void RepairTypes(ScalarMap& scalars, VectorMap& vectors, std::vector<std::string>& notes);
@@ -253,8 +272,9 @@ private:
     // A number that tells one saved island's records from another's.
     static uint32_t GameFingerprint(const ScalarMap& scalars, const VectorMap& vectors);
     static profile_identity Identity(const char* reserved);
-    // Adds SaveNotice bits to those the block's identity holds.
-    static void NoticeDueNow(char* block, uint8_t notices);
+    // Adds SaveNotice bits to those the block's identity holds; copyKept
+    // says whether the damage they tell of was kept as a ".BAD" copy.
+    static void NoticeDueNow(char* block, uint8_t notices, bool copyKept);
     // Reads the block's identity as Identity does, lets change alter it and
     // writes it back into the block.
     template <typename Change>
@@ -292,6 +312,7 @@ private:
     int activeProfile;
     int profilesLeftOff = 0;
     bool profileLost = false;
+    KeptCopies lostProfileKept = kAllKept;
 };
 
 template <typename T>

@@ -189,19 +189,36 @@ bool CProfile::SavedGameComplete() const
     return GameLoadable(properties, vectorProperties);
 }
 
-void CProfile::KeepLostGame()
+bool CProfile::KeepLostGame()
 {
+    // The chooser tells the player of the copy on every visit: it is looked
+    // for, not taken on trust, since a copy may have gone since it was kept.
     const uint32_t game = GameFingerprint(properties, vectorProperties);
-    profile_identity identity = Identity(reserved);
-    if (identity.keptGame == game) {
-        return;
-    }
-    identity.keptGame = game;
-    memcpy(reserved, &identity, sizeof identity);
     const std::string path = ProfilePath("");
+    if (GameKeptBeside(path, game)) {
+        EditIdentity(reserved, [game](profile_identity& identity) { identity.keptGame = game; });
+        return true;
+    }
+    const profile_identity before = Identity(reserved);
+    EditIdentity(reserved, [game](profile_identity& identity) { identity.keptGame = game; });
     logMessage("The game under way cannot be made again; the profile is kept beside its file: ", path.c_str());
+    // The copy itself carries the mark that tells it as a lost game's.
     const std::vector<char> bytes = ProfileBytes();
-    KeepDamaged(path, &bytes);
+    if (!KeepDamaged(path, &bytes)) {
+        memcpy(reserved, &before, sizeof before);
+        return false;
+    }
+    return true;
+}
+
+bool CProfile::HoldsLostGame(const std::vector<char>& bytes)
+{
+    ProfileImage image;
+    if (!ReadProfileFile(bytes, image) || !GameUnderWay(image.scalars)) {
+        return false;
+    }
+    return !GameLoadable(image.scalars, image.vectors) ||
+           Identity(image.reserved).keptGame == GameFingerprint(image.scalars, image.vectors);
 }
 
 void CProfile::SettleGameUnderWay(ScalarMap& scalars, const VectorMap& vectors, char* reserved,
@@ -299,8 +316,8 @@ void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)
     // Kept now: the island's next save leaves them out of the file.
     logMessage("Records were left out of the island; the profile is kept beside its file as it was: ", path.c_str());
     const std::vector<char> bytes = ProfileBytes();
-    KeepDamaged(path, &bytes);
-    NoticeDueNow(reserved, kRecordsGivenUp);
+    const bool kept = KeepDamaged(path, &bytes);
+    NoticeDueNow(reserved, kRecordsGivenUp, kept);
 }
 
 void CProfile::MarkFirstGameSaved()
@@ -318,16 +335,28 @@ bool CProfile::NoticeDue(SaveNotice notice) const
     return (Identity(reserved).noticesDue & notice) != 0;
 }
 
+bool CProfile::NoticeCopyKept(SaveNotice notice) const
+{
+    return (Identity(reserved).noticesUncopied & notice) == 0;
+}
+
 void CProfile::NoticeShown(SaveNotice notice)
 {
     EditIdentity(reserved, [notice](profile_identity& identity) {
         identity.noticesDue = static_cast<uint8_t>(identity.noticesDue & ~notice);
+        identity.noticesUncopied = static_cast<uint8_t>(identity.noticesUncopied & ~notice);
     });
 }
 
-void CProfile::NoticeDueNow(char* block, uint8_t notices)
+void CProfile::NoticeDueNow(char* block, uint8_t notices, bool copyKept)
 {
-    EditIdentity(block, [notices](profile_identity& identity) {
+    EditIdentity(block, [notices, copyKept](profile_identity& identity) {
+        // A notice already due for damage that was kept stays true whatever
+        // a later damage left uncopied.
+        const uint8_t fresh = static_cast<uint8_t>(notices & ~identity.noticesDue);
+        uint8_t uncopied = identity.noticesUncopied;
+        uncopied = static_cast<uint8_t>(copyKept ? uncopied & ~notices : uncopied | fresh);
         identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | notices);
+        identity.noticesUncopied = uncopied;
     });
 }

@@ -20,12 +20,15 @@
 #include <algorithm>
 #include <cassert>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -79,9 +82,11 @@ enum class FileState { Missing, Unreadable, Read };
 
 FileState ReadWholeFile(const std::string& path, std::vector<char>& bytes)
 {
-    FILE* file = fopen(path.c_str(), "rb");
+    // Whatever stands under the name and is no regular file that opens, a
+    // FIFO or a folder among them, is unreadable at once, never missing.
+    FILE* file = OpenRegularFile(path.c_str(), false);
     if (!file) {
-        return FileState::Missing;
+        return errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
     }
     bytes.clear();
     char buffer[4096];
@@ -105,7 +110,7 @@ FileState ReadWholeFile(const std::string& path, std::vector<char>& bytes)
 bool WriteWholeFile(const std::string& path, const std::vector<char>& bytes)
 {
     const std::string temporary = path + ".TMP";
-    FILE* file = fopen(temporary.c_str(), "wb");
+    FILE* file = OpenRegularFile(temporary.c_str(), true);
     if (!file) {
         return false;
     }
@@ -144,6 +149,19 @@ int ProfileIdOfFile(const std::string& name)
     return ours && number <= static_cast<unsigned long long>(INT_MAX) ? static_cast<int>(number - 1) : -1;
 }
 
+// Whether anything stands under the name, whether or not it reads.
+bool NameTaken(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// A plain rename would write over whatever stands at to.
+bool MoveToFreeName(const std::string& from, const std::string& to)
+{
+    return !NameTaken(to) && rename(from.c_str(), to.c_str()) == 0;
+}
+
 void LogNotes(const std::string& path, const std::vector<std::string>& notes)
 {
     const std::string in = " in " + path;
@@ -163,7 +181,7 @@ bool WriteKeepingBackup(const std::string& path, const std::vector<char>& bytes)
 {
     const std::string temporary = path + ".TMP";
     const std::string backup = path + ".BAKS";
-    FILE* file = fopen(temporary.c_str(), "wb");
+    FILE* file = OpenRegularFile(temporary.c_str(), true);
     if (!file) {
         return false;
     }
@@ -427,7 +445,7 @@ void CProfile::CheckProfileCanBeSaved() const
     const std::string path = ProfilePath("");
     const std::string probe = ProfilePath(".TMP");
     const std::vector<char> bytes = ProfileBytes();
-    FILE* file = fopen(probe.c_str(), "wb");
+    FILE* file = OpenRegularFile(probe.c_str(), true);
     bool written = file && fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     if (file && fclose(file) != 0) {
         written = false;
@@ -489,7 +507,7 @@ void CProfile::Load(int attempt)
     std::string fallbackPath;
     bool haveFallback = false;
     bool failedBeforeLast = false;
-    bool unreadable = false;
+    int unreadable = 0, unreadableKept = 0;
     std::vector<uint32_t> gamesKept;
     for (int rung = attempt; rung <= kLastRung; rung++) {
         const std::string path = ProfilePath(kRungSuffix[rung]);
@@ -508,14 +526,15 @@ void CProfile::Load(int attempt)
         }
         if (verified && GameLoadable(image.scalars, image.vectors)) {
             LogNotes(path, image.notes);
+            bool kept = false;
             if (image.damaged) {
                 // What was left out is gone from the next save.
                 logMessage("Records were left out of the profile; the file is kept beside it as it was: ",
                            path.c_str());
-                KeepDamaged(path);
+                kept = KeepDamaged(path);
             }
             if (image.noticesDue) {
-                NoticeDueNow(image.reserved, image.noticesDue);
+                NoticeDueNow(image.reserved, image.noticesDue, kept);
             }
             TakeImage(image);
             if (rung < kLastRung && FileCopy(path.c_str(), ProfilePath(".BAKL").c_str()) != 0) {
@@ -527,8 +546,8 @@ void CProfile::Load(int attempt)
         failedBeforeLast = failedBeforeLast || rung < kLastRung;
         if (!verified) {
             logMessage("Damaged profile file: ", path.c_str());
-            KeepDamaged(path);
-            unreadable = true;
+            unreadableKept += KeepDamaged(path) ? 1 : 0;
+            unreadable++;
             continue;
         }
         logMessage("A profile's game cannot be loaded: ", path.c_str());
@@ -536,12 +555,13 @@ void CProfile::Load(int attempt)
         // of it is enough, however often it is loaded.
         const uint32_t game = GameFingerprint(image.scalars, image.vectors);
         profile_identity identity = Identity(image.reserved);
-        if (identity.keptGame != game && std::find(gamesKept.begin(), gamesKept.end(), game) == gamesKept.end()) {
-            KeepDamaged(path);
+        // Marked as kept only once a copy is, so that the chooser tries again.
+        if (identity.keptGame == game || std::find(gamesKept.begin(), gamesKept.end(), game) != gamesKept.end() ||
+            KeepDamaged(path)) {
+            gamesKept.push_back(game);
+            identity.keptGame = game;
+            memcpy(image.reserved, &identity, RESERVED_SIZE);
         }
-        gamesKept.push_back(game);
-        identity.keptGame = game;
-        memcpy(image.reserved, &identity, RESERVED_SIZE);
         if (!haveFallback) {
             fallback = std::move(image);
             fallbackPath = path;
@@ -565,52 +585,114 @@ void CProfile::Load(int attempt)
     if (unreadable) {
         // Whatever game was under way is gone with the rest of the profile:
         // the player must hear of it before a new island is made.
-        logMessage("No copy of the profile could be read; it starts again as a new one, its damaged files kept "
-                   "beside it: ",
+        logMessage(unreadableKept == unreadable
+                       ? "No copy of the profile could be read; it starts again as a new one, its damaged files kept "
+                         "beside it: "
+                       : "No copy of the profile could be read; it starts again as a new one, not every damaged file "
+                         "of it kept beside it: ",
                    ProfilePath("").c_str());
         profileLost = true;
+        lostProfileKept = unreadableKept == unreadable ? kAllKept : unreadableKept > 0 ? kSomeKept : kNoneKept;
     }
 }
 
-void CProfile::KeepDamaged(const std::string& path, const std::vector<char>* bytes)
+bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* bytes)
 {
     // The next saves replace the main file and ".BAKS"; the damaged file
     // stays beside them for whoever wants to look at it. Lower numbers are
     // older: a new damage never takes the place of an earlier one while
-    // there is room, and the oldest goes first when there is not.
+    // there is room. A slot taken by anything, even something that does not
+    // read, is never written over: what cannot be moved stops the shift.
     std::vector<char> kept;
     if (bytes) {
         kept = *bytes;
     } else if (ReadWholeFile(path, kept) != FileState::Read) {
         logMessage("Failed to keep the damaged file: ", path.c_str());
-        return;
+        return false;
     }
     const auto slot = [&path](int n) { return path + ".BAD" + std::to_string(n); };
-    int used = 0;
     for (int n = 1; n <= DAMAGED_COPIES; n++) {
         std::vector<char> old;
-        if (ReadWholeFile(slot(n), old) != FileState::Read) {
+        if (ReadWholeFile(slot(n), old) == FileState::Read && old == kept) {
+            return true;
+        }
+    }
+    const auto highestTaken = [&slot]() {
+        int highest = 0;
+        for (int n = 1; n <= DAMAGED_COPIES; n++) {
+            highest = NameTaken(slot(n)) ? n : highest;
+        }
+        return highest;
+    };
+    // Copies removed by hand leave gaps that close up, oldest first.
+    int used = 0;
+    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+        if (!NameTaken(slot(n))) {
             continue;
         }
-        if (old == kept) {
-            return;
-        }
-        // Copies removed by hand leave gaps that close up, oldest first.
         used++;
-        if (n != used) {
-            rename(slot(n).c_str(), slot(used).c_str());
+        if (n != used && !MoveToFreeName(slot(n), slot(used))) {
+            logMessage("Failed to move a kept copy of a damaged file: ", slot(n).c_str());
+            break;
         }
     }
-    if (used == DAMAGED_COPIES) {
-        remove(slot(1).c_str());
-        for (int n = 2; n <= DAMAGED_COPIES; n++) {
-            rename(slot(n).c_str(), slot(n - 1).c_str());
+    if (highestTaken() == DAMAGED_COPIES) {
+        const int given = SlotToGiveUp(path, HoldsLostGame(kept));
+        if (given == 0) {
+            logMessage("No room to keep the damaged file: every copy beside it holds a lost game or does not read: ",
+                       path.c_str());
+            return false;
         }
-        used--;
+        // unlink, not remove: a folder in a slot is no copy of ours.
+        if (unlink(slot(given).c_str()) != 0) {
+            logMessage("Failed to remove a kept copy of a damaged file: ", slot(given).c_str());
+            return false;
+        }
+        logMessage("A kept copy of a damaged file was removed to make room for a newer one: ", slot(given).c_str());
+        for (int n = given + 1; n <= DAMAGED_COPIES; n++) {
+            if (!MoveToFreeName(slot(n), slot(n - 1))) {
+                logMessage("Failed to move a kept copy of a damaged file: ", slot(n).c_str());
+                break;
+            }
+        }
     }
-    if (!WriteWholeFile(slot(used + 1), kept)) {
+    const int free = highestTaken() + 1;
+    if (free > DAMAGED_COPIES || !WriteWholeFile(slot(free), kept)) {
         logMessage("Failed to keep the damaged file: ", path.c_str());
+        return false;
     }
+    return true;
+}
+
+bool CProfile::GameKeptBeside(const std::string& path, uint32_t game)
+{
+    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+        std::vector<char> bytes;
+        ProfileImage image;
+        if (ReadWholeFile(path + ".BAD" + std::to_string(n), bytes) == FileState::Read &&
+            ReadProfileFile(bytes, image) && GameFingerprint(image.scalars, image.vectors) == game) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int CProfile::SlotToGiveUp(const std::string& path, bool keepingLostGame)
+{
+    // A lost game's copy is all that is left of it once a new island
+    // replaces the game; damage that lost nothing goes before it.
+    int oldestLostGame = 0;
+    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+        std::vector<char> old;
+        if (ReadWholeFile(path + ".BAD" + std::to_string(n), old) != FileState::Read) {
+            continue;
+        }
+        if (!HoldsLostGame(old)) {
+            return n;
+        }
+        oldestLostGame = oldestLostGame == 0 ? n : oldestLostGame;
+    }
+    return keepingLostGame ? oldestLostGame : 0;
 }
 
 void CProfile::LoadHeader(int attempt)

@@ -143,9 +143,12 @@ int CProfile::TakeProfilesLeftOff()
     return count;
 }
 
-bool CProfile::TakeProfileLost()
+bool CProfile::TakeProfileLost(KeptCopies* kept)
 {
     const bool lost = profileLost;
+    if (kept) {
+        *kept = lostProfileKept;
+    }
     profileLost = false;
     return lost;
 }
@@ -171,6 +174,7 @@ void CProfile::WriteIdentity()
     identity.keptGame = old.keptGame;
     identity.firstGameSaved = old.firstGameSaved;
     identity.noticesDue = old.noticesDue;
+    identity.noticesUncopied = old.noticesUncopied;
     // The active profile is listed whenever it is saved.
     const auto listed = profiles.find(activeProfile);
     if (listed != profiles.end()) {

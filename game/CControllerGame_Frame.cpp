@@ -50,8 +50,9 @@ constexpr int kPlacementRefusedNotice = 12307, kDeathWhileAwayNotice = 12353;
 struct save_notice {
     CProfile::SaveNotice notice;
     int stringId;
+    int uncopiedStringId;  // when no copy of the damage could be kept
 };
-constexpr save_notice kSaveNotices[] = {{CProfile::kRecordsGivenUp, 12128}};
+constexpr save_notice kSaveNotices[] = {{CProfile::kRecordsGivenUp, 12128, 12122}};
 constexpr int kStep76Frames = 3000;
 constexpr int kDialogGivesUpFrames = 3600, kFoodPileTourFrames = 120;
 // Dialogs that close themselves, done, after two minutes open.
@@ -186,8 +187,9 @@ bool CControllerGame::RunFrame()
     }
     for (const save_notice& due : kSaveNotices) {
         if (settled && profile->NoticeDue(due.notice)) {
+            const int stringId = profile->NoticeCopyKept(due.notice) ? due.stringId : due.uncopiedStringId;
             profile->NoticeShown(due.notice);
-            OpenPopUp(due.stringId, true, kOwnPopUpDepth, false);
+            OpenPopUp(stringId, true, kOwnPopUpDepth, false);
             return false;
         }
     }

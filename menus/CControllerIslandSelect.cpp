@@ -48,7 +48,7 @@ constexpr int kTypedText = 6101;
 constexpr int kNumberWaitingText = 6102;
 constexpr int kNameWaitingText = 6103;
 constexpr int kSettleQuestion = 12300;
-constexpr int kLostGameNoticeId = 12120;
+constexpr int kLostGameNoticeId = 12120, kLostGameUncopiedNoticeId = 12121;
 constexpr int kCaretY = 477, kCaretX = 136;
 
 struct frame_part {
@@ -124,7 +124,7 @@ CControllerIslandSelect::CControllerIslandSelect(bool afterStory)
       buttons{}, frames{}, backdrop(nullptr), labels{}, nameSprite(nullptr), numberSprite(nullptr),
       mysterySprites{}, caret(nullptr), typedSprite(nullptr), loading{}, game(nullptr), lastShown(0), typed(0),
       typedDrawn(0), typing(false), caretShown(false), caretCounter(0), afterStory(afterStory), direct(false),
-      spritesLoaded(false), gameLost(false), lostGameNoticePending(false)
+      spritesLoaded(false), gameLost(false), lostGameNoticePending(false), lostGameKept(false)
 {
     direct = GameUnderWay() && !afterStory && returnCode == -2;
     ambientCountdown = RangedRandom(150, 300);
@@ -478,7 +478,7 @@ void CControllerIslandSelect::Pump()
             // settles on a new island; each visit says so.
             delete island;
             CObject::UnloadAll();
-            profile->KeepLostGame();
+            lostGameKept = profile->KeepLostGame();
             // The lost game's notice says all there is to say about it.
             profile->NoticeShown(CProfile::kCopiesDiffer);
             profile->NoticeShown(CProfile::kRecordsGivenUp);
@@ -506,7 +506,7 @@ void CControllerIslandSelect::Pump()
         // Over the chooser as it stands, once its island has come in.
         lostGameNoticePending = false;
         feedback_data notice{};
-        notice.id = kLostGameNoticeId;
+        notice.id = lostGameKept ? kLostGameNoticeId : kLostGameUncopiedNoticeId;
         popUp = new CControllerPopUp(notice, true, -1);
         PassFocus(popUp);
         return;

@@ -85,6 +85,7 @@ public:
     // island in its place.
     bool gameLost;
     bool lostGameNoticePending;  // the player is yet to be told
+    bool lostGameKept;           // a copy of the lost game lies beside the profile
 
 private:
     bool Running() const { return returnCode == -2; }

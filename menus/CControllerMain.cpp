@@ -30,8 +30,10 @@ constexpr int kLastFrameZ = 899999000;
 constexpr int kFadeMs = 500;
 constexpr int kGameUnderWayProperty = 31;
 constexpr int kNewGameQuestion = 12100;
-constexpr int kCopiesDifferNotice = 12129;
-constexpr int kProfileLeftOffNotice = 12130, kProfilesLeftOffNotice = 12131, kProfileLostNotice = 12132;
+// Each notice of damage says that a copy was kept only when one was.
+constexpr int kCopiesDifferNotice = 12129, kCopiesDifferUncopiedNotice = 12123;
+constexpr int kProfileLeftOffNotice = 12130, kProfilesLeftOffNotice = 12131;
+constexpr int kProfileLostNotice[] = {12132, 12125, 12124};  // by CProfile::KeptCopies
 constexpr int kNameText = 20;
 
 struct menu_button {
@@ -181,14 +183,15 @@ bool CControllerMain::TellWhatLoadingLeftOff()
     if (const int leftOff = profile->TakeProfilesLeftOff()) {
         request.id = leftOff == 1 ? kProfileLeftOffNotice : kProfilesLeftOffNotice;
         request.number = leftOff;
-    } else if (profile->TakeProfileLost()) {
-        request.id = kProfileLostNotice;
+    } else if (CProfile::KeptCopies kept; profile->TakeProfileLost(&kept)) {
+        request.id = kProfileLostNotice[kept];
         request.insert[0] = profile->GetActiveProfileName();
     } else if (profile->NoticeDue(CProfile::kCopiesDiffer)) {
+        request.id = profile->NoticeCopyKept(CProfile::kCopiesDiffer) ? kCopiesDifferNotice
+                                                                      : kCopiesDifferUncopiedNotice;
         // Shown now, saved as shown when the notice comes back: a game cut
         // off before then tells it again.
         profile->NoticeShown(CProfile::kCopiesDiffer);
-        request.id = kCopiesDifferNotice;
     } else {
         return false;
     }
