@@ -15,10 +15,15 @@ TEST(ReadCommandLine, ActsOnlyOnOneArgumentFromOneToSeven)
         {{}, false, false, false},
         {{"0"}, false, false, false},
         {{"8"}, false, false, false},
+        {{"-1"}, false, false, false},
         {{"-7"}, false, false, false},
         {{"abc"}, false, false, false},
         // A number too large for an int must not wrap round to 1.
         {{"4294967297"}, false, false, false},
+        // Nor one too small for it: below the int range it must not wrap
+        // round to 1 or 5 either.
+        {{"-4294967295"}, false, false, false},
+        {{"-4294967291"}, false, false, false},
         {{"1"}, true, false, false},
         {{"2"}, false, true, false},
         {{"5"}, true, false, true},

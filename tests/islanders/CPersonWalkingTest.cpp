@@ -1,10 +1,12 @@
 #include "CControllerGame.h"
 #include "CPersonMovement.h"
 #include "CProfile.h"
+#include "CRenderer.h"
 #include "CRipple.h"
 #include "IslanderFixture.h"
 #include "TerrainTiles.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -242,6 +244,48 @@ TEST_F(WalkingTest, AWalkerSinksInTheLagoonWithItsWakeAndRipplesAndStandsStillWi
     }
     for (const wake_particle& p : walker->smallWake) {
         EXPECT_TRUE(p.sprite->Hidden());
+    }
+}
+
+// Put down on land an islander raises its four puffs of dust, once: they
+// play out and are not raised again while it stands there. Put down in the
+// lagoon it raises none.
+TEST_F(WalkingTest, PutDownOnLandAnIslanderRaisesItsDustOnceAndInTheLagoonNone)
+{
+    struct landing {
+        const char* where;
+        int footX, footY;
+        int puffs;
+    };
+    const landing landings[] = {{"land", 1000, 1000, 4}, {"lagoon", 1700, 1000, 0}};
+    int id = 1;
+    for (const landing& l : landings) {
+        SCOPED_TRACE(l.where);
+        CPerson* person = AdultAt(l.footX, l.footY, id++);
+        auto shownPuffs = [person] {
+            int shown = 0;
+            for (CSprite* puff : person->dustSprites) {
+                shown += puff && !puff->Hidden();
+            }
+            return shown;
+        };
+        person->pickedUp = true;
+        MouseAt(300, 300);
+        person->Pump(0, 0, 1);
+        EXPECT_EQ(shownPuffs(), 0) << "held";
+        person->pickedUp = false;
+        person->data.x = static_cast<float>(l.footX - 13);
+        person->data.y = static_cast<float>(l.footY - 32);
+        person->Pump(0, 0, 1);
+        EXPECT_EQ(shownPuffs(), l.puffs);
+        int fewest = shownPuffs();
+        for (int frame = 0; frame < 60; frame++) {
+            CSprite::renderer->Render(false);
+            person->Pump(0, 0, 1);
+            EXPECT_LE(shownPuffs(), fewest) << "raised again on frame " << frame;
+            fewest = std::min(fewest, shownPuffs());
+        }
+        EXPECT_EQ(fewest, 0) << "played out";
     }
 }
 

@@ -267,6 +267,42 @@ TEST_F(SeaLifeTest, ADroppingRipplesWaterVanishesOnObstructionsAndBecomesGuanoOn
     }
 }
 
+// A dropping starts under the gull's tail, ahead of the gull by its facing,
+// at the gull's height above the water, and moves off the way it flies: in
+// its first frame it has already drifted by 0.95 of its starting speed and
+// fallen by 0.2.
+TEST_F(SeaLifeTest, ADroppingStartsUnderTheTailAtTheGullsHeightAndDriftsTheWayItFlies)
+{
+    TiledIsland([](int, int) { return kDeepSea; }, 0);
+    struct start {
+        bool left;
+        float dx, dy;  // from the gull's place when it starts
+        float speed;
+    };
+    for (const start s : {start{true, 11.0f, 6.0f, -7.0f}, start{false, -7.0f, 2.0f, 7.0f}}) {
+        SCOPED_TRACE(s.left ? "facing left" : "facing right");
+        InitRandom(3);
+        bool started = false;
+        for (int flight = 0; flight < 30 && !started; flight++) {
+            auto gull = FloatingAt(2000, 3000);
+            gull->facingLeft = s.left;
+            gull->flying = true;
+            gull->takeOffCounter = -15;
+            gull->height = 150.0f;  // 151 after the next climb
+            gull->Pump(0, 0, 1);
+            EXPECT_FALSE(gull->droppingReady) << "one chance a flight";
+            started = !gull->droppingSprite->Hidden();
+            if (started) {
+                EXPECT_FLOAT_EQ(gull->height, 151.0f);
+                EXPECT_FLOAT_EQ(gull->droppingDx, s.speed * 0.95f);
+                EXPECT_FLOAT_EQ(gull->droppingX, gull->x + s.dx + s.speed * 0.95f);
+                EXPECT_FLOAT_EQ(gull->droppingY, gull->y + s.dy - 151.0f + 0.2f);
+            }
+        }
+        EXPECT_TRUE(started) << "one flight in three lets one fall";
+    }
+}
+
 TEST_F(SeaLifeTest, AGullPlacedInViewWaitsUntilItsSpotWasOutOfView)
 {
     TiledIsland([](int, int) { return kDeepSea; }, 0);
