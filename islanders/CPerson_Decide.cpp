@@ -47,10 +47,12 @@ void RaiseLesson(CPerson* person, int step)
     CObject::selectedObject = person;
 }
 
-bool OnLand(float x, float y)
+// A float position is tested at the pixel it lies in (truncated), as every
+// other test of a spot reads it, never at the nearest pixel.
+bool OnLand(int x, int y)
 {
     CMap* island = CControllerGame::island;
-    return !island || island->GetWaterDepth(Round(x), Round(y), 50) >= 1.0f;
+    return !island || island->GetWaterDepth(x, y, 50) >= 1.0f;
 }
 
 // A random point of the island.
@@ -178,7 +180,7 @@ void CPerson::DecideWhatToDoKid()
 {
     if (spacingDelay >= 1) {
         spacingDelay--;
-    } else if (WillIBeCloseToSomeoneElseAt(Round(data.x), Round(data.y), kSpacing, false) &&
+    } else if (WillIBeCloseToSomeoneElseAt(static_cast<int>(data.x), static_cast<int>(data.y), kSpacing, false) &&
                WalkNearby(kSpacingWalk, -1)) {
         return;
     }
@@ -206,12 +208,12 @@ void CPerson::DecideWhatToDoBaby()
 {
     if (spacingDelay > 0) {
         spacingDelay--;
-    } else if (WillIBeCloseToSomeoneElseAt(Round(data.x), Round(data.y), kSpacing, false) &&
+    } else if (WillIBeCloseToSomeoneElseAt(static_cast<int>(data.x), static_cast<int>(data.y), kSpacing, false) &&
                WalkNearby(kSpacingWalk, -1)) {
         return;
     }
 
-    const bool onLand = OnLand(data.x, data.y);
+    const bool onLand = OnLand(static_cast<int>(data.x), static_cast<int>(data.y));
     CPerson* mother = FindMom();
     if (mother) {
         if (GetDist(data.x, data.y, mother->data.x, mother->data.y) <= kNearMother) {
@@ -223,12 +225,12 @@ void CPerson::DecideWhatToDoBaby()
             step += 10.0f * attempt;
             EndTask(false);
             const float angle = FindAngle(data.x, data.y, mother->data.x, mother->data.y);
-            const float px = data.x + std::sin(angle) * step;
-            const float py = data.y - std::cos(angle) * step;
+            const int px = static_cast<int>(data.x + std::sin(angle) * step);
+            const int py = static_cast<int>(data.y - std::cos(angle) * step);
             if (onLand && !OnLand(px, py)) {
                 return;
             }
-            started = SetSubTask(kWalkSubTask, Round(px), Round(py));
+            started = SetSubTask(kWalkSubTask, px, py);
         }
         if (!started) {
             return;
@@ -236,7 +238,7 @@ void CPerson::DecideWhatToDoBaby()
     } else {
         int tx, ty;
         WanderTarget(tx, ty);
-        if (CObject::Collision(tx, ty, 0, 0, false) || (onLand && !OnLand(static_cast<float>(tx), static_cast<float>(ty)))) {
+        if (CObject::Collision(tx, ty, 0, 0, false) || (onLand && !OnLand(tx, ty))) {
             return;
         }
         SetSubTask(kWalkSubTask, tx, ty);

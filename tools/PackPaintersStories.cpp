@@ -215,11 +215,39 @@ void Palm(CPictureCanvas& canvas, float footX, float footY, float height)
     }
 }
 
-void Boat(CPictureCanvas& canvas, paint_box area, float tilt)
+// Which of the ship to lay: all of it, or, for a band standing in it, the
+// mast and sails behind them and the hull in front.
+enum class ship_part { whole, aboveGunwale, hull };
+
+void Boat(CPictureCanvas& canvas, paint_box area, float tilt, ship_part part = ship_part::whole)
 {
     // The hull and sail lean with the sea; the ship's own painter draws it.
     CPictureCanvas ship(static_cast<int>(area.w), static_cast<int>(area.h));
     PaintNamed(ship, "boat_right0.png", {0, 0, area.w, area.h});
+    const auto opaque = [&](int x, int y) {
+        return ship.Pixels()[(static_cast<size_t>(y) * ship.Width() + x) * 4 + 3] > 0;
+    };
+    // The gunwale runs straight from the stern's top corner, the ship's first
+    // column, to the bow's, its last; the sails end above it. Its outline
+    // steps a row off the straight line here and there.
+    int stern = -1, bow = -1, sternTop = 0, bowTop = 0;
+    for (int x = 0; x < ship.Width(); x++) {
+        for (int y = 0; y < ship.Height(); y++) {
+            if (opaque(x, y)) {
+                if (stern < 0) {
+                    stern = x;
+                    sternTop = y;
+                }
+                bow = x;
+                bowTop = y;
+                break;
+            }
+        }
+    }
+    const auto inHull = [&](int x, int y) {
+        const float t = bow > stern ? static_cast<float>(x - stern) / static_cast<float>(bow - stern) : 0.0f;
+        return static_cast<float>(y) >= sternTop + (bowTop - sternTop) * t - 1.0f;
+    };
     const float c = std::cos(tilt), s = std::sin(tilt);
     const float cx = area.w / 2, cy = area.h / 2;
     for (int y = 0; y < ship.Height(); y++) {
@@ -227,6 +255,9 @@ void Boat(CPictureCanvas& canvas, paint_box area, float tilt)
             const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
             const int sx = static_cast<int>(c * dx + s * dy + cx), sy = static_cast<int>(-s * dx + c * dy + cy);
             if (sx < 0 || sy < 0 || sx >= ship.Width() || sy >= ship.Height()) {
+                continue;
+            }
+            if (part != ship_part::whole && (part == ship_part::hull) != inHull(sx, sy)) {
                 continue;
             }
             const uint8_t* p = &ship.Pixels()[(static_cast<size_t>(sy) * ship.Width() + sx) * 4];
@@ -382,13 +413,17 @@ void PaintSettingSail(CPictureCanvas& canvas, paint_box area)
     // The island left behind, the ship with the band aboard heading out.
     Island(canvas, {area.x + area.w * 0.12f, area.y + area.h * 0.62f}, area.w * 0.2f, area.h * 0.12f);
     Palm(canvas, area.x + area.w * 0.1f, area.y + area.h * 0.6f, area.h * 0.35f);
-    // All seven aboard: three behind, four in front.
+    // All seven aboard, three behind and four in front, spread along the
+    // deck between stern and bow: in front of the mast and sails, behind the
+    // hull, which hides their legs.
+    const paint_box ship{area.x + area.w * 0.5f, area.y + area.h * 0.28f, 140, 110};
+    Boat(canvas, ship, 0.0f, ship_part::aboveGunwale);
     for (int seat = 0; seat < 7; seat++) {
         const bool back = seat < 3;
-        PaintIslander(canvas, BandMember(seat), area.x + area.w * 0.52f + (back ? seat + 0.5f : seat - 3) * 14,
-                      area.y + area.h * (back ? 0.63f : 0.66f), 0.7f, 1);
+        const float along = back ? 42 + seat * 24 : 30 + (seat - 3) * 24;
+        PaintIslander(canvas, BandMember(seat), ship.x + along, area.y + area.h * (back ? 0.655f : 0.68f), 0.7f, 1);
     }
-    Boat(canvas, {area.x + area.w * 0.5f, area.y + area.h * 0.28f, 140, 110}, 0.0f);
+    Boat(canvas, ship, 0.0f, ship_part::hull);
     Swell(canvas, area, area.y + area.h * 0.86f, 3, 1.0f, Rgb(40, 110, 170), Rgb(230, 240, 250));
 }
 
