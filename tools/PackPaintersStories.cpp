@@ -312,8 +312,12 @@ void PaintSettingOut(CPictureCanvas& canvas, paint_box area, int frame)
     Palm(canvas, area.x + area.w * 0.12f - drift, area.y + area.h * 0.6f, area.h * 0.3f);
     const float boatX = area.x + area.w * 0.38f + frame * 0.6f;
     const float bob = 3 * std::sin(frame * 0.35f);
+    // The band stands in front of the mast and sails, the hull over its legs.
+    const paint_box boat{boatX, area.y + area.h * 0.45f + bob, 110, 90};
+    const float tilt = 0.03f * std::sin(frame * 0.35f);
+    Boat(canvas, boat, tilt, ship_part::aboveGunwale);
     BandAboard(canvas, boatX + 22, area.y + area.h * 0.69f + bob, 0);
-    Boat(canvas, {boatX, area.y + area.h * 0.45f + bob, 110, 90}, 0.03f * std::sin(frame * 0.35f));
+    Boat(canvas, boat, tilt, ship_part::hull);
     Swell(canvas, area, area.y + area.h * 0.82f, 3, frame * 0.2f, Rgb(30, 100, 170), Rgb(220, 240, 250));
 }
 
@@ -334,8 +338,11 @@ void PaintAtSea(CPictureCanvas& canvas, paint_box area, int frame)
     Sea(canvas, area, horizon, Rgb(20, 60, 120), Rgb(60, 90, 150), 12);
     const float bob = 3 * std::sin(frame * 0.3f);
     const float boatX = area.x + area.w * 0.35f;
+    const paint_box boat{boatX, area.y + area.h * 0.48f + bob, 110, 90};
+    const float tilt = 0.04f * std::sin(frame * 0.3f);
+    Boat(canvas, boat, tilt, ship_part::aboveGunwale);
     BandAboard(canvas, boatX + 22, area.y + area.h * 0.71f + bob, 1);
-    Boat(canvas, {boatX, area.y + area.h * 0.48f + bob, 110, 90}, 0.04f * std::sin(frame * 0.3f));
+    Boat(canvas, boat, tilt, ship_part::hull);
     // A fish leaps by the boat: they fished on the way.
     PaintNamed(canvas, "fishA_R_" + std::to_string(frame % 9) + "c.png",
                {area.x + area.w * 0.72f, area.y + area.h * 0.62f, 40, 40});
