@@ -8,6 +8,7 @@
 #include "Utilities.h"
 
 #include <cassert>
+#include <cerrno>
 #include <cstdint>
 #include <string>
 
@@ -93,8 +94,13 @@ void CSound::Initialize(bool fromFile, FILE* console)
 void CSound::FileInit()
 {
     const std::string name = SettingsFileName();
-    FILE* file = fopen(name.c_str(), "rb");
+    // Only a regular file is read: a FIFO under the name would hold the start
+    // until another program wrote to it.
+    FILE* file = OpenRegularFile(name.c_str(), false);
     if (!file) {
+        if (errno != ENOENT) {
+            logMessage("Sound settings file unreadable, using the default output: ", name.c_str());
+        }
         ErrorCheck(system->SetOutput(SOUND_OUTPUT_DEVICE));
         return;
     }

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fixtures;
 using namespace sound_fixture;
@@ -52,6 +54,34 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(SoundSetUp, AFifoOrAFolderUnderTheSettingsNameGivesTheDefaultsAtOnce)
+{
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "a folder");
+        std::filesystem::remove_all(folder.File("userdata"));
+        std::filesystem::create_directories(folder.File("userdata"));
+        std::filesystem::remove(folder.File("LOG.TXT"));
+        const std::string name = folder.File("userdata/SOUNDv8.DAT");
+        if (fifo) {
+            ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
+        } else {
+            std::filesystem::create_directories(name);
+        }
+        CSound::system->SetOutput(SOUND_OUTPUT_NOSOUND);
+        // A read that waits on the FIFO is ended by the alarm, which fails the
+        // case instead of holding the run.
+        ChildResult result = RunInChild([] {
+            alarm(20);
+            CSound::FileInit();
+            _exit(CSound::system->GetDriver() == 0 ? CSound::system->GetOutput() : 99);
+        });
+        EXPECT_EQ(result.exitCode, SOUND_OUTPUT_DEVICE);
+        EXPECT_EQ(result.output, "");
+        EXPECT_NE(folder.Read("LOG.TXT").find("Sound settings file unreadable, using the default output: " + name),
+                  std::string::npos);
+    }
+}
 
 TEST_F(SoundSetUp, TheConsoleChoiceIsAppliedAndStored)
 {
