@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace {
@@ -215,11 +216,10 @@ void Palm(CPictureCanvas& canvas, float footX, float footY, float height)
     }
 }
 
-// Which of the ship to lay: all of it, or, for a band standing in it, the
-// mast and sails behind them and the hull in front.
-enum class ship_part { whole, aboveGunwale, hull };
-
-void Boat(CPictureCanvas& canvas, paint_box area, float tilt, ship_part part = ship_part::whole)
+// The ship leaning with the sea. With aboard, a band stands in it: the mast
+// and sails are laid, then aboard paints the band, then the hull in front of
+// their legs; the ship is painted and its gunwale found only once.
+void Boat(CPictureCanvas& canvas, paint_box area, float tilt, const std::function<void()>& aboard = nullptr)
 {
     // The hull and sail lean with the sea; the ship's own painter draws it.
     CPictureCanvas ship(static_cast<int>(area.w), static_cast<int>(area.h));
@@ -250,22 +250,30 @@ void Boat(CPictureCanvas& canvas, paint_box area, float tilt, ship_part part = s
     };
     const float c = std::cos(tilt), s = std::sin(tilt);
     const float cx = area.w / 2, cy = area.h / 2;
-    for (int y = 0; y < ship.Height(); y++) {
-        for (int x = 0; x < ship.Width(); x++) {
-            const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
-            const int sx = static_cast<int>(c * dx + s * dy + cx), sy = static_cast<int>(-s * dx + c * dy + cy);
-            if (sx < 0 || sy < 0 || sx >= ship.Width() || sy >= ship.Height()) {
-                continue;
-            }
-            if (part != ship_part::whole && (part == ship_part::hull) != inHull(sx, sy)) {
-                continue;
-            }
-            const uint8_t* p = &ship.Pixels()[(static_cast<size_t>(sy) * ship.Width() + sx) * 4];
-            if (p[3] > 0) {
-                canvas.Blend(static_cast<int>(area.x) + x, static_cast<int>(area.y) + y, Rgb(p[0], p[1], p[2], p[3]));
+    // Lays the ship's pixels for which keep holds, leaning by tilt.
+    const auto lay = [&](const auto& keep) {
+        for (int y = 0; y < ship.Height(); y++) {
+            for (int x = 0; x < ship.Width(); x++) {
+                const float dx = x + 0.5f - cx, dy = y + 0.5f - cy;
+                const int sx = static_cast<int>(c * dx + s * dy + cx), sy = static_cast<int>(-s * dx + c * dy + cy);
+                if (sx < 0 || sy < 0 || sx >= ship.Width() || sy >= ship.Height() || !keep(sx, sy)) {
+                    continue;
+                }
+                const uint8_t* p = &ship.Pixels()[(static_cast<size_t>(sy) * ship.Width() + sx) * 4];
+                if (p[3] > 0) {
+                    canvas.Blend(static_cast<int>(area.x) + x, static_cast<int>(area.y) + y,
+                                 Rgb(p[0], p[1], p[2], p[3]));
+                }
             }
         }
+    };
+    if (!aboard) {
+        lay([](int, int) { return true; });
+        return;
     }
+    lay([&](int x, int y) { return !inHull(x, y); });
+    aboard();
+    lay(inHull);
 }
 
 void Lightning(CPictureCanvas& canvas, paint_point top, float length, uint64_t seed)
@@ -315,9 +323,7 @@ void PaintSettingOut(CPictureCanvas& canvas, paint_box area, int frame)
     // The band stands in front of the mast and sails, the hull over its legs.
     const paint_box boat{boatX, area.y + area.h * 0.45f + bob, 110, 90};
     const float tilt = 0.03f * std::sin(frame * 0.35f);
-    Boat(canvas, boat, tilt, ship_part::aboveGunwale);
-    BandAboard(canvas, boatX + 22, area.y + area.h * 0.69f + bob, 0);
-    Boat(canvas, boat, tilt, ship_part::hull);
+    Boat(canvas, boat, tilt, [&] { BandAboard(canvas, boatX + 22, area.y + area.h * 0.69f + bob, 0); });
     Swell(canvas, area, area.y + area.h * 0.82f, 3, frame * 0.2f, Rgb(30, 100, 170), Rgb(220, 240, 250));
 }
 
@@ -340,9 +346,7 @@ void PaintAtSea(CPictureCanvas& canvas, paint_box area, int frame)
     const float boatX = area.x + area.w * 0.35f;
     const paint_box boat{boatX, area.y + area.h * 0.48f + bob, 110, 90};
     const float tilt = 0.04f * std::sin(frame * 0.3f);
-    Boat(canvas, boat, tilt, ship_part::aboveGunwale);
-    BandAboard(canvas, boatX + 22, area.y + area.h * 0.71f + bob, 1);
-    Boat(canvas, boat, tilt, ship_part::hull);
+    Boat(canvas, boat, tilt, [&] { BandAboard(canvas, boatX + 22, area.y + area.h * 0.71f + bob, 1); });
     // A fish leaps by the boat: they fished on the way.
     PaintNamed(canvas, "fishA_R_" + std::to_string(frame % 9) + "c.png",
                {area.x + area.w * 0.72f, area.y + area.h * 0.62f, 40, 40});
@@ -424,13 +428,14 @@ void PaintSettingSail(CPictureCanvas& canvas, paint_box area)
     // deck between stern and bow: in front of the mast and sails, behind the
     // hull, which hides their legs.
     const paint_box ship{area.x + area.w * 0.5f, area.y + area.h * 0.28f, 140, 110};
-    Boat(canvas, ship, 0.0f, ship_part::aboveGunwale);
-    for (int seat = 0; seat < 7; seat++) {
-        const bool back = seat < 3;
-        const float along = back ? 42 + seat * 24 : 30 + (seat - 3) * 24;
-        PaintIslander(canvas, BandMember(seat), ship.x + along, area.y + area.h * (back ? 0.655f : 0.68f), 0.7f, 1);
-    }
-    Boat(canvas, ship, 0.0f, ship_part::hull);
+    Boat(canvas, ship, 0.0f, [&] {
+        for (int seat = 0; seat < 7; seat++) {
+            const bool back = seat < 3;
+            const float along = back ? 42 + seat * 24 : 30 + (seat - 3) * 24;
+            PaintIslander(canvas, BandMember(seat), ship.x + along, area.y + area.h * (back ? 0.655f : 0.68f), 0.7f,
+                          1);
+        }
+    });
     Swell(canvas, area, area.y + area.h * 0.86f, 3, 1.0f, Rgb(40, 110, 170), Rgb(230, 240, 250));
 }
 
