@@ -195,12 +195,11 @@ bool CProfile::KeepLostGame()
     // for, not taken on trust, since a copy may have gone since it was kept.
     const uint32_t game = GameFingerprint(properties, vectorProperties);
     const std::string path = ProfilePath("");
-    if (GameKeptBeside(path, game)) {
-        EditIdentity(reserved, [game](profile_identity& identity) { identity.keptGame = game; });
-        return true;
-    }
     const profile_identity before = Identity(reserved);
     EditIdentity(reserved, [game](profile_identity& identity) { identity.keptGame = game; });
+    if (GameKeptBeside(path, game)) {
+        return true;
+    }
     logMessage("The game under way cannot be made again; the profile is kept beside its file: ", path.c_str());
     // The copy itself carries the mark that tells it as a lost game's.
     const std::vector<char> bytes = ProfileBytes();
@@ -354,9 +353,8 @@ void CProfile::NoticeDueNow(char* block, uint8_t notices, bool copyKept)
         // A notice already due for damage that was kept stays true whatever
         // a later damage left uncopied.
         const uint8_t fresh = static_cast<uint8_t>(notices & ~identity.noticesDue);
-        uint8_t uncopied = identity.noticesUncopied;
-        uncopied = static_cast<uint8_t>(copyKept ? uncopied & ~notices : uncopied | fresh);
+        identity.noticesUncopied = static_cast<uint8_t>(copyKept ? identity.noticesUncopied & ~notices
+                                                                 : identity.noticesUncopied | fresh);
         identity.noticesDue = static_cast<uint8_t>(identity.noticesDue | notices);
-        identity.noticesUncopied = uncopied;
     });
 }

@@ -149,6 +149,12 @@ int ProfileIdOfFile(const std::string& name)
     return ours && number <= static_cast<unsigned long long>(INT_MAX) ? static_cast<int>(number - 1) : -1;
 }
 
+// The name of the n-th kept copy of the damaged file at path.
+std::string DamagedSlot(const std::string& path, int n)
+{
+    return path + ".BAD" + std::to_string(n);
+}
+
 // Whether anything stands under the name, whether or not it reads.
 bool NameTaken(const std::string& path)
 {
@@ -610,7 +616,7 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
         logMessage("Failed to keep the damaged file: ", path.c_str());
         return false;
     }
-    const auto slot = [&path](int n) { return path + ".BAD" + std::to_string(n); };
+    const auto slot = [&path](int n) { return DamagedSlot(path, n); };
     for (int n = 1; n <= DAMAGED_COPIES; n++) {
         std::vector<char> old;
         if (ReadWholeFile(slot(n), old) == FileState::Read && old == kept) {
@@ -669,7 +675,7 @@ bool CProfile::GameKeptBeside(const std::string& path, uint32_t game)
     for (int n = 1; n <= DAMAGED_COPIES; n++) {
         std::vector<char> bytes;
         ProfileImage image;
-        if (ReadWholeFile(path + ".BAD" + std::to_string(n), bytes) == FileState::Read &&
+        if (ReadWholeFile(DamagedSlot(path, n), bytes) == FileState::Read &&
             ReadProfileFile(bytes, image) && GameFingerprint(image.scalars, image.vectors) == game) {
             return true;
         }
@@ -684,7 +690,7 @@ int CProfile::SlotToGiveUp(const std::string& path, bool keepingLostGame)
     int oldestLostGame = 0;
     for (int n = 1; n <= DAMAGED_COPIES; n++) {
         std::vector<char> old;
-        if (ReadWholeFile(path + ".BAD" + std::to_string(n), old) != FileState::Read) {
+        if (ReadWholeFile(DamagedSlot(path, n), old) != FileState::Read) {
             continue;
         }
         if (!HoldsLostGame(old)) {
