@@ -4,6 +4,7 @@
 // each colour swatch lies on its own quick-pick button.
 #include "PackImages.h"
 #include "PackManifest.h"
+#include "PackPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,7 @@
 
 namespace {
 
-struct picture {
-    int w, h;
-    std::vector<uint8_t> rgba;
-
-    const uint8_t* At(int x, int y) const { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; }
-    bool Opaque(int x, int y) const { return At(x, y)[3] >= 128; }
-};
+using picture = pack_picture;
 
 picture Draw(const std::string& name, int w, int h, const std::string& label)
 {

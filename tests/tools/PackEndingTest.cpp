@@ -2,6 +2,7 @@
 // over the hull, which hides its legs, and none over the open sea by the ship.
 #include "PackImages.h"
 #include "PackManifest.h"
+#include "PackPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct rgba_view {
-    const std::vector<uint8_t>& rgba;
-    int width;
-
-    const uint8_t* At(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
-    uint32_t Colour(int x, int y) const
-    {
-        const uint8_t* p = At(x, y);
-        return static_cast<uint32_t>(p[0] << 16 | p[1] << 8 | p[2]);
-    }
-};
 
 int Channel(uint32_t colour, int shift)
 {
@@ -68,12 +57,10 @@ TEST(PackEnding, TheSailingBandStandsInItsShipOverTheHullAndNoneOverTheSea)
                                     [](const pack_entry_data& e) { return e.name == "endstory_main_B.jpg"; });
     ASSERT_NE(entry, manifest.entries.end());
     const int w = entry->width, h = entry->height;
-    const std::vector<uint8_t> pictureRgba = DrawImage(entry->name, w, h, entry->label, true);
-    const rgba_view picture{pictureRgba, w};
+    const pack_picture picture{w, h, DrawImage(entry->name, w, h, entry->label, true)};
     // The ship as the ending lays it.
     const int shipW = 140, shipH = 110;
-    const std::vector<uint8_t> shipRgba = DrawImage("boat_right0.png", shipW, shipH, ".", false);
-    const rgba_view ship{shipRgba, shipW};
+    const pack_picture ship{shipW, shipH, DrawImage("boat_right0.png", shipW, shipH, ".", false)};
 
     // Its hull is its commonest colour.
     std::map<uint32_t, int> shipColours;
