@@ -5,6 +5,7 @@
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <set>
@@ -146,5 +147,54 @@ TEST_F(SeaLifeTest, APotionGathersEveryButterflyAndSetsThemFlying)
         EXPECT_EQ(one->GetX(), 1500);
         EXPECT_EQ(one->GetY(), 1600);
         EXPECT_TRUE(one->IsFlying());
+    }
+}
+
+TEST_F(SeaLifeTest, ButterfliesSettleOnlyMoreThan79PxFromAnIslander)
+{
+    TiledIsland([](int, int) { return kGrass; }, 4000);
+    // The search draws from the clock, which the fixture holds still, so its
+    // first two spots are known.
+    InitRandom(kTestNow);
+    const int firstX = RangedRandom(400, 3697);
+    const int firstY = RangedRandom(400, 3697);
+    const int nextX = RangedRandom(400, 3697);
+    const int nextY = RangedRandom(400, 3697);
+    ASSERT_GT(GetDist(nextX, nextY - 20, firstX + 79, firstY - 20), 80.0f);
+    for (int away : {79, 80}) {
+        CPerson islander(IslanderRecord(firstX + away, firstY - 20, 0));
+        auto butterfly = PerchedAt(0, 0);
+        butterfly->FindNewLocation();
+        EXPECT_EQ(butterfly->GetX(), away == 79 ? nextX : firstX) << away << " px away";
+        EXPECT_EQ(butterfly->GetY(), away == 79 ? nextY : firstY) << away << " px away";
+    }
+}
+
+TEST_F(SeaLifeTest, EachFlightGoesItsOwnWayWithItsOwnPicture)
+{
+    TiledIsland([](int, int) { return kGrass; }, 4000);
+    struct flight {
+        int state;
+        bool left, up;
+    };
+    const flight flights[] = {{CButterfly::FLY_LEFT_UP, true, true},
+                              {CButterfly::FLY_RIGHT_UP, false, true},
+                              {CButterfly::FLY_LEFT_DOWN, true, false},
+                              {CButterfly::FLY_RIGHT_DOWN, false, false}};
+    for (const flight& f : flights) {
+        SCOPED_TRACE(f.state);
+        auto butterfly = PerchedAt(2000, 2000);
+        butterfly->FlySomewhere(f.state);
+        ASSERT_EQ(butterfly->state, f.state);
+        CSprite* const pictures[] = {butterfly->flyLeftUp, butterfly->flyRightUp, butterfly->flyLeftDown,
+                                     butterfly->flyRightDown};
+        EXPECT_EQ(butterfly->current, pictures[f.state - CButterfly::FLY_LEFT_UP]);
+        EXPECT_GE(std::abs(butterfly->vx), 0.5f);
+        EXPECT_LT(std::abs(butterfly->vx), 1.5f);
+        EXPECT_GE(std::abs(butterfly->vy), 0.2f);
+        EXPECT_LT(std::abs(butterfly->vy), 0.75f);
+        butterfly->Pump(0, 0, 1);
+        EXPECT_EQ(butterfly->x < 2000.0f, f.left);
+        EXPECT_EQ(butterfly->y < 2000.0f, f.up);
     }
 }

@@ -3,6 +3,7 @@
 #include "LifeFixture.h"
 #include "Utilities.h"
 
+#include <set>
 #include <string>
 
 namespace {
@@ -83,4 +84,32 @@ TEST_F(LifeTest, DeletedDoodadsLeaveTheIslandsList)
     EXPECT_EQ(island.doodads.size(), 2u);
     CObject::UnloadAll();
     EXPECT_TRUE(island.doodads.empty());
+}
+
+TEST_F(LifeTest, EveryDecorationPictureIsDrawnAndNoOther)
+{
+    std::set<std::string> pictures;
+    for (int number = 0; number <= 23; number++) {
+        pictures.insert("pebble_" + std::to_string(number) + ".png");
+    }
+    const int lastShell[5] = {23, 23, 19, 9, 17};
+    for (const std::string size : {"small", "big"}) {
+        for (int type = 0; type <= 4; type++) {
+            const std::string kind = "_type" + std::to_string(type) + "_";
+            for (int variant = 0; variant <= lastShell[type]; variant++) {
+                pictures.insert("shell_" + size + kind + std::to_string(variant) + ".png");
+            }
+            for (int variant = 0; variant <= 2; variant++) {
+                pictures.insert("starfish_" + size + kind + std::to_string(variant) + ".png");
+            }
+        }
+    }
+    // Seeded, so the same doodads every run: enough that each picture turns up.
+    InitRandom(8);
+    std::set<std::string> drawn;
+    for (int i = 0; i < 8000; i++) {
+        CDoodad doodad(0, 0, -1);
+        drawn.insert(doodad.GetSpriteName());
+    }
+    EXPECT_EQ(drawn, pictures);
 }

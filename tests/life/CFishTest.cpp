@@ -217,3 +217,41 @@ TEST_F(SeaLifeTest, TheFishOfAnIslandShareTheArchivePicturesUntilTheLastOneGoes)
     second.reset();
     EXPECT_EQ(CSprite::draw->GetSurface(shared), nullptr);
 }
+
+TEST_F(SeaLifeTest, EachWaitIsDrawnForTheClumpAsItIsWhenTheFishJumps)
+{
+    CFish::fishClump[0] = fish_clump{500, 500, 100, nullptr};
+    CFish fish(500, 500, 0);
+    fish.Pump(0, 0, 1);
+    struct wait {
+        int size;
+        int low, high;  // the range drawn from; one value is fixed
+    };
+    for (const wait& w : {wait{19, 900, 900}, wait{20, 130, 180}, wait{49, 130, 180}, wait{50, 80, 130}}) {
+        CFish::fishClump[0].size = w.size;
+        InitRandom(21);
+        const int drawn = RangedRandom(w.low, w.high);
+        InitRandom(21);
+        EXPECT_EQ(fish.GetSequenceDuration(), drawn) << w.size << " fish";
+    }
+
+    // Fished out after its second jump: the wait that follows is the empty
+    // clump's, not the one the full clump drew at first.
+    CFish::fishClump[0].size = 100;
+    CFish jumper(500, 500, 0);
+    InitRandom(3);
+    std::vector<int> jumps;
+    for (int frame = 0; frame < 1400 && jumps.size() < 4; frame++) {
+        if (jumper.jumpCounter == 0) {
+            jumps.push_back(frame);
+            if (jumps.size() == 2) {
+                CFish::fishClump[0].size = 10;
+            }
+        }
+        jumper.Pump(0, 0, 1);
+    }
+    ASSERT_EQ(jumps.size(), 4u);
+    EXPECT_LE(jumps[1] - jumps[0], 131);
+    EXPECT_LE(jumps[2] - jumps[1], 131) << "drawn before the clump was fished";
+    EXPECT_EQ(jumps[3] - jumps[2], 901);
+}

@@ -164,6 +164,41 @@ TEST_F(FindTest, ARelicSparklesEveryHalfSecondToThreeAndFinishesTheSparkleWhenTa
     EXPECT_EQ(profile.GetValue<int>(45), 1);
 }
 
+TEST_F(FindTest, ASparkleDrawsItsNextWaitThenItsSpotAndShowsThereOnEachPicture)
+{
+    CRelic* relic = new CRelic(600, 300);
+    Frame(relic);
+    relic->glintCountdown = 1;
+    InitRandom(12);
+    const int wait = RangedRandom(30, 90);
+    const int spot = RangedRandom(0, 2);
+    InitRandom(12);
+    Frame(relic);
+    EXPECT_EQ(relic->glintCountdown, wait);
+    EXPECT_EQ(relic->glintSpot, spot);
+    EXPECT_FALSE(relic->glint->Hidden());
+
+    // Each picture's three spots, dx and dy from the relic's corner.
+    constexpr int kSpots[10][3][2] = {
+        {{-4, 1}, {0, -2}, {3, 5}},   {{-3, -4}, {3, 3}, {5, 1}},   {{-4, 2}, {-2, -2}, {1, -4}},
+        {{-3, -5}, {3, -3}, {6, 2}},  {{-4, -5}, {-2, -2}, {3, -4}}, {{-3, 3}, {-1, -3}, {6, -4}},
+        {{-5, 2}, {-3, -2}, {2, -4}}, {{-3, -4}, {3, -3}, {5, 1}},  {{-4, 4}, {-3, -1}, {1, -5}},
+        {{-4, -3}, {5, -4}, {7, 2}},
+    };
+    for (int variant = 0; variant < 10; variant++) {
+        for (int at = 0; at < 3; at++) {
+            relic->variant = variant;
+            relic->glintSpot = at;
+            relic->glintCountdown = 20;
+            relic->glint->UnHide();
+            Frame(relic);
+            EXPECT_EQ(relic->glint->GetX(), relic->sprite->GetX() + kSpots[variant][at][0]) << variant << "/" << at;
+            EXPECT_EQ(relic->glint->GetY(), relic->sprite->GetY() + kSpots[variant][at][1]) << variant << "/" << at;
+            EXPECT_EQ(relic->glint->GetZ(), relic->sprite->GetZ() + 1);
+        }
+    }
+}
+
 struct FindSpotTest : SeaLifeTest {};
 
 TEST_F(FindSpotTest, MushroomsGrowOnHighGroundAndRelicsOnlyOnBareSand)
@@ -186,6 +221,41 @@ TEST_F(FindSpotTest, MushroomsGrowOnHighGroundAndRelicsOnlyOnBareSand)
     CRelic* stranded = new CRelic(-1, -1);
     EXPECT_GE(stranded->GetX(), 96);
     EXPECT_LE(stranded->GetX(), 3713);
+}
+
+TEST_F(FindSpotTest, ARelicPassesOverSandThatHoldsGrassForBareSand)
+{
+    // Sand everywhere, a little above the sea; on the left half it holds some grass.
+    CMap& island = TiledIsland(
+        [](int tx, int) {
+            return tx < 64 ? TILE_SAND | TILE_HOLDS_SAND | TILE_HOLDS_GRASS : TILE_SAND | TILE_HOLDS_SAND;
+        },
+        3300, PLAYABLE_SAMPLES);
+    const auto grassy = [&island](int x, int y) {
+        return island.TileContainsTerrain_coords(x + 96, y + 96, TILE_HOLDS_GRASS, true);
+    };
+    // A seed whose search picks a grassy spot first; the relic lies at the
+    // first bare one after it.
+    unsigned int seed = 0;
+    int bareX = 0, bareY = 0;
+    for (bool found = false; !found;) {
+        InitRandom(++seed);
+        RangedRandom(30, 90);  // the first sparkle's wait
+        const int firstX = RangedRandom(96, 3713);
+        const int firstY = RangedRandom(96, 3713);
+        if (!grassy(firstX, firstY)) {
+            continue;
+        }
+        do {
+            bareX = RangedRandom(96, 3713);
+            bareY = RangedRandom(96, 3713);
+        } while (grassy(bareX, bareY));
+        found = true;
+    }
+    InitRandom(seed);
+    CRelic* relic = new CRelic(-1, -1);
+    EXPECT_EQ(relic->GetX(), bareX - 12) << "seed " << seed;
+    EXPECT_EQ(relic->GetY(), bareY - 15) << "seed " << seed;
 }
 
 }  // namespace

@@ -70,6 +70,26 @@ TEST_F(QuitDialog, AFemaleIslanderSitsApartAndANameIsNeverAFormat)
     EXPECT_GT(dialog->FirstLine()->GetW(), 0);
 }
 
+TEST_F(QuitDialog, AsksEachOfItsTenLinesWithTheIslandersName)
+{
+    for (int id = 53100; id <= 53109; id++) {
+        // A seed whose first draw is this line.
+        unsigned int seed = 0;
+        do {
+            InitRandom(++seed);
+        } while (RangedRandom(53100, 53109) != id);
+        CControllerExit::SetPerson(-1, true, "Ana");
+        InitRandom(seed);
+        dialog = std::make_unique<CControllerExit>();
+        CSprite line(0);
+        int lines = 0;
+        line.LoadTextShadow(id, 300, 200, 3, lines, 41, 35, 28, "Ana", nullptr, nullptr, nullptr, nullptr);
+        const rgb_picture shown = PictureOf(CSprite::draw->GetSurface(dialog->FirstLine()->GetImage(0)));
+        EXPECT_EQ(shown.CountDifferences(PictureOf(CSprite::draw->GetSurface(line.GetImage(0)))), 0) << id;
+        dialog.reset();
+    }
+}
+
 TEST(QuitDialogPerson, ALongNameIsCutToFitAndANewPortraitReleasesTheOldOne)
 {
     const std::string longName(200, 'n');

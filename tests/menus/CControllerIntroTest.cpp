@@ -178,6 +178,31 @@ TEST_F(LogoTest, KeysWaitForTheFadeAndTheirReleaseAndTheTextSlidesToRest)
     EXPECT_NE(dynamic_cast<CControllerMain*>(CController::focus), nullptr);
 }
 
+TEST_F(LogoTest, TheLinesWriteThemselvesFromFrames34And61AndRestOnTheirLastPicture)
+{
+    Start();
+    PastTheFade();
+    int startA = -1, startB = -1;
+    for (int i = 0; i < 100; i++) {
+        const int frame = logo->frameCounter;
+        fakeNow += 33;
+        Frame();
+        if (startA == -1 && !logo->textA->Paused()) {
+            startA = frame;
+        }
+        if (startB == -1 && !logo->textB->Paused()) {
+            startB = frame;
+        }
+    }
+    EXPECT_EQ(startA, 34);
+    EXPECT_EQ(startB, 61);
+    for (CSprite* line : {logo->textA, logo->textB}) {
+        EXPECT_EQ(line->GetNumImages(), 30);
+        EXPECT_EQ(line->GetFrame(), 29u) << "written in and out once";
+        EXPECT_TRUE(line->Paused());
+    }
+}
+
 // A splash file that is missing, empty, cut short or no picture at all is
 // left out without a word; the logo runs as without it.
 TEST_F(LogoTest, ABrokenSplashFileIsLeftOut)
