@@ -192,8 +192,9 @@ TEST_F(CSpriteTest, HitTestsFollowTheRectangleAndOpaquePixels)
 
 TEST_F(CSpriteTest, ClippingCutsTheSpriteToItsRectangleAtEveryPump)
 {
+    // Taller than wide, so that rows and columns cannot stand in for each other.
     std::unique_ptr<CSprite> sprite(new CSprite(0));
-    sprite->LoadImage(MakeImage(20, 20, [](int x, int) { return x < 7 ? kBlue : kRed; }));
+    sprite->LoadImage(MakeImage(20, 30, [](int x, int) { return x < 7 ? kBlue : kRed; }));
     sprite->ClipToRect(287, 20, 489, 489);
     struct Case {
         int x, y;
@@ -201,10 +202,13 @@ TEST_F(CSpriteTest, ClippingCutsTheSpriteToItsRectangleAtEveryPump)
         int srcX, srcY;
     };
     const Case cases[] = {
-        {280, 30, {287, 30, 13, 20}, 7, 0},
-        {300, 10, {300, 20, 20, 10}, 0, 10},
+        {280, 30, {287, 30, 13, 30}, 7, 0},
+        {300, 10, {300, 20, 20, 20}, 0, 10},
+        {300, 20, {300, 20, 20, 30}, 0, 0},
+        {300, 19, {300, 20, 20, 29}, 0, 1},
+        {300, -10, {300, 20, 20, 0}, 0, 30},
         {770, 500, {770, 500, 6, 9}, 0, 0},
-        {250, 30, {287, 30, 0, 20}, 20, 0},
+        {250, 30, {287, 30, 0, 30}, 20, 0},
     };
     for (const Case& c : cases) {
         sprite->Move(c.x, c.y);

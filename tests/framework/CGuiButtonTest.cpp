@@ -67,6 +67,33 @@ TEST_F(WidgetTest, AButtonWithAPressedLookRestsOnItsRolloversFirstFace)
     EXPECT_FALSE(button.IsHeldDown()) << "left, it is no longer held";
 }
 
+// With a pressed look the face does not sink: icon A sits centred one
+// pixel low and icon B one pixel right and low, at rest and held alike.
+TEST_F(WidgetTest, AButtonWithAPressedLookKeepsItsIconsWhereItsFaceShowsThem)
+{
+    button_data record = Face(100, 100, 1, &screen);
+    record.pressedImage = "wt_press%i.tga";
+    record.textId = -1;
+    record.iconA = new CSprite(23000010);
+    record.iconA->LoadImage("wt_icon.tga");
+    record.iconB = new CSprite(23000011);
+    record.iconB->LoadImage("wt_icon.tga");
+    CGuiButton button(record);
+    MouseAt(10, 10);
+    Frame();
+    EXPECT_EQ(record.iconA->GetY(), 100 + 20 - 5 + 1) << "away from the button";
+    MouseAt(150, 120);
+    for (bool held : {false, true, false}) {
+        Left(!held);
+        Frame();
+        EXPECT_EQ(button.GetButtonRolloverSprite()->Hidden(), held) << "the pressed face shows while held";
+        EXPECT_EQ(record.iconA->GetX(), 100 + 50 - 10);
+        EXPECT_EQ(record.iconA->GetY(), 100 + 20 - 5 + 1);
+        EXPECT_EQ(record.iconB->GetX(), 100 + 50 - 10 + 1);
+        EXPECT_EQ(record.iconB->GetY(), 100 + 20 - 5 + 1);
+    }
+}
+
 TEST_F(WidgetTest, RedisplayMovesEverySpriteAndKeepsTheShadowOffset)
 {
     button_data record = Face(100, 100, 1, &screen);

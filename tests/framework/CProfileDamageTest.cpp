@@ -485,6 +485,7 @@ TEST_F(CProfileDamage, AHeaderLostInEveryCopyIsMadeAgainFromTheProfileFiles)
     WriteUserFile("PROFILE6v8.DAT.BAKS", ProfileFile({ScalarRecord(60, "i", Int32(6))}, {}));
     WriteUserFile("PROFILE7v8.DAT", "damaged in every copy");
     WriteUserFile("PROFILE07v8.DAT", NamedProfile("not ours", false, 9999, 7));
+    WriteUserFile("PROFILE02v8.DAT", NamedProfile("not ours either", false, 9999, 2));
     WriteUserFile("PROFILE8v8.DAT.BAD1", NamedProfile("a kept damage", false, 9999, 8));
 
     CProfile* profile = Open();
@@ -495,6 +496,7 @@ TEST_F(CProfileDamage, AHeaderLostInEveryCopyIsMadeAgainFromTheProfileFiles)
     EXPECT_STREQ(profile->GetActiveProfileName(), "Bo");
     EXPECT_EQ(profile->GetValue<int>(60), 3);
     EXPECT_TRUE(Logged("it was made again from the profile files: 3"));
+    EXPECT_EQ(profile->TakeProfilesLeftOff(), 1) << "only the profile of PROFILE7v8.DAT";
 
     // The rebuilt list is saved, and the unnamed profile takes its name on.
     profile->LoadProfileAbsolute(2);

@@ -33,34 +33,37 @@ const placed_piece kPairs[][2] = {
     {{"profile_mainA.png", 230, 106}, {"profile_mainB.jpg", 241, 132}},
     {{"trophy_unlocked_main_A.png", 198, 45}, {"trophy_unlocked_main_B.jpg", 261, 53}},
     {{"clothtarr_main_A.png", 100, 295}, {"clothtarr_main_C.jpg", 107, 362}},
+    // The loading screen's last logo frame, left on the screen over its
+    // picture.
+    {{"loadingscreen_main.dat", 0, 0}, {"loadingscreen_logo_37.dat", 160, 77}},
 };
 
-std::map<std::string, std::pair<int, int>> ManifestSizes()
+std::map<std::string, pack_entry_data> ManifestEntries()
 {
     pack_manifest_data manifest;
     std::string error;
     EXPECT_TRUE(ReadManifestFolder(std::string(PALMORA_SOURCE_DIR) + "/tools/manifest", manifest, error)) << error;
-    std::map<std::string, std::pair<int, int>> sizes;
+    std::map<std::string, pack_entry_data> entries;
     for (const pack_entry_data& entry : manifest.entries) {
-        sizes[entry.name] = {entry.width, entry.height};
+        entries[entry.name] = entry;
     }
-    return sizes;
+    return entries;
 }
 
 }  // namespace
 
 TEST(PackBoards, AScreensPiecesDrawTheSamePixelsWhereTheyLieOverEachOther)
 {
-    const std::map<std::string, std::pair<int, int>> sizes = ManifestSizes();
+    const std::map<std::string, pack_entry_data> entries = ManifestEntries();
     for (const auto& pair : kPairs) {
         std::vector<uint8_t> pictures[2];
         int w[2], h[2];
         for (int i = 0; i < 2; i++) {
-            ASSERT_EQ(sizes.count(pair[i].name), 1u) << pair[i].name;
-            w[i] = sizes.at(pair[i].name).first;
-            h[i] = sizes.at(pair[i].name).second;
-            const std::string name = pair[i].name;
-            pictures[i] = DrawImage(name, w[i], h[i], ".", name.size() > 4 && name.substr(name.size() - 4) == ".jpg");
+            ASSERT_EQ(entries.count(pair[i].name), 1u) << pair[i].name;
+            const pack_entry_data& entry = entries.at(pair[i].name);
+            w[i] = entry.width;
+            h[i] = entry.height;
+            pictures[i] = DrawImage(entry.name, w[i], h[i], entry.label, entry.picture == PictureType::Jpg);
         }
         int compared = 0, differing = 0;
         for (int y = 0; y < h[1]; y++) {

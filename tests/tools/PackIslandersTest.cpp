@@ -1,6 +1,7 @@
 // The islander pictures in the generated pack: garment masks hold only the
 // grey the game recolours, garments sit on their bodies, the animations
-// move, and hair is drawn in the colour the detail screen names.
+// move, faces look the way the head turns and smile or frown as named, and
+// hair is drawn in the colour the detail screen names.
 #include "ArchiveBytes.h"
 #include "PackBuilder.h"
 #include "PackImages.h"
@@ -268,6 +269,106 @@ TEST_F(PackIslanders, EyesShowWhereTheyCanBlinkAndTheShutLidCoversThem)
             }
             EXPECT_EQ(eyes > 0, k >= 4 && k <= 12) << Name(head, k);
             EXPECT_EQ(open, 0) << Name(head, k);
+        }
+    }
+}
+
+namespace {
+
+// Where a picture's pixels of one kind lie: their count, mean column and
+// mean row.
+struct spread_data {
+    int count = 0;
+    double x = 0, y = 0;
+};
+
+template <typename Pick>
+spread_data Spread(const picture_data& picture, Pick pick)
+{
+    spread_data out;
+    for (int y = 0; y < picture.h; y++) {
+        for (int x = 0; x < picture.w; x++) {
+            if (pick(x, y)) {
+                out.count++;
+                out.x += x + 0.5;
+                out.y += y + 0.5;
+            }
+        }
+    }
+    if (out.count > 0) {
+        out.x /= out.count;
+        out.y /= out.count;
+    }
+    return out;
+}
+
+}  // namespace
+
+// Head frame k looks k x 22.5 degrees round from straight away from the
+// viewer: frames 4 to 7 look to the right of the screen (towards SE), 8
+// straight out of it, 9 to 12 to the left (towards SW). The eyes and the
+// mouth lie on the side the head looks to.
+TEST_F(PackIslanders, EyesAndMouthLieOnTheSideTheHeadLooksTo)
+{
+    auto expectSide = [](const std::string& name, int k, const picture_data& face, const spread_data& feature) {
+        ASSERT_GT(feature.count, 0) << name;
+        const double side = feature.x - face.w / 2.0;
+        if (k == 8) {
+            EXPECT_NEAR(side, 0.0, 0.5) << name;
+        } else {
+            EXPECT_GT(k < 8 ? side : -side, 1.0) << name;
+        }
+    };
+    for (const char* head : {"male_head_skin0_%i.png", "female_head_skin2_%i.png", "baby_head_skin1_%i.png"}) {
+        for (int k = 4; k <= 12; k++) {
+            const picture_data face = Picture(Name(head, k));
+            expectSide(Name(head, k), k, face, Spread(face, [&](int x, int y) {
+                           const uint8_t* p = face.At(x, y);
+                           return p[0] == 34 && p[1] == 26 && p[2] == 28;
+                       }));
+        }
+    }
+    // The mouth shows from frame 5 to 11.
+    for (const char* mouth : {"male_head_mouth_neutral_%i.png", "female_head_mouth_surprised_%i.png"}) {
+        for (int k = 5; k <= 11; k++) {
+            const picture_data face = Picture(Name(mouth, k));
+            expectSide(Name(mouth, k), k, face, Spread(face, [&](int x, int y) { return face.Opaque(x, y); }));
+        }
+    }
+}
+
+// A smile's corners stand higher than its middle, a frown's lower, on
+// every head frame that shows the mouth more than a few pixels wide.
+TEST_F(PackIslanders, ASmileTurnsItsCornersUpAndAFrownTurnsThemDown)
+{
+    for (const char* sex : {"male", "female"}) {
+        for (int k = 6; k <= 10; k++) {
+            for (const char* look : {"smile", "frown"}) {
+                const std::string name = Name("%s_head_mouth_%s_%i.png", sex, look, k);
+                const picture_data face = Picture(name);
+                const spread_data lips = Spread(face, [&](int x, int y) { return face.Opaque(x, y); });
+                double reach = 0;
+                for (int y = 0; y < face.h; y++) {
+                    for (int x = 0; x < face.w; x++) {
+                        if (face.Opaque(x, y)) {
+                            reach = std::max(reach, std::fabs(x + 0.5 - lips.x));
+                        }
+                    }
+                }
+                const spread_data corners = Spread(face, [&](int x, int y) {
+                    return face.Opaque(x, y) && std::fabs(x + 0.5 - lips.x) >= reach * 0.6;
+                });
+                const spread_data middle = Spread(face, [&](int x, int y) {
+                    return face.Opaque(x, y) && std::fabs(x + 0.5 - lips.x) <= reach * 0.3;
+                });
+                ASSERT_GT(corners.count, 0) << name;
+                ASSERT_GT(middle.count, 0) << name;
+                if (std::string(look) == "smile") {
+                    EXPECT_LT(corners.y, middle.y) << name;
+                } else {
+                    EXPECT_GT(corners.y, middle.y) << name;
+                }
+            }
         }
     }
 }

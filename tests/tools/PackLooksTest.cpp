@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -271,6 +272,32 @@ TEST(PackLooks, ButtonsAndPlatesWithoutACaptionShowTheirSymbol)
     EXPECT_EQ(DrawImage("sidebar_button_star_shad.png", 64, 72, "star", false),
               DrawImage("sidebar_button_star_shad.png", 64, 72, ".", false))
         << "a shadow stays a plain shade";
+}
+
+// The game recolours a jumping fish by its greys, exactly 85, 170 and 255:
+// every colour picture of both fish, facing either way at every height of
+// the jump, shows all three and no other grey.
+TEST(PackLooks, AJumpingFishShowsTheThreeGreysTheGameRecolours)
+{
+    for (const char* fish : {"fishA", "fishB"}) {
+        for (const char* side : {"R", "L"}) {
+            for (int frame = 0; frame <= 8; frame++) {
+                const std::string name = std::string(fish) + "_" + side + "_" + std::to_string(frame) + "c.png";
+                SCOPED_TRACE(name);
+                const std::vector<uint8_t> rgba = DrawImage(name, 96, 148, NameStem(name), false);
+                std::map<int, int> greys;
+                for (size_t i = 0; i < rgba.size(); i += 4) {
+                    if (rgba[i + 3] >= 128 && rgba[i] == rgba[i + 1] && rgba[i + 1] == rgba[i + 2]) {
+                        greys[rgba[i]]++;
+                    }
+                }
+                EXPECT_EQ(greys.size(), 3u) << "no grey but the three";
+                for (int grey : {85, 170, 255}) {
+                    EXPECT_GT(greys[grey], 20) << "grey " << grey;
+                }
+            }
+        }
+    }
 }
 
 TEST(PackLooks, PatternsMatchTheWholeName)

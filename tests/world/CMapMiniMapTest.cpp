@@ -2,6 +2,7 @@
 #include "CCrateBarrel.h"
 #include "CDust.h"
 #include "CGull.h"
+#include "CHut.h"
 #include "CPerson.h"
 #include "tests/islanders/IslanderRecords.h"
 #include "CRelic.h"
@@ -145,6 +146,57 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     EXPECT_EQ(range.first->second.name, "relic_C.png");
 
     Release(images);
+}
+
+TEST_F(IslandTest, AFinishedHutOfEveryRoofedVariantShowsItsRoofJustAboveIt)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    const struct {
+        int variant;
+        bool finished;
+        const char* roof;  // nullptr for none
+    } huts[] = {
+        {0, true, nullptr},
+        {1, true, nullptr},
+        {12, true, "hut_roof_style0.png"},
+        {13, true, "hut_roof_style0.png"},
+        {14, true, "hut_roof_style1.png"},
+        {15, true, "hut_roof_style1.png"},
+        {16, true, "hut_roof_style2.png"},
+        {17, true, "hut_roof_style2.png"},
+        {18, true, "hut_roof_style3.png"},
+        {19, true, "hut_roof_style3.png"},
+        {19, false, nullptr},
+    };
+    for (const auto& h : huts) {
+        SCOPED_TRACE(testing::Message() << "variant " << h.variant << (h.finished ? " finished" : " being built"));
+        CHut* hut = new CHut(1600, 808, h.variant);
+        if (h.finished) {
+            hut->FinishNow();
+        }
+        std::map<std::string, int> images;
+        island.GatherMiniMapObjects(images);
+        const auto body = Named(island, CBuilding::GetBuildingFilename(h.variant, h.finished ? 4 : 0));
+        ASSERT_EQ(body.size(), 1u);
+        std::vector<std::pair<int, minimap_object>> roofs;
+        for (const auto& entry : island.previewPictures) {
+            if (entry.second.name.rfind("hut_roof", 0) == 0) {
+                roofs.push_back(entry);
+            }
+        }
+        if (!h.roof) {
+            EXPECT_TRUE(roofs.empty());
+        } else if (roofs.size() != 1u) {
+            ADD_FAILURE() << roofs.size() << " roofs";
+        } else {
+            const minimap_object& roof = roofs[0].second;
+            EXPECT_EQ(roof.name, h.roof);
+            EXPECT_EQ(std::vector<int>({roofs[0].first, roof.x, roof.y, roof.brighten}),
+                      std::vector<int>({body[0].first + 1, body[0].second.x - 1, body[0].second.y - 5, false}));
+        }
+        delete hut;
+        Release(images);
+    }
 }
 
 TEST_F(IslandTest, AnIslanderIsDrawnByAgeAndShowsOnlyItsTopRowsWhileWading)

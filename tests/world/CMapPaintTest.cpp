@@ -76,6 +76,34 @@ TEST_F(IslandPaintTest, TheEraserRepaintsOnlyTheBoxesOfTheFlowersItTakes)
     EXPECT_EQ(map->bannerProgress, banner) << "a repaint during play shows no loading banner";
 }
 
+TEST_F(IslandPaintTest, TheEraserTakesEveryFlowerWithinItsReachItsEdgeIncluded)
+{
+    const struct {
+        int x, y;
+        bool taken;
+    } flowers[] = {
+        {309, 312, true},   // exactly 15 away
+        {300, 285, true},   // 15 straight up
+        {300, 300, true},   // under the eraser
+        {301, 315, false},  // just past 15
+        {316, 300, false},
+    };
+    for (const auto& f : flowers) {
+        map->AddFlower(f.x, f.y, 1, 0, 0);
+    }
+    map->EraseFlowers(300, 300, 15);
+    std::vector<std::pair<int, int>> left, expected;
+    for (const flower_data& flower : map->flowers) {
+        left.emplace_back(flower.x, flower.y);
+    }
+    for (const auto& f : flowers) {
+        if (!f.taken) {
+            expected.emplace_back(f.x, f.y);
+        }
+    }
+    EXPECT_EQ(left, expected);
+}
+
 TEST_F(IslandPaintTest, ARepaintPutsBackTheTuftsAndFlowersItCovers)
 {
     map->DrawFlowers(180, 180, 80, 80);  // bare ground there

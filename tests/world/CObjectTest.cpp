@@ -188,6 +188,10 @@ TEST_F(WorldTest, NothingIsLitWhileHoverIsOffButEveryObjectIsTurnedOff)
     const off_case cases[] = {
         {"visual effects off", [&] { profile.SetValue<bool>(7, false); }, [&] { profile.SetValue<bool>(7, true); }},
         {"dragging a grave", [&] { island.tombstoneCarried = true; }, [&] { island.tombstoneCarried = false; }},
+        {"placing a building", [] { CObject::placingBuilding = 0; }, [] { CObject::placingBuilding = -1; }},
+        {"placing flowers", [] { CFlowerIndicator::placingFlowers = 0; },
+         [] { CFlowerIndicator::placingFlowers = -1; }},
+        {"placing saplings", [] { CTreeIndicator::placingTrees = 0; }, [] { CTreeIndicator::placingTrees = -1; }},
     };
     FakeObject* under = new FakeObject(true, 10);
     FakeObject* elsewhere = new FakeObject(false, 0);

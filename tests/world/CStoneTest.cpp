@@ -175,7 +175,12 @@ TEST_F(RockTest, DamagedSavedRocksAreRepairedOrDropped)
         {2, 3, 10, 10, false, 0, 0},        // no such variant
         {2, 0, 30, 0, true, 30, 80},        // no maximum: the size's amount
         {2, 0, 500, 9000, true, 80, 80},    // above the table
-        {2, 0, -4, 80, true, 1, 80},        // nothing left yet saved
+        {2, 0, 30, 81, true, 30, 80},       // a maximum one above the table
+        {2, 0, 80, 80, true, 80, 80},       // whole, at the table's maximum
+        {2, 0, 81, 80, true, 80, 80},       // one more than its maximum
+        {2, 0, 1, 80, true, 1, 80},         // the last unit, as saved
+        {2, 0, 0, 80, true, 1, 80},         // nothing left yet saved
+        {2, 0, -4, 80, true, 1, 80},
     };
     std::vector<rock_data> records;
     for (const damaged& c : cases) {
@@ -197,6 +202,7 @@ TEST_F(RockTest, DamagedSavedRocksAreRepairedOrDropped)
         if (!c.kept) {
             continue;
         }
+        SCOPED_TRACE(testing::Message() << c.remaining << " of " << c.maximum << " saved");
         ASSERT_LT(next, loaded.size());
         CStone* rock = loaded[next++];
         EXPECT_EQ(Remaining(rock), c.wantRemaining);
