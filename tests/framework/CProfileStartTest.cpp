@@ -1,0 +1,97 @@
+// The start over a data folder that fights back: a folder that cannot be
+// entered, a process that can open no file, links and folders under the
+// names saves go through, and a file-size limit. A start that could end the
+// process runs in a child bounded by an alarm, so a start that never ends
+// fails the test rather than holding it.
+#include "CProfileTestFixture.h"
+#include "ChildProcess.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// An unprivileged account: the folder's modes bind it as they bind a player.
+const uid_t kNobody = 65534;
+
+}  // namespace
+
+class CProfileStart : public ProfileFixture {
+protected:
+    bool Logged(const std::string& line) const { return folder.Read("LOG.TXT").find(line) != std::string::npos; }
+    bool IsRegular(const std::string& name) const
+    {
+        return std::filesystem::symlink_status(UserFile(name)).type() == std::filesystem::file_type::regular;
+    }
+};
+
+// A data folder of mode 000 or 600 for its owner, or a link to itself,
+// answers every name with EACCES or ELOOP: the start ends before it reads
+// anything, with the words of a failed save and exit code 1.
+TEST_F(CProfileStart, AFolderThatCannotBeEnteredEndsTheStartAtOnce)
+{
+    const bool root = geteuid() == 0;
+    if (root) {
+        // The child that drops to nobody writes its log here.
+        ASSERT_EQ(chown(folder.Path().c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(symlink("loop", folder.File("loop").c_str()), 0);
+    struct Case {
+        const char* folder;
+        bool link;
+        mode_t mode;
+    };
+    const Case cases[] = {{"loop", true, 0}, {"closed-000", false, 0000}, {"closed-600", false, 0600}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        std::remove("LOG.TXT");
+        const std::string data = folder.File(c.folder) + "/";
+        if (!c.link) {
+            ASSERT_EQ(mkdir(data.c_str(), 0700), 0);
+            if (root) {
+                ASSERT_EQ(chown(data.c_str(), kNobody, kNobody), 0);
+            }
+            ASSERT_EQ(chmod(data.c_str(), c.mode), 0);
+        }
+        const bool dropsRoot = root && !c.link;
+        const ChildResult child = RunInChild([&] {
+            alarm(20);
+            // Root enters any folder; a link to itself fails for root too.
+            if (dropsRoot && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+                _exit(3);
+            }
+            setenv("PALMORA_USER_DATA", data.c_str(), 1);
+            new CProfile();
+            _exit(0);
+        });
+        chmod(data.c_str(), 0700);
+        EXPECT_EQ(child.exitCode, 1) << child.output;
+        EXPECT_NE(child.output.find("ERROR!  Cannot save profile: " + data + "PROFILE1v8.DAT"), std::string::npos)
+            << child.output;
+        EXPECT_TRUE(Logged("Cannot save profile: " + data + "PROFILE1v8.DAT"));
+        EXPECT_FALSE(Logged("Damaged profile header")) << "nothing is read before the start ends";
+    }
+}
+
+// With every file descriptor taken, every name fails to open, as in a folder
+// that cannot be entered: the search for a free profile id passes over a
+// bounded number of them and ends the start as a failed save would.
+TEST_F(CProfileStart, TheSearchForAFreeProfileIdEndsWhenNoNameOpens)
+{
+    const ChildResult child = RunInChild([] {
+        alarm(20);
+        const rlimit limit{64, 64};
+        setrlimit(RLIMIT_NOFILE, &limit);
+        // Every descriptor below the limit taken.
+        while (open("/dev/null", O_RDONLY) >= 0) {
+        }
+        new CProfile();
+        _exit(0);
+    });
+    EXPECT_EQ(child.exitCode, 1) << child.output;
+    EXPECT_NE(child.output.find("ERROR!  Cannot save profile: " + UserFile("PROFILE1v8.DAT")), std::string::npos)
+        << child.output;
+}
