@@ -95,3 +95,52 @@ TEST_F(CProfileStart, TheSearchForAFreeProfileIdEndsWhenNoNameOpens)
     EXPECT_NE(child.output.find("ERROR!  Cannot save profile: " + UserFile("PROFILE1v8.DAT")), std::string::npos)
         << child.output;
 }
+
+// A link under a temporary name, a dangling symbolic one or a hard one, is
+// removed and never written through: nothing is made outside the data
+// folder, no file that another name shares changes, and each file is regular
+// once renamed.
+TEST_F(CProfileStart, ATemporaryFileIsMadeNewAndNeverWrittenThroughALink)
+{
+    const std::string outside = folder.File("outside.DAT");
+    const std::string shared = folder.File("shared.DAT");
+    ASSERT_EQ(symlink(outside.c_str(), UserFile("PROFILE1v8.DAT.TMP").c_str()), 0);
+    ASSERT_EQ(symlink(outside.c_str(), UserFile("PROFILE1v8.DAT.BAD1.TMP").c_str()), 0);
+    folder.Write("shared.DAT", "another name's file");
+    ASSERT_EQ(link(shared.c_str(), UserFile("PALMORAv8.DAT.TMP").c_str()), 0);
+    const std::string damaged = "damaged";
+    WriteUserFile("PROFILE1v8.DAT", damaged);
+    WriteUserFile("PROFILE1v8.DAT.BAKS", ProfileFile({ScalarRecord(60, "i", Int32(7))}, {}));
+
+    CProfile* profile = Open();
+    EXPECT_EQ(profile->GetValue<int>(60), 7);
+    delete profile;
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(outside)));
+    EXPECT_TRUE(folder.Read("shared.DAT") == "another name's file");
+    EXPECT_TRUE(IsRegular("PROFILE1v8.DAT.BAD1"));
+    EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAD1") == damaged);
+    for (const char* name : {"PROFILE1v8.DAT", "PALMORAv8.DAT"}) {
+        EXPECT_TRUE(IsRegular(name)) << name;
+    }
+    for (const char* name : {"PROFILE1v8.DAT.TMP", "PROFILE1v8.DAT.BAD1.TMP", "PALMORAv8.DAT.TMP"}) {
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(UserFile(name)))) << name;
+    }
+}
+
+// A folder under the save's temporary name is no file of ours: it stays, and
+// the start ends with the words of a failed save, the log naming the folder
+// that blocks it.
+TEST_F(CProfileStart, AFolderUnderTheTemporaryNameEndsTheStartNamingIt)
+{
+    std::filesystem::create_directories(UserFile("PROFILE1v8.DAT.TMP"));
+    const ChildResult child = RunInChild([] {
+        alarm(20);
+        new CProfile();
+        _exit(0);
+    });
+    EXPECT_EQ(child.exitCode, 1) << child.output;
+    EXPECT_NE(child.output.find("ERROR!  Cannot save profile: " + UserFile("PROFILE1v8.DAT")), std::string::npos)
+        << child.output;
+    EXPECT_TRUE(Logged("Failed to write a temporary file: " + UserFile("PROFILE1v8.DAT.TMP")));
+    EXPECT_TRUE(std::filesystem::is_directory(UserFile("PROFILE1v8.DAT.TMP")));
+}
