@@ -5,6 +5,7 @@
 // fails the test rather than holding it.
 #include "CProfileTestFixture.h"
 #include "ChildProcess.h"
+#include "ProcessSignals.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -143,4 +144,33 @@ TEST_F(CProfileStart, AFolderUnderTheTemporaryNameEndsTheStartNamingIt)
         << child.output;
     EXPECT_TRUE(Logged("Failed to write a temporary file: " + UserFile("PROFILE1v8.DAT.TMP")));
     EXPECT_TRUE(std::filesystem::is_directory(UserFile("PROFILE1v8.DAT.TMP")));
+}
+
+// Past the file-size limit a write fails with EFBIG instead of ending the
+// game: the damaged file too large to keep is not kept, as on a full disk,
+// nothing half-written is left, the log says what failed, and the start goes
+// on with the backup.
+TEST_F(CProfileStart, AFileSizeLimitIsMetAsAFullDisk)
+{
+    const std::string damaged(100 * 1024, 'x');
+    WriteUserFile("PROFILE1v8.DAT", damaged);
+    WriteUserFile("PROFILE1v8.DAT.BAKS", ProfileFile({ScalarRecord(60, "i", Int32(7))}, {}));
+    const ChildResult child = RunInChild([] {
+        alarm(20);
+        signal(SIGXFSZ, SIG_DFL);
+        IgnoreFileSizeSignal();
+        const rlimit limit{48 * 1024, 48 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        CProfile* profile = new CProfile();
+        const int marker = profile->GetValue<int>(60);
+        delete profile;
+        _exit(marker == 7 ? 0 : 2);
+    });
+    ASSERT_EQ(child.exitCode, 0) << child.output;
+    EXPECT_TRUE(Logged("Failed to write a temporary file: " + UserFile("PROFILE1v8.DAT.BAD1.TMP") +
+                       " (File too large)"));
+    EXPECT_TRUE(Logged("Failed to keep the damaged file: " + UserFile("PROFILE1v8.DAT")));
+    EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD1.TMP"));
+    EXPECT_FALSE(Exists("PROFILE1v8.DAT.BAD1"));
+    EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAKS") == damaged) << "the save rolls the damaged file over untouched";
 }
