@@ -132,12 +132,12 @@ void CProfile::CreateNewHeader()
 
 int CProfile::FreeProfileId(int first) const
 {
-    // An id passed over is listed or has files of its own, so a search past
-    // the list and this many more ids meets no folder a player made: every
-    // name fails there, as when no file can be opened at all, and no new
-    // profile could be saved. Ids name files by id + 1, so INT_MAX is none.
-    const long long last =
-        std::min<long long>(static_cast<long long>(first) + static_cast<long long>(profiles.size()) + kUnlistedIdsSearched, INT_MAX - 1);
+    // Every id passed over is listed or has files of its own. A thousand
+    // unlisted ones in a row are no player's folder but one where every name
+    // fails to open (no descriptor left, say), where no new profile could be
+    // saved either. Ids name files by id + 1, so INT_MAX is none.
+    const long long listed = static_cast<long long>(profiles.size());
+    const long long last = std::min<long long>(first + listed + kUnlistedIdsSearched, INT_MAX - 1);
     for (long long id = first; id <= last; id++) {
         if (!profiles.count(static_cast<int>(id)) && !ProfileFilesKept(static_cast<int>(id))) {
             return static_cast<int>(id);
