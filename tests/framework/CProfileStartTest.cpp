@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,7 +62,7 @@ TEST_F(CProfileStart, AFolderThatCannotBeEnteredEndsTheStartAtOnce)
         const ChildResult child = RunInChild([&] {
             alarm(20);
             // Root enters any folder; a link to itself fails for root too.
-            if (dropsRoot && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            if (dropsRoot && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
                 _exit(3);
             }
             setenv("PALMORA_USER_DATA", data.c_str(), 1);
