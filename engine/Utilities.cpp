@@ -338,9 +338,16 @@ void CreateNewDirectory(const char* path)
 
 FILE* OpenRegularFile(const char* path, bool write)
 {
+    // Whatever stood under the name goes, unless it is a folder (unlink
+    // leaves those), and the file is made new beside it: a link is never
+    // followed, so nothing is written outside the folder or into a file
+    // that another name shares, and a FIFO left there holds nothing up.
+    if (write) {
+        unlink(path);
+    }
     // Opened without waiting, then looked at: a FIFO with no writer opens at
-    // once for reading, and one with no reader fails at once for writing.
-    const int flags = (write ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    // once for reading.
+    const int flags = (write ? O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
     const int fd = open(path, flags, 0666);
     if (fd < 0) {
         return nullptr;

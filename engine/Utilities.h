@@ -106,10 +106,12 @@ bool IsWindowsVista();
 bool IsWindows2K();
 bool IsWindows9X();
 void CreateNewDirectory(const char* path);
-// Opens path for reading, or creates or empties it for writing, only when it
-// is a regular file, and never waits: a FIFO or a device named like a save
-// would otherwise block until some other program opened its other end. Null
-// with errno set otherwise (EINVAL for a file that is not regular).
+// Opens path for reading only when it is a regular file, and never waits: a
+// FIFO or a device named like a save would otherwise block until some other
+// program opened its other end. For writing, path is a temporary name and
+// the file is made new: whatever stands there and is no folder is removed
+// first, and no link is followed. Null with errno set otherwise (EINVAL for
+// a file that is not regular, EEXIST for a folder under the name).
 FILE* OpenRegularFile(const char* path, bool write);
 // Writes size bytes as path through path + ".TMP", renamed over it once whole;
 // false when that fails, with any file already at path left as it was.

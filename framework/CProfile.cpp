@@ -6,9 +6,12 @@
 #include "Log.h"
 #include "Utilities.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
 
 CProfile* CProfile::current = nullptr;
 int CProfile::startTime = 0;
@@ -22,6 +25,18 @@ namespace {
     abort();  // errorMessage has already ended the program
 }
 
+// A folder that cannot be entered (no search right, a link loop) answers
+// every name in it as unreadable, never as missing: nothing could be loaded
+// from it or saved to it, and every profile id would look taken. The start
+// ends before reading anything, with the words a failed save uses.
+void EndUnlessFolderEnters(const std::string& profilePath)
+{
+    struct stat info;
+    if (lstat(profilePath.c_str(), &info) != 0 && errno != ENOENT) {
+        errorMessage("Cannot save profile: ", profilePath.c_str(), true, true);
+    }
+}
+
 }  // namespace
 
 CProfile::CProfile()
@@ -33,6 +48,7 @@ CProfile::CProfile()
         Fatal("Profile initialized twice!");
     }
     current = this;
+    EndUnlessFolderEnters(ProfilePath(""));
     LoadHeader(0);
     CheckProfileCanBeSaved();
     if (!CSound::soundInitialized) {

@@ -294,7 +294,9 @@ private:
     // Whether files of the profile id lie on disk that a profile made under
     // that id would write over: any but those of a deleted profile.
     bool ProfileFilesKept(int id) const;
-    // The lowest id from first on that is not listed and has no files kept.
+    // The lowest id from first on that is not listed and has no files kept;
+    // when none is within reach of the list, the program ends as at a failed
+    // save of the first.
     int FreeProfileId(int first) const;
     // Marks the files of a profile taken off the list, so that a rebuilt
     // header leaves it off.

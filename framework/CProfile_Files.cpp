@@ -106,21 +106,39 @@ FileState ReadWholeFile(const std::string& path, std::vector<char>& bytes)
     return ok ? FileState::Read : FileState::Unreadable;
 }
 
+// Writes bytes as a new file under a temporary name. False, with what failed
+// logged, when it cannot be made (a folder stands under the name) or written
+// whole (a full disk, a file-size limit); then nothing is left under it.
+bool WriteTemporary(const std::string& temporary, const std::vector<char>& bytes)
+{
+    FILE* file = OpenRegularFile(temporary.c_str(), true);
+    // An empty damaged file is kept as one: fwrite is not given its null data.
+    bool written = file && (bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    int error = errno;
+    if (file && fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written) {
+        return true;
+    }
+    // unlink, not remove: a folder under the name is no file of ours.
+    if (file) {
+        unlink(temporary.c_str());
+    }
+    logMessage("Failed to write a temporary file: ", (temporary + " (" + strerror(error) + ")").c_str());
+    return false;
+}
+
 // Replaces path with bytes whole or leaves it as it was.
 bool WriteWholeFile(const std::string& path, const std::vector<char>& bytes)
 {
     const std::string temporary = path + ".TMP";
-    FILE* file = OpenRegularFile(temporary.c_str(), true);
-    if (!file) {
+    if (!WriteTemporary(temporary, bytes)) {
         return false;
     }
-    // An empty damaged file is kept as one: fwrite is not given its null data.
-    bool written = bytes.empty() || fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (fclose(file) != 0) {
-        written = false;
-    }
-    if (!written || rename(temporary.c_str(), path.c_str()) != 0) {
-        remove(temporary.c_str());
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
         return false;
     }
     return true;
@@ -187,16 +205,7 @@ bool WriteKeepingBackup(const std::string& path, const std::vector<char>& bytes)
 {
     const std::string temporary = path + ".TMP";
     const std::string backup = path + ".BAKS";
-    FILE* file = OpenRegularFile(temporary.c_str(), true);
-    if (!file) {
-        return false;
-    }
-    bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (fclose(file) != 0) {
-        written = false;
-    }
-    if (!written) {
-        remove(temporary.c_str());
+    if (!WriteTemporary(temporary, bytes)) {
         return false;
     }
     // The first save has no old file to keep.
@@ -205,7 +214,7 @@ bool WriteKeepingBackup(const std::string& path, const std::vector<char>& bytes)
         if (keptOld) {
             rename(backup.c_str(), path.c_str());
         }
-        remove(temporary.c_str());
+        unlink(temporary.c_str());
         return false;
     }
     return true;
@@ -450,16 +459,10 @@ void CProfile::CheckProfileCanBeSaved() const
     // removed again, so the folder is left as it was found.
     const std::string path = ProfilePath("");
     const std::string probe = ProfilePath(".TMP");
-    const std::vector<char> bytes = ProfileBytes();
-    FILE* file = OpenRegularFile(probe.c_str(), true);
-    bool written = file && fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (file && fclose(file) != 0) {
-        written = false;
-    }
-    remove(probe.c_str());
-    if (!written) {
+    if (!WriteTemporary(probe, ProfileBytes())) {
         errorMessage("Cannot save profile: ", path.c_str(), true, true);
     }
+    unlink(probe.c_str());
 }
 
 void CProfile::Save()

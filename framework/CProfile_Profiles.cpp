@@ -3,15 +3,19 @@
 // is lost; a deleted profile's files stay on disk.
 #include "CProfile.h"
 
+#include "Log.h"
+
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
 namespace {
 
 const char* const kFirstProfileName = "PLAYER 1";
+const long long kUnlistedIdsSearched = 1000;
 const char kIdentityMark[8] = {'P', 'L', 'M', 'R', 'I', 'D', '1', '\0'};
 
 // A name must fit the header's field with its closing NUL.
@@ -128,12 +132,21 @@ void CProfile::CreateNewHeader()
 
 int CProfile::FreeProfileId(int first) const
 {
-    int id = first;
-    while (profiles.count(id) || ProfileFilesKept(id)) {
-        id++;
+    // Every id passed over is listed or has files of its own. A thousand
+    // unlisted ones in a row are no player's folder but one where every name
+    // fails to open (no descriptor left, say), where no new profile could be
+    // saved either. Ids name files by id + 1, so INT_MAX is none.
+    const long long listed = static_cast<long long>(profiles.size());
+    const long long last = std::min<long long>(first + listed + kUnlistedIdsSearched, INT_MAX - 1);
+    for (long long id = first; id <= last; id++) {
+        if (!profiles.count(static_cast<int>(id)) && !ProfileFilesKept(static_cast<int>(id))) {
+            return static_cast<int>(id);
+        }
     }
-    assert(id < INT_MAX);
-    return id;
+    logMessage("No profile id is free: every name up to this one is taken or fails to open: ",
+               ProfilePathOf(static_cast<int>(last), "").c_str());
+    errorMessage("Cannot save profile: ", ProfilePathOf(first, "").c_str(), true, true);
+    abort();  // errorMessage has already ended the program
 }
 
 int CProfile::TakeProfilesLeftOff()

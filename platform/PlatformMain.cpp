@@ -1,6 +1,8 @@
 // The process entry point. The game reads its resource folder relative to the
 // working directory, so the folder that holds the executable becomes the
 // working directory before the game starts.
+#include "ProcessSignals.h"
+
 #include <climits>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@ int SDL_main(int argc, char* argv[]);
 
 int main(int argc, char* argv[])
 {
+    IgnoreFileSizeSignal();
     char self[PATH_MAX];
     ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
     if (length > 0) {

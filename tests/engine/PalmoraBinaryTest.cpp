@@ -13,6 +13,8 @@
 #include <vector>
 #include <algorithm>
 #include <cstdint>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,9 +50,11 @@ struct GameRun {
 
 // Starts the game with the given argument (3: windowed, no sound), asks it to
 // close as soon as it can be asked (or, with a file to wait for, once that file
-// has grown to a size), and waits for the whole shut-down.
+// has grown to a size), and waits for the whole shut-down. The game may be
+// held to a file-size limit, with the signal at its default as a shell leaves it.
 GameRun RunGameUntilClosed(const char* binary, const char* argument = "3", const char* audioDriver = "dummy",
-                           const std::string& waitForFile = "", long waitForSize = 0)
+                           const std::string& waitForFile = "", long waitForSize = 0,
+                           rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     int fds[2];
     if (pipe(fds) != 0) {
@@ -63,6 +67,9 @@ GameRun RunGameUntilClosed(const char* binary, const char* argument = "3", const
         close(fds[0]);
         close(fds[1]);
         signal(SIGTERM, SIG_DFL);
+        signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", audioDriver, 1);
         if (!waitForFile.empty()) {
@@ -205,4 +212,23 @@ TEST_F(PalmoraBinary, MakesTheUserDataFolderItIsToldToUseOrEndsWhenItCannot)
         << longRun.output;
     EXPECT_FALSE(Exists(folder.File("xdg")));
     EXPECT_FALSE(Exists(folder.File("home")));
+}
+
+// Under a file-size limit (ulimit -f 48) the damaged profile is too large to
+// keep: the write fails as on a full disk instead of ending the game, and no
+// half-written copy is left.
+TEST_F(PalmoraBinary, AFileSizeLimitFailsAWriteInsteadOfEndingTheGame)
+{
+    const std::string data = folder.File("userdata/");
+    ASSERT_EQ(mkdir(data.c_str(), 0700), 0);
+    // A fresh install's header, whose checksum is 543: it lists the damaged
+    // profile, so that the start loads it and keeps it.
+    std::string name(64, '\0');
+    name.replace(0, 8, "PLAYER 1");
+    folder.Write("userdata/PALMORAv8.DAT", Word32(543) + Word32(0) + Word32(1) + Word32(0) + name);
+    folder.Write("userdata/PROFILE1v8.DAT", std::string(100 * 1024, 'x'));
+    ExpectCleanRun(RunGameUntilClosed(binary, "3", "dummy", "", 0, 48 * 1024));
+    EXPECT_FALSE(Exists(data + "PROFILE1v8.DAT.BAD1.TMP"));
+    EXPECT_FALSE(Exists(data + "PROFILE1v8.DAT.BAD1"));
+    EXPECT_TRUE(Exists(data + "PROFILE1v8.DAT"));
 }

@@ -1,0 +1,8 @@
+#include "ProcessSignals.h"
+
+#include <csignal>
+
+void IgnoreFileSizeSignal()
+{
+    signal(SIGXFSZ, SIG_IGN);
+}
