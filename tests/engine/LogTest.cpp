@@ -11,6 +11,7 @@
 #include <regex>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,4 +89,38 @@ TEST(ProfileCounter, PrintsTheSumOnEveryThreeHundredthCallAndRefusesSlotsBeyondT
     EXPECT_EQ(child.exitCode, 0);
     EXPECT_TRUE(std::regex_search(child.output, std::regex("^profile counter 3: \\d+\ndone\nRan out")))
         << child.output;
+}
+
+TEST(LogMessage, ALinkOrAFifoUnderTheLogsNameIsNeitherFollowedNorWaitedOn)
+{
+    // The folder made last is the working one, where the log is written.
+    TempFolder elsewhere;
+    TempFolder folder;
+    const std::string target = elsewhere.File("NOT-THE-LOG.TXT");
+    for (const char* kind : {"dangling link", "link to a file", "FIFO"}) {
+        SCOPED_TRACE(kind);
+        std::filesystem::remove(target);
+        std::filesystem::remove(folder.File("LOG.TXT"));
+        if (std::string(kind) == "FIFO") {
+            ASSERT_EQ(mkfifo(folder.File("LOG.TXT").c_str(), 0666), 0);
+        } else {
+            if (std::string(kind) == "link to a file") {
+                elsewhere.Write("NOT-THE-LOG.TXT", "kept\n");
+            }
+            ASSERT_EQ(symlink(target.c_str(), folder.File("LOG.TXT").c_str()), 0);
+        }
+        ChildResult child = RunInChild([] {
+            // Bounds the wait a FIFO would cause; the child reports at once.
+            alarm(20);
+            errorMessage("Sound failed: ", "no device", false, true);
+            printf("went on\n");
+        });
+        EXPECT_EQ(child.exitCode, 0);
+        EXPECT_EQ(child.output, "ERROR!  Sound failed: no device\nERROR!  Cannot open log file!\nwent on\n");
+        if (std::string(kind) == "link to a file") {
+            EXPECT_EQ(elsewhere.Read("NOT-THE-LOG.TXT"), "kept\n");
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(target));
+        }
+    }
 }
