@@ -29,9 +29,11 @@
 // oldest going first, but a lost game's copy only after every other; a copy
 // a notice told the player of never goes, nor does anything in a slot that
 // does not read; nothing in a slot is ever written over, and a notice says
-// that a copy was kept only when one was. Each profile file also carries
-// its own name and a deleted mark in its reserved block, so that a header
-// lost in every copy is made again from the profile files with their names.
+// that a copy was kept only when one was. A regular file under a ladder's
+// name that cannot be read is kept by moving it into a slot. Each profile
+// file also carries its own name and a deleted mark in its reserved block,
+// so that a header lost in every copy is made again from the profile files
+// with their names.
 #pragma once
 
 #include "ProfileTypes.h"
@@ -237,9 +239,10 @@ private:
     static bool ReadProfileFile(const std::vector<char>& bytes, ProfileImage& image);
     void TakeImage(ProfileImage& image);
     // Copies the file at path, or the given bytes, to the next ".BAD" slot of
-    // path; a copy identical to one already kept is not made again. True
-    // when such a copy lies in a slot, and then copy, when given, tells it;
-    // every failure is logged.
+    // path; a copy identical to one already kept is not made again. A
+    // regular file at path that cannot be read is moved into the slot
+    // instead. True when such a copy lies in a slot, and then copy, when
+    // given, tells it; every failure is logged.
     static bool KeepDamaged(const std::string& path, const std::vector<char>* bytes = nullptr,
                             told_copy_data* copy = nullptr);
     // The ".BAD" slot of path that a full set of them gives up for a new

@@ -162,6 +162,13 @@ bool NameTaken(const std::string& path)
     return lstat(path.c_str(), &info) == 0;
 }
 
+// A regular file itself, not a link to one.
+bool RegularFile(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 // The record of the copies beside path that a notice told the player of.
 std::string ToldCopiesPath(const std::string& path)
 {
@@ -659,14 +666,21 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
     // there is room. A slot taken by anything, even something that does not
     // read, is never written over: what cannot be moved stops the shift.
     std::vector<char> kept;
+    bool moving = false;
     if (bytes) {
         kept = *bytes;
     } else if (ReadWholeFile(path, kept) != FileState::Read) {
-        logMessage("Failed to keep the damaged file: ", path.c_str());
-        return false;
+        // Left where it is, the next saves would roll it over and write over
+        // it; a rename needs no leave to read it. FIFOs, links and the like
+        // are no save of ours and stay.
+        if (!RegularFile(path)) {
+            logMessage("Failed to keep the damaged file: ", path.c_str());
+            return false;
+        }
+        moving = true;
     }
     const auto slot = [&path](int n) { return DamagedSlot(path, n); };
-    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+    for (int n = 1; n <= DAMAGED_COPIES && !moving; n++) {
         std::vector<char> old;
         if (ReadWholeFile(slot(n), old) == FileState::Read && old == kept) {
             return !copy || IdentifyCopy(slot(n), &old, *copy);
@@ -692,7 +706,8 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
         }
     }
     if (highestTaken() == DAMAGED_COPIES) {
-        const int given = SlotToGiveUp(path, HoldsLostGame(kept));
+        // What cannot be read cannot be told to hold a lost game.
+        const int given = SlotToGiveUp(path, !moving && HoldsLostGame(kept));
         if (given == 0) {
             logMessage("No room to keep the damaged file: every copy beside it was told of, holds a lost game or "
                        "does not read: ",
@@ -713,11 +728,17 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
         }
     }
     const int free = highestTaken() + 1;
-    if (free > DAMAGED_COPIES || !WriteWholeFile(slot(free), kept)) {
+    const bool keptNow = free <= DAMAGED_COPIES &&
+                         (moving ? MoveToFreeName(path, slot(free)) : WriteWholeFile(slot(free), kept));
+    if (!keptNow) {
         logMessage("Failed to keep the damaged file: ", path.c_str());
         return false;
     }
-    return !copy || IdentifyCopy(slot(free), &kept, *copy);
+    if (moving) {
+        logMessage("The damaged file cannot be read; it was moved beside its own as a kept copy: ",
+                   slot(free).c_str());
+    }
+    return !copy || IdentifyCopy(slot(free), moving ? nullptr : &kept, *copy);
 }
 
 bool CProfile::GameKeptBeside(const std::string& path, uint32_t game, told_copy_data& copy)
