@@ -362,6 +362,8 @@ TEST_F(GameScreenTest, TheCraftButtonsFollowAFinishedBuildingAndThePictureClickC
     EXPECT_FALSE(panel->labButton->Hidden());
     EXPECT_TRUE(panel->clothesButton->Hidden());
     station->SetBuildingDemolitionState(true);
+    station->GiveResponse(true);
+    ASSERT_TRUE(station->IsBeingDemolished());
     panel->Pump(false);
     EXPECT_TRUE(panel->labButton->Hidden()) << "nor while it comes down";
     CObject::selectedObject = craftworks;
