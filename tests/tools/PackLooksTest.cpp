@@ -251,6 +251,12 @@ TEST(PackLooks, OnlyPicturesThatStandForWordsShowTheirLabel)
         << "the game writes a button's caption itself";
     EXPECT_NE(DrawImage("trophies_tr_voyager.png", 96, 96, "Voyager", false),
               DrawImage("trophies_tr_voyager.png", 96, 96, ".", false));
+    // Low title plates are their word: the main menu's title and the
+    // emblem's second line, at their sizes.
+    EXPECT_NE(DrawImage("mainmenu_logo.png", 220, 30, "Palmora", false),
+              DrawImage("mainmenu_logo.png", 220, 30, "Isles", false));
+    EXPECT_NE(DrawImage("Brinemark_logo_textB_13.png", 260, 40, "Games", false),
+              DrawImage("Brinemark_logo_textB_13.png", 260, 40, "Plays", false));
     // A name no rule knows still gets its labelled shape, so a new picture
     // is visible in play until it gets a rule.
     EXPECT_EQ(FindPictureRule("brand_new_thing.png").subject, PictureSubject::Unruled);
