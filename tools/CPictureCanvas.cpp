@@ -3,6 +3,7 @@
 #include "PackGlyphs.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 paint_colour Shade(paint_colour colour, float k)
@@ -91,6 +92,32 @@ void CPictureCanvas::Blend(int x, int y, paint_colour colour)
         pixel[c] = static_cast<uint8_t>(std::lround(std::clamp(o, 0.0f, 1.0f) * 255.0f));
     }
     pixel[3] = static_cast<uint8_t>(std::lround(oa * 255.0f));
+}
+
+void CPictureCanvas::Lay(const std::vector<uint8_t>& rgba, int w, int h, float x, float y, float scale,
+                         const paint_colour* tint)
+{
+    assert(rgba.size() == static_cast<size_t>(w) * h * 4 && scale > 0);
+    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    const int x1 = static_cast<int>(std::ceil(x + w * scale)), y1 = static_cast<int>(std::ceil(y + h * scale));
+    for (int py = std::max(0, y0); py < std::min(height, y1); py++) {
+        for (int px = std::max(0, x0); px < std::min(width, x1); px++) {
+            const int sx = static_cast<int>((px + 0.5f - x) / scale), sy = static_cast<int>((py + 0.5f - y) / scale);
+            if (sx < 0 || sy < 0 || sx >= w || sy >= h) {
+                continue;
+            }
+            const uint8_t* p = &rgba[(static_cast<size_t>(sy) * w + sx) * 4];
+            if (p[3] == 0) {
+                continue;
+            }
+            paint_colour colour = Rgb(p[0], p[1], p[2], p[3]);
+            if (tint) {
+                colour = Rgb(static_cast<int>(p[0] * tint->r), static_cast<int>(p[1] * tint->g),
+                             static_cast<int>(p[2] * tint->b), p[3]);
+            }
+            Blend(px, py, colour);
+        }
+    }
 }
 
 float CPictureCanvas::AlphaAt(int x, int y) const

@@ -66,6 +66,12 @@ public:
     void RoundedBox(float left, float top, float w, float h, float radius, paint_colour colour);
     // Makes every pixel whose centre lies in the box fully transparent.
     void Clear(float left, float top, float w, float h);
+    // Lays an RGBA picture of w x h pixels over the canvas, scaled by scale
+    // with its top-left at (x, y): each canvas pixel takes the picture pixel
+    // under its centre. A tint multiplies the picture's colour and keeps its
+    // alpha, as the game paints a colour into a grey mask.
+    void Lay(const std::vector<uint8_t>& rgba, int w, int h, float x, float y, float scale,
+             const paint_colour* tint = nullptr);
     // Text in the builder's 5x8 font, scaled, centred on (cx, cy), ink on a
     // one-pixel dark halo.
     void Text(const std::string& text, int scale, int cx, int cy, paint_colour ink);

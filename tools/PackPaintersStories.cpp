@@ -43,26 +43,7 @@ void PaintLayer(CPictureCanvas& canvas, const std::string& name, int width, int 
     if (rgba.empty()) {
         return;
     }
-    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
-    const int x1 = static_cast<int>(std::ceil(x + width * scale)), y1 = static_cast<int>(std::ceil(y + height * scale));
-    for (int py = std::max(0, y0); py < std::min(canvas.Height(), y1); py++) {
-        for (int px = std::max(0, x0); px < std::min(canvas.Width(), x1); px++) {
-            const int sx = static_cast<int>((px + 0.5f - x) / scale), sy = static_cast<int>((py + 0.5f - y) / scale);
-            if (sx < 0 || sy < 0 || sx >= width || sy >= height) {
-                continue;
-            }
-            const uint8_t* p = &rgba[(static_cast<size_t>(sy) * width + sx) * 4];
-            if (p[3] == 0) {
-                continue;
-            }
-            paint_colour colour = Rgb(p[0], p[1], p[2], p[3]);
-            if (tint) {
-                colour = Rgb(static_cast<int>(p[0] * tint->r), static_cast<int>(p[1] * tint->g),
-                             static_cast<int>(p[2] * tint->b), p[3]);
-            }
-            canvas.Blend(px, py, colour);
-        }
-    }
+    canvas.Lay(rgba, width, height, x, y, scale, tint);
 }
 
 const char* const kDirections[4] = {"NE", "SE", "SW", "NW"};

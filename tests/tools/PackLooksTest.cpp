@@ -251,6 +251,12 @@ TEST(PackLooks, OnlyPicturesThatStandForWordsShowTheirLabel)
         << "the game writes a button's caption itself";
     EXPECT_NE(DrawImage("trophies_tr_voyager.png", 96, 96, "Voyager", false),
               DrawImage("trophies_tr_voyager.png", 96, 96, ".", false));
+    // Low title plates are their word: the main menu's title and the
+    // emblem's second line, at their sizes.
+    EXPECT_NE(DrawImage("mainmenu_logo.png", 220, 30, "Palmora", false),
+              DrawImage("mainmenu_logo.png", 220, 30, "Isles", false));
+    EXPECT_NE(DrawImage("Brinemark_logo_textB_13.png", 260, 40, "Games", false),
+              DrawImage("Brinemark_logo_textB_13.png", 260, 40, "Plays", false));
     // A name no rule knows still gets its labelled shape, so a new picture
     // is visible in play until it gets a rule.
     EXPECT_EQ(FindPictureRule("brand_new_thing.png").subject, PictureSubject::Unruled);
@@ -307,4 +313,35 @@ TEST(PackLooks, PatternsMatchTheWholeName)
     EXPECT_TRUE(MatchPattern("*_shadow.*", "rock_large0_shadow.png"));
     EXPECT_FALSE(MatchPattern("*_shadow.*", "rock_large0_shadowy"));
     EXPECT_FALSE(MatchPattern("fish?_*", "fish_ripple_0.png"));
+}
+
+// The game plays a ripple's pictures once through and holds the last: the
+// rings spread frame by frame and, on the last, reach out to the picture's
+// sides, so a ripple never stops short of its size.
+TEST(PackLooks, ARippleSpreadsOverEveryFrameToItsPicturesSidesOnTheLast)
+{
+    const struct {
+        const char* stem;
+        int frames, width, height;
+    } ripples[] = {{"ripples", 35, 146, 82}, {"fish_ripple_", 6, 64, 24}};
+    for (const auto& ripple : ripples) {
+        int previousLeft = ripple.width;
+        for (int frame = 0; frame < ripple.frames; frame++) {
+            const std::string name = ripple.stem + std::to_string(frame) + ".png";
+            const std::vector<uint8_t> rgba = DrawImage(name, ripple.width, ripple.height, "", false);
+            int left = ripple.width, right = -1;
+            for (int y = 0; y < ripple.height; y++) {
+                for (int x = 0; x < ripple.width; x++) {
+                    if (rgba[(static_cast<size_t>(y) * ripple.width + x) * 4 + 3] != 0) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            }
+            EXPECT_LE(left, previousLeft) << name << " shrinks";
+            const bool reaches = left <= 1 && right >= ripple.width - 2;
+            EXPECT_EQ(reaches, frame == ripple.frames - 1) << name << " spans " << left << ".." << right;
+            previousLeft = left;
+        }
+    }
 }
