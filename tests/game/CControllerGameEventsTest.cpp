@@ -237,6 +237,31 @@ TEST_F(IslandEventsTest, StardustOnEmptyGroundIsRefusedAndKeepsTheStock)
     EXPECT_EQ(game.dustMode, 5) << "the burst plays";
 }
 
+// Dust an islander collects flies as sparks to its own counter: stardust's
+// at the top left, moondust's at the top right; the other kind stays hidden.
+TEST_F(IslandEventsTest, CollectedDustFliesToItsOwnCounter)
+{
+    CControllerGame& game = Open();
+    CProfile::current->SetValue<bool>(7, true);
+    MouseAt(400, 300);
+    for (const bool star : {true, false}) {
+        SCOPED_TRACE(star ? "stardust" : "moondust");
+        game.AddDust(star);
+        for (int i = 0; i < 60; i++) {
+            Frame();
+        }
+        CSprite* const* flying = star ? game.starSprites : game.moonSprites;
+        CSprite* const* other = star ? game.moonSprites : game.starSprites;
+        const int counterX = star ? 42 : 597, counterY = star ? 27 : 28;
+        for (int i = 0; i < CControllerGame::PARTICLES; i++) {
+            ASSERT_FALSE(flying[i]->Hidden()) << i;
+            EXPECT_LE(std::abs(flying[i]->GetX() - counterX), 2) << i;
+            EXPECT_LE(std::abs(flying[i]->GetY() - counterY), 2) << i;
+            EXPECT_TRUE(other[i]->Hidden()) << i;
+        }
+    }
+}
+
 class GroundPotionTest : public IslandEventsTest {
 protected:
     struct island_state {

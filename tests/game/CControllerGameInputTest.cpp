@@ -150,6 +150,8 @@ TEST_F(GameScreenTest, AnObjectDeletedWhileTheScreenPointsAtItIsForgotten)
     held->deleteMe = true;
     Frame();
     EXPECT_EQ(game.pickupCandidate, nullptr);
+    EXPECT_EQ(game.pressX, -1) << "no press point without an islander, so the map hears the moves again";
+    EXPECT_EQ(game.pressY, -1);
     game.InputMouseMove(260, 300);
     game.InputMouseClick(true, false, true);
     EXPECT_FALSE(game.islanderDropped);
