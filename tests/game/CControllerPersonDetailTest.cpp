@@ -151,6 +151,18 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
     EXPECT_EQ(CController::focus, game);
 }
 
+// The eight pieces of the frame, each at its own place.
+TEST_F(DetailScreenTest, TheFramePiecesStandInTheirPlaces)
+{
+    CControllerPersonDetail& detail = ShowDetail(adult);
+    constexpr int kPlaces[8][2] = {{115, 28},  {136, 144}, {180, 53},  {367, 72},
+                                   {125, 315}, {133, 344}, {592, 320}, {138, 482}};
+    for (int i = 0; i < 8; i++) {
+        EXPECT_EQ(detail.frame[i]->GetX(), kPlaces[i][0]) << "piece " << i;
+        EXPECT_EQ(detail.frame[i]->GetY(), kPlaces[i][1]) << "piece " << i;
+    }
+}
+
 // The six labels down the facts column each read their own text at their own
 // height; the mental strength's carries its number and word.
 TEST_F(DetailScreenTest, EachFactLabelReadsItsOwnText)
