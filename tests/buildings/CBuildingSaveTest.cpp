@@ -7,6 +7,7 @@
 #include "tests/buildings/BuildingsFixture.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -111,9 +112,14 @@ TEST_F(BuildingsTest, AStorehouseLoadedFinishedWorksFromItsFirstFrameWithoutReop
 TEST_F(BuildingsTest, DamagedRecordsAreDroppedOrMendedNotFatal)
 {
     building_data negative = Record(2, 2, -5, 30, -1);
+    // Either coordinate alone out of the numbers loses the building.
+    building_data nowhereX = Record(3, 3, 0, 0, 0), nowhereY = Record(4, 4, 0, 0, 0);
+    nowhereX.x = std::numeric_limits<float>::quiet_NaN();
+    nowhereY.y = std::numeric_limits<float>::infinity();
     profile.SetVectorValue<building_data>(6, {Record(0, 0, 0, 0, 0), Record(14, 2, 0, 0, 0), Record(2, 5, 0, 0, 0),
                                               Record(1, 2, 0, 0, 0), Record(12, 21, 0, 0, 0),
-                                              Record(13, 20, 0, 0, 0), negative, Record(1, 17, 0, 0, 0)});
+                                              Record(13, 20, 0, 0, 0), negative, nowhereX, nowhereY,
+                                              Record(1, 17, 0, 0, 0)});
     const std::vector<CBuilding*> loaded = CBuilding::LoadBuildings();
     ASSERT_EQ(loaded.size(), 2u);
     EXPECT_EQ(loaded[0]->GetType(), 2);
@@ -124,5 +130,7 @@ TEST_F(BuildingsTest, DamagedRecordsAreDroppedOrMendedNotFatal)
     EXPECT_EQ(mended.wood, 30);
     EXPECT_EQ(mended.rock, 0);
     EXPECT_NE(LogText().find("Saved buildings: a building of an unknown type or variant was left out: 6"),
+              std::string::npos);
+    EXPECT_NE(LogText().find("Saved buildings: a building without a usable position was left out: 2"),
               std::string::npos);
 }

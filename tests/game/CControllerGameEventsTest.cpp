@@ -7,6 +7,7 @@
 #include "CMouseCursor.h"
 #include "CMushroom.h"
 #include "CMysteriousObject.h"
+#include "CRelic.h"
 #include "CResources.h"
 #include "CSidebar.h"
 #include "CSound.h"
@@ -236,6 +237,31 @@ TEST_F(IslandEventsTest, StardustOnEmptyGroundIsRefusedAndKeepsTheStock)
     EXPECT_EQ(game.dustMode, 5) << "the burst plays";
 }
 
+// Dust an islander collects flies as sparks to its own counter: stardust's
+// at the top left, moondust's at the top right; the other kind stays hidden.
+TEST_F(IslandEventsTest, CollectedDustFliesToItsOwnCounter)
+{
+    CControllerGame& game = Open();
+    CProfile::current->SetValue<bool>(7, true);
+    MouseAt(400, 300);
+    for (const bool star : {true, false}) {
+        SCOPED_TRACE(star ? "stardust" : "moondust");
+        game.AddDust(star);
+        for (int i = 0; i < 60; i++) {
+            Frame();
+        }
+        CSprite* const* flying = star ? game.starSprites : game.moonSprites;
+        CSprite* const* other = star ? game.moonSprites : game.starSprites;
+        const int counterX = star ? 42 : 597, counterY = star ? 27 : 28;
+        for (int i = 0; i < CControllerGame::PARTICLES; i++) {
+            ASSERT_FALSE(flying[i]->Hidden()) << i;
+            EXPECT_LE(std::abs(flying[i]->GetX() - counterX), 2) << i;
+            EXPECT_LE(std::abs(flying[i]->GetY() - counterY), 2) << i;
+            EXPECT_TRUE(other[i]->Hidden()) << i;
+        }
+    }
+}
+
 class GroundPotionTest : public IslandEventsTest {
 protected:
     struct island_state {
@@ -388,6 +414,43 @@ TEST_F(IslandEventsTest, ASecondMushroomNeedsAZeroOfFiveAndAThirdAZeroOfSixAfter
         outcomes[grown]++;
     }
     EXPECT_EQ(outcomes.size(), 3u) << "one, two and three all came up";
+}
+
+// A storm potion poured while rain already falls still breaks a storm of
+// its own: the rain ends and starts again, with a fresh length and the
+// relics the storm washes out.
+TEST_F(GroundPotionTest, AStormPotionInTheRainBreaksAFreshStorm)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CMap* island = CControllerGame::island;
+    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
+        if (object->isPerson) {
+            delete object;
+        }
+    }
+    const coordinate at = Find(island, OnGrass);
+    ASSERT_NE(at.x, -1);
+    island->CenterScreen(at.x, at.y, true, false, false);
+    MouseAt(at.x + island->offsetX, at.y + island->offsetY);
+
+    struct storm_case {
+        int potion, kind, relics, shortest, longest;
+    };
+    for (const storm_case& c : {storm_case{11, 1, 1, 1800, 3600}, storm_case{19, 2, 4, 450, 900}}) {
+        SCOPED_TRACE(testing::Message() << "potion " << c.potion);
+        island->SetRain(false, 0);
+        island->SetRain(true, 0);
+        island->rainFramesLeft = 5;
+        const size_t relics = CRelic::relic.size();
+        game.heldPotion = c.potion;
+        game.InputMouseClick(true, false, false);
+        EXPECT_EQ(CControllerGame::lastToolTip.id, c.potion == 11 ? 15021 : 15034);
+        EXPECT_TRUE(island->raining);
+        EXPECT_EQ(island->rainKind, c.kind);
+        EXPECT_GE(island->rainFramesLeft, c.shortest);
+        EXPECT_LE(island->rainFramesLeft, c.longest);
+        EXPECT_EQ(CRelic::relic.size(), relics + c.relics);
+    }
 }
 
 // The mushroom potion's ring: each mushroom around the first is moved by an

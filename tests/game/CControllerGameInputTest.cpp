@@ -2,6 +2,7 @@
 
 #include "CMouseCursor.h"
 #include "CSprite.h"
+#include "CTombstone.h"
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
@@ -128,6 +129,19 @@ TEST_F(GameScreenTest, AnObjectDeletedWhileTheScreenPointsAtItIsForgotten)
     EXPECT_EQ(game.stepObject, nullptr);
     EXPECT_EQ(game.rememberedSelection, nullptr);
 
+    // A grave in hand stays there while other objects go, and is let go
+    // with its own end.
+    CTombstone* grave = new CTombstone(700, 800, "Ana", "11125", "11101", "12021", 70, 4, true);
+    game.tombstoneCandidate = grave;
+    game.gravePressX = 300;
+    game.gravePressY = 200;
+    delete new FakeObject();
+    EXPECT_EQ(game.tombstoneCandidate, grave);
+    EXPECT_EQ(game.gravePressX, 300);
+    delete grave;
+    EXPECT_EQ(game.tombstoneCandidate, nullptr);
+    EXPECT_EQ(game.gravePressX, -1);
+
     // Pressed on, then gone off screen before the release.
     Frame();
     MouseAt(200, 300);
@@ -136,6 +150,8 @@ TEST_F(GameScreenTest, AnObjectDeletedWhileTheScreenPointsAtItIsForgotten)
     held->deleteMe = true;
     Frame();
     EXPECT_EQ(game.pickupCandidate, nullptr);
+    EXPECT_EQ(game.pressX, -1) << "no press point without an islander, so the map hears the moves again";
+    EXPECT_EQ(game.pressY, -1);
     game.InputMouseMove(260, 300);
     game.InputMouseClick(true, false, true);
     EXPECT_FALSE(game.islanderDropped);

@@ -12,6 +12,7 @@
 #include "CPerson.h"
 #include "CSprite.h"
 #include "CTutorialDialog.h"
+#include "Screenshot.h"
 #include "Utilities.h"
 #include "tests/game/PictureIslander.h"
 
@@ -148,6 +149,46 @@ TEST_F(DetailScreenTest, TheScreenShowsAnIslanderAndStepsThroughTheBand)
     EXPECT_EQ(CControllerGame::personGUI, nullptr);
     EXPECT_EQ(CObject::selectedObject, girl);
     EXPECT_EQ(CController::focus, game);
+}
+
+// The eight pieces of the frame, each at its own place.
+TEST_F(DetailScreenTest, TheFramePiecesStandInTheirPlaces)
+{
+    CControllerPersonDetail& detail = ShowDetail(adult);
+    constexpr int kPlaces[8][2] = {{115, 28},  {136, 144}, {180, 53},  {367, 72},
+                                   {125, 315}, {133, 344}, {592, 320}, {138, 482}};
+    for (int i = 0; i < 8; i++) {
+        EXPECT_EQ(detail.frame[i]->GetX(), kPlaces[i][0]) << "piece " << i;
+        EXPECT_EQ(detail.frame[i]->GetY(), kPlaces[i][1]) << "piece " << i;
+    }
+}
+
+// The six labels down the facts column each read their own text at their own
+// height; the mental strength's carries its number and word.
+TEST_F(DetailScreenTest, EachFactLabelReadsItsOwnText)
+{
+    CControllerPersonDetail& detail = ShowDetail(adult);
+    const std::string mental = std::to_string(adult->GetMentalStrength());
+    const std::string word = std::to_string(CControllerPersonDetail::StrengthCategory(adult->GetMentalStrength()));
+    struct label_row {
+        int id, y;
+        const char* a1;
+        const char* a2;
+    };
+    const label_row rows[6] = {{11070, 111, nullptr, nullptr}, {11071, 133, nullptr, nullptr},
+                               {11072, 155, nullptr, nullptr}, {11073, 177, nullptr, nullptr},
+                               {11080, 227, nullptr, nullptr}, {11081, 250, mental.c_str(), word.c_str()}};
+    for (int i = 0; i < 6; i++) {
+        SCOPED_TRACE(testing::Message() << "label " << rows[i].id);
+        CSprite written(0);
+        int lines = 0;
+        written.LoadTextShadow(rows[i].id, 260, 30, 0, lines, 41, 35, 28, rows[i].a1, rows[i].a2, nullptr, nullptr,
+                               nullptr);
+        const rgb_picture text = PictureOf(CSprite::draw->GetSurface(written.GetFirstImage()));
+        EXPECT_EQ(PictureOf(CSprite::draw->GetSurface(detail.labels[i]->GetFirstImage())).CountDifferences(text), 0);
+        EXPECT_EQ(detail.labels[i]->GetX(), 382);
+        EXPECT_EQ(detail.labels[i]->GetY(), rows[i].y);
+    }
 }
 
 TEST_F(DetailScreenTest, TypingRenamesTheIslanderWithShiftRepeatAndABlinkingCursor)

@@ -122,6 +122,41 @@ TEST_F(FlowerPanelTest, AppearDuringTheSlideOutAndDisappearDuringTheSlideInWaitT
     EXPECT_EQ(panel.x, 0.0f);
 }
 
+// A colour's icon opens under the pointer; left, it winds back, and from its
+// fifth image it snaps shut at once.
+TEST_F(FlowerRoadTest, AColourIconLeftByThePointerSnapsShutFromItsFifthImage)
+{
+    Open();
+    CGuiFlowers& panel = *CControllerGame::flowers;
+    panel.Appear();
+    Settle(panel);
+    // The white icon, as the panel's table places it.
+    CSprite* face = nullptr;
+    for (CSprite* sprite : CSprite::renderer->Sprites()) {
+        if (sprite && sprite->GetZ() == 23000006 && sprite->GetX() == 17 && sprite->GetY() == 146) {
+            face = sprite;
+        }
+    }
+    ASSERT_NE(face, nullptr);
+    auto frame = [&] {
+        panel.Pump();
+        face->Pump();
+        return static_cast<int>(face->GetFrame());
+    };
+    MouseAt(17 + face->GetW() / 2, 146 + face->GetH() / 2);
+    int frames = 0;
+    while (frame() < 8 && frames++ < 100) {
+    }
+    ASSERT_EQ(face->GetFrame(), 8u);
+
+    MouseAt(400, 500);
+    std::vector<int> shown;
+    while (face->GetFrame() > 0 && shown.size() < 100) {
+        shown.push_back(frame());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{7, 6, 5, 4, 0}));
+}
+
 TEST_F(FlowerRoadTest, TheGameScreenPaintsErasesAndClearsMarkersThroughThePanel)
 {
     CControllerGame& game = Open(kFixedIslandSeeds[5]);

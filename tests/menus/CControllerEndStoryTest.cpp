@@ -48,16 +48,21 @@ protected:
     }
 };
 
+// Each ending also leaves the screen as it found it: none of its pictures,
+// texts or buttons stay behind to be drawn over what comes next.
 TEST_F(EndStoryTest, EveryEndingIsCountedAndTheFifthAlsoMakesAnExplorer)
 {
     const int sailings = Int(59), endings = Int(74);
     for (int ending = 1; ending <= 6; ending++) {
         SCOPED_TRACE(ending);
         const size_t queued = Queued();
+        const std::vector<CSprite*> before = resources.Renderer().Sprites();
         root.Open<CControllerEndStory>();
+        EXPECT_GT(resources.Renderer().Sprites().size(), before.size());
         Key(SDLK_ESCAPE);
         Turn();
         EXPECT_EQ(root.handBacks, ending) << "Escape closes it at once";
+        EXPECT_EQ(resources.Renderer().Sprites(), before);
         EXPECT_EQ(Int(59), sailings + ending);
         EXPECT_EQ(Int(74), endings + ending);
         EXPECT_TRUE(CControllerTrophies::IsTrophyComplete(kVoyager));

@@ -107,6 +107,11 @@ TEST_F(MapScreenTest, AReleaseOnTheSmallIslandMovesTheViewThereAndEveryOtherWayO
             Escape();
         } else {
             CGuiButton* button = way == 1 ? map->backButton : map->trophyButton;
+            // Where the map's layout puts each, its label (if any) 2 px up and left.
+            EXPECT_EQ(button->x, way == 1 ? 646 : 287);
+            EXPECT_EQ(button->y, way == 1 ? 535 : 527);
+            EXPECT_EQ(button->data.textOffsetX, -2);
+            EXPECT_EQ(button->data.textOffsetY, -2);
             ClickAt(button->x + button->GetW() / 2, button->y + button->GetH() / 2);
         }
         EXPECT_EQ(CControllerGame::mapGUI, nullptr);

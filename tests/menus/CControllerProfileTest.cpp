@@ -3,6 +3,7 @@
 #include "CControllerExit.h"
 #include "CControllerPopUp.h"
 #include "CControllerProfile.h"
+#include "CDraw.h"
 #include "CGuiButton.h"
 #include "CSprite.h"
 
@@ -110,6 +111,24 @@ TEST_F(ProfileScreen, ANewPlayerIsNamedByTypingUpToTwelveLettersDigitsAndSpaces)
     Tap('q');
     EXPECT_EQ(Active(), "M1 ozzzzq");
     EXPECT_EQ(Names(), (std::vector<std::string>{"PLAYER 1", "M1 ozzzzq"}));
+}
+
+// While a name is typed, the cursor blinks just after its last letter, in
+// the first row as in any other.
+TEST_F(ProfileScreen, TheTextCursorBlinksAfterTheNameBeingTypedInTheFirstRow)
+{
+    Open();
+    ClickRename();
+    ASSERT_TRUE(screen->Editing());
+    CSprite* cursor = screen->TextCursor();
+    CSprite* name = screen->Row(0);
+    ASSERT_NE(name, nullptr);
+    Turn();
+    EXPECT_FALSE(cursor->Hidden());
+    EXPECT_EQ(cursor->GetX(), name->GetX() + CSprite::draw->GetRightEdge(name->GetFirstImage()) - 2);
+    EXPECT_EQ(cursor->GetY(), name->GetY() - 1);
+    Turn(15);
+    EXPECT_TRUE(cursor->Hidden()) << "15 frames on, 15 off";
 }
 
 // The first and last of the digits and of the letters type, shifted or not;

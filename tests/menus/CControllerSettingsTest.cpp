@@ -12,6 +12,7 @@
 #include "NullSound.h"
 #include "SoundLayer.h"
 #include "TestBytes.h"
+#include "Utilities.h"
 
 #include <memory>
 
@@ -119,6 +120,28 @@ TEST_F(SettingsPage, OpensOnTheLiveSettingsWithTheFactorRoundedUpToItsNearestBox
 
 // Each radio box stands for its own catch-up factor, whether it is clicked
 // or read back from the profile when the page opens.
+// Every check box and radio box in its place, drawn from its own image set:
+// a picture on the page at the box's corner is its set's box.
+TEST_F(SettingsPage, EachBoxStandsInItsPlaceInItsOwnLook)
+{
+    Open();
+    Turn();
+    struct box_place {
+        int set, x, y;
+    };
+    constexpr box_place kBoxes[] = {{0, 359, 297}, {1, 248, 330}, {2, 436, 330}, {0, 240, 390},
+                                    {1, 330, 390}, {2, 414, 390}, {0, 510, 390}};
+    for (const box_place& b : kBoxes) {
+        const std::string look = TempSprintf("personGUI_chkbox%iA_base.png", b.set);
+        bool found = false;
+        for (CSprite* sprite : resources.Renderer().Sprites()) {
+            const char* name = sprite ? CSprite::draw->GetImageName(sprite->GetFirstImage()) : nullptr;
+            found = found || (name && look == name && sprite->GetX() == b.x && sprite->GetY() == b.y);
+        }
+        EXPECT_TRUE(found) << look << " at " << b.x << ", " << b.y;
+    }
+}
+
 TEST_F(SettingsPage, EachTimeAwayBoxStoresAndShowsItsOwnFactor)
 {
     constexpr float kFactors[4] = {0.0f, 0.5f, 1.0f, 2.0f};

@@ -1,6 +1,7 @@
 #include "ClothesDesignerFixture.h"
 
 #include "ColourConversion.h"
+#include "Screenshot.h"
 
 namespace {
 
@@ -157,6 +158,42 @@ TEST_F(Preview, EvenIdsAreShownMirrored)
     EXPECT_EQ(d.person->GetID(), 4);
     EXPECT_EQ(d.shirtColourInUse->GetX(), plainX + 6);
     EXPECT_EQ(d.pantsColourInUse->GetX(), plainX + 6);
+}
+
+// A step shows the next adult as they stand: their own styles and colours,
+// the front tab's on the sliders, and their name. White and pure red come
+// through the sliders unchanged.
+TEST_F(Preview, SteppingShowsTheNextIslandersOwnClothesAndName)
+{
+    CPerson* man = Member(1, 0);
+    person_data record = IslanderRecord(1100, 1000, 30 * kYear, 1);
+    record.id = 3;
+    record.topStyle = 2;
+    record.bottomStyle = 1;
+    record.topColour = RGBA_data{255, 255, 255, 255};
+    record.bottomColour = RGBA_data{255, 0, 0, 255};
+    CPerson* woman = new CPerson(record);
+    Open(man);
+    Frame();
+    CControllerClothes& d = Designer();
+    ASSERT_EQ(d.shirtStyle, 1);
+    ASSERT_TRUE(d.EditingPants());
+    Button(CControllerClothes::kNextPerson);
+    ASSERT_EQ(d.person, woman);
+    EXPECT_EQ(d.shirtStyle, 2);
+    EXPECT_EQ(d.pantsStyle, 1);
+    EXPECT_TRUE(Same(d.shirtColour, record.topColour));
+    EXPECT_TRUE(Same(d.pantsColour, record.bottomColour));
+    EXPECT_EQ(d.SliderValue(CControllerClothes::kHue), 0);
+    EXPECT_EQ(d.SliderValue(CControllerClothes::kSaturation), 100);
+    EXPECT_EQ(d.SliderValue(CControllerClothes::kValue), 100);
+
+    CSprite written(0);
+    int lines = 0;
+    written.LoadTextShadow(25300, 250, 30, 2, lines, 41, 35, 28, woman->GetASCIIName(), nullptr, nullptr, nullptr,
+                           nullptr);
+    const rgb_picture name = PictureOf(CSprite::draw->GetSurface(written.GetFirstImage()));
+    EXPECT_EQ(PictureOf(CSprite::draw->GetSurface(d.name->GetFirstImage())).CountDifferences(name), 0);
 }
 
 }  // namespace

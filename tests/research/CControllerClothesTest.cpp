@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -91,6 +92,29 @@ TEST_F(ClothesDesigner, EachStylePagesToTheStyleItsTableGives)
                 }
             }
         }
+    }
+}
+
+// Every button by id where the designer's layout puts it: back, make
+// clothes, the steps, the ten queue slots, the fifteen quick picks and the
+// two tabs.
+TEST_F(ClothesDesigner, EveryButtonStandsAtItsPlace)
+{
+    static constexpr coordinate kPlaces[] = {
+        {342, 510}, {108, 243}, {77, 122},  {298, 122}, {137, 100}, {250, 99},  {138, 169}, {251, 169}, {405, 80},
+        {406, 110}, {405, 139}, {405, 168}, {405, 201}, {572, 80},  {573, 110}, {573, 139}, {572, 169}, {572, 202},
+        {123, 354}, {156, 353}, {189, 354}, {228, 354}, {263, 355}, {122, 395}, {155, 396}, {191, 394}, {227, 397},
+        {264, 396}, {123, 432}, {156, 430}, {189, 431}, {227, 433}, {262, 433}, {252, 257}, {457, 258}};
+    Open(Member(1, 0));
+    CControllerClothes& d = Designer();
+    constexpr int kFirstQuickPick = CControllerClothes::kFirstQuickPick, kTabA = CControllerClothes::kTabA;
+    for (int id = 0; id < static_cast<int>(std::size(kPlaces)); id++) {
+        const CGuiButton* button = id < kFirstQuickPick ? d.buttons[id]
+                                   : id < kTabA         ? d.quickPicks[id - kFirstQuickPick]
+                                   : id == kTabA        ? d.tabA
+                                                        : d.tabB;
+        EXPECT_EQ(button->x, kPlaces[id].x) << "button " << id;
+        EXPECT_EQ(button->y, kPlaces[id].y) << "button " << id;
     }
 }
 

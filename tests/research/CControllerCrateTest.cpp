@@ -185,6 +185,26 @@ TEST_F(CrateScreenTest, AMastersJournalComesInItsOwnMistWithSparklesUntilTheMist
         EXPECT_TRUE(placesAfter.count({sparkle->GetX(), sparkle->GetY()})) << "no sparkle moves once it went";
     }
 
+    // The other set sparkles for the journals of the other colours.
+    CControllerCrate& fisher = Show(Request(24192, 1, 1));
+    EXPECT_TRUE(fisher.showSet2);
+    EXPECT_FALSE(fisher.showSet1);
+    std::set<std::pair<int, int>> secondSet;
+    turns = 0;
+    while (fisher.mistB->GetFrame() <= 40 && turns++ < 200) {
+        Turn();
+        for (int i = 0; i < CControllerCrate::kSparkles; i++) {
+            EXPECT_EQ(fisher.sparkles1[i]->GetX(), -100) << "set 1 stays away";
+            CSprite* sparkle = fisher.sparkles2[i];
+            if (sparkle->GetX() != -100) {
+                secondSet.insert({sparkle->GetX(), sparkle->GetY()});
+                EXPECT_LE(std::abs(sparkle->GetX() - 348), 25);
+                EXPECT_LE(std::abs(sparkle->GetY() - 205), 25);
+            }
+        }
+    }
+    EXPECT_GT(secondSet.size(), 20u);
+
     Show(Request(24180, 1, 0));
     EXPECT_FALSE(crate->showSet1 || crate->showSet2);
     Turn(5);
