@@ -1,5 +1,5 @@
 // The pincer's sounds on the null output: a grab is heard on every grab,
-// however soon after the last.
+// however soon after the last; a drop on land only once the last has ended.
 #include "CSoundSystem.h"
 #include "IslanderFixture.h"
 #include "NullSound.h"
@@ -87,4 +87,20 @@ TEST_F(PickupSoundTest, AQuickSecondGrabIsHeardAgainOverTheFirst)
     cries[1]->Stop();
     CPerson::sndDrop->Stop();
     EXPECT_GT(Peak(), 0) << "the first cry still sounds";
+}
+
+// A drop on land while the last drop still sounds is not heard again: with
+// that one stopped, nothing sounds.
+TEST_F(PickupSoundTest, ADropWhileTheLastOneStillSoundsIsNotPlayedOverIt)
+{
+    CPerson* kid = Islander(8, 0, 1);
+    kid->UnHide();
+    CPerson::sndGrab->SetVolume(0.0f);  // only the drops are heard
+    GrabAndDrop(kid);
+    ASSERT_TRUE(CPerson::sndDrop->IsPlaying());
+    EXPECT_GT(Peak(), 0);
+    GrabAndDrop(kid);
+    ASSERT_TRUE(CPerson::sndDrop->IsPlaying());
+    CPerson::sndDrop->Stop();
+    EXPECT_EQ(Peak(), 0) << "no second drop sounds under the first";
 }
