@@ -191,6 +191,9 @@ TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
     const turn turns[] = {
         {30, 0, FACING_NE, FACING_SE, 3, 7}, {30, 1, FACING_NE, FACING_SE, 3, 2}, {30, 0, FACING_SW, FACING_NW, 0, 6},
         {8, 0, FACING_NE, FACING_SE, 3, 6},  {1, 1, FACING_NE, FACING_SE, 3, 11},
+        // Each stage's turn from its first year to its last.
+        {2, 0, FACING_NE, FACING_SE, 3, 11}, {3, 0, FACING_NE, FACING_SE, 3, 6},  {13, 0, FACING_NE, FACING_SE, 3, 6},
+        {14, 0, FACING_NE, FACING_SE, 3, 7}, {14, 1, FACING_NE, FACING_SE, 3, 2},
     };
     int id = 1;
     for (const turn& t : turns) {
