@@ -43,6 +43,12 @@ void HeldIslanderOffset(int& dx, int& dy)
     dx = held->GetGender() != 0 ? 3 : 2;
 }
 
+// The hourglass centred a little below and right of the mouse.
+void PlaceHourglass(CSprite* hourglass, int mx, int my)
+{
+    hourglass->Move(mx - hourglass->GetW() / 2 + 4, my - hourglass->GetH() / 2 + 3);
+}
+
 }  // namespace
 
 CMouseCursor::CMouseCursor()
@@ -74,7 +80,7 @@ void CMouseCursor::Pump()
     const int mx = GetMouseX();
     const int my = GetMouseY();
     sCursor->Move(mx - 3 + dx, my - 2 + dy);
-    sHourglass->Move(mx - sHourglass->GetW() / 2 + 4, my - sHourglass->GetH() / 2 + 3);
+    PlaceHourglass(sHourglass, mx, my);
     const bool down = CController::input && CController::input->leftDown;
     sCursor->SetFrame(!down ? kUp : (usePincer ? kPincer : kPressed));
 }
@@ -119,6 +125,11 @@ void CMouseCursor::ShowHourglass(bool renderNow)
     if (!sCursor || !sHourglass) {
         return;
     }
+    // Where the mouse is now, not where the last frame left it: the mouse may
+    // have moved in this frame's events, and an hourglass drawn at once at
+    // the old place, past the renderer, would stay on the screen when it
+    // goes, with nothing to paint over it.
+    PlaceHourglass(sHourglass, GetMouseX(), GetMouseY());
     sHourglass->UnHide();
     if (!sCursor->Hidden()) {
         sCursor->Hide();

@@ -26,11 +26,14 @@
 // when a copy left out differs, the main menu tells the player once.
 //
 // Every damaged file is kept beside the others as ".BAD1" up to ".BAD5", the
-// oldest going first, but a lost game's copy only after every other; nothing
-// in a slot is ever written over, and a notice says that a copy was kept
-// only when one was. Each profile file also carries its own name and a
-// deleted mark in its reserved block, so that a header lost in every copy is
-// made again from the profile files with their names.
+// oldest going first, but a lost game's copy only after every other; a copy
+// a notice told the player of never goes, nor does anything in a slot that
+// does not read; nothing in a slot is ever written over, and a notice says
+// that a copy was kept only when one was. A regular file under a ladder's
+// name that cannot be read is kept by moving it into a slot. Each profile
+// file also carries its own name and a deleted mark in its reserved block,
+// so that a header lost in every copy is made again from the profile files
+// with their names.
 #pragma once
 
 #include "ProfileTypes.h"
@@ -71,6 +74,20 @@ struct profile_identity {
     char unused[432];
 };
 static_assert(sizeof(profile_identity) == 512, "the reserved block of the profile file");
+
+// One ".BAD" copy a notice told the player of, in the record kept beside the
+// copies (".TOLD"): the copies that most need the mark fail their own checks
+// and cannot carry it. A copy is known by its inode, which a move between
+// slots keeps and damage in place does not change, or by its bytes, which a
+// copy of the whole folder keeps.
+struct told_copy_data {
+    uint64_t inode;
+    uint64_t size;   // bytes, as the slot held them when recorded
+    uint64_t hash;   // FNV-1a of the bytes; 0 when they could not be read
+    uint8_t hashed;  // 1 when hash holds
+    uint8_t unused[7];
+};
+static_assert(sizeof(told_copy_data) == 32, "a told copy's record");
 
 class CProfile {
 public:
@@ -222,15 +239,30 @@ private:
     static bool ReadProfileFile(const std::vector<char>& bytes, ProfileImage& image);
     void TakeImage(ProfileImage& image);
     // Copies the file at path, or the given bytes, to the next ".BAD" slot of
-    // path; a copy identical to one already kept is not made again. True
-    // when such a copy lies in a slot; every failure is logged.
-    static bool KeepDamaged(const std::string& path, const std::vector<char>* bytes = nullptr);
+    // path; a copy identical to one already kept is not made again. A
+    // regular file at path that cannot be read is moved into the slot
+    // instead. True when such a copy lies in a slot, and then copy, when
+    // given, tells it; every failure is logged.
+    static bool KeepDamaged(const std::string& path, const std::vector<char>* bytes = nullptr,
+                            told_copy_data* copy = nullptr);
     // The ".BAD" slot of path that a full set of them gives up for a new
-    // copy: the oldest copy that reads and holds no lost game, else, for a
-    // lost game's own copy, the oldest lost game; 0 when none may go.
+    // copy: the oldest copy that reads, was never told of and holds no lost
+    // game, else, for a lost game's own copy, the oldest such lost game; 0
+    // when none may go.
     static int SlotToGiveUp(const std::string& path, bool keepingLostGame);
-    // Whether a ".BAD" slot of path holds a copy of the game of fingerprint.
-    static bool GameKeptBeside(const std::string& path, uint32_t game);
+    // Whether a ".BAD" slot of path holds a copy of the game of fingerprint,
+    // and which copy.
+    static bool GameKeptBeside(const std::string& path, uint32_t game, told_copy_data& copy);
+    // What tells the copy in slot apart; bytes, when given, are what it
+    // holds. False when nothing stands there.
+    static bool IdentifyCopy(const std::string& slot, const std::vector<char>* bytes, told_copy_data& copy);
+    // The record of told copies beside path's slots; false when one stands
+    // there that cannot be read, and every copy must then count as told.
+    static bool ReadToldCopies(const std::string& path, std::vector<told_copy_data>& told);
+    // Adds the copy, which lies in a slot of path, to the record of copies a
+    // notice told the player of. The record is written again with the copies
+    // in the slots now, so it never holds more than the slots do.
+    static void RecordTold(const std::string& path, const told_copy_data& copy);
     // Whether a file's bytes hold a game under way that cannot be played, or
     // one the chooser found could not be made again and kept as lost.
     static bool HoldsLostGame(const std::vector<char>& bytes);

@@ -197,16 +197,22 @@ bool CProfile::KeepLostGame()
     const std::string path = ProfilePath("");
     const profile_identity before = Identity(reserved);
     EditIdentity(reserved, [game](profile_identity& identity) { identity.keptGame = game; });
-    if (GameKeptBeside(path, game)) {
+    // The notice tells of the copy from now on, whichever way it was kept:
+    // one kept before as lesser damage of the same game carries no mark of
+    // a lost game in it.
+    told_copy_data copy;
+    if (GameKeptBeside(path, game, copy)) {
+        RecordTold(path, copy);
         return true;
     }
     logMessage("The game under way cannot be made again; the profile is kept beside its file: ", path.c_str());
     // The copy itself carries the mark that tells it as a lost game's.
     const std::vector<char> bytes = ProfileBytes();
-    if (!KeepDamaged(path, &bytes)) {
+    if (!KeepDamaged(path, &bytes, &copy)) {
         memcpy(reserved, &before, sizeof before);
         return false;
     }
+    RecordTold(path, copy);
     return true;
 }
 
@@ -315,7 +321,11 @@ void CProfile::RecordsGivenUp(const std::vector<records_given_up>& givenUp)
     // Kept now: the island's next save leaves them out of the file.
     logMessage("Records were left out of the island; the profile is kept beside its file as it was: ", path.c_str());
     const std::vector<char> bytes = ProfileBytes();
-    const bool kept = KeepDamaged(path, &bytes);
+    told_copy_data copy;
+    const bool kept = KeepDamaged(path, &bytes, &copy);
+    if (kept) {
+        RecordTold(path, copy);
+    }
     NoticeDueNow(reserved, kRecordsGivenUp, kept);
 }
 

@@ -180,6 +180,47 @@ bool NameTaken(const std::string& path)
     return lstat(path.c_str(), &info) == 0;
 }
 
+// A regular file itself, not a link to one.
+bool RegularFile(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The record of the copies beside path that a notice told the player of.
+std::string ToldCopiesPath(const std::string& path)
+{
+    return path + ".TOLD";
+}
+
+struct told_copies_head {
+    char mark[8];      // kToldMark
+    uint32_t count;    // told_copy_data records that follow
+    int32_t checksum;  // CProfile::ComputeChecksum of the records
+};
+static_assert(sizeof(told_copies_head) == 16, "the told copies' record head");
+const char kToldMark[8] = {'P', 'L', 'M', 'R', 'T', 'O', 'L', 'D'};
+
+uint64_t BytesHash(const std::vector<char>& bytes)
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool SameCopy(const told_copy_data& a, const told_copy_data& b)
+{
+    return a.inode == b.inode || (a.hashed && b.hashed && a.size == b.size && a.hash == b.hash);
+}
+
+bool AmongCopies(const std::vector<told_copy_data>& copies, const told_copy_data& copy)
+{
+    return std::any_of(copies.begin(), copies.end(),
+                       [&copy](const told_copy_data& other) { return SameCopy(other, copy); });
+}
+
 // A plain rename would write over whatever stands at to.
 bool MoveToFreeName(const std::string& from, const std::string& to)
 {
@@ -516,7 +557,10 @@ void CProfile::Load(int attempt)
     std::string fallbackPath;
     bool haveFallback = false;
     bool failedBeforeLast = false;
-    int unreadable = 0, unreadableKept = 0;
+    int unreadable = 0;
+    // The copies of the files that could not be read, told of only if the
+    // profile is lost with them.
+    std::vector<std::pair<std::string, told_copy_data>> unreadableKept;
     std::vector<uint32_t> gamesKept;
     for (int rung = attempt; rung <= kLastRung; rung++) {
         const std::string path = ProfilePath(kRungSuffix[rung]);
@@ -540,7 +584,12 @@ void CProfile::Load(int attempt)
                 // What was left out is gone from the next save.
                 logMessage("Records were left out of the profile; the file is kept beside it as it was: ",
                            path.c_str());
-                kept = KeepDamaged(path);
+                told_copy_data copy;
+                kept = KeepDamaged(path, nullptr, &copy);
+                // The notice owed says that this copy was kept.
+                if (kept && image.noticesDue) {
+                    RecordTold(path, copy);
+                }
             }
             if (image.noticesDue) {
                 NoticeDueNow(image.reserved, image.noticesDue, kept);
@@ -555,7 +604,10 @@ void CProfile::Load(int attempt)
         failedBeforeLast = failedBeforeLast || rung < kLastRung;
         if (!verified) {
             logMessage("Damaged profile file: ", path.c_str());
-            unreadableKept += KeepDamaged(path) ? 1 : 0;
+            told_copy_data copy;
+            if (KeepDamaged(path, nullptr, &copy)) {
+                unreadableKept.emplace_back(path, copy);
+            }
             unreadable++;
             continue;
         }
@@ -594,18 +646,22 @@ void CProfile::Load(int attempt)
     if (unreadable) {
         // Whatever game was under way is gone with the rest of the profile:
         // the player must hear of it before a new island is made.
-        logMessage(unreadableKept == unreadable
+        const int kept = static_cast<int>(unreadableKept.size());
+        for (const auto& [path, copy] : unreadableKept) {
+            RecordTold(path, copy);
+        }
+        logMessage(kept == unreadable
                        ? "No copy of the profile could be read; it starts again as a new one, its damaged files kept "
                          "beside it: "
                        : "No copy of the profile could be read; it starts again as a new one, not every damaged file "
                          "of it kept beside it: ",
                    ProfilePath("").c_str());
         profileLost = true;
-        lostProfileKept = unreadableKept == unreadable ? kAllKept : unreadableKept > 0 ? kSomeKept : kNoneKept;
+        lostProfileKept = kept == unreadable ? kAllKept : kept > 0 ? kSomeKept : kNoneKept;
     }
 }
 
-bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* bytes)
+bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* bytes, told_copy_data* copy)
 {
     // The next saves replace the main file and ".BAKS"; the damaged file
     // stays beside them for whoever wants to look at it. Lower numbers are
@@ -613,17 +669,24 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
     // there is room. A slot taken by anything, even something that does not
     // read, is never written over: what cannot be moved stops the shift.
     std::vector<char> kept;
+    bool moving = false;
     if (bytes) {
         kept = *bytes;
     } else if (ReadWholeFile(path, kept) != FileState::Read) {
-        logMessage("Failed to keep the damaged file: ", path.c_str());
-        return false;
+        // Left where it is, the next saves would roll it over and write over
+        // it; a rename needs no leave to read it. FIFOs, links and the like
+        // are no save of ours and stay.
+        if (!RegularFile(path)) {
+            logMessage("Failed to keep the damaged file: ", path.c_str());
+            return false;
+        }
+        moving = true;
     }
     const auto slot = [&path](int n) { return DamagedSlot(path, n); };
-    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+    for (int n = 1; n <= DAMAGED_COPIES && !moving; n++) {
         std::vector<char> old;
         if (ReadWholeFile(slot(n), old) == FileState::Read && old == kept) {
-            return true;
+            return !copy || IdentifyCopy(slot(n), &old, *copy);
         }
     }
     const auto highestTaken = [&slot]() {
@@ -646,9 +709,11 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
         }
     }
     if (highestTaken() == DAMAGED_COPIES) {
-        const int given = SlotToGiveUp(path, HoldsLostGame(kept));
+        // What cannot be read cannot be told to hold a lost game.
+        const int given = SlotToGiveUp(path, !moving && HoldsLostGame(kept));
         if (given == 0) {
-            logMessage("No room to keep the damaged file: every copy beside it holds a lost game or does not read: ",
+            logMessage("No room to keep the damaged file: every copy beside it was told of, holds a lost game or "
+                       "does not read: ",
                        path.c_str());
             return false;
         }
@@ -666,21 +731,27 @@ bool CProfile::KeepDamaged(const std::string& path, const std::vector<char>* byt
         }
     }
     const int free = highestTaken() + 1;
-    if (free > DAMAGED_COPIES || !WriteWholeFile(slot(free), kept)) {
+    const bool keptNow = free <= DAMAGED_COPIES &&
+                         (moving ? MoveToFreeName(path, slot(free)) : WriteWholeFile(slot(free), kept));
+    if (!keptNow) {
         logMessage("Failed to keep the damaged file: ", path.c_str());
         return false;
     }
-    return true;
+    if (moving) {
+        logMessage("The damaged file cannot be read; it was moved beside its own as a kept copy: ",
+                   slot(free).c_str());
+    }
+    return !copy || IdentifyCopy(slot(free), moving ? nullptr : &kept, *copy);
 }
 
-bool CProfile::GameKeptBeside(const std::string& path, uint32_t game)
+bool CProfile::GameKeptBeside(const std::string& path, uint32_t game, told_copy_data& copy)
 {
     for (int n = 1; n <= DAMAGED_COPIES; n++) {
         std::vector<char> bytes;
         ProfileImage image;
         if (ReadWholeFile(DamagedSlot(path, n), bytes) == FileState::Read &&
             ReadProfileFile(bytes, image) && GameFingerprint(image.scalars, image.vectors) == game) {
-            return true;
+            return IdentifyCopy(DamagedSlot(path, n), &bytes, copy);
         }
     }
     return false;
@@ -688,12 +759,18 @@ bool CProfile::GameKeptBeside(const std::string& path, uint32_t game)
 
 int CProfile::SlotToGiveUp(const std::string& path, bool keepingLostGame)
 {
+    std::vector<told_copy_data> told;
+    if (!ReadToldCopies(path, told)) {
+        return 0;
+    }
     // A lost game's copy is all that is left of it once a new island
     // replaces the game; damage that lost nothing goes before it.
     int oldestLostGame = 0;
     for (int n = 1; n <= DAMAGED_COPIES; n++) {
         std::vector<char> old;
-        if (ReadWholeFile(DamagedSlot(path, n), old) != FileState::Read) {
+        told_copy_data copy;
+        if (ReadWholeFile(DamagedSlot(path, n), old) != FileState::Read ||
+            !IdentifyCopy(DamagedSlot(path, n), &old, copy) || AmongCopies(told, copy)) {
             continue;
         }
         if (!HoldsLostGame(old)) {
@@ -702,6 +779,83 @@ int CProfile::SlotToGiveUp(const std::string& path, bool keepingLostGame)
         oldestLostGame = oldestLostGame == 0 ? n : oldestLostGame;
     }
     return keepingLostGame ? oldestLostGame : 0;
+}
+
+bool CProfile::IdentifyCopy(const std::string& slot, const std::vector<char>* bytes, told_copy_data& copy)
+{
+    struct stat info;
+    if (lstat(slot.c_str(), &info) != 0) {
+        return false;
+    }
+    copy = told_copy_data{};
+    copy.inode = static_cast<uint64_t>(info.st_ino);
+    copy.size = static_cast<uint64_t>(info.st_size);
+    std::vector<char> read;
+    if (!bytes && ReadWholeFile(slot, read) == FileState::Read) {
+        bytes = &read;
+    }
+    if (bytes) {
+        copy.size = bytes->size();
+        copy.hash = BytesHash(*bytes);
+        copy.hashed = 1;
+    }
+    return true;
+}
+
+bool CProfile::ReadToldCopies(const std::string& path, std::vector<told_copy_data>& told)
+{
+    told.clear();
+    const std::string record = ToldCopiesPath(path);
+    std::vector<char> bytes;
+    const FileState state = ReadWholeFile(record, bytes);
+    if (state == FileState::Missing) {
+        return true;
+    }
+    told_copies_head head{};
+    if (state == FileState::Read && bytes.size() >= sizeof head) {
+        memcpy(&head, bytes.data(), sizeof head);
+    }
+    const size_t records = bytes.size() >= sizeof head ? bytes.size() - sizeof head : 0;
+    if (state != FileState::Read || bytes.size() < sizeof head || memcmp(head.mark, kToldMark, sizeof kToldMark) != 0 ||
+        head.count > static_cast<uint32_t>(DAMAGED_COPIES) || records != head.count * sizeof(told_copy_data) ||
+        head.checksum != ComputeChecksum(bytes.data() + sizeof head, records)) {
+        logMessage("The record of kept copies the player was told of cannot be read; every copy counts as told: ",
+                   record.c_str());
+        return false;
+    }
+    told.resize(head.count);
+    if (records > 0) {
+        memcpy(told.data(), bytes.data() + sizeof head, records);
+    }
+    return true;
+}
+
+void CProfile::RecordTold(const std::string& path, const told_copy_data& copy)
+{
+    std::vector<told_copy_data> told;
+    const bool recordRead = ReadToldCopies(path, told);
+    if (recordRead && AmongCopies(told, copy)) {
+        return;
+    }
+    // A record that cannot be read is made again with every copy told.
+    std::vector<told_copy_data> now;
+    for (int n = 1; n <= DAMAGED_COPIES; n++) {
+        told_copy_data inSlot;
+        if (IdentifyCopy(DamagedSlot(path, n), nullptr, inSlot) &&
+            (!recordRead || AmongCopies(told, inSlot) || SameCopy(inSlot, copy))) {
+            now.push_back(inSlot);
+        }
+    }
+    told_copies_head head{};
+    memcpy(head.mark, kToldMark, sizeof kToldMark);
+    head.count = static_cast<uint32_t>(now.size());
+    const char* records = reinterpret_cast<const char*>(now.data());
+    head.checksum = ComputeChecksum(records, now.size() * sizeof(told_copy_data));
+    std::vector<char> bytes(reinterpret_cast<const char*>(&head), reinterpret_cast<const char*>(&head) + sizeof head);
+    bytes.insert(bytes.end(), records, records + now.size() * sizeof(told_copy_data));
+    if (!WriteWholeFile(ToldCopiesPath(path), bytes)) {
+        logMessage("Failed to record a kept copy the player is told of: ", ToldCopiesPath(path).c_str());
+    }
 }
 
 void CProfile::LoadHeader(int attempt)

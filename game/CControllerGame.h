@@ -95,6 +95,8 @@ public:
     // Dust used at the pointer: its particles burst there.
     void DisplayStarBurst();
     void DisplayMoonBurst();
+    // The first at (x, y), -1 a free spot; a second and a third by chance.
+    void GrowMushrooms(int x, int y);
 
     int step6Frames;
     int settleFrames;  // ordinary frames since loading; pop-ups wait for 3
@@ -231,8 +233,6 @@ private:
     void Burst(bool stardust);
     void HideParticles();
     void RunIslandEvents();
-    // The first at (x, y), -1 a free spot; a second and a third by chance.
-    void GrowMushrooms(int x, int y);
     void RotWood();
     bool OpenTrophyPopUp();
     // The left press that uses what the player holds; false ends the event.

@@ -210,6 +210,8 @@ public:
     void MoveTo(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     bool CanWeMoveTo(int x, int y);
     bool GetPileCoordinates(int& x, int& y, int kind);
+    // A man stands a little off a work spot so that his tool meets the
+    // object; side is the work direction.
     void AdjustHackCoordinates(int& x, int& y, int side);
     void FinishDive();
     bool WillIBeCloseToSomeoneElseAt(int x, int y, int distance, bool addFootOffset);

@@ -65,15 +65,6 @@ int Level(const CPerson& person)
     return std::clamp(person.speedLevel, 0, 4);
 }
 
-// A man stands a little off the point so that his tool meets the object.
-void ManShift(CPerson& person, int& atX, int& atY)
-{
-    if (person.isMale) {
-        atX += person.workDirection == 1 ? 5 : -3;
-        atY += person.workDirection == 1 ? 7 : 9;
-    }
-}
-
 // Takes the under-the-mouse flag for one search.
 bool TakeUnderMouse(CPerson& person)
 {
@@ -140,7 +131,7 @@ void FindTreeSpot(CPerson& p)
         p.EndTask(false);
         return;
     }
-    ManShift(p, atX, atY);
+    p.AdjustHackCoordinates(atX, atY, p.workDirection);
     p.targetTree = tree;
     p.SetSubTask(1, atX, atY);
 }
@@ -153,7 +144,7 @@ void FindRockSpot(CPerson& p)
         p.EndTask(false);
         return;
     }
-    ManShift(p, atX, atY);
+    p.AdjustHackCoordinates(atX, atY, p.workDirection);
     if (p.isMale) {
         atX += p.workDirection == 1 ? 6 : -8;
         atY += p.workDirection == 1 ? 11 : 10;
@@ -426,7 +417,7 @@ void CPerson::PumpTask()
                 if (site->HasAllCompletionPoints()) {
                     EndTask(false);
                 } else {
-                    ManShift(*this, atX, atY);
+                    AdjustHackCoordinates(atX, atY, workDirection);
                     SetSubTask(1, atX, atY);
                 }
             }
@@ -602,7 +593,7 @@ void CPerson::PumpTask()
                 if (workDirection == 2) {
                     atX += 8;
                 }
-                ManShift(*this, atX, atY);
+                AdjustHackCoordinates(atX, atY, workDirection);
             }
             targetFlowerMarker = marker;
             if (!SetSubTask(1, atX, atY)) {
@@ -627,7 +618,7 @@ void CPerson::PumpTask()
                 EndTask(false);
                 break;
             }
-            ManShift(*this, atX, atY);
+            AdjustHackCoordinates(atX, atY, workDirection);
             targetSaplingMarker = marker;
             if (!SetSubTask(1, atX, atY)) {
                 marker->CantReachTree();
@@ -647,7 +638,7 @@ void CPerson::PumpTask()
                 EndTask(false);
                 break;
             }
-            ManShift(*this, atX, atY);
+            AdjustHackCoordinates(atX, atY, workDirection);
             SetSubTask(1, atX, atY);
         } else if (sub == 1 && done) {
             SetSubTask(12, 0, 0);
@@ -667,7 +658,7 @@ void CPerson::PumpTask()
                 EndTask(false);
                 break;
             }
-            ManShift(*this, atX, atY);
+            AdjustHackCoordinates(atX, atY, workDirection);
             SetSubTask(1, atX, atY);
         } else if (sub == 1 && done) {
             SetSubTask(13, 0, 0);
@@ -734,7 +725,7 @@ void CPerson::PumpTask()
                 EndTask(false);
                 break;
             }
-            ManShift(*this, atX, atY);
+            AdjustHackCoordinates(atX, atY, workDirection);
             SetSubTask(1, atX, atY);
         } else if (sub == 1 && done) {
             SetSubTask(15, 0, 0);

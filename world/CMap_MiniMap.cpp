@@ -193,7 +193,7 @@ void CMap::GatherMiniMapObjects(std::map<std::string, int>& images)
         const coordinate T = {X + kTrunkPictures[size][style].x, Y + kTrunkPictures[size][style].y};
         objects.Add(Y, T.x, T.y, TempSprintf("tree_size%i_trunk%i_chop%i.png", size, style, chop));
         if (tree->IsScenery()) {
-            const coordinate shadow = kTreeShadowPictures[size][style];
+            const coordinate shadow = kMiniMapTreeShadowPictures[size][style];
             objects.Add(Y - 1, T.x + shadow.x, T.y + shadow.y, TempSprintf("tree_size%i_shadow.png", size), false);
         }
         if (chop == 0) {

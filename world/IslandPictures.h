@@ -11,9 +11,16 @@ constexpr coordinate kTrunkPictures[3][7] = {
     {{-3, -21}, {-3, -21}, {-3, -21}, {-3, -21}, {-3, -21}},
     {{-3, -15}, {-3, -15}, {-3, -15}, {-3, -15}, {-3, -15}},
 };
-// A scenery tree's shadow, from its trunk picture.
+// A scenery tree's shadow on the preview, from its trunk picture.
 constexpr coordinate kTreeShadowPictures[3][7] = {
     {{0, 26}, {1, 26}, {0, 26}, {1, 26}, {1, 26}, {13, 26}, {0, 27}},
+    {{0, 19}, {1, 19}, {0, 20}, {1, 20}, {1, 20}},
+    {{0, 13}, {1, 13}, {0, 14}, {1, 14}, {1, 14}},
+};
+// The same on the mini-map, which lays every big tree's shadow on one row,
+// the tallest trunk's too: only that entry differs from the preview's.
+constexpr coordinate kMiniMapTreeShadowPictures[3][7] = {
+    {{0, 26}, {1, 26}, {0, 26}, {1, 26}, {1, 26}, {13, 26}, {0, 26}},
     {{0, 19}, {1, 19}, {0, 20}, {1, 20}, {1, 20}},
     {{0, 13}, {1, 13}, {0, 14}, {1, 14}, {1, 14}},
 };

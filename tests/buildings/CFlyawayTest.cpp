@@ -50,6 +50,53 @@ TEST(CUtilBounce, TurnsAtTheEndOfItsRangeRepeatsAfterAPeriodAndTruncatesTowardZe
     EXPECT_EQ(truncated.GetVal(), 9) << "toward zero, not down";
 }
 
+// Every phase of a period starts the sway where a sway started at 0 stands
+// after as many steps, on the same side and going the same way.
+TEST(CUtilBounce, EachPhaseStartsWhereTheFirstPeriodStandsAfterAsManySteps)
+{
+    CUtilBounce fromZero(0, 4, 3.0f, 2.2f, 0);
+    for (int phase = 0; phase < 16; phase++) {
+        SCOPED_TRACE(testing::Message() << "phase " << phase);
+        CUtilBounce started(0, 4, 3.0f, 2.2f, phase);
+        EXPECT_EQ(started.position, fromZero.position);
+        EXPECT_EQ(started.direction, fromZero.direction);
+        CUtilBounce next = started;
+        next.Pump();
+        fromZero.Pump();
+        EXPECT_FLOAT_EQ(next.value, fromZero.value);
+    }
+}
+
+TEST_F(FlyawayTest, EachPlaceShowsItsDigitFromItsOwnPowerOfTenOn)
+{
+    struct example {
+        int number;
+        int digits[3];  // hundreds, tens, units; -1 none
+    };
+    const example examples[] = {
+        {1, {-1, -1, 1}},  {9, {-1, -1, 9}},  {10, {-1, 1, 0}},
+        {99, {-1, 9, 9}},  {100, {1, 0, 0}},  {999, {9, 9, 9}},
+    };
+    for (const example& e : examples) {
+        SCOPED_TRACE(testing::Message() << "number " << e.number);
+        CFlyaway::AddFlyaway(e.number, 300, 200);
+        const CFlyaway& number = *CFlyaway::flyaways.back();
+        int count = 0;
+        for (int place = 0; place < 3; place++) {
+            if (e.digits[place] == -1) {
+                EXPECT_EQ(number.digits[place], nullptr) << "place " << place;
+                continue;
+            }
+            count++;
+            ASSERT_NE(number.digits[place], nullptr) << "place " << place;
+            EXPECT_EQ(CSprite::draw->GetImageChecksum(number.digits[place]->GetImage(0)),
+                      static_cast<unsigned int>(FirstPictureOfDigit(e.digits[place])));
+        }
+        EXPECT_EQ(number.digitCount, count);
+        CFlyaway::RemoveFlyaways();
+    }
+}
+
 TEST_F(FlyawayTest, ANumberWithoutDigitsGoesAtTheNextPump)
 {
     CFlyaway::AddFlyaway(0, 300, 200);

@@ -3,8 +3,10 @@
 // is a site or coming down.
 #include "CControllerScience.h"
 #include "CScienceStation.h"
+#include "Utilities.h"
 #include "tests/buildings/WorkplaceFixture.h"
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -60,6 +62,29 @@ TEST_F(WorkplaceTest, ResearchersFindOnlyUsableStationsUnlessTheyWereDroppedOnOn
         EXPECT_EQ(CScienceStation::FindWorkCoords(x, y, dir, false), nullptr) << "only a site is left";
     }
     EXPECT_FALSE(CScienceStation::AnyUseableScienceStations());
+}
+
+// A researcher stands on the line from (215, 306) to (285, 212) off the
+// station's picture, facing the same way wherever on it, ends included.
+TEST_F(WorkplaceTest, ResearchSpotsCoverTheStationsLineFromEndToEnd)
+{
+    CScienceStation* station = Finished(1200, 1200);
+    Frame();
+    const int left = Round(station->x), top = Round(station->y);
+    InitRandom(113);
+    std::set<int> along;
+    for (int i = 0; i < 2000; i++) {
+        int x = 0, y = 0, dir = 0;
+        ASSERT_EQ(CScienceStation::FindWorkCoords(x, y, dir, false), station);
+        EXPECT_EQ(dir, 3);
+        const int d = x - left;
+        ASSERT_GE(d, 215);
+        ASSERT_LE(d, 285);
+        const float onLine = 306.0f - static_cast<float>(d - 215) * 94.0f / 70.0f;
+        ASSERT_LE(std::abs(static_cast<float>(y - top) - onLine), 0.5f) << "x " << d;
+        along.insert(d);
+    }
+    EXPECT_EQ(along.size(), 71u) << "every spot of the line";
 }
 
 TEST_F(WorkplaceTest, DustOnAStationTurnsIntoSciencePointsByLevelWithANotice)

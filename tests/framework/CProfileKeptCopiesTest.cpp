@@ -37,6 +37,14 @@ std::string VolumeStoredTwice(int marker)
                        {});
 }
 
+// The sound volume stored twice alike: kept, with no word to the player.
+std::string VolumeStoredTwiceAlike(int marker)
+{
+    return ProfileFile({ScalarRecord(20, "f", FloatBytes(0.5f)), ScalarRecord(20, "f", FloatBytes(0.5f)),
+                        ScalarRecord(60, "i", Int32(marker))},
+                       {});
+}
+
 // Bytes no file of the profile could verify.
 std::string Unreadable(const std::string& what)
 {
@@ -120,8 +128,9 @@ TEST_F(CProfileKeptCopies, NothingInASlotIsWrittenOverWhetherOrNotItReads)
 }
 
 // The copy of a game the chooser tells as lost is all that is left of it
-// once a new island replaces it: five later damages that lost nothing take
-// turns in the other slots, and every copy they give up is logged.
+// once a new island replaces it: five later damages that lost nothing and
+// were told of to no one take turns in the other slots, and every copy they
+// give up is logged.
 TEST_F(CProfileKeptCopies, ALostGamesCopyOutlivesCopiesOfDamageThatLostNothing)
 {
     WriteUserFile("PROFILE1v8.DAT", LostGame());
@@ -131,18 +140,21 @@ TEST_F(CProfileKeptCopies, ALostGamesCopyOutlivesCopiesOfDamageThatLostNothing)
     ASSERT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAD1") == LostGame());
     for (int damage = 1; damage <= 5; damage++) {
         delete CProfile::current;
-        WriteUserFile("PROFILE1v8.DAT", VolumeStoredTwice(damage));
+        WriteUserFile("PROFILE1v8.DAT", VolumeStoredTwiceAlike(damage));
         Open();
     }
     EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAD1") == LostGame());
     for (int slot = 2; slot <= CProfile::DAMAGED_COPIES; slot++) {
-        EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAD" + std::to_string(slot)) == VolumeStoredTwice(slot)) << slot;
+        EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAD" + std::to_string(slot)) == VolumeStoredTwiceAlike(slot))
+            << slot;
     }
     EXPECT_TRUE(Logged("A kept copy of a damaged file was removed to make room for a newer one: " +
                        UserFile("PROFILE1v8.DAT.BAD2")));
 
-    // Five slots of lost games leave no room for lesser damage, which is
-    // logged and not kept; a lost game's own copy still finds room.
+    // Five slots of lost games no one was told of leave no room for lesser
+    // damage, which is logged and not kept; a lost game's own copy still
+    // finds room.
+    RemoveUserFile("PROFILE1v8.DAT.TOLD");
     for (int slot = 1; slot <= CProfile::DAMAGED_COPIES; slot++) {
         WriteUserFile("PROFILE1v8.DAT.BAD" + std::to_string(slot), LostGame(slot));
     }
@@ -151,8 +163,8 @@ TEST_F(CProfileKeptCopies, ALostGamesCopyOutlivesCopiesOfDamageThatLostNothing)
     profile = Open();
     EXPECT_TRUE(profile->NoticeDue(CProfile::kCopiesDiffer));
     EXPECT_FALSE(profile->NoticeCopyKept(CProfile::kCopiesDiffer));
-    EXPECT_TRUE(Logged("No room to keep the damaged file: every copy beside it holds a lost game or does not read: " +
-                       UserFile("PROFILE1v8.DAT")));
+    EXPECT_TRUE(Logged("No room to keep the damaged file: every copy beside it was told of, holds a lost game or "
+                       "does not read: " + UserFile("PROFILE1v8.DAT")));
     EXPECT_TRUE(ReadUserFile("PROFILE1v8.DAT.BAD1") == LostGame(1));
     delete CProfile::current;
     WriteUserFile("PROFILE1v8.DAT", LostGame(99));

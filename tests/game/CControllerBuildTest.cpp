@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kHutSmall = 0, kFireplace = 2, kScience = 3, kFlowers = 4, kSaplings = 5;
+constexpr int kHutSmall = 0, kHutLarge = 1, kFireplace = 2, kScience = 3, kFlowers = 4, kSaplings = 5;
 constexpr int kFoodStore = 6, kShipyard = 12;
 
 std::set<int> Ghosts(CControllerBuild* menu)
@@ -214,13 +214,14 @@ TEST_F(BuildMenuTest, ATutorialStepShowsItsCircleAndAcceptsOnlyItsItem)
         int step;
         int item;
         bool escapeCloses;
-    } steps[] = {{25, kHutSmall, false}, {42, kScience, false}, {65, kFlowers, true}};
+    } steps[] = {{25, kHutSmall, false}, {25, kHutLarge, false}, {42, kScience, false}, {65, kFlowers, true}};
     CGuiFlowers panel(nullptr);
     CControllerGame::flowers = &panel;
     SetLevels(0, 0, 0, 0);
     profile->SetValue<bool>(67, true);
     for (const auto& pending : steps) {
         CompleteSteps(0, pending.step - 1);
+        CTutorialDialog::UncompleteTutorial(pending.step);
         CTutorialDialog::DetermineNextTutorial();
         ASSERT_EQ(CTutorialDialog::nextTutorial, pending.step);
         CControllerBuild* menu = OpenMenu();

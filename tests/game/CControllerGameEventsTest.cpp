@@ -358,6 +358,38 @@ TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
     EXPECT_FALSE(game.mistA->Hidden());
 }
 
+// After the first mushroom's looks, a zero of 0..4 brings a second and only
+// then a zero of 0..5 a third: each seed's draws say how many grow.
+TEST_F(IslandEventsTest, ASecondMushroomNeedsAZeroOfFiveAndAThirdAZeroOfSixAfterIt)
+{
+    CControllerGame& game = Open();
+    auto looks = [] {
+        RangedRandom(0, 11);
+        RangedRandom('A', 'D');
+    };
+    std::map<int, int> outcomes;  // mushrooms grown, times
+    for (unsigned int seed = 1; seed <= 300; seed++) {
+        const int before = Count(&CObject::isMushroom);
+        InitRandom(seed);
+        game.GrowMushrooms(2000, 2000);
+        const int grown = Count(&CObject::isMushroom) - before;
+
+        InitRandom(seed);
+        looks();
+        int expected = 1;
+        if (RangedRandom(0, 4) == 0) {
+            expected = 2;
+            RangedRandom(5, 10);
+            RangedRandom(5, 10);
+            looks();
+            expected += RangedRandom(0, 5) == 0 ? 1 : 0;
+        }
+        ASSERT_EQ(grown, expected) << "seed " << seed;
+        outcomes[grown]++;
+    }
+    EXPECT_EQ(outcomes.size(), 3u) << "one, two and three all came up";
+}
+
 // The mushroom potion's ring: each mushroom around the first is moved by an
 // x drawn before its y, one pair at a time, between the mushrooms' own draws
 // of their looks.

@@ -160,6 +160,14 @@ TEST_F(GameScreenTest, KeysMoveTheViewAndEscapeOpensTheMenuOnRelease)
     game.InputKey(false, SDLK_KP0);
     settle();
     EXPECT_NEAR(island->offsetX, 322 - island->GetStartX(), 8);
+    // The digits lie as the keys do: 7 at the top left, 3 at the bottom right.
+    const coordinate points[9] = {{500, 3500}, {2000, 3500}, {3500, 3500}, {500, 2000}, {2000, 2000},
+                                  {3500, 2000}, {500, 500},   {2000, 500},  {3500, 500}};
+    for (int digit = 1; digit <= 9; digit++) {
+        game.InputKey(false, SDLK_KP0 + digit);
+        EXPECT_EQ(island->centreTargetX, 322 - points[digit - 1].x) << "keypad " << digit;
+        EXPECT_EQ(island->centreTargetY, 280 - points[digit - 1].y) << "keypad " << digit;
+    }
 
     CControllerGame::stopFollowing = false;
     game.InputKey(false, SDLK_UP);

@@ -352,6 +352,23 @@ TEST_F(GameScreenTest, TheCraftButtonsFollowAFinishedBuildingAndThePictureClickC
     EXPECT_FALSE(panel->clothesButton->Hidden());
     EXPECT_TRUE(panel->labButton->Hidden());
 
+    CBuilding* station = new PlainBuilding(7, 7, 1400, 1000);
+    station->isScienceStation = true;
+    CObject::selectedObject = station;
+    panel->Pump(false);
+    EXPECT_TRUE(panel->labButton->Hidden()) << "not while it is being built";
+    station->FinishNow();
+    panel->Pump(false);
+    EXPECT_FALSE(panel->labButton->Hidden());
+    EXPECT_TRUE(panel->clothesButton->Hidden());
+    station->SetBuildingDemolitionState(true);
+    station->GiveResponse(true);
+    ASSERT_TRUE(station->IsBeingDemolished());
+    panel->Pump(false);
+    EXPECT_TRUE(panel->labButton->Hidden()) << "nor while it comes down";
+    CObject::selectedObject = craftworks;
+    panel->Pump(false);
+
     CMap* island = CControllerGame::island;
     island->StopCenteringScreen();
     panel->MouseClick();

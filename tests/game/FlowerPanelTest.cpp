@@ -6,10 +6,14 @@
 #include "CFlowerIndicator.h"
 #include "CGuiFlowers.h"
 #include "CMysteriousObject.h"
+#include "CRenderer.h"
+#include "CSprite.h"
 #include "CTutorialDialog.h"
 #include "Utilities.h"
 
 namespace {
+
+constexpr int kIconDepth = 23000006;
 
 enum { WHITE = 6, YELLOW = 7, ORANGE = 12, SPRAY = 13, ERASER = 14, ERASE_ALL = 15, CLOSE = 16 };
 
@@ -229,6 +233,48 @@ TEST_F(FlowerRoadTest, TheSprayLeftOnWhenTheIslandWasLeftIsOffOnTheNextVisit)
     game.GUICallback(ERASER, 0);
     PressAt(game, x, y);
     EXPECT_EQ(CFlowerIndicator::flowerIndicator.size(), before);
+}
+
+TEST_F(FlowerRoadTest, AHeldColourIconSinksByTwoAndComesBackToStayWhenLetGo)
+{
+    CControllerGame& game = Open(kFixedIslandSeeds[5]);
+    CGuiFlowers& panel = *CControllerGame::flowers;
+    panel.Appear();
+    for (int i = 0; i < 30; i++) {
+        Frame();
+    }
+    ASSERT_EQ(panel.slideState, 1);
+    // The white icon rests at (17, 146). The list holds a null for each
+    // sprite removed since the last render.
+    constexpr int restX = 17, restY = 146;
+    CSprite* white = nullptr;
+    for (CSprite* sprite : CSprite::renderer->Sprites()) {
+        if (sprite && sprite->GetZ() == kIconDepth && sprite->GetX() == restX && sprite->GetY() == restY) {
+            white = sprite;
+        }
+    }
+    ASSERT_NE(white, nullptr);
+    MouseAt(30, 160);
+    game.InputMouseMove(input.mouseX, input.mouseY);
+    for (int i = 0; i < 5; i++) {
+        Frame();
+    }
+    for (int press = 0; press < 2; press++) {
+        SCOPED_TRACE(press);
+        game.InputMouseClick(true, false, false);
+        for (int i = 0; i < 5; i++) {
+            Frame();
+            EXPECT_EQ(white->GetX(), restX + 2);
+            EXPECT_EQ(white->GetY(), restY + 2);
+        }
+        game.InputMouseClick(true, false, true);
+        for (int i = 0; i < 5; i++) {
+            Frame();
+            EXPECT_EQ(white->GetX(), restX);
+            EXPECT_EQ(white->GetY(), restY);
+        }
+    }
+    EXPECT_EQ(panel.chosen, 0);
 }
 
 TEST_F(FlowerRoadTest, EachColourButtonPaintsMarkersOfItsOwnColour)

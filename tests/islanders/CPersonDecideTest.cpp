@@ -79,6 +79,37 @@ TEST_F(DecideTest, AGrownUpLowOnANeedWaitsOneFrameThenGoesToSleepOrEatOnEveryIdl
     EXPECT_EQ(person->GetCurrentTask(), 3);
 }
 
+// Below half energy a grown-up's first draw of the frame decides a nap: a
+// zero of 0..2. From half energy on there is no nap to draw for.
+TEST_F(DecideTest, ATiredIdleGrownUpNapsOnAZeroOfThreeOnlyBelowHalfEnergy)
+{
+    struct example {
+        int energy;
+        bool mayNap;
+    };
+    for (const example& e : {example{2500, true}, example{4999, true}, example{5000, false}}) {
+        SCOPED_TRACE(testing::Message() << "energy " << e.energy);
+        CPerson* person = Idle(e.energy, 9000);
+        int naps = 0, zeros = 0;
+        for (int trial = 0; trial < 60; trial++) {
+            person->EndTask(false);
+            person->lastTask = 0;
+            person->wanderTimer = 100;
+            GetRandom();  // the next draw changes even where none is taken
+            SFMT copy = RandomGenerator();
+            const bool zero = copy.GenRand32() % 3 == 0;
+            person->DecideWhatToDo();
+            const bool napped = person->GetCurrentTask() == 8;
+            ASSERT_EQ(napped, e.mayNap && zero) << "trial " << trial;
+            naps += napped;
+            zeros += zero;
+        }
+        EXPECT_GT(zeros, 0);
+        EXPECT_LT(zeros, 60);
+        delete person;
+    }
+}
+
 TEST_F(DecideTest, PermittedWorkIsTakenInTurnFromTheIslandersOwnList)
 {
     CPerson::InitTaskQueue();

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -174,6 +175,18 @@ TEST_F(ThoughtsTest, EachConditionKindIsDrawnOnlyWhileItHolds)
     }
 }
 
+TEST_F(ThoughtsTest, AThoughtFitsFromItsMinimumAgeUpToButNotAtItsMaximum)
+{
+    const thought_data rule{31000, false, 20, 30, -1, {-1, -1, -1, -1}, 0};
+    CPerson::possibleThoughts = {rule, rule};
+    CPerson::possibleThoughts[1].textId++;
+    for (const auto& [years, fits] : {std::pair{19, false}, {20, true}, {29, true}, {30, false}}) {
+        CPerson* p = Grown(years, 0, 1);
+        EXPECT_EQ(p->PickCatalogueThought(), fits) << years << " years";
+        delete p;
+    }
+}
+
 TEST_F(ThoughtsTest, TextRulesKeepParentsAndSiblingsFromWishingForWhatTheyHave)
 {
     CPerson* woman = Grown(20, 1, 1);
@@ -296,6 +309,32 @@ TEST_F(ThoughtsTest, TheStatusLineFitsTheStageAndThePlace)
         }
         Rain(false);
         delete p;
+    }
+}
+
+// The water texts begin at 9150: on land a grown-up drops each of them, in
+// water each text below them, and every other text stays.
+TEST_F(ThoughtsTest, AGrownUpsStatusLineChangesAtTheFirstWaterText)
+{
+    struct example {
+        float depth;
+        int text;
+        int first, last;
+    };
+    const example examples[] = {
+        {1.0f, 9149, 9149, 9149}, {1.0f, 9150, 9100, 9104}, {1.0f, 9157, 9100, 9104},
+        {0.5f, 9149, 9150, 9157}, {0.5f, 9150, 9150, 9150}, {0.5f, 9104, 9150, 9157},
+    };
+    CPerson* man = Grown(30, 0, 1);
+    man->currentTask = 1;
+    for (const example& e : examples) {
+        SCOPED_TRACE(testing::Message() << "depth " << e.depth << " text " << e.text);
+        man->depthFactor = e.depth;
+        man->statusTimer = 5000;
+        man->statusTextId = e.text;
+        man->HandleStatusAndThoughts(false);
+        EXPECT_GE(man->statusTextId, e.first);
+        EXPECT_LE(man->statusTextId, e.last);
     }
 }
 

@@ -130,6 +130,26 @@ protected:
 
 }  // namespace
 
+TEST_F(WalkingTest, AManStandsOffHisWorkSpotByTheSideHeWorksFromAndAWomanOnIt)
+{
+    std::unique_ptr<CPerson> man(Islander(30, 0, 1));
+    std::unique_ptr<CPerson> woman(Islander(30, 1, 2));
+    ASSERT_TRUE(man->isMale);
+    ASSERT_FALSE(woman->isMale);
+    for (int side = 0; side < 4; side++) {
+        SCOPED_TRACE(testing::Message() << "side " << side);
+        int x = 1000, y = 800;
+        man->AdjustHackCoordinates(x, y, side);
+        EXPECT_EQ(x, side == 1 ? 1005 : 997);
+        EXPECT_EQ(y, side == 1 ? 807 : 809);
+        x = 1000;
+        y = 800;
+        woman->AdjustHackCoordinates(x, y, side);
+        EXPECT_EQ(x, 1000);
+        EXPECT_EQ(y, 800);
+    }
+}
+
 TEST_F(WalkingTest, AnIslanderSentAcrossTheIslandWalksAroundAWallAndArrives)
 {
     CObject::AddObstruction(1000, 600, 80, 800, new FakeObject(), false);

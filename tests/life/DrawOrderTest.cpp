@@ -1,6 +1,9 @@
-// The order in which birds and containers draw their random numbers. Each
-// expectation is drawn from the same seed in the documented order, so that a
-// draw taken for another, or one skipped, shows as a different bird or find.
+// The order in which birds and containers draw their random numbers: a bird
+// its call timer, then its facing; a container without a spot its spot across,
+// then down; a container whether it is a crate, then its tier, then its find.
+// Each expectation replays the same seed through those draws one by one, so
+// that a draw taken for another, or one skipped, shows as a different bird or
+// find.
 #include "CBird.h"
 #include "CControllerGame.h"
 #include "CCrateBarrel.h"

@@ -124,4 +124,53 @@ TEST_F(IntroStoryTest, TheClosingAnswersSetTheTutorialSwitchAndClearEveryStep)
     }
 }
 
+// The pointer waits in the top right corner through the last panel; the
+// click that goes on to the closing question comes with a move to the middle
+// in the same turn, so the question opens before the pointer's pictures have
+// followed the mouse. Under the question, and after the pointer moves again,
+// the screen holds nothing that drawing it anew would not draw.
+TEST_F(IntroStoryTest, TheClosingQuestionLeavesNoPointerPictureWhereThePointerWaited)
+{
+    CMouseCursor pointer;
+    const auto turn = [&](int count) {
+        for (int i = 0; i < count; i++) {
+            CController::PumpFocus();
+            pointer.Pump();
+            resources.Renderer().Render(true);
+        }
+    };
+    Open();
+    PointAt(790, 10);
+    for (int panel = 0; panel < 4; panel++) {
+        SCOPED_TRACE(panel);
+        turn(3);
+        Button(SDL_BUTTON_LEFT);  // to the panel's end
+        // The cross-fade from the panel before runs on the clock alone.
+        while (story->lastFrame->Fading()) {
+            resources.Renderer().Render(true);
+        }
+        turn(45);  // every caption faded in
+        ASSERT_EQ(story->panel, panel);
+        ASSERT_FALSE(story->prompt->Hidden()) << "the prompt to click on";
+        if (panel < 3) {
+            Button(SDL_BUTTON_LEFT);
+            turn(1);
+        }
+    }
+    PointAt(400, 300);
+    Button(SDL_BUTTON_LEFT);
+    turn(2);
+    ASSERT_NE(story->closingQuestion, nullptr);
+    PointAt(300, 200);
+    turn(2);
+    ASSERT_FALSE(CMouseCursor::sCursor->Hidden());
+    ASSERT_TRUE(CMouseCursor::sHourglass->Hidden());
+
+    const rgb_picture shown = PictureOf(SDL_GetVideoSurface());
+    resources.Renderer().AddSpecialDirty(0, 0, 800, 600, true);
+    turn(1);
+    EXPECT_EQ(shown.CountDifferences(PictureOf(SDL_GetVideoSurface())), 0)
+        << "pixels that no sprite draws any longer, left by the pointer or the hourglass";
+}
+
 }  // namespace

@@ -266,7 +266,7 @@ TEST_F(SettingsPage, CancelPutsBackWhatHeldButNarrationAndSaveKeepsEverythingOve
         ClickBox(248, 330);  // effects off: music silenced, narration off
         ClickBox(436, 330);  // full screen, twice
         ClickBox(436, 330);
-        EXPECT_EQ(page->FullScreenChecked(), Config_GetFullscreen()) << "the box shows the mode that holds";
+        EXPECT_EQ(page->FullScreenChecked(), Config_GetFullscreen()) << "the box shows the player's choice";
         ClickBox(414, 390);  // time away at the normal pace
         EXPECT_FALSE(profile->GetValue<bool>(7));
         EXPECT_FALSE(profile->GetValue<bool>(66));
@@ -281,7 +281,7 @@ TEST_F(SettingsPage, CancelPutsBackWhatHeldButNarrationAndSaveKeepsEverythingOve
         EXPECT_FALSE(page->FactorChecked(2));
         Click(keep ? 291 + 55 : 410 + 55, keep ? 422 + 22 : 421 + 22);
         EXPECT_EQ(page, nullptr) << keep;
-        EXPECT_EQ(Config_GetFullscreen(), fullScreen) << "two toggles leave the mode as it was";
+        EXPECT_EQ(Config_GetFullscreen(), fullScreen) << "two toggles leave the choice as it was";
         EXPECT_FALSE(profile->GetValue<bool>(66)) << "narration stays off either way";
         if (!keep) {
             EXPECT_FLOAT_EQ(CSound::GetGlobalVolume(), 0.8f);

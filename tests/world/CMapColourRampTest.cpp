@@ -1,7 +1,8 @@
-// The built-in colour ramp from height to ground colour, held against the
-// design's own table of bands rather than against what the painter once
-// drew: grass from 5000 up, sand to 3000, foam and turquoise at the
-// waterline, then the blues, the upper ones squeezed on the preview.
+// The built-in colour ramp from height to ground colour, held band by band
+// (each band's top height and colour, and how many entries the ramp holds)
+// rather than against a picture the painter once drew: grass from 5000 up,
+// sand to 3000, foam and turquoise at the waterline, then the blues, the
+// upper ones squeezed on the preview.
 #include "IslandSeeds.h"
 #include "tests/world/CMapGenerationFixture.h"
 

@@ -360,3 +360,53 @@ TEST_F(IslandTest, PreviewPicturesBrightenedAtTheirOwnSizeLeaveTheSharedImageAlo
         << "the brightened and the plain picture are two pictures";
     CSprite::draw->RemoveImage(shared);
 }
+
+// A scenery tree's shadow, by size and trunk kind, from its trunk's picture:
+// on the mini-map every big tree's shadow lies 26 rows down, while the
+// preview lays the tallest trunk's one row lower.
+TEST_F(IslandTest, EachTreeKindsShadowLiesItsOwnOffsetFromItsTrunkOnTheMiniMapAndThePreview)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    for (std::vector<CTree*>* list : {&island.trees, &island.beachPalms}) {
+        while (!list->empty()) {
+            delete list->back();  // which takes itself off the list
+        }
+    }
+    struct offset {
+        int x, y;
+    };
+    const offset kMiniMap[3][7] = {
+        {{0, 26}, {1, 26}, {0, 26}, {1, 26}, {1, 26}, {13, 26}, {0, 26}},
+        {{0, 19}, {1, 19}, {0, 20}, {1, 20}, {1, 20}},
+        {{0, 13}, {1, 13}, {0, 14}, {1, 14}, {1, 14}},
+    };
+    const int kinds[3] = {7, 5, 5};
+    island.loading = true;  // the preview's pictures of the trees that stand, none placed anew
+    for (int size = 0; size < 3; size++) {
+        for (int kind = 0; kind < kinds[size]; kind++) {
+            SCOPED_TRACE(testing::Message() << "size " << size << ", trunk kind " << kind);
+            island.trees.push_back(new CTree(800, 800, size, kind, false, true, false));
+            const std::string trunkName = TempSprintf("tree_size%i_trunk%i_chop0.png", size, kind);
+            const std::string shadowName = TempSprintf("tree_size%i_shadow.png", size);
+            const offset preview = {kMiniMap[size][kind].x, kMiniMap[size][kind].y + (size == 0 && kind == 6)};
+            std::map<std::string, int> images;
+            island.GatherMiniMapObjects(images);
+            Release(images);
+            for (bool miniMap : {true, false}) {
+                SCOPED_TRACE(miniMap ? "mini-map" : "preview");
+                if (!miniMap) {
+                    island.previewPictures.clear();
+                    island.CreateTreesForIsland();
+                }
+                const auto trunk = Named(island, trunkName);
+                const auto shadow = Named(island, shadowName);
+                ASSERT_EQ(trunk.size(), 1u);
+                ASSERT_EQ(shadow.size(), 1u);
+                const offset expected = miniMap ? kMiniMap[size][kind] : preview;
+                EXPECT_EQ(shadow[0].second.x - trunk[0].second.x, expected.x);
+                EXPECT_EQ(shadow[0].second.y - trunk[0].second.y, expected.y);
+            }
+            delete island.trees.back();
+        }
+    }
+}
