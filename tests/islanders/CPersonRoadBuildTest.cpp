@@ -52,6 +52,50 @@ TEST_F(RoadTest, AManDroppedOnABuildingSiteWorksOnItAndCarriesMaterialsThere)
     EXPECT_TRUE(RunUntil([&] { return site->PercentageComplete() > carried; }, 2000)) << "the load was delivered";
 }
 
+TEST_F(RoadTest, AManTakingABuildingDownCarriesItsMaterialsToTheStockOneLoadAtATime)
+{
+    CPerson* man = Man();
+    ASSERT_TRUE(man && !CFireplace::fireplaces.empty());
+    CFireplace* camp = CFireplace::fireplaces.front();
+    CBuilding* store = ClassOfType(kWoodStorehouse).place(camp->GetX() + 220, camp->GetY() + 60, kWoodStorehouse);
+    store->FinishNow();
+    store->SetBuildingDemolitionState(true);
+    store->GiveResponse(true);
+    ASSERT_TRUE(store->IsBeingDemolished());
+    Carry(man, store->GetX(), store->GetY());
+    const coordinate onStore = PointOn(store);
+    ASSERT_NE(onStore.x, -1);
+    ReleaseAt(onStore);
+    ASSERT_EQ(man->targetBuilding, store);
+
+    bool carrying = false;
+    for (int ask = 0; ask < 10 && !carrying; ask++) {
+        carrying = man->AttemptTaskRepeatedly(7, false);
+    }
+    ASSERT_TRUE(carrying);
+    // Every unit the stock gains was a load carried from the building, and
+    // the carrier goes back for the next load by himself.
+    const int before = stock->GetWood() + stock->GetRock();
+    int loads = 0;
+    bool held = false;
+    auto tally = [&] {
+        const bool holding = man->carriedItem != -1;
+        loads += holding && !held;
+        held = holding;
+        return stock->GetWood() + stock->GetRock() - before;
+    };
+    EXPECT_TRUE(RunUntil([&] { return tally() > 0; }, 3000)) << "the first load reaches the stock";
+    EXPECT_EQ(tally(), 1);
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(RunUntil(
+        [&] {
+            EXPECT_LE(tally(), loads);
+            return loads == 2;
+        },
+        3000))
+        << "he fetches a second load";
+}
+
 TEST_F(RoadTest, AStorehouseFinishedInPlayWinsTheFirstTrophyAndItsAnnouncementOpens)
 {
     ASSERT_FALSE(CControllerTrophies::IsTrophyComplete(1));

@@ -125,6 +125,62 @@ TEST_F(IslanderSprites, EachBodyStateShowsItsBodyClothesAndToolInPlace)
     }
 }
 
+// Where each garment is drawn from its body's place, in the rows whose offsets
+// are fixed: a man's walk in each style class (5 counts as "other"), his
+// style-0 hack, a baby's walk; standing clothes and a kid's lie on the body.
+TEST_F(IslanderSprites, GarmentsSitAtTheirOffsetsFromTheBody)
+{
+    struct spot {
+        int x, y;
+    };
+    struct walk_case {
+        int style;
+        spot top[4], bottom[4];  // NE, SE, SW, NW
+    };
+    const walk_case walks[] = {
+        {0, {{2, 3}, {4, 4}, {4, 4}, {9, 3}}, {{3, 18}, {6, 21}, {3, 21}, {6, 18}}},
+        {1, {{-1, 3}, {0, 2}, {0, 2}, {1, 3}}, {{3, 19}, {3, 19}, {3, 19}, {4, 20}}},
+        {2, {{-1, 2}, {2, 3}, {3, 3}, {7, 2}}, {{2, 17}, {0, 22}, {2, 22}, {3, 18}}},
+        {5, {{-1, 2}, {2, 3}, {3, 3}, {7, 2}}, {{2, 17}, {0, 22}, {2, 22}, {3, 18}}},
+    };
+    auto at = [](const direction_set& set, int d, spot want) {
+        return set.entry[d].x == want.x && set.entry[d].y == want.y;
+    };
+    int id = 1;
+    for (const walk_case& c : walks) {
+        CPerson* man = Dressed({0, 30, 0, 0, c.style, c.style}, id++);
+        ASSERT_TRUE(man->isMale);
+        for (int d = 0; d < 4; d++) {
+            EXPECT_TRUE(at(man->topWalk, d, c.top[d])) << "style " << c.style << " top, direction " << d;
+            EXPECT_TRUE(at(man->bottomWalk, d, c.bottom[d])) << "style " << c.style << " bottom, direction " << d;
+            EXPECT_TRUE(at(man->topStand, d, {0, 0}) && at(man->bottomStand, d, {0, 0}));
+        }
+        if (c.style == 0) {
+            EXPECT_TRUE(at(man->bottomHack, FACING_SE, {13, 26}) && at(man->bottomHack, FACING_SW, {14, 25}));
+            EXPECT_TRUE(at(man->topHack, FACING_SE, {17, 8}) && at(man->topHack, FACING_SW, {16, 7}));
+        }
+        delete man;
+    }
+
+    const spot babyTop[4] = {{9, 3}, {10, 4}, {9, 4}, {10, 3}};
+    const spot babyBottom[4] = {{6, 11}, {9, 11}, {7, 11}, {9, 11}};
+    for (int gender = 0; gender < 2; gender++) {
+        CPerson* baby = Dressed({gender, 1}, id++);
+        CPerson* kid = Dressed({gender, 8}, id++);
+        for (int d = 0; d < 4; d++) {
+            EXPECT_TRUE(at(baby->babyTopWalk, d, babyTop[d])) << "direction " << d;
+            EXPECT_TRUE(at(baby->babyBottomWalk, d, babyBottom[d])) << "direction " << d;
+            EXPECT_TRUE(at(baby->babyTopStand, d, {0, 0}) && at(baby->babyBottomStand, d, {0, 0}));
+            for (const direction_set* set : {&kid->kidTopWalk, &kid->kidBottomWalk, &kid->kidTopStand,
+                                             &kid->kidBottomStand}) {
+                EXPECT_TRUE(at(*set, d, {0, 0})) << "direction " << d;
+            }
+        }
+        delete baby;
+        delete kid;
+    }
+}
+
 // Turning keeps the walk in step; the working poses face SE or SW only, and
 // any other way of working shows SW.
 TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
@@ -135,6 +191,9 @@ TEST_F(IslanderSprites, TurningShiftsTheWalkInStepAndWorkFacesSouth)
     const turn turns[] = {
         {30, 0, FACING_NE, FACING_SE, 3, 7}, {30, 1, FACING_NE, FACING_SE, 3, 2}, {30, 0, FACING_SW, FACING_NW, 0, 6},
         {8, 0, FACING_NE, FACING_SE, 3, 6},  {1, 1, FACING_NE, FACING_SE, 3, 11},
+        // Each stage's turn from its first year to its last.
+        {2, 0, FACING_NE, FACING_SE, 3, 11}, {3, 0, FACING_NE, FACING_SE, 3, 6},  {13, 0, FACING_NE, FACING_SE, 3, 6},
+        {14, 0, FACING_NE, FACING_SE, 3, 7}, {14, 1, FACING_NE, FACING_SE, 3, 2},
     };
     int id = 1;
     for (const turn& t : turns) {

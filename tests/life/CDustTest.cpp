@@ -1,6 +1,6 @@
 // A heap's life from its wait through the fall, the landing and the time on
-// the ground to its fade; collection by a dropped islander; where the
-// landing search puts a heap on awkward islands.
+// the ground to its fade, its twinkle heard where it is; collection by a
+// dropped islander; where the landing search puts a heap on awkward islands.
 #include "CTutorialDialog.h"
 #include "DustFixture.h"
 #include "TerrainTiles.h"
@@ -90,6 +90,23 @@ TEST_F(DustTest, AHeapAtAGivenSpotWaitsForThePlayerAndGlittersOnlyWithTheVisualE
     Frame();
     EXPECT_EQ(ShownParticles(heap), 2 * CDust::SPARKLES);
     EXPECT_GE(heap->sparklePos[0].x, 999) << "over the heap, never at the island's corner";
+}
+
+// The twinkle is heard where the heap is: faint while it falls far off, at
+// full strength once it lies at the middle of the view.
+TEST_F(DustTest, TheTwinkleFollowsTheHeapDownToTheMiddleOfTheView)
+{
+    SoundOn();
+    island->offsetX = island->offsetY = -1000;
+    const coordinate fromCentre = island->GetDistFromScreenCenter(0, 0);
+    CDust* heap = new CDust(true, -fromCentre.x, -fromCentre.y, 0);
+    heap->UnHide();
+    Frame();
+    ASSERT_TRUE(heap->sndTwinkle->IsPlaying());
+    EXPECT_LT(heap->sndTwinkle->GetVolume(), 0.5f) << "high up beyond the island's edge";
+    ASSERT_GT(FramesUntil([heap] { return heap->height <= 0.0f; }, 500), 0);
+    Frame();
+    EXPECT_FLOAT_EQ(heap->sndTwinkle->GetVolume(), 1.0f);
 }
 
 TEST_F(DustTest, ADroppedIslanderCollectsTheHeapEvenInTheAirAndItNeverLands)

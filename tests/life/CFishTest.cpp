@@ -201,6 +201,39 @@ TEST_F(SeaLifeTest, EachFishIsPaintedInItsOwnPaletteAndTheSharedPicturesStayGrey
     draw->RemoveImage(outline);
 }
 
+// Every palette of both tables: the colours for grey 85, grey 170 and white,
+// all opaque.
+TEST(FishPalettes, EachPaletteOfBothTablesHoldsItsThreeColours)
+{
+    const int first[6][9] = {
+        {253, 118, 57, 255, 186, 83, 250, 189, 128},  {246, 181, 205, 237, 152, 191, 162, 104, 130},
+        {251, 116, 50, 238, 207, 71, 102, 70, 54},    {105, 205, 53, 141, 217, 101, 68, 133, 35},
+        {55, 223, 170, 103, 231, 190, 44, 153, 120},  {175, 152, 255, 194, 177, 255, 121, 95, 207}};
+    const int second[15][9] = {
+        {121, 142, 225, 188, 200, 241, 188, 200, 241}, {158, 177, 249, 182, 198, 255, 74, 89, 143},
+        {148, 243, 156, 129, 234, 134, 119, 217, 124}, {249, 202, 82, 255, 154, 83, 250, 153, 128},
+        {240, 227, 240, 185, 175, 185, 175, 164, 173}, {233, 202, 215, 207, 180, 191, 107, 93, 99},
+        {73, 172, 255, 27, 226, 113, 16, 194, 92},     {73, 172, 255, 73, 172, 255, 40, 93, 138},
+        {45, 204, 170, 73, 172, 255, 59, 122, 148},    {255, 146, 80, 255, 101, 56, 71, 48, 81},
+        {204, 113, 186, 218, 162, 227, 139, 50, 122},  {55, 208, 223, 103, 220, 231, 44, 142, 153},
+        {122, 138, 255, 154, 167, 255, 114, 125, 217}, {255, 152, 191, 255, 177, 207, 255, 117, 168},
+        {240, 143, 194, 240, 167, 206, 176, 81, 130}};
+    auto check = [](const fish_palette& got, const int (&want)[9], const char* table, int index) {
+        const RGBA_data colours[3] = {got.dark, got.light, got.white};
+        for (int c = 0; c < 3; c++) {
+            EXPECT_EQ(Rgb(colours[c]), (std::vector<int>{want[3 * c], want[3 * c + 1], want[3 * c + 2]}))
+                << table << " palette " << index << " colour " << c;
+            EXPECT_EQ(colours[c].a, 255);
+        }
+    };
+    for (int i = 0; i < 6; i++) {
+        check(kFishPalettesFirst[i], first[i], "first", i);
+    }
+    for (int i = 0; i < 15; i++) {
+        check(kFishPalettesSecond[i], second[i], "second", i);
+    }
+}
+
 TEST_F(SeaLifeTest, TheFishOfAnIslandShareTheArchivePicturesUntilTheLastOneGoes)
 {
     CFish::fishClump[0] = fish_clump{500, 500, 100, nullptr};

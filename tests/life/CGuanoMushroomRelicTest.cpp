@@ -164,6 +164,42 @@ TEST_F(FindTest, ARelicSparklesEveryHalfSecondToThreeAndFinishesTheSparkleWhenTa
     EXPECT_EQ(profile.GetValue<int>(45), 1);
 }
 
+// Asked for the pointer's point, each kind is hit within its picture grown by
+// its own margins, one pixel inside each edge, and missed one pixel outside.
+TEST_F(FindTest, ThePointerHitsAFindOnlyWithinItsPictureGrownByItsMargins)
+{
+    struct margins_case {
+        const char* kind;
+        CObject* find;
+        CSprite* sprite;
+        int marginX, marginY;
+    };
+    CGuano* guano = new CGuano(300, 300, false, 300, 300, 5);
+    CMushroom* mushroom = new CMushroom(700, 300);
+    CRelic* relic = new CRelic(1100, 300);
+    const margins_case cases[] = {
+        {"guano", guano, guano->sprite, 30, 60},
+        {"mushroom", mushroom, mushroom->sprite, 40, 60},
+        {"relic", relic, relic->sprite, 40, 60}};
+    for (const margins_case& c : cases) {
+        Frame(c.find);
+        const int left = c.sprite->GetX() - c.marginX, right = c.sprite->GetX() + c.sprite->GetW() + c.marginX - 1;
+        const int top = c.sprite->GetY() - c.marginY, bottom = c.sprite->GetY() + c.sprite->GetH() + c.marginY - 1;
+        const int midX = (left + right) / 2, midY = (top + bottom) / 2;
+        const struct {
+            int x, y;
+            bool hit;
+        } points[] = {{left, midY, true},     {left - 1, midY, false}, {right, midY, true},  {right + 1, midY, false},
+                      {midX, top, true},      {midX, top - 1, false},  {midX, bottom, true}, {midX, bottom + 1, false}};
+        for (const auto& p : points) {
+            MouseAt(p.x, p.y);
+            int z = 0;
+            EXPECT_EQ(c.find->IsAtCoords(z, -1, -1), p.hit) << c.kind << " at " << p.x << ", " << p.y;
+            EXPECT_EQ(z, p.hit ? 8194000 : 0);
+        }
+    }
+}
+
 TEST_F(FindTest, ASparkleDrawsItsNextWaitThenItsSpotAndShowsThereOnEachPicture)
 {
     CRelic* relic = new CRelic(600, 300);

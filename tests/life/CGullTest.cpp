@@ -142,6 +142,28 @@ TEST_F(SeaLifeTest, WithoutOpenWaterGullsStayHiddenAndSaySo)
     CObject::MoveObjects(0, 0, 1);  // the empty slot is passed over
 }
 
+// Each of a gull's pictures holds all its images at its own pace, facing
+// either way: the flying shadow beats with the wings it lies under.
+TEST_F(SeaLifeTest, EachGullPictureHoldsItsImagesAtItsPace)
+{
+    bool faced[2] = {false, false};
+    for (int seed = 1; seed < 40 && !(faced[0] && faced[1]); seed++) {
+        InitRandom(static_cast<unsigned int>(seed));
+        auto gull = FloatingAt(1000, 1000);
+        faced[gull->facingLeft] = true;
+        const struct {
+            CSprite* sprite;
+            int images, pace;  // frames an image shows; 0 not animated
+        } pictures[] = {{gull->floatingSprite, 128, 2}, {gull->floatingShadow, 1, 0}, {gull->flyingSprite, 10, 1},
+                        {gull->flyingShadow, 10, 1},    {gull->droppingSprite, 29, 2}};
+        for (const auto& p : pictures) {
+            EXPECT_EQ(p.sprite->GetNumImages(), p.images) << "facing left " << gull->facingLeft;
+            EXPECT_EQ(p.sprite->GetFramesPerStep(), p.pace) << p.images << " images";
+        }
+    }
+    EXPECT_TRUE(faced[0] && faced[1]);
+}
+
 TEST_F(SeaLifeTest, AGullBobsLessTheShallowerTheWater)
 {
     TiledIsland([](int, int) { return kDeepSea; }, 0);

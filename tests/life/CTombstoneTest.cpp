@@ -174,10 +174,23 @@ TEST_F(GraveTest, TheIslandsSaveKeepsGravesAndLoadingSurvivesDamagedRecords)
     tombstone_data lost = saved[0];
     lost.x = std::numeric_limits<float>::quiet_NaN();
     saved.push_back(lost);
+    tombstone_data ancient = saved[0];
+    ancient.age = 5000;
+    saved.push_back(ancient);
     CProfile::current->SetVectorValue<tombstone_data>(kGraves, saved);
 
     CTombstone::Load();
-    ASSERT_EQ(CTombstone::tombstones.size(), 2u) << "the grave without a place is left out";
+    ASSERT_EQ(CTombstone::tombstones.size(), 3u) << "the grave without a place is left out";
+    // Each kind of mending is logged once with its count.
+    for (const char* line : {"Saved graves: a stone that does not exist became the first one: 1",
+                             "Saved graves: a grave without a usable position was left out: 1",
+                             "Saved graves: an age past what the game makes was cut: 1"}) {
+        EXPECT_NE(Log().find(line), std::string::npos) << line;
+    }
+    CTombstone::tombstones[2]->Drop();
+    EXPECT_EQ(CObject::requestingFeedbackData.number, 1000) << "the oldest a grave tells";
+    CObject::requestingFeedback = nullptr;
+    delete CTombstone::tombstones[2];
     CTombstone* kept = CTombstone::tombstones[0];
     EXPECT_EQ(kept->GetX(), 1234);
     EXPECT_EQ(kept->GetY(), 2345);

@@ -1,7 +1,8 @@
 // Flower markers: painting them with the mouse and the rules that refuse a
-// spot, spraying, erasing, dust that plants them at once, islanders who give
-// up on them, saving and loading, and the flower pattern that solves the
-// flower mystery once its seven flowers are planted.
+// spot, spraying, erasing, the flower a planted one grows, dust that plants
+// them at once, islanders who give up on them, saving and loading, and the
+// flower pattern that solves the flower mystery once its seven flowers are
+// planted.
 #include "CFlowerIndicator.h"
 #include "CMap.h"
 #include "CMysteriousObject.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -167,6 +169,22 @@ TEST_F(FlowerMarkerTest, AnErasedMarkerIsStillPlantedByItsPlanterAndLeavesANewer
     CFlowerIndicator::Load();
     ASSERT_EQ(CFlowerIndicator::flowerIndicator.size(), 1u);
     EXPECT_EQ(Last()->GetX(), 296);
+}
+
+TEST_F(FlowerMarkerTest, APlantedMarkerGrowsAFlowerOfAnyTypeAndEitherSizeInItsColour)
+{
+    std::set<int> types, sizes;
+    for (int i = 0; i < 40; i++) {
+        ASSERT_TRUE(PaintAt(50 + 25 * (i % 20), 200 + 40 * (i / 20), i % 7));
+        CFlowerIndicator::PlaceFlower(Last());
+        const flower_data& flower = island->flowers.back();
+        EXPECT_EQ(flower.colour, i % 7);
+        types.insert(flower.type);
+        sizes.insert(flower.size);
+    }
+    EXPECT_EQ(types, (std::set<int>{0, 1, 2}));
+    EXPECT_EQ(sizes, (std::set<int>{1, 2}));
+    EXPECT_EQ(island->flowers.size(), 40u);
 }
 
 TEST_F(FlowerMarkerTest, DustPlantsEveryMarkerNearThePointerAtOnce)

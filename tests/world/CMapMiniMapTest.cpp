@@ -6,7 +6,9 @@
 #include "CPerson.h"
 #include "tests/islanders/IslanderRecords.h"
 #include "CRelic.h"
+#include "CStone.h"
 #include "CTombstone.h"
+#include "CTree.h"
 #include "IslandSeeds.h"
 #include "Utilities.h"
 #include "tests/world/CMapGenerationFixture.h"
@@ -145,6 +147,33 @@ TEST_F(IslandTest, TheMiniMapGathersEachKindWithItsKeyAndSkipsWhatIsAbsent)
     ASSERT_EQ(std::distance(range.first, range.second), 2);
     EXPECT_EQ(range.first->second.name, "relic_C.png");
 
+    Release(images);
+}
+
+// A scenery tree's and a scenery rock's shadows are keyed one row above their
+// feet, so they lie under the trunk and the stone standing on the same row.
+TEST_F(IslandTest, SceneryShadowsLieUnderTheTreeAndTheRockTheyBelongTo)
+{
+    CMap& island = PreviewOf(kFixedIslandSeeds[0]);
+    CTree* tree = new CTree(8 * 301, 8 * 207, 0, 0, false, true, false);
+    island.trees.push_back(tree);
+    CStone* rock = new CStone(8 * 303, 8 * 211, 0, 2, false, true);
+    island.rocks.push_back(rock);
+    std::map<std::string, int> images;
+    island.GatherMiniMapObjects(images);
+    auto at = [&island](const std::string& name, int x, int y) {
+        for (const auto& entry : Named(island, name)) {
+            if (entry.second.x == x && entry.second.y == y) {
+                return entry.first;
+            }
+        }
+        ADD_FAILURE() << name << " not at " << x << ", " << y;
+        return 0;
+    };
+    EXPECT_EQ(at("tree_size0_trunk0_chop0.png", 301 - 3, 207 - 28), 207);
+    EXPECT_EQ(at("tree_size0_shadow.png", 301 - 3, 207 - 28 + 26), 206);
+    EXPECT_EQ(at("rock_large2.png", 303 - 4, 211 - 8), 211);
+    EXPECT_EQ(at("rock_large2_shadow.png", 303 - 4, 211 - 8 + 4), 210);
     Release(images);
 }
 

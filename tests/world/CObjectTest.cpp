@@ -71,6 +71,26 @@ TEST_F(WorldTest, DropsAndClicksOnEmptyGroundDoNothing)
     EXPECT_EQ(back->clicks, 0);
 }
 
+// An object that keeps the base answers gives the side panel nothing to show:
+// no name, details, button, tool-tip or picture, and it takes no potion.
+TEST_F(WorldTest, AnObjectWithTheBaseAnswersGivesTheSidePanelNothing)
+{
+    FakeObject plain;
+    auto blank = [](const selection_result& r) {
+        return r.id == 0 && r.number == 0 && !r.text1 && !r.text2 && r.offsetX == 0 && r.offsetY == 0;
+    };
+    EXPECT_TRUE(blank(plain.GetSelectedName()));
+    EXPECT_TRUE(blank(plain.GetSelectedTopDetail()));
+    EXPECT_TRUE(blank(plain.GetSelectedBottomDetail()));
+    EXPECT_TRUE(blank(plain.GetSelectedDetailButton()));
+    EXPECT_TRUE(blank(plain.GetTooltipForSidebar()));
+    const sidebar_image picture = plain.GetSpriteForSidebar();
+    EXPECT_EQ(picture.id, -1);
+    EXPECT_EQ(picture.name, "");
+    EXPECT_EQ(picture.shrink, -1);
+    EXPECT_FALSE(plain.AcceptPotion(4));
+}
+
 TEST_F(WorldTest, ObjectFlaggedInItsOwnPumpIsDeletedInTheSameCall)
 {
     std::vector<FakeObject*> deleted;

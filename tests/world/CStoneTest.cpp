@@ -92,6 +92,29 @@ TEST_F(RockTest, EachSizeHasItsPicturesAndItsStone)
     }
 }
 
+// With the view scrolled, a world point on the rock and the pointer over the
+// same spot on the screen both hit it, pixel-exactly; the pointer or a point
+// beside it misses.
+TEST_F(RockTest, AScrolledRockIsHitAtItsWorldPointAndUnderThePointer)
+{
+    CStone* rock = Rock(0, 0);
+    map->offsetX = -150;
+    map->offsetY = -220;
+    rock->Pump(map->offsetX, map->offsetY, 1);
+    const int h = CSprite::draw->GetH(CSprite::draw->LoadImage("rock_large0.png", false, true));
+    const int worldY = 600 - h / 2;
+    int z = 0;
+    EXPECT_TRUE(rock->IsAtCoords(z, 400, worldY));
+    EXPECT_NE(z, 0) << "the picture's depth";
+    z = 0;
+    EXPECT_FALSE(rock->IsAtCoords(z, 400, 600 + 40)) << "below its foot";
+
+    MouseAt(400 + map->offsetX, worldY + map->offsetY);
+    EXPECT_TRUE(rock->IsAtCoords(z, -1, -1));
+    MouseAt(400, worldY);
+    EXPECT_FALSE(rock->IsAtCoords(z, -1, -1)) << "the world point is not the screen's";
+}
+
 TEST_F(RockTest, StardustRefillsOnlyAWorkedRock)
 {
     CStone* rock = Rock(0, 1);
