@@ -1,7 +1,10 @@
 #include "CPersonSpritesFixture.h"
+#include "FrameTables.h"
 #include "SFMT.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -409,6 +412,44 @@ TEST_F(IslanderSprites, LooksChangeThroughAReloadAndBadValuesAreIgnored)
     EXPECT_NE(CPerson::sRolloverAdult, nullptr);
     delete man;
     EXPECT_EQ(CPerson::sRolloverAdult, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The ground shadow's offset from the body by set, sex and facing; a set
+// the table leaves out keeps its shadow at the body's own corner.
+TEST(IslanderShadow, EveryBodySetSexAndFacingHasItsOwnOffset)
+{
+    struct offsets_case {
+        body_set_kind set;
+        int women[4][2];
+        int men[4][2];
+    };
+    const offsets_case cases[] = {
+        {BODY_ADULT_STAND, {{-5, 46}, {-6, 48}, {-6, 48}, {-4, 46}}, {{-5, 46}, {-4, 46}, {-6, 45}, {-1, 46}}},
+        {BODY_ADULT_WALK, {{-1, 49}, {-1, 49}, {-3, 49}, {0, 48}}, {{3, 42}, {0, 44}, {-2, 45}, {3, 44}}},
+        {BODY_ADULT_CARRY, {{-2, 47}, {-2, 49}, {-3, 49}, {1, 47}}, {{-1, 45}, {-1, 44}, {0, 45}, {0, 44}}},
+        {BODY_ADULT_HACK, {{1, 43}, {5, 43}, {1, 43}, {1, 43}}, {{7, 48}, {10, 46}, {7, 48}, {7, 48}}},
+        {BODY_ADULT_HOE, {{35, 43}, {-4, 44}, {35, 43}, {35, 43}}, {{30, 40}, {3, 41}, {30, 40}, {30, 40}}},
+        {BODY_KID_STAND, {{-5, 36}, {-5, 34}, {-4, 35}, {-6, 36}}, {{-5, 36}, {-5, 34}, {-4, 35}, {-6, 36}}},
+        {BODY_KID_WALK, {{0, 28}, {-2, 31}, {-2, 32}, {1, 31}}, {{0, 28}, {-2, 31}, {-2, 32}, {1, 31}}},
+        {BODY_BABY_STAND, {{-5, 18}, {-4, 18}, {-5, 19}, {-1, 19}}, {{-5, 18}, {-4, 18}, {-5, 19}, {-1, 19}}},
+        {BODY_BABY_WALK, {{0, 18}, {3, 19}, {0, 18}, {2, 17}}, {{0, 18}, {3, 19}, {0, 18}, {2, 17}}},
+    };
+    ASSERT_EQ(std::size(kShadowOffsets), std::size(cases));
+    for (const offsets_case& c : cases) {
+        const auto row = std::find_if(std::begin(kShadowOffsets), std::end(kShadowOffsets),
+                                      [&c](const shadow_offsets& r) { return r.set == c.set; });
+        ASSERT_NE(row, std::end(kShadowOffsets)) << c.set;
+        for (int direction = 0; direction < 4; direction++) {
+            for (int axis = 0; axis < 2; axis++) {
+                EXPECT_EQ(row->women[direction][axis], c.women[direction][axis]) << c.set << " " << direction;
+                EXPECT_EQ(row->men[direction][axis], c.men[direction][axis]) << c.set << " " << direction;
+            }
+        }
+    }
 }
 
 }  // namespace
