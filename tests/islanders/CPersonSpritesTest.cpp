@@ -1,6 +1,7 @@
 #include "CPersonSpritesFixture.h"
 #include "FrameTables.h"
 #include "SFMT.h"
+#include "SpriteTables.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -417,6 +418,58 @@ TEST_F(IslanderSprites, LooksChangeThroughAReloadAndBadValuesAreIgnored)
 }  // namespace
 
 namespace {
+
+// The head's place in every frame of a baby's walk, a hoe's swing and a
+// hack's, and the shift and lift after them: the man's swing has a ninth
+// frame, the woman's ends at the eighth.
+TEST(IslanderHeads, EveryFrameOfTheWalkAndTheSwingsHasItsHeadPlace)
+{
+    using sprite_tables::offset;
+    const offset babyRows[11][4] = {
+        {{5, 20}, {6, 20}, {4, 20}, {6, 20}}, {{5, 19}, {6, 20}, {4, 20}, {6, 19}},
+        {{6, 20}, {6, 20}, {4, 20}, {5, 20}}, {{5, 20}, {7, 21}, {3, 21}, {6, 20}},
+        {{4, 20}, {7, 21}, {3, 21}, {7, 20}}, {{5, 20}, {7, 21}, {3, 21}, {6, 20}},
+        {{6, 19}, {5, 20}, {5, 20}, {5, 19}}, {{7, 19}, {4, 20}, {6, 20}, {4, 19}},
+        {{6, 19}, {4, 20}, {6, 20}, {5, 19}}, {{5, 19}, {5, 20}, {5, 20}, {6, 19}},
+        {{5, 19}, {6, 20}, {4, 20}, {6, 19}}};
+    // The row of each of the 16 frames: 0 and 1 share one, 2 to 4, 9 and 10,
+    // 13 and 14.
+    const int babyRowOf[16] = {0, 0, 1, 1, 1, 2, 3, 4, 5, 6, 6, 7, 8, 9, 9, 10};
+    for (int frame = 0; frame < 16; frame++) {
+        for (int direction = 0; direction < 4; direction++) {
+            const offset want = babyRows[babyRowOf[frame]][direction];
+            const offset got = sprite_tables::kBabyWalkHead[frame][direction];
+            EXPECT_TRUE(got.x == want.x && got.y == want.y) << "frame " << frame << " direction " << direction;
+        }
+    }
+
+    // Man SW, man SE, woman SW, woman SE.
+    const offset hoe[9][4] = {
+        {{1, 9}, {15, 10}, {3, 10}, {14, 11}},    {{0, 9}, {16, 10}, {0, 13}, {18, 13}},
+        {{-5, 12}, {21, 13}, {-3, 16}, {22, 17}}, {{-11, 14}, {27, 15}, {-7, 19}, {26, 20}},
+        {{-9, 13}, {25, 14}, {-6, 18}, {23, 18}}, {{-7, 13}, {23, 14}, {-4, 16}, {21, 16}},
+        {{-4, 11}, {20, 12}, {-1, 14}, {19, 14}}, {{-1, 10}, {17, 11}, {2, 12}, {17, 13}},
+        {{1, 9}, {15, 10}}};
+    const offset hack[9][4] = {
+        {{18, 8}, {21, 8}, {11, 8}, {20, 8}},   {{18, 9}, {21, 9}, {11, 9}, {20, 9}},
+        {{18, 10}, {21, 9}, {11, 9}, {20, 9}},  {{18, 10}, {21, 10}, {10, 9}, {21, 9}},
+        {{13, 14}, {26, 14}, {8, 10}, {23, 10}}, {{16, 14}, {23, 14}, {9, 10}, {22, 10}},
+        {{17, 12}, {22, 12}, {10, 8}, {21, 8}}, {{18, 10}, {21, 10}, {11, 8}, {20, 8}},
+        {{18, 8}, {21, 8}}};
+    const offset shift[4] = {{-10, -23}, {-16, -22}, {-3, -25}, {-13, -24}};
+    for (int column = 0; column < 4; column++) {
+        for (int frame = 0; frame < (column < 2 ? 9 : 8); frame++) {
+            const offset& h = sprite_tables::kHoeHead[frame][column];
+            const offset& k = sprite_tables::kHackHead[frame][column];
+            EXPECT_TRUE(h.x == hoe[frame][column].x && h.y == hoe[frame][column].y) << frame << " " << column;
+            EXPECT_TRUE(k.x == hack[frame][column].x && k.y == hack[frame][column].y) << frame << " " << column;
+        }
+        const offset& s = sprite_tables::kHackHeadShift[column];
+        EXPECT_TRUE(s.x == shift[column].x && s.y == shift[column].y) << column;
+    }
+    EXPECT_EQ(sprite_tables::kHoeHeadLift[0], 26) << "a man's";
+    EXPECT_EQ(sprite_tables::kHoeHeadLift[1], 28) << "a woman's";
+}
 
 // The ground shadow's offset from the body by set, sex and facing; a set
 // the table leaves out keeps its shadow at the body's own corner.
