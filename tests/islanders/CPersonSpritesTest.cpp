@@ -471,6 +471,36 @@ TEST(IslanderHeads, EveryFrameOfTheWalkAndTheSwingsHasItsHeadPlace)
     EXPECT_EQ(sprite_tables::kHoeHeadLift[1], 28) << "a woman's";
 }
 
+// The frames on which a walk's left and right feet come down and leave their
+// prints, by facing: a woman's walk and carry mirror a man's, a kid's and a
+// baby's are the same for both.
+TEST(IslanderFootfalls, EveryWalkPlantsEachFootOnItsOwnFrame)
+{
+    struct footfall_case {
+        body_set_kind set;
+        int women[4][2];
+        int men[4][2];
+    };
+    const footfall_case cases[] = {
+        {BODY_ADULT_WALK, {{9, 4}, {8, 3}, {3, 8}, {4, 9}}, {{4, 9}, {8, 3}, {3, 8}, {9, 4}}},
+        {BODY_ADULT_CARRY, {{9, 4}, {8, 3}, {3, 8}, {4, 9}}, {{4, 9}, {8, 3}, {3, 8}, {9, 4}}},
+        {BODY_KID_WALK, {{3, 8}, {6, 1}, {1, 6}, {8, 3}}, {{3, 8}, {6, 1}, {1, 6}, {8, 3}}},
+        {BODY_BABY_WALK, {{10, 2}, {2, 10}, {10, 2}, {2, 10}}, {{10, 2}, {2, 10}, {10, 2}, {2, 10}}},
+    };
+    ASSERT_EQ(std::size(kFootfalls), std::size(cases));
+    for (const footfall_case& c : cases) {
+        const auto row = std::find_if(std::begin(kFootfalls), std::end(kFootfalls),
+                                      [&c](const footfall_frames& r) { return r.set == c.set; });
+        ASSERT_NE(row, std::end(kFootfalls)) << c.set;
+        for (int direction = 0; direction < 4; direction++) {
+            for (int foot = 0; foot < 2; foot++) {
+                EXPECT_EQ(row->women[direction][foot], c.women[direction][foot]) << c.set << " " << direction;
+                EXPECT_EQ(row->men[direction][foot], c.men[direction][foot]) << c.set << " " << direction;
+            }
+        }
+    }
+}
+
 // The ground shadow's offset from the body by set, sex and facing; a set
 // the table leaves out keeps its shadow at the body's own corner.
 TEST(IslanderShadow, EveryBodySetSexAndFacingHasItsOwnOffset)
