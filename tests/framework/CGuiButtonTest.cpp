@@ -117,3 +117,25 @@ TEST_F(WidgetTest, PerFrameLabelsStayInTheirSlotsAndAHiddenButtonShowsNone)
     Frame();
     EXPECT_GT(InkIn(90, 90, 120, 60), 0);
 }
+
+// A fixed rectangle takes the place of the picture test, its edges inside;
+// an x of -1 gives the picture back.
+TEST_F(WidgetTest, AFixedHitRectangleTakesThePlaceOfThePicture)
+{
+    CGuiButton button(Face(100, 100, 1, &screen));
+    button.AlterMouseoverRect(300, 200, 50, 30);
+    const struct {
+        int x, y;
+        bool over;
+    } points[] = {{150, 120, false}, {300, 200, true}, {350, 230, true}, {325, 215, true},
+                  {299, 215, false}, {351, 215, false}, {325, 199, false}, {325, 231, false}};
+    for (const auto& p : points) {
+        MouseAt(p.x, p.y);
+        EXPECT_EQ(button.IsMouseOver(), p.over) << p.x << ", " << p.y;
+    }
+    button.AlterMouseoverRect(-1, 0, 0, 0);
+    MouseAt(150, 120);
+    EXPECT_TRUE(button.IsMouseOver());
+    MouseAt(325, 215);
+    EXPECT_FALSE(button.IsMouseOver());
+}
