@@ -5,6 +5,9 @@
 #include "CPerson.h"
 #include "tests/buildings/WorkplaceFixture.h"
 
+#include <array>
+#include <vector>
+
 namespace {
 
 craft_data Order(int islanderId, int work)
@@ -138,4 +141,31 @@ TEST_F(CraftworksTest, StartingToTakeTheOnlyCraftworksDownLeavesNoneOnTheNextFra
     EXPECT_EQ(CCraftworks::numCraftworks, 1);
     delete counted;
     EXPECT_EQ(CCraftworks::numCraftworks, 0);
+}
+
+// Nine boxes, the site's the same as the finished building's: two over the
+// body, one over the yard and six stepping down along the front.
+TEST_F(CraftworksTest, ItsNineBoxesStandOverItsBodyAndStepDownAlongItsFront)
+{
+    CCraftworks* works = new CCraftworks(1500, 1500);
+    Frame();
+    const int left = static_cast<int>(works->x), top = static_cast<int>(works->y);
+    const std::vector<std::array<int, 4>> expected = {
+        {left + 33, top + 133, 229, 73}, {left + 33, top + 184, 142, 96}, {left + 9, top + 240, 166, 40},
+        {left + 40, top + 280, 135, 10}, {left + 65, top + 290, 110, 10}, {left + 80, top + 300, 95, 10},
+        {left + 100, top + 310, 75, 10}, {left + 120, top + 320, 55, 10}, {left + 140, top + 330, 35, 10}};
+    auto boxes = [works] {
+        std::vector<std::array<int, 4>> owned;
+        for (const obstruction_type& o : CObject::obstructions) {
+            if (o.owner == works) {
+                EXPECT_FALSE(o.flag);
+                owned.push_back({o.x, o.y, o.w, o.h});
+            }
+        }
+        return owned;
+    };
+    EXPECT_EQ(boxes(), expected) << "a site";
+    works->FinishNow();
+    Frame();
+    EXPECT_EQ(boxes(), expected) << "finished";
 }

@@ -6,6 +6,9 @@
 #include "Utilities.h"
 #include "tests/islanders/IslanderRecords.h"
 
+#include <array>
+#include <vector>
+
 namespace {
 
 constexpr int kHut = 1, kYear = 172800;
@@ -229,4 +232,38 @@ TEST_F(HutTest, ARoofedHutWearsItsRoofAndATakenDownHutIsHitNowhere)
     int z = 0;
     EXPECT_FALSE(roofed->IsAtCoords(z, px - kOffsetX, py - kOffsetY));
     EXPECT_TRUE(roofed->hutSprite->Hidden());
+}
+
+// Three boxes: the same on either size's site, then each size's own once
+// finished, all from the picture's corner and width.
+TEST_F(HutTest, EachSizeKeepsItsThreeBoxesOnTheSiteAndFinished)
+{
+    for (int variant : {0, 1}) {
+        SCOPED_TRACE(variant);
+        CHut* hut = Place(variant, 1500 + 600 * variant, 1500, false);
+        const int bx = static_cast<int>(hut->x) + 30, w = hut->hutSprite->GetW();
+        const int t = (w - 50) / 3, third = (2 * w - 100) / 3;
+        const int r1 = static_cast<int>(hut->y) + 155, r2 = static_cast<int>(hut->y) + 125;
+        const int r3 = static_cast<int>(hut->y) + 140;
+        auto boxes = [hut] {
+            std::vector<std::array<int, 4>> owned;
+            for (const obstruction_type& o : CObject::obstructions) {
+                if (o.owner == hut) {
+                    EXPECT_FALSE(o.flag);
+                    owned.push_back({o.x, o.y, o.w, o.h});
+                }
+            }
+            return owned;
+        };
+        const std::vector<std::array<int, 4>> site = {
+            {bx - 20, r1, t + 20, 40}, {bx + t, r2, t, 80}, {bx + third, r3, t + 10, 50}};
+        EXPECT_EQ(boxes(), site);
+        hut->FinishNow();
+        Frame();
+        const std::vector<std::array<int, 4>> small = {
+            {bx - 20, r1, t + 10, 40}, {bx + t - 10, r2, t + 10, 100}, {bx + third, r3, t + 10, 75}};
+        const std::vector<std::array<int, 4>> large = {
+            {bx - 20, r1, t + 20, 55}, {bx + t, r2, t + 30, 100}, {bx + third + 30, r3, t - 20, 50}};
+        EXPECT_EQ(boxes(), variant ? large : small);
+    }
 }

@@ -190,6 +190,33 @@ TEST_F(CSpriteTest, HitTestsFollowTheRectangleAndOpaquePixels)
     CController::input = nullptr;
 }
 
+// Rectangles meet only where their insides do: one pixel in on either side
+// of either axis meets, touching edges do not.
+TEST_F(CSpriteTest, SpritesAndRectanglesMeetOnlyWhereTheirInsidesOverlap)
+{
+    std::unique_ptr<CSprite> sprite(new CSprite(10, 10, 0));
+    sprite->LoadImage(MakeImage(10, 5, HalfClear));
+    std::unique_ptr<CSprite> other(new CSprite(0, 0, 0));
+    other->LoadImage(MakeImage(4, 3, HalfClear));
+    const struct {
+        int x, y;
+        bool meet;
+    } places[] = {{20, 11, false}, {19, 11, true}, {6, 11, false}, {7, 11, true},
+                  {12, 15, false}, {12, 14, true}, {12, 7, false}, {12, 8, true}};
+    for (const auto& p : places) {
+        other->Move(p.x, p.y);
+        PF_Rect r{p.x, p.y, 4, 3};
+        PF_Rect mine{10, 10, 10, 5};
+        EXPECT_EQ(sprite->Overlap(other.get()), p.meet) << p.x << ", " << p.y;
+        EXPECT_EQ(CSprite::Intersect(mine, r), p.meet) << p.x << ", " << p.y;
+        EXPECT_EQ(CSprite::Intersect(r, mine), p.meet) << p.x << ", " << p.y;
+        EXPECT_EQ(sprite->Intersect(r), p.meet) << p.x << ", " << p.y;
+    }
+    sprite->Hide();
+    PF_Rect inside{12, 11, 4, 3};
+    EXPECT_FALSE(sprite->Intersect(inside)) << "hidden";
+}
+
 TEST_F(CSpriteTest, ClippingCutsTheSpriteToItsRectangleAtEveryPump)
 {
     // Taller than wide, so that rows and columns cannot stand in for each other.

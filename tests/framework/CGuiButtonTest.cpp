@@ -144,3 +144,53 @@ TEST_F(WidgetTest, PerFrameLabelsStayInTheirSlotsAndAHiddenButtonShowsNone)
     Frame();
     EXPECT_GT(InkIn(90, 90, 120, 60), 0);
 }
+
+// A fixed rectangle takes the place of the picture test, its edges inside;
+// an x of -1 gives the picture back.
+TEST_F(WidgetTest, AFixedHitRectangleTakesThePlaceOfThePicture)
+{
+    CGuiButton button(Face(100, 100, 1, &screen));
+    button.AlterMouseoverRect(300, 200, 50, 30);
+    const struct {
+        int x, y;
+        bool over;
+    } points[] = {{150, 120, false}, {300, 200, true}, {350, 230, true}, {325, 215, true},
+                  {299, 215, false}, {351, 215, false}, {325, 199, false}, {325, 231, false}};
+    for (const auto& p : points) {
+        MouseAt(p.x, p.y);
+        EXPECT_EQ(button.IsMouseOver(), p.over) << p.x << ", " << p.y;
+    }
+    button.AlterMouseoverRect(-1, 0, 0, 0);
+    MouseAt(150, 120);
+    EXPECT_TRUE(button.IsMouseOver());
+    MouseAt(325, 215);
+    EXPECT_FALSE(button.IsMouseOver());
+}
+
+// The screens' labelled button, from a row of a screen's table: where it
+// stands, its three pictures with five rollover frames, its label over the
+// screens' brown shadow, and the label's offset.
+TEST_F(WidgetTest, AScreenButtonStandsWhereItsRowSaysWithTheScreensLook)
+{
+    const screen_button_place row = {"wt_button.tga", "wt_shadow.tga", "wt_roll%i.tga", 120, 140, kLabel};
+    const button_data data = CGuiButton::ScreenButton(&screen, 9, row, -2, 3);
+    EXPECT_EQ(data.x, 120);
+    EXPECT_EQ(data.y, 140);
+    EXPECT_EQ(data.id, 9);
+    EXPECT_EQ(data.owner, &screen);
+    EXPECT_EQ(data.textId, kLabel);
+    EXPECT_EQ(data.baseImage, "wt_button.tga");
+    EXPECT_EQ(data.shadowImage, "wt_shadow.tga");
+    EXPECT_EQ(data.rolloverImage, "wt_roll%i.tga");
+    EXPECT_EQ(data.rolloverFrames, 5);
+    EXPECT_EQ(data.labelShadowR, 46);
+    EXPECT_EQ(data.labelShadowG, 43);
+    EXPECT_EQ(data.labelShadowB, 24);
+    EXPECT_EQ(data.textOffsetX, -2);
+    EXPECT_EQ(data.textOffsetY, 3);
+    EXPECT_EQ(data.z, -1) << "the default depths";
+
+    CGuiButton button(data);
+    EXPECT_EQ(button.GetButtonSprite()->GetX(), 120);
+    EXPECT_EQ(button.GetButtonSprite()->GetY(), 140);
+}

@@ -1,7 +1,11 @@
 #include "CPersonSpritesFixture.h"
+#include "FrameTables.h"
 #include "SFMT.h"
+#include "SpriteTables.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -468,6 +472,126 @@ TEST_F(IslanderSprites, LooksChangeThroughAReloadAndBadValuesAreIgnored)
     EXPECT_NE(CPerson::sRolloverAdult, nullptr);
     delete man;
     EXPECT_EQ(CPerson::sRolloverAdult, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The head's place in every frame of a baby's walk, a hoe's swing and a
+// hack's, and the shift and lift after them: the man's swing has a ninth
+// frame, the woman's ends at the eighth.
+TEST(IslanderHeads, EveryFrameOfTheWalkAndTheSwingsHasItsHeadPlace)
+{
+    using sprite_tables::offset;
+    const offset babyRows[11][4] = {
+        {{5, 20}, {6, 20}, {4, 20}, {6, 20}}, {{5, 19}, {6, 20}, {4, 20}, {6, 19}},
+        {{6, 20}, {6, 20}, {4, 20}, {5, 20}}, {{5, 20}, {7, 21}, {3, 21}, {6, 20}},
+        {{4, 20}, {7, 21}, {3, 21}, {7, 20}}, {{5, 20}, {7, 21}, {3, 21}, {6, 20}},
+        {{6, 19}, {5, 20}, {5, 20}, {5, 19}}, {{7, 19}, {4, 20}, {6, 20}, {4, 19}},
+        {{6, 19}, {4, 20}, {6, 20}, {5, 19}}, {{5, 19}, {5, 20}, {5, 20}, {6, 19}},
+        {{5, 19}, {6, 20}, {4, 20}, {6, 19}}};
+    // The row of each of the 16 frames: 0 and 1 share one, 2 to 4, 9 and 10,
+    // 13 and 14.
+    const int babyRowOf[16] = {0, 0, 1, 1, 1, 2, 3, 4, 5, 6, 6, 7, 8, 9, 9, 10};
+    for (int frame = 0; frame < 16; frame++) {
+        for (int direction = 0; direction < 4; direction++) {
+            const offset want = babyRows[babyRowOf[frame]][direction];
+            const offset got = sprite_tables::kBabyWalkHead[frame][direction];
+            EXPECT_TRUE(got.x == want.x && got.y == want.y) << "frame " << frame << " direction " << direction;
+        }
+    }
+
+    // Man SW, man SE, woman SW, woman SE.
+    const offset hoe[9][4] = {
+        {{1, 9}, {15, 10}, {3, 10}, {14, 11}},    {{0, 9}, {16, 10}, {0, 13}, {18, 13}},
+        {{-5, 12}, {21, 13}, {-3, 16}, {22, 17}}, {{-11, 14}, {27, 15}, {-7, 19}, {26, 20}},
+        {{-9, 13}, {25, 14}, {-6, 18}, {23, 18}}, {{-7, 13}, {23, 14}, {-4, 16}, {21, 16}},
+        {{-4, 11}, {20, 12}, {-1, 14}, {19, 14}}, {{-1, 10}, {17, 11}, {2, 12}, {17, 13}},
+        {{1, 9}, {15, 10}}};
+    const offset hack[9][4] = {
+        {{18, 8}, {21, 8}, {11, 8}, {20, 8}},   {{18, 9}, {21, 9}, {11, 9}, {20, 9}},
+        {{18, 10}, {21, 9}, {11, 9}, {20, 9}},  {{18, 10}, {21, 10}, {10, 9}, {21, 9}},
+        {{13, 14}, {26, 14}, {8, 10}, {23, 10}}, {{16, 14}, {23, 14}, {9, 10}, {22, 10}},
+        {{17, 12}, {22, 12}, {10, 8}, {21, 8}}, {{18, 10}, {21, 10}, {11, 8}, {20, 8}},
+        {{18, 8}, {21, 8}}};
+    const offset shift[4] = {{-10, -23}, {-16, -22}, {-3, -25}, {-13, -24}};
+    for (int column = 0; column < 4; column++) {
+        for (int frame = 0; frame < (column < 2 ? 9 : 8); frame++) {
+            const offset& h = sprite_tables::kHoeHead[frame][column];
+            const offset& k = sprite_tables::kHackHead[frame][column];
+            EXPECT_TRUE(h.x == hoe[frame][column].x && h.y == hoe[frame][column].y) << frame << " " << column;
+            EXPECT_TRUE(k.x == hack[frame][column].x && k.y == hack[frame][column].y) << frame << " " << column;
+        }
+        const offset& s = sprite_tables::kHackHeadShift[column];
+        EXPECT_TRUE(s.x == shift[column].x && s.y == shift[column].y) << column;
+    }
+    EXPECT_EQ(sprite_tables::kHoeHeadLift[0], 26) << "a man's";
+    EXPECT_EQ(sprite_tables::kHoeHeadLift[1], 28) << "a woman's";
+}
+
+// The frames on which a walk's left and right feet come down and leave their
+// prints, by facing: a woman's walk and carry mirror a man's, a kid's and a
+// baby's are the same for both.
+TEST(IslanderFootfalls, EveryWalkPlantsEachFootOnItsOwnFrame)
+{
+    struct footfall_case {
+        body_set_kind set;
+        int women[4][2];
+        int men[4][2];
+    };
+    const footfall_case cases[] = {
+        {BODY_ADULT_WALK, {{9, 4}, {8, 3}, {3, 8}, {4, 9}}, {{4, 9}, {8, 3}, {3, 8}, {9, 4}}},
+        {BODY_ADULT_CARRY, {{9, 4}, {8, 3}, {3, 8}, {4, 9}}, {{4, 9}, {8, 3}, {3, 8}, {9, 4}}},
+        {BODY_KID_WALK, {{3, 8}, {6, 1}, {1, 6}, {8, 3}}, {{3, 8}, {6, 1}, {1, 6}, {8, 3}}},
+        {BODY_BABY_WALK, {{10, 2}, {2, 10}, {10, 2}, {2, 10}}, {{10, 2}, {2, 10}, {10, 2}, {2, 10}}},
+    };
+    ASSERT_EQ(std::size(kFootfalls), std::size(cases));
+    for (const footfall_case& c : cases) {
+        const auto row = std::find_if(std::begin(kFootfalls), std::end(kFootfalls),
+                                      [&c](const footfall_frames& r) { return r.set == c.set; });
+        ASSERT_NE(row, std::end(kFootfalls)) << c.set;
+        for (int direction = 0; direction < 4; direction++) {
+            for (int foot = 0; foot < 2; foot++) {
+                EXPECT_EQ(row->women[direction][foot], c.women[direction][foot]) << c.set << " " << direction;
+                EXPECT_EQ(row->men[direction][foot], c.men[direction][foot]) << c.set << " " << direction;
+            }
+        }
+    }
+}
+
+// The ground shadow's offset from the body by set, sex and facing; a set
+// the table leaves out keeps its shadow at the body's own corner.
+TEST(IslanderShadow, EveryBodySetSexAndFacingHasItsOwnOffset)
+{
+    struct offsets_case {
+        body_set_kind set;
+        int women[4][2];
+        int men[4][2];
+    };
+    const offsets_case cases[] = {
+        {BODY_ADULT_STAND, {{-5, 46}, {-6, 48}, {-6, 48}, {-4, 46}}, {{-5, 46}, {-4, 46}, {-6, 45}, {-1, 46}}},
+        {BODY_ADULT_WALK, {{-1, 49}, {-1, 49}, {-3, 49}, {0, 48}}, {{3, 42}, {0, 44}, {-2, 45}, {3, 44}}},
+        {BODY_ADULT_CARRY, {{-2, 47}, {-2, 49}, {-3, 49}, {1, 47}}, {{-1, 45}, {-1, 44}, {0, 45}, {0, 44}}},
+        {BODY_ADULT_HACK, {{1, 43}, {5, 43}, {1, 43}, {1, 43}}, {{7, 48}, {10, 46}, {7, 48}, {7, 48}}},
+        {BODY_ADULT_HOE, {{35, 43}, {-4, 44}, {35, 43}, {35, 43}}, {{30, 40}, {3, 41}, {30, 40}, {30, 40}}},
+        {BODY_KID_STAND, {{-5, 36}, {-5, 34}, {-4, 35}, {-6, 36}}, {{-5, 36}, {-5, 34}, {-4, 35}, {-6, 36}}},
+        {BODY_KID_WALK, {{0, 28}, {-2, 31}, {-2, 32}, {1, 31}}, {{0, 28}, {-2, 31}, {-2, 32}, {1, 31}}},
+        {BODY_BABY_STAND, {{-5, 18}, {-4, 18}, {-5, 19}, {-1, 19}}, {{-5, 18}, {-4, 18}, {-5, 19}, {-1, 19}}},
+        {BODY_BABY_WALK, {{0, 18}, {3, 19}, {0, 18}, {2, 17}}, {{0, 18}, {3, 19}, {0, 18}, {2, 17}}},
+    };
+    ASSERT_EQ(std::size(kShadowOffsets), std::size(cases));
+    for (const offsets_case& c : cases) {
+        const auto row = std::find_if(std::begin(kShadowOffsets), std::end(kShadowOffsets),
+                                      [&c](const shadow_offsets& r) { return r.set == c.set; });
+        ASSERT_NE(row, std::end(kShadowOffsets)) << c.set;
+        for (int direction = 0; direction < 4; direction++) {
+            for (int axis = 0; axis < 2; axis++) {
+                EXPECT_EQ(row->women[direction][axis], c.women[direction][axis]) << c.set << " " << direction;
+                EXPECT_EQ(row->men[direction][axis], c.men[direction][axis]) << c.set << " " << direction;
+            }
+        }
+    }
 }
 
 }  // namespace

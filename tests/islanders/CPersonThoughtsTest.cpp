@@ -6,9 +6,11 @@
 #include "CFish.h"
 #include "CMap.h"
 
-#include <functional>
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -62,6 +64,50 @@ TEST_F(ThoughtsTest, TheCatalogueHoldsItsRulesInPairs)
                     woman.kind == man.kind && std::equal(man.faces, man.faces + 4, woman.faces))
             << man.textId;
     }
+}
+
+// The catalogue's distinct rules counted by condition kind, by rarity, by
+// the faces they name and by their ages: a rule moved to another kind, face
+// or age changes one of the counts.
+TEST_F(ThoughtsTest, TheCatalogueHoldsItsCountedRules)
+{
+    const std::vector<thought_data>& rules = CPerson::possibleThoughts;
+    ASSERT_EQ(rules.size(), 1108u);
+    std::map<int, int> kinds;
+    std::map<std::vector<int>, int> faces;
+    std::map<std::pair<int, int>, int> ages;
+    int rare = 0;
+    for (size_t i = 0; i < rules.size(); i += 2) {
+        const thought_data& rule = rules[i];
+        ASSERT_EQ(rule.textId, 30000 + static_cast<int>(i));
+        EXPECT_EQ(rule.reserved, -1) << rule.textId;
+        kinds[rule.kind]++;
+        rare += rule.rare;
+        ages[{rule.minAge, rule.maxAge}]++;
+        const int used = static_cast<int>(std::find(rule.faces, rule.faces + 4, -1) - rule.faces);
+        EXPECT_TRUE(std::all_of(rule.faces + used, rule.faces + 4, [](int face) { return face == -1; }))
+            << rule.textId << ": the used faces come first";
+        faces[std::vector<int>(rule.faces, rule.faces + used)]++;
+    }
+    const int kKindCounts[23] = {355, 4, 28, 23, 10, 11, 6, 6, 8, 9, 7, 7, 26, 1, 1, 1, 15, 5, 6, 7, 5, 4, 9};
+    for (int kind = 0; kind < 23; kind++) {
+        EXPECT_EQ(kinds[kind], kKindCounts[kind]) << "kind " << kind;
+    }
+    EXPECT_EQ(kinds.size(), 23u);
+    EXPECT_EQ(rare, 65);
+
+    enum { kSmile = 0, kAngry = 2, kSurprised = 4, kWorried = 5 };
+    EXPECT_EQ(faces[{}], 371);
+    EXPECT_EQ((faces[{kWorried, kSurprised}]), 21);
+    EXPECT_EQ((faces[{kWorried, kSurprised, kAngry}]), 23);
+    EXPECT_EQ(faces[{kSurprised}], 21);
+    EXPECT_EQ(faces[{kSmile}], 36);
+
+    const std::map<std::pair<int, int>, int> kAges = {
+        {{-1, -1}, 177}, {{14, -1}, 209}, {{-1, 14}, 88}, {{10, -1}, 42}, {{18, -1}, 10},
+        {{8, -1}, 8}, {{1, 2}, 5}, {{65, -1}, 4}, {{4, -1}, 3}, {{35, -1}, 2},
+        {{45, -1}, 2}, {{12, 15}, 2}, {{-1, 12}, 1}, {{18, 45}, 1}};
+    EXPECT_EQ(ages, kAges);
 }
 
 TEST_F(ThoughtsTest, TheClockIsQuietThenShowsOneThoughtFor1200FramesThenQuietAgain)

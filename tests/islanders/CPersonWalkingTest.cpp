@@ -248,13 +248,27 @@ TEST_F(WalkingTest, AWalkerSinksInTheLagoonWithItsWakeAndRipplesAndStandsStillWi
     EXPECT_TRUE(wakeAtTheWaterline);
     EXPECT_EQ(walker->selectionOffsetY, 36 - Round((walker->fullBodyHeight - walker->shownBodyHeight) * 0.9f));
 
-    // Standing in the water makes no new ripples: the pool is never pumped
-    // here, so every new one would have to be added to it.
+    // Standing in the water makes no new ripples (the pool is never pumped
+    // here, so every new one would have to be added to it), while the large
+    // waves go on: one that has played out starts again from its first
+    // picture.
     const size_t pooled = CRipple::ripples.size();
     for (int frame = 0; frame < 100; frame++) {
         CObject::MoveObjects(0, 0, 1);
     }
     EXPECT_EQ(CRipple::ripples.size(), pooled);
+    for (wake_particle& p : walker->largeWake) {
+        p.sprite->ResetEnd();
+        for (int step = 0; step < 100 && !p.sprite->AtEnd(); step++) {
+            p.sprite->Pump();
+        }
+        ASSERT_TRUE(p.sprite->AtEnd());
+    }
+    CObject::MoveObjects(0, 0, 1);
+    for (const wake_particle& p : walker->largeWake) {
+        EXPECT_EQ(p.sprite->GetFrame(), 0u);
+        EXPECT_FALSE(p.sprite->Hidden());
+    }
 
     // Lifted out, the wake goes at once.
     walker->pickedUp = true;

@@ -47,6 +47,24 @@ TEST_F(HutSelectSounds, BelowTheTopLevelTheThirdHutIsAGhostThatOnlyRefuses)
     EXPECT_EQ(opener.results, std::vector<int>{-1});
 }
 
+// The small huts' family and the large huts' stand a pixel or two apart;
+// the ghost of the third size stands in the same place for both.
+TEST_F(HutSelect, EachHutStandsAtItsFamilysPlace)
+{
+    SetLevels(0, 1, 0, 0);
+    const int xs[2][3] = {{260, 355, 449}, {259, 353, 448}};
+    for (bool small : {true, false}) {
+        CControllerHutSelect* chooser = OpenHutSelect(small);
+        for (int size = 0; size < 3; size++) {
+            EXPECT_EQ(chooser->huts[size]->GetX(), xs[small ? 0 : 1][size]) << small << " " << size;
+            EXPECT_EQ(chooser->huts[size]->GetY(), 247) << small << " " << size;
+        }
+        EXPECT_EQ(chooser->ghost->GetX(), 458);
+        EXPECT_EQ(chooser->ghost->GetY(), 264);
+        Press(chooser, kBack);
+    }
+}
+
 TEST_F(HutSelect, AtTheTopLevelTheThirdHutGivesTheGrandestLooks)
 {
     SetLevels(0, 2, 0, 0);

@@ -108,6 +108,30 @@ TEST_F(LabScreen, TheFlaskBubblesOnlyWithAWaterAndSomethingInIt)
     EXPECT_GT(Lab().sndPotion->GetVolume(), 0.5f);
 }
 
+// Each ingredient's picture, whichever of its three looks shows, stands at
+// its own place of the grid, the waters and dusts below it.
+TEST_F(LabScreen, EveryIngredientsPictureStandsAtItsOwnPlace)
+{
+    static constexpr coordinate kPlaces[CControllerLab::kIngredients] = {
+        {185, 111}, {252, 112}, {318, 115}, {186, 172}, {255, 174}, {316, 178}, {188, 234}, {248, 226},
+        {318, 227}, {180, 301}, {257, 299}, {322, 291}, {191, 370}, {263, 373}, {312, 366}};
+    CControllerGame::Resources()->wood = 2;
+    opener.Open();
+    MouseOnButton(kFirstButton + kWood);
+    Frame();
+    for (int i = 0; i < CControllerLab::kIngredients; i++) {
+        int shown = 0;
+        for (CSprite* look : {Lab().itemBase[i], Lab().itemGhost[i], Lab().itemRoll[i]}) {
+            if (!look->Hidden()) {
+                shown++;
+                EXPECT_EQ(look->GetX(), kPlaces[i].x) << "ingredient " << i;
+                EXPECT_EQ(look->GetY(), kPlaces[i].y) << "ingredient " << i;
+            }
+        }
+        EXPECT_EQ(shown, 1) << "ingredient " << i;
+    }
+}
+
 // An ingredient the island lacks is greyed, sinks while pressed like any
 // other, then is refused; pointing at it says why.
 TEST_F(LabScreen, AnIngredientWithoutSupplyIsGreyedAndRefused)

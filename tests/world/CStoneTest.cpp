@@ -88,6 +88,10 @@ TEST_F(RockTest, EachSizeHasItsPicturesAndItsStone)
             char name[64];
             snprintf(name, sizeof name, sizes[size].image, variant);
             EXPECT_EQ(rock->GetSpriteForSidebar().name, name);
+            // The picture stands on the rock's foot point: hit in its middle.
+            const int h = CSprite::draw->GetH(CSprite::draw->LoadImage(name, false, true));
+            int z = 0;
+            EXPECT_TRUE(rock->IsAtCoords(z, 400, 600 - h / 2)) << name;
         }
     }
 }
