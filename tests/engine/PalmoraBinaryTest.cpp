@@ -82,11 +82,12 @@ GameRun RunGameUntilClosed(const char* binary, const char* argument = "3", const
 
     // Bounded waits, polling: first for SDL to take over the signal (sent
     // earlier, it would kill the process instead of asking it to close), then
-    // for the whole shut-down.
+    // for the whole shut-down. The bound only stops a game that hangs: a start
+    // on a machine busy with other builds and tests has taken over ten seconds.
     GameRun run{false, false, 0, ""};
     bool ended = false;
     auto poll = [&](const std::function<bool()>& done) {
-        for (int attempt = 0; attempt < 1000; attempt++) {
+        for (int attempt = 0; attempt < 6000; attempt++) {
             ended = waitpid(pid, &run.status, WNOHANG) == pid;
             if (ended || done()) {
                 return true;
