@@ -64,3 +64,30 @@ TEST_F(IntroStoryNarrationTest, EachPanelSpeaksInTurnAndTheLastFallsSilentAtTheQ
         ASSERT_EQ(root.child, nullptr);
     }
 }
+
+// A panel left on the last frame before its voice: the voice, one frame from
+// speaking, is stopped with the panel and never heard over the next panel or
+// over the closing question.
+TEST_F(IntroStoryNarrationTest, AVoiceOneFrameFromSpeakingIsStoppedWithItsPanel)
+{
+    CProfile::current->SetValue<bool>(kNarration, true);
+    CControllerIntroStory* story = root.Open<CControllerIntroStory>();
+    int pumped = 0;  // frames of sound since the panel began
+    for (int panel = 0; panel < 4; panel++) {
+        SCOPED_TRACE(testing::Message() << "panel " << panel + 1);
+        ASSERT_EQ(story->panel, panel);
+        for (; pumped < kDelayFrames - 1; pumped++) {
+            CSound::PumpAll();
+        }
+        ASSERT_EQ(Speaking(story), "....");
+        ClickAt(100, 100);  // the whole panel
+        ClickAt(100, 100);  // on to the next
+        CSound::PumpAll();
+        pumped = 1;
+        EXPECT_EQ(Speaking(story), "....") << "the voice left behind stays silent";
+    }
+    ASSERT_NE(story->closingQuestion, nullptr);
+    ClickAt(340, 552);
+    Turn();
+    EXPECT_EQ(root.child, nullptr);
+}
