@@ -294,6 +294,31 @@ protected:
                !island->TileContainsTerrain_coords(x, y, 128, true);
     }
 
+    // The fixed island with no islander on it, whose own moves would draw
+    // numbers and stand in the way.
+    CControllerGame& OpenWithoutTheBand()
+    {
+        CControllerGame& game = Open(kFixedIslandSeeds[3]);
+        for (CObject* object : std::vector<CObject*>(CObject::objects)) {
+            if (object->isPerson) {
+                delete object;
+            }
+        }
+        return game;
+    }
+
+    // Centres the view on free grass and puts the pointer there; x is -1
+    // when the island has none.
+    coordinate PointAtGrass(CMap* island)
+    {
+        const coordinate at = Find(island, OnGrass);
+        if (at.x != -1) {
+            island->CenterScreen(at.x, at.y, true, false, false);
+            MouseAt(at.x + island->offsetX, at.y + island->offsetY);
+        }
+        return at;
+    }
+
     // A world point of the ground kind, free of obstructions around it.
     static coordinate Find(CMap*, const std::function<bool(int, int)>& kind)
     {
@@ -310,13 +335,8 @@ protected:
 
 TEST_F(GroundPotionTest, EachGroundPotionChangesTheIslandOnlyWhereItMay)
 {
-    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CControllerGame& game = OpenWithoutTheBand();
     CMap* island = CControllerGame::island;
-    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
-        if (object->isPerson) {
-            delete object;
-        }
-    }
     std::map<std::string, coordinate> grounds = {
         {"grass", Find(island, OnGrass)},
         {"sand", Find(island, [island](int x, int y) {
@@ -421,17 +441,10 @@ TEST_F(IslandEventsTest, ASecondMushroomNeedsAZeroOfFiveAndAThirdAZeroOfSixAfter
 // relics the storm washes out.
 TEST_F(GroundPotionTest, AStormPotionInTheRainBreaksAFreshStorm)
 {
-    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CControllerGame& game = OpenWithoutTheBand();
     CMap* island = CControllerGame::island;
-    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
-        if (object->isPerson) {
-            delete object;
-        }
-    }
-    const coordinate at = Find(island, OnGrass);
+    const coordinate at = PointAtGrass(island);
     ASSERT_NE(at.x, -1);
-    island->CenterScreen(at.x, at.y, true, false, false);
-    MouseAt(at.x + island->offsetX, at.y + island->offsetY);
 
     struct storm_case {
         int potion, kind, relics, shortest, longest;
@@ -458,17 +471,10 @@ TEST_F(GroundPotionTest, AStormPotionInTheRainBreaksAFreshStorm)
 // of their looks.
 TEST_F(GroundPotionTest, TheMushroomPotionDrawsEachOffsetXBeforeY)
 {
-    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CControllerGame& game = OpenWithoutTheBand();
     CMap* island = CControllerGame::island;
-    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
-        if (object->isPerson) {
-            delete object;
-        }
-    }
-    const coordinate at = Find(island, OnGrass);
+    const coordinate at = PointAtGrass(island);
     ASSERT_NE(at.x, -1);
-    island->CenterScreen(at.x, at.y, true, false, false);
-    MouseAt(at.x + island->offsetX, at.y + island->offsetY);
     std::set<CObject*> before(CObject::objects.begin(), CObject::objects.end());
     game.heldPotion = 9;
     InitRandom(4242);
@@ -506,13 +512,8 @@ TEST_F(GroundPotionTest, TheMushroomPotionDrawsEachOffsetXBeforeY)
 // three tiles wide, so the sea itself never lies that close to grass.)
 TEST_F(GroundPotionTest, GrassPotionsGoByTheTileUnderThePointerNearAShore)
 {
-    CControllerGame& game = Open(kFixedIslandSeeds[3]);
+    CControllerGame& game = OpenWithoutTheBand();
     CMap* island = CControllerGame::island;
-    for (CObject* object : std::vector<CObject*>(CObject::objects)) {
-        if (object->isPerson) {
-            delete object;
-        }
-    }
     auto grass = [island](int tx, int ty) {
         return island->TileContainsTerrain_tile(tx, ty, 16) && !island->TileContainsTerrain_tile(tx, ty, 128);
     };
