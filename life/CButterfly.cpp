@@ -205,8 +205,16 @@ void CButterfly::FlySomewhere(int direction)
         tries--;
         const bool leftward = state == FLY_LEFT_UP || state == FLY_LEFT_DOWN;
         const bool upward = state == FLY_LEFT_UP || state == FLY_RIGHT_UP;
-        vx = leftward ? RangedRandom(-1.5f, -0.5f) : RangedRandom(0.5f, 1.5f);
-        vy = upward ? RangedRandom(-0.75f, -0.2f) : RangedRandom(0.2f, 0.75f);
+        if (leftward) {
+            vx = RangedRandom(-1.5f, -0.5f);
+        } else {
+            vx = RangedRandom(0.5f, 1.5f);
+        }
+        if (upward) {
+            vy = RangedRandom(-0.75f, -0.2f);
+        } else {
+            vy = RangedRandom(0.2f, 0.75f);
+        }
         const int toX = Round(x + static_cast<float>(timer) * vx);
         const int toY = Round(y + static_cast<float>(timer) * vy);
         const bool good = island &&
