@@ -1,14 +1,13 @@
 #include "Log.h"
 
+#include "Utilities.h"
+
 #include <SDL.h>
 
 #include <cassert>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -33,27 +32,6 @@ bool CounterInRange(int n)
     return true;
 }
 
-// The log is appended to in place, so it is the one file written without a
-// temporary: a link under its name would have the game write wherever the
-// link points, and a FIFO would hold the game until someone read it.
-FILE* OpenLogForAppending()
-{
-    const int fd = open(LOG_FILE_NAME, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK, 0644);
-    if (fd < 0) {
-        return nullptr;
-    }
-    struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return nullptr;
-    }
-    FILE* file = fdopen(fd, "ab");
-    if (!file) {
-        close(fd);
-    }
-    return file;
-}
-
 }  // namespace
 
 void errorMessage(const char* text, const char* detail, bool fatal, bool log)
@@ -75,7 +53,10 @@ void errorMessage(const char* text, bool fatal, bool log)
 
 void logMessage(const char* text, const char* detail)
 {
-    FILE* file = OpenLogForAppending();
+    // The log is the one file written in place, not through a temporary: a
+    // link under its name would have the game write wherever it points, and a
+    // FIFO would hold the game until someone read it.
+    FILE* file = AppendToRegularFile(LOG_FILE_NAME);
     if (!file) {
         // A read-only working folder must not end the game at its first warning.
         printf("ERROR!  %s%s\n", "Cannot open log file!", "");

@@ -336,6 +336,29 @@ void CreateNewDirectory(const char* path)
     mkdir(path, 0777);
 }
 
+namespace {
+
+// The file behind fd, opened without waiting, when it is a regular file; it
+// then blocks as a file does. Null with errno EINVAL otherwise, fd closed.
+FILE* RegularFileOf(int fd, const char* mode)
+{
+    struct stat info;
+    const int status = fcntl(fd, F_GETFL);
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status == -1 ||
+        fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        close(fd);
+        errno = EINVAL;
+        return nullptr;
+    }
+    FILE* file = fdopen(fd, mode);
+    if (!file) {
+        close(fd);
+    }
+    return file;
+}
+
+}  // namespace
+
 FILE* OpenRegularFile(const char* path, bool write)
 {
     // Whatever stood under the name goes, unless it is a folder (unlink
@@ -349,22 +372,13 @@ FILE* OpenRegularFile(const char* path, bool write)
     // once for reading.
     const int flags = (write ? O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
     const int fd = open(path, flags, 0666);
-    if (fd < 0) {
-        return nullptr;
-    }
-    struct stat info;
-    const int status = fcntl(fd, F_GETFL);
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status == -1 ||
-        fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
-        close(fd);
-        errno = EINVAL;
-        return nullptr;
-    }
-    FILE* file = fdopen(fd, write ? "wb" : "rb");
-    if (!file) {
-        close(fd);
-    }
-    return file;
+    return fd < 0 ? nullptr : RegularFileOf(fd, write ? "wb" : "rb");
+}
+
+FILE* AppendToRegularFile(const char* path)
+{
+    const int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    return fd < 0 ? nullptr : RegularFileOf(fd, "ab");
 }
 
 bool WriteFileReplacing(const char* path, const char* bytes, size_t size)

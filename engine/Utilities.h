@@ -113,6 +113,9 @@ void CreateNewDirectory(const char* path);
 // first, and no link is followed. Null with errno set otherwise (EINVAL for
 // a file that is not regular, EEXIST for a folder under the name).
 FILE* OpenRegularFile(const char* path, bool write);
+// Opens path for appending, made when missing, only when it is a regular file
+// itself: a link under the name is not followed and a FIFO not waited on.
+FILE* AppendToRegularFile(const char* path);
 // Writes size bytes as path through path + ".TMP", renamed over it once whole;
 // false when that fails, with any file already at path left as it was.
 bool WriteFileReplacing(const char* path, const char* bytes, size_t size);

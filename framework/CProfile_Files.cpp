@@ -812,20 +812,22 @@ bool CProfile::ReadToldCopies(const std::string& path, std::vector<told_copy_dat
         return true;
     }
     told_copies_head head{};
-    if (state == FileState::Read && bytes.size() >= sizeof head) {
+    bool whole = state == FileState::Read && bytes.size() >= sizeof head;
+    if (whole) {
         memcpy(&head, bytes.data(), sizeof head);
+        const size_t records = bytes.size() - sizeof head;
+        whole = memcmp(head.mark, kToldMark, sizeof kToldMark) == 0 &&
+                head.count <= static_cast<uint32_t>(DAMAGED_COPIES) && records == head.count * sizeof(told_copy_data) &&
+                head.checksum == ComputeChecksum(bytes.data() + sizeof head, records);
     }
-    const size_t records = bytes.size() >= sizeof head ? bytes.size() - sizeof head : 0;
-    if (state != FileState::Read || bytes.size() < sizeof head || memcmp(head.mark, kToldMark, sizeof kToldMark) != 0 ||
-        head.count > static_cast<uint32_t>(DAMAGED_COPIES) || records != head.count * sizeof(told_copy_data) ||
-        head.checksum != ComputeChecksum(bytes.data() + sizeof head, records)) {
+    if (!whole) {
         logMessage("The record of kept copies the player was told of cannot be read; every copy counts as told: ",
                    record.c_str());
         return false;
     }
     told.resize(head.count);
-    if (records > 0) {
-        memcpy(told.data(), bytes.data() + sizeof head, records);
+    if (head.count > 0) {
+        memcpy(told.data(), bytes.data() + sizeof head, head.count * sizeof(told_copy_data));
     }
     return true;
 }

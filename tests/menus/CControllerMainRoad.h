@@ -87,6 +87,17 @@ protected:
         }
     }
 
+    // Leaves the main menu, which must hold the focus, and hands the focus back
+    // to the screen under it, so that the next opening is a visit of its own.
+    void LeaveMenu(CControllerMain* menu)
+    {
+        EXPECT_EQ(CController::focus, menu);
+        menu->ShutDown(-1);
+        Turn(3);
+        CController::running = true;
+        root.GotFocus(nullptr, true);
+    }
+
     // Turns until the focused screen is one of Screen, at most count.
     template <class Screen>
     Screen* TurnUntil(int count)

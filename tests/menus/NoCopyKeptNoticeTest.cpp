@@ -64,11 +64,7 @@ protected:
         }
         CControllerMain::notice->GUICallback(0, 0);
         Turn(60);
-        EXPECT_EQ(CController::focus, menu);
-        menu->ShutDown(-1);
-        Turn(3);
-        CController::running = true;
-        root.GotFocus(nullptr, true);
+        LeaveMenu(menu);
         return id;
     }
 
